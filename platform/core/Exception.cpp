@@ -2,6 +2,4 @@
 
 Exception::Exception(QString message)
     : m_message(std::move(message))
-    , m_utf8(m_message.toStdString())
-{
-}
+    , m_utf8(m_message.toStdString()) {}

@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-const TClassInfo& TComponent::StaticClassInfo()
-{
+const TClassInfo& TComponent::StaticClassInfo() {
     static const TClassInfo info("TComponent", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("Name", &TComponent::Name, &TComponent::SetName, QString());
         c.Property("Tag", &TComponent::Tag, &TComponent::SetTag, 0);
@@ -14,14 +13,12 @@ const TClassInfo& TComponent::StaticClassInfo()
     return info;
 }
 
-TComponent::TComponent(TComponent* owner)
-{
+TComponent::TComponent(TComponent* owner) {
     if (owner)
         owner->InsertComponent(this);
 }
 
-TComponent::~TComponent()
-{
+TComponent::~TComponent() {
     m_destroying = true;
     DestroyComponents();
     // Tell every component that asked; each removes its own link back.
@@ -35,8 +32,7 @@ TComponent::~TComponent()
         m_owner->RemoveComponent(this);
 }
 
-void TComponent::DestroyComponents()
-{
+void TComponent::DestroyComponents() {
     while (!m_components.empty()) {
         TComponent* component = m_components.back();
         RemoveComponent(component);
@@ -44,20 +40,19 @@ void TComponent::DestroyComponents()
     }
 }
 
-void TComponent::SetName(const QString& name)
-{
+void TComponent::SetName(const QString& name) {
     if (name == m_name)
         return;
     if (m_owner && !name.isEmpty()) {
         TComponent* other = m_owner->FindComponent(name);
         if (other && other != this)
-            throw EInvalidOperation(QStringLiteral("A component named %1 already exists").arg(name));
+            throw EInvalidOperation(
+                QStringLiteral("A component named %1 already exists").arg(name));
     }
     m_name = name;
 }
 
-TComponent* TComponent::FindComponent(const QString& name) const
-{
+TComponent* TComponent::FindComponent(const QString& name) const {
     if (name.isEmpty())
         return nullptr;
     for (TComponent* component : m_components) {
@@ -67,8 +62,7 @@ TComponent* TComponent::FindComponent(const QString& name) const
     return nullptr;
 }
 
-void TComponent::FreeNotification(TComponent* other)
-{
+void TComponent::FreeNotification(TComponent* other) {
     if (!other || other == this)
         return;
     if (std::find(m_freeNotifies.begin(), m_freeNotifies.end(), other) == m_freeNotifies.end())
@@ -78,8 +72,7 @@ void TComponent::FreeNotification(TComponent* other)
         other->m_freeNotifies.push_back(this);
 }
 
-void TComponent::RemoveFreeNotification(TComponent* other)
-{
+void TComponent::RemoveFreeNotification(TComponent* other) {
     if (!other)
         return;
     std::erase(m_freeNotifies, other);
@@ -88,8 +81,7 @@ void TComponent::RemoveFreeNotification(TComponent* other)
 
 void TComponent::SetParentComponent(TComponent*) {}
 
-std::vector<TComponent*> TComponent::ChildComponents(const TComponent* root) const
-{
+std::vector<TComponent*> TComponent::ChildComponents(const TComponent* root) const {
     std::vector<TComponent*> children;
     if (root != this)
         return children;
@@ -100,26 +92,22 @@ std::vector<TComponent*> TComponent::ChildComponents(const TComponent* root) con
     return children;
 }
 
-void TComponent::Loaded()
-{
+void TComponent::Loaded() {
     m_loading = false;
 }
 
-void TComponent::Notification(TComponent* component, TOperation operation)
-{
+void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation == TOperation::opRemove && component->m_owner == this)
         std::erase(m_components, component);
 }
 
-void TComponent::InsertComponent(TComponent* component)
-{
+void TComponent::InsertComponent(TComponent* component) {
     component->m_owner = this;
     m_components.push_back(component);
     Notification(component, TOperation::opInsert);
 }
 
-void TComponent::RemoveComponent(TComponent* component)
-{
+void TComponent::RemoveComponent(TComponent* component) {
     std::erase(m_components, component);
     component->m_owner = nullptr;
 }

@@ -8,24 +8,19 @@ class TObject;
 
 // An event of a component: a handler bound by name (so that a stored layout can
 // write the binding back), or unassigned.
-template <typename... Args>
-class TEvent {
+template <typename... Args> class TEvent {
 public:
     using Handler = std::function<void(Args...)>;
 
     TEvent() = default;
     TEvent(Handler handler) // NOLINT: plain assignment of a lambda is the common use
-        : m_handler(std::move(handler))
-    {
-    }
+        : m_handler(std::move(handler)) {}
 
-    void Bind(QString handlerName, Handler handler)
-    {
+    void Bind(QString handlerName, Handler handler) {
         m_name = std::move(handlerName);
         m_handler = std::move(handler);
     }
-    void Clear()
-    {
+    void Clear() {
         m_name.clear();
         m_handler = nullptr;
     }
@@ -33,8 +28,7 @@ public:
     explicit operator bool() const { return bool(m_handler); }
 
     // Calls the handler when one is bound; does nothing otherwise.
-    void operator()(Args... args) const
-    {
+    void operator()(Args... args) const {
         if (m_handler)
             m_handler(std::forward<Args>(args)...);
     }

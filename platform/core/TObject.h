@@ -17,6 +17,8 @@ public:
 #define T_CLASS_INFO                                                                               \
 public:                                                                                            \
     static const TClassInfo& StaticClassInfo();                                                    \
-    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }                     \
+    const TClassInfo& ClassInfo() const override {                                                 \
+        return StaticClassInfo();                                                                  \
+    }                                                                                              \
                                                                                                    \
 private:

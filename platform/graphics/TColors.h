@@ -77,8 +77,7 @@ public:
     static bool FromName(const QString& name, TColor& color);
 };
 
-template <>
-struct TLayoutCodec<TColor> {
+template <> struct TLayoutCodec<TColor> {
     static TLayoutValue Encode(TColor value);
     static TColor Decode(const TLayoutValue& value);
 };

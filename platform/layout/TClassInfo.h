@@ -47,17 +47,14 @@ public:
 
     // --- Declaration, used inside the declare callback -------------------------------
 
-    template <class C>
-    void Creatable()
-    {
+    template <class C> void Creatable() {
         m_factory = [](TComponent* owner) -> TComponent* { return new C(owner); };
     }
 
     // A value property with getter, setter and declared default.
     template <class C, class G, class S, class D>
     TPropertyInfo& Property(const char* name, G (C::*getter)() const, void (C::*setter)(S),
-                            const D& defaultValue)
-    {
+                            const D& defaultValue) {
         using V = std::remove_cvref_t<G>;
         using Codec = TLayoutCodec<V>;
         TPropertyInfo& info = Add(name);
@@ -72,9 +69,7 @@ public:
     }
 
     // A nested object (Font, Constraints): its own properties are set by dotted paths.
-    template <class C, class T>
-    TPropertyInfo& Object(const char* name, T* (C::*getter)() const)
-    {
+    template <class C, class T> TPropertyInfo& Object(const char* name, T* (C::*getter)() const) {
         TPropertyInfo& info = Add(name);
         info.object = [getter](TPersistent* o) -> TPersistent* {
             return (static_cast<C*>(o)->*getter)();
@@ -83,9 +78,7 @@ public:
     }
 
     // A picture or bitmap given by the name of a program resource; nil clears it.
-    template <class C, class T>
-    TPropertyInfo& Resource(const char* name, T* (C::*getter)() const)
-    {
+    template <class C, class T> TPropertyInfo& Resource(const char* name, T* (C::*getter)() const) {
         TPropertyInfo& info = Add(name);
         info.get = [getter](const TPersistent* o) {
             const QString resource = (static_cast<const C*>(o)->*getter)()->ResourceName();
@@ -93,17 +86,15 @@ public:
         };
         info.set = [getter](TPersistent* o, const TLayoutValue& v, TLayoutContext&) {
             T* target = (static_cast<C*>(o)->*getter)();
-            target->LoadFromResourceName(v.kind() == TLayoutValue::Kind::Nil
-                                             ? QString()
-                                             : TLayoutCodec<QString>::Decode(v));
+            target->LoadFromResourceName(
+                v.kind() == TLayoutValue::Kind::Nil ? QString() : TLayoutCodec<QString>::Decode(v));
         };
         return info;
     }
 
     // A reference to another component of the form, resolved once the whole layout is read.
     template <class C, class T>
-    TPropertyInfo& Reference(const char* name, T* (C::*getter)() const, void (C::*setter)(T*))
-    {
+    TPropertyInfo& Reference(const char* name, T* (C::*getter)() const, void (C::*setter)(T*)) {
         TPropertyInfo& info = Add(name);
         info.get = [getter](const TPersistent* o) {
             T* target = (static_cast<const C*>(o)->*getter)();
@@ -128,8 +119,7 @@ public:
 
     // An event, bound by handler name; nil clears it.
     template <class C, class... Args>
-    TPropertyInfo& Event(const char* name, TEvent<Args...> C::*member)
-    {
+    TPropertyInfo& Event(const char* name, TEvent<Args...> C::*member) {
         using E = TEvent<Args...>;
         TPropertyInfo& info = Add(name);
         info.get = [member](const TPersistent* o) {
@@ -151,9 +141,7 @@ public:
     }
 
     // A handler of a form class, bound by events of that form's layouts.
-    template <class F, class... Args>
-    void Handler(const char* name, void (F::*method)(Args...))
-    {
+    template <class F, class... Args> void Handler(const char* name, void (F::*method)(Args...)) {
         using Fn = typename TEvent<Args...>::Handler;
         THandlerInfo handler;
         handler.name = QString::fromLatin1(name);
@@ -168,9 +156,7 @@ public:
 private:
     TPropertyInfo& Add(const char* name);
 
-    template <class Fn>
-    static Fn BindHandler(TLayoutContext& context, const QString& name)
-    {
+    template <class Fn> static Fn BindHandler(TLayoutContext& context, const QString& name) {
         const THandlerInfo* handler = context.FindHandler(name);
         if (!handler)
             throw ELayoutError(QStringLiteral("unknown handler %1").arg(name));

@@ -11,12 +11,9 @@
 
 TLayoutLoader::TLayoutLoader(TComponent* root, QString layoutName)
     : m_root(root)
-    , m_layoutName(std::move(layoutName))
-{
-}
+    , m_layoutName(std::move(layoutName)) {}
 
-void TLayoutLoader::Apply(const QString& text)
-{
+void TLayoutLoader::Apply(const QString& text) {
     const TLayoutNode tree = TLayoutParser::Parse(text, m_layoutName);
     TLayoutContext context(m_root);
     ApplyRoot(tree, context);
@@ -26,8 +23,7 @@ void TLayoutLoader::Apply(const QString& text)
         component->Loaded();
 }
 
-void TLayoutLoader::ApplyRoot(const TLayoutNode& node, TLayoutContext& context)
-{
+void TLayoutLoader::ApplyRoot(const TLayoutNode& node, TLayoutContext& context) {
     CheckClass(node, m_root);
     Touch(m_root);
     if (!node.inherited && m_root->Name().isEmpty())
@@ -38,16 +34,14 @@ void TLayoutLoader::ApplyRoot(const TLayoutNode& node, TLayoutContext& context)
 }
 
 void TLayoutLoader::ApplyChild(const TLayoutNode& node, TComponent* parent,
-                               TLayoutContext& context)
-{
+                               TLayoutContext& context) {
     TComponent* component = node.inherited ? InheritedComponent(node) : NewComponent(node, parent);
     ApplyAssignments(node, component, context);
     for (const TLayoutNode& child : node.children)
         ApplyChild(child, component, context);
 }
 
-TComponent* TLayoutLoader::InheritedComponent(const TLayoutNode& node)
-{
+TComponent* TLayoutLoader::InheritedComponent(const TLayoutNode& node) {
     TComponent* component = m_root->FindComponent(node.name);
     if (!component)
         throw TLayoutError::At(m_layoutName, node.line, node.name,
@@ -57,8 +51,7 @@ TComponent* TLayoutLoader::InheritedComponent(const TLayoutNode& node)
     return component;
 }
 
-TComponent* TLayoutLoader::NewComponent(const TLayoutNode& node, TComponent* parent)
-{
+TComponent* TLayoutLoader::NewComponent(const TLayoutNode& node, TComponent* parent) {
     const TClassInfo* info = TClassRegistry::Instance().Find(node.className);
     if (!info)
         throw TLayoutError::At(m_layoutName, node.line, node.className,
@@ -77,8 +70,7 @@ TComponent* TLayoutLoader::NewComponent(const TLayoutNode& node, TComponent* par
 }
 
 void TLayoutLoader::ApplyAssignments(const TLayoutNode& node, TComponent* component,
-                                     TLayoutContext& context)
-{
+                                     TLayoutContext& context) {
     for (const TLayoutAssignment& assignment : node.assignments) {
         if (assignment.path.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
             throw TLayoutError::At(m_layoutName, assignment.line, assignment.path,
@@ -90,16 +82,15 @@ void TLayoutLoader::ApplyAssignments(const TLayoutNode& node, TComponent* compon
 // Walks the dotted path through nested objects and sets the last property. Errors of
 // the value, and of references resolved later, are reported at this line.
 void TLayoutLoader::Assign(TPersistent* target, const TLayoutAssignment& assignment,
-                           TLayoutContext& context)
-{
+                           TLayoutContext& context) {
     const QStringList segments = assignment.path.split(QLatin1Char('.'));
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const TPropertyInfo* property = target->ClassInfo().FindProperty(segments[i]);
         const bool last = i == segments.size() - 1;
         if (!property)
-            throw TLayoutError::At(m_layoutName, assignment.line, segments[i],
-                                   QStringLiteral("unknown property of %1")
-                                       .arg(target->ClassInfo().Name()));
+            throw TLayoutError::At(
+                m_layoutName, assignment.line, segments[i],
+                QStringLiteral("unknown property of %1").arg(target->ClassInfo().Name()));
         if (!last) {
             if (!property->IsObject())
                 throw TLayoutError::At(m_layoutName, assignment.line, segments[i],
@@ -130,20 +121,18 @@ void TLayoutLoader::Assign(TPersistent* target, const TLayoutAssignment& assignm
     }
 }
 
-void TLayoutLoader::CheckClass(const TLayoutNode& node, const TComponent* component) const
-{
+void TLayoutLoader::CheckClass(const TLayoutNode& node, const TComponent* component) const {
     const TClassInfo* info = TClassRegistry::Instance().Find(node.className);
     if (!info)
         throw TLayoutError::At(m_layoutName, node.line, node.className,
                                QStringLiteral("unknown class"));
     if (!component->InheritsFrom(*info))
-        throw TLayoutError::At(m_layoutName, node.line, node.className,
-                               QStringLiteral("%1 is a %2")
-                                   .arg(node.name, component->ClassInfo().Name()));
+        throw TLayoutError::At(
+            m_layoutName, node.line, node.className,
+            QStringLiteral("%1 is a %2").arg(node.name, component->ClassInfo().Name()));
 }
 
-void TLayoutLoader::Touch(TComponent* component)
-{
+void TLayoutLoader::Touch(TComponent* component) {
     if (std::find(m_touched.begin(), m_touched.end(), component) != m_touched.end())
         return;
     component->BeginLoading();

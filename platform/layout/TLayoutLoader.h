@@ -26,10 +26,8 @@ private:
     void ApplyChild(const TLayoutNode& node, TComponent* parent, TLayoutContext& context);
     TComponent* InheritedComponent(const TLayoutNode& node);
     TComponent* NewComponent(const TLayoutNode& node, TComponent* parent);
-    void ApplyAssignments(const TLayoutNode& node, TComponent* component,
-                          TLayoutContext& context);
-    void Assign(TPersistent* target, const TLayoutAssignment& assignment,
-                TLayoutContext& context);
+    void ApplyAssignments(const TLayoutNode& node, TComponent* component, TLayoutContext& context);
+    void Assign(TPersistent* target, const TLayoutAssignment& assignment, TLayoutContext& context);
     void CheckClass(const TLayoutNode& node, const TComponent* component) const;
     void Touch(TComponent* component);
 

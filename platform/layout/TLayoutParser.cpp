@@ -13,27 +13,21 @@ public:
     LineReader(const QString& layout, int lineNumber, QStringView text)
         : m_layout(layout)
         , m_line(lineNumber)
-        , m_text(text)
-    {
-    }
+        , m_text(text) {}
 
-    [[noreturn]] void Fail(const QString& reason) const
-    {
+    [[noreturn]] void Fail(const QString& reason) const {
         throw TLayoutError::At(m_layout, m_line, CurrentWord(), reason);
     }
 
-    void SkipSpace()
-    {
+    void SkipSpace() {
         while (m_pos < m_text.size() && m_text[m_pos].isSpace())
             ++m_pos;
     }
-    bool AtEnd()
-    {
+    bool AtEnd() {
         SkipSpace();
         return m_pos >= m_text.size();
     }
-    bool Accept(QChar c)
-    {
+    bool Accept(QChar c) {
         SkipSpace();
         if (m_pos < m_text.size() && m_text[m_pos] == c) {
             ++m_pos;
@@ -41,15 +35,13 @@ public:
         }
         return false;
     }
-    void Expect(QChar c)
-    {
+    void Expect(QChar c) {
         if (!Accept(c))
             Fail(QStringLiteral("expected '%1'").arg(c));
     }
 
     // A name, optionally dotted (Font.Color).
-    QString Name(bool dotted)
-    {
+    QString Name(bool dotted) {
         SkipSpace();
         const qsizetype start = m_pos;
         while (m_pos < m_text.size() && IsNameChar(m_text[m_pos], m_pos == start, dotted))
@@ -59,8 +51,7 @@ public:
         return m_text.mid(start, m_pos - start).toString();
     }
 
-    TLayoutValue Value()
-    {
+    TLayoutValue Value() {
         SkipSpace();
         if (m_pos >= m_text.size())
             Fail(QStringLiteral("missing value"));
@@ -69,6 +60,8 @@ public:
             return TLayoutValue::String(QuotedString());
         if (c == QLatin1Char('['))
             return SetValue();
+        if (c == QLatin1Char('('))
+            return ListValue();
         if (c == QLatin1Char('-') || c == QLatin1Char('$') || c.isDigit())
             return TLayoutValue::Integer(Integer());
         const QString name = Name(true);
@@ -78,8 +71,7 @@ public:
     }
 
 private:
-    static bool IsNameChar(QChar c, bool first, bool dotted)
-    {
+    static bool IsNameChar(QChar c, bool first, bool dotted) {
         if (c.isLetter() || c == QLatin1Char('_'))
             return true;
         if (first)
@@ -87,8 +79,7 @@ private:
         return c.isDigit() || (dotted && c == QLatin1Char('.'));
     }
 
-    QString CurrentWord() const
-    {
+    QString CurrentWord() const {
         qsizetype start = m_pos;
         while (start < m_text.size() && m_text[start].isSpace())
             ++start;
@@ -99,8 +90,7 @@ private:
                                      : QStringLiteral("end of line");
     }
 
-    QString QuotedString()
-    {
+    QString QuotedString() {
         QString result;
         ++m_pos; // opening quote
         while (m_pos < m_text.size()) {
@@ -119,8 +109,7 @@ private:
         Fail(QStringLiteral("unterminated string"));
     }
 
-    qint64 Integer()
-    {
+    qint64 Integer() {
         const qsizetype start = m_pos;
         const bool negative = m_text[m_pos] == QLatin1Char('-');
         if (negative)
@@ -141,8 +130,7 @@ private:
         return negative ? -magnitude : magnitude;
     }
 
-    TLayoutValue SetValue()
-    {
+    TLayoutValue SetValue() {
         ++m_pos; // [
         QStringList members;
         if (Accept(QLatin1Char(']')))
@@ -154,19 +142,32 @@ private:
         return TLayoutValue::Set(members);
     }
 
+    TLayoutValue ListValue() {
+        ++m_pos; // (
+        QStringList strings;
+        if (Accept(QLatin1Char(')')))
+            return TLayoutValue::List(strings);
+        do {
+            SkipSpace();
+            if (m_pos >= m_text.size() || m_text[m_pos] != QLatin1Char('\''))
+                Fail(QStringLiteral("expected a string"));
+            strings << QuotedString();
+        } while (Accept(QLatin1Char(',')));
+        Expect(QLatin1Char(')'));
+        return TLayoutValue::List(strings);
+    }
+
     const QString& m_layout;
     int m_line;
     QStringView m_text;
     qsizetype m_pos = 0;
 };
 
-bool IsKeyword(const QString& word, const char* keyword)
-{
+bool IsKeyword(const QString& word, const char* keyword) {
     return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
-TLayoutNode BlockHeader(LineReader& reader, const QString& keyword)
-{
+TLayoutNode BlockHeader(LineReader& reader, const QString& keyword) {
     TLayoutNode node;
     node.inherited = IsKeyword(keyword, "inherited");
     node.name = reader.Name(false);
@@ -179,8 +180,7 @@ TLayoutNode BlockHeader(LineReader& reader, const QString& keyword)
 
 } // namespace
 
-TLayoutNode TLayoutParser::Parse(const QString& text, const QString& layoutName)
-{
+TLayoutNode TLayoutParser::Parse(const QString& text, const QString& layoutName) {
     const QStringList lines = text.split(QLatin1Char('\n'));
     std::vector<TLayoutNode> open; // the blocks not yet closed, outermost first
     std::optional<TLayoutNode> root;
