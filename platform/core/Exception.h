@@ -50,3 +50,14 @@ class ELayoutError : public Exception {
 class EAbort : public Exception {
     using Exception::Exception;
 };
+// A program resource that is not there ("Resource TOP not found").
+class EResNotFound : public Exception {
+    using Exception::Exception;
+};
+// A file that cannot be opened or created.
+class EFOpenError : public Exception {
+    using Exception::Exception;
+};
+class EFCreateError : public Exception {
+    using Exception::Exception;
+};

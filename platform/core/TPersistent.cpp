@@ -18,7 +18,15 @@ const TClassInfo& TPersistent::StaticClassInfo() {
 }
 
 void TPersistent::Assign(const TPersistent* source) {
-    const QString from = source ? source->ClassInfo().Name() : QStringLiteral("nil");
+    if (source) {
+        source->AssignTo(this);
+        return;
+    }
     throw EInvalidOperation(
-        QStringLiteral("Cannot assign a %1 to a %2").arg(from, ClassInfo().Name()));
+        QStringLiteral("Cannot assign a nil to a %1").arg(ClassInfo().Name()));
+}
+
+void TPersistent::AssignTo(TPersistent* dest) const {
+    throw EInvalidOperation(QStringLiteral("Cannot assign a %1 to a %2")
+                                .arg(ClassInfo().Name(), dest->ClassInfo().Name()));
 }
