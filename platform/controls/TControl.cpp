@@ -1,0 +1,350 @@
+#include "TControl.h"
+
+#include "TClassInfo.h"
+#include "TErrorReport.h"
+#include "TForm.h"
+#include "TWinControl.h"
+
+#include <QMouseEvent>
+
+const TClassInfo& TControl::StaticClassInfo() {
+    static const TClassInfo info("TControl", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
+        const auto storedIfControlSays = [](const char* name) {
+            return [name](const TPersistent* o) {
+                return static_cast<const TControl*>(o)->IsPropertyStored(QString::fromLatin1(name));
+            };
+        };
+        c.Property("Left", &TControl::Left, &TControl::SetLeft, 0);
+        c.Property("Top", &TControl::Top, &TControl::SetTop, 0);
+        c.Property("Width", &TControl::Width, &TControl::SetWidth, 0).stored =
+            storedIfControlSays("Width");
+        c.Property("Height", &TControl::Height, &TControl::SetHeight, 0).stored =
+            storedIfControlSays("Height");
+        c.Property("Align", &TControl::Align, &TControl::SetAlign, TAlign::alNone);
+        c.Object("Constraints", &TControl::Constraints);
+        c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault);
+        c.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
+        c.Property("Hint", &TControl::Hint, &TControl::SetHint, QString());
+        c.Property("Visible", &TControl::Visible, &TControl::SetVisible, true).stored =
+            storedIfControlSays("Visible");
+        c.Property("Color", &TControl::Color, &TControl::SetColor, clBtnFace).stored =
+            [](const TPersistent* o) { return !static_cast<const TControl*>(o)->ParentColor(); };
+        c.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
+        c.Object("Font", &TControl::Font).stored = [](const TPersistent* o) {
+            return !static_cast<const TControl*>(o)->ParentFont();
+        };
+        c.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
+        c.Event("OnClick", &TControl::OnClick);
+        c.Event("OnDblClick", &TControl::OnDblClick);
+        c.Event("OnMouseDown", &TControl::OnMouseDown);
+        c.Event("OnMouseMove", &TControl::OnMouseMove);
+        c.Event("OnMouseUp", &TControl::OnMouseUp);
+    });
+    return info;
+}
+
+TControl::TControl(TComponent* owner)
+    : TComponent(owner)
+    , m_font(std::make_unique<TFont>())
+    , m_constraints(std::make_unique<TSizeConstraints>()) {
+    setMouseTracking(true);
+    m_font->OnChange = [this] {
+        if (!m_followingParent)
+            m_parentFont = false;
+        FontChanged();
+    };
+    m_constraints->OnChange = [this] { ApplyConstraints(); };
+    setFont(m_font->ToQFont());
+}
+
+TControl::~TControl() {
+    // Owned components go while this control is still whole: their removal can reach
+    // back into it (a parent realigning, a form dropping a reference).
+    DestroyComponents();
+    m_font->OnChange = nullptr;
+    if (m_parent)
+        m_parent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == m_parent)
+        return;
+    TWinControl* old = m_parent;
+    if (old)
+        old->RemoveControl(this);
+    m_parent = parent;
+    QWidget::setParent(parent);
+    if (parent)
+        parent->InsertControl(this);
+    ParentColorChanged();
+    ParentFontChanged();
+    ApplyVisibility();
+}
+
+TForm* TControl::ParentForm() const {
+    const TControl* control = this;
+    while (control->m_parent)
+        control = control->m_parent;
+    return dynamic_cast<TForm*>(const_cast<TControl*>(control));
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    const QRect bounds(left, top, m_constraints->ConstrainWidth(std::max(0, width)),
+                       m_constraints->ConstrainHeight(std::max(0, height)));
+    if (bounds == geometry())
+        return;
+    setGeometry(bounds);
+    if (m_align != TAlign::alNone)
+        RequestAlign();
+}
+
+void TControl::SetAlign(TAlign align) {
+    if (align == m_align)
+        return;
+    m_align = align;
+    RequestAlign();
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    ApplyVisibility();
+    if (m_align != TAlign::alNone)
+        RequestAlign();
+}
+
+void TControl::SetEnabled(bool enabled) {
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    setEnabled(enabled);
+    update();
+}
+
+void TControl::SetColor(TColor color) {
+    if (!m_followingParent)
+        m_parentColor = false;
+    if (color == m_color)
+        return;
+    m_color = color;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool value) {
+    if (value == m_parentColor)
+        return;
+    m_parentColor = value;
+    ParentColorChanged();
+}
+
+void TControl::SetParentFont(bool value) {
+    if (value == m_parentFont)
+        return;
+    m_parentFont = value;
+    ParentFontChanged();
+}
+
+void TControl::SetCursor(TCursor cursor) {
+    if (cursor == m_cursor)
+        return;
+    m_cursor = cursor;
+    if (cursor == crDefault)
+        unsetCursor();
+    else
+        setCursor(TCursors::ToShape(cursor));
+}
+
+void TControl::SetCaption(const QString& caption) {
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    TextChanged();
+}
+
+void TControl::BringToFront() {
+    raise();
+}
+
+void TControl::SendToBack() {
+    lower();
+}
+
+void TControl::SetParentComponent(TComponent* parent) {
+    SetParent(dynamic_cast<TWinControl*>(parent));
+}
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    ParentColorChanged();
+    ParentFontChanged();
+}
+
+TShiftState TControl::ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    TShiftState shift;
+    if (modifiers & Qt::ShiftModifier)
+        shift.Include(TShift::ssShift);
+    if (modifiers & Qt::AltModifier)
+        shift.Include(TShift::ssAlt);
+    if (modifiers & Qt::ControlModifier)
+        shift.Include(TShift::ssCtrl);
+    if (buttons & Qt::LeftButton)
+        shift.Include(TShift::ssLeft);
+    if (buttons & Qt::RightButton)
+        shift.Include(TShift::ssRight);
+    if (buttons & Qt::MiddleButton)
+        shift.Include(TShift::ssMiddle);
+    return shift;
+}
+
+void TControl::Click() {
+    OnClick(this);
+}
+
+void TControl::DblClick() {
+    OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    OnMouseMove(this, shift, x, y);
+}
+
+void TControl::FontChanged() {
+    setFont(m_font->ToQFont());
+    update();
+}
+
+void TControl::ColorChanged() {
+    update();
+}
+
+void TControl::ParentColorChanged() {
+    if (!m_parentColor || !m_parent)
+        return;
+    m_followingParent = true;
+    SetColor(m_parent->Color());
+    m_followingParent = false;
+}
+
+void TControl::ParentFontChanged() {
+    if (!m_parentFont || !m_parent)
+        return;
+    m_followingParent = true;
+    m_font->Assign(m_parent->Font());
+    m_followingParent = false;
+}
+
+void TControl::RequestAlign() {
+    if (m_parent)
+        m_parent->Realign();
+}
+
+namespace {
+
+bool MapButton(Qt::MouseButton qtButton, TMouseButton& button) {
+    switch (qtButton) {
+    case Qt::LeftButton:
+        button = TMouseButton::mbLeft;
+        return true;
+    case Qt::RightButton:
+        button = TMouseButton::mbRight;
+        return true;
+    case Qt::MiddleButton:
+        button = TMouseButton::mbMiddle;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TControl::mousePressEvent(QMouseEvent* event) {
+    TMouseButton button;
+    if (!MapButton(event->button(), button))
+        return;
+    event->accept();
+    m_pressed = button == TMouseButton::mbLeft;
+    const QPoint at = event->position().toPoint();
+    TErrorReport::Guard([&] {
+        MouseDown(button, ShiftState(event->modifiers(), event->buttons()), at.x(), at.y());
+    });
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* event) {
+    TMouseButton button;
+    if (!MapButton(event->button(), button))
+        return;
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    const bool click =
+        button == TMouseButton::mbLeft && m_pressed && !m_doubleClicked && rect().contains(at);
+    m_pressed = false;
+    m_doubleClicked = false;
+    TErrorReport::Guard([&] {
+        MouseUp(button, ShiftState(event->modifiers(), event->buttons()), at.x(), at.y());
+        if (click)
+            Click();
+    });
+}
+
+// The second press of a double-click: first the double-click event, then a press with
+// ssDouble; its release does not click again.
+void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    TMouseButton button;
+    if (!MapButton(event->button(), button))
+        return;
+    event->accept();
+    m_doubleClicked = button == TMouseButton::mbLeft;
+    m_pressed = m_doubleClicked;
+    const QPoint at = event->position().toPoint();
+    TShiftState shift = ShiftState(event->modifiers(), event->buttons());
+    shift.Include(TShift::ssDouble);
+    TErrorReport::Guard([&] {
+        if (button == TMouseButton::mbLeft)
+            DblClick();
+        MouseDown(button, shift, at.x(), at.y());
+    });
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    TErrorReport::Guard(
+        [&] { MouseMove(ShiftState(event->modifiers(), event->buttons()), at.x(), at.y()); });
+}
+
+void TControl::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    m_mouseInside = true;
+    TErrorReport::Guard([&] { CMMouseEnter(); });
+}
+
+void TControl::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    m_mouseInside = false;
+    TErrorReport::Guard([&] { CMMouseLeave(); });
+}
+
+bool TControl::IsPropertyStored(const QString&) const {
+    return true;
+}
+
+void TControl::ApplyVisibility() {
+    if (m_parent)
+        setVisible(m_visible);
+}
+
+void TControl::ApplyConstraints() {
+    setMinimumSize(m_constraints->MinWidth(), m_constraints->MinHeight());
+    setMaximumSize(m_constraints->MaxWidth() > 0 ? m_constraints->MaxWidth() : QWIDGETSIZE_MAX,
+                   m_constraints->MaxHeight() > 0 ? m_constraints->MaxHeight() : QWIDGETSIZE_MAX);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "TControl.h"
+
+#include <vector>
+
+using TKeyEvent = TEvent<TObject*, unsigned short&, TShiftState>;
+using TKeyPressEvent = TEvent<TObject*, QChar&>;
+
+// A control that holds other controls, lays out the aligned ones, can take the
+// keyboard focus and sees keys. Aligned children are placed top, bottom, left, right,
+// then client, each kind in the order of their positions; alClient children share
+// the remaining space and the newest lies on top.
+class TWinControl : public TControl {
+    T_CLASS_INFO
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    // Child controls, oldest (bottom) first.
+    std::vector<TControl*> Controls() const;
+    int ControlCount() const { return int(Controls().size()); }
+
+    // Lays out the aligned children now, unless alignment is disabled or the control
+    // is loading; then it happens when that ends.
+    void Realign();
+    void DisableAlign() { ++m_alignLock; }
+    void EnableAlign();
+
+    bool TabStop() const { return m_tabStop; }
+    void SetTabStop(bool value);
+    void SetFocus();
+    bool Focused() const { return hasFocus(); }
+
+    std::vector<TComponent*> ChildComponents(const TComponent* root) const override;
+    void Loaded() override;
+
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    // The system's virtual-key code of a Qt key event (13 for Enter, 27 for Esc, 'A'..).
+    static unsigned short VirtualKey(const QKeyEvent* event);
+
+protected:
+    // The part of the control that aligned children share; panels take off bevels.
+    virtual QRect AlignRect() const { return ClientRect(); }
+    virtual void KeyDown(unsigned short& key, TShiftState shift);
+    virtual void KeyUp(unsigned short& key, TShiftState shift);
+    virtual void KeyPress(QChar& key);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    void FontChanged() override;
+    void ColorChanged() override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend class TControl;
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void AlignControls();
+
+    int m_alignLock = 0;
+    bool m_alignPending = false;
+    bool m_destroyingControls = false;
+    bool m_tabStop = false;
+};

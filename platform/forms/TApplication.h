@@ -1,0 +1,52 @@
+#pragma once
+
+#include "TComponent.h"
+
+#include <QApplication>
+
+class TForm;
+
+// The application object: the event loop, the main window, the title, and the owner
+// of windows created on demand. One exists per program, reachable through the global
+// Application; creating it registers the platform's classes for stored layouts and
+// installs the font substitutions of the user interface.
+class TApplication : public QApplication, public TComponent {
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    QString Title() const { return applicationDisplayName(); }
+    void SetTitle(const QString& title) { setApplicationDisplayName(title); }
+
+    TForm* MainForm() const { return m_mainForm; }
+    void SetMainForm(TForm* form) { m_mainForm = form; }
+    // Creates a form owned by the application; the first one becomes the main window.
+    template <class T> T* CreateForm();
+
+    // The full path of the running program.
+    QString ExeName() const { return applicationFilePath(); }
+    // Minimises the main window (the program's taskbar entry).
+    void Minimize();
+    void ProcessMessages() { processEvents(); }
+    // Shows the main window and handles events until the program is terminated.
+    int Run();
+    void Terminate();
+    bool Terminated() const { return m_terminated; }
+
+private:
+    static void InstallFontSubstitutions();
+
+    TForm* m_mainForm = nullptr;
+    bool m_terminated = false;
+};
+
+extern TApplication* Application;
+
+#include "TForm.h"
+
+template <class T> T* TApplication::CreateForm() {
+    T* form = TForm::Create<T>(this);
+    if (!m_mainForm)
+        m_mainForm = form;
+    return form;
+}
