@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 class TObject;
@@ -15,6 +16,13 @@ public:
     TEvent() = default;
     TEvent(Handler handler) // NOLINT: plain assignment of a lambda is the common use
         : m_handler(std::move(handler)) {}
+    // Any callable, so that `event = [](TObject*) {...};` works without naming Handler.
+    template <typename F>
+        requires(std::is_invocable_v<F&, Args...> &&
+                 !std::is_same_v<std::remove_cvref_t<F>, TEvent> &&
+                 !std::is_same_v<std::remove_cvref_t<F>, Handler>)
+    TEvent(F&& handler) // NOLINT: as above
+        : m_handler(std::forward<F>(handler)) {}
 
     void Bind(QString handlerName, Handler handler) {
         m_name = std::move(handlerName);

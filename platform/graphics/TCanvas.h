@@ -204,6 +204,8 @@ public:
     // hold pixels that can be read: a bitmap's canvas or a canvas painting on an image;
     // otherwise EInvalidOperation.
     void CopyRect(const QRect& dest, TCanvas& source, const QRect& sourceRect);
+    // Platform use: draws sourceRect of image into dest through CopyMode, like CopyRect.
+    void DrawImage(const QRect& dest, const QImage& image, const QRect& sourceRect);
 
     // --- Pixels -------------------------------------------------------------------------
     // The colour at (x, y) as 0x00BBGGRR; -1 outside the surface or where the pixels
@@ -254,15 +256,14 @@ private:
     void FillWithBrush(QPainter& painter, const QRect& rect);
     void FillWithColor(QPainter& painter, const QRect& rect, TColor color);
     void DrawTextCell(QPainter& painter, int x, int y, const QString& text, const QRect* clip);
-    void CopyPixels(QPainter& painter, const QRect& dest, const QImage& source,
-                    const QRect& sourceRect);
-    void FontChanged();
+    void FillWithBrushRop(QPainter& painter, const QRect& rect, QPainter::CompositionMode mode);
+    const QFont& QtFont() const;
 
     std::unique_ptr<TPen> m_pen;
     std::unique_ptr<TBrush> m_brush;
     std::unique_ptr<TFont> m_font;
-    QFont m_qfont;
-    bool m_qfontValid = false;
+    mutable QFont m_qfont;
+    mutable bool m_qfontValid = false;
     QPoint m_penPos;
     TCopyMode m_copyMode = cmSrcCopy;
 
@@ -270,6 +271,9 @@ private:
     QPainter* m_painter = nullptr;
     bool m_adopted = false;
     int m_savedStates = 0;
+    // The clipping that the session started with (an adopted painter's).
+    QRegion m_baseClip;
+    bool m_hasBaseClip = false;
 
     mutable std::recursive_mutex m_lock;
     int m_lockCount = 0;

@@ -20,8 +20,7 @@ T_ENUM_NAMES(TProgressStage, "psStarting", "psRunning", "psEnding");
 // Progress of a long operation (decoding): sender, stage, percent done (0..100),
 // whether the picture should be redrawn now, the area that changed, and a message
 // (on psEnding after a failure: the error's text).
-using TProgressEvent =
-    TEvent<TObject*, TProgressStage, int, bool, const QRect&, const QString&>;
+using TProgressEvent = TEvent<TObject*, TProgressStage, int, bool, const QRect&, const QString&>;
 
 // A picture that can be drawn into a rectangle of a canvas, measured, loaded and saved:
 // the base of bitmaps, JPEG images and GIF images.

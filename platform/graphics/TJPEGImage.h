@@ -87,7 +87,7 @@ private:
     // Mutable: compressing for a save happens on demand.
     mutable QByteArray m_data;
     std::unique_ptr<TBitmap> m_bitmap;
-    int m_imageWidth = 0;  // of the compressed picture at full size, in pixels
+    int m_imageWidth = 0; // of the compressed picture at full size, in pixels
     int m_imageHeight = 0;
     int m_quality = DefaultCompressionQuality;
     bool m_grayscale = false;
