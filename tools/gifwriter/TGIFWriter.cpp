@@ -133,7 +133,14 @@ void TGIFWriter::AddImage(const TGIFWriterImage& image) {
     const std::vector<quint8> ordered =
         image.Interlaced ? InterlaceOrder(image.Indices, image.Rect.width(), image.Rect.height())
                          : image.Indices;
-    AddSubBlocks(Compress(ordered, codeSize));
+    AddSubBlocks(image.Codes.isEmpty() ? Compress(ordered, codeSize) : image.Codes);
+}
+
+QByteArray TGIFWriter::PackCodes(const std::vector<std::pair<int, int>>& codes) {
+    BitPacker packer;
+    for (const auto& [code, size] : codes)
+        packer.Put(code, size);
+    return packer.Finish();
 }
 
 QByteArray TGIFWriter::Compress(const std::vector<quint8>& indices, int minimumCodeSize) {

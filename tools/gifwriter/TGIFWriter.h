@@ -5,16 +5,26 @@
 #include <QRect>
 #include <QRgb>
 #include <QSize>
+#include <utility>
 #include <vector>
 
 // One picture of a GIF file: its place on the logical screen and its colour indices,
 // row by row from the top.
 struct TGIFWriterImage {
+    TGIFWriterImage(QRect rect, std::vector<quint8> indices, QList<QRgb> localTable = {},
+                    bool interlaced = false, int minimumCodeSize = 0)
+        : Rect(rect)
+        , Indices(std::move(indices))
+        , LocalTable(std::move(localTable))
+        , Interlaced(interlaced)
+        , MinimumCodeSize(minimumCodeSize) {}
+
     QRect Rect; // pixels on the logical screen
     std::vector<quint8> Indices;
     QList<QRgb> LocalTable; // empty: the frame uses the global table
-    bool Interlaced = false;
-    int MinimumCodeSize = 0; // 0: chosen from the table size
+    bool Interlaced;
+    int MinimumCodeSize; // 0: chosen from the table size
+    QByteArray Codes;        // not empty: written as the LZW data instead of Indices
 };
 
 // Writes GIF data block by block, in the order of the calls, so that tests can build
@@ -40,6 +50,8 @@ public:
     static int ColorBits(qsizetype count);
     // The LZW data of indices as sub-blocks with terminator, after the code-size byte.
     static QByteArray Compress(const std::vector<quint8>& indices, int minimumCodeSize);
+    // Packs codes least significant bit first, each with its size in bits.
+    static QByteArray PackCodes(const std::vector<std::pair<int, int>>& codes);
 
 private:
     void AddWord(quint16 value);
