@@ -146,7 +146,7 @@ private:
     void SetPixels(QImage image, TPixelFormat format);
     void FinishPainting() const;
     QImage& PaintTarget();
-    const QImage& DrawSource(TColor transparent) const;
+    QImage DrawSource(TColor transparent) const;
     QColor FillColor() const;
 
     mutable QImage m_image;

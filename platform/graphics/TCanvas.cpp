@@ -564,8 +564,16 @@ void TCanvas::DrawImage(const QRect& dest, const QImage& image, const QRect& sou
     if (dest.isEmpty() || sourceRect.isEmpty() || image.isNull())
         return;
     Changing();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (image.hasAlphaChannel()) { // pixels left out by their alpha: blended, not combined
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawImage(dest, image, sourceRect);
+        return Changed();
+    }
     QPainter::CompositionMode mode = QPainter::CompositionMode_Source;
-    QImage source = image.copy(sourceRect).convertToFormat(QImage::Format_RGB32);
+    QImage source = sourceRect == image.rect() ? image : image.copy(sourceRect);
+    if (source.format() != QImage::Format_RGB32)
+        source = source.convertToFormat(QImage::Format_RGB32);
     switch (m_copyMode) {
     case cmBlackness:
         FillWithColor(painter, dest, clBlack);
@@ -632,7 +640,6 @@ void TCanvas::DrawImage(const QRect& dest, const QImage& image, const QRect& sou
                                            .arg(quint32(m_copyMode), 8, 16, QChar('0')));
     }
     painter.setCompositionMode(mode);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(dest, source, source.rect());
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     Changed();

@@ -204,7 +204,8 @@ public:
     // hold pixels that can be read: a bitmap's canvas or a canvas painting on an image;
     // otherwise EInvalidOperation.
     void CopyRect(const QRect& dest, TCanvas& source, const QRect& sourceRect);
-    // Platform use: draws sourceRect of image into dest through CopyMode, like CopyRect.
+    // Platform use: draws sourceRect of image into dest through CopyMode, like CopyRect;
+    // an image with an alpha channel is blended over the destination instead.
     void DrawImage(const QRect& dest, const QImage& image, const QRect& sourceRect);
 
     // --- Pixels -------------------------------------------------------------------------

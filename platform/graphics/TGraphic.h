@@ -97,6 +97,8 @@ public:
     TProgressEvent OnProgress;
 
 protected:
+    // Into a TBitmap: the graphic drawn at its own size over the bitmap's brush colour.
+    void AssignTo(TPersistent* dest) const override;
     // Marks the graphic modified, forgets the resource name and tells OnChange.
     virtual void Changed();
     void Progress(TProgressStage stage, int percent, bool redrawNow, const QRect& rect,

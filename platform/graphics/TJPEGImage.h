@@ -79,14 +79,20 @@ protected:
     // is empty). Owned by the image; replaced by the next load or assignment.
     TBitmap* Bitmap();
 
+    // Into a TBitmap: the decoded pixels.
+    void AssignTo(TPersistent* dest) const override;
+
 private:
     void ReadHeader();
-    void Decode();
+    void Decode() const;
+    QImage DecodePixels() const;
+    QByteArray Compressed() const;
     void FreeBitmap();
 
-    // Mutable: compressing for a save happens on demand.
-    mutable QByteArray m_data;
-    std::unique_ptr<TBitmap> m_bitmap;
+    QByteArray m_data;
+    // Decoded on first need: a cache of the picture that m_data holds, or the picture
+    // itself after a bitmap was assigned (m_data empty until compressed).
+    mutable std::unique_ptr<TBitmap> m_bitmap;
     int m_imageWidth = 0; // of the compressed picture at full size, in pixels
     int m_imageHeight = 0;
     int m_quality = DefaultCompressionQuality;

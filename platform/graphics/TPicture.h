@@ -89,9 +89,13 @@ public:
     TNotifyEvent OnChange;
     TProgressEvent OnProgress;
 
+protected:
+    // Into a TGraphic: a copy of the held graphic (nothing held: EInvalidOperation).
+    void AssignTo(TPersistent* dest) const override;
+
 private:
     void Changed();
-    void Attach(std::unique_ptr<TGraphic> graphic);
+    void Attach(std::unique_ptr<TGraphic> graphic, const QString& resourceName = QString());
 
     std::unique_ptr<TGraphic> m_graphic;
     QString m_resourceName;
