@@ -40,7 +40,7 @@ std::vector<quint8> Indices(int width, int height, int colors, quint32 seed) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const int band = (y / 4 + seed) % 3;
-            const int value = band == 0 ? (x + y) / 3 : band == 1 ? x / 7 : int(random());
+            const int value = band == 0 ? (x + y) / 3 : band == 1 ? x / 7 : int(random() % 256);
             indices[size_t(y) * size_t(width) + size_t(x)] = quint8(value % colors);
         }
     return indices;

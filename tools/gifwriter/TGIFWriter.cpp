@@ -130,10 +130,14 @@ void TGIFWriter::AddImage(const TGIFWriterImage& image) {
     const int codeSize = image.MinimumCodeSize ? image.MinimumCodeSize
                                                : std::max(2, ColorBits(qsizetype(largest) + 1));
     m_bytes += char(codeSize);
-    const std::vector<quint8> ordered =
+    if (!image.Codes.isEmpty()) {
+        AddSubBlocks(image.Codes);
+        return;
+    }
+    AddSubBlocks(Compress(
         image.Interlaced ? InterlaceOrder(image.Indices, image.Rect.width(), image.Rect.height())
-                         : image.Indices;
-    AddSubBlocks(image.Codes.isEmpty() ? Compress(ordered, codeSize) : image.Codes);
+                         : image.Indices,
+        codeSize));
 }
 
 QByteArray TGIFWriter::PackCodes(const std::vector<std::pair<int, int>>& codes) {
