@@ -34,14 +34,14 @@ TFileStream::TFileStream(const QString& fileName, TFileMode mode)
 TFileStream::~TFileStream() = default;
 
 qint64 TFileStream::Read(void* buffer, qint64 count) {
-    if (count <= 0)
+    if (count <= 0 || !m_file.isReadable())
         return 0;
     const qint64 n = m_file.read(static_cast<char*>(buffer), count);
     return n < 0 ? 0 : n;
 }
 
 qint64 TFileStream::Write(const void* buffer, qint64 count) {
-    if (count <= 0)
+    if (count <= 0 || !m_file.isWritable())
         return 0;
     const qint64 n = m_file.write(static_cast<const char*>(buffer), count);
     return n < 0 ? 0 : n;

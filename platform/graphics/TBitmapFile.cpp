@@ -263,11 +263,30 @@ void CopyRow(const DibHeader& h, const uchar* src, uchar* dst) {
     }
 }
 
+qint64 Stride(const DibHeader& h) {
+    return (qint64(h.width) * h.bitCount + 31) / 32 * 4;
+}
+
+qint64 RowBytes(const DibHeader& h) {
+    return (qint64(h.width) * h.bitCount + 7) / 8;
+}
+
+// Checks, before anything is allocated, that the pixel data can be there: all rows
+// (the last one may lack its padding, which some writers leave out), or for run-length
+// data at least one byte per 1024 pixels, more than any real picture compresses to.
+void CheckPixelData(const ByteReader& in, qint64 offset, const DibHeader& h) {
+    if (h.compression == biRLE8 || h.compression == biRLE4) {
+        const qint64 available = in.Has(offset, 0) ? in.Size() - offset : 0;
+        if (available * 1024 < qint64(h.width) * h.height)
+            NotValid();
+        return;
+    }
+    in.At(offset, Stride(h) * (h.height - 1) + RowBytes(h));
+}
+
 void ReadRows(const ByteReader& in, qint64 offset, const DibHeader& h, QImage& image) {
-    const qint64 stride = (qint64(h.width) * h.bitCount + 31) / 32 * 4;
-    const qint64 rowBytes = (qint64(h.width) * h.bitCount + 7) / 8;
-    // The last row may lack its padding: some writers leave it out.
-    in.At(offset, stride * (h.height - 1) + rowBytes);
+    const qint64 stride = Stride(h);
+    const qint64 rowBytes = RowBytes(h);
     for (int row = 0; row < h.height; ++row) {
         const int y = h.topDown ? row : h.height - 1 - row;
         CopyRow(h, in.At(offset + stride * row, rowBytes), image.scanLine(y));
@@ -324,6 +343,7 @@ TBitmapData ReadDibAt(QByteArrayView bytes, qint64 pixelOffset) {
         pixelOffset >= h.headerSize && pixelOffset <= in.Size() ? pixelOffset : tableEnd;
     if (h.width == 0 || h.height == 0)
         return {};
+    CheckPixelData(in, offset, h);
     TBitmapData data;
     data.image = NewImage(h, palette);
     data.pixelFormat = PixelFormatOf(h, data.image.format());
