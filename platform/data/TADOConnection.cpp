@@ -1,0 +1,142 @@
+#include "TADOConnection.h"
+
+#include "Exception.h"
+#include "TClassInfo.h"
+#include "TConnectionString.h"
+#include "TDataSet.h"
+#include "TSQLiteDatabase.h"
+
+#include <algorithm>
+
+const TClassInfo& TADOConnection::StaticClassInfo() {
+    static const TClassInfo info(
+        "TADOConnection", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
+            c.Creatable<TADOConnection>();
+            c.Property("CommandTimeout", &TADOConnection::CommandTimeout,
+                       &TADOConnection::SetCommandTimeout, DefaultCommandTimeout);
+            c.Property("Connected", &TADOConnection::Connected, &TADOConnection::SetConnected,
+                       false);
+            c.Property("ConnectionString", &TADOConnection::ConnectionString,
+                       &TADOConnection::SetConnectionString, QString());
+            c.Property("ConnectionTimeout", &TADOConnection::ConnectionTimeout,
+                       &TADOConnection::SetConnectionTimeout, 15);
+            c.Property("LoginPrompt", &TADOConnection::LoginPrompt, &TADOConnection::SetLoginPrompt,
+                       true);
+            c.Property("Mode", &TADOConnection::Mode, &TADOConnection::SetMode,
+                       TConnectMode::cmUnknown);
+        });
+    return info;
+}
+
+TADOConnection::TADOConnection(TComponent* owner)
+    : TComponent(owner) {}
+
+TADOConnection::~TADOConnection() {
+    // The data sets clear their reference in Notification, after this body.
+    Close();
+}
+
+void TADOConnection::SetConnectionString(const QString& connectionString) {
+    if (connectionString == m_connectionString)
+        return;
+    if (Connected())
+        throw EDatabaseError(
+            QStringLiteral("%1: Cannot change the connection string of an open connection")
+                .arg(Name()));
+    m_connectionString = connectionString;
+}
+
+void TADOConnection::SetConnected(bool connected) {
+    if (IsLoading()) {
+        m_streamedConnected = connected;
+        return;
+    }
+    if (connected)
+        Open();
+    else
+        Close();
+}
+
+void TADOConnection::Loaded() {
+    TComponent::Loaded();
+    if (m_streamedConnected)
+        Open();
+}
+
+void TADOConnection::SetMode(TConnectMode mode) {
+    if (mode == m_mode)
+        return;
+    if (Connected())
+        throw EDatabaseError(
+            QStringLiteral("%1: Cannot change the mode of an open connection").arg(Name()));
+    m_mode = mode;
+}
+
+void TADOConnection::SetBusyTimeoutMs(int milliseconds) {
+    m_busyTimeoutMs = std::max(0, milliseconds);
+    if (m_database)
+        m_database->SetBusyTimeout(m_busyTimeoutMs);
+}
+
+QString TADOConnection::Provider() const {
+    return TConnectionString::Parse(m_connectionString).Value(QStringLiteral("Provider"));
+}
+
+QString TADOConnection::DatabasePath() const {
+    QString path =
+        TConnectionString::Parse(m_connectionString).Value(QStringLiteral("Data Source"));
+    // The system builds Windows paths ("...\Data\Mirelvane.mdb").
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
+}
+
+void TADOConnection::Open() {
+    if (m_database)
+        return;
+    const TConnectionString settings = TConnectionString::Parse(m_connectionString);
+    const QString provider = settings.Value(QStringLiteral("Provider")).trimmed();
+    if (provider.isEmpty())
+        throw EDatabaseError(QStringLiteral("%1: the connection string names no provider; "
+                                            "Provider=%2 is expected.")
+                                 .arg(Name(), JetProvider));
+    if (provider.compare(JetProvider, Qt::CaseInsensitive) != 0)
+        throw EDatabaseError(QStringLiteral("Provider cannot be found. It may not be properly "
+                                            "installed. (Provider '%1'; only %2 is served.)")
+                                 .arg(provider, JetProvider));
+    const QString path = DatabasePath();
+    if (path.trimmed().isEmpty())
+        throw EDatabaseError(
+            QStringLiteral("%1: the connection string names no database file (Data Source).")
+                .arg(Name()));
+    const QStringList modes = settings.Value(QStringLiteral("Mode"))
+                                  .toLower()
+                                  .remove(QLatin1Char(' '))
+                                  .split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    const bool readOnly = m_mode == TConnectMode::cmRead || modes.contains(QLatin1String("read"));
+    const bool exclusive =
+        m_mode == TConnectMode::cmShareExclusive || modes.contains(QLatin1String("shareexclusive"));
+    m_database = std::make_unique<TSQLiteDatabase>(
+        path, readOnly ? TSQLiteDatabase::TAccess::ReadOnly : TSQLiteDatabase::TAccess::ReadWrite,
+        m_busyTimeoutMs, exclusive);
+}
+
+void TADOConnection::Close() {
+    const std::vector<TDataSet*> dataSets = m_dataSets;
+    for (TDataSet* dataSet : dataSets)
+        dataSet->Close();
+    m_database.reset();
+}
+
+TSQLiteDatabase& TADOConnection::Database() {
+    Open();
+    return *m_database;
+}
+
+void TADOConnection::AttachDataSet(TDataSet* dataSet) {
+    if (std::find(m_dataSets.begin(), m_dataSets.end(), dataSet) == m_dataSets.end())
+        m_dataSets.push_back(dataSet);
+}
+
+void TADOConnection::DetachDataSet(TDataSet* dataSet) {
+    std::erase(m_dataSets, dataSet);
+}

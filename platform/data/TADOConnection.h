@@ -1,0 +1,97 @@
+#pragma once
+
+#include "TComponent.h"
+#include "TLayoutCodec.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class TDataSet;
+class TSQLiteDatabase;
+
+enum class TConnectMode {
+    cmUnknown,
+    cmRead,
+    cmWrite,
+    cmReadWrite,
+    cmShareDenyRead,
+    cmShareDenyWrite,
+    cmShareExclusive,
+    cmShareDenyNone
+};
+T_ENUM_NAMES(TConnectMode, "cmUnknown", "cmRead", "cmWrite", "cmReadWrite", "cmShareDenyRead",
+             "cmShareDenyWrite", "cmShareExclusive", "cmShareDenyNone");
+
+// A connection to the picture database, configured by an OLE DB connection string. The
+// provider "Microsoft.Jet.OLEDB.4.0" is served by the embedded SQLite store: "Data Source"
+// names the database file (an SQLite file under the system's .mdb name; "\" separators
+// of the original Windows paths are read as "/"). The file is opened on first use
+// (the first query opens it) and stays open until Close or destruction, shared with other
+// programs; a lock of theirs is waited for up to CommandTimeout.
+//
+// Accepted keys: Provider, Data Source, Mode ("Read" opens read-only, "Share Exclusive"
+// locks out other programs), and keys without meaning here (Persist Security Info,
+// User ID, Password, Jet OLEDB:...), which are ignored.
+class TADOConnection : public TComponent {
+    T_CLASS_INFO
+public:
+    static inline const QString JetProvider = QStringLiteral("Microsoft.Jet.OLEDB.4.0");
+    static constexpr int DefaultCommandTimeout = 30; // seconds
+
+    explicit TADOConnection(TComponent* owner);
+    ~TADOConnection() override;
+
+    const QString& ConnectionString() const { return m_connectionString; }
+    // Raises EDatabaseError while connected.
+    void SetConnectionString(const QString& connectionString);
+    bool Connected() const { return m_database != nullptr; }
+    // Inside a layout the value is kept and applied in Loaded().
+    void SetConnected(bool connected);
+    // Opens the database now; raises EDatabaseError naming the file and the cause.
+    void Open();
+    // Closes every data set using the connection, then the database.
+    void Close();
+
+    // Kept for layouts; the store has no login, so no prompt is ever shown.
+    bool LoginPrompt() const { return m_loginPrompt; }
+    void SetLoginPrompt(bool loginPrompt) { m_loginPrompt = loginPrompt; }
+    // Sharing and access: cmRead opens read-only, cmShareExclusive locks out others; the
+    // default lets other programs read and write. Raises while connected.
+    TConnectMode Mode() const { return m_mode; }
+    void SetMode(TConnectMode mode);
+    // How long to wait for another program's lock, in seconds (busy timeout).
+    int CommandTimeout() const { return m_busyTimeoutMs / 1000; }
+    void SetCommandTimeout(int seconds) { SetBusyTimeoutMs(seconds * 1000); }
+    int BusyTimeoutMs() const { return m_busyTimeoutMs; }
+    void SetBusyTimeoutMs(int milliseconds);
+    // Kept for layouts: opening a local file has no connection phase to time.
+    int ConnectionTimeout() const { return m_connectionTimeout; }
+    void SetConnectionTimeout(int seconds) { m_connectionTimeout = seconds; }
+
+    // The provider and database file named by the connection string (parsed anew).
+    QString Provider() const;
+    QString DatabasePath() const;
+
+    // The open database, opening it first when needed.
+    TSQLiteDatabase& Database();
+
+    int DataSetCount() const { return int(m_dataSets.size()); }
+    TDataSet* DataSets(int index) const { return m_dataSets.at(std::size_t(index)); }
+    // Called by data sets that use this connection.
+    void AttachDataSet(TDataSet* dataSet);
+    void DetachDataSet(TDataSet* dataSet);
+
+protected:
+    void Loaded() override;
+
+private:
+    QString m_connectionString;
+    std::unique_ptr<TSQLiteDatabase> m_database;
+    bool m_streamedConnected = false;
+    bool m_loginPrompt = true;
+    TConnectMode m_mode = TConnectMode::cmUnknown;
+    int m_busyTimeoutMs = DefaultCommandTimeout * 1000;
+    int m_connectionTimeout = 15;
+    std::vector<TDataSet*> m_dataSets;
+};

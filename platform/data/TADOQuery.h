@@ -1,0 +1,111 @@
+#pragma once
+
+#include "TDataSet.h"
+#include "TLayoutCodec.h"
+
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class TADOConnection;
+class TSQLiteResultPlan;
+
+enum class TCursorLocation { clUseServer, clUseClient };
+T_ENUM_NAMES(TCursorLocation, "clUseServer", "clUseClient");
+enum class TCursorType { ctUnspecified, ctOpenForwardOnly, ctKeyset, ctDynamic, ctStatic };
+T_ENUM_NAMES(TCursorType, "ctUnspecified", "ctOpenForwardOnly", "ctKeyset", "ctDynamic",
+             "ctStatic");
+enum class TADOLockType {
+    ltUnspecified,
+    ltReadOnly,
+    ltPessimistic,
+    ltOptimistic,
+    ltBatchOptimistic
+};
+T_ENUM_NAMES(TADOLockType, "ltUnspecified", "ltReadOnly", "ltPessimistic", "ltOptimistic",
+             "ltBatchOptimistic");
+
+// A query over the connection's database: SQL text as a list of lines, sent as the lines
+// joined by line breaks. Opening runs the statement once and keeps, per record, the values
+// of its small columns and the row ids; blob columns are read from the database only when
+// a field asks for them (see TSQLiteResultPlan for how and when). So opening a category of
+// 100,000 pictures reads no picture, and memory follows the pictures shown.
+//
+// The records are a snapshot (a static client cursor, whatever CursorType and
+// CursorLocation say: they are kept for layouts). Edit/Post writes changed fields back
+// with UPDATE ... WHERE <row id> = ?; a field can be modified when its column comes from
+// a table whose row id the query also returns, LockType is not ltReadOnly and the file is
+// writable. CacheSize is kept for layouts: all keys are held, no blob is cached.
+class TADOQuery : public TDataSet {
+    T_CLASS_INFO
+public:
+    explicit TADOQuery(TComponent* owner);
+    ~TADOQuery() override;
+
+    TADOConnection* Connection() const { return m_connection; }
+    // Closes the query when the connection changes.
+    void SetConnection(TADOConnection* connection);
+
+    const QStringList& SQL() const { return m_sql; }
+    // Changing the text closes the query.
+    void SetSQL(const QStringList& lines);
+    // Replaces one line (0-based); raises EListError "List index out of bounds (n)".
+    void SetSQLLine(int index, const QString& line);
+    // The statement sent: the lines joined by line breaks.
+    QString SQLText() const { return m_sql.join(QLatin1Char('\n')); }
+
+    TCursorLocation CursorLocation() const { return m_cursorLocation; }
+    void SetCursorLocation(TCursorLocation location) { m_cursorLocation = location; }
+    TCursorType CursorType() const { return m_cursorType; }
+    void SetCursorType(TCursorType type) { m_cursorType = type; }
+    TADOLockType LockType() const { return m_lockType; }
+    void SetLockType(TADOLockType lockType) { m_lockType = lockType; }
+    int CacheSize() const { return m_cacheSize; }
+    void SetCacheSize(int records) { m_cacheSize = qMax(1, records); }
+    // Most records to fetch; 0 for all.
+    int MaxRecords() const { return m_maxRecords; }
+    void SetMaxRecords(int records) { m_maxRecords = qMax(0, records); }
+    // How long opening and posting wait for another program's lock, in seconds.
+    int CommandTimeout() const { return m_busyTimeoutMs / 1000; }
+    void SetCommandTimeout(int seconds) { SetBusyTimeoutMs(seconds * 1000); }
+    int BusyTimeoutMs() const { return m_busyTimeoutMs; }
+    void SetBusyTimeoutMs(int milliseconds) { m_busyTimeoutMs = qMax(0, milliseconds); }
+
+    // True while open when the blob columns are read only on demand; with BlobLoadsSkipped
+    // also the opening statement did not load them (see TSQLiteResultPlan).
+    bool BlobsAreLazy() const;
+    bool BlobLoadsSkipped() const;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    void InternalOpen() override;
+    void InternalClose() override;
+    int InternalRecordCount() const override { return m_recordCount; }
+    QVariant InternalValue(int row, int field) const override;
+    qint64 InternalReadBlob(int row, int field, TStream* out) const override;
+    void InternalPost(int row, const std::map<int, QVariant>& changes) override;
+    bool InternalCanModify() const override;
+    bool InternalFieldCanModify(int field) const override;
+
+private:
+    void CreateFields();
+    void FetchRecords();
+    const QVariant& Stored(int row, int column) const;
+    TADOConnection& CheckConnection() const;
+
+    TADOConnection* m_connection = nullptr;
+    QStringList m_sql;
+    TCursorLocation m_cursorLocation = TCursorLocation::clUseClient;
+    TCursorType m_cursorType = TCursorType::ctKeyset;
+    TADOLockType m_lockType = TADOLockType::ltOptimistic;
+    int m_cacheSize = 1;
+    int m_maxRecords = 0;
+    int m_busyTimeoutMs = 30 * 1000;
+
+    std::unique_ptr<TSQLiteResultPlan> m_plan;
+    // Values of the kept columns, row after row; slot of each column, -1 for lazy blobs.
+    std::vector<QVariant> m_values;
+    std::vector<int> m_slots;
+    int m_slotCount = 0;
+    int m_recordCount = 0;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "TSQLiteColumnRef.h"
+#include "TSQLiteStatement.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class TSQLiteDatabase;
+
+// What a query's result columns are and how each is fetched. Used by TADOQuery to open a
+// statement without reading every picture.
+//
+// The statement text is prepared exactly as given (never rewritten). SQLite's column
+// metadata (sqlite3_column_table_name/origin_name, which Debian's libsqlite3 is built
+// with) traces each result column to the table column it comes from. A blob column is
+// fetched lazily when the result also holds its table's row id (an INTEGER PRIMARY KEY
+// column such as ID, or rowid itself) and that row id identifies the blob's row without
+// doubt: the statement is one plain SELECT (the authorizer reports one SELECT: no view,
+// subquery, compound or CTE, for which SQLite reports the origin of the first SELECT only)
+// and names the table once (no self-join). Opening then keeps only the key, and the blob is
+// read later by row id (TSQLiteBlob); the same key lets Post write changed columns back. A
+// blob column without such a key is fetched with the rows and kept in memory ("eager"),
+// always correct but costing time and memory; its field cannot be modified.
+//
+// Stepping a statement makes SQLite load every column it returns, overflow pages of large
+// blobs included. So when it is safe, the statement that is stepped is prepared a second
+// time with an authorizer that answers SQLITE_IGNORE for reads of the lazy blob columns;
+// SQLite then returns NULL in their place and never touches their pages. It is safe when
+// the blob column is read nowhere but as a plain result column: every read of it that the
+// authorizer reports is one of the result columns, the statement is one plain SELECT (no
+// subquery, view, compound or CTE), the blob keeps its own name, and the text has none of
+// the words through which a result column can be referred to elsewhere (AS, ORDER,
+// GROUP, HAVING, DISTINCT, WINDOW, OVER, ...). Otherwise the statement is stepped as it is:
+// SQLite reads the blobs once and they are dropped at once, so only time is lost.
+class TSQLiteResultPlan {
+public:
+    enum class TKind { Unknown, Integer, Float, Text, Blob };
+
+    struct TColumn {
+        QString name;
+        QString declaredType;
+        // Origin in a table; empty table for an expression.
+        TSQLiteColumnRef origin;
+        TKind kind = TKind::Unknown;
+        // This column is the row id of its origin table (rowid, or its INTEGER PRIMARY KEY).
+        bool isRowId = false;
+        // The result column holding the row id of this column's origin table, or -1.
+        int keyColumn = -1;
+        // Blob fetched lazily by row id; its value in the stepped statement is not used.
+        bool lazy = false;
+    };
+
+    // Prepares sql; raises EDatabaseError (text: action, file and cause) when it does not
+    // compile, changes the database or returns no columns.
+    TSQLiteResultPlan(TSQLiteDatabase& database, const QString& sql);
+
+    const std::vector<TColumn>& Columns() const { return m_columns; }
+    // The statement to step once through all rows.
+    TSQLiteStatement& Statement() { return m_statement; }
+    // True when the stepped statement never loads the lazy blob columns (see above).
+    bool SkipsBlobLoads() const { return m_skipsBlobLoads; }
+
+private:
+    struct TTableInfo;
+    void DescribeColumns(TSQLiteDatabase& database);
+    void FindKeys(TSQLiteDatabase& database, const QStringList& words);
+    bool CanSkipBlobLoads(const QStringList& words) const;
+
+    std::vector<TColumn> m_columns;
+    TSQLiteStatement m_statement;
+    bool m_skipsBlobLoads = false;
+    // Authorizer reports of the first prepare: column reads by "schema.table.column" (lower
+    // case) and the number of SELECTs.
+    std::vector<QString> m_reads;
+    int m_selects = 0;
+};

@@ -1,0 +1,189 @@
+#include "Exception.h"
+#include "IStreamPersist.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TBlobField.h"
+#include "TMemoryStream.h"
+#include "TPersistent.h"
+#include "TestPictureDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Something with a stream form, as a graphic has: writes a fixed header and its bytes.
+class TStreamablePicture : public TPersistent, public IStreamPersist {
+public:
+    explicit TStreamablePicture(QByteArray bytes)
+        : m_bytes(std::move(bytes)) {}
+    void LoadFromStream(TStream& stream) override {
+        m_bytes.resize(stream.Remaining());
+        stream.ReadBuffer(m_bytes.data(), m_bytes.size());
+    }
+    void SaveToStream(TStream& stream) const override {
+        stream.WriteBuffer("BM", 2);
+        stream.WriteBuffer(m_bytes.constData(), m_bytes.size());
+    }
+
+private:
+    QByteArray m_bytes;
+};
+
+class EditBlob : public ::testing::Test {
+protected:
+    void SetUp() override {
+        first = database.AddPicture(0, QByteArray("old"));
+        second = database.AddPicture(0, QByteArray("two"));
+        connection = new TADOConnection(&form);
+        connection->SetConnectionString(database.ConnectionString());
+        query = new TADOQuery(&form);
+        query->SetName(QStringLiteral("ADOQuery1"));
+        query->SetConnection(connection);
+        query->SetSQL(
+            {QStringLiteral("Select * From picture"), QStringLiteral("where parent=0"), QString()});
+        query->Open();
+    }
+
+    TBlobField* Picture() const {
+        return dynamic_cast<TBlobField*>(query->FieldByName(QStringLiteral("Mirelvane")));
+    }
+
+    TTestPictureDatabase database;
+    qint64 first = 0;
+    qint64 second = 0;
+    TComponent form{nullptr};
+    TADOConnection* connection = nullptr;
+    TADOQuery* query = nullptr;
+};
+
+} // namespace
+
+TEST_F(EditBlob, PostWritesTheBlobToTheRecordsRow) {
+    ASSERT_TRUE(query->CanModify());
+    ASSERT_TRUE(Picture()->CanModify());
+    query->Edit();
+    EXPECT_EQ(query->State(), TDataSetState::dsEdit);
+    Picture()->SetAsBytes(QByteArray("new picture"));
+    EXPECT_TRUE(query->Modified());
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("new picture")); // the edit's value
+    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("old"));
+    query->Post();
+    EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("new picture"));
+    EXPECT_EQ(database.StoredBlob(second).toByteArray(), QByteArray("two"));
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("new picture"));
+}
+
+TEST_F(EditBlob, CancelDiscardsTheEdit) {
+    query->Edit();
+    Picture()->Clear();
+    EXPECT_TRUE(Picture()->IsNull());
+    query->Cancel();
+    EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
+    EXPECT_FALSE(query->Modified());
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("old"));
+    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("old"));
+}
+
+TEST_F(EditBlob, ClearingStoresNullAndEmptyStoresAnEmptyBlob) {
+    query->Edit();
+    Picture()->Clear();
+    query->Post();
+    EXPECT_FALSE(database.StoredBlob(first).isValid());
+    EXPECT_TRUE(Picture()->IsNull());
+    query->Edit();
+    Picture()->SetAsBytes(QByteArray());
+    query->Post();
+    EXPECT_TRUE(database.StoredBlob(first).isValid());
+    EXPECT_FALSE(Picture()->IsNull());
+    EXPECT_EQ(Picture()->BlobSize(), 0);
+}
+
+TEST_F(EditBlob, MovingPostsAChangedRecordAndCancelsAnUnchangedOne) {
+    query->Edit();
+    Picture()->SetAsBytes(QByteArray("moved"));
+    query->Next();
+    EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("moved"));
+    query->Edit();
+    query->Prior();
+    EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(database.StoredBlob(second).toByteArray(), QByteArray("two"));
+}
+
+TEST_F(EditBlob, AGraphicIsStoredByItsStreamForm) {
+    const TStreamablePicture picture(QByteArray("pixels"));
+    query->Edit();
+    Picture()->Assign(&picture);
+    query->Post();
+    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("BMpixels"));
+
+    query->Edit();
+    Picture()->AssignStreamForm([](TStream& stream) { stream.WriteBuffer("JPEG", 4); });
+    query->Post();
+    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("JPEG"));
+
+    query->Edit();
+    Picture()->Assign(nullptr);
+    query->Post();
+    EXPECT_FALSE(database.StoredBlob(first).isValid());
+}
+
+TEST_F(EditBlob, StreamsInAndOut) {
+    TMemoryStream in(QByteArray("xxstreamed"));
+    in.SetPosition(2);
+    query->Edit();
+    Picture()->LoadFromStream(in);
+    query->Post();
+    TMemoryStream out;
+    out.WriteBuffer(">", 1);
+    Picture()->SaveToStream(out);
+    EXPECT_EQ(out.Bytes(), QByteArray(">streamed"));
+}
+
+TEST_F(EditBlob, FieldsChangeOnlyInEditStateAndNeverTheKey) {
+    EXPECT_THROW(Picture()->SetAsBytes(QByteArray("x")), EDatabaseError);
+    query->Edit();
+    EXPECT_FALSE(query->FieldByName(QStringLiteral("ID"))->CanModify());
+    EXPECT_THROW(query->FieldByName(QStringLiteral("ID"))->SetAsInteger(5), EDatabaseError);
+    query->FieldByName(QStringLiteral("parent"))->SetAsInteger(10);
+    query->Post();
+    EXPECT_EQ(query->FieldByName(QStringLiteral("parent"))->AsInteger(), 10);
+    EXPECT_THROW(query->Post(), EDatabaseError); // not editing
+}
+
+TEST_F(EditBlob, AReadOnlyLockTypeForbidsEditing) {
+    query->Close();
+    query->SetLockType(TADOLockType::ltReadOnly);
+    query->Open();
+    EXPECT_FALSE(query->CanModify());
+    EXPECT_FALSE(Picture()->CanModify());
+    try {
+        query->Edit();
+        ADD_FAILURE();
+    } catch (const EDatabaseError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("ADOQuery1: Cannot modify a read-only dataset"));
+    }
+}
+
+TEST_F(EditBlob, PostingARowDeletedByAnotherProgramFailsAndKeepsTheEdit) {
+    query->Edit();
+    Picture()->SetAsBytes(QByteArray("lost"));
+    ASSERT_EQ(database.Exec("DELETE FROM picture WHERE ID = 1"), SQLITE_OK);
+    try {
+        query->Post();
+        ADD_FAILURE();
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(
+            error.Message().startsWith(QStringLiteral("Row cannot be located for updating")));
+    }
+    EXPECT_EQ(query->State(), TDataSetState::dsEdit);
+    query->Cancel();
+}
+
+TEST_F(EditBlob, ClosingDiscardsAPendingEdit) {
+    query->Edit();
+    Picture()->SetAsBytes(QByteArray("discarded"));
+    query->Close();
+    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("old"));
+}

@@ -1,0 +1,236 @@
+#include "Exception.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TBlobField.h"
+#include "TField.h"
+#include "TMemoryStream.h"
+#include "TSQLiteDatabase.h"
+#include "TestPictureDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int pictureBytes = 256 * 1024;
+constexpr int pictureCount = 40;
+// SQLite's page size for new files: a picture spans this many overflow pages.
+constexpr int pagesPerPicture = pictureBytes / 4096;
+
+class LazyBlobs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        connection = new TADOConnection(&form);
+        connection->SetConnectionString(database.ConnectionString());
+        query = new TADOQuery(&form);
+        query->SetConnection(connection);
+    }
+
+    void Open(const QString& sql) {
+        query->Close();
+        query->SetSQL(sql.split(QLatin1Char('\n')));
+        query->Open();
+    }
+
+    TBlobField* Picture() const {
+        return dynamic_cast<TBlobField*>(query->FieldByName(QStringLiteral("Mirelvane")));
+    }
+
+    qint64 BytesRead() { return connection->Database().BlobBytesRead(); }
+
+    // Pages SQLite had to fetch from the file since the last call.
+    int PagesFetched() {
+        int misses = 0;
+        int unused = 0;
+        sqlite3_db_status(connection->Database().Handle(), SQLITE_DBSTATUS_CACHE_MISS, &misses,
+                          &unused, 1);
+        return misses;
+    }
+
+    // The blob column's values, whatever kind of field SQLite's types made of it (an
+    // expression of a compound has no declared type and gets a plain field).
+    std::vector<QByteArray> ReadAll() {
+        std::vector<QByteArray> blobs;
+        TField* field = query->FieldByName(QStringLiteral("Mirelvane"));
+        for (query->First(); !query->Eof(); query->Next())
+            blobs.push_back(field->Value().toByteArray());
+        return blobs;
+    }
+
+    TTestPictureDatabase database;
+    TComponent form{nullptr};
+    TADOConnection* connection = nullptr;
+    TADOQuery* query = nullptr;
+};
+
+} // namespace
+
+TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture) {
+    database.AddPictures(pictureCount, 0, pictureBytes);
+    connection->Open();
+    PagesFetched();
+    Open(QStringLiteral("Select * From picture\nwhere parent=0\n"));
+    EXPECT_EQ(query->RecordCount(), pictureCount);
+    EXPECT_TRUE(query->BlobsAreLazy());
+    EXPECT_TRUE(query->BlobLoadsSkipped());
+    EXPECT_EQ(BytesRead(), 0);
+    // One leaf page per row and a few of the schema: none of the pictures' overflow pages.
+    EXPECT_LT(PagesFetched(), pictureCount * 2 + 10);
+
+    query->SetRecNo(7);
+    EXPECT_EQ(Picture()->BlobSize(), pictureBytes);
+    EXPECT_FALSE(Picture()->IsNull());
+    EXPECT_EQ(BytesRead(), 0); // size and NULL test read no content
+    const QByteArray picture = Picture()->AsBytes();
+    EXPECT_EQ(picture, QByteArray(pictureBytes, 'g'));
+    EXPECT_EQ(BytesRead(), pictureBytes);
+    EXPECT_GE(PagesFetched(), pagesPerPicture);
+}
+
+TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture) {
+    database.AddPictures(pictureCount, 0, pictureBytes);
+    // The blob is read by the WHERE clause too, so SQLite has to load it while stepping.
+    Open(QStringLiteral("Select * From picture where length(Mirelvane) > 0"));
+    EXPECT_TRUE(query->BlobsAreLazy());
+    EXPECT_FALSE(query->BlobLoadsSkipped());
+    EXPECT_EQ(BytesRead(), 0);
+    query->Last();
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray(pictureBytes, char('a' + (pictureCount - 1) % 26)));
+}
+
+TEST_F(LazyBlobs, NullAndEmptyDiffer) {
+    const qint64 nullId = database.AddPicture(0, QVariant());
+    database.AddPicture(0, QByteArray(""));
+    database.AddPicture(0, QByteArray("abc"));
+    Open(QStringLiteral("Select * From picture"));
+    ASSERT_EQ(query->RecordCount(), 3);
+    EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), nullId);
+    EXPECT_TRUE(Picture()->IsNull());
+    EXPECT_EQ(Picture()->BlobSize(), 0);
+    EXPECT_FALSE(Picture()->Value().isValid());
+    TMemoryStream stream;
+    Picture()->SaveToStream(stream);
+    EXPECT_EQ(stream.Size(), 0);
+
+    query->Next();
+    EXPECT_FALSE(Picture()->IsNull());
+    EXPECT_EQ(Picture()->BlobSize(), 0);
+    EXPECT_TRUE(Picture()->Value().isValid());
+    EXPECT_TRUE(Picture()->AsBytes().isEmpty());
+
+    query->Next();
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("abc"));
+    EXPECT_EQ(Picture()->DisplayLabel(), QStringLiteral("Mirelvane"));
+    Picture()->SetDisplayLabel(QStringLiteral("图片"));
+    EXPECT_EQ(Picture()->DisplayLabel(), QStringLiteral("图片"));
+}
+
+TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes) {
+    database.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 42)");
+    database.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 'text')");
+    Open(QStringLiteral("Select * From picture"));
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("42"));
+    query->Next();
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("text"));
+}
+
+TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadEagerlyButCorrectly) {
+    TTestPictureDatabase plain("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
+    plain.Exec("INSERT INTO picture VALUES(0, x'0102'), (0, NULL), (10, x'03')");
+    connection->SetConnectionString(plain.ConnectionString());
+    Open(QStringLiteral("Select * From picture\nwhere parent=0"));
+    EXPECT_FALSE(query->BlobsAreLazy());
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("\x01\x02"));
+    EXPECT_FALSE(query->CanModify()); // no key to write back by
+    query->Next();
+    EXPECT_TRUE(Picture()->IsNull());
+
+    // Asking for the row id makes the blob lazy again.
+    Open(QStringLiteral("Select rowid, * From picture\nwhere parent=0"));
+    EXPECT_TRUE(query->BlobsAreLazy());
+    EXPECT_TRUE(query->BlobLoadsSkipped());
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("\x01\x02"));
+}
+
+TEST_F(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning) {
+    database.AddPicture(0, QByteArray("b"));
+    database.AddPicture(0, QByteArray("c"));
+    database.AddPicture(0, QByteArray("a"));
+    database.AddPicture(0, QByteArray("a"));
+    database.Exec("CREATE VIEW pictures AS SELECT * FROM picture");
+
+    Open(QStringLiteral("Select * From picture order by Mirelvane, ID"));
+    EXPECT_FALSE(query->BlobLoadsSkipped());
+    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"a", "a", "b", "c"}));
+
+    Open(QStringLiteral("Select * From picture order by 3 desc"));
+    EXPECT_EQ(ReadAll().front(), QByteArray("c"));
+
+    Open(QStringLiteral("Select ID, Mirelvane m From picture where m = x'61'"));
+    EXPECT_EQ(query->RecordCount(), 2);
+
+    Open(QStringLiteral("Select distinct parent, Mirelvane From picture"));
+    EXPECT_EQ(query->RecordCount(), 3);
+
+    Open(QStringLiteral("Select * From pictures where parent = 0"));
+    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "c", "a", "a"}));
+
+    // SQLite names the first SELECT's origin for every row of a compound.
+    Open(QStringLiteral("Select ID, Mirelvane From picture where ID = 1 "
+                        "union all Select ID, x'ff' From picture where ID = 2"));
+    EXPECT_FALSE(query->BlobsAreLazy());
+    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "\xff"}));
+
+    Open(QStringLiteral("Select * From (Select ID, Mirelvane From picture where ID = 1 "
+                        "union all Select ID, x'ff' From picture where ID = 2)"));
+    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "\xff"}));
+}
+
+TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers) {
+    database.AddPicture(0, QByteArray("1"));
+    database.AddPicture(0, QByteArray("2"));
+    Open(QStringLiteral(
+        "Select p.ID, q.Mirelvane From picture p join picture q on q.ID = p.ID + 1"));
+    EXPECT_FALSE(query->BlobsAreLazy());
+    EXPECT_FALSE(query->CanModify());
+    EXPECT_EQ(query->Fields()[0]->AsInteger(), 1);
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("2"));
+}
+
+TEST_F(LazyBlobs, TheMissingSideOfALeftJoinIsNull) {
+    database.AddPicture(0, QByteArray("p"));
+    database.Exec("CREATE TABLE info(name TEXT, pic INTEGER)");
+    database.Exec("INSERT INTO info VALUES('has', 1), ('lacks', 99)");
+    Open(QStringLiteral(
+        "Select i.name, p.ID, p.Mirelvane From info i left join picture p on p.ID = i.pic"));
+    EXPECT_TRUE(query->BlobsAreLazy());
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("p"));
+    query->Next();
+    EXPECT_EQ(query->Fields()[0]->AsString(), QStringLiteral("lacks"));
+    EXPECT_TRUE(Picture()->IsNull());
+}
+
+TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError) {
+    const qint64 id = database.AddPicture(0, QByteArray("x"));
+    Open(QStringLiteral("Select * From picture"));
+    ASSERT_EQ(database.Exec("DELETE FROM picture"), SQLITE_OK);
+    try {
+        Picture()->AsBytes();
+        ADD_FAILURE();
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains(
+            QStringLiteral("the record with ID = %1 no longer exists").arg(id)))
+            << error.Message().toStdString();
+        EXPECT_TRUE(error.Message().contains(database.Path()));
+    }
+}
+
+TEST_F(LazyBlobs, AGridCanShowAnotherRecordWithoutMovingTheCursor) {
+    database.AddPicture(0, QByteArray("first"));
+    database.AddPicture(0, QByteArray("second"));
+    Open(QStringLiteral("Select * From picture"));
+    query->SetDisplayRecord(2);
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("second"));
+    EXPECT_EQ(query->RecNo(), 1);
+    query->ClearDisplayRecord();
+    EXPECT_EQ(Picture()->AsBytes(), QByteArray("first"));
+}
