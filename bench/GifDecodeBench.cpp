@@ -1,0 +1,92 @@
+#include "TBitmap.h"
+#include "TGIFCorpus.h"
+#include "TGIFFrame.h"
+#include "TGIFImage.h"
+#include "TMemoryStream.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <gif_lib.h>
+
+// Decoding every frame of the conformance corpus: ours (load, then every frame's
+// bitmap) against giflib's DGifSlurp, and the ratio of the two.
+namespace {
+const std::vector<TGIFCorpusFile>& Corpus() {
+    static const std::vector<TGIFCorpusFile> corpus = TGIFCorpus::Files();
+    return corpus;
+}
+
+void DecodeOurs(const QByteArray& bytes) {
+    TGIFImage image;
+    TMemoryStream stream(bytes);
+    image.LoadFromStream(stream);
+    for (int index = 0; index < image.Count(); ++index)
+        benchmark::DoNotOptimize(image.Frames(index)->DecodedBitmap()->ScanLine(0));
+}
+
+struct MemoryInput {
+    const QByteArray* Bytes;
+    qsizetype Position = 0;
+};
+
+int ReadMemory(GifFileType* file, GifByteType* buffer, int count) {
+    auto* input = static_cast<MemoryInput*>(file->UserData);
+    const int n = int(std::min<qsizetype>(count, input->Bytes->size() - input->Position));
+    std::memcpy(buffer, input->Bytes->constData() + input->Position, size_t(n));
+    input->Position += n;
+    return n;
+}
+
+void DecodeGiflib(const QByteArray& bytes) {
+    MemoryInput input{&bytes};
+    int error = 0;
+    GifFileType* file = DGifOpen(&input, ReadMemory, &error);
+    if (!file)
+        return;
+    DGifSlurp(file);
+    benchmark::DoNotOptimize(file->SavedImages);
+    DGifCloseFile(file, &error);
+}
+
+template <void (*Decode)(const QByteArray&)> void DecodeCorpus() {
+    for (const TGIFCorpusFile& file : Corpus())
+        Decode(file.Bytes);
+}
+
+void BM_GifCorpusOurs(benchmark::State& state) {
+    for (auto _ : state)
+        DecodeCorpus<DecodeOurs>();
+}
+BENCHMARK(BM_GifCorpusOurs)->Unit(benchmark::kMillisecond);
+
+void BM_GifCorpusGiflib(benchmark::State& state) {
+    for (auto _ : state)
+        DecodeCorpus<DecodeGiflib>();
+}
+BENCHMARK(BM_GifCorpusGiflib)->Unit(benchmark::kMillisecond);
+
+// Best of several rounds, in seconds.
+template <void (*Decode)(const QByteArray&)> double BestTime(int rounds) {
+    double best = 1e9;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        DecodeCorpus<Decode>();
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        best = std::min(best, elapsed.count());
+    }
+    return best;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    constexpr int rounds = 20;
+    const double ours = BestTime<DecodeOurs>(rounds);
+    const double giflib = BestTime<DecodeGiflib>(rounds);
+    std::printf("GIF corpus decoding, ours / giflib: %.2f (target at most 1.25)\n", ours / giflib);
+    return 0;
+}
