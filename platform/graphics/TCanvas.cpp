@@ -698,10 +698,10 @@ void TCanvas::IntersectClipRect(const QRect& rect) {
 }
 
 void TCanvas::ExcludeClipRect(const QRect& rect) {
-    const QRegion current =
-        QRegion(ClipRect()) &
-        (m_painter->hasClipping() ? m_painter->clipRegion() : QRegion(ClipRect()));
-    m_painter->setClipRegion(current.subtracted(rect));
+    const QRect reach = ClipRect();
+    QPainter& painter = RequireHandle();
+    const QRegion current = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
+    painter.setClipRegion(current.subtracted(rect));
 }
 
 void TCanvas::SelectClipRegion(const QRegion& region) {

@@ -1,9 +1,11 @@
 #include "TPicture.h"
 
 #include "Exception.h"
+#include "IStreamPersist.h"
 #include "TBitmap.h"
 #include "TClassInfo.h"
 #include "TJPEGImage.h"
+#include "TMemoryStream.h"
 #include "TResourceStream.h"
 #include "TStream.h"
 
@@ -137,6 +139,15 @@ void TPicture::Assign(const TPersistent* source) {
     }
     if (const auto* graphic = dynamic_cast<const TGraphic*>(source)) {
         SetGraphic(graphic);
+        return;
+    }
+    if (const auto* persist = dynamic_cast<const IStreamPersist*>(source)) {
+        // The stream form of anything else (a blob field's bytes) is read as a bitmap
+        // file; the picture holds a bitmap even when that fails.
+        TMemoryStream stream;
+        persist->SaveToStream(stream);
+        stream.SetPosition(0);
+        Bitmap()->LoadFromStream(stream);
         return;
     }
     TPersistent::Assign(source);

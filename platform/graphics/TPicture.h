@@ -51,7 +51,9 @@ public:
     int Height() const;
 
     // From a TPicture: a copy of its graphic; from a TGraphic: a copy of it; nullptr:
-    // no graphic. Other sources are asked to AssignTo this picture.
+    // no graphic; from any other IStreamPersist (a blob field): a bitmap read from its
+    // stream form, as a Windows bitmap file (on an error the picture holds an empty
+    // bitmap). Other sources are asked to AssignTo this picture.
     void Assign(const TPersistent* source) override;
 
     // Chooses the kind by extension ("Unknown picture file extension (.xyz)" otherwise)

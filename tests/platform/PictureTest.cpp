@@ -1,4 +1,5 @@
 #include "Exception.h"
+#include "IStreamPersist.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TJPEGImage.h"
@@ -210,4 +211,43 @@ TEST_F(Picture, ClipboardFormatsAreRegisteredToo) {
     picture.LoadFromClipboardFormat("Bitmap", bitmap.SaveToClipboardFormat());
     EXPECT_EQ(picture.Width(), 3);
     EXPECT_THROW(picture.LoadFromClipboardFormat("Solid", QByteArray()), EInvalidGraphic);
+}
+
+namespace {
+
+// Bytes with a stream form, as a blob field has them.
+class TStoredBytes : public TPersistent, public IStreamPersist {
+public:
+    explicit TStoredBytes(QByteArray bytes)
+        : m_bytes(std::move(bytes)) {}
+    void LoadFromStream(TStream&) override {}
+    void SaveToStream(TStream& stream) const override {
+        stream.WriteBuffer(m_bytes.constData(), m_bytes.size());
+    }
+
+private:
+    QByteArray m_bytes;
+};
+
+} // namespace
+
+TEST_F(Picture, StoredBytesAreReadAsABitmapFile) {
+    TPicture picture;
+    TStoredBytes bitmapBytes(BitmapBytes(5, 4));
+    picture.Assign(&bitmapBytes);
+    EXPECT_NE(dynamic_cast<TBitmap*>(picture.Graphic()), nullptr);
+    EXPECT_EQ(picture.Width(), 5);
+
+    TSolidGraphic solid;
+    solid.SetWidth(3);
+    picture.Assign(&solid);
+    TStoredBytes jpegBytes(QByteArray("\xFF\xD8\xFF\xE0 not a bitmap", 18));
+    try {
+        picture.Assign(&jpegBytes);
+        FAIL() << "read";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), "Bitmap image is not valid");
+    }
+    ASSERT_NE(dynamic_cast<TBitmap*>(picture.Graphic()), nullptr);
+    EXPECT_TRUE(picture.Graphic()->Empty()) << "left as the failed assignment left it";
 }
