@@ -1,10 +1,14 @@
-# zentuvio_library(NAME [DEPENDS targets...])
-# One static library per source folder; every .cpp below the folder belongs to it, and the
-# folder's subfolders are include roots so that headers are found by their class name.
+# zentuvio_library(NAME [DEPENDS targets...] [EXCLUDE files...])
+# One static library per source folder; every .cpp below the folder belongs to it (but
+# the excluded files, such as a program's main), and the folder's subfolders are include
+# roots so that headers are found by their class name.
 function(zentuvio_library name)
-    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "DEPENDS;EXCLUDE" ${ARGN})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS
         "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    foreach(excluded IN LISTS ARG_EXCLUDE)
+        list(REMOVE_ITEM sources "${CMAKE_CURRENT_SOURCE_DIR}/${excluded}")
+    endforeach()
     add_library(${name} STATIC ${sources})
     file(GLOB_RECURSE headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     set(include_dirs "${CMAKE_CURRENT_SOURCE_DIR}")

@@ -7,7 +7,8 @@ namespace {
 constexpr unsigned short keySpace = 32;
 }
 
-const TClassInfo& TButton::StaticClassInfo() {
+const TClassInfo& TButton::StaticClassInfo()
+{
     static const TClassInfo info("TButton", &TCustomControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TButton>();
         c.Property("Cancel", &TButton::Cancel, &TButton::SetCancel, false);
@@ -20,24 +21,28 @@ const TClassInfo& TButton::StaticClassInfo() {
 }
 
 TButton::TButton(TComponent* owner)
-    : TCustomControl(owner) {
+    : TCustomControl(owner)
+{
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
 }
 
-void TButton::SetDefault(bool value) {
+void TButton::SetDefault(bool value)
+{
     if (value == m_default)
         return;
     m_default = value;
     update();
 }
 
-void TButton::PerformClick() {
+void TButton::PerformClick()
+{
     if (Enabled())
         Click();
 }
 
-void TButton::Paint() {
+void TButton::Paint()
+{
     TCanvas* canvas = Canvas();
     QRect rect = ClientRect();
     if (m_default || Focused())
@@ -63,13 +68,15 @@ void TButton::Paint() {
         canvas->DrawFocusRect(rect.adjusted(2, 2, -2, -2));
 }
 
-void TButton::Click() {
+void TButton::Click()
+{
     if (TForm* form = ParentForm(); form && m_modalResult != mrNone)
         form->SetModalResult(m_modalResult);
     TCustomControl::Click();
 }
 
-void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
     if (button == TMouseButton::mbLeft && Enabled()) {
         if (TabStop())
             SetFocus();
@@ -78,19 +85,22 @@ void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
-void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
     if (button == TMouseButton::mbLeft)
         SetPressed(false);
     TCustomControl::MouseUp(button, shift, x, y);
 }
 
-void TButton::KeyDown(unsigned short& key, TShiftState shift) {
+void TButton::KeyDown(unsigned short& key, TShiftState shift)
+{
     TCustomControl::KeyDown(key, shift);
     if (key == keySpace)
         SetPressed(true);
 }
 
-void TButton::KeyUp(unsigned short& key, TShiftState shift) {
+void TButton::KeyUp(unsigned short& key, TShiftState shift)
+{
     TCustomControl::KeyUp(key, shift);
     if (key != keySpace || !m_pressed)
         return;
@@ -98,7 +108,8 @@ void TButton::KeyUp(unsigned short& key, TShiftState shift) {
     PerformClick();
 }
 
-void TButton::SetPressed(bool pressed) {
+void TButton::SetPressed(bool pressed)
+{
     if (pressed == m_pressed)
         return;
     m_pressed = pressed;

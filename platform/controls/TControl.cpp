@@ -7,7 +7,8 @@
 
 #include <QMouseEvent>
 
-const TClassInfo& TControl::StaticClassInfo() {
+const TClassInfo& TControl::StaticClassInfo()
+{
     static const TClassInfo info("TControl", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
         const auto storedIfControlSays = [](const char* name) {
             return [name](const TPersistent* o) {
@@ -46,7 +47,8 @@ const TClassInfo& TControl::StaticClassInfo() {
 TControl::TControl(TComponent* owner)
     : TComponent(owner)
     , m_font(std::make_unique<TFont>())
-    , m_constraints(std::make_unique<TSizeConstraints>()) {
+    , m_constraints(std::make_unique<TSizeConstraints>())
+{
     setMouseTracking(true);
     m_font->OnChange = [this] {
         if (!m_followingParent)
@@ -57,7 +59,8 @@ TControl::TControl(TComponent* owner)
     setFont(m_font->ToQFont());
 }
 
-TControl::~TControl() {
+TControl::~TControl()
+{
     // Owned components go while this control is still whole: their removal can reach
     // back into it (a parent realigning, a form dropping a reference).
     DestroyComponents();
@@ -66,7 +69,8 @@ TControl::~TControl() {
         m_parent->RemoveControl(this);
 }
 
-void TControl::SetParent(TWinControl* parent) {
+void TControl::SetParent(TWinControl* parent)
+{
     if (parent == m_parent)
         return;
     TWinControl* old = m_parent;
@@ -74,21 +78,25 @@ void TControl::SetParent(TWinControl* parent) {
         old->RemoveControl(this);
     m_parent = parent;
     QWidget::setParent(parent);
-    if (parent)
+    if (parent) {
+        KeepBelowWindowedSiblings();
         parent->InsertControl(this);
+    }
     ParentColorChanged();
     ParentFontChanged();
     ApplyVisibility();
 }
 
-TForm* TControl::ParentForm() const {
+TForm* TControl::ParentForm() const
+{
     const TControl* control = this;
     while (control->m_parent)
         control = control->m_parent;
     return dynamic_cast<TForm*>(const_cast<TControl*>(control));
 }
 
-void TControl::SetBounds(int left, int top, int width, int height) {
+void TControl::SetBounds(int left, int top, int width, int height)
+{
     const QRect bounds(left, top, m_constraints->ConstrainWidth(std::max(0, width)),
                        m_constraints->ConstrainHeight(std::max(0, height)));
     if (bounds == geometry())
@@ -98,14 +106,16 @@ void TControl::SetBounds(int left, int top, int width, int height) {
         RequestAlign();
 }
 
-void TControl::SetAlign(TAlign align) {
+void TControl::SetAlign(TAlign align)
+{
     if (align == m_align)
         return;
     m_align = align;
     RequestAlign();
 }
 
-void TControl::SetVisible(bool visible) {
+void TControl::SetVisible(bool visible)
+{
     if (visible == m_visible)
         return;
     m_visible = visible;
@@ -114,7 +124,8 @@ void TControl::SetVisible(bool visible) {
         RequestAlign();
 }
 
-void TControl::SetEnabled(bool enabled) {
+void TControl::SetEnabled(bool enabled)
+{
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
@@ -122,7 +133,8 @@ void TControl::SetEnabled(bool enabled) {
     update();
 }
 
-void TControl::SetColor(TColor color) {
+void TControl::SetColor(TColor color)
+{
     if (!m_followingParent)
         m_parentColor = false;
     if (color == m_color)
@@ -131,21 +143,24 @@ void TControl::SetColor(TColor color) {
     ColorChanged();
 }
 
-void TControl::SetParentColor(bool value) {
+void TControl::SetParentColor(bool value)
+{
     if (value == m_parentColor)
         return;
     m_parentColor = value;
     ParentColorChanged();
 }
 
-void TControl::SetParentFont(bool value) {
+void TControl::SetParentFont(bool value)
+{
     if (value == m_parentFont)
         return;
     m_parentFont = value;
     ParentFontChanged();
 }
 
-void TControl::SetCursor(TCursor cursor) {
+void TControl::SetCursor(TCursor cursor)
+{
     if (cursor == m_cursor)
         return;
     m_cursor = cursor;
@@ -155,32 +170,54 @@ void TControl::SetCursor(TCursor cursor) {
         setCursor(TCursors::ToShape(cursor));
 }
 
-void TControl::SetCaption(const QString& caption) {
+void TControl::SetCaption(const QString& caption)
+{
     if (caption == m_caption)
         return;
     m_caption = caption;
     TextChanged();
 }
 
-void TControl::BringToFront() {
+void TControl::BringToFront()
+{
     raise();
+    KeepBelowWindowedSiblings();
 }
 
-void TControl::SendToBack() {
+// A control without a window of its own always lies below its windowed siblings, as
+// it is drawn on its parent's surface: among those it can only change places with
+// other windowless controls.
+void TControl::KeepBelowWindowedSiblings()
+{
+    if (!m_parent || dynamic_cast<TWinControl*>(this))
+        return;
+    for (TControl* sibling : m_parent->Controls()) {
+        if (dynamic_cast<TWinControl*>(sibling)) {
+            stackUnder(sibling);
+            return;
+        }
+    }
+}
+
+void TControl::SendToBack()
+{
     lower();
 }
 
-void TControl::SetParentComponent(TComponent* parent) {
+void TControl::SetParentComponent(TComponent* parent)
+{
     SetParent(dynamic_cast<TWinControl*>(parent));
 }
 
-void TControl::Loaded() {
+void TControl::Loaded()
+{
     TComponent::Loaded();
     ParentColorChanged();
     ParentFontChanged();
 }
 
-TShiftState TControl::ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+TShiftState TControl::ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
+{
     TShiftState shift;
     if (modifiers & Qt::ShiftModifier)
         shift.Include(TShift::ssShift);
@@ -197,36 +234,44 @@ TShiftState TControl::ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButto
     return shift;
 }
 
-void TControl::Click() {
+void TControl::Click()
+{
     OnClick(this);
 }
 
-void TControl::DblClick() {
+void TControl::DblClick()
+{
     OnDblClick(this);
 }
 
-void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
     OnMouseDown(this, button, shift, x, y);
 }
 
-void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
     OnMouseUp(this, button, shift, x, y);
 }
 
-void TControl::MouseMove(TShiftState shift, int x, int y) {
+void TControl::MouseMove(TShiftState shift, int x, int y)
+{
     OnMouseMove(this, shift, x, y);
 }
 
-void TControl::FontChanged() {
+void TControl::FontChanged()
+{
     setFont(m_font->ToQFont());
     update();
 }
 
-void TControl::ColorChanged() {
+void TControl::ColorChanged()
+{
     update();
 }
 
-void TControl::ParentColorChanged() {
+void TControl::ParentColorChanged()
+{
     if (!m_parentColor || !m_parent)
         return;
     m_followingParent = true;
@@ -234,7 +279,8 @@ void TControl::ParentColorChanged() {
     m_followingParent = false;
 }
 
-void TControl::ParentFontChanged() {
+void TControl::ParentFontChanged()
+{
     if (!m_parentFont || !m_parent)
         return;
     m_followingParent = true;
@@ -242,14 +288,16 @@ void TControl::ParentFontChanged() {
     m_followingParent = false;
 }
 
-void TControl::RequestAlign() {
+void TControl::RequestAlign()
+{
     if (m_parent)
         m_parent->Realign();
 }
 
 namespace {
 
-bool MapButton(Qt::MouseButton qtButton, TMouseButton& button) {
+bool MapButton(Qt::MouseButton qtButton, TMouseButton& button)
+{
     switch (qtButton) {
     case Qt::LeftButton:
         button = TMouseButton::mbLeft;
@@ -267,7 +315,8 @@ bool MapButton(Qt::MouseButton qtButton, TMouseButton& button) {
 
 } // namespace
 
-void TControl::mousePressEvent(QMouseEvent* event) {
+void TControl::mousePressEvent(QMouseEvent* event)
+{
     TMouseButton button;
     if (!MapButton(event->button(), button))
         return;
@@ -279,7 +328,8 @@ void TControl::mousePressEvent(QMouseEvent* event) {
     });
 }
 
-void TControl::mouseReleaseEvent(QMouseEvent* event) {
+void TControl::mouseReleaseEvent(QMouseEvent* event)
+{
     TMouseButton button;
     if (!MapButton(event->button(), button))
         return;
@@ -298,7 +348,8 @@ void TControl::mouseReleaseEvent(QMouseEvent* event) {
 
 // The second press of a double-click: first the double-click event, then a press with
 // ssDouble; its release does not click again.
-void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
+void TControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
     TMouseButton button;
     if (!MapButton(event->button(), button))
         return;
@@ -315,35 +366,41 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
     });
 }
 
-void TControl::mouseMoveEvent(QMouseEvent* event) {
+void TControl::mouseMoveEvent(QMouseEvent* event)
+{
     event->accept();
     const QPoint at = event->position().toPoint();
     TErrorReport::Guard(
         [&] { MouseMove(ShiftState(event->modifiers(), event->buttons()), at.x(), at.y()); });
 }
 
-void TControl::enterEvent(QEnterEvent* event) {
+void TControl::enterEvent(QEnterEvent* event)
+{
     QWidget::enterEvent(event);
     m_mouseInside = true;
     TErrorReport::Guard([&] { CMMouseEnter(); });
 }
 
-void TControl::leaveEvent(QEvent* event) {
+void TControl::leaveEvent(QEvent* event)
+{
     QWidget::leaveEvent(event);
     m_mouseInside = false;
     TErrorReport::Guard([&] { CMMouseLeave(); });
 }
 
-bool TControl::IsPropertyStored(const QString&) const {
+bool TControl::IsPropertyStored(const QString&) const
+{
     return true;
 }
 
-void TControl::ApplyVisibility() {
+void TControl::ApplyVisibility()
+{
     if (m_parent)
         setVisible(m_visible);
 }
 
-void TControl::ApplyConstraints() {
+void TControl::ApplyConstraints()
+{
     setMinimumSize(m_constraints->MinWidth(), m_constraints->MinHeight());
     setMaximumSize(m_constraints->MaxWidth() > 0 ? m_constraints->MaxWidth() : QWIDGETSIZE_MAX,
                    m_constraints->MaxHeight() > 0 ? m_constraints->MaxHeight() : QWIDGETSIZE_MAX);

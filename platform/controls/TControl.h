@@ -114,6 +114,8 @@ protected:
     virtual bool IsPropertyStored(const QString& name) const;
     // Puts the Visible property into effect; a form shows or hides its window.
     virtual void ApplyVisibility();
+    // Puts the size constraints into effect for sizing by the user.
+    virtual void ApplyConstraints();
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -124,7 +126,7 @@ protected:
 
 private:
     friend class TWinControl;
-    void ApplyConstraints();
+    void KeepBelowWindowedSiblings();
 
     TWinControl* m_parent = nullptr;
     TAlign m_align = TAlign::alNone;

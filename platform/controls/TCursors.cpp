@@ -37,7 +37,8 @@ constexpr CursorEntry cursors[] = {
 
 } // namespace
 
-Qt::CursorShape TCursors::ToShape(TCursor cursor) {
+Qt::CursorShape TCursors::ToShape(TCursor cursor)
+{
     for (const CursorEntry& entry : cursors) {
         if (entry.cursor == cursor)
             return entry.shape;
@@ -45,7 +46,8 @@ Qt::CursorShape TCursors::ToShape(TCursor cursor) {
     return Qt::ArrowCursor;
 }
 
-QString TCursors::Name(TCursor cursor) {
+QString TCursors::Name(TCursor cursor)
+{
     for (const CursorEntry& entry : cursors) {
         if (entry.cursor == cursor)
             return QString::fromLatin1(entry.name);
@@ -53,7 +55,8 @@ QString TCursors::Name(TCursor cursor) {
     return QString();
 }
 
-bool TCursors::FromName(const QString& name, TCursor& cursor) {
+bool TCursors::FromName(const QString& name, TCursor& cursor)
+{
     for (const CursorEntry& entry : cursors) {
         if (name.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0) {
             cursor = entry.cursor;
@@ -63,12 +66,14 @@ bool TCursors::FromName(const QString& name, TCursor& cursor) {
     return false;
 }
 
-TLayoutValue TLayoutCodec<TCursor>::Encode(TCursor value) {
+TLayoutValue TLayoutCodec<TCursor>::Encode(TCursor value)
+{
     const QString name = TCursors::Name(value);
     return name.isEmpty() ? TLayoutValue::Integer(value) : TLayoutValue::Identifier(name);
 }
 
-TCursor TLayoutCodec<TCursor>::Decode(const TLayoutValue& value) {
+TCursor TLayoutCodec<TCursor>::Decode(const TLayoutValue& value)
+{
     if (value.kind() == TLayoutValue::Kind::Integer)
         return TCursor(int(value.integer()));
     TCursor cursor = crDefault;

@@ -2,7 +2,8 @@
 
 #include "TClassInfo.h"
 
-const TClassInfo& TImage::StaticClassInfo() {
+const TClassInfo& TImage::StaticClassInfo()
+{
     static const TClassInfo info("TImage", &TGraphicControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TImage>();
         c.Property("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false);
@@ -17,51 +18,59 @@ const TClassInfo& TImage::StaticClassInfo() {
 
 TImage::TImage(TComponent* owner)
     : TGraphicControl(owner)
-    , m_picture(std::make_unique<TPicture>()) {
+    , m_picture(std::make_unique<TPicture>())
+{
     SetBounds(0, 0, 105, 105);
     m_picture->OnChange = [this](TObject*) { PictureChanged(); };
 }
 
-TImage::~TImage() {
+TImage::~TImage()
+{
     m_picture->OnChange.Clear();
 }
 
-void TImage::SetStretch(bool value) {
+void TImage::SetStretch(bool value)
+{
     if (value == m_stretch)
         return;
     m_stretch = value;
     update();
 }
 
-void TImage::SetCenter(bool value) {
+void TImage::SetCenter(bool value)
+{
     if (value == m_center)
         return;
     m_center = value;
     update();
 }
 
-void TImage::SetAutoSize(bool value) {
+void TImage::SetAutoSize(bool value)
+{
     if (value == m_autoSize)
         return;
     m_autoSize = value;
     ApplyAutoSize();
 }
 
-void TImage::SetTransparent(bool value) {
+void TImage::SetTransparent(bool value)
+{
     if (value == m_transparent)
         return;
     m_transparent = value;
     PictureChanged();
 }
 
-void TImage::SetProportional(bool value) {
+void TImage::SetProportional(bool value)
+{
     if (value == m_proportional)
         return;
     m_proportional = value;
     update();
 }
 
-QRect TImage::DestRect() const {
+QRect TImage::DestRect() const
+{
     const int pictureWidth = m_picture->Width();
     const int pictureHeight = m_picture->Height();
     int width = pictureWidth;
@@ -82,14 +91,16 @@ QRect TImage::DestRect() const {
     return rect;
 }
 
-void TImage::Paint() {
+void TImage::Paint()
+{
     TGraphic* graphic = m_picture->Graphic();
     if (!graphic || graphic->Empty())
         return;
     Canvas()->StretchDraw(DestRect(), graphic);
 }
 
-void TImage::PictureChanged() {
+void TImage::PictureChanged()
+{
     if (TGraphic* graphic = m_picture->Graphic();
         graphic && m_transparent != graphic->Transparent())
         graphic->SetTransparent(m_transparent);
@@ -97,7 +108,8 @@ void TImage::PictureChanged() {
     update();
 }
 
-void TImage::ApplyAutoSize() {
+void TImage::ApplyAutoSize()
+{
     if (m_autoSize && m_picture->Width() > 0 && m_picture->Height() > 0)
         SetBounds(Left(), Top(), m_picture->Width(), m_picture->Height());
 }

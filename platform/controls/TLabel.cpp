@@ -4,7 +4,8 @@
 
 #include <QImage>
 
-const TClassInfo& TLabel::StaticClassInfo() {
+const TClassInfo& TLabel::StaticClassInfo()
+{
     static const TClassInfo info("TLabel", &TGraphicControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TLabel>();
         c.Property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment,
@@ -20,33 +21,38 @@ const TClassInfo& TLabel::StaticClassInfo() {
 }
 
 TLabel::TLabel(TComponent* owner)
-    : TGraphicControl(owner) {
+    : TGraphicControl(owner)
+{
     SetBounds(0, 0, 65, 17);
     AdjustBounds();
 }
 
-void TLabel::SetAlignment(TAlignment alignment) {
+void TLabel::SetAlignment(TAlignment alignment)
+{
     if (alignment == m_alignment)
         return;
     m_alignment = alignment;
     update();
 }
 
-void TLabel::SetLayout(TTextLayout layout) {
+void TLabel::SetLayout(TTextLayout layout)
+{
     if (layout == m_layout)
         return;
     m_layout = layout;
     update();
 }
 
-void TLabel::SetAutoSize(bool value) {
+void TLabel::SetAutoSize(bool value)
+{
     if (value == m_autoSize)
         return;
     m_autoSize = value;
     AdjustBounds();
 }
 
-void TLabel::SetWordWrap(bool value) {
+void TLabel::SetWordWrap(bool value)
+{
     if (value == m_wordWrap)
         return;
     m_wordWrap = value;
@@ -54,14 +60,16 @@ void TLabel::SetWordWrap(bool value) {
     update();
 }
 
-void TLabel::SetTransparent(bool value) {
+void TLabel::SetTransparent(bool value)
+{
     if (value == m_transparent)
         return;
     m_transparent = value;
     update();
 }
 
-void TLabel::SetShowAccelChar(bool value) {
+void TLabel::SetShowAccelChar(bool value)
+{
     if (value == m_showAccelChar)
         return;
     m_showAccelChar = value;
@@ -69,7 +77,8 @@ void TLabel::SetShowAccelChar(bool value) {
     update();
 }
 
-void TLabel::Paint() {
+void TLabel::Paint()
+{
     TCanvas* canvas = Canvas();
     if (!m_transparent && Color() != clNone) {
         canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
@@ -89,22 +98,26 @@ void TLabel::Paint() {
     canvas->TextRect(area, text, TextFormat());
 }
 
-void TLabel::TextChanged() {
+void TLabel::TextChanged()
+{
     AdjustBounds();
     update();
 }
 
-void TLabel::FontChanged() {
+void TLabel::FontChanged()
+{
     TGraphicControl::FontChanged();
     AdjustBounds();
 }
 
-void TLabel::Loaded() {
+void TLabel::Loaded()
+{
     TGraphicControl::Loaded();
     AdjustBounds();
 }
 
-TTextFormats TLabel::TextFormat() const {
+TTextFormats TLabel::TextFormat() const
+{
     TTextFormats format;
     format.Include(m_wordWrap ? TTextFormat::tfWordBreak : TTextFormat::tfSingleLine);
     format.Include(TTextFormat::tfExpandTabs);
@@ -119,7 +132,8 @@ TTextFormats TLabel::TextFormat() const {
 
 // Measured on a scratch canvas, so that sizing works outside painting too. An empty
 // caption measures as one space: an empty label keeps the height of a line.
-QRect TLabel::TextBounds(int widthLimit) const {
+QRect TLabel::TextBounds(int widthLimit) const
+{
     QImage scratch(1, 1, QImage::Format_RGB32);
     TCanvas canvas;
     TCanvas::PaintScope scope(canvas, &scratch);
@@ -132,7 +146,8 @@ QRect TLabel::TextBounds(int widthLimit) const {
     return bounds;
 }
 
-void TLabel::AdjustBounds() {
+void TLabel::AdjustBounds()
+{
     if (!m_autoSize || IsLoading())
         return;
     const QRect needed = TextBounds(m_wordWrap ? Width() : 0);

@@ -2,7 +2,8 @@
 
 #include "TClassInfo.h"
 
-const TClassInfo& TPanel::StaticClassInfo() {
+const TClassInfo& TPanel::StaticClassInfo()
+{
     static const TClassInfo info("TPanel", &TCustomControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TPanel>();
         c.Property("Alignment", &TPanel::Alignment, &TPanel::SetAlignment, TAlignment::taCenter);
@@ -16,32 +17,37 @@ const TClassInfo& TPanel::StaticClassInfo() {
 }
 
 TPanel::TPanel(TComponent* owner)
-    : TCustomControl(owner) {
+    : TCustomControl(owner)
+{
     SetBounds(0, 0, 185, 41);
 }
 
-void TPanel::SetAlignment(TAlignment alignment) {
+void TPanel::SetAlignment(TAlignment alignment)
+{
     if (alignment == m_alignment)
         return;
     m_alignment = alignment;
     update();
 }
 
-void TPanel::SetBevelInner(TBevelCut cut) {
+void TPanel::SetBevelInner(TBevelCut cut)
+{
     if (cut == m_bevelInner)
         return;
     m_bevelInner = cut;
     Changed();
 }
 
-void TPanel::SetBevelOuter(TBevelCut cut) {
+void TPanel::SetBevelOuter(TBevelCut cut)
+{
     if (cut == m_bevelOuter)
         return;
     m_bevelOuter = cut;
     Changed();
 }
 
-void TPanel::SetBevelWidth(int width) {
+void TPanel::SetBevelWidth(int width)
+{
     width = std::max(1, width);
     if (width == m_bevelWidth)
         return;
@@ -49,7 +55,8 @@ void TPanel::SetBevelWidth(int width) {
     Changed();
 }
 
-void TPanel::SetBorderWidth(int width) {
+void TPanel::SetBorderWidth(int width)
+{
     width = std::max(0, width);
     if (width == m_borderWidth)
         return;
@@ -57,7 +64,8 @@ void TPanel::SetBorderWidth(int width) {
     Changed();
 }
 
-QRect TPanel::AlignRect() const {
+QRect TPanel::AlignRect() const
+{
     int inset = m_borderWidth;
     if (m_bevelOuter != TBevelCut::bvNone)
         inset += m_bevelWidth;
@@ -66,7 +74,8 @@ QRect TPanel::AlignRect() const {
     return ClientRect().adjusted(inset, inset, -inset, -inset);
 }
 
-void TPanel::Paint() {
+void TPanel::Paint()
+{
     TCanvas* canvas = Canvas();
     QRect rect = ClientRect();
     DrawBevel(rect, m_bevelOuter);
@@ -87,12 +96,14 @@ void TPanel::Paint() {
     canvas->TextRect(rect, text, format);
 }
 
-void TPanel::Changed() {
+void TPanel::Changed()
+{
     Realign();
     update();
 }
 
-void TPanel::DrawBevel(QRect& rect, TBevelCut cut) {
+void TPanel::DrawBevel(QRect& rect, TBevelCut cut)
+{
     if (cut == TBevelCut::bvNone)
         return;
     const bool lowered = cut == TBevelCut::bvLowered;

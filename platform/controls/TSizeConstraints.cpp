@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-const TClassInfo& TSizeConstraints::StaticClassInfo() {
+const TClassInfo& TSizeConstraints::StaticClassInfo()
+{
     static const TClassInfo info("TSizeConstraints", &TPersistent::StaticClassInfo(),
                                  [](TClassInfo& c) {
                                      using S = TSizeConstraints;
@@ -16,35 +17,42 @@ const TClassInfo& TSizeConstraints::StaticClassInfo() {
     return info;
 }
 
-void TSizeConstraints::SetMinWidth(int value) {
+void TSizeConstraints::SetMinWidth(int value)
+{
     Change(m_minWidth, value);
 }
 
-void TSizeConstraints::SetMinHeight(int value) {
+void TSizeConstraints::SetMinHeight(int value)
+{
     Change(m_minHeight, value);
 }
 
-void TSizeConstraints::SetMaxWidth(int value) {
+void TSizeConstraints::SetMaxWidth(int value)
+{
     Change(m_maxWidth, value);
 }
 
-void TSizeConstraints::SetMaxHeight(int value) {
+void TSizeConstraints::SetMaxHeight(int value)
+{
     Change(m_maxHeight, value);
 }
 
-int TSizeConstraints::ConstrainWidth(int width) const {
+int TSizeConstraints::ConstrainWidth(int width) const
+{
     if (m_maxWidth > 0)
         width = std::min(width, m_maxWidth);
     return std::max(width, m_minWidth);
 }
 
-int TSizeConstraints::ConstrainHeight(int height) const {
+int TSizeConstraints::ConstrainHeight(int height) const
+{
     if (m_maxHeight > 0)
         height = std::min(height, m_maxHeight);
     return std::max(height, m_minHeight);
 }
 
-void TSizeConstraints::Assign(const TPersistent* source) {
+void TSizeConstraints::Assign(const TPersistent* source)
+{
     const auto* other = dynamic_cast<const TSizeConstraints*>(source);
     if (!other) {
         TPersistent::Assign(source);
@@ -58,7 +66,8 @@ void TSizeConstraints::Assign(const TPersistent* source) {
         OnChange();
 }
 
-void TSizeConstraints::Change(int& field, int value) {
+void TSizeConstraints::Change(int& field, int value)
+{
     value = std::max(0, value);
     if (field == value)
         return;

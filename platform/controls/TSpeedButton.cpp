@@ -3,7 +3,8 @@
 #include "TClassInfo.h"
 #include "TWinControl.h"
 
-const TClassInfo& TSpeedButton::StaticClassInfo() {
+const TClassInfo& TSpeedButton::StaticClassInfo()
+{
     static const TClassInfo info(
         "TSpeedButton", &TGraphicControl::StaticClassInfo(), [](TClassInfo& c) {
             using B = TSpeedButton;
@@ -25,27 +26,32 @@ const TClassInfo& TSpeedButton::StaticClassInfo() {
 
 TSpeedButton::TSpeedButton(TComponent* owner)
     : TGraphicControl(owner)
-    , m_glyph(std::make_unique<TBitmap>()) {
+    , m_glyph(std::make_unique<TBitmap>())
+{
     SetBounds(0, 0, 23, 22);
     m_glyph->OnChange = [this](TObject*) { update(); };
 }
 
-TSpeedButton::~TSpeedButton() {
+TSpeedButton::~TSpeedButton()
+{
     m_glyph->OnChange.Clear();
 }
 
-void TSpeedButton::SetGlyph(const TBitmap* glyph) {
+void TSpeedButton::SetGlyph(const TBitmap* glyph)
+{
     m_glyph->Assign(glyph);
 }
 
-void TSpeedButton::SetFlat(bool value) {
+void TSpeedButton::SetFlat(bool value)
+{
     if (value == m_flat)
         return;
     m_flat = value;
     update();
 }
 
-void TSpeedButton::SetDown(bool value) {
+void TSpeedButton::SetDown(bool value)
+{
     if (m_groupIndex == 0)
         value = false;
     if (value == m_down)
@@ -59,14 +65,16 @@ void TSpeedButton::SetDown(bool value) {
     update();
 }
 
-void TSpeedButton::SetLayout(TButtonLayout layout) {
+void TSpeedButton::SetLayout(TButtonLayout layout)
+{
     if (layout == m_layout)
         return;
     m_layout = layout;
     update();
 }
 
-void TSpeedButton::SetMargin(int value) {
+void TSpeedButton::SetMargin(int value)
+{
     value = std::max(-1, value);
     if (value == m_margin)
         return;
@@ -74,14 +82,16 @@ void TSpeedButton::SetMargin(int value) {
     update();
 }
 
-void TSpeedButton::SetSpacing(int value) {
+void TSpeedButton::SetSpacing(int value)
+{
     if (value == m_spacing)
         return;
     m_spacing = value;
     update();
 }
 
-void TSpeedButton::SetNumGlyphs(int value) {
+void TSpeedButton::SetNumGlyphs(int value)
+{
     value = std::clamp(value, 1, 4);
     if (value == m_numGlyphs)
         return;
@@ -89,14 +99,16 @@ void TSpeedButton::SetNumGlyphs(int value) {
     update();
 }
 
-void TSpeedButton::SetTransparent(bool value) {
+void TSpeedButton::SetTransparent(bool value)
+{
     if (value == m_transparent)
         return;
     m_transparent = value;
     update();
 }
 
-void TSpeedButton::Paint() {
+void TSpeedButton::Paint()
+{
     TCanvas* canvas = Canvas();
     QRect rect = ClientRect();
     if (!m_transparent || !m_flat) {
@@ -124,7 +136,8 @@ void TSpeedButton::Paint() {
 
 // A flat button has an edge only while hot (raised) or pressed (lowered); a normal
 // button always has the full two-ring button edge.
-void TSpeedButton::DrawFrame(QRect& rect) {
+void TSpeedButton::DrawFrame(QRect& rect)
+{
     TCanvas* canvas = Canvas();
     const bool pressed = ShowsPressed();
     if (m_flat) {
@@ -143,7 +156,8 @@ void TSpeedButton::DrawFrame(QRect& rect) {
     }
 }
 
-void TSpeedButton::PlaceContent(const QRect& rect, QPoint& glyphAt, QRect& textRect) const {
+void TSpeedButton::PlaceContent(const QRect& rect, QPoint& glyphAt, QRect& textRect) const
+{
     const QSize glyph =
         m_glyph->Empty() ? QSize(0, 0) : QSize(m_glyph->Width() / m_numGlyphs, m_glyph->Height());
     const QSize text = Caption().isEmpty()
@@ -173,7 +187,8 @@ void TSpeedButton::PlaceContent(const QRect& rect, QPoint& glyphAt, QRect& textR
 
 // The glyph's first image (or its disabled/down image when it has them); its
 // bottom-left pixel's colour is left out.
-void TSpeedButton::DrawGlyph(QPoint at) {
+void TSpeedButton::DrawGlyph(QPoint at)
+{
     if (m_glyph->Empty())
         return;
     const int width = m_glyph->Width() / m_numGlyphs;
@@ -190,7 +205,8 @@ void TSpeedButton::DrawGlyph(QPoint at) {
     Canvas()->Draw(at.x(), at.y(), &image);
 }
 
-void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
     TGraphicControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft || !Enabled())
         return;
@@ -201,7 +217,8 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     m_dragging = true;
 }
 
-void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
+void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
+{
     TGraphicControl::MouseMove(shift, x, y);
     if (!m_dragging)
         return;
@@ -214,7 +231,8 @@ void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
     }
 }
 
-void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
     const bool wasDragging = m_dragging && button == TMouseButton::mbLeft;
     m_dragging = false;
     if (wasDragging) {
@@ -229,11 +247,13 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     TGraphicControl::MouseUp(button, shift, x, y);
 }
 
-void TSpeedButton::Click() {
+void TSpeedButton::Click()
+{
     TGraphicControl::Click();
 }
 
-void TSpeedButton::CMMouseEnter() {
+void TSpeedButton::CMMouseEnter()
+{
     TGraphicControl::CMMouseEnter();
     if (m_mouseInControl || !Enabled())
         return;
@@ -241,7 +261,8 @@ void TSpeedButton::CMMouseEnter() {
     update();
 }
 
-void TSpeedButton::CMMouseLeave() {
+void TSpeedButton::CMMouseLeave()
+{
     TGraphicControl::CMMouseLeave();
     if (!m_mouseInControl)
         return;
@@ -249,7 +270,8 @@ void TSpeedButton::CMMouseLeave() {
     update();
 }
 
-void TSpeedButton::ReleaseGroup() {
+void TSpeedButton::ReleaseGroup()
+{
     if (!Parent() || m_groupIndex == 0)
         return;
     for (TControl* control : Parent()->Controls()) {

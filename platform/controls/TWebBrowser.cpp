@@ -6,7 +6,8 @@
 #include <QFileInfo>
 #include <QTextBrowser>
 
-const TClassInfo& TWebBrowser::StaticClassInfo() {
+const TClassInfo& TWebBrowser::StaticClassInfo()
+{
     static const TClassInfo info("TWebBrowser", &TWinControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TWebBrowser>();
         c.Event("OnNavigateComplete", &TWebBrowser::OnNavigateComplete);
@@ -16,14 +17,16 @@ const TClassInfo& TWebBrowser::StaticClassInfo() {
 
 TWebBrowser::TWebBrowser(TComponent* owner)
     : TWinControl(owner)
-    , m_view(new QTextBrowser(this)) {
+    , m_view(new QTextBrowser(this))
+{
     m_view->setOpenExternalLinks(false);
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->setFocusPolicy(Qt::NoFocus);
     SetBounds(0, 0, 300, 150);
 }
 
-void TWebBrowser::Navigate(const QString& path) {
+void TWebBrowser::Navigate(const QString& path)
+{
     m_location = path;
     const QFileInfo file(path);
     if (!file.isFile()) {
@@ -39,16 +42,19 @@ void TWebBrowser::Navigate(const QString& path) {
     OnNavigateComplete(this, path);
 }
 
-QString TWebBrowser::DocumentText() const {
+QString TWebBrowser::DocumentText() const
+{
     return m_view->toPlainText();
 }
 
-void TWebBrowser::resizeEvent(QResizeEvent* event) {
+void TWebBrowser::resizeEvent(QResizeEvent* event)
+{
     TWinControl::resizeEvent(event);
     m_view->setGeometry(ClientRect());
 }
 
-void TWebBrowser::ShowErrorPage(const QString& path, const QString& reason) {
+void TWebBrowser::ShowErrorPage(const QString& path, const QString& reason)
+{
     m_errorPage = true;
     m_view->setHtml(
         QStringLiteral("<html><body style='font-family: sans-serif; margin: 24px'>"

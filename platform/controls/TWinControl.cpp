@@ -8,7 +8,8 @@
 #include <QPainter>
 #include <algorithm>
 
-const TClassInfo& TWinControl::StaticClassInfo() {
+const TClassInfo& TWinControl::StaticClassInfo()
+{
     static const TClassInfo info("TWinControl", &TControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false);
         c.Event("OnEnter", &TWinControl::OnEnter);
@@ -21,19 +22,22 @@ const TClassInfo& TWinControl::StaticClassInfo() {
 }
 
 TWinControl::TWinControl(TComponent* owner)
-    : TControl(owner) {
+    : TControl(owner)
+{
     setFocusPolicy(Qt::NoFocus);
 }
 
 // Child controls go first, while this control is whole: each tells its parent it
 // leaves, and the parent must still be able to listen.
-TWinControl::~TWinControl() {
+TWinControl::~TWinControl()
+{
     m_destroyingControls = true;
     for (TControl* control : Controls())
         delete control;
 }
 
-std::vector<TControl*> TWinControl::Controls() const {
+std::vector<TControl*> TWinControl::Controls() const
+{
     std::vector<TControl*> controls;
     for (QObject* child : children()) {
         if (auto* control = dynamic_cast<TControl*>(child); control && control->Parent() == this)
@@ -42,7 +46,8 @@ std::vector<TControl*> TWinControl::Controls() const {
     return controls;
 }
 
-void TWinControl::Realign() {
+void TWinControl::Realign()
+{
     if (m_alignLock > 0 || IsLoading() || m_destroyingControls) {
         m_alignPending = true;
         return;
@@ -51,23 +56,27 @@ void TWinControl::Realign() {
     AlignControls();
 }
 
-void TWinControl::EnableAlign() {
+void TWinControl::EnableAlign()
+{
     if (--m_alignLock == 0 && m_alignPending)
         Realign();
 }
 
-void TWinControl::SetTabStop(bool value) {
+void TWinControl::SetTabStop(bool value)
+{
     if (value == m_tabStop)
         return;
     m_tabStop = value;
     setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TWinControl::SetFocus() {
+void TWinControl::SetFocus()
+{
     setFocus(Qt::OtherFocusReason);
 }
 
-std::vector<TComponent*> TWinControl::ChildComponents(const TComponent* root) const {
+std::vector<TComponent*> TWinControl::ChildComponents(const TComponent* root) const
+{
     std::vector<TComponent*> children = TControl::ChildComponents(root);
     for (TControl* control : Controls()) {
         if (control->Owner() == root)
@@ -76,7 +85,8 @@ std::vector<TComponent*> TWinControl::ChildComponents(const TComponent* root) co
     return children;
 }
 
-void TWinControl::Loaded() {
+void TWinControl::Loaded()
+{
     TControl::Loaded();
     Realign();
 }
@@ -88,7 +98,8 @@ constexpr TAlign alignOrder[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft
 
 // Aligned children of one kind in the order they are placed: by position towards
 // their side, ties kept in creation order.
-std::vector<TControl*> ChildrenAligned(const std::vector<TControl*>& controls, TAlign align) {
+std::vector<TControl*> ChildrenAligned(const std::vector<TControl*>& controls, TAlign align)
+{
     std::vector<TControl*> result;
     for (TControl* control : controls) {
         if (control->Align() == align && control->Visible())
@@ -115,7 +126,8 @@ std::vector<TControl*> ChildrenAligned(const std::vector<TControl*>& controls, T
 
 // Places one control against its side of the free rectangle (left, top, right and
 // bottom edges in pixels, right and bottom exclusive) and takes its room away.
-void PlaceAligned(TControl* control, TAlign align, int& left, int& top, int& right, int& bottom) {
+void PlaceAligned(TControl* control, TAlign align, int& left, int& top, int& right, int& bottom)
+{
     const TSizeConstraints* limits = control->Constraints();
     const int freeWidth = std::max(0, right - left);
     const int freeHeight = std::max(0, bottom - top);
@@ -148,7 +160,8 @@ void PlaceAligned(TControl* control, TAlign align, int& left, int& top, int& rig
 
 } // namespace
 
-void TWinControl::AlignControls() {
+void TWinControl::AlignControls()
+{
     const QRect area = AlignRect();
     int left = area.x();
     int top = area.y();
@@ -161,61 +174,73 @@ void TWinControl::AlignControls() {
     }
 }
 
-void TWinControl::InsertControl(TControl*) {
+void TWinControl::InsertControl(TControl*)
+{
     Realign();
 }
 
-void TWinControl::RemoveControl(TControl*) {
+void TWinControl::RemoveControl(TControl*)
+{
     Realign();
 }
 
-void TWinControl::FontChanged() {
+void TWinControl::FontChanged()
+{
     TControl::FontChanged();
     for (TControl* control : Controls())
         control->ParentFontChanged();
 }
 
-void TWinControl::ColorChanged() {
+void TWinControl::ColorChanged()
+{
     TControl::ColorChanged();
     for (TControl* control : Controls())
         control->ParentColorChanged();
 }
 
-void TWinControl::paintEvent(QPaintEvent*) {
+void TWinControl::paintEvent(QPaintEvent*)
+{
     if (Color() == clNone)
         return;
     QPainter painter(this);
     painter.fillRect(rect(), TColors::ToQColor(Color()));
 }
 
-void TWinControl::resizeEvent(QResizeEvent* event) {
+void TWinControl::resizeEvent(QResizeEvent* event)
+{
     TControl::resizeEvent(event);
     Realign();
 }
 
-void TWinControl::KeyDown(unsigned short& key, TShiftState shift) {
+void TWinControl::KeyDown(unsigned short& key, TShiftState shift)
+{
     OnKeyDown(this, key, shift);
 }
 
-void TWinControl::KeyUp(unsigned short& key, TShiftState shift) {
+void TWinControl::KeyUp(unsigned short& key, TShiftState shift)
+{
     OnKeyUp(this, key, shift);
 }
 
-void TWinControl::KeyPress(QChar& key) {
+void TWinControl::KeyPress(QChar& key)
+{
     OnKeyPress(this, key);
 }
 
-void TWinControl::DoEnter() {
+void TWinControl::DoEnter()
+{
     OnEnter(this);
 }
 
-void TWinControl::DoExit() {
+void TWinControl::DoExit()
+{
     OnExit(this);
 }
 
 namespace {
 
-QChar KeyCharacter(const QKeyEvent* event) {
+QChar KeyCharacter(const QKeyEvent* event)
+{
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -233,7 +258,8 @@ QChar KeyCharacter(const QKeyEvent* event) {
 
 } // namespace
 
-unsigned short TWinControl::VirtualKey(const QKeyEvent* event) {
+unsigned short TWinControl::VirtualKey(const QKeyEvent* event)
+{
     const int key = event->key();
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
         return static_cast<unsigned short>(key);
@@ -284,7 +310,8 @@ unsigned short TWinControl::VirtualKey(const QKeyEvent* event) {
 
 // A key goes first to the form when it previews keys, then to the control itself;
 // either may swallow it by setting it to 0.
-void TWinControl::keyPressEvent(QKeyEvent* event) {
+void TWinControl::keyPressEvent(QKeyEvent* event)
+{
     if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
         event->ignore(); // the window's system Close command; the form decides
         return;
@@ -309,7 +336,8 @@ void TWinControl::keyPressEvent(QKeyEvent* event) {
     });
 }
 
-void TWinControl::keyReleaseEvent(QKeyEvent* event) {
+void TWinControl::keyReleaseEvent(QKeyEvent* event)
+{
     TForm* form = ParentForm();
     const bool preview = form && form != this && form->KeyPreview();
     unsigned short key = VirtualKey(event);
@@ -322,12 +350,14 @@ void TWinControl::keyReleaseEvent(QKeyEvent* event) {
     });
 }
 
-void TWinControl::focusInEvent(QFocusEvent* event) {
+void TWinControl::focusInEvent(QFocusEvent* event)
+{
     TControl::focusInEvent(event);
     TErrorReport::Guard([&] { DoEnter(); });
 }
 
-void TWinControl::focusOutEvent(QFocusEvent* event) {
+void TWinControl::focusOutEvent(QFocusEvent* event)
+{
     TControl::focusOutEvent(event);
     TErrorReport::Guard([&] { DoExit(); });
 }

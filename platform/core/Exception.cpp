@@ -2,4 +2,5 @@
 
 Exception::Exception(QString message)
     : m_message(std::move(message))
-    , m_utf8(m_message.toStdString()) {}
+    , m_utf8(m_message.toStdString())
+{}

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-const TClassInfo& TComponent::StaticClassInfo() {
+const TClassInfo& TComponent::StaticClassInfo()
+{
     static const TClassInfo info("TComponent", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("Name", &TComponent::Name, &TComponent::SetName, QString());
         c.Property("Tag", &TComponent::Tag, &TComponent::SetTag, 0);
@@ -13,12 +14,14 @@ const TClassInfo& TComponent::StaticClassInfo() {
     return info;
 }
 
-TComponent::TComponent(TComponent* owner) {
+TComponent::TComponent(TComponent* owner)
+{
     if (owner)
         owner->InsertComponent(this);
 }
 
-TComponent::~TComponent() {
+TComponent::~TComponent()
+{
     m_destroying = true;
     DestroyComponents();
     // Tell every component that asked; each removes its own link back.
@@ -32,7 +35,8 @@ TComponent::~TComponent() {
         m_owner->RemoveComponent(this);
 }
 
-void TComponent::DestroyComponents() {
+void TComponent::DestroyComponents()
+{
     while (!m_components.empty()) {
         TComponent* component = m_components.back();
         RemoveComponent(component);
@@ -40,7 +44,8 @@ void TComponent::DestroyComponents() {
     }
 }
 
-void TComponent::SetName(const QString& name) {
+void TComponent::SetName(const QString& name)
+{
     if (name == m_name)
         return;
     if (m_owner && !name.isEmpty()) {
@@ -52,7 +57,8 @@ void TComponent::SetName(const QString& name) {
     m_name = name;
 }
 
-TComponent* TComponent::FindComponent(const QString& name) const {
+TComponent* TComponent::FindComponent(const QString& name) const
+{
     if (name.isEmpty())
         return nullptr;
     for (TComponent* component : m_components) {
@@ -62,7 +68,8 @@ TComponent* TComponent::FindComponent(const QString& name) const {
     return nullptr;
 }
 
-void TComponent::FreeNotification(TComponent* other) {
+void TComponent::FreeNotification(TComponent* other)
+{
     if (!other || other == this)
         return;
     if (std::find(m_freeNotifies.begin(), m_freeNotifies.end(), other) == m_freeNotifies.end())
@@ -72,7 +79,8 @@ void TComponent::FreeNotification(TComponent* other) {
         other->m_freeNotifies.push_back(this);
 }
 
-void TComponent::RemoveFreeNotification(TComponent* other) {
+void TComponent::RemoveFreeNotification(TComponent* other)
+{
     if (!other)
         return;
     std::erase(m_freeNotifies, other);
@@ -81,7 +89,8 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 
 void TComponent::SetParentComponent(TComponent*) {}
 
-std::vector<TComponent*> TComponent::ChildComponents(const TComponent* root) const {
+std::vector<TComponent*> TComponent::ChildComponents(const TComponent* root) const
+{
     std::vector<TComponent*> children;
     if (root != this)
         return children;
@@ -92,22 +101,23 @@ std::vector<TComponent*> TComponent::ChildComponents(const TComponent* root) con
     return children;
 }
 
-void TComponent::Loaded() {
+void TComponent::Loaded()
+{
     m_loading = false;
 }
 
-void TComponent::Notification(TComponent* component, TOperation operation) {
-    if (operation == TOperation::opRemove && component->m_owner == this)
-        std::erase(m_components, component);
-}
+void TComponent::Notification(TComponent*, TOperation) {}
 
-void TComponent::InsertComponent(TComponent* component) {
+void TComponent::InsertComponent(TComponent* component)
+{
     component->m_owner = this;
     m_components.push_back(component);
     Notification(component, TOperation::opInsert);
 }
 
-void TComponent::RemoveComponent(TComponent* component) {
+void TComponent::RemoveComponent(TComponent* component)
+{
+    Notification(component, TOperation::opRemove);
     std::erase(m_components, component);
     component->m_owner = nullptr;
 }

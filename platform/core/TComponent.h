@@ -52,6 +52,8 @@ public:
     void DestroyComponents();
 
 protected:
+    // Told when a component joins or leaves this one's owned components, and when a
+    // component linked by FreeNotification is freed.
     virtual void Notification(TComponent* component, TOperation operation);
 
 private:

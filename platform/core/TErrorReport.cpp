@@ -7,12 +7,14 @@
 
 namespace {
 
-TErrorReport::Reporter& CurrentReporter() {
+TErrorReport::Reporter& CurrentReporter()
+{
     static TErrorReport::Reporter reporter;
     return reporter;
 }
 
-void ShowMessageBox(const QString& message) {
+void ShowMessageBox(const QString& message)
+{
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
                     QMessageBox::Ok);
     box.exec();
@@ -20,7 +22,8 @@ void ShowMessageBox(const QString& message) {
 
 } // namespace
 
-void TErrorReport::Show(const std::exception& error) {
+void TErrorReport::Show(const std::exception& error)
+{
     if (dynamic_cast<const EAbort*>(&error))
         return;
     if (const auto* exception = dynamic_cast<const Exception*>(&error)) {
@@ -30,13 +33,15 @@ void TErrorReport::Show(const std::exception& error) {
     ShowText(QString::fromLocal8Bit(error.what()));
 }
 
-void TErrorReport::ShowText(const QString& message) {
+void TErrorReport::ShowText(const QString& message)
+{
     if (CurrentReporter())
         CurrentReporter()(message);
     else
         ShowMessageBox(message);
 }
 
-TErrorReport::Reporter TErrorReport::SetReporter(Reporter reporter) {
+TErrorReport::Reporter TErrorReport::SetReporter(Reporter reporter)
+{
     return std::exchange(CurrentReporter(), std::move(reporter));
 }

@@ -19,7 +19,8 @@ public:
 
     // Runs a piece of event dispatch: an error raised inside stops it and is reported,
     // so that it never unwinds through the window system's code.
-    template <class F> static void Guard(F&& work) {
+    template <class F> static void Guard(F&& work)
+    {
         try {
             work();
         } catch (const std::exception& error) {

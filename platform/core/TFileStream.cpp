@@ -4,7 +4,8 @@
 
 namespace {
 
-QIODevice::OpenMode OpenMode(TFileMode mode) {
+QIODevice::OpenMode OpenMode(TFileMode mode)
+{
     switch (mode) {
     case TFileMode::fmCreate:
         return QIODevice::ReadWrite | QIODevice::Truncate;
@@ -21,7 +22,8 @@ QIODevice::OpenMode OpenMode(TFileMode mode) {
 
 TFileStream::TFileStream(const QString& fileName, TFileMode mode)
     : m_fileName(fileName)
-    , m_file(fileName) {
+    , m_file(fileName)
+{
     if (m_file.open(OpenMode(mode)))
         return;
     if (mode == TFileMode::fmCreate)
@@ -33,21 +35,24 @@ TFileStream::TFileStream(const QString& fileName, TFileMode mode)
 
 TFileStream::~TFileStream() = default;
 
-qint64 TFileStream::Read(void* buffer, qint64 count) {
+qint64 TFileStream::Read(void* buffer, qint64 count)
+{
     if (count <= 0 || !m_file.isReadable())
         return 0;
     const qint64 n = m_file.read(static_cast<char*>(buffer), count);
     return n < 0 ? 0 : n;
 }
 
-qint64 TFileStream::Write(const void* buffer, qint64 count) {
+qint64 TFileStream::Write(const void* buffer, qint64 count)
+{
     if (count <= 0 || !m_file.isWritable())
         return 0;
     const qint64 n = m_file.write(static_cast<const char*>(buffer), count);
     return n < 0 ? 0 : n;
 }
 
-qint64 TFileStream::Seek(qint64 offset, TSeekOrigin origin) {
+qint64 TFileStream::Seek(qint64 offset, TSeekOrigin origin)
+{
     qint64 base = 0;
     if (origin == TSeekOrigin::soCurrent)
         base = m_file.pos();
@@ -59,6 +64,7 @@ qint64 TFileStream::Seek(qint64 offset, TSeekOrigin origin) {
     return m_file.pos();
 }
 
-qint64 TFileStream::Size() const {
+qint64 TFileStream::Size() const
+{
     return m_file.size();
 }

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-qint64 TMemoryStream::Read(void* buffer, qint64 count) {
+qint64 TMemoryStream::Read(void* buffer, qint64 count)
+{
     const qint64 n = qBound<qint64>(0, qMin(count, m_bytes.size() - m_position), count);
     if (n > 0)
         std::memcpy(buffer, m_bytes.constData() + m_position, size_t(n));
@@ -10,7 +11,8 @@ qint64 TMemoryStream::Read(void* buffer, qint64 count) {
     return n;
 }
 
-qint64 TMemoryStream::Write(const void* buffer, qint64 count) {
+qint64 TMemoryStream::Write(const void* buffer, qint64 count)
+{
     if (count <= 0)
         return 0;
     if (m_position + count > m_bytes.size())
@@ -20,7 +22,8 @@ qint64 TMemoryStream::Write(const void* buffer, qint64 count) {
     return count;
 }
 
-qint64 TMemoryStream::Seek(qint64 offset, TSeekOrigin origin) {
+qint64 TMemoryStream::Seek(qint64 offset, TSeekOrigin origin)
+{
     qint64 base = 0;
     if (origin == TSeekOrigin::soCurrent)
         base = m_position;
@@ -30,12 +33,14 @@ qint64 TMemoryStream::Seek(qint64 offset, TSeekOrigin origin) {
     return m_position;
 }
 
-void TMemoryStream::SetSize(qint64 size) {
+void TMemoryStream::SetSize(qint64 size)
+{
     m_bytes.resize(qMax<qint64>(0, size));
     m_position = qMin(m_position, m_bytes.size());
 }
 
-void TMemoryStream::Clear() {
+void TMemoryStream::Clear()
+{
     m_bytes.clear();
     m_position = 0;
 }

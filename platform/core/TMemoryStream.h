@@ -9,7 +9,8 @@ class TMemoryStream : public TStream {
 public:
     TMemoryStream() = default;
     explicit TMemoryStream(QByteArray bytes)
-        : m_bytes(std::move(bytes)) {}
+        : m_bytes(std::move(bytes))
+    {}
 
     qint64 Read(void* buffer, qint64 count) override;
     qint64 Write(const void* buffer, qint64 count) override;

@@ -17,7 +17,8 @@ public:
 #define T_CLASS_INFO                                                                               \
 public:                                                                                            \
     static const TClassInfo& StaticClassInfo();                                                    \
-    const TClassInfo& ClassInfo() const override {                                                 \
+    const TClassInfo& ClassInfo() const override                                                   \
+    {                                                                                              \
         return StaticClassInfo();                                                                  \
     }                                                                                              \
                                                                                                    \

@@ -7,11 +7,13 @@
 template <typename E> class TSet {
 public:
     constexpr TSet() = default;
-    constexpr TSet(std::initializer_list<E> members) {
+    constexpr TSet(std::initializer_list<E> members)
+    {
         for (E member : members)
             m_bits |= Bit(member);
     }
-    static constexpr TSet FromBits(std::uint64_t bits) {
+    static constexpr TSet FromBits(std::uint64_t bits)
+    {
         TSet set;
         set.m_bits = bits;
         return set;
@@ -20,11 +22,13 @@ public:
     constexpr bool Contains(E member) const { return (m_bits & Bit(member)) != 0; }
     constexpr bool IsEmpty() const { return m_bits == 0; }
     constexpr std::uint64_t Bits() const { return m_bits; }
-    constexpr TSet& Include(E member) {
+    constexpr TSet& Include(E member)
+    {
         m_bits |= Bit(member);
         return *this;
     }
-    constexpr TSet& Exclude(E member) {
+    constexpr TSet& Exclude(E member)
+    {
         m_bits &= ~Bit(member);
         return *this;
     }

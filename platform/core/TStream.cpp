@@ -2,17 +2,20 @@
 
 #include "Exception.h"
 
-void TStream::ReadBuffer(void* buffer, qint64 count) {
+void TStream::ReadBuffer(void* buffer, qint64 count)
+{
     if (count != 0 && Read(buffer, count) != count)
         throw EReadError(QStringLiteral("Stream read error"));
 }
 
-void TStream::WriteBuffer(const void* buffer, qint64 count) {
+void TStream::WriteBuffer(const void* buffer, qint64 count)
+{
     if (count != 0 && Write(buffer, count) != count)
         throw EWriteError(QStringLiteral("Stream write error"));
 }
 
-qint64 TStream::CopyFrom(TStream& source, qint64 count) {
+qint64 TStream::CopyFrom(TStream& source, qint64 count)
+{
     if (count == 0) {
         source.SetPosition(0);
         count = source.Size();

@@ -8,7 +8,8 @@
 #include "TSpeedButton.h"
 #include "TWebBrowser.h"
 
-void RegisterPlatformClasses() {
+void RegisterPlatformClasses()
+{
     TButton::StaticClassInfo();
     TForm::StaticClassInfo();
     TImage::StaticClassInfo();

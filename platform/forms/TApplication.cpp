@@ -9,7 +9,8 @@ TApplication* Application = nullptr;
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
-    , TComponent(nullptr) {
+    , TComponent(nullptr)
+{
     Application = this;
     setQuitOnLastWindowClosed(false);
     new TScreen(this);
@@ -17,18 +18,21 @@ TApplication::TApplication(int& argc, char** argv)
     InstallFontSubstitutions();
 }
 
-TApplication::~TApplication() {
+TApplication::~TApplication()
+{
     // Windows owned by the application go before the event system does.
     DestroyComponents();
     Application = nullptr;
 }
 
-void TApplication::Minimize() {
+void TApplication::Minimize()
+{
     if (m_mainForm)
         m_mainForm->showMinimized();
 }
 
-int TApplication::Run() {
+int TApplication::Run()
+{
     if (m_mainForm)
         m_mainForm->Show();
     if (m_terminated)
@@ -36,14 +40,16 @@ int TApplication::Run() {
     return exec();
 }
 
-void TApplication::Terminate() {
+void TApplication::Terminate()
+{
     m_terminated = true;
     quit();
 }
 
 // The interface asks for the faces of its original desktop; these name the free faces
 // that stand in for them (a Song-style face for "宋体").
-void TApplication::InstallFontSubstitutions() {
+void TApplication::InstallFontSubstitutions()
+{
     QFont::insertSubstitutions(QStringLiteral("宋体"),
                                {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
                                 QStringLiteral("WenQuanYi Zen Hei")});

@@ -44,7 +44,8 @@ extern TApplication* Application;
 
 #include "TForm.h"
 
-template <class T> T* TApplication::CreateForm() {
+template <class T> T* TApplication::CreateForm()
+{
     T* form = TForm::Create<T>(this);
     if (!m_mainForm)
         m_mainForm = form;

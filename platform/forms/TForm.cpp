@@ -15,23 +15,27 @@
 
 namespace {
 
-QString LayoutResource(const TClassInfo& info) {
+QString LayoutResource(const TClassInfo& info)
+{
     return QStringLiteral(":/layouts/%1.layout").arg(info.Name());
 }
 
-bool HasLayout(const TClassInfo& info) {
+bool HasLayout(const TClassInfo& info)
+{
     return QFile::exists(LayoutResource(info));
 }
 
 // The form classes from the first one below TForm down to info.
-std::vector<const TClassInfo*> FormClassChain(const TClassInfo& info) {
+std::vector<const TClassInfo*> FormClassChain(const TClassInfo& info)
+{
     std::vector<const TClassInfo*> chain;
     for (const TClassInfo* c = &info; c && c != &TForm::StaticClassInfo(); c = c->Parent())
         chain.insert(chain.begin(), c);
     return chain;
 }
 
-Qt::Edges EdgesOfSizeCommand(unsigned command) {
+Qt::Edges EdgesOfSizeCommand(unsigned command)
+{
     switch (command & 0xF) {
     case 1:
         return Qt::LeftEdge;
@@ -56,7 +60,8 @@ Qt::Edges EdgesOfSizeCommand(unsigned command) {
 
 } // namespace
 
-const TClassInfo& TForm::StaticClassInfo() {
+const TClassInfo& TForm::StaticClassInfo()
+{
     static const TClassInfo info("TForm", &TWinControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TForm>();
         c.Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle,
@@ -78,18 +83,21 @@ const TClassInfo& TForm::StaticClassInfo() {
 }
 
 TForm::TForm(TComponent* owner)
-    : TWinControl(owner) {
+    : TWinControl(owner)
+{
     SetVisible(false);
     ApplyWindowFlags();
 }
 
-TForm::~TForm() {
+TForm::~TForm()
+{
     TErrorReport::Guard([&] { OnDestroy(this); });
     if (Application && Application->MainForm() == this)
         Application->SetMainForm(nullptr);
 }
 
-void TForm::LoadLayouts() {
+void TForm::LoadLayouts()
+{
     DisableAlign();
     for (const TClassInfo* info : FormClassChain(ClassInfo())) {
         if (!HasLayout(*info))
@@ -100,15 +108,41 @@ void TForm::LoadLayouts() {
         TLayoutLoader(this, info->Name() + QStringLiteral(".layout"))
             .Apply(QString::fromUtf8(file.readAll()));
     }
+    BindFields();
     EnableAlign();
 }
 
-QString TForm::WriteLayout() const {
+// Every published field gets the component of its name; a missing component or one of
+// another class is an error of the form's layouts.
+void TForm::BindFields()
+{
+    for (const TFieldInfo* field : ClassInfo().AllFields()) {
+        TComponent* component = FindComponent(field->name);
+        if (!component || !field->bind(this, component))
+            throw ELayoutError(QStringLiteral("the layouts of %1 give no suitable component %2")
+                                   .arg(ClassInfo().Name(), field->name));
+    }
+}
+
+void TForm::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation != TOperation::opRemove || component->Owner() != this)
+        return;
+    for (const TFieldInfo* field : ClassInfo().AllFields()) {
+        if (field->get(this) == component)
+            field->bind(this, nullptr);
+    }
+}
+
+QString TForm::WriteLayout() const
+{
     const std::unique_ptr<TForm> ancestor = CreateAncestor();
     return TLayoutWriter::Write(this, ancestor.get());
 }
 
-std::unique_ptr<TForm> TForm::CreateAncestor() const {
+std::unique_ptr<TForm> TForm::CreateAncestor() const
+{
     const TClassInfo* parent = ClassInfo().Parent();
     if (!parent || !parent->CanCreate() || !parent->InheritsFrom(TForm::StaticClassInfo()))
         return nullptr;
@@ -120,14 +154,16 @@ std::unique_ptr<TForm> TForm::CreateAncestor() const {
     return ancestor;
 }
 
-void TForm::SetBorderStyle(TBorderStyle style) {
+void TForm::SetBorderStyle(TBorderStyle style)
+{
     if (style == m_borderStyle)
         return;
     m_borderStyle = style;
     ApplyWindowFlags();
 }
 
-TWindowState TForm::WindowState() const {
+TWindowState TForm::WindowState() const
+{
     if (isMinimized())
         return TWindowState::wsMinimized;
     if (isMaximized())
@@ -135,7 +171,8 @@ TWindowState TForm::WindowState() const {
     return isVisible() ? TWindowState::wsNormal : m_windowState;
 }
 
-void TForm::SetWindowState(TWindowState state) {
+void TForm::SetWindowState(TWindowState state)
+{
     m_windowState = state;
     if (!isVisible())
         return;
@@ -152,7 +189,8 @@ void TForm::SetWindowState(TWindowState state) {
     }
 }
 
-void TForm::Close() {
+void TForm::Close()
+{
     if (IsModal()) {
         m_modalResult = mrCancel;
         return;
@@ -181,7 +219,8 @@ void TForm::Close() {
 
 // The modal loop: events are handled until a handler sets a modal result and OnClose
 // lets the window go (caNone keeps it open).
-TModalResult TForm::ShowModal() {
+TModalResult TForm::ShowModal()
+{
     if (Visible() || !Enabled())
         throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
     m_modalResult = mrNone;
@@ -209,18 +248,21 @@ TModalResult TForm::ShowModal() {
     return result;
 }
 
-void TForm::Release() {
+void TForm::Release()
+{
     Hide();
     deleteLater();
 }
 
-void TForm::SendSysCommand(unsigned command) {
+void TForm::SendSysCommand(unsigned command)
+{
     TWMSysCommand message;
     message.CmdType = command;
     WMSysCommand(message);
 }
 
-void TForm::DefaultSysCommand(unsigned command) {
+void TForm::DefaultSysCommand(unsigned command)
+{
     switch (command & 0xFFF0) {
     case SC_MOVE:
         TWindowTracker::StartMove(this);
@@ -247,28 +289,34 @@ void TForm::DefaultSysCommand(unsigned command) {
     }
 }
 
-void TForm::WMSysCommand(TWMSysCommand& message) {
+void TForm::WMSysCommand(TWMSysCommand& message)
+{
     DefaultSysCommand(message.CmdType);
 }
 
-void TForm::DoCreate() {
+void TForm::DoCreate()
+{
     TErrorReport::Guard([&] { OnCreate(this); });
 }
 
-void TForm::DoShow() {
+void TForm::DoShow()
+{
     OnShow(this);
 }
 
-void TForm::DoClose(TCloseAction& action) {
+void TForm::DoClose(TCloseAction& action)
+{
     OnClose(this, action);
 }
 
-bool TForm::IsPropertyStored(const QString& name) const {
+bool TForm::IsPropertyStored(const QString& name) const
+{
     return name != QLatin1String("Width") && name != QLatin1String("Height") &&
            name != QLatin1String("Visible");
 }
 
-void TForm::ApplyVisibility() {
+void TForm::ApplyVisibility()
+{
     if (!Visible()) {
         if (isVisible()) {
             hide();
@@ -278,10 +326,13 @@ void TForm::ApplyVisibility() {
     }
     if (isVisible())
         return;
+    const bool firstShow = !m_shownBefore;
     PlaceOnFirstShow();
     TErrorReport::Guard([&] { DoShow(); });
     if (!Visible())
         return; // OnShow hid it again
+    if (firstShow)
+        TWinControl::ApplyConstraints();
     switch (m_windowState) {
     case TWindowState::wsMaximized:
         showMaximized();
@@ -295,7 +346,16 @@ void TForm::ApplyVisibility() {
     }
 }
 
-void TForm::PlaceOnFirstShow() {
+// Until the window is first shown its constraints only limit SetBounds, as they do
+// for the show handler placing it; the window system learns them when it appears.
+void TForm::ApplyConstraints()
+{
+    if (m_shownBefore)
+        TWinControl::ApplyConstraints();
+}
+
+void TForm::PlaceOnFirstShow()
+{
     if (m_shownBefore)
         return;
     m_shownBefore = true;
@@ -309,7 +369,8 @@ void TForm::PlaceOnFirstShow() {
               Width(), Height());
 }
 
-void TForm::ApplyWindowFlags() {
+void TForm::ApplyWindowFlags()
+{
     Qt::WindowFlags flags = Qt::Window;
     if (m_borderStyle == TBorderStyle::bsNone)
         flags |= Qt::FramelessWindowHint;
@@ -321,18 +382,21 @@ void TForm::ApplyWindowFlags() {
         show();
 }
 
-void TForm::TextChanged() {
+void TForm::TextChanged()
+{
     setWindowTitle(Caption());
 }
 
 // The window manager's close request (its close button, Alt+F4 there) is the system
 // Close command; the window decides through WMSysCommand.
-void TForm::closeEvent(QCloseEvent* event) {
+void TForm::closeEvent(QCloseEvent* event)
+{
     event->ignore();
     TErrorReport::Guard([&] { SendSysCommand(SC_CLOSE); });
 }
 
-void TForm::keyPressEvent(QKeyEvent* event) {
+void TForm::keyPressEvent(QKeyEvent* event)
+{
     if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
         event->accept();
         TErrorReport::Guard([&] { SendSysCommand(SC_CLOSE); });

@@ -34,7 +34,8 @@ public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
 
-    template <class T> static T* Create(TComponent* owner) {
+    template <class T> static T* Create(TComponent* owner)
+    {
         std::unique_ptr<T> form(new T(owner));
         form->LoadLayouts();
         form->DoCreate();
@@ -89,6 +90,8 @@ public:
     TCloseEvent OnClose;
 
 protected:
+    // Published fields lose a component that is freed.
+    void Notification(TComponent* component, TOperation operation) override;
     virtual void WMSysCommand(TWMSysCommand& message);
     virtual void DoCreate();
     virtual void DoShow();
@@ -96,11 +99,13 @@ protected:
 
     bool IsPropertyStored(const QString& name) const override;
     void ApplyVisibility() override;
+    void ApplyConstraints() override;
     void TextChanged() override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void BindFields();
     void PlaceOnFirstShow();
     void ApplyWindowFlags();
 

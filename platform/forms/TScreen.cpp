@@ -6,32 +6,38 @@
 TScreen* Screen = nullptr;
 
 TScreen::TScreen(TComponent* owner)
-    : TComponent(owner) {
+    : TComponent(owner)
+{
     Screen = this;
 }
 
-TScreen::~TScreen() {
+TScreen::~TScreen()
+{
     SetCursor(crDefault);
     if (Screen == this)
         Screen = nullptr;
 }
 
-int TScreen::Width() const {
+int TScreen::Width() const
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().width() : 0;
 }
 
-int TScreen::Height() const {
+int TScreen::Height() const
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().height() : 0;
 }
 
-QRect TScreen::WorkAreaRect() const {
+QRect TScreen::WorkAreaRect() const
+{
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
 }
 
-void TScreen::SetCursor(TCursor cursor) {
+void TScreen::SetCursor(TCursor cursor)
+{
     if (cursor == m_cursor)
         return;
     if (m_cursor != crDefault)

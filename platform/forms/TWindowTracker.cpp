@@ -6,19 +6,22 @@
 #include <QWidget>
 #include <QWindow>
 
-void TWindowTracker::StartMove(QWidget* window) {
+void TWindowTracker::StartMove(QWidget* window)
+{
     if (QWindow* handle = window->windowHandle(); handle && handle->startSystemMove())
         return;
     Track(window, {});
 }
 
-void TWindowTracker::StartResize(QWidget* window, Qt::Edges edges) {
+void TWindowTracker::StartResize(QWidget* window, Qt::Edges edges)
+{
     if (QWindow* handle = window->windowHandle(); handle && handle->startSystemResize(edges))
         return;
     Track(window, edges);
 }
 
-void TWindowTracker::Track(QWidget* window, Qt::Edges edges) {
+void TWindowTracker::Track(QWidget* window, Qt::Edges edges)
+{
     auto* tracker = new TWindowTracker(window, edges);
     qApp->installEventFilter(tracker);
 }
@@ -28,9 +31,11 @@ TWindowTracker::TWindowTracker(QWidget* window, Qt::Edges edges)
     , m_window(window)
     , m_edges(edges)
     , m_start(QCursor::pos())
-    , m_startGeometry(window->geometry()) {}
+    , m_startGeometry(window->geometry())
+{}
 
-bool TWindowTracker::eventFilter(QObject*, QEvent* event) {
+bool TWindowTracker::eventFilter(QObject*, QEvent* event)
+{
     if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         m_window->setGeometry(TrackedGeometry(mouse->globalPosition().toPoint()));
@@ -45,7 +50,8 @@ bool TWindowTracker::eventFilter(QObject*, QEvent* event) {
 
 // The window's geometry with the pointer at pointer: moved by the pointer's travel, or
 // with the tracked edges following it, never below the window's minimum size.
-QRect TWindowTracker::TrackedGeometry(QPoint pointer) const {
+QRect TWindowTracker::TrackedGeometry(QPoint pointer) const
+{
     const QPoint travel = pointer - m_start;
     if (!m_edges)
         return m_startGeometry.translated(travel);

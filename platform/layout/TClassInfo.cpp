@@ -5,13 +5,15 @@
 TClassInfo::TClassInfo(QString name, const TClassInfo* parent,
                        const std::function<void(TClassInfo&)>& declare)
     : m_name(std::move(name))
-    , m_parent(parent) {
+    , m_parent(parent)
+{
     if (declare)
         declare(*this);
     TClassRegistry::Instance().Register(this);
 }
 
-bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
+bool TClassInfo::InheritsFrom(const TClassInfo& other) const
+{
     for (const TClassInfo* info = this; info; info = info->m_parent) {
         if (info == &other)
             return true;
@@ -19,13 +21,15 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
     return false;
 }
 
-TComponent* TClassInfo::Create(TComponent* owner) const {
+TComponent* TClassInfo::Create(TComponent* owner) const
+{
     if (!m_factory)
         throw ELayoutError(QStringLiteral("class %1 cannot be created by a layout").arg(m_name));
     return m_factory(owner);
 }
 
-const TPropertyInfo* TClassInfo::FindProperty(const QString& name) const {
+const TPropertyInfo* TClassInfo::FindProperty(const QString& name) const
+{
     for (const TClassInfo* info = this; info; info = info->m_parent) {
         for (const auto& property : info->m_properties) {
             if (property->name.compare(name, Qt::CaseInsensitive) == 0)
@@ -35,7 +39,8 @@ const TPropertyInfo* TClassInfo::FindProperty(const QString& name) const {
     return nullptr;
 }
 
-std::vector<const TPropertyInfo*> TClassInfo::AllProperties() const {
+std::vector<const TPropertyInfo*> TClassInfo::AllProperties() const
+{
     std::vector<const TPropertyInfo*> result;
     if (m_parent)
         result = m_parent->AllProperties();
@@ -44,7 +49,8 @@ std::vector<const TPropertyInfo*> TClassInfo::AllProperties() const {
     return result;
 }
 
-const THandlerInfo* TClassInfo::FindHandler(const QString& name) const {
+const THandlerInfo* TClassInfo::FindHandler(const QString& name) const
+{
     for (const TClassInfo* info = this; info; info = info->m_parent) {
         for (const THandlerInfo& handler : info->m_handlers) {
             if (handler.name.compare(name, Qt::CaseInsensitive) == 0)
@@ -54,8 +60,19 @@ const THandlerInfo* TClassInfo::FindHandler(const QString& name) const {
     return nullptr;
 }
 
-TPropertyInfo& TClassInfo::Add(const char* name) {
+TPropertyInfo& TClassInfo::Add(const char* name)
+{
     m_properties.push_back(std::make_unique<TPropertyInfo>());
     m_properties.back()->name = QString::fromLatin1(name);
     return *m_properties.back();
+}
+
+std::vector<const TFieldInfo*> TClassInfo::AllFields() const
+{
+    std::vector<const TFieldInfo*> result;
+    if (m_parent)
+        result = m_parent->AllFields();
+    for (const TFieldInfo& field : m_fields)
+        result.push_back(&field);
+    return result;
 }

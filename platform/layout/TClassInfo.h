@@ -47,14 +47,16 @@ public:
 
     // --- Declaration, used inside the declare callback -------------------------------
 
-    template <class C> void Creatable() {
+    template <class C> void Creatable()
+    {
         m_factory = [](TComponent* owner) -> TComponent* { return new C(owner); };
     }
 
     // A value property with getter, setter and declared default.
     template <class C, class G, class S, class D>
     TPropertyInfo& Property(const char* name, G (C::*getter)() const, void (C::*setter)(S),
-                            const D& defaultValue) {
+                            const D& defaultValue)
+    {
         using V = std::remove_cvref_t<G>;
         using Codec = TLayoutCodec<V>;
         TPropertyInfo& info = Add(name);
@@ -69,7 +71,8 @@ public:
     }
 
     // A nested object (Font, Constraints): its own properties are set by dotted paths.
-    template <class C, class T> TPropertyInfo& Object(const char* name, T* (C::*getter)() const) {
+    template <class C, class T> TPropertyInfo& Object(const char* name, T* (C::*getter)() const)
+    {
         TPropertyInfo& info = Add(name);
         info.object = [getter](TPersistent* o) -> TPersistent* {
             return (static_cast<C*>(o)->*getter)();
@@ -78,7 +81,8 @@ public:
     }
 
     // A picture or bitmap given by the name of a program resource; nil clears it.
-    template <class C, class T> TPropertyInfo& Resource(const char* name, T* (C::*getter)() const) {
+    template <class C, class T> TPropertyInfo& Resource(const char* name, T* (C::*getter)() const)
+    {
         TPropertyInfo& info = Add(name);
         info.get = [getter](const TPersistent* o) {
             const QString resource = (static_cast<const C*>(o)->*getter)()->ResourceName();
@@ -92,9 +96,25 @@ public:
         return info;
     }
 
+    // A picture or bitmap given by the name of a program resource, set through a
+    // setter that copies it (the setter may do more than store it).
+    template <class C, class T>
+    TPropertyInfo& Resource(const char* name, T* (C::*getter)() const, void (C::*setter)(const T*))
+    {
+        TPropertyInfo& info = Resource(name, getter);
+        info.set = [setter](TPersistent* o, const TLayoutValue& v, TLayoutContext&) {
+            T loaded;
+            if (v.kind() != TLayoutValue::Kind::Nil)
+                loaded.LoadFromResourceName(TLayoutCodec<QString>::Decode(v));
+            (static_cast<C*>(o)->*setter)(&loaded);
+        };
+        return info;
+    }
+
     // A reference to another component of the form, resolved once the whole layout is read.
     template <class C, class T>
-    TPropertyInfo& Reference(const char* name, T* (C::*getter)() const, void (C::*setter)(T*)) {
+    TPropertyInfo& Reference(const char* name, T* (C::*getter)() const, void (C::*setter)(T*))
+    {
         TPropertyInfo& info = Add(name);
         info.get = [getter](const TPersistent* o) {
             T* target = (static_cast<const C*>(o)->*getter)();
@@ -119,7 +139,8 @@ public:
 
     // An event, bound by handler name; nil clears it.
     template <class C, class... Args>
-    TPropertyInfo& Event(const char* name, TEvent<Args...> C::*member) {
+    TPropertyInfo& Event(const char* name, TEvent<Args...> C::*member)
+    {
         using E = TEvent<Args...>;
         TPropertyInfo& info = Add(name);
         info.get = [member](const TPersistent* o) {
@@ -141,7 +162,8 @@ public:
     }
 
     // A handler of a form class, bound by events of that form's layouts.
-    template <class F, class... Args> void Handler(const char* name, void (F::*method)(Args...)) {
+    template <class F, class... Args> void Handler(const char* name, void (F::*method)(Args...))
+    {
         using Fn = typename TEvent<Args...>::Handler;
         THandlerInfo handler;
         handler.name = QString::fromLatin1(name);
@@ -153,10 +175,29 @@ public:
         m_handlers.push_back(std::move(handler));
     }
 
+    // A field of a form class bound to the form's component of the same name.
+    template <class F, class T> void Field(const char* name, T* F::*member)
+    {
+        TFieldInfo field;
+        field.name = QString::fromLatin1(name);
+        field.bind = [member](TComponent* form, TComponent* component) {
+            T* typed = dynamic_cast<T*>(component);
+            dynamic_cast<F*>(form)->*member = typed;
+            return typed != nullptr || component == nullptr;
+        };
+        field.get = [member](const TComponent* form) -> TComponent* {
+            return dynamic_cast<const F*>(form)->*member;
+        };
+        m_fields.push_back(std::move(field));
+    }
+    // Fields of this class and its parents, the root class's first.
+    std::vector<const TFieldInfo*> AllFields() const;
+
 private:
     TPropertyInfo& Add(const char* name);
 
-    template <class Fn> static Fn BindHandler(TLayoutContext& context, const QString& name) {
+    template <class Fn> static Fn BindHandler(TLayoutContext& context, const QString& name)
+    {
         const THandlerInfo* handler = context.FindHandler(name);
         if (!handler)
             throw ELayoutError(QStringLiteral("unknown handler %1").arg(name));
@@ -170,4 +211,5 @@ private:
     Factory m_factory;
     std::vector<std::unique_ptr<TPropertyInfo>> m_properties;
     std::vector<THandlerInfo> m_handlers;
+    std::vector<TFieldInfo> m_fields;
 };

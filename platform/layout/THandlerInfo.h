@@ -15,3 +15,12 @@ struct THandlerInfo {
     std::type_index eventType = typeid(void);
     std::function<std::any(TComponent* form)> bind;
 };
+
+// A published field of a form class: a pointer member that is bound, after the layouts
+// are read, to the component of the same name. bind() returns false when the
+// component is not of the field's class; get() reads the field.
+struct TFieldInfo {
+    QString name;
+    std::function<bool(TComponent* form, TComponent* component)> bind;
+    std::function<TComponent*(const TComponent* form)> get;
+};

@@ -15,7 +15,8 @@ template <typename E> struct TEnumNames;
 
 #define T_ENUM_NAMES(Enum, ...)                                                                    \
     template <> struct TEnumNames<Enum> {                                                          \
-        static std::span<const char* const> Names() {                                              \
+        static std::span<const char* const> Names()                                                \
+        {                                                                                          \
             static constexpr const char* names[] = {__VA_ARGS__};                                  \
             return names;                                                                          \
         }                                                                                          \
@@ -53,11 +54,13 @@ template <> struct TLayoutCodec<QStringList> {
 template <typename E>
 requires std::is_enum_v<E>
 struct TLayoutCodec<E> {
-    static TLayoutValue Encode(E value) {
+    static TLayoutValue Encode(E value)
+    {
         const auto names = TEnumNames<E>::Names();
         return TLayoutValue::Identifier(QString::fromLatin1(names[std::size_t(value)]));
     }
-    static E Decode(const TLayoutValue& value) {
+    static E Decode(const TLayoutValue& value)
+    {
         if (value.kind() != TLayoutValue::Kind::Identifier)
             layout_detail::Expected("an enumeration member", value);
         return E(layout_detail::EnumIndex(TEnumNames<E>::Names(), value.text()));
@@ -65,7 +68,8 @@ struct TLayoutCodec<E> {
 };
 
 template <typename E> struct TLayoutCodec<TSet<E>> {
-    static TLayoutValue Encode(const TSet<E>& value) {
+    static TLayoutValue Encode(const TSet<E>& value)
+    {
         QStringList members;
         const auto names = TEnumNames<E>::Names();
         for (std::size_t i = 0; i < names.size(); ++i) {
@@ -74,7 +78,8 @@ template <typename E> struct TLayoutCodec<TSet<E>> {
         }
         return TLayoutValue::Set(members);
     }
-    static TSet<E> Decode(const TLayoutValue& value) {
+    static TSet<E> Decode(const TLayoutValue& value)
+    {
         if (value.kind() != TLayoutValue::Kind::Set)
             layout_detail::Expected("a set", value);
         TSet<E> set;

@@ -3,11 +3,13 @@
 #include "TClassInfo.h"
 #include "TComponent.h"
 
-const THandlerInfo* TLayoutContext::FindHandler(const QString& name) const {
+const THandlerInfo* TLayoutContext::FindHandler(const QString& name) const
+{
     return m_root->ClassInfo().FindHandler(name);
 }
 
-TComponent* TLayoutContext::FindComponent(const QString& name) const {
+TComponent* TLayoutContext::FindComponent(const QString& name) const
+{
     if (m_root->Name().compare(name, Qt::CaseInsensitive) == 0)
         return m_root;
     return m_root->FindComponent(name);

@@ -13,7 +13,8 @@ struct THandlerInfo;
 class TLayoutContext {
 public:
     explicit TLayoutContext(TComponent* root)
-        : m_root(root) {}
+        : m_root(root)
+    {}
 
     TComponent* Root() const { return m_root; }
     // The handler of that name, looked up from the form's own class upwards.

@@ -11,9 +11,11 @@
 
 TLayoutLoader::TLayoutLoader(TComponent* root, QString layoutName)
     : m_root(root)
-    , m_layoutName(std::move(layoutName)) {}
+    , m_layoutName(std::move(layoutName))
+{}
 
-void TLayoutLoader::Apply(const QString& text) {
+void TLayoutLoader::Apply(const QString& text)
+{
     const TLayoutNode tree = TLayoutParser::Parse(text, m_layoutName);
     TLayoutContext context(m_root);
     ApplyRoot(tree, context);
@@ -23,25 +25,41 @@ void TLayoutLoader::Apply(const QString& text) {
         component->Loaded();
 }
 
-void TLayoutLoader::ApplyRoot(const TLayoutNode& node, TLayoutContext& context) {
+void TLayoutLoader::ApplyRoot(const TLayoutNode& node, TLayoutContext& context)
+{
     CheckClass(node, m_root);
     Touch(m_root);
-    if (!node.inherited && m_root->Name().isEmpty())
-        m_root->SetName(node.name);
+    m_root->SetName(UniqueRootName(node.name));
     ApplyAssignments(node, m_root, context);
     for (const TLayoutNode& child : node.children)
         ApplyChild(child, m_root, context);
 }
 
-void TLayoutLoader::ApplyChild(const TLayoutNode& node, TComponent* parent,
-                               TLayoutContext& context) {
+// The form takes the name its most-derived layout gives; a second form of the same
+// name under one owner becomes Name_1, Name_2, ...
+QString TLayoutLoader::UniqueRootName(const QString& name) const
+{
+    const TComponent* owner = m_root->Owner();
+    QString candidate = name;
+    for (int suffix = 1; owner; ++suffix) {
+        const TComponent* holder = owner->FindComponent(candidate);
+        if (!holder || holder == m_root)
+            break;
+        candidate = QStringLiteral("%1_%2").arg(name).arg(suffix);
+    }
+    return candidate;
+}
+
+void TLayoutLoader::ApplyChild(const TLayoutNode& node, TComponent* parent, TLayoutContext& context)
+{
     TComponent* component = node.inherited ? InheritedComponent(node) : NewComponent(node, parent);
     ApplyAssignments(node, component, context);
     for (const TLayoutNode& child : node.children)
         ApplyChild(child, component, context);
 }
 
-TComponent* TLayoutLoader::InheritedComponent(const TLayoutNode& node) {
+TComponent* TLayoutLoader::InheritedComponent(const TLayoutNode& node)
+{
     TComponent* component = m_root->FindComponent(node.name);
     if (!component)
         throw TLayoutError::At(m_layoutName, node.line, node.name,
@@ -51,7 +69,8 @@ TComponent* TLayoutLoader::InheritedComponent(const TLayoutNode& node) {
     return component;
 }
 
-TComponent* TLayoutLoader::NewComponent(const TLayoutNode& node, TComponent* parent) {
+TComponent* TLayoutLoader::NewComponent(const TLayoutNode& node, TComponent* parent)
+{
     const TClassInfo* info = TClassRegistry::Instance().Find(node.className);
     if (!info)
         throw TLayoutError::At(m_layoutName, node.line, node.className,
@@ -70,7 +89,8 @@ TComponent* TLayoutLoader::NewComponent(const TLayoutNode& node, TComponent* par
 }
 
 void TLayoutLoader::ApplyAssignments(const TLayoutNode& node, TComponent* component,
-                                     TLayoutContext& context) {
+                                     TLayoutContext& context)
+{
     for (const TLayoutAssignment& assignment : node.assignments) {
         if (assignment.path.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
             throw TLayoutError::At(m_layoutName, assignment.line, assignment.path,
@@ -82,7 +102,8 @@ void TLayoutLoader::ApplyAssignments(const TLayoutNode& node, TComponent* compon
 // Walks the dotted path through nested objects and sets the last property. Errors of
 // the value, and of references resolved later, are reported at this line.
 void TLayoutLoader::Assign(TPersistent* target, const TLayoutAssignment& assignment,
-                           TLayoutContext& context) {
+                           TLayoutContext& context)
+{
     const QStringList segments = assignment.path.split(QLatin1Char('.'));
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const TPropertyInfo* property = target->ClassInfo().FindProperty(segments[i]);
@@ -121,7 +142,8 @@ void TLayoutLoader::Assign(TPersistent* target, const TLayoutAssignment& assignm
     }
 }
 
-void TLayoutLoader::CheckClass(const TLayoutNode& node, const TComponent* component) const {
+void TLayoutLoader::CheckClass(const TLayoutNode& node, const TComponent* component) const
+{
     const TClassInfo* info = TClassRegistry::Instance().Find(node.className);
     if (!info)
         throw TLayoutError::At(m_layoutName, node.line, node.className,
@@ -132,7 +154,8 @@ void TLayoutLoader::CheckClass(const TLayoutNode& node, const TComponent* compon
             QStringLiteral("%1 is a %2").arg(node.name, component->ClassInfo().Name()));
 }
 
-void TLayoutLoader::Touch(TComponent* component) {
+void TLayoutLoader::Touch(TComponent* component)
+{
     if (std::find(m_touched.begin(), m_touched.end(), component) != m_touched.end())
         return;
     component->BeginLoading();

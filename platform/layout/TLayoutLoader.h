@@ -30,6 +30,7 @@ private:
     void Assign(TPersistent* target, const TLayoutAssignment& assignment, TLayoutContext& context);
     void CheckClass(const TLayoutNode& node, const TComponent* component) const;
     void Touch(TComponent* component);
+    QString UniqueRootName(const QString& name) const;
 
     TComponent* m_root;
     QString m_layoutName;

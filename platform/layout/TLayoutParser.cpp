@@ -13,21 +13,26 @@ public:
     LineReader(const QString& layout, int lineNumber, QStringView text)
         : m_layout(layout)
         , m_line(lineNumber)
-        , m_text(text) {}
+        , m_text(text)
+    {}
 
-    [[noreturn]] void Fail(const QString& reason) const {
+    [[noreturn]] void Fail(const QString& reason) const
+    {
         throw TLayoutError::At(m_layout, m_line, CurrentWord(), reason);
     }
 
-    void SkipSpace() {
+    void SkipSpace()
+    {
         while (m_pos < m_text.size() && m_text[m_pos].isSpace())
             ++m_pos;
     }
-    bool AtEnd() {
+    bool AtEnd()
+    {
         SkipSpace();
         return m_pos >= m_text.size();
     }
-    bool Accept(QChar c) {
+    bool Accept(QChar c)
+    {
         SkipSpace();
         if (m_pos < m_text.size() && m_text[m_pos] == c) {
             ++m_pos;
@@ -35,13 +40,15 @@ public:
         }
         return false;
     }
-    void Expect(QChar c) {
+    void Expect(QChar c)
+    {
         if (!Accept(c))
             Fail(QStringLiteral("expected '%1'").arg(c));
     }
 
     // A name, optionally dotted (Font.Color).
-    QString Name(bool dotted) {
+    QString Name(bool dotted)
+    {
         SkipSpace();
         const qsizetype start = m_pos;
         while (m_pos < m_text.size() && IsNameChar(m_text[m_pos], m_pos == start, dotted))
@@ -51,7 +58,8 @@ public:
         return m_text.mid(start, m_pos - start).toString();
     }
 
-    TLayoutValue Value() {
+    TLayoutValue Value()
+    {
         SkipSpace();
         if (m_pos >= m_text.size())
             Fail(QStringLiteral("missing value"));
@@ -71,7 +79,8 @@ public:
     }
 
 private:
-    static bool IsNameChar(QChar c, bool first, bool dotted) {
+    static bool IsNameChar(QChar c, bool first, bool dotted)
+    {
         if (c.isLetter() || c == QLatin1Char('_'))
             return true;
         if (first)
@@ -79,7 +88,8 @@ private:
         return c.isDigit() || (dotted && c == QLatin1Char('.'));
     }
 
-    QString CurrentWord() const {
+    QString CurrentWord() const
+    {
         qsizetype start = m_pos;
         while (start < m_text.size() && m_text[start].isSpace())
             ++start;
@@ -90,7 +100,8 @@ private:
                                      : QStringLiteral("end of line");
     }
 
-    QString QuotedString() {
+    QString QuotedString()
+    {
         QString result;
         ++m_pos; // opening quote
         while (m_pos < m_text.size()) {
@@ -109,7 +120,8 @@ private:
         Fail(QStringLiteral("unterminated string"));
     }
 
-    qint64 Integer() {
+    qint64 Integer()
+    {
         const qsizetype start = m_pos;
         const bool negative = m_text[m_pos] == QLatin1Char('-');
         if (negative)
@@ -130,7 +142,8 @@ private:
         return negative ? -magnitude : magnitude;
     }
 
-    TLayoutValue SetValue() {
+    TLayoutValue SetValue()
+    {
         ++m_pos; // [
         QStringList members;
         if (Accept(QLatin1Char(']')))
@@ -142,7 +155,8 @@ private:
         return TLayoutValue::Set(members);
     }
 
-    TLayoutValue ListValue() {
+    TLayoutValue ListValue()
+    {
         ++m_pos; // (
         QStringList strings;
         if (Accept(QLatin1Char(')')))
@@ -163,11 +177,13 @@ private:
     qsizetype m_pos = 0;
 };
 
-bool IsKeyword(const QString& word, const char* keyword) {
+bool IsKeyword(const QString& word, const char* keyword)
+{
     return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
-TLayoutNode BlockHeader(LineReader& reader, const QString& keyword) {
+TLayoutNode BlockHeader(LineReader& reader, const QString& keyword)
+{
     TLayoutNode node;
     node.inherited = IsKeyword(keyword, "inherited");
     node.name = reader.Name(false);
@@ -180,7 +196,8 @@ TLayoutNode BlockHeader(LineReader& reader, const QString& keyword) {
 
 } // namespace
 
-TLayoutNode TLayoutParser::Parse(const QString& text, const QString& layoutName) {
+TLayoutNode TLayoutParser::Parse(const QString& text, const QString& layoutName)
+{
     const QStringList lines = text.split(QLatin1Char('\n'));
     std::vector<TLayoutNode> open; // the blocks not yet closed, outermost first
     std::optional<TLayoutNode> root;

@@ -5,7 +5,8 @@
 
 namespace {
 
-QString Indent(int depth) {
+QString Indent(int depth)
+{
     return QString(depth * 2, QLatin1Char(' '));
 }
 
@@ -13,9 +14,11 @@ QString Indent(int depth) {
 
 TLayoutWriter::TLayoutWriter(const TComponent* root, const TComponent* ancestor)
     : m_root(root)
-    , m_ancestorRoot(ancestor) {}
+    , m_ancestorRoot(ancestor)
+{}
 
-QString TLayoutWriter::Write(const TComponent* root, const TComponent* ancestor) {
+QString TLayoutWriter::Write(const TComponent* root, const TComponent* ancestor)
+{
     TLayoutWriter writer(root, ancestor);
     return writer.Block(root, ancestor, 0);
 }
@@ -23,7 +26,8 @@ QString TLayoutWriter::Write(const TComponent* root, const TComponent* ancestor)
 // One block; an inherited block without differences and without new descendants is
 // left out entirely (the root block is always written).
 QString TLayoutWriter::Block(const TComponent* component, const TComponent* ancestor,
-                             int depth) const {
+                             int depth) const
+{
     QString body = Assignments(component, ancestor, QString(), depth + 1);
     for (const TComponent* child : component->ChildComponents(m_root))
         body += Block(child, AncestorOf(child), depth + 1);
@@ -36,7 +40,8 @@ QString TLayoutWriter::Block(const TComponent* component, const TComponent* ance
 }
 
 QString TLayoutWriter::Assignments(const TPersistent* object, const TPersistent* ancestor,
-                                   const QString& prefix, int depth) const {
+                                   const QString& prefix, int depth) const
+{
     QString text;
     for (const TPropertyInfo* property : object->ClassInfo().AllProperties()) {
         if (property->name == QLatin1String("Name") || !property->IsStored(object))
@@ -58,7 +63,8 @@ QString TLayoutWriter::Assignments(const TPersistent* object, const TPersistent*
     return text;
 }
 
-const TComponent* TLayoutWriter::AncestorOf(const TComponent* component) const {
+const TComponent* TLayoutWriter::AncestorOf(const TComponent* component) const
+{
     if (!m_ancestorRoot)
         return nullptr;
     return m_ancestorRoot->FindComponent(component->Name());

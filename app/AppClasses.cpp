@@ -1,0 +1,8 @@
+#include "AppClasses.h"
+
+#include "TMianForm.h"
+
+void RegisterAppClasses()
+{
+    TMianForm::StaticClassInfo();
+}

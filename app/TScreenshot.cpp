@@ -1,0 +1,61 @@
+#include "TScreenshot.h"
+
+#include "TForm.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <cstdio>
+
+namespace {
+
+// How long events are handled after the last click so that animations and deferred
+// repaints reach the picture, in milliseconds.
+constexpr int settleTime = 400;
+
+void PrintError(const QString& message)
+{
+    std::fprintf(stderr, "zentuvio: %s\n", qPrintable(message));
+}
+
+} // namespace
+
+int TScreenshot::Take(TForm& window, const QString& fileName, const QStringList& clicks)
+{
+    window.Show();
+    Settle();
+    for (const QString& name : clicks) {
+        auto* control = dynamic_cast<QWidget*>(window.FindComponent(name));
+        if (!control) {
+            PrintError(QStringLiteral("--click: the window has no control named %1").arg(name));
+            return UnknownControl;
+        }
+        Click(control);
+        Settle();
+    }
+    if (!window.grab().save(fileName, "PNG")) {
+        PrintError(QStringLiteral("cannot write the screenshot %1").arg(fileName));
+        return Failed;
+    }
+    return Written;
+}
+
+void TScreenshot::Click(QWidget* control)
+{
+    const QPointF local(control->width() / 2.0, control->height() / 2.0);
+    const QPointF global = control->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &release);
+}
+
+void TScreenshot::Settle()
+{
+    const QDeadlineTimer deadline(settleTime);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+// The program's start: the application object and its title, the main window, the
+// hidden dialog template, then the event loop (or, with --screenshot FILE and any
+// number of --click NAME, a screenshot of the started main window).
+class TStartup {
+public:
+    static int Run(int argc, char** argv);
+
+private:
+    struct Options {
+        QString screenshot;
+        QStringList clicks;
+        QString error;
+    };
+    static Options ParseOptions(const QStringList& arguments);
+};

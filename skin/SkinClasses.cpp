@@ -1,0 +1,15 @@
+#include "SkinClasses.h"
+
+#include "TMess.h"
+#include "TMessnoresult.h"
+#include "TMySpeedButton.h"
+
+void RegisterSkinClasses()
+{
+    TNewimage::StaticClassInfo();
+    TMySpeedButton::StaticClassInfo();
+    TMyForm::StaticClassInfo();
+    TTempmodal2::StaticClassInfo();
+    TMess::StaticClassInfo();
+    TMessnoresult::StaticClassInfo();
+}
