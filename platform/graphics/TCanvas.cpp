@@ -17,7 +17,8 @@ const QList<qreal> dotPattern = {3, 3};
 const QList<qreal> dashDotPattern = {9, 6, 3, 6};
 const QList<qreal> dashDotDotPattern = {9, 3, 3, 3, 3, 3};
 
-QPainter::CompositionMode PenComposition(TPenMode mode) {
+QPainter::CompositionMode PenComposition(TPenMode mode)
+{
     switch (mode) {
     case TPenMode::pmNot:
         return QPainter::RasterOp_NotDestination;
@@ -49,7 +50,8 @@ QPainter::CompositionMode PenComposition(TPenMode mode) {
 }
 
 // The colour that the pen mode draws with in place of the pen's colour.
-QColor PenModeColor(TPenMode mode, TColor penColor) {
+QColor PenModeColor(TPenMode mode, TColor penColor)
+{
     if (mode == TPenMode::pmBlack)
         return Qt::black;
     if (mode == TPenMode::pmWhite)
@@ -57,7 +59,8 @@ QColor PenModeColor(TPenMode mode, TColor penColor) {
     return TColors::ToQColor(penColor);
 }
 
-Qt::BrushStyle HatchStyle(TBrushStyle style) {
+Qt::BrushStyle HatchStyle(TBrushStyle style)
+{
     switch (style) {
     case TBrushStyle::bsHorizontal:
         return Qt::HorPattern;
@@ -78,7 +81,8 @@ Qt::BrushStyle HatchStyle(TBrushStyle style) {
     }
 }
 
-int TextFlags(TTextFormats format) {
+int TextFlags(TTextFormats format)
+{
     int flags = 0;
     if (format.Contains(TTextFormat::tfCenter))
         flags |= Qt::AlignHCenter;
@@ -109,7 +113,8 @@ int TextFlags(TTextFormats format) {
 }
 
 // The four strips of a ring of width pixels just inside outer, not overlapping.
-std::array<QRect, 4> Ring(const QRect& outer, int width) {
+std::array<QRect, 4> Ring(const QRect& outer, int width)
+{
     const int w = std::min(width, outer.width());
     const int h = std::min(width, outer.height());
     const int inner = std::max(0, outer.height() - 2 * h);
@@ -121,7 +126,8 @@ std::array<QRect, 4> Ring(const QRect& outer, int width) {
 
 } // namespace
 
-const TClassInfo& TCanvas::StaticClassInfo() {
+const TClassInfo& TCanvas::StaticClassInfo()
+{
     static const TClassInfo info("TCanvas", &TPersistent::StaticClassInfo());
     return info;
 }
@@ -129,31 +135,37 @@ const TClassInfo& TCanvas::StaticClassInfo() {
 // --- Painting sessions ----------------------------------------------------------------
 
 TCanvas::PaintScope::PaintScope(TCanvas& canvas, QPaintDevice* device)
-    : m_canvas(canvas) {
+    : m_canvas(canvas)
+{
     m_canvas.BeginPaint(device);
 }
 
 TCanvas::PaintScope::PaintScope(TCanvas& canvas, QPainter* painter)
-    : m_canvas(canvas) {
+    : m_canvas(canvas)
+{
     m_canvas.BeginPaint(painter);
 }
 
-TCanvas::PaintScope::~PaintScope() {
+TCanvas::PaintScope::~PaintScope()
+{
     m_canvas.EndPaint();
 }
 
 TCanvas::TCanvas()
     : m_pen(std::make_unique<TPen>())
     , m_brush(std::make_unique<TBrush>())
-    , m_font(std::make_unique<TFont>()) {
+    , m_font(std::make_unique<TFont>())
+{
     m_font->OnChange = [this] { m_qfontValid = false; };
 }
 
-TCanvas::~TCanvas() {
+TCanvas::~TCanvas()
+{
     EndPaint();
 }
 
-void TCanvas::BeginPaint(QPaintDevice* device) {
+void TCanvas::BeginPaint(QPaintDevice* device)
+{
     if (m_painter)
         throw EInvalidOperation(QStringLiteral("Canvas is already painting"));
     auto painter = std::make_unique<QPainter>();
@@ -167,7 +179,8 @@ void TCanvas::BeginPaint(QPaintDevice* device) {
     m_hasBaseClip = false;
 }
 
-void TCanvas::BeginPaint(QPainter* painter) {
+void TCanvas::BeginPaint(QPainter* painter)
+{
     if (m_painter)
         throw EInvalidOperation(QStringLiteral("Canvas is already painting"));
     if (!painter || !painter->isActive())
@@ -180,7 +193,8 @@ void TCanvas::BeginPaint(QPainter* painter) {
     m_baseClip = m_hasBaseClip ? painter->clipRegion() : QRegion();
 }
 
-void TCanvas::EndPaint() {
+void TCanvas::EndPaint()
+{
     if (!m_painter)
         return;
     for (; m_savedStates > 0; --m_savedStates)
@@ -194,7 +208,8 @@ void TCanvas::EndPaint() {
     m_adopted = false;
 }
 
-QPainter* TCanvas::Handle() {
+QPainter* TCanvas::Handle()
+{
     QPainter& painter = RequireHandle();
     ApplyPen(painter);
     ApplyBrush(painter);
@@ -203,19 +218,22 @@ QPainter* TCanvas::Handle() {
     return &painter;
 }
 
-void TCanvas::SaveState() {
+void TCanvas::SaveState()
+{
     RequireHandle().save();
     ++m_savedStates;
 }
 
-void TCanvas::RestoreState() {
+void TCanvas::RestoreState()
+{
     if (!m_painter || m_savedStates == 0)
         return;
     m_painter->restore();
     --m_savedStates;
 }
 
-QPainter& TCanvas::RequireHandle() {
+QPainter& TCanvas::RequireHandle()
+{
     if (!m_painter)
         CreateHandle();
     if (!m_painter)
@@ -225,19 +243,22 @@ QPainter& TCanvas::RequireHandle() {
 
 void TCanvas::CreateHandle() {}
 
-void TCanvas::Changing() {
+void TCanvas::Changing()
+{
     if (OnChanging)
         OnChanging();
 }
 
-void TCanvas::Changed() {
+void TCanvas::Changed()
+{
     if (OnChange)
         OnChange();
 }
 
 // --- Tools ----------------------------------------------------------------------------
 
-void TCanvas::ApplyPen(QPainter& painter) {
+void TCanvas::ApplyPen(QPainter& painter)
+{
     const TPenStyle style = m_pen->Style();
     if (style == TPenStyle::psClear || m_pen->Mode() == TPenMode::pmNop) {
         painter.setPen(Qt::NoPen);
@@ -263,7 +284,8 @@ void TCanvas::ApplyPen(QPainter& painter) {
     painter.setCompositionMode(PenComposition(m_pen->Mode()));
 }
 
-void TCanvas::ApplyBrush(QPainter& painter) {
+void TCanvas::ApplyBrush(QPainter& painter)
+{
     if (!m_brush->Pattern().isNull()) {
         painter.setBrush(QBrush(m_brush->Pattern()));
         return;
@@ -276,7 +298,8 @@ void TCanvas::ApplyBrush(QPainter& painter) {
     painter.setBrush(QBrush(TColors::ToQColor(m_brush->Color()), style));
 }
 
-const QFont& TCanvas::QtFont() const {
+const QFont& TCanvas::QtFont() const
+{
     if (!m_qfontValid) {
         m_qfont = m_font->ToQFont();
         m_qfontValid = true;
@@ -284,11 +307,13 @@ const QFont& TCanvas::QtFont() const {
     return m_qfont;
 }
 
-void TCanvas::ApplyFont(QPainter& painter) {
+void TCanvas::ApplyFont(QPainter& painter)
+{
     painter.setFont(QtFont());
 }
 
-void TCanvas::FillWithBrush(QPainter& painter, const QRect& rect) {
+void TCanvas::FillWithBrush(QPainter& painter, const QRect& rect)
+{
     if (rect.isEmpty())
         return;
     ApplyBrush(painter);
@@ -296,18 +321,21 @@ void TCanvas::FillWithBrush(QPainter& painter, const QRect& rect) {
     painter.drawRect(rect);
 }
 
-void TCanvas::FillWithColor(QPainter& painter, const QRect& rect, TColor color) {
+void TCanvas::FillWithColor(QPainter& painter, const QRect& rect, TColor color)
+{
     if (!rect.isEmpty())
         painter.fillRect(rect, TColors::ToQColor(color));
 }
 
 // --- Lines and figures -----------------------------------------------------------------
 
-void TCanvas::MoveTo(int x, int y) {
+void TCanvas::MoveTo(int x, int y)
+{
     m_penPos = QPoint(x, y);
 }
 
-void TCanvas::LineTo(int x, int y) {
+void TCanvas::LineTo(int x, int y)
+{
     QPainter& painter = RequireHandle();
     Changing();
     ApplyPen(painter);
@@ -316,7 +344,8 @@ void TCanvas::LineTo(int x, int y) {
     Changed();
 }
 
-void TCanvas::Polyline(const QPolygon& points) {
+void TCanvas::Polyline(const QPolygon& points)
+{
     QPainter& painter = RequireHandle();
     Changing();
     ApplyPen(painter);
@@ -324,7 +353,8 @@ void TCanvas::Polyline(const QPolygon& points) {
     Changed();
 }
 
-void TCanvas::Polygon(const QPolygon& points) {
+void TCanvas::Polygon(const QPolygon& points)
+{
     QPainter& painter = RequireHandle();
     Changing();
     ApplyPen(painter);
@@ -333,12 +363,14 @@ void TCanvas::Polygon(const QPolygon& points) {
     Changed();
 }
 
-void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
     Rectangle(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                     QSize(std::abs(x2 - x1), std::abs(y2 - y1))));
 }
 
-void TCanvas::Rectangle(const QRect& rect) {
+void TCanvas::Rectangle(const QRect& rect)
+{
     QPainter& painter = RequireHandle();
     if (rect.isEmpty())
         return;
@@ -360,7 +392,8 @@ void TCanvas::Rectangle(const QRect& rect) {
     Changed();
 }
 
-void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) {
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight)
+{
     QPainter& painter = RequireHandle();
     Changing();
     ApplyPen(painter);
@@ -370,11 +403,13 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
     Changed();
 }
 
-void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
     Ellipse(Rect(x1, y1, x2, y2).normalized());
 }
 
-void TCanvas::Ellipse(const QRect& rect) {
+void TCanvas::Ellipse(const QRect& rect)
+{
     QPainter& painter = RequireHandle();
     if (rect.isEmpty())
         return;
@@ -385,7 +420,8 @@ void TCanvas::Ellipse(const QRect& rect) {
     Changed();
 }
 
-void TCanvas::FillRect(const QRect& rect) {
+void TCanvas::FillRect(const QRect& rect)
+{
     QPainter& painter = RequireHandle();
     Changing();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -393,7 +429,8 @@ void TCanvas::FillRect(const QRect& rect) {
     Changed();
 }
 
-void TCanvas::FrameRect(const QRect& rect) {
+void TCanvas::FrameRect(const QRect& rect)
+{
     QPainter& painter = RequireHandle();
     if (rect.isEmpty())
         return;
@@ -406,7 +443,8 @@ void TCanvas::FrameRect(const QRect& rect) {
     Changed();
 }
 
-void TCanvas::DrawFocusRect(const QRect& rect) {
+void TCanvas::DrawFocusRect(const QRect& rect)
+{
     QPainter& painter = RequireHandle();
     if (rect.isEmpty())
         return;
@@ -428,7 +466,8 @@ void TCanvas::DrawFocusRect(const QRect& rect) {
     Changed();
 }
 
-void TCanvas::Frame3D(QRect& rect, TColor topColor, TColor bottomColor, int width) {
+void TCanvas::Frame3D(QRect& rect, TColor topColor, TColor bottomColor, int width)
+{
     QPainter& painter = RequireHandle();
     Changing();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -447,8 +486,8 @@ void TCanvas::Frame3D(QRect& rect, TColor topColor, TColor bottomColor, int widt
 
 // --- Text -----------------------------------------------------------------------------
 
-void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text,
-                           const QRect* clip) {
+void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text, const QRect* clip)
+{
     ApplyFont(painter);
     const QFontMetrics metrics(QtFont());
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -467,7 +506,8 @@ void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text,
         painter.restore();
 }
 
-void TCanvas::TextOut(int x, int y, const QString& text) {
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
     QPainter& painter = RequireHandle();
     Changing();
     DrawTextCell(painter, x, y, text, nullptr);
@@ -475,14 +515,16 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     Changed();
 }
 
-void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
+void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text)
+{
     QPainter& painter = RequireHandle();
     Changing();
     DrawTextCell(painter, x, y, text, &rect);
     Changed();
 }
 
-void TCanvas::TextRect(QRect& rect, QString& text, TTextFormats format) {
+void TCanvas::TextRect(QRect& rect, QString& text, TTextFormats format)
+{
     const QFontMetrics metrics(QtFont());
     const int flags = TextFlags(format);
     QString shown = text;
@@ -508,22 +550,26 @@ void TCanvas::TextRect(QRect& rect, QString& text, TTextFormats format) {
     Changed();
 }
 
-int TCanvas::TextWidth(const QString& text) const {
+int TCanvas::TextWidth(const QString& text) const
+{
     return TextExtent(text).width();
 }
 
-int TCanvas::TextHeight(const QString& text) const {
+int TCanvas::TextHeight(const QString& text) const
+{
     return TextExtent(text).height();
 }
 
-QSize TCanvas::TextExtent(const QString& text) const {
+QSize TCanvas::TextExtent(const QString& text) const
+{
     const QFontMetrics metrics(QtFont());
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 
 // --- Pictures -------------------------------------------------------------------------
 
-void TCanvas::Draw(int x, int y, TGraphic* graphic) {
+void TCanvas::Draw(int x, int y, TGraphic* graphic)
+{
     if (!graphic || graphic->Empty())
         return;
     RequireHandle();
@@ -532,7 +578,8 @@ void TCanvas::Draw(int x, int y, TGraphic* graphic) {
     Changed();
 }
 
-void TCanvas::StretchDraw(const QRect& rect, TGraphic* graphic) {
+void TCanvas::StretchDraw(const QRect& rect, TGraphic* graphic)
+{
     if (!graphic || graphic->Empty())
         return;
     RequireHandle();
@@ -541,7 +588,8 @@ void TCanvas::StretchDraw(const QRect& rect, TGraphic* graphic) {
     Changed();
 }
 
-void TCanvas::CopyRect(const QRect& dest, TCanvas& source, const QRect& sourceRect) {
+void TCanvas::CopyRect(const QRect& dest, TCanvas& source, const QRect& sourceRect)
+{
     QTransform toImage;
     const QImage* image = source.SourceImage(toImage);
     if (!image)
@@ -552,14 +600,84 @@ void TCanvas::CopyRect(const QRect& dest, TCanvas& source, const QRect& sourceRe
     DrawImage(dest, pixels, pixels.rect());
 }
 
-void TCanvas::FillWithBrushRop(QPainter& painter, const QRect& rect,
-                               QPainter::CompositionMode mode) {
+void TCanvas::FillWithBrushRop(QPainter& painter, const QRect& rect, QPainter::CompositionMode mode)
+{
     painter.setCompositionMode(mode);
     FillWithBrush(painter, rect);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void TCanvas::DrawImage(const QRect& dest, const QImage& image, const QRect& sourceRect) {
+// Copy modes that only fill the destination (the source is not read).
+bool TCanvas::FillForCopyMode(QPainter& painter, const QRect& dest)
+{
+    switch (m_copyMode) {
+    case cmBlackness:
+        FillWithColor(painter, dest, clBlack);
+        return true;
+    case cmWhiteness:
+        FillWithColor(painter, dest, clWhite);
+        return true;
+    case cmPatCopy:
+        FillWithBrushRop(painter, dest, QPainter::CompositionMode_Source);
+        return true;
+    case cmPatInvert:
+        FillWithBrushRop(painter, dest, QPainter::RasterOp_SourceXorDestination);
+        return true;
+    case cmDstInvert:
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(dest, Qt::white);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Combines the brush into source (a copy) for the modes that involve the pattern, with
+// the brush aligned to where source lands at dest; gives the composition that puts the
+// result onto the destination.
+QPainter::CompositionMode TCanvas::PrepareSource(QImage& source, const QRect& dest)
+{
+    const bool mergeCopy = m_copyMode == cmMergeCopy; // S & P
+    const bool patPaint = m_copyMode == cmPatPaint;   // (~S | P) | D
+    if (mergeCopy || patPaint) {
+        if (patPaint)
+            source.invertPixels();
+        QPainter patterned(&source);
+        patterned.setBrushOrigin(-dest.topLeft());
+        patterned.setCompositionMode(mergeCopy ? QPainter::RasterOp_SourceAndDestination
+                                               : QPainter::RasterOp_SourceOrDestination);
+        ApplyBrush(patterned);
+        patterned.setPen(Qt::NoPen);
+        patterned.drawRect(source.rect());
+        return mergeCopy ? QPainter::CompositionMode_Source
+                         : QPainter::RasterOp_SourceOrDestination;
+    }
+    switch (m_copyMode) {
+    case cmSrcCopy:
+        return QPainter::CompositionMode_Source;
+    case cmSrcAnd:
+        return QPainter::RasterOp_SourceAndDestination;
+    case cmSrcPaint:
+        return QPainter::RasterOp_SourceOrDestination;
+    case cmSrcInvert:
+        return QPainter::RasterOp_SourceXorDestination;
+    case cmSrcErase:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case cmNotSrcCopy:
+        return QPainter::RasterOp_NotSource;
+    case cmNotSrcErase:
+        return QPainter::RasterOp_NotSourceAndNotDestination;
+    case cmMergePaint:
+        return QPainter::RasterOp_NotSourceOrDestination;
+    default:
+        throw EInvalidGraphicOperation(QStringLiteral("Unsupported copy mode $%1")
+                                           .arg(quint32(m_copyMode), 8, 16, QChar('0')));
+    }
+}
+
+void TCanvas::DrawImage(const QRect& dest, const QImage& image, const QRect& sourceRect)
+{
     QPainter& painter = RequireHandle();
     if (dest.isEmpty() || sourceRect.isEmpty() || image.isNull())
         return;
@@ -568,86 +686,21 @@ void TCanvas::DrawImage(const QRect& dest, const QImage& image, const QRect& sou
     if (image.hasAlphaChannel()) { // pixels left out by their alpha: blended, not combined
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.drawImage(dest, image, sourceRect);
-        return Changed();
-    }
-    QPainter::CompositionMode mode = QPainter::CompositionMode_Source;
-    QImage source = sourceRect == image.rect() ? image : image.copy(sourceRect);
-    if (source.format() != QImage::Format_RGB32)
-        source = source.convertToFormat(QImage::Format_RGB32);
-    switch (m_copyMode) {
-    case cmBlackness:
-        FillWithColor(painter, dest, clBlack);
-        return Changed();
-    case cmWhiteness:
-        FillWithColor(painter, dest, clWhite);
-        return Changed();
-    case cmPatCopy:
-        FillWithBrushRop(painter, dest, QPainter::CompositionMode_Source);
-        return Changed();
-    case cmPatInvert:
-        FillWithBrushRop(painter, dest, QPainter::RasterOp_SourceXorDestination);
-        return Changed();
-    case cmDstInvert:
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter.fillRect(dest, Qt::white);
+    } else if (!FillForCopyMode(painter, dest)) {
+        QImage source = sourceRect == image.rect() ? image : image.copy(sourceRect);
+        if (source.format() != QImage::Format_RGB32)
+            source = source.convertToFormat(QImage::Format_RGB32);
+        painter.setCompositionMode(PrepareSource(source, dest));
+        painter.drawImage(dest, source, source.rect());
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        return Changed();
-    case cmMergeCopy: { // S & P, made in the copy of the source
-        QPainter patterned(&source);
-        patterned.setBrushOrigin(-dest.topLeft());
-        patterned.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        ApplyBrush(patterned);
-        patterned.setPen(Qt::NoPen);
-        patterned.drawRect(source.rect());
-        break;
     }
-    case cmPatPaint: { // (~S | P) | D
-        source.invertPixels();
-        QPainter patterned(&source);
-        patterned.setBrushOrigin(-dest.topLeft());
-        patterned.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        ApplyBrush(patterned);
-        patterned.setPen(Qt::NoPen);
-        patterned.drawRect(source.rect());
-        mode = QPainter::RasterOp_SourceOrDestination;
-        break;
-    }
-    case cmSrcCopy:
-        break;
-    case cmSrcAnd:
-        mode = QPainter::RasterOp_SourceAndDestination;
-        break;
-    case cmSrcPaint:
-        mode = QPainter::RasterOp_SourceOrDestination;
-        break;
-    case cmSrcInvert:
-        mode = QPainter::RasterOp_SourceXorDestination;
-        break;
-    case cmSrcErase:
-        mode = QPainter::RasterOp_SourceAndNotDestination;
-        break;
-    case cmNotSrcCopy:
-        mode = QPainter::RasterOp_NotSource;
-        break;
-    case cmNotSrcErase:
-        mode = QPainter::RasterOp_NotSourceAndNotDestination;
-        break;
-    case cmMergePaint:
-        mode = QPainter::RasterOp_NotSourceOrDestination;
-        break;
-    default:
-        throw EInvalidGraphicOperation(QStringLiteral("Unsupported copy mode $%1")
-                                           .arg(quint32(m_copyMode), 8, 16, QChar('0')));
-    }
-    painter.setCompositionMode(mode);
-    painter.drawImage(dest, source, source.rect());
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     Changed();
 }
 
 // --- Pixels ---------------------------------------------------------------------------
 
-const QImage* TCanvas::SourceImage(QTransform& toImage) {
+const QImage* TCanvas::SourceImage(QTransform& toImage)
+{
     QPainter& painter = RequireHandle();
     QPaintEngine* engine = painter.paintEngine();
     QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
@@ -657,7 +710,8 @@ const QImage* TCanvas::SourceImage(QTransform& toImage) {
     return static_cast<const QImage*>(device);
 }
 
-TColor TCanvas::Pixels(int x, int y) {
+TColor TCanvas::Pixels(int x, int y)
+{
     QTransform toImage;
     const QImage* image = SourceImage(toImage);
     if (!image)
@@ -668,7 +722,8 @@ TColor TCanvas::Pixels(int x, int y) {
     return TColors::FromQColor(QColor(image->pixel(point)));
 }
 
-void TCanvas::SetPixels(int x, int y, TColor color) {
+void TCanvas::SetPixels(int x, int y, TColor color)
+{
     QPainter& painter = RequireHandle();
     Changing();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -679,7 +734,8 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
 
 // --- Clipping -------------------------------------------------------------------------
 
-QRect TCanvas::ClipRect() {
+QRect TCanvas::ClipRect()
+{
     QPainter& painter = RequireHandle();
     const QPaintDevice* device = painter.device();
     const QRect surface = painter.combinedTransform().inverted().mapRect(
@@ -689,7 +745,8 @@ QRect TCanvas::ClipRect() {
     return painter.clipBoundingRect().toAlignedRect() & surface;
 }
 
-void TCanvas::IntersectClipRect(const QRect& rect) {
+void TCanvas::IntersectClipRect(const QRect& rect)
+{
     QPainter& painter = RequireHandle();
     if (painter.hasClipping())
         painter.setClipRect(rect, Qt::IntersectClip);
@@ -697,19 +754,22 @@ void TCanvas::IntersectClipRect(const QRect& rect) {
         painter.setClipRect(rect, Qt::ReplaceClip);
 }
 
-void TCanvas::ExcludeClipRect(const QRect& rect) {
+void TCanvas::ExcludeClipRect(const QRect& rect)
+{
     const QRect reach = ClipRect();
     QPainter& painter = RequireHandle();
     const QRegion current = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
     painter.setClipRegion(current.subtracted(rect));
 }
 
-void TCanvas::SelectClipRegion(const QRegion& region) {
+void TCanvas::SelectClipRegion(const QRegion& region)
+{
     QPainter& painter = RequireHandle();
     painter.setClipRegion(m_hasBaseClip ? region & m_baseClip : region);
 }
 
-void TCanvas::ResetClipRegion() {
+void TCanvas::ResetClipRegion()
+{
     QPainter& painter = RequireHandle();
     if (m_hasBaseClip)
         painter.setClipRegion(m_baseClip);
@@ -719,23 +779,27 @@ void TCanvas::ResetClipRegion() {
 
 // --- Locking --------------------------------------------------------------------------
 
-void TCanvas::Lock() {
+void TCanvas::Lock()
+{
     m_lock.lock();
     ++m_lockCount;
 }
 
-void TCanvas::Unlock() {
+void TCanvas::Unlock()
+{
     --m_lockCount;
     m_lock.unlock();
 }
 
-bool TCanvas::TryLock() {
+bool TCanvas::TryLock()
+{
     if (!m_lock.try_lock())
         return false;
     ++m_lockCount;
     return true;
 }
 
-int TCanvas::LockCount() const {
+int TCanvas::LockCount() const
+{
     return m_lockCount;
 }

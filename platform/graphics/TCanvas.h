@@ -21,10 +21,12 @@ class QImage;
 // Rectangles are QRect throughout; a rectangle given the system's way, by its left,
 // top, right and bottom edges with right and bottom excluded, is Rect(l, t, r, b).
 // The excluded right edge of a QRect r is r.x() + r.width() (never r.right()).
-inline QRect Rect(int left, int top, int right, int bottom) {
+inline QRect Rect(int left, int top, int right, int bottom)
+{
     return QRect(left, top, right - left, bottom - top);
 }
-inline QRect Bounds(int left, int top, int width, int height) {
+inline QRect Bounds(int left, int top, int width, int height)
+{
     return QRect(left, top, width, height);
 }
 
@@ -258,6 +260,8 @@ private:
     void FillWithColor(QPainter& painter, const QRect& rect, TColor color);
     void DrawTextCell(QPainter& painter, int x, int y, const QString& text, const QRect* clip);
     void FillWithBrushRop(QPainter& painter, const QRect& rect, QPainter::CompositionMode mode);
+    bool FillForCopyMode(QPainter& painter, const QRect& dest);
+    QPainter::CompositionMode PrepareSource(QImage& source, const QRect& dest);
     const QFont& QtFont() const;
 
     std::unique_ptr<TPen> m_pen;
