@@ -95,13 +95,20 @@ TForm* TControl::ParentForm() const
     return dynamic_cast<TForm*>(const_cast<TControl*>(control));
 }
 
+// Constraints hold for every change of size except while a layout is read: a layout
+// sets sizes and constraints in any order.
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    const QRect bounds(left, top, m_constraints->ConstrainWidth(std::max(0, width)),
-                       m_constraints->ConstrainHeight(std::max(0, height)));
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (!IsLoading()) {
+        width = m_constraints->ConstrainWidth(width);
+        height = m_constraints->ConstrainHeight(height);
+    }
+    const QRect bounds(left, top, width, height);
     if (bounds == geometry())
         return;
-    setGeometry(bounds);
+    UpdateBounds(bounds);
     if (m_align != TAlign::alNone)
         RequestAlign();
 }
@@ -286,6 +293,14 @@ void TControl::ParentFontChanged()
     m_followingParent = true;
     m_font->Assign(m_parent->Font());
     m_followingParent = false;
+}
+
+void TControl::UpdateBounds(const QRect& bounds)
+{
+    const bool resized = bounds.size() != size();
+    setGeometry(bounds);
+    if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed && resized)
+        windowed->Realign();
 }
 
 void TControl::RequestAlign()

@@ -107,6 +107,9 @@ protected:
     void ParentFontChanged();
     // The parent should lay out its aligned children again.
     void RequestAlign();
+    // Moves and sizes the control; a windowed control lays out its children at once,
+    // even while hidden (Qt holds back resize events of hidden widgets).
+    void UpdateBounds(const QRect& bounds);
     bool IsMouseInside() const { return m_mouseInside; }
 
     // Whether a layout writes this geometry or visibility property ("Width", "Visible"...);
@@ -133,7 +136,7 @@ private:
     bool m_visible = true;
     bool m_enabled = true;
     TColor m_color = clBtnFace;
-    bool m_parentColor = false;
+    bool m_parentColor = true;
     std::unique_ptr<TFont> m_font;
     bool m_parentFont = true;
     bool m_followingParent = false; // a parent's font or colour is being copied in

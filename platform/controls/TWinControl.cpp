@@ -124,9 +124,10 @@ std::vector<TControl*> ChildrenAligned(const std::vector<TControl*>& controls, T
     return result;
 }
 
-// Places one control against its side of the free rectangle (left, top, right and
-// bottom edges in pixels, right and bottom exclusive) and takes its room away.
-void PlaceAligned(TControl* control, TAlign align, int& left, int& top, int& right, int& bottom)
+// Where one control goes against its side of the free rectangle (left, top, right and
+// bottom edges in pixels, right and bottom exclusive); its room is taken away.
+QRect PlaceAligned(const TControl* control, TAlign align, int& left, int& top, int& right,
+                   int& bottom)
 {
     const TSizeConstraints* limits = control->Constraints();
     const int freeWidth = std::max(0, right - left);
@@ -135,27 +136,23 @@ void PlaceAligned(TControl* control, TAlign align, int& left, int& top, int& rig
     const int height = limits->ConstrainHeight(control->Height());
     switch (align) {
     case TAlign::alTop:
-        control->setGeometry(left, top, freeWidth, height);
         top += height;
-        break;
+        return QRect(left, top - height, freeWidth, height);
     case TAlign::alBottom:
-        control->setGeometry(left, bottom - height, freeWidth, height);
         bottom -= height;
-        break;
+        return QRect(left, bottom, freeWidth, height);
     case TAlign::alLeft:
-        control->setGeometry(left, top, width, freeHeight);
         left += width;
-        break;
+        return QRect(left - width, top, width, freeHeight);
     case TAlign::alRight:
-        control->setGeometry(right - width, top, width, freeHeight);
         right -= width;
-        break;
+        return QRect(right, top, width, freeHeight);
     case TAlign::alClient:
-        control->setGeometry(left, top, freeWidth, freeHeight);
-        break;
+        return QRect(left, top, freeWidth, freeHeight);
     case TAlign::alNone:
         break;
     }
+    return control->BoundsRect();
 }
 
 } // namespace
@@ -170,7 +167,7 @@ void TWinControl::AlignControls()
     const std::vector<TControl*> controls = Controls();
     for (TAlign align : alignOrder) {
         for (TControl* control : ChildrenAligned(controls, align))
-            PlaceAligned(control, align, left, top, right, bottom);
+            control->UpdateBounds(PlaceAligned(control, align, left, top, right, bottom));
     }
 }
 

@@ -142,16 +142,18 @@ void TLayoutLoader::Assign(TPersistent* target, const TLayoutAssignment& assignm
     }
 }
 
+// The block's class must be the component's own class or one of its ancestors.
 void TLayoutLoader::CheckClass(const TLayoutNode& node, const TComponent* component) const
 {
-    const TClassInfo* info = TClassRegistry::Instance().Find(node.className);
-    if (!info)
-        throw TLayoutError::At(m_layoutName, node.line, node.className,
-                               QStringLiteral("unknown class"));
-    if (!component->InheritsFrom(*info))
-        throw TLayoutError::At(
-            m_layoutName, node.line, node.className,
-            QStringLiteral("%1 is a %2").arg(node.name, component->ClassInfo().Name()));
+    for (const TClassInfo* info = &component->ClassInfo(); info; info = info->Parent()) {
+        if (info->Name().compare(node.className, Qt::CaseInsensitive) == 0)
+            return;
+    }
+    const bool known = TClassRegistry::Instance().Find(node.className) != nullptr;
+    throw TLayoutError::At(
+        m_layoutName, node.line, node.className,
+        known ? QStringLiteral("%1 is a %2").arg(node.name, component->ClassInfo().Name())
+              : QStringLiteral("unknown class"));
 }
 
 void TLayoutLoader::Touch(TComponent* component)

@@ -44,7 +44,8 @@ QString TLayoutWriter::Assignments(const TPersistent* object, const TPersistent*
 {
     QString text;
     for (const TPropertyInfo* property : object->ClassInfo().AllProperties()) {
-        if (property->name == QLatin1String("Name") || !property->IsStored(object))
+        const bool componentName = prefix.isEmpty() && property->name == QLatin1String("Name");
+        if (componentName || !property->IsStored(object))
             continue;
         if (property->IsObject()) {
             auto* self = const_cast<TPersistent*>(object);

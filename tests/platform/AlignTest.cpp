@@ -46,14 +46,16 @@ TEST(Align, ControlsOfOneSideStackInTheOrderOfTheirPositions)
     TForm form(nullptr);
     form.SetClientWidth(100);
     form.SetClientHeight(100);
-    TPanel* second = AddPanel(form, &form, TAlign::alNone, 20);
-    second->SetTop(50);
-    second->SetAlign(TAlign::alTop);
-    TPanel* first = AddPanel(form, &form, TAlign::alNone, 1);
-    first->SetTop(0);
-    first->SetAlign(TAlign::alTop);
-    EXPECT_EQ(first->Top(), 0);
-    EXPECT_EQ(second->Top(), 1);
+    TPanel* rule = AddPanel(form, &form, TAlign::alTop, 1);
+    TPanel* strip = AddPanel(form, &form, TAlign::alNone, 20);
+    strip->SetTop(50);
+    strip->SetAlign(TAlign::alTop);
+    EXPECT_EQ(rule->Top(), 0);
+    EXPECT_EQ(strip->Top(), 1);
+
+    rule->SetTop(90); // now below the strip: the strip goes first
+    EXPECT_EQ(strip->Top(), 0);
+    EXPECT_EQ(rule->Top(), 20);
 }
 
 TEST(Align, ClientControlsShareTheSpaceAndTheNewestLiesOnTop)

@@ -1,4 +1,5 @@
 #include "TClassInfo.h"
+#include "TForm.h"
 #include "TLabel.h"
 #include "TLayoutLoader.h"
 #include "TLayoutParser.h"
@@ -121,7 +122,7 @@ TEST(StoredLayout, CreatesNestedComponentsWithTheirProperties)
     EXPECT_EQ(form->ClientWidth(), 300);
     TPanel* top = Panel(*form, "Top");
     ASSERT_NE(top, nullptr);
-    EXPECT_EQ(top->Parent(), form.get());
+    EXPECT_EQ(top->Parent(), static_cast<TWinControl*>(form.get()));
     EXPECT_EQ(top->Color(), TColor(0x00F0F0FA));
     auto* title = dynamic_cast<TLabel*>(form->FindComponent("Title"));
     ASSERT_NE(title, nullptr);
