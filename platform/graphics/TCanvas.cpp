@@ -66,10 +66,10 @@ Qt::BrushStyle HatchStyle(TBrushStyle style)
         return Qt::HorPattern;
     case TBrushStyle::bsVertical:
         return Qt::VerPattern;
-    case TBrushStyle::bsFDiagonal:
-        return Qt::BDiagPattern;
-    case TBrushStyle::bsBDiagonal:
+    case TBrushStyle::bsFDiagonal: // down to the right
         return Qt::FDiagPattern;
+    case TBrushStyle::bsBDiagonal: // up to the right
+        return Qt::BDiagPattern;
     case TBrushStyle::bsCross:
         return Qt::CrossPattern;
     case TBrushStyle::bsDiagCross:

@@ -9,24 +9,28 @@
 namespace {
 
 // A white 20 x 12 bitmap in 32 bits to draw on.
-std::unique_ptr<TBitmap> Surface(int width = 20, int height = 12) {
+std::unique_ptr<TBitmap> Surface(int width = 20, int height = 12)
+{
     auto bitmap = std::make_unique<TBitmap>(width, height, TPixelFormat::pf32bit);
     return bitmap;
 }
 
-TColor At(TBitmap& bitmap, int x, int y) {
+TColor At(TBitmap& bitmap, int x, int y)
+{
     return bitmap.Canvas()->Pixels(x, y);
 }
 
 // The pixels of a row from x0 to x1 (excluded) as a string of 'X' (colour) and '.'.
-std::string Row(TBitmap& bitmap, int y, int x0, int x1, TColor colour) {
+std::string Row(TBitmap& bitmap, int y, int x0, int x1, TColor colour)
+{
     std::string row;
     for (int x = x0; x < x1; ++x)
         row += At(bitmap, x, y) == colour ? 'X' : '.';
     return row;
 }
 
-std::string Column(TBitmap& bitmap, int x, int y0, int y1, TColor colour) {
+std::string Column(TBitmap& bitmap, int x, int y0, int y1, TColor colour)
+{
     std::string column;
     for (int y = y0; y < y1; ++y)
         column += At(bitmap, x, y) == colour ? 'X' : '.';
@@ -35,7 +39,8 @@ std::string Column(TBitmap& bitmap, int x, int y0, int y1, TColor colour) {
 
 } // namespace
 
-TEST(CanvasDrawing, NewBitmapsAreWhiteAndFillRectCoversExactlyTheRectangle) {
+TEST(CanvasDrawing, NewBitmapsAreWhiteAndFillRectCoversExactlyTheRectangle)
+{
     auto bitmap = Surface();
     EXPECT_EQ(At(*bitmap, 0, 0), clWhite);
     TCanvas* canvas = bitmap->Canvas();
@@ -45,7 +50,8 @@ TEST(CanvasDrawing, NewBitmapsAreWhiteAndFillRectCoversExactlyTheRectangle) {
     EXPECT_EQ(Column(*bitmap, 2, 0, 7, clRed), "...XX..");
 }
 
-TEST(CanvasDrawing, RectangleOutlinesTheEdgePixelsAndFillsInside) {
+TEST(CanvasDrawing, RectangleOutlinesTheEdgePixelsAndFillsInside)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->Pen()->SetColor(clBlue);
@@ -57,7 +63,8 @@ TEST(CanvasDrawing, RectangleOutlinesTheEdgePixelsAndFillsInside) {
     EXPECT_EQ(Row(*bitmap, 2, 0, 8, clLime), "..XXX...");
 }
 
-TEST(CanvasDrawing, RectangleWithoutPenFillsOnePixelLessAtRightAndBottom) {
+TEST(CanvasDrawing, RectangleWithoutPenFillsOnePixelLessAtRightAndBottom)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->Pen()->SetStyle(TPenStyle::psClear);
@@ -67,7 +74,8 @@ TEST(CanvasDrawing, RectangleWithoutPenFillsOnePixelLessAtRightAndBottom) {
     EXPECT_EQ(Column(*bitmap, 1, 0, 6, clLime), ".XXX..");
 }
 
-TEST(CanvasDrawing, ClearBrushLeavesTheInside) {
+TEST(CanvasDrawing, ClearBrushLeavesTheInside)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->Brush()->SetStyle(TBrushStyle::bsClear);
@@ -76,7 +84,8 @@ TEST(CanvasDrawing, ClearBrushLeavesTheInside) {
     EXPECT_EQ(At(*bitmap, 0, 2), clBlack);
 }
 
-TEST(CanvasDrawing, LinesLeaveOutTheirLastPixel) {
+TEST(CanvasDrawing, LinesLeaveOutTheirLastPixel)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->MoveTo(1, 2);
@@ -90,7 +99,8 @@ TEST(CanvasDrawing, LinesLeaveOutTheirLastPixel) {
     EXPECT_EQ(Row(*bitmap, 3, 9, 15, clBlack), ".XXX..");
 }
 
-TEST(CanvasDrawing, XorPenDrawnTwiceRestores) {
+TEST(CanvasDrawing, XorPenDrawnTwiceRestores)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->Pen()->SetMode(TPenMode::pmXor);
@@ -103,7 +113,8 @@ TEST(CanvasDrawing, XorPenDrawnTwiceRestores) {
     EXPECT_EQ(At(*bitmap, 4, 1), clWhite);
 }
 
-TEST(CanvasDrawing, FrameRectDrawsOnePixelInTheBrushColour) {
+TEST(CanvasDrawing, FrameRectDrawsOnePixelInTheBrushColour)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->Brush()->SetColor(clRed);
@@ -113,7 +124,8 @@ TEST(CanvasDrawing, FrameRectDrawsOnePixelInTheBrushColour) {
     EXPECT_EQ(Row(*bitmap, 3, 0, 6, clRed), ".XXXX.");
 }
 
-TEST(CanvasDrawing, Frame3DGivesTheCornersToTheBottomColourAndShrinksTheRectangle) {
+TEST(CanvasDrawing, Frame3DGivesTheCornersToTheBottomColourAndShrinksTheRectangle)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     QRect r = Rect(0, 0, 6, 5);
@@ -127,7 +139,8 @@ TEST(CanvasDrawing, Frame3DGivesTheCornersToTheBottomColourAndShrinksTheRectangl
     EXPECT_EQ(Row(*bitmap, 1, 0, 6, clBlue), "....XX");
 }
 
-TEST(CanvasDrawing, FocusRectInvertsEveryOtherPixelAndTwiceRestores) {
+TEST(CanvasDrawing, FocusRectInvertsEveryOtherPixelAndTwiceRestores)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->DrawFocusRect(Rect(0, 0, 8, 4));
@@ -138,7 +151,8 @@ TEST(CanvasDrawing, FocusRectInvertsEveryOtherPixelAndTwiceRestores) {
     EXPECT_EQ(Row(*bitmap, 0, 0, 8, clWhite), "XXXXXXXX");
 }
 
-TEST(CanvasDrawing, HatchBrushesDrawLinesOverWhatIsThere) {
+TEST(CanvasDrawing, HatchBrushesDrawLinesOverWhatIsThere)
+{
     auto bitmap = Surface(16, 16);
     TCanvas* canvas = bitmap->Canvas();
     canvas->Brush()->SetColor(clRed);
@@ -154,7 +168,22 @@ TEST(CanvasDrawing, HatchBrushesDrawLinesOverWhatIsThere) {
     EXPECT_EQ(white, 14) << "between the lines the pixels stay";
 }
 
-TEST(CanvasDrawing, PatternBrushRepeatsItsBitmapFromTheOrigin) {
+TEST(CanvasDrawing, ForwardDiagonalHatchRunsDownToTheRight)
+{
+    auto bitmap = Surface(16, 16);
+    TCanvas* canvas = bitmap->Canvas();
+    canvas->Brush()->SetColor(clRed);
+    canvas->Brush()->SetStyle(TBrushStyle::bsFDiagonal);
+    canvas->FillRect(Rect(0, 0, 16, 16));
+    const int x0 = Row(*bitmap, 0, 0, 8, clRed).find('X');
+    ASSERT_NE(x0, int(std::string::npos));
+    EXPECT_EQ(At(*bitmap, (x0 + 1) % 8, 1), clRed);
+    EXPECT_EQ(At(*bitmap, (x0 + 2) % 8, 2), clRed);
+    EXPECT_EQ(Row(*bitmap, 3, 0, 8, clRed).find('X'), size_t((x0 + 3) % 8));
+}
+
+TEST(CanvasDrawing, PatternBrushRepeatsItsBitmapFromTheOrigin)
+{
     TBitmap pattern(2, 2, TPixelFormat::pf32bit);
     pattern.Canvas()->SetPixels(0, 0, clRed);
     pattern.Canvas()->SetPixels(1, 1, clRed);
@@ -170,7 +199,8 @@ TEST(CanvasDrawing, PatternBrushRepeatsItsBitmapFromTheOrigin) {
     EXPECT_EQ(At(*bitmap, 5, 5), clRed);
 }
 
-TEST(CanvasDrawing, PixelsReadAndWriteAndAreMinusOneOutside) {
+TEST(CanvasDrawing, PixelsReadAndWriteAndAreMinusOneOutside)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->SetPixels(3, 4, TColor(0x123456));
@@ -179,7 +209,8 @@ TEST(CanvasDrawing, PixelsReadAndWriteAndAreMinusOneOutside) {
     EXPECT_EQ(canvas->Pixels(20, 0), TColor(-1));
 }
 
-TEST(CanvasDrawing, CopyModesCombineSourceAndDestination) {
+TEST(CanvasDrawing, CopyModesCombineSourceAndDestination)
+{
     TBitmap source(1, 1, TPixelFormat::pf32bit);
     source.Canvas()->SetPixels(0, 0, TColor(0x0F0F0F)); // S
     const struct {
@@ -209,7 +240,8 @@ TEST(CanvasDrawing, CopyModesCombineSourceAndDestination) {
     }
 }
 
-TEST(CanvasDrawing, CopyRectStretchesWithNearestPixels) {
+TEST(CanvasDrawing, CopyRectStretchesWithNearestPixels)
+{
     TBitmap source(2, 1, TPixelFormat::pf24bit);
     source.Canvas()->SetPixels(0, 0, clRed);
     source.Canvas()->SetPixels(1, 0, clBlue);
@@ -219,7 +251,8 @@ TEST(CanvasDrawing, CopyRectStretchesWithNearestPixels) {
     EXPECT_EQ(Row(*bitmap, 0, 0, 9, clBlue), "....XXXX.");
 }
 
-TEST(CanvasDrawing, CopyRectWithinOneCanvasCopiesTheOldPixels) {
+TEST(CanvasDrawing, CopyRectWithinOneCanvasCopiesTheOldPixels)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->SetPixels(0, 0, clRed);
@@ -229,7 +262,8 @@ TEST(CanvasDrawing, CopyRectWithinOneCanvasCopiesTheOldPixels) {
     EXPECT_EQ(At(*bitmap, 2, 0), clBlue);
 }
 
-TEST(CanvasDrawing, DrawAndStretchDrawPlaceABitmap) {
+TEST(CanvasDrawing, DrawAndStretchDrawPlaceABitmap)
+{
     TBitmap glyph(2, 2, TPixelFormat::pf24bit);
     glyph.Canvas()->Brush()->SetColor(clNavy);
     glyph.Canvas()->FillRect(Rect(0, 0, 2, 2));
@@ -241,7 +275,8 @@ TEST(CanvasDrawing, DrawAndStretchDrawPlaceABitmap) {
     bitmap->Canvas()->Draw(0, 0, nullptr); // nothing to draw: nothing happens
 }
 
-TEST(CanvasDrawing, TransparentBitmapsLeaveOutTheirTransparentColour) {
+TEST(CanvasDrawing, TransparentBitmapsLeaveOutTheirTransparentColour)
+{
     TBitmap glyph(3, 1, TPixelFormat::pf24bit);
     glyph.Canvas()->SetPixels(0, 0, clFuchsia);
     glyph.Canvas()->SetPixels(1, 0, clRed);
@@ -256,7 +291,8 @@ TEST(CanvasDrawing, TransparentBitmapsLeaveOutTheirTransparentColour) {
     EXPECT_EQ(Row(*bitmap, 1, 0, 7, clRed), "..XX...");
 }
 
-TEST(CanvasDrawing, AutomaticTransparentColourIsTheBottomLeftPixel) {
+TEST(CanvasDrawing, AutomaticTransparentColourIsTheBottomLeftPixel)
+{
     TBitmap glyph(2, 2, TPixelFormat::pf32bit);
     glyph.Canvas()->SetPixels(0, 1, clGreen);
     glyph.Canvas()->SetPixels(1, 1, clGreen);
@@ -269,7 +305,8 @@ TEST(CanvasDrawing, AutomaticTransparentColourIsTheBottomLeftPixel) {
     EXPECT_EQ(Row(*bitmap, 0, 0, 3, clWhite), "XXX") << "the top row was white";
 }
 
-TEST(CanvasDrawing, TransparentStretchTakesDefaultsForEmptyRectangles) {
+TEST(CanvasDrawing, TransparentStretchTakesDefaultsForEmptyRectangles)
+{
     TBitmap glyph(2, 1, TPixelFormat::pf24bit);
     glyph.Canvas()->SetPixels(0, 0, clRed);
     glyph.Canvas()->SetPixels(1, 0, clBlack);
@@ -281,7 +318,8 @@ TEST(CanvasDrawing, TransparentStretchTakesDefaultsForEmptyRectangles) {
     EXPECT_EQ(Row(*bitmap, 8, 0, 5, clBlack), "..XX.") << "clNone draws plainly";
 }
 
-TEST(CanvasDrawing, TextIsDrawnInTheFontColourInsideItsExtent) {
+TEST(CanvasDrawing, TextIsDrawnInTheFontColourInsideItsExtent)
+{
     auto bitmap = Surface(60, 30);
     TCanvas* canvas = bitmap->Canvas();
     canvas->Font()->SetColor(clRed);
@@ -304,7 +342,8 @@ TEST(CanvasDrawing, TextIsDrawnInTheFontColourInsideItsExtent) {
     EXPECT_GT(reddish, 5);
 }
 
-TEST(CanvasDrawing, TextRectClipsAndFillsTheRectangle) {
+TEST(CanvasDrawing, TextRectClipsAndFillsTheRectangle)
+{
     auto bitmap = Surface(60, 30);
     TCanvas* canvas = bitmap->Canvas();
     canvas->Brush()->SetColor(clAqua);
@@ -315,7 +354,8 @@ TEST(CanvasDrawing, TextRectClipsAndFillsTheRectangle) {
         EXPECT_EQ(At(*bitmap, 25, y), clWhite) << "clipped at the right";
 }
 
-TEST(CanvasDrawing, FormattedTextCalculatesItsRectangleAndAligns) {
+TEST(CanvasDrawing, FormattedTextCalculatesItsRectangleAndAligns)
+{
     auto bitmap = Surface(100, 40);
     TCanvas* canvas = bitmap->Canvas();
     QString text = "&File";
@@ -346,7 +386,8 @@ TEST(CanvasDrawing, FormattedTextCalculatesItsRectangleAndAligns) {
         << longText.toStdString();
 }
 
-TEST(CanvasDrawing, ClippingLimitsDrawingAndResets) {
+TEST(CanvasDrawing, ClippingLimitsDrawingAndResets)
+{
     auto bitmap = Surface();
     TCanvas* canvas = bitmap->Canvas();
     canvas->IntersectClipRect(Rect(2, 2, 10, 10));
@@ -361,11 +402,13 @@ TEST(CanvasDrawing, ClippingLimitsDrawingAndResets) {
     EXPECT_EQ(At(*bitmap, 0, 0), clRed);
 }
 
-TEST(CanvasDrawing, CanvasOfAWidgetDrawsDuringItsPaintEvent) {
+TEST(CanvasDrawing, CanvasOfAWidgetDrawsDuringItsPaintEvent)
+{
     class Painted : public QWidget {
     public:
         TCanvas canvas;
-        void paintEvent(QPaintEvent*) override {
+        void paintEvent(QPaintEvent*) override
+        {
             TCanvas::PaintScope scope(canvas, this);
             canvas.Brush()->SetColor(clRed);
             canvas.FillRect(rect());
@@ -383,7 +426,8 @@ TEST(CanvasDrawing, CanvasOfAWidgetDrawsDuringItsPaintEvent) {
     EXPECT_FALSE(widget.canvas.HandleAllocated()) << "the session ended with the paint event";
 }
 
-TEST(CanvasDrawing, AdoptedPainterGetsItsStateBack) {
+TEST(CanvasDrawing, AdoptedPainterGetsItsStateBack)
+{
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -401,7 +445,8 @@ TEST(CanvasDrawing, AdoptedPainterGetsItsStateBack) {
     EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 0));
 }
 
-TEST(CanvasDrawing, DrawingWithoutAPainterIsRefused) {
+TEST(CanvasDrawing, DrawingWithoutAPainterIsRefused)
+{
     TCanvas canvas;
     try {
         canvas.FillRect(Rect(0, 0, 1, 1));
@@ -411,7 +456,8 @@ TEST(CanvasDrawing, DrawingWithoutAPainterIsRefused) {
     }
 }
 
-TEST(CanvasDrawing, LockIsRecursiveAndKeepsOtherThreadsOut) {
+TEST(CanvasDrawing, LockIsRecursiveAndKeepsOtherThreadsOut)
+{
     TCanvas canvas;
     canvas.Lock();
     canvas.Lock();
@@ -431,7 +477,8 @@ TEST(CanvasDrawing, LockIsRecursiveAndKeepsOtherThreadsOut) {
     EXPECT_TRUE(otherGotIt);
 }
 
-TEST(CanvasDrawing, ChangesOfABitmapCanvasAreAnnouncedByTheBitmap) {
+TEST(CanvasDrawing, ChangesOfABitmapCanvasAreAnnouncedByTheBitmap)
+{
     auto bitmap = Surface();
     int changes = 0;
     bitmap->OnChange = [&](TObject*) { ++changes; };
