@@ -1,0 +1,180 @@
+#include "TCatalogue.h"
+
+#include "Exception.h"
+#include "TSQLiteDatabase.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <sqlite3.h>
+
+namespace {
+
+// How long a command waits for the gallery or another tool to release the file.
+constexpr int busyTimeoutMs = 5000;
+
+const char* const schema =
+    "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, name TEXT, file TEXT, "
+    "Mirelvane BLOB);"
+    // The gallery's category queries filter on parent.
+    "CREATE INDEX picture_parent ON picture(parent);";
+
+const QStringList requiredColumns = {QStringLiteral("id"), QStringLiteral("parent"),
+                                     QStringLiteral("name"), QStringLiteral("file"),
+                                     QStringLiteral("mirelvane")};
+
+void CreateEmptyFile(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw EDatabaseError(
+            QStringLiteral("Cannot create catalogue '%1': the file already exists.").arg(path));
+    QFile file(path);
+    // An empty file is an empty SQLite database; NewOnly never replaces a file that
+    // appeared in the meantime.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw EDatabaseError(
+            QStringLiteral("Cannot create catalogue '%1': %2.").arg(path, file.errorString()));
+}
+
+} // namespace
+
+void TCatalogue::Create(const QString& path)
+{
+    CreateEmptyFile(path);
+    try {
+        TSQLiteDatabase database(path, TSQLiteDatabase::TAccess::ReadWrite, busyTimeoutMs);
+        database.Execute(QString::fromLatin1(schema), QStringLiteral("Cannot create catalogue"));
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+}
+
+TCatalogue::TCatalogue(const QString& path)
+    : m_database(std::make_unique<TSQLiteDatabase>(path, TSQLiteDatabase::TAccess::ReadWrite,
+                                                   busyTimeoutMs))
+{
+    CheckTable();
+}
+
+TCatalogue::~TCatalogue() = default;
+
+const QString& TCatalogue::Path() const
+{
+    return m_database->Path();
+}
+
+void TCatalogue::CheckTable()
+{
+    TSQLiteStatement columns(*m_database, QStringLiteral("PRAGMA table_info(picture)"),
+                             QStringLiteral("Cannot open catalogue"));
+    QSet<QString> present;
+    while (columns.Step())
+        present.insert(columns.Column(1).toString().toLower());
+    if (present.isEmpty())
+        throw EDatabaseError(
+            QStringLiteral("'%1' is not a picture catalogue: it has no table picture.")
+                .arg(Path()));
+    for (const QString& column : requiredColumns) {
+        if (!present.contains(column))
+            throw EDatabaseError(
+                QStringLiteral("'%1' is not a picture catalogue: table picture has no column %2.")
+                    .arg(Path(), column));
+    }
+}
+
+void TCatalogue::InTransaction(const std::function<void()>& work)
+{
+    // IMMEDIATE takes the write lock now, so that a busy file fails before any work.
+    m_database->Execute(QStringLiteral("BEGIN IMMEDIATE"),
+                        QStringLiteral("Cannot change catalogue"));
+    try {
+        work();
+        m_database->Execute(QStringLiteral("COMMIT"), QStringLiteral("Cannot save catalogue"));
+    } catch (...) {
+        sqlite3_exec(m_database->Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+qint64 TCatalogue::Add(const TPicture& picture)
+{
+    if (!m_insert.IsValid())
+        m_insert = TSQLiteStatement(
+            *m_database,
+            QStringLiteral("INSERT INTO picture(parent, name, file, Mirelvane) VALUES(?, ?, ?, ?)"),
+            QStringLiteral("Cannot add picture"));
+    m_insert.Reset();
+    m_insert.Bind(1, picture.parent);
+    m_insert.Bind(2, picture.name);
+    m_insert.Bind(3, picture.file);
+    m_insert.Bind(4, picture.data);
+    m_insert.Step();
+    return sqlite3_last_insert_rowid(m_database->Handle());
+}
+
+void TCatalogue::List(std::optional<qint64> parent, const std::function<void(const TEntry&)>& visit)
+{
+    // length() takes a blob's size from the row header and never reads its pages.
+    QString sql = QStringLiteral("SELECT ID, parent, name, file, length(Mirelvane) FROM picture");
+    if (parent)
+        sql += QStringLiteral(" WHERE parent = ?");
+    sql += QStringLiteral(" ORDER BY ID");
+    TSQLiteStatement rows(*m_database, sql, QStringLiteral("Cannot list catalogue"));
+    if (parent)
+        rows.Bind(1, *parent);
+    TEntry entry;
+    while (rows.Step()) {
+        entry.id = rows.ColumnInt64(0);
+        entry.parent = rows.ColumnInt64(1);
+        entry.name = rows.Column(2).toString();
+        entry.file = rows.Column(3).toString();
+        entry.bytes = rows.ColumnInt64(4);
+        visit(entry);
+    }
+}
+
+QByteArray TCatalogue::PictureData(qint64 id)
+{
+    TSQLiteStatement row(*m_database, QStringLiteral("SELECT Mirelvane FROM picture WHERE ID = ?"),
+                         QStringLiteral("Cannot read picture"));
+    row.Bind(1, id);
+    if (!row.Step())
+        FailNoPicture(id);
+    const QVariant data = row.Column(0);
+    if (!data.isValid())
+        throw EDatabaseError(
+            QStringLiteral("Picture %1 of catalogue '%2' holds no data.").arg(id).arg(Path()));
+    return data.toByteArray();
+}
+
+void TCatalogue::Export(qint64 id, const QString& file)
+{
+    const QByteArray data = PictureData(id);
+    // QSaveFile writes beside the target and renames, so a failed write loses nothing.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
+        throw EFCreateError(QStringLiteral("Cannot write '%1': %2.").arg(file, out.errorString()));
+}
+
+void TCatalogue::Remove(const std::vector<qint64>& ids)
+{
+    InTransaction([&] {
+        TSQLiteStatement remove(*m_database, QStringLiteral("DELETE FROM picture WHERE ID = ?"),
+                                QStringLiteral("Cannot remove picture"));
+        for (const qint64 id : ids) {
+            remove.Reset();
+            remove.Bind(1, id);
+            remove.Step();
+            if (sqlite3_changes(m_database->Handle()) == 0)
+                FailNoPicture(id);
+        }
+    });
+}
+
+void TCatalogue::FailNoPicture(qint64 id) const
+{
+    throw EDatabaseError(
+        QStringLiteral("Catalogue '%1' has no picture with ID %2.").arg(Path()).arg(id));
+}

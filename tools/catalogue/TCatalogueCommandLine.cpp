@@ -1,0 +1,130 @@
+#include "TCatalogueCommandLine.h"
+
+#include "Exception.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+const QString parentOption = QStringLiteral("--parent");
+
+const std::array<std::pair<const char*, TCatalogueCommandLine::TCommand>, 5> commands = {{
+    {"create", TCatalogueCommandLine::TCommand::Create},
+    {"import", TCatalogueCommandLine::TCommand::Import},
+    {"list", TCatalogueCommandLine::TCommand::List},
+    {"export", TCatalogueCommandLine::TCommand::Export},
+    {"remove", TCatalogueCommandLine::TCommand::Remove},
+}};
+
+qint64 ParseNumber(const QString& text, const QString& what)
+{
+    bool ok = false;
+    const qint64 number = text.toLongLong(&ok);
+    if (!ok)
+        throw Exception(QStringLiteral("%1 must be a whole number, not '%2'.").arg(what, text));
+    return number;
+}
+
+TCatalogueCommandLine::TCommand ParseCommand(const QString& word)
+{
+    for (const auto& [name, command] : commands) {
+        if (word == QLatin1String(name))
+            return command;
+    }
+    throw Exception(QStringLiteral("Unknown command '%1'.").arg(word));
+}
+
+} // namespace
+
+TCatalogueCommandLine::TCatalogueCommandLine(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        throw Exception(QStringLiteral("No command given."));
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h")))
+        return;
+    m_command = ParseCommand(arguments.first());
+    if (arguments.size() < 2)
+        throw Exception(QStringLiteral("'%1' needs the catalogue file.").arg(arguments.first()));
+    m_database = arguments[1];
+    ReadOperands(TakeParent(arguments.mid(2)));
+}
+
+// Removes --parent N (or --parent=N) from arguments and keeps N.
+QStringList TCatalogueCommandLine::TakeParent(QStringList arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == parentOption) {
+            if (i + 1 == arguments.size())
+                throw Exception(QStringLiteral("--parent needs a category code."));
+            value = arguments.takeAt(i + 1);
+        } else if (arguments[i].startsWith(parentOption + QLatin1Char('='))) {
+            value = arguments[i].mid(parentOption.size() + 1);
+        } else {
+            continue;
+        }
+        if (m_parent)
+            throw Exception(QStringLiteral("--parent is given twice."));
+        m_parent = ParseNumber(value, QStringLiteral("The category code"));
+        arguments.removeAt(i--);
+    }
+    return arguments;
+}
+
+void TCatalogueCommandLine::ReadOperands(const QStringList& operands)
+{
+    const bool takesParent = m_command == TCommand::Import || m_command == TCommand::List;
+    if (m_parent && !takesParent)
+        throw Exception(QStringLiteral("Only import and list take --parent."));
+    for (const QString& operand : operands) {
+        if (operand.startsWith(QLatin1String("--")))
+            throw Exception(QStringLiteral("Unknown option '%1'.").arg(operand));
+    }
+    switch (m_command) {
+    case TCommand::Import:
+        if (!m_parent)
+            throw Exception(QStringLiteral("import needs --parent with the category code."));
+        if (operands.isEmpty())
+            throw Exception(QStringLiteral("import needs the files or folders to add."));
+        m_files = operands;
+        return;
+    case TCommand::Export:
+        if (operands.size() != 2)
+            throw Exception(QStringLiteral("export needs the picture ID and the target file."));
+        m_ids.push_back(ParseNumber(operands[0], QStringLiteral("A picture ID")));
+        m_files = operands.mid(1);
+        return;
+    case TCommand::Remove:
+        if (operands.isEmpty())
+            throw Exception(QStringLiteral("remove needs the IDs of the pictures."));
+        for (const QString& operand : operands)
+            m_ids.push_back(ParseNumber(operand, QStringLiteral("A picture ID")));
+        return;
+    default:
+        if (!operands.isEmpty())
+            throw Exception(QStringLiteral("Unexpected argument '%1'.").arg(operands.first()));
+    }
+}
+
+QString TCatalogueCommandLine::Usage()
+{
+    return QStringLiteral(
+        "Usage: zentuvio-catalogue COMMAND DB ...\n"
+        "Builds and keeps picture catalogues for the Zentuvio gallery.\n"
+        "\n"
+        "  create DB                        make a new, empty catalogue file\n"
+        "  import DB --parent N FILE|DIR... add pictures under category code N (folders\n"
+        "                                   are read recursively); JPEG files and Windows\n"
+        "                                   bitmaps are stored as they are, other raster\n"
+        "                                   pictures as JPEG; files that are not pictures\n"
+        "                                   are skipped and listed\n"
+        "  list DB [--parent N]             one line per picture: ID, category, name,\n"
+        "                                   file name and size in bytes, tab-separated\n"
+        "  export DB ID FILE                write a picture's stored bytes to FILE\n"
+        "  remove DB ID...                  remove pictures (all or none)\n"
+        "  --help                           show this text\n"
+        "\n"
+        "Category codes shown by the gallery: 0 icons, 10 screen templates.\n"
+        "Exit status: 0 done, 1 failed or files skipped, 2 wrong command line.\n");
+}

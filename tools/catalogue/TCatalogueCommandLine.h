@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// The command line of zentuvio-catalogue, checked completely before anything runs:
+//   create DB | import DB --parent N FILE|DIR... | list DB [--parent N]
+//   export DB ID FILE | remove DB ID... | --help
+// A wrong command line raises Exception whose text says what is wrong.
+class TCatalogueCommandLine {
+public:
+    enum class TCommand { Help, Create, Import, List, Export, Remove };
+
+    // arguments: without the program name.
+    explicit TCatalogueCommandLine(const QStringList& arguments);
+
+    TCommand Command() const { return m_command; }
+    const QString& Database() const { return m_database; }
+    // The category code of --parent, when given.
+    std::optional<qint64> Parent() const { return m_parent; }
+    // import: the files and folders; export: the one target file.
+    const QStringList& Files() const { return m_files; }
+    // export: the one picture; remove: the pictures.
+    const std::vector<qint64>& Ids() const { return m_ids; }
+
+    static QString Usage();
+
+private:
+    QStringList TakeParent(QStringList arguments);
+    void ReadOperands(const QStringList& operands);
+
+    TCommand m_command = TCommand::Help;
+    QString m_database;
+    std::optional<qint64> m_parent;
+    QStringList m_files;
+    std::vector<qint64> m_ids;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+class TCatalogueCommandLine;
+
+// Runs one zentuvio-catalogue command line: results on out, errors, skipped files and
+// progress on err.
+class TCatalogueTool {
+public:
+    enum TExitStatus { Done = 0, Failed = 1, WrongUsage = 2 };
+
+    TCatalogueTool(QTextStream& out, QTextStream& err);
+
+    // arguments: without the program name.
+    int Run(const QStringList& arguments);
+
+private:
+    int Execute(const TCatalogueCommandLine& commandLine);
+    int Import(const TCatalogueCommandLine& commandLine);
+    void List(const TCatalogueCommandLine& commandLine);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+};
