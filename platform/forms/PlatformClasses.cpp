@@ -1,6 +1,7 @@
 #include "PlatformClasses.h"
 
 #include "TButton.h"
+#include "TDBCtrlGrid.h"
 #include "TForm.h"
 #include "TImage.h"
 #include "TLabel.h"
@@ -11,6 +12,7 @@
 void RegisterPlatformClasses()
 {
     TButton::StaticClassInfo();
+    TDBCtrlGrid::StaticClassInfo();
     TForm::StaticClassInfo();
     TImage::StaticClassInfo();
     TLabel::StaticClassInfo();
