@@ -254,15 +254,13 @@ void TDBCtrlGrid::FollowCurrentRecord(int current, int count)
     m_topRecord = std::min(m_topRecord, lastTop);
 }
 
+// Without a current record the panel keeps a cell's size, hidden, so that its
+// controls keep their places.
 void TDBCtrlGrid::PlacePanel(int current)
 {
-    if (current <= 0) {
-        m_panel->Hide();
-        return;
-    }
-    const QRect cell = CellRect(current - m_topRecord);
+    const QRect cell = CellRect(current > 0 ? current - m_topRecord : 0);
     m_panel->SetBounds(cell.x(), cell.y(), cell.width(), cell.height());
-    m_panel->Show();
+    m_panel->SetVisible(current > 0);
 }
 
 void TDBCtrlGrid::UpdateScrollBar(int count)

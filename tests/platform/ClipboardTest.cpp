@@ -1,0 +1,66 @@
+#include "Exception.h"
+#include "TBitmap.h"
+#include "TClipboard.h"
+#include "TJPEGImage.h"
+#include "TPicture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Solid(int width, int height, QColor color)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+} // namespace
+
+TEST(Clipboard, APictureGoesOnAndComesBackAsABitmap)
+{
+    TPicture picture;
+    picture.Bitmap()->SetImage(Solid(5, 3, QColor(250, 10, 20)));
+    Clipboard().Assign(&picture);
+    EXPECT_TRUE(Clipboard().HasFormat(CF_BITMAP));
+    EXPECT_FALSE(Clipboard().HasFormat(1));
+
+    TPicture pasted;
+    pasted.SetGraphic(std::make_unique<TJPEGImage>());
+    pasted.Assign(&Clipboard());
+    auto* bitmap = dynamic_cast<TBitmap*>(pasted.Graphic());
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->Width(), 5);
+    EXPECT_EQ(bitmap->Image().pixelColor(4, 2), QColor(250, 10, 20));
+}
+
+TEST(Clipboard, AJpegGraphicGoesOnAsItsPixels)
+{
+    TBitmap source;
+    source.SetImage(Solid(16, 16, Qt::white));
+    TJPEGImage jpeg;
+    jpeg.Assign(&source);
+    Clipboard().Assign(&jpeg);
+    TBitmap pasted;
+    pasted.Assign(&Clipboard());
+    EXPECT_EQ(pasted.Width(), 16);
+    EXPECT_GE(pasted.Image().pixelColor(8, 8).lightness(), 250);
+}
+
+TEST(Clipboard, WithoutABitmapNothingCanBeTakenFromIt)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("words"));
+    EXPECT_FALSE(Clipboard().HasFormat(CF_BITMAP));
+    TBitmap bitmap(2, 2);
+    EXPECT_THROW(bitmap.Assign(&Clipboard()), EInvalidOperation);
+    EXPECT_EQ(bitmap.Width(), 2);
+
+    // An empty picture empties the clipboard rather than leave stale pixels there.
+    TPicture picture;
+    picture.Bitmap()->SetImage(Solid(1, 1, Qt::red));
+    Clipboard().Assign(&picture);
+    Clipboard().Assign(static_cast<const TPersistent*>(nullptr));
+    EXPECT_FALSE(Clipboard().HasFormat(CF_BITMAP));
+}

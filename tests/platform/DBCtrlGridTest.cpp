@@ -1,0 +1,233 @@
+#include "DataClasses.h"
+#include "IDataLinkQuery.h"
+#include "IReplicatable.h"
+#include "PlatformClasses.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TDBCtrlGrid.h"
+#include "TDBCtrlPanel.h"
+#include "TDataSource.h"
+#include "TField.h"
+#include "TFieldDataLink.h"
+#include "TLayoutLoader.h"
+#include "TLayoutWriter.h"
+#include "TPanel.h"
+#include "TestPictureDatabase.h"
+
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int cellWidth = 30;  // pixels
+constexpr int cellHeight = 20; // pixels
+
+// The colour a record is shown in: its parent column as a grey level.
+QColor ColorOf(qint64 parent)
+{
+    return QColor(int(parent), int(parent), int(parent));
+}
+
+// A data-aware control that fills itself with its record's colour, live or as a copy.
+class TRecordSwatch : public TWinControl, public IDataLinkQuery, public IReplicatable {
+public:
+    explicit TRecordSwatch(TComponent* owner)
+        : TWinControl(owner)
+    {
+        link.SetControl(this);
+        link.SetFieldName(QStringLiteral("parent"));
+        SetTabStop(true);
+    }
+    TDataLink* QueryDataLink() override { return &link; }
+    void PaintCopy(QPainter& painter) override { painter.fillRect(rect(), Shown()); }
+
+    TFieldDataLink link;
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Shown()); }
+
+private:
+    QColor Shown() const { return link.Field() ? ColorOf(link.Field()->AsInteger()) : Qt::black; }
+};
+
+class DBCtrlGrid : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int record = 1; record <= 7; ++record)
+            database.AddPicture(record * 30, QByteArray("x"));
+        host = std::make_unique<TPanel>(nullptr);
+        host->SetBounds(0, 0, 200, 200);
+        auto* connection = new TADOConnection(host.get());
+        connection->SetConnectionString(database.ConnectionString());
+        query = new TADOQuery(host.get());
+        query->SetConnection(connection);
+        query->SetSQL({QStringLiteral("Select * From picture")});
+        source = new TDataSource(host.get());
+        source->SetDataSet(query);
+        grid = new TDBCtrlGrid(host.get());
+        grid->SetParent(host.get());
+        grid->SetColCount(2);
+        grid->SetRowCount(2);
+        grid->SetPanelWidth(cellWidth);
+        grid->SetPanelHeight(cellHeight);
+        grid->SetBounds(0, 0, 2 * cellWidth + 20, 2 * cellHeight);
+        swatch = new TRecordSwatch(host.get());
+        swatch->SetParent(grid->Panel());
+        swatch->SetBounds(5, 5, 10, 10);
+        grid->SetDataSource(source);
+    }
+
+    QImage Shot() const { return grid->grab().toImage(); }
+    QPoint SwatchIn(int cell) const { return grid->CellRect(cell).topLeft() + QPoint(8, 8); }
+
+    TTestPictureDatabase database;
+    std::unique_ptr<TPanel> host;
+    TADOQuery* query = nullptr;
+    TDataSource* source = nullptr;
+    TDBCtrlGrid* grid = nullptr;
+    TRecordSwatch* swatch = nullptr;
+};
+
+} // namespace
+
+TEST_F(DBCtrlGrid, ControlsOnThePanelShowTheGridsDataSource)
+{
+    EXPECT_EQ(swatch->link.DataSource(), source);
+    EXPECT_TRUE(swatch->link.DataSourceFixed());
+    EXPECT_THROW(swatch->link.SetDataSource(nullptr), EDatabaseError);
+    grid->SetDataSource(nullptr);
+    EXPECT_EQ(swatch->link.DataSource(), nullptr);
+}
+
+TEST_F(DBCtrlGrid, NothingIsShownWhileTheDataSetIsClosed)
+{
+    EXPECT_FALSE(grid->Panel()->isVisibleTo(grid));
+    EXPECT_EQ(grid->TopRecord(), 0);
+    EXPECT_EQ(grid->RecordAt(QPoint(1, 1)), 0);
+    EXPECT_EQ(Shot().pixelColor(SwatchIn(0)), TColors::ToQColor(grid->Color()));
+}
+
+TEST_F(DBCtrlGrid, CellsRunRowByRowAndThePanelFollowsTheCurrentRecord)
+{
+    query->Open();
+    EXPECT_EQ(grid->Panel()->geometry(), grid->CellRect(0));
+    EXPECT_EQ(grid->RecordAt(QPoint(cellWidth + 1, 1)), 2);
+    EXPECT_EQ(grid->RecordAt(QPoint(1, cellHeight + 1)), 3);
+    EXPECT_EQ(grid->RecordAt(QPoint(2 * cellWidth + 1, 1)), 0);
+
+    query->SetRecNo(4);
+    EXPECT_EQ(grid->PanelIndex(), 3);
+    EXPECT_EQ(grid->Panel()->geometry(), grid->CellRect(3));
+    // Scrolling by whole rows, just far enough.
+    query->SetRecNo(6);
+    EXPECT_EQ(grid->TopRecord(), 3);
+    EXPECT_EQ(grid->PanelIndex(), 3);
+    query->Last();
+    EXPECT_EQ(grid->TopRecord(), 5);
+    EXPECT_EQ(grid->PanelIndex(), 2);
+    EXPECT_EQ(grid->RecordAt(grid->CellRect(3).center()), 0);
+    query->SetRecNo(4);
+    EXPECT_EQ(grid->TopRecord(), 3);
+    query->First();
+    EXPECT_EQ(grid->TopRecord(), 1);
+}
+
+TEST_F(DBCtrlGrid, OtherCellsArePaintedAsCopiesForTheirRecords)
+{
+    query->Open();
+    query->SetRecNo(2);
+    const QImage shot = Shot();
+    for (int cell = 0; cell < 4; ++cell)
+        EXPECT_EQ(shot.pixelColor(SwatchIn(cell)), ColorOf(30 * (cell + 1))) << cell;
+    // Around the controls, the panel's colour; the current record is untouched.
+    EXPECT_EQ(shot.pixelColor(grid->CellRect(3).topLeft()), TColors::ToQColor(grid->Color()));
+    EXPECT_EQ(query->FieldByName(QStringLiteral("parent"))->AsInteger(), 60);
+}
+
+TEST_F(DBCtrlGrid, KeysMoveBetweenRecordsAlsoFromThePanelsControls)
+{
+    query->Open();
+    const auto press = [](QWidget* target, Qt::Key key) { QTest::keyClick(target, key); };
+    press(grid, Qt::Key_Right);
+    EXPECT_EQ(query->RecNo(), 2);
+    press(swatch, Qt::Key_Down);
+    EXPECT_EQ(query->RecNo(), 4);
+    press(swatch, Qt::Key_Left);
+    EXPECT_EQ(query->RecNo(), 3);
+    press(swatch, Qt::Key_PageDown);
+    EXPECT_EQ(query->RecNo(), 7);
+    press(swatch, Qt::Key_Up);
+    EXPECT_EQ(query->RecNo(), 5);
+    press(swatch, Qt::Key_Home);
+    EXPECT_EQ(query->RecNo(), 1);
+    press(swatch, Qt::Key_Up);
+    EXPECT_EQ(query->RecNo(), 1);
+    press(swatch, Qt::Key_End);
+    EXPECT_EQ(query->RecNo(), 7);
+    press(swatch, Qt::Key_PageUp);
+    EXPECT_EQ(query->RecNo(), 3);
+}
+
+TEST_F(DBCtrlGrid, TheScrollBarMovesTheRowsAndTheCurrentRecordWithThem)
+{
+    query->Open();
+    query->SetRecNo(2);
+    auto* bar = grid->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->maximum(), 2); // four rows of two, two visible
+    bar->setValue(2);
+    EXPECT_EQ(grid->TopRecord(), 5);
+    EXPECT_EQ(query->RecNo(), 6);
+    bar->setValue(1);
+    EXPECT_EQ(query->RecNo(), 4);
+    query->First();
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(DBCtrlGrid, PressesOnOtherCellsSelectWithTheLeftButtonOnly)
+{
+    query->Open();
+    QTest::mouseClick(grid, Qt::RightButton, {}, SwatchIn(3));
+    QTest::mouseClick(grid, Qt::MiddleButton, {}, SwatchIn(3));
+    EXPECT_EQ(query->RecNo(), 1);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, SwatchIn(3));
+    EXPECT_EQ(query->RecNo(), 4);
+    // Below the last record: nothing to select.
+    query->Last();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, SwatchIn(3));
+    EXPECT_EQ(query->RecNo(), 7);
+}
+
+TEST_F(DBCtrlGrid, ALayoutPutsTheGridsControlsOnItsPanelAndWritesThemBack)
+{
+    RegisterPlatformClasses();
+    RegisterDataClasses();
+    const QString text = QStringLiteral(R"(object Form1: TComponent
+  object Grid: TDBCtrlGrid
+    Width = 300
+    Height = 200
+    ColCount = 6
+    PanelHeight = 66
+    PanelWidth = 103
+    RowCount = 6
+    object Strip: TPanel
+      Left = 95
+      Width = 8
+      Height = 66
+      Align = alRight
+    end
+  end
+end
+)");
+    TComponent form(nullptr);
+    TLayoutLoader(&form, QStringLiteral("Form1")).Apply(text);
+    auto* loaded = dynamic_cast<TDBCtrlGrid*>(form.FindComponent(QStringLiteral("Grid")));
+    auto* strip = dynamic_cast<TPanel*>(form.FindComponent(QStringLiteral("Strip")));
+    ASSERT_TRUE(loaded && strip);
+    EXPECT_EQ(strip->Parent(), loaded->Panel());
+    EXPECT_EQ(loaded->PanelCount(), 36);
+    EXPECT_EQ(TLayoutWriter::Write(&form).toStdString(), text.toStdString());
+    delete loaded;
+}
