@@ -9,7 +9,8 @@ namespace {
 
 // What a reader keeps must survive our writer: writing it in its own format and
 // reading that again gives the same pixels.
-void CheckRoundTrip(const TBitmapData& data) {
+void CheckRoundTrip(const TBitmapData& data)
+{
     if (data.image.isNull())
         return;
     const TBitmapData again =
@@ -24,7 +25,8 @@ void CheckRoundTrip(const TBitmapData& data) {
 
 // Reads the input as a bitmap file and as a header-less DIB. EInvalidGraphic is the
 // expected answer to bad data; any other error, crash or leak is a finding.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
         CheckRoundTrip(TBitmapFile::ReadFile(bytes));

@@ -22,7 +22,8 @@ constexpr qint64 decodeLimit = 4 * 1024 * 1024;
 
 // Loads the input as a JPEG stream and decodes it. EJPEG (and EInvalidGraphic for
 // sizes above the bitmap limits) are the expected answers to bad data.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     OpenJPEGImage jpeg;
     TMemoryStream stream(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     try {

@@ -13,12 +13,14 @@ namespace {
 
 std::atomic<bool> drawLocking{false};
 
-bool IsPaletteFormat(TPixelFormat format) {
+bool IsPaletteFormat(TPixelFormat format)
+{
     return format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit ||
            format == TPixelFormat::pf8bit;
 }
 
-int PaletteSize(TPixelFormat format) {
+int PaletteSize(TPixelFormat format)
+{
     switch (format) {
     case TPixelFormat::pf1bit:
         return 2;
@@ -31,7 +33,8 @@ int PaletteSize(TPixelFormat format) {
     }
 }
 
-QImage::Format ImageFormat(TPixelFormat format) {
+QImage::Format ImageFormat(TPixelFormat format)
+{
     switch (format) {
     case TPixelFormat::pf1bit:
         return QImage::Format_Mono;
@@ -51,7 +54,8 @@ QImage::Format ImageFormat(TPixelFormat format) {
 
 // The system's default palettes: black and white; the sixteen standard colours; a
 // colour cube of 6 x 6 x 6 with a ramp of 40 greys.
-QList<QRgb> DefaultPalette(TPixelFormat format) {
+QList<QRgb> DefaultPalette(TPixelFormat format)
+{
     if (format == TPixelFormat::pf1bit)
         return {qRgb(0, 0, 0), qRgb(255, 255, 255)};
     if (format == TPixelFormat::pf4bit)
@@ -71,7 +75,8 @@ QList<QRgb> DefaultPalette(TPixelFormat format) {
     return palette;
 }
 
-int NearestIndex(const QList<QRgb>& palette, QRgb color) {
+int NearestIndex(const QList<QRgb>& palette, QRgb color)
+{
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
     for (int i = 0; i < palette.size(); ++i) {
@@ -88,7 +93,8 @@ int NearestIndex(const QList<QRgb>& palette, QRgb color) {
 }
 
 // Pixels of any format converted to a palette format through the nearest colours.
-QImage ToPalette(const QImage& image, TPixelFormat format, const QList<QRgb>& palette) {
+QImage ToPalette(const QImage& image, TPixelFormat format, const QList<QRgb>& palette)
+{
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     QImage indexed(rgb.size(), ImageFormat(format));
     indexed.setColorTable(palette);
@@ -105,7 +111,8 @@ QImage ToPalette(const QImage& image, TPixelFormat format, const QList<QRgb>& pa
     return indexed;
 }
 
-void CheckSize(qint64 width, qint64 height) {
+void CheckSize(qint64 width, qint64 height)
+{
     if (width > TBitmap::MaxDimension || height > TBitmap::MaxDimension ||
         width * height > TBitmap::MaxPixels)
         throw EInvalidGraphic(QStringLiteral("Bitmap image is too large"));
@@ -115,11 +122,13 @@ void CheckSize(qint64 width, qint64 height) {
 class DrawLock {
 public:
     explicit DrawLock(TCanvas* canvas)
-        : m_canvas(drawLocking ? canvas : nullptr) {
+        : m_canvas(drawLocking ? canvas : nullptr)
+    {
         if (m_canvas)
             m_canvas->Lock();
     }
-    ~DrawLock() {
+    ~DrawLock()
+    {
         if (m_canvas)
             m_canvas->Unlock();
     }
@@ -137,9 +146,11 @@ private:
 class TBitmapCanvas : public TCanvas {
 public:
     explicit TBitmapCanvas(TBitmap& bitmap)
-        : m_bitmap(bitmap) {}
+        : m_bitmap(bitmap)
+    {}
 
-    const QImage* SourceImage(QTransform& toImage) override {
+    const QImage* SourceImage(QTransform& toImage) override
+    {
         if (HandleAllocated())
             return TCanvas::SourceImage(toImage);
         toImage = QTransform();
@@ -148,7 +159,8 @@ public:
 
 protected:
     void CreateHandle() override { BeginPaint(&m_bitmap.PaintTarget()); }
-    void Changed() override {
+    void Changed() override
+    {
         TCanvas::Changed();
         m_bitmap.Changed();
     }
@@ -157,55 +169,67 @@ private:
     TBitmap& m_bitmap;
 };
 
-const TClassInfo& TBitmap::StaticClassInfo() {
+const TClassInfo& TBitmap::StaticClassInfo()
+{
     static const TClassInfo info("TBitmap", &TGraphic::StaticClassInfo());
     return info;
 }
 
 TBitmap::TBitmap()
-    : m_canvas(std::make_unique<TBitmapCanvas>(*this)) {}
+    : m_canvas(std::make_unique<TBitmapCanvas>(*this))
+{}
 
 TBitmap::TBitmap(int width, int height, TPixelFormat format)
-    : TBitmap() {
+    : TBitmap()
+{
     SetPixelFormat(format);
     SetSize(width, height);
 }
 
-TBitmap::~TBitmap() {
+TBitmap::~TBitmap()
+{
     m_canvas->EndPaint();
 }
 
-TCanvas* TBitmap::Canvas() const {
+TCanvas* TBitmap::Canvas() const
+{
     return m_canvas.get();
 }
 
 // --- Size and format ------------------------------------------------------------------
 
-int TBitmap::Width() const {
+int TBitmap::Width() const
+{
     return m_image.width();
 }
 
-int TBitmap::Height() const {
+int TBitmap::Height() const
+{
     return m_image.height();
 }
 
-void TBitmap::SetWidth(int width) {
+void TBitmap::SetWidth(int width)
+{
     SetSize(width, Height());
 }
 
-void TBitmap::SetHeight(int height) {
+void TBitmap::SetHeight(int height)
+{
     SetSize(Width(), height);
 }
 
-bool TBitmap::Empty() const {
+bool TBitmap::Empty() const
+{
     return m_image.isNull();
 }
 
-QColor TBitmap::FillColor() const {
+QColor TBitmap::FillColor() const
+{
     return TColors::ToQColor(m_canvas->Brush()->Color());
 }
 
-void TBitmap::SetSize(int width, int height) {
+void TBitmap::SetSize(int width, int height)
+{
     width = std::max(0, width);
     height = std::max(0, height);
     if (width == Width() && height == Height())
@@ -229,14 +253,16 @@ void TBitmap::SetSize(int width, int height) {
     SetPixels(palette ? ToPalette(grown, m_pixelFormat, Palette()) : grown, m_pixelFormat);
 }
 
-void TBitmap::Clear() {
+void TBitmap::Clear()
+{
     if (Empty())
         return;
     FinishPainting();
     SetPixels(QImage(), m_pixelFormat);
 }
 
-void TBitmap::SetPixelFormat(TPixelFormat format) {
+void TBitmap::SetPixelFormat(TPixelFormat format)
+{
     if (format == m_pixelFormat || format == TPixelFormat::pfCustom)
         return;
     FinishPainting();
@@ -255,23 +281,27 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
               format);
 }
 
-TBitmapHandleType TBitmap::HandleType() const {
+TBitmapHandleType TBitmap::HandleType() const
+{
     return m_pixelFormat == TPixelFormat::pfDevice ? TBitmapHandleType::bmDDB
                                                    : TBitmapHandleType::bmDIB;
 }
 
-void TBitmap::SetHandleType(TBitmapHandleType type) {
+void TBitmap::SetHandleType(TBitmapHandleType type)
+{
     if (type == HandleType())
         return;
     SetPixelFormat(type == TBitmapHandleType::bmDDB ? TPixelFormat::pfDevice
                                                     : TPixelFormat::pf32bit);
 }
 
-bool TBitmap::Monochrome() const {
+bool TBitmap::Monochrome() const
+{
     return m_pixelFormat == TPixelFormat::pf1bit;
 }
 
-void TBitmap::SetMonochrome(bool monochrome) {
+void TBitmap::SetMonochrome(bool monochrome)
+{
     if (monochrome == Monochrome())
         return;
     if (monochrome)
@@ -279,11 +309,13 @@ void TBitmap::SetMonochrome(bool monochrome) {
     SetPixelFormat(monochrome ? TPixelFormat::pf1bit : TPixelFormat::pfDevice);
 }
 
-QList<QRgb> TBitmap::Palette() const {
+QList<QRgb> TBitmap::Palette() const
+{
     return m_palette;
 }
 
-void TBitmap::SetPalette(const QList<QRgb>& palette) {
+void TBitmap::SetPalette(const QList<QRgb>& palette)
+{
     FinishPainting();
     QList<QRgb> table = palette;
     if (IsPaletteFormat(m_pixelFormat))
@@ -299,7 +331,8 @@ void TBitmap::SetPalette(const QList<QRgb>& palette) {
 
 // --- Transparency ---------------------------------------------------------------------
 
-TColor TBitmap::TransparentColor() const {
+TColor TBitmap::TransparentColor() const
+{
     constexpr quint32 paletteRelative = 0x02000000;
     if (m_transparentMode == TTransparentMode::tmFixed)
         return TColor(TColors::ToRGB(m_transparentColor) | paletteRelative);
@@ -311,7 +344,8 @@ TColor TBitmap::TransparentColor() const {
     return TColor(quint32(TColors::FromQColor(QColor(corner))) | paletteRelative);
 }
 
-void TBitmap::SetTransparentColor(TColor color) {
+void TBitmap::SetTransparentColor(TColor color)
+{
     if (color == m_transparentColor)
         return;
     m_transparentColor = color;
@@ -319,7 +353,8 @@ void TBitmap::SetTransparentColor(TColor color) {
     Changed();
 }
 
-void TBitmap::SetTransparentMode(TTransparentMode mode) {
+void TBitmap::SetTransparentMode(TTransparentMode mode)
+{
     if (mode == m_transparentMode)
         return;
     SetTransparentColor(mode == TTransparentMode::tmAuto ? clDefault : TransparentColor());
@@ -327,7 +362,8 @@ void TBitmap::SetTransparentMode(TTransparentMode mode) {
 
 // --- Pixels ---------------------------------------------------------------------------
 
-uchar* TBitmap::ScanLine(int row) {
+uchar* TBitmap::ScanLine(int row)
+{
     FinishPainting();
     if (row < 0 || row >= Height())
         throw EInvalidGraphicOperation(QStringLiteral("Scan line index out of range"));
@@ -338,23 +374,27 @@ uchar* TBitmap::ScanLine(int row) {
     return m_image.scanLine(row);
 }
 
-const uchar* TBitmap::ScanLine(int row) const {
+const uchar* TBitmap::ScanLine(int row) const
+{
     FinishPainting();
     if (row < 0 || row >= Height())
         throw EInvalidGraphicOperation(QStringLiteral("Scan line index out of range"));
     return m_image.constScanLine(row);
 }
 
-int TBitmap::BytesPerScanLine() const {
+int TBitmap::BytesPerScanLine() const
+{
     return int(m_image.bytesPerLine());
 }
 
-const QImage& TBitmap::Image() const {
+const QImage& TBitmap::Image() const
+{
     FinishPainting();
     return m_image;
 }
 
-void TBitmap::SetImage(const QImage& image) {
+void TBitmap::SetImage(const QImage& image)
+{
     FinishPainting();
     if (image.isNull()) {
         SetPixels(QImage(), m_pixelFormat);
@@ -385,7 +425,8 @@ void TBitmap::SetImage(const QImage& image) {
 
 // Takes image as the pixels in format (a palette image is padded to the format's table
 // size) and tells about the change.
-void TBitmap::SetPixels(QImage image, TPixelFormat format) {
+void TBitmap::SetPixels(QImage image, TPixelFormat format)
+{
     if (IsPaletteFormat(format)) {
         QList<QRgb> table = image.isNull() ? m_palette : image.colorTable();
         table.resize(PaletteSize(format), qRgb(0, 0, 0));
@@ -400,20 +441,23 @@ void TBitmap::SetPixels(QImage image, TPixelFormat format) {
     Changed();
 }
 
-void TBitmap::Dormant() {
+void TBitmap::Dormant()
+{
     FinishPainting();
     std::lock_guard lock(m_cacheLock);
     m_drawCache = QImage();
 }
 
-void TBitmap::FreeImage() {
+void TBitmap::FreeImage()
+{
     Dormant();
 }
 
 // The image the canvas paints on: the pixels themselves, a 32-bit copy for palette
 // formats (mapped back by FinishPainting), or a scratch pixel for an empty bitmap, on
 // which drawing is lost as it is on the system.
-QImage& TBitmap::PaintTarget() {
+QImage& TBitmap::PaintTarget()
+{
     {
         std::lock_guard lock(m_cacheLock);
         m_drawCache = QImage();
@@ -429,7 +473,8 @@ QImage& TBitmap::PaintTarget() {
     return m_image;
 }
 
-void TBitmap::FinishPainting() const {
+void TBitmap::FinishPainting() const
+{
     if (!m_canvas->HandleAllocated())
         return;
     m_canvas->EndPaint();
@@ -440,7 +485,8 @@ void TBitmap::FinishPainting() const {
 
 // The pixels ready for drawing: 32 bits, and with alpha 0 where the colour is the
 // transparent one (compared as RGB) when transparent is not clNone.
-QImage TBitmap::DrawSource(TColor transparent) const {
+QImage TBitmap::DrawSource(TColor transparent) const
+{
     FinishPainting();
     std::lock_guard lock(m_cacheLock);
     const bool keyed = transparent != clNone;
@@ -466,7 +512,8 @@ QImage TBitmap::DrawSource(TColor transparent) const {
 
 // --- Drawing --------------------------------------------------------------------------
 
-void TBitmap::Draw(TCanvas& canvas, const QRect& rect) {
+void TBitmap::Draw(TCanvas& canvas, const QRect& rect)
+{
     if (Empty())
         return;
     if (Transparent()) {
@@ -478,7 +525,8 @@ void TBitmap::Draw(TCanvas& canvas, const QRect& rect) {
 }
 
 void TBitmap::TransparentStretch(TCanvas& dest, const QRect& destRect, const QRect& sourceRect,
-                                 TColor transparentColor) {
+                                 TColor transparentColor)
+{
     if (Empty())
         return;
     const DrawLock lock(Canvas());
@@ -498,17 +546,20 @@ void TBitmap::TransparentStretch(TCanvas& dest, const QRect& destRect, const QRe
     dest.DrawImage(target, DrawSource(key), source);
 }
 
-void TBitmap::SetDrawLocking(bool on) {
+void TBitmap::SetDrawLocking(bool on)
+{
     drawLocking = on;
 }
 
-bool TBitmap::DrawLocking() {
+bool TBitmap::DrawLocking()
+{
     return drawLocking;
 }
 
 // --- Streams and copies ---------------------------------------------------------------
 
-void TBitmap::LoadFromStream(TStream& stream) {
+void TBitmap::LoadFromStream(TStream& stream)
+{
     const qint64 size = std::max<qint64>(0, stream.Size() - stream.Position());
     // Bytes for the largest bitmap allowed (32 bits per pixel) and some headers.
     if (size > MaxPixels * 4 + 64 * 1024)
@@ -520,12 +571,14 @@ void TBitmap::LoadFromStream(TStream& stream) {
     SetPixels(std::move(data.image), data.image.isNull() ? m_pixelFormat : data.pixelFormat);
 }
 
-void TBitmap::SaveToStream(TStream& stream) const {
+void TBitmap::SaveToStream(TStream& stream) const
+{
     const QByteArray bytes = TBitmapFile::WriteFile(Image(), m_pixelFormat);
     stream.WriteBuffer(bytes.constData(), bytes.size());
 }
 
-void TBitmap::LoadFromClipboardFormat(const QString& format, const QByteArray& data) {
+void TBitmap::LoadFromClipboardFormat(const QString& format, const QByteArray& data)
+{
     if (format != QLatin1String("Bitmap")) {
         TGraphic::LoadFromClipboardFormat(format, data);
         return;
@@ -535,11 +588,13 @@ void TBitmap::LoadFromClipboardFormat(const QString& format, const QByteArray& d
     SetPixels(std::move(dib.image), dib.image.isNull() ? m_pixelFormat : dib.pixelFormat);
 }
 
-QByteArray TBitmap::SaveToClipboardFormat() const {
+QByteArray TBitmap::SaveToClipboardFormat() const
+{
     return TBitmapFile::WriteDIB(Image(), m_pixelFormat);
 }
 
-void TBitmap::Assign(const TPersistent* source) {
+void TBitmap::Assign(const TPersistent* source)
+{
     if (!source) {
         Clear();
         return;
@@ -562,13 +617,15 @@ void TBitmap::Assign(const TPersistent* source) {
     SetPixels(pixels, bitmap->m_pixelFormat);
 }
 
-std::unique_ptr<TGraphic> TBitmap::Clone() const {
+std::unique_ptr<TGraphic> TBitmap::Clone() const
+{
     auto copy = std::make_unique<TBitmap>();
     copy->Assign(this);
     return copy;
 }
 
-void TBitmap::Changed() {
+void TBitmap::Changed()
+{
     {
         std::lock_guard lock(m_cacheLock);
         m_drawCache = QImage();

@@ -16,11 +16,13 @@ constexpr qsizetype maskBytes = 12; // three 32-bit bit-field masks after an inf
 
 enum Compression : quint32 { biRGB = 0, biRLE8 = 1, biRLE4 = 2, biBitFields = 3 };
 
-[[noreturn]] void NotValid() {
+[[noreturn]] void NotValid()
+{
     throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
 }
 
-[[noreturn]] void TooLarge() {
+[[noreturn]] void TooLarge()
+{
     throw EInvalidGraphic(QStringLiteral("Bitmap image is too large"));
 }
 
@@ -29,14 +31,17 @@ enum Compression : quint32 { biRGB = 0, biRLE8 = 1, biRLE4 = 2, biBitFields = 3 
 class ByteReader {
 public:
     explicit ByteReader(QByteArrayView bytes)
-        : m_bytes(bytes) {}
+        : m_bytes(bytes)
+    {}
 
     qsizetype Size() const { return m_bytes.size(); }
-    bool Has(qint64 offset, qint64 count) const {
+    bool Has(qint64 offset, qint64 count) const
+    {
         return offset >= 0 && count >= 0 && offset <= m_bytes.size() &&
                count <= m_bytes.size() - offset;
     }
-    const uchar* At(qint64 offset, qint64 count) const {
+    const uchar* At(qint64 offset, qint64 count) const
+    {
         if (!Has(offset, count))
             NotValid();
         return reinterpret_cast<const uchar*>(m_bytes.data()) + offset;
@@ -58,8 +63,10 @@ struct Channel {
     explicit Channel(quint32 m)
         : mask(m)
         , shift(m ? std::countr_zero(m) : 0)
-        , bits(m ? std::popcount(m) : 0) {}
-    int Value(quint32 pixel) const {
+        , bits(m ? std::popcount(m) : 0)
+    {}
+    int Value(quint32 pixel) const
+    {
         if (bits == 0)
             return 0;
         const quint32 v = (pixel & mask) >> shift;
@@ -91,12 +98,14 @@ struct DibHeader {
     int paletteEntrySize = 4;
 };
 
-bool KnownHeaderSize(quint32 size) {
+bool KnownHeaderSize(quint32 size)
+{
     return size == coreHeaderSize || size == 40 || size == 52 || size == 56 || size == 64 ||
            size == 108 || size == 124;
 }
 
-bool CompressionFits(quint32 compression, int bitCount) {
+bool CompressionFits(quint32 compression, int bitCount)
+{
     switch (compression) {
     case biRGB:
         return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
@@ -112,13 +121,15 @@ bool CompressionFits(quint32 compression, int bitCount) {
     }
 }
 
-void CheckSize(qint64 width, qint64 height) {
+void CheckSize(qint64 width, qint64 height)
+{
     if (width > TBitmap::MaxDimension || height > TBitmap::MaxDimension ||
         width * height > TBitmap::MaxPixels)
         TooLarge();
 }
 
-DibHeader ReadCoreHeader(const ByteReader& in) {
+DibHeader ReadCoreHeader(const ByteReader& in)
+{
     DibHeader h;
     h.headerSize = coreHeaderSize;
     h.width = in.U16(4);
@@ -134,7 +145,8 @@ DibHeader ReadCoreHeader(const ByteReader& in) {
     return h;
 }
 
-DibHeader ReadInfoHeader(const ByteReader& in, quint32 headerSize) {
+DibHeader ReadInfoHeader(const ByteReader& in, quint32 headerSize)
+{
     DibHeader h;
     h.headerSize = headerSize;
     in.At(0, headerSize);
@@ -169,7 +181,8 @@ DibHeader ReadInfoHeader(const ByteReader& in, quint32 headerSize) {
     return h;
 }
 
-DibHeader ReadHeader(const ByteReader& in) {
+DibHeader ReadHeader(const ByteReader& in)
+{
     const quint32 size = in.U32(0);
     if (!KnownHeaderSize(size))
         NotValid();
@@ -180,7 +193,8 @@ DibHeader ReadHeader(const ByteReader& in) {
 
 // The colour table: the stored entries (at most as many as the depth can index), then
 // black up to the full size, so that every index that the pixels hold has a colour.
-QList<QRgb> ReadPalette(const ByteReader& in, const DibHeader& h) {
+QList<QRgb> ReadPalette(const ByteReader& in, const DibHeader& h)
+{
     if (h.bitCount > 8)
         return {};
     const int full = 1 << h.bitCount;
@@ -194,7 +208,8 @@ QList<QRgb> ReadPalette(const ByteReader& in, const DibHeader& h) {
     return palette;
 }
 
-QImage::Format ImageFormat(const DibHeader& h) {
+QImage::Format ImageFormat(const DibHeader& h)
+{
     switch (h.bitCount) {
     case 1:
         return QImage::Format_Mono;
@@ -212,7 +227,8 @@ QImage::Format ImageFormat(const DibHeader& h) {
     }
 }
 
-TPixelFormat PixelFormatOf(const DibHeader& h, QImage::Format format) {
+TPixelFormat PixelFormatOf(const DibHeader& h, QImage::Format format)
+{
     switch (h.bitCount) {
     case 1:
         return TPixelFormat::pf1bit;
@@ -231,7 +247,8 @@ TPixelFormat PixelFormatOf(const DibHeader& h, QImage::Format format) {
     }
 }
 
-QImage NewImage(const DibHeader& h, const QList<QRgb>& palette) {
+QImage NewImage(const DibHeader& h, const QList<QRgb>& palette)
+{
     QImage image(h.width, h.height, ImageFormat(h));
     if (image.isNull())
         TooLarge();
@@ -242,7 +259,8 @@ QImage NewImage(const DibHeader& h, const QList<QRgb>& palette) {
 }
 
 // One stored row into an image row of the same depth, or through the bit-field masks.
-void CopyRow(const DibHeader& h, const uchar* src, uchar* dst) {
+void CopyRow(const DibHeader& h, const uchar* src, uchar* dst)
+{
     const int w = h.width;
     if (h.bitCount == 4) {
         for (int x = 0; x < w; ++x)
@@ -263,18 +281,21 @@ void CopyRow(const DibHeader& h, const uchar* src, uchar* dst) {
     }
 }
 
-qint64 Stride(const DibHeader& h) {
+qint64 Stride(const DibHeader& h)
+{
     return (qint64(h.width) * h.bitCount + 31) / 32 * 4;
 }
 
-qint64 RowBytes(const DibHeader& h) {
+qint64 RowBytes(const DibHeader& h)
+{
     return (qint64(h.width) * h.bitCount + 7) / 8;
 }
 
 // Checks, before anything is allocated, that the pixel data can be there: all rows
 // (the last one may lack its padding, which some writers leave out), or for run-length
 // data at least one byte per 1024 pixels, more than any real picture compresses to.
-void CheckPixelData(const ByteReader& in, qint64 offset, const DibHeader& h) {
+void CheckPixelData(const ByteReader& in, qint64 offset, const DibHeader& h)
+{
     if (h.compression == biRLE8 || h.compression == biRLE4) {
         const qint64 available = in.Has(offset, 0) ? in.Size() - offset : 0;
         if (available * 1024 < qint64(h.width) * h.height)
@@ -284,7 +305,8 @@ void CheckPixelData(const ByteReader& in, qint64 offset, const DibHeader& h) {
     in.At(offset, Stride(h) * (h.height - 1) + RowBytes(h));
 }
 
-void ReadRows(const ByteReader& in, qint64 offset, const DibHeader& h, QImage& image) {
+void ReadRows(const ByteReader& in, qint64 offset, const DibHeader& h, QImage& image)
+{
     const qint64 stride = Stride(h);
     const qint64 rowBytes = RowBytes(h);
     for (int row = 0; row < h.height; ++row) {
@@ -295,7 +317,8 @@ void ReadRows(const ByteReader& in, qint64 offset, const DibHeader& h, QImage& i
 
 // Run-length encoded pixels (RLE8 or RLE4) into an 8-bit image, bottom row first.
 // Runs that reach past the edges are clipped; a missing end mark ends at the data's end.
-void ReadRunLength(const ByteReader& in, qint64 offset, const DibHeader& h, QImage& image) {
+void ReadRunLength(const ByteReader& in, qint64 offset, const DibHeader& h, QImage& image)
+{
     const bool four = h.compression == biRLE4;
     int x = 0;
     int y = 0; // counted from the bottom
@@ -334,7 +357,8 @@ void ReadRunLength(const ByteReader& in, qint64 offset, const DibHeader& h, QIma
 
 // A DIB whose pixels start at pixelOffset (from the DIB's start) when that is given
 // and plausible, else right after the colour table.
-TBitmapData ReadDibAt(QByteArrayView bytes, qint64 pixelOffset) {
+TBitmapData ReadDibAt(QByteArrayView bytes, qint64 pixelOffset)
+{
     const ByteReader in(bytes);
     const DibHeader h = ReadHeader(in);
     const QList<QRgb> palette = ReadPalette(in, h);
@@ -363,7 +387,8 @@ struct WriteLayout {
     bool masks565 = false;
 };
 
-QImage ToIndexed(const QImage& image, int entries) {
+QImage ToIndexed(const QImage& image, int entries)
+{
     QImage indexed = image.format() == QImage::Format_Indexed8
                          ? image
                          : image.convertToFormat(QImage::Format_Indexed8);
@@ -373,7 +398,8 @@ QImage ToIndexed(const QImage& image, int entries) {
     return indexed;
 }
 
-WriteLayout LayoutFor(const QImage& image, TPixelFormat format) {
+WriteLayout LayoutFor(const QImage& image, TPixelFormat format)
+{
     WriteLayout layout;
     switch (format) {
     case TPixelFormat::pf1bit:
@@ -413,17 +439,20 @@ WriteLayout LayoutFor(const QImage& image, TPixelFormat format) {
     return layout;
 }
 
-void Put16(QByteArray& out, quint16 v) {
+void Put16(QByteArray& out, quint16 v)
+{
     const uchar b[2] = {uchar(v), uchar(v >> 8)};
     out.append(reinterpret_cast<const char*>(b), 2);
 }
 
-void Put32(QByteArray& out, quint32 v) {
+void Put32(QByteArray& out, quint32 v)
+{
     const uchar b[4] = {uchar(v), uchar(v >> 8), uchar(v >> 16), uchar(v >> 24)};
     out.append(reinterpret_cast<const char*>(b), 4);
 }
 
-QByteArray PackRow(const WriteLayout& layout, int y, qint64 stride) {
+QByteArray PackRow(const WriteLayout& layout, int y, qint64 stride)
+{
     QByteArray row(stride, '\0');
     const uchar* src = layout.image.constScanLine(y);
     const int w = layout.image.width();
@@ -437,7 +466,8 @@ QByteArray PackRow(const WriteLayout& layout, int y, qint64 stride) {
     return row;
 }
 
-QByteArray WriteDibBytes(const QImage& image, TPixelFormat format) {
+QByteArray WriteDibBytes(const QImage& image, TPixelFormat format)
+{
     const WriteLayout layout = LayoutFor(image, format);
     const int w = layout.image.width();
     const int h = layout.image.height();
@@ -473,7 +503,8 @@ QByteArray WriteDibBytes(const QImage& image, TPixelFormat format) {
 
 } // namespace
 
-TBitmapData TBitmapFile::ReadFile(QByteArrayView bytes) {
+TBitmapData TBitmapFile::ReadFile(QByteArrayView bytes)
+{
     if (bytes.isEmpty())
         return {};
     const ByteReader in(bytes);
@@ -484,17 +515,20 @@ TBitmapData TBitmapFile::ReadFile(QByteArrayView bytes) {
     return ReadDibAt(bytes.sliced(fileHeaderSize), pixelOffset);
 }
 
-TBitmapData TBitmapFile::ReadDIB(QByteArrayView bytes) {
+TBitmapData TBitmapFile::ReadDIB(QByteArrayView bytes)
+{
     return ReadDibAt(bytes, -1);
 }
 
-QByteArray TBitmapFile::WriteDIB(const QImage& image, TPixelFormat format) {
+QByteArray TBitmapFile::WriteDIB(const QImage& image, TPixelFormat format)
+{
     if (image.isNull() || image.width() == 0 || image.height() == 0)
         return QByteArray();
     return WriteDibBytes(image, format);
 }
 
-QByteArray TBitmapFile::WriteFile(const QImage& image, TPixelFormat format) {
+QByteArray TBitmapFile::WriteFile(const QImage& image, TPixelFormat format)
+{
     const QByteArray dib = WriteDIB(image, format);
     if (dib.isEmpty())
         return dib;

@@ -3,7 +3,8 @@
 #include "TBitmap.h"
 #include "TClassInfo.h"
 
-const TClassInfo& TBrush::StaticClassInfo() {
+const TClassInfo& TBrush::StaticClassInfo()
+{
     static const TClassInfo info("TBrush", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("Color", &TBrush::Color, &TBrush::SetColor, clWhite);
         c.Property("Style", &TBrush::Style, &TBrush::SetStyle, TBrushStyle::bsSolid);
@@ -11,7 +12,8 @@ const TClassInfo& TBrush::StaticClassInfo() {
     return info;
 }
 
-void TBrush::SetColor(TColor color) {
+void TBrush::SetColor(TColor color)
+{
     if (color == m_color && m_style != TBrushStyle::bsClear)
         return;
     m_color = color;
@@ -20,14 +22,16 @@ void TBrush::SetColor(TColor color) {
     Changed();
 }
 
-void TBrush::SetStyle(TBrushStyle style) {
+void TBrush::SetStyle(TBrushStyle style)
+{
     if (style == m_style)
         return;
     m_style = style;
     Changed();
 }
 
-void TBrush::SetBitmap(TBitmap* bitmap) {
+void TBrush::SetBitmap(TBitmap* bitmap)
+{
     if (bitmap == m_bitmap && !bitmap)
         return;
     m_bitmap = bitmap;
@@ -36,7 +40,8 @@ void TBrush::SetBitmap(TBitmap* bitmap) {
     Changed();
 }
 
-void TBrush::Assign(const TPersistent* source) {
+void TBrush::Assign(const TPersistent* source)
+{
     const auto* brush = dynamic_cast<const TBrush*>(source);
     if (!brush) {
         TPersistent::Assign(source);
@@ -51,12 +56,14 @@ void TBrush::Assign(const TPersistent* source) {
     Changed();
 }
 
-bool TBrush::operator==(const TBrush& other) const {
+bool TBrush::operator==(const TBrush& other) const
+{
     return m_color == other.m_color && m_style == other.m_style && m_bitmap == other.m_bitmap &&
            m_pattern.cacheKey() == other.m_pattern.cacheKey();
 }
 
-void TBrush::Changed() {
+void TBrush::Changed()
+{
     if (OnChange)
         OnChange();
 }

@@ -11,19 +11,22 @@
 
 #include <typeinfo>
 
-const TClassInfo& TGraphic::StaticClassInfo() {
+const TClassInfo& TGraphic::StaticClassInfo()
+{
     static const TClassInfo info("TGraphic", &TPersistent::StaticClassInfo());
     return info;
 }
 
-void TGraphic::SetTransparent(bool transparent) {
+void TGraphic::SetTransparent(bool transparent)
+{
     if (transparent == m_transparent)
         return;
     m_transparent = transparent;
     Changed();
 }
 
-void TGraphic::SetModified(bool modified) {
+void TGraphic::SetModified(bool modified)
+{
     if (modified) {
         Changed();
         return;
@@ -33,17 +36,20 @@ void TGraphic::SetModified(bool modified) {
 
 void TGraphic::SetPalette(const QList<QRgb>&) {}
 
-void TGraphic::LoadFromFile(const QString& fileName) {
+void TGraphic::LoadFromFile(const QString& fileName)
+{
     TFileStream stream(fileName, TFileMode::fmOpenRead);
     LoadFromStream(stream);
 }
 
-void TGraphic::SaveToFile(const QString& fileName) const {
+void TGraphic::SaveToFile(const QString& fileName) const
+{
     TFileStream stream(fileName, TFileMode::fmCreate);
     SaveToStream(stream);
 }
 
-void TGraphic::LoadFromResourceName(const QString& name) {
+void TGraphic::LoadFromResourceName(const QString& name)
+{
     if (name.isEmpty()) {
         Clear();
         return;
@@ -53,16 +59,19 @@ void TGraphic::LoadFromResourceName(const QString& name) {
     m_resourceName = name;
 }
 
-void TGraphic::LoadFromClipboardFormat(const QString& format, const QByteArray&) {
+void TGraphic::LoadFromClipboardFormat(const QString& format, const QByteArray&)
+{
     throw EInvalidGraphic(QStringLiteral("Unsupported clipboard format %1").arg(format));
 }
 
-void TGraphic::Clear() {
+void TGraphic::Clear()
+{
     TMemoryStream nothing;
     LoadFromStream(nothing);
 }
 
-std::unique_ptr<TGraphic> TGraphic::Clone() const {
+std::unique_ptr<TGraphic> TGraphic::Clone() const
+{
     for (const TPictureFormat& format : TPicture::FileFormats()) {
         std::unique_ptr<TGraphic> copy = format.factory();
         if (copy && typeid(*copy) == typeid(*this)) {
@@ -74,7 +83,8 @@ std::unique_ptr<TGraphic> TGraphic::Clone() const {
         QStringLiteral("Cannot copy a %1: its kind is not registered").arg(ClassInfo().Name()));
 }
 
-bool TGraphic::Equals(const TGraphic* other) const {
+bool TGraphic::Equals(const TGraphic* other) const
+{
     if (!other || typeid(*other) != typeid(*this))
         return false;
     if (other == this)
@@ -86,7 +96,8 @@ bool TGraphic::Equals(const TGraphic* other) const {
     return mine.Bytes() == theirs.Bytes();
 }
 
-void TGraphic::AssignTo(TPersistent* dest) const {
+void TGraphic::AssignTo(TPersistent* dest) const
+{
     auto* bitmap = dynamic_cast<TBitmap*>(dest);
     if (!bitmap) {
         TPersistent::AssignTo(dest);
@@ -99,13 +110,15 @@ void TGraphic::AssignTo(TPersistent* dest) const {
     bitmap->Canvas()->Draw(0, 0, const_cast<TGraphic*>(this));
 }
 
-void TGraphic::Changed() {
+void TGraphic::Changed()
+{
     m_modified = true;
     m_resourceName.clear();
     OnChange(this);
 }
 
 void TGraphic::Progress(TProgressStage stage, int percent, bool redrawNow, const QRect& rect,
-                        const QString& message) {
+                        const QString& message)
+{
     OnProgress(this, stage, percent, redrawNow, rect, message);
 }

@@ -29,7 +29,8 @@ struct ErrorManager {
     int code;
 };
 
-[[noreturn]] void ErrorExit(j_common_ptr info) {
+[[noreturn]] void ErrorExit(j_common_ptr info)
+{
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
     errors->code = info->err->msg_code;
     std::longjmp(errors->jump, 1);
@@ -37,14 +38,16 @@ struct ErrorManager {
 
 // Warnings are ignored, except that data ending before the picture is complete is an
 // error here: a picture cut short must not pass as whole. Nothing is printed.
-void EmitMessage(j_common_ptr info, int level) {
+void EmitMessage(j_common_ptr info, int level)
+{
     if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
         ErrorExit(info);
 }
 
 void OutputMessage(j_common_ptr) {}
 
-void InstallErrors(ErrorManager& errors) {
+void InstallErrors(ErrorManager& errors)
+{
     jpeg_std_error(&errors.pub);
     errors.pub.error_exit = ErrorExit;
     errors.pub.emit_message = EmitMessage;
@@ -52,14 +55,16 @@ void InstallErrors(ErrorManager& errors) {
     errors.code = 0;
 }
 
-bool CreateStep(jpeg_decompress_struct* info, ErrorManager* errors) {
+bool CreateStep(jpeg_decompress_struct* info, ErrorManager* errors)
+{
     if (setjmp(errors->jump))
         return false;
     jpeg_create_decompress(info);
     return true;
 }
 
-bool CreateStep(jpeg_compress_struct* info, ErrorManager* errors) {
+bool CreateStep(jpeg_compress_struct* info, ErrorManager* errors)
+{
     if (setjmp(errors->jump))
         return false;
     jpeg_create_compress(info);
@@ -67,7 +72,8 @@ bool CreateStep(jpeg_compress_struct* info, ErrorManager* errors) {
 }
 
 bool ReadHeaderStep(jpeg_decompress_struct* info, ErrorManager* errors, const uchar* data,
-                    unsigned long size) {
+                    unsigned long size)
+{
     if (setjmp(errors->jump))
         return false;
     jpeg_mem_src(info, data, size);
@@ -75,7 +81,8 @@ bool ReadHeaderStep(jpeg_decompress_struct* info, ErrorManager* errors, const uc
     return true;
 }
 
-bool OutputSizeStep(jpeg_decompress_struct* info, ErrorManager* errors) {
+bool OutputSizeStep(jpeg_decompress_struct* info, ErrorManager* errors)
+{
     if (setjmp(errors->jump))
         return false;
     jpeg_calc_output_dimensions(info);
@@ -83,7 +90,8 @@ bool OutputSizeStep(jpeg_decompress_struct* info, ErrorManager* errors) {
 }
 
 bool DecodeStep(jpeg_decompress_struct* info, ErrorManager* errors, uchar* bits,
-                qsizetype bytesPerLine) {
+                qsizetype bytesPerLine)
+{
     if (setjmp(errors->jump))
         return false;
     jpeg_start_decompress(info);
@@ -97,7 +105,8 @@ bool DecodeStep(jpeg_decompress_struct* info, ErrorManager* errors, uchar* bits,
 
 bool EncodeStep(jpeg_compress_struct* info, ErrorManager* errors, const uchar* bits,
                 qsizetype bytesPerLine, int quality, bool progressive, unsigned char** output,
-                unsigned long* outputSize) {
+                unsigned long* outputSize)
+{
     if (setjmp(errors->jump))
         return false;
     jpeg_mem_dest(info, output, outputSize);
@@ -116,13 +125,15 @@ bool EncodeStep(jpeg_compress_struct* info, ErrorManager* errors, const uchar* b
 
 // --- Owners of libjpeg state ------------------------------------------------------------
 
-[[noreturn]] void RaiseJpegError(int code) {
+[[noreturn]] void RaiseJpegError(int code)
+{
     throw EJPEG(QStringLiteral("JPEG error #%1").arg(code));
 }
 
 class Decompressor {
 public:
-    Decompressor() {
+    Decompressor()
+    {
         std::memset(&info, 0, sizeof info);
         InstallErrors(errors);
         info.err = &errors.pub;
@@ -134,12 +145,14 @@ public:
     Decompressor& operator=(const Decompressor&) = delete;
 
     // Reads the header of data (which must outlive the decompressor).
-    void ReadHeader(const QByteArray& data) {
+    void ReadHeader(const QByteArray& data)
+    {
         if (!ReadHeaderStep(&info, &errors, reinterpret_cast<const uchar*>(data.constData()),
                             static_cast<unsigned long>(data.size())))
             RaiseJpegError(errors.code);
     }
-    void Check(bool ok) {
+    void Check(bool ok)
+    {
         if (!ok)
             RaiseJpegError(errors.code);
     }
@@ -150,14 +163,16 @@ public:
 
 class Compressor {
 public:
-    Compressor() {
+    Compressor()
+    {
         std::memset(&info, 0, sizeof info);
         InstallErrors(errors);
         info.err = &errors.pub;
         if (!CreateStep(&info, &errors))
             RaiseJpegError(errors.code);
     }
-    ~Compressor() {
+    ~Compressor()
+    {
         jpeg_destroy_compress(&info);
         std::free(output); // allocated by libjpeg's memory destination with malloc
     }
@@ -170,18 +185,21 @@ public:
     unsigned long outputSize = 0;
 };
 
-int ScaleDenominator(TJPEGScale scale) {
+int ScaleDenominator(TJPEGScale scale)
+{
     return 1 << int(scale);
 }
 
-void CheckPictureSize(qint64 width, qint64 height) {
+void CheckPictureSize(qint64 width, qint64 height)
+{
     if (width > TBitmap::MaxDimension || height > TBitmap::MaxDimension ||
         width * height > TBitmap::MaxPixels)
         throw EJPEG(QStringLiteral("JPEG image is too large"));
 }
 
 // Four-component output (CMYK as Adobe writes it, inverted) to blue, green, red.
-QImage FromInvertedCmyk(const QImage& cmyk) {
+QImage FromInvertedCmyk(const QImage& cmyk)
+{
     QImage out(cmyk.size(), QImage::Format_BGR888);
     for (int y = 0; y < cmyk.height(); ++y) {
         const uchar* in = cmyk.constScanLine(y);
@@ -198,7 +216,8 @@ QImage FromInvertedCmyk(const QImage& cmyk) {
 
 } // namespace
 
-const TClassInfo& TJPEGImage::StaticClassInfo() {
+const TClassInfo& TJPEGImage::StaticClassInfo()
+{
     static const TClassInfo info("TJPEGImage", &TGraphic::StaticClassInfo());
     return info;
 }
@@ -208,33 +227,39 @@ TJPEGImage::~TJPEGImage() = default;
 
 // --- Size and options -------------------------------------------------------------------
 
-int TJPEGImage::Width() const {
+int TJPEGImage::Width() const
+{
     if (m_data.isEmpty())
         return m_bitmap ? m_bitmap->Width() : 0;
     const int d = ScaleDenominator(m_scale);
     return (m_imageWidth + d - 1) / d;
 }
 
-int TJPEGImage::Height() const {
+int TJPEGImage::Height() const
+{
     if (m_data.isEmpty())
         return m_bitmap ? m_bitmap->Height() : 0;
     const int d = ScaleDenominator(m_scale);
     return (m_imageHeight + d - 1) / d;
 }
 
-void TJPEGImage::SetWidth(int) {
+void TJPEGImage::SetWidth(int)
+{
     throw EInvalidGraphicOperation(QStringLiteral("Cannot change the size of a JPEG image"));
 }
 
-void TJPEGImage::SetHeight(int) {
+void TJPEGImage::SetHeight(int)
+{
     throw EInvalidGraphicOperation(QStringLiteral("Cannot change the size of a JPEG image"));
 }
 
-bool TJPEGImage::Empty() const {
+bool TJPEGImage::Empty() const
+{
     return m_data.isEmpty() && (!m_bitmap || m_bitmap->Empty());
 }
 
-void TJPEGImage::Clear() {
+void TJPEGImage::Clear()
+{
     if (Empty())
         return;
     m_data.clear();
@@ -243,53 +268,61 @@ void TJPEGImage::Clear() {
     Changed();
 }
 
-void TJPEGImage::SetCompressionQuality(int quality) {
+void TJPEGImage::SetCompressionQuality(int quality)
+{
     m_quality = std::clamp(quality, 1, 100);
 }
 
 // Options that change the decoded picture drop a decoded bitmap that can be decoded
 // again; one assigned from a bitmap (no JPEG bytes) stays.
-void TJPEGImage::FreeBitmap() {
+void TJPEGImage::FreeBitmap()
+{
     if (!m_data.isEmpty())
         m_bitmap.reset();
     Changed();
 }
 
-void TJPEGImage::SetGrayscale(bool grayscale) {
+void TJPEGImage::SetGrayscale(bool grayscale)
+{
     if (grayscale == m_grayscale)
         return;
     m_grayscale = grayscale;
     FreeBitmap();
 }
 
-void TJPEGImage::SetScale(TJPEGScale scale) {
+void TJPEGImage::SetScale(TJPEGScale scale)
+{
     if (scale == m_scale)
         return;
     m_scale = scale;
     FreeBitmap();
 }
 
-void TJPEGImage::SetPerformance(TJPEGPerformance performance) {
+void TJPEGImage::SetPerformance(TJPEGPerformance performance)
+{
     if (performance == m_performance)
         return;
     m_performance = performance;
     FreeBitmap();
 }
 
-void TJPEGImage::SetProgressiveEncoding(bool progressive) {
+void TJPEGImage::SetProgressiveEncoding(bool progressive)
+{
     m_progressive = progressive;
 }
 
 // --- Decoding ---------------------------------------------------------------------------
 
-void TJPEGImage::ReadHeader() {
+void TJPEGImage::ReadHeader()
+{
     Decompressor jpeg;
     jpeg.ReadHeader(m_data);
     m_imageWidth = int(jpeg.info.image_width);
     m_imageHeight = int(jpeg.info.image_height);
 }
 
-void TJPEGImage::Decode() const {
+void TJPEGImage::Decode() const
+{
     auto bitmap = std::make_unique<TBitmap>();
     if (!m_data.isEmpty())
         bitmap->SetImage(DecodePixels());
@@ -297,7 +330,8 @@ void TJPEGImage::Decode() const {
 }
 
 // The pixels of the held JPEG bytes as 24 bits (blue, green, red).
-QImage TJPEGImage::DecodePixels() const {
+QImage TJPEGImage::DecodePixels() const
+{
     Decompressor jpeg;
     jpeg.ReadHeader(m_data);
     jpeg_decompress_struct& info = jpeg.info;
@@ -326,26 +360,30 @@ QImage TJPEGImage::DecodePixels() const {
     return pixels.convertToFormat(QImage::Format_BGR888);
 }
 
-void TJPEGImage::DIBNeeded() {
+void TJPEGImage::DIBNeeded()
+{
     if (!m_bitmap)
         Decode();
 }
 
-TBitmap* TJPEGImage::Bitmap() {
+TBitmap* TJPEGImage::Bitmap()
+{
     DIBNeeded();
     return m_bitmap.get();
 }
 
 // --- Encoding ---------------------------------------------------------------------------
 
-void TJPEGImage::Compress() {
+void TJPEGImage::Compress()
+{
     m_data = Compressed();
     m_imageWidth = m_data.isEmpty() ? 0 : m_bitmap->Width();
     m_imageHeight = m_data.isEmpty() ? 0 : m_bitmap->Height();
 }
 
 // The held bitmap compressed with the image's options; empty for an empty bitmap.
-QByteArray TJPEGImage::Compressed() const {
+QByteArray TJPEGImage::Compressed() const
+{
     if (!m_bitmap || m_bitmap->Empty())
         return QByteArray();
     const QImage pixels = m_bitmap->Image().convertToFormat(m_grayscale ? QImage::Format_Grayscale8
@@ -362,20 +400,23 @@ QByteArray TJPEGImage::Compressed() const {
     return QByteArray(reinterpret_cast<const char*>(jpeg.output), qsizetype(jpeg.outputSize));
 }
 
-void TJPEGImage::JPEGNeeded() {
+void TJPEGImage::JPEGNeeded()
+{
     if (m_data.isEmpty())
         Compress();
 }
 
 // --- Drawing, streams and copies ------------------------------------------------------------
 
-void TJPEGImage::Draw(TCanvas& canvas, const QRect& rect) {
+void TJPEGImage::Draw(TCanvas& canvas, const QRect& rect)
+{
     if (Empty())
         return;
     Bitmap()->Draw(canvas, rect);
 }
 
-void TJPEGImage::LoadFromStream(TStream& stream) {
+void TJPEGImage::LoadFromStream(TStream& stream)
+{
     const qint64 size = std::max<qint64>(0, stream.Size() - stream.Position());
     QByteArray data(size, Qt::Uninitialized);
     stream.ReadBuffer(data.data(), size);
@@ -393,12 +434,14 @@ void TJPEGImage::LoadFromStream(TStream& stream) {
     Changed();
 }
 
-void TJPEGImage::SaveToStream(TStream& stream) const {
+void TJPEGImage::SaveToStream(TStream& stream) const
+{
     const QByteArray bytes = m_data.isEmpty() ? Compressed() : m_data;
     stream.WriteBuffer(bytes.constData(), bytes.size());
 }
 
-void TJPEGImage::Assign(const TPersistent* source) {
+void TJPEGImage::Assign(const TPersistent* source)
+{
     if (!source) {
         Clear();
         return;
@@ -434,7 +477,8 @@ void TJPEGImage::Assign(const TPersistent* source) {
     TGraphic::Assign(source);
 }
 
-void TJPEGImage::AssignTo(TPersistent* dest) const {
+void TJPEGImage::AssignTo(TPersistent* dest) const
+{
     auto* bitmap = dynamic_cast<TBitmap*>(dest);
     if (!bitmap) {
         TGraphic::AssignTo(dest);
@@ -445,7 +489,8 @@ void TJPEGImage::AssignTo(TPersistent* dest) const {
     bitmap->Assign(m_bitmap.get());
 }
 
-std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
+std::unique_ptr<TGraphic> TJPEGImage::Clone() const
+{
     auto copy = std::make_unique<TJPEGImage>();
     copy->Assign(this);
     return copy;

@@ -2,7 +2,8 @@
 
 #include "TClassInfo.h"
 
-const TClassInfo& TPen::StaticClassInfo() {
+const TClassInfo& TPen::StaticClassInfo()
+{
     static const TClassInfo info("TPen", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("Color", &TPen::Color, &TPen::SetColor, clBlack);
         c.Property("Mode", &TPen::Mode, &TPen::SetMode, TPenMode::pmCopy);
@@ -12,35 +13,40 @@ const TClassInfo& TPen::StaticClassInfo() {
     return info;
 }
 
-void TPen::SetColor(TColor color) {
+void TPen::SetColor(TColor color)
+{
     if (color == m_color)
         return;
     m_color = color;
     Changed();
 }
 
-void TPen::SetWidth(int width) {
+void TPen::SetWidth(int width)
+{
     if (width == m_width)
         return;
     m_width = width;
     Changed();
 }
 
-void TPen::SetStyle(TPenStyle style) {
+void TPen::SetStyle(TPenStyle style)
+{
     if (style == m_style)
         return;
     m_style = style;
     Changed();
 }
 
-void TPen::SetMode(TPenMode mode) {
+void TPen::SetMode(TPenMode mode)
+{
     if (mode == m_mode)
         return;
     m_mode = mode;
     Changed();
 }
 
-void TPen::Assign(const TPersistent* source) {
+void TPen::Assign(const TPersistent* source)
+{
     const auto* pen = dynamic_cast<const TPen*>(source);
     if (!pen) {
         TPersistent::Assign(source);
@@ -55,12 +61,14 @@ void TPen::Assign(const TPersistent* source) {
     Changed();
 }
 
-bool TPen::operator==(const TPen& other) const {
+bool TPen::operator==(const TPen& other) const
+{
     return m_color == other.m_color && m_width == other.m_width && m_style == other.m_style &&
            m_mode == other.m_mode;
 }
 
-void TPen::Changed() {
+void TPen::Changed()
+{
     if (OnChange)
         OnChange();
 }

@@ -23,11 +23,13 @@ struct Registry {
     std::vector<std::pair<QString, TGraphicFactory>> clipboard;
 };
 
-template <class T> TGraphicFactory FactoryOf() {
+template <class T> TGraphicFactory FactoryOf()
+{
     return [] { return std::make_unique<T>(); };
 }
 
-Registry& TheRegistry() {
+Registry& TheRegistry()
+{
     static Registry registry;
     static std::once_flag builtIns;
     std::call_once(builtIns, [] {
@@ -42,7 +44,8 @@ Registry& TheRegistry() {
     return registry;
 }
 
-QString NormalExtension(const QString& extension) {
+QString NormalExtension(const QString& extension)
+{
     QString ext = extension.toLower();
     if (ext.startsWith(QLatin1Char('.')))
         ext.remove(0, 1);
@@ -50,7 +53,8 @@ QString NormalExtension(const QString& extension) {
 }
 
 // The file extension whose kind reads data that starts with these bytes, or empty.
-QString ExtensionBySignature(const QByteArray& head) {
+QString ExtensionBySignature(const QByteArray& head)
+{
     if (head.startsWith("BM"))
         return QStringLiteral("bmp");
     if (head.startsWith("\xFF\xD8\xFF"))
@@ -63,7 +67,8 @@ QString ExtensionBySignature(const QByteArray& head) {
 }
 
 // A graphic of the kind that the stream's next bytes name; the position is kept.
-std::unique_ptr<TGraphic> GraphicForStream(TStream& stream) {
+std::unique_ptr<TGraphic> GraphicForStream(TStream& stream)
+{
     const qint64 start = stream.Position();
     QByteArray head(8, '\0');
     head.resize(stream.Read(head.data(), head.size()));
@@ -76,7 +81,8 @@ std::unique_ptr<TGraphic> GraphicForStream(TStream& stream) {
 
 } // namespace
 
-const TClassInfo& TPicture::StaticClassInfo() {
+const TClassInfo& TPicture::StaticClassInfo()
+{
     static const TClassInfo info("TPicture", &TPersistent::StaticClassInfo());
     return info;
 }
@@ -86,30 +92,36 @@ TPicture::~TPicture() = default;
 
 // --- The graphic ------------------------------------------------------------------------
 
-void TPicture::SetGraphic(const TGraphic* graphic) {
+void TPicture::SetGraphic(const TGraphic* graphic)
+{
     Attach(graphic ? graphic->Clone() : nullptr);
 }
 
-void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
+{
     Attach(std::move(graphic));
 }
 
-TBitmap* TPicture::Bitmap() {
+TBitmap* TPicture::Bitmap()
+{
     if (!dynamic_cast<TBitmap*>(m_graphic.get()))
         Attach(std::make_unique<TBitmap>());
     return static_cast<TBitmap*>(m_graphic.get());
 }
 
-int TPicture::Width() const {
+int TPicture::Width() const
+{
     return m_graphic ? m_graphic->Width() : 0;
 }
 
-int TPicture::Height() const {
+int TPicture::Height() const
+{
     return m_graphic ? m_graphic->Height() : 0;
 }
 
 // Holds graphic (or none) as loaded from resourceName (or not), and tells OnChange.
-void TPicture::Attach(std::unique_ptr<TGraphic> graphic, const QString& resourceName) {
+void TPicture::Attach(std::unique_ptr<TGraphic> graphic, const QString& resourceName)
+{
     if (graphic) {
         graphic->OnChange = [this](TObject*) { Changed(); };
         graphic->OnProgress = [this](TObject* sender, TProgressStage stage, int percent,
@@ -122,12 +134,14 @@ void TPicture::Attach(std::unique_ptr<TGraphic> graphic, const QString& resource
     OnChange(this);
 }
 
-void TPicture::Changed() {
+void TPicture::Changed()
+{
     m_resourceName.clear();
     OnChange(this);
 }
 
-void TPicture::Assign(const TPersistent* source) {
+void TPicture::Assign(const TPersistent* source)
+{
     if (!source) {
         SetGraphic(static_cast<const TGraphic*>(nullptr));
         return;
@@ -153,7 +167,8 @@ void TPicture::Assign(const TPersistent* source) {
     TPersistent::Assign(source);
 }
 
-void TPicture::AssignTo(TPersistent* dest) const {
+void TPicture::AssignTo(TPersistent* dest) const
+{
     auto* graphic = dynamic_cast<TGraphic*>(dest);
     if (graphic && m_graphic) {
         graphic->Assign(m_graphic.get());
@@ -164,7 +179,8 @@ void TPicture::AssignTo(TPersistent* dest) const {
 
 // --- Files, streams, resources, clipboard ----------------------------------------------------
 
-void TPicture::LoadFromFile(const QString& fileName) {
+void TPicture::LoadFromFile(const QString& fileName)
+{
     const QString ext = NormalExtension(QFileInfo(fileName).suffix());
     const TGraphicFactory factory = FileFormat(ext);
     if (!factory)
@@ -174,23 +190,27 @@ void TPicture::LoadFromFile(const QString& fileName) {
     Attach(std::move(graphic));
 }
 
-void TPicture::SaveToFile(const QString& fileName) const {
+void TPicture::SaveToFile(const QString& fileName) const
+{
     if (m_graphic)
         m_graphic->SaveToFile(fileName);
 }
 
-void TPicture::LoadFromStream(TStream& stream) {
+void TPicture::LoadFromStream(TStream& stream)
+{
     std::unique_ptr<TGraphic> graphic = GraphicForStream(stream);
     graphic->LoadFromStream(stream);
     Attach(std::move(graphic));
 }
 
-void TPicture::SaveToStream(TStream& stream) const {
+void TPicture::SaveToStream(TStream& stream) const
+{
     if (m_graphic)
         m_graphic->SaveToStream(stream);
 }
 
-void TPicture::LoadFromResourceName(const QString& name) {
+void TPicture::LoadFromResourceName(const QString& name)
+{
     if (name.isEmpty()) {
         Attach(nullptr);
         return;
@@ -202,7 +222,8 @@ void TPicture::LoadFromResourceName(const QString& name) {
     Attach(std::move(graphic), name);
 }
 
-void TPicture::LoadFromClipboardFormat(const QString& format, const QByteArray& data) {
+void TPicture::LoadFromClipboardFormat(const QString& format, const QByteArray& data)
+{
     TGraphicFactory factory;
     {
         Registry& registry = TheRegistry();
@@ -219,7 +240,8 @@ void TPicture::LoadFromClipboardFormat(const QString& format, const QByteArray& 
     Attach(std::move(graphic));
 }
 
-bool TPicture::SupportsClipboardFormat(const QString& format) {
+bool TPicture::SupportsClipboardFormat(const QString& format)
+{
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.lock);
     for (const auto& entry : registry.clipboard) {
@@ -232,7 +254,8 @@ bool TPicture::SupportsClipboardFormat(const QString& format) {
 // --- The registry -------------------------------------------------------------------------
 
 void TPicture::RegisterFileFormat(const QString& extension, const QString& description,
-                                  TGraphicFactory factory) {
+                                  TGraphicFactory factory)
+{
     const QString ext = NormalExtension(extension);
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.lock);
@@ -245,20 +268,23 @@ void TPicture::RegisterFileFormat(const QString& extension, const QString& descr
     registry.files.push_back({ext, description, std::move(factory)});
 }
 
-void TPicture::UnregisterFileFormat(const QString& extension) {
+void TPicture::UnregisterFileFormat(const QString& extension)
+{
     const QString ext = NormalExtension(extension);
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.lock);
     std::erase_if(registry.files, [&](const TPictureFormat& f) { return f.extension == ext; });
 }
 
-std::vector<TPictureFormat> TPicture::FileFormats() {
+std::vector<TPictureFormat> TPicture::FileFormats()
+{
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.lock);
     return registry.files;
 }
 
-TGraphicFactory TPicture::FileFormat(const QString& extension) {
+TGraphicFactory TPicture::FileFormat(const QString& extension)
+{
     const QString ext = NormalExtension(extension);
     if (ext.isEmpty())
         return {};
@@ -271,7 +297,8 @@ TGraphicFactory TPicture::FileFormat(const QString& extension) {
     return {};
 }
 
-void TPicture::RegisterClipboardFormat(const QString& format, TGraphicFactory factory) {
+void TPicture::RegisterClipboardFormat(const QString& format, TGraphicFactory factory)
+{
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.lock);
     for (auto& entry : registry.clipboard) {
@@ -283,7 +310,8 @@ void TPicture::RegisterClipboardFormat(const QString& format, TGraphicFactory fa
     registry.clipboard.emplace_back(format, std::move(factory));
 }
 
-void TPicture::UnregisterClipboardFormat(const QString& format) {
+void TPicture::UnregisterClipboardFormat(const QString& format)
+{
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.lock);
     std::erase_if(registry.clipboard, [&](const auto& entry) { return entry.first == format; });

@@ -11,7 +11,8 @@ namespace {
 const QString resourceFolder = QStringLiteral(":/rcdata");
 }
 
-QString TResourceStream::FindResource(const QString& name) {
+QString TResourceStream::FindResource(const QString& name)
+{
     if (name.isEmpty())
         return QString();
     const QDir folder(resourceFolder);
@@ -24,14 +25,16 @@ QString TResourceStream::FindResource(const QString& name) {
 }
 
 TResourceStream::TResourceStream(const QString& name)
-    : m_path(FindResource(name)) {
+    : m_path(FindResource(name))
+{
     QFile file(m_path);
     if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
         throw EResNotFound(QStringLiteral("Resource %1 not found").arg(name));
     m_bytes = file.readAll();
 }
 
-qint64 TResourceStream::Read(void* buffer, qint64 count) {
+qint64 TResourceStream::Read(void* buffer, qint64 count)
+{
     const qint64 n = qMax<qint64>(0, qMin(count, m_bytes.size() - m_position));
     if (n > 0)
         std::memcpy(buffer, m_bytes.constData() + m_position, size_t(n));
@@ -39,11 +42,13 @@ qint64 TResourceStream::Read(void* buffer, qint64 count) {
     return n;
 }
 
-qint64 TResourceStream::Write(const void*, qint64) {
+qint64 TResourceStream::Write(const void*, qint64)
+{
     throw EWriteError(QStringLiteral("Cannot write to a read-only resource stream"));
 }
 
-qint64 TResourceStream::Seek(qint64 offset, TSeekOrigin origin) {
+qint64 TResourceStream::Seek(qint64 offset, TSeekOrigin origin)
+{
     qint64 base = 0;
     if (origin == TSeekOrigin::soCurrent)
         base = m_position;
@@ -53,6 +58,7 @@ qint64 TResourceStream::Seek(qint64 offset, TSeekOrigin origin) {
     return m_position;
 }
 
-QString TResourceStream::Extension() const {
+QString TResourceStream::Extension() const
+{
     return QFileInfo(m_path).suffix().toLower();
 }

@@ -26,7 +26,8 @@ public:
     bool fileHeader = true;
     qint64 pixelOffset = -1; // the file header's offset field; -1: right after the palette
 
-    QByteArray Build() const {
+    QByteArray Build() const
+    {
         QByteArray dib;
         if (headerSize == 12) {
             Put32(dib, 12);
@@ -71,7 +72,8 @@ public:
     static int Stride(int width, int bitCount) { return (width * bitCount + 31) / 32 * 4; }
 
 private:
-    QByteArray Rows() const {
+    QByteArray Rows() const
+    {
         const int rows = height < 0 ? -height : height;
         const int stride = Stride(width, bitCount);
         QByteArray out;
@@ -85,7 +87,8 @@ private:
         return out;
     }
 
-    void PutPixel(QByteArray& row, int x, quint32 v) const {
+    void PutPixel(QByteArray& row, int x, quint32 v) const
+    {
         auto* p = reinterpret_cast<uchar*>(row.data());
         switch (bitCount) {
         case 1:
@@ -117,11 +120,13 @@ private:
         }
     }
 
-    static void Put16(QByteArray& out, quint16 v) {
+    static void Put16(QByteArray& out, quint16 v)
+    {
         out.append(char(v & 0xFF));
         out.append(char(v >> 8));
     }
-    static void Put32(QByteArray& out, quint32 v) {
+    static void Put32(QByteArray& out, quint32 v)
+    {
         Put16(out, quint16(v & 0xFFFF));
         Put16(out, quint16(v >> 16));
     }

@@ -11,7 +11,8 @@ const QList<quint32> sixteenColours = {0x000000, 0x800000, 0x008000, 0x808000, 0
                                        0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                        0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
-QList<quint32> Greys(int count) {
+QList<quint32> Greys(int count)
+{
     QList<quint32> palette;
     for (int i = 0; i < count; ++i) {
         const quint32 v = quint32(i * 255 / std::max(1, count - 1));
@@ -20,7 +21,8 @@ QList<quint32> Greys(int count) {
     return palette;
 }
 
-BitmapFileBuilder PaletteBitmap(int bitCount) {
+BitmapFileBuilder PaletteBitmap(int bitCount)
+{
     BitmapFileBuilder b;
     b.width = 13; // rows need padding at every depth
     b.height = 5;
@@ -31,11 +33,13 @@ BitmapFileBuilder PaletteBitmap(int bitCount) {
     return b;
 }
 
-quint32 TrueColour(int x, int y) {
+quint32 TrueColour(int x, int y)
+{
     return quint32(x * 40) << 16 | quint32(y * 50) << 8 | quint32((x * 7 + y * 11) & 0xFF);
 }
 
-void ExpectInvalid(const QByteArray& bytes, const char* what) {
+void ExpectInvalid(const QByteArray& bytes, const char* what)
+{
     try {
         TBitmapFile::ReadFile(bytes);
         ADD_FAILURE() << what << ": read without error";
@@ -44,7 +48,8 @@ void ExpectInvalid(const QByteArray& bytes, const char* what) {
     }
 }
 
-void ExpectTooLarge(const QByteArray& bytes, const char* what) {
+void ExpectTooLarge(const QByteArray& bytes, const char* what)
+{
     try {
         TBitmapFile::ReadFile(bytes);
         ADD_FAILURE() << what << ": read without error";
@@ -53,11 +58,13 @@ void ExpectTooLarge(const QByteArray& bytes, const char* what) {
     }
 }
 
-QRgb Rgb(quint32 rrggbb) {
+QRgb Rgb(quint32 rrggbb)
+{
     return qRgb(int(rrggbb >> 16) & 0xFF, int(rrggbb >> 8) & 0xFF, int(rrggbb) & 0xFF);
 }
 
-void ExpectPixels(const QImage& image, const BitmapFileBuilder& b) {
+void ExpectPixels(const QImage& image, const BitmapFileBuilder& b)
+{
     ASSERT_EQ(image.size(), QSize(b.width, std::abs(b.height)));
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -70,7 +77,8 @@ void ExpectPixels(const QImage& image, const BitmapFileBuilder& b) {
 
 } // namespace
 
-TEST(BitmapFile, ReadsPaletteDepthsWithTheirColours) {
+TEST(BitmapFile, ReadsPaletteDepthsWithTheirColours)
+{
     const struct {
         int bitCount;
         TPixelFormat format;
@@ -88,13 +96,15 @@ TEST(BitmapFile, ReadsPaletteDepthsWithTheirColours) {
     }
 }
 
-TEST(BitmapFile, FourBitPixelsAreHeldOneBytePerPixel) {
+TEST(BitmapFile, FourBitPixelsAreHeldOneBytePerPixel)
+{
     const BitmapFileBuilder b = PaletteBitmap(4);
     const TBitmapData data = TBitmapFile::ReadFile(b.Build());
     EXPECT_EQ(data.image.constScanLine(1)[2], uchar((2 + 3) % 16));
 }
 
-TEST(BitmapFile, ReadsTrueColourDepths) {
+TEST(BitmapFile, ReadsTrueColourDepths)
+{
     BitmapFileBuilder b;
     b.width = 7;
     b.height = 4;
@@ -107,7 +117,8 @@ TEST(BitmapFile, ReadsTrueColourDepths) {
     }
 }
 
-TEST(BitmapFile, TwentyFourBitRowsAreBlueGreenRedInMemory) {
+TEST(BitmapFile, TwentyFourBitRowsAreBlueGreenRedInMemory)
+{
     BitmapFileBuilder b;
     b.width = 2;
     b.height = 1;
@@ -118,7 +129,8 @@ TEST(BitmapFile, TwentyFourBitRowsAreBlueGreenRedInMemory) {
               QByteArray("\x33\x22\x11\x66\x55\x44", 6));
 }
 
-TEST(BitmapFile, ReadsSixteenBitsAsFiveFiveFiveAndThroughMasks) {
+TEST(BitmapFile, ReadsSixteenBitsAsFiveFiveFiveAndThroughMasks)
+{
     BitmapFileBuilder b;
     b.width = 3;
     b.height = 2;
@@ -140,7 +152,8 @@ TEST(BitmapFile, ReadsSixteenBitsAsFiveFiveFiveAndThroughMasks) {
     EXPECT_EQ(data.image.pixel(2, 1), qRgb(0, 0, 255));
 }
 
-TEST(BitmapFile, ReadsThirtyTwoBitsThroughAnyMasks) {
+TEST(BitmapFile, ReadsThirtyTwoBitsThroughAnyMasks)
+{
     BitmapFileBuilder b;
     b.width = 2;
     b.height = 1;
@@ -153,14 +166,16 @@ TEST(BitmapFile, ReadsThirtyTwoBitsThroughAnyMasks) {
     EXPECT_EQ(data.image.pixel(1, 0), qRgb(0, 0, 255));
 }
 
-TEST(BitmapFile, NegativeHeightMeansTopRowFirst) {
+TEST(BitmapFile, NegativeHeightMeansTopRowFirst)
+{
     BitmapFileBuilder b = PaletteBitmap(8);
     b.height = -5;
     const TBitmapData data = TBitmapFile::ReadFile(b.Build());
     ExpectPixels(data.image, b);
 }
 
-TEST(BitmapFile, ShortPaletteIsPaddedWithBlack) {
+TEST(BitmapFile, ShortPaletteIsPaddedWithBlack)
+{
     BitmapFileBuilder b;
     b.width = 4;
     b.height = 1;
@@ -175,7 +190,8 @@ TEST(BitmapFile, ShortPaletteIsPaddedWithBlack) {
     EXPECT_EQ(data.image.pixel(3, 0), qRgb(0, 0, 0)) << "an index past the table is black";
 }
 
-TEST(BitmapFile, ReadsTheCoreHeaderWithThreeBytePaletteEntries) {
+TEST(BitmapFile, ReadsTheCoreHeaderWithThreeBytePaletteEntries)
+{
     BitmapFileBuilder b = PaletteBitmap(4);
     b.headerSize = 12;
     const TBitmapData data = TBitmapFile::ReadFile(b.Build());
@@ -183,13 +199,15 @@ TEST(BitmapFile, ReadsTheCoreHeaderWithThreeBytePaletteEntries) {
     ExpectPixels(data.image, b);
 }
 
-TEST(BitmapFile, ReadsLongerInfoHeaders) {
+TEST(BitmapFile, ReadsLongerInfoHeaders)
+{
     BitmapFileBuilder b = PaletteBitmap(8);
     b.headerSize = 124;
     ExpectPixels(TBitmapFile::ReadFile(b.Build()).image, b);
 }
 
-TEST(BitmapFile, ReadsADibWithoutFileHeaderAsTheClipboardHoldsIt) {
+TEST(BitmapFile, ReadsADibWithoutFileHeaderAsTheClipboardHoldsIt)
+{
     BitmapFileBuilder b = PaletteBitmap(1);
     b.fileHeader = false;
     const TBitmapData data = TBitmapFile::ReadDIB(b.Build());
@@ -197,7 +215,8 @@ TEST(BitmapFile, ReadsADibWithoutFileHeaderAsTheClipboardHoldsIt) {
     ExpectPixels(data.image, b);
 }
 
-TEST(BitmapFile, PixelOffsetOfTheFileHeaderIsHonoured) {
+TEST(BitmapFile, PixelOffsetOfTheFileHeaderIsHonoured)
+{
     BitmapFileBuilder b;
     b.width = 2;
     b.height = 2;
@@ -208,7 +227,8 @@ TEST(BitmapFile, PixelOffsetOfTheFileHeaderIsHonoured) {
     ExpectPixels(TBitmapFile::ReadFile(bytes).image, b);
 }
 
-TEST(BitmapFile, ToleratesALastRowWithoutPadding) {
+TEST(BitmapFile, ToleratesALastRowWithoutPadding)
+{
     BitmapFileBuilder b;
     b.width = 3;
     b.height = 2;
@@ -218,7 +238,8 @@ TEST(BitmapFile, ToleratesALastRowWithoutPadding) {
     ExpectPixels(TBitmapFile::ReadFile(bytes).image, b);
 }
 
-TEST(BitmapFile, ReadsRunLengthEncodedEightBits) {
+TEST(BitmapFile, ReadsRunLengthEncodedEightBits)
+{
     BitmapFileBuilder b;
     b.width = 6;
     b.height = 3;
@@ -246,7 +267,8 @@ TEST(BitmapFile, ReadsRunLengthEncodedEightBits) {
     EXPECT_EQ(image.pixelIndex(5, 0), 5);
 }
 
-TEST(BitmapFile, ReadsRunLengthEncodedFourBits) {
+TEST(BitmapFile, ReadsRunLengthEncodedFourBits)
+{
     BitmapFileBuilder b;
     b.width = 6;
     b.height = 1;
@@ -262,7 +284,8 @@ TEST(BitmapFile, ReadsRunLengthEncodedFourBits) {
         EXPECT_EQ(data.image.pixelIndex(x, 0), expected[x]) << x;
 }
 
-TEST(BitmapFile, RunsPastTheEdgeAreClipped) {
+TEST(BitmapFile, RunsPastTheEdgeAreClipped)
+{
     BitmapFileBuilder b;
     b.width = 2;
     b.height = 1;
@@ -274,12 +297,14 @@ TEST(BitmapFile, RunsPastTheEdgeAreClipped) {
     EXPECT_EQ(data.image.pixelIndex(1, 0), 4);
 }
 
-TEST(BitmapFile, EmptyBytesGiveAnEmptyImageAndAnEmptyImageWritesNothing) {
+TEST(BitmapFile, EmptyBytesGiveAnEmptyImageAndAnEmptyImageWritesNothing)
+{
     EXPECT_TRUE(TBitmapFile::ReadFile(QByteArray()).image.isNull());
     EXPECT_TRUE(TBitmapFile::WriteFile(QImage(), TPixelFormat::pf24bit).isEmpty());
 }
 
-TEST(BitmapFile, WritesEveryFormatSoThatItReadsBack) {
+TEST(BitmapFile, WritesEveryFormatSoThatItReadsBack)
+{
     QImage source(11, 6, QImage::Format_RGB32);
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
@@ -302,7 +327,8 @@ TEST(BitmapFile, WritesEveryFormatSoThatItReadsBack) {
     }
 }
 
-TEST(BitmapFile, WritesPalettesAndIndicesAsTheyAre) {
+TEST(BitmapFile, WritesPalettesAndIndicesAsTheyAre)
+{
     QImage source(5, 3, QImage::Format_Indexed8);
     source.setColorTable({qRgb(10, 20, 30), qRgb(40, 50, 60), qRgb(70, 80, 90)});
     for (int y = 0; y < 3; ++y)
@@ -316,7 +342,8 @@ TEST(BitmapFile, WritesPalettesAndIndicesAsTheyAre) {
             EXPECT_EQ(back.image.pixelIndex(x, y), (x + y) % 3);
 }
 
-TEST(BitmapFile, WritesRowsBottomFirstPaddedToFourBytes) {
+TEST(BitmapFile, WritesRowsBottomFirstPaddedToFourBytes)
+{
     QImage source(3, 2, QImage::Format_RGB32);
     source.fill(qRgb(1, 2, 3));
     source.setPixel(0, 1, qRgb(9, 8, 7)); // bottom row, first pixel
@@ -327,7 +354,8 @@ TEST(BitmapFile, WritesRowsBottomFirstPaddedToFourBytes) {
     EXPECT_EQ(file.mid(63, 3), QByteArray(3, '\0')) << "padding";
 }
 
-TEST(BitmapFile, ClipboardDibRoundTrips) {
+TEST(BitmapFile, ClipboardDibRoundTrips)
+{
     QImage source(4, 4, QImage::Format_RGB32);
     source.fill(qRgb(200, 100, 50));
     const QByteArray dib = TBitmapFile::WriteDIB(source, TPixelFormat::pf24bit);
@@ -335,7 +363,8 @@ TEST(BitmapFile, ClipboardDibRoundTrips) {
     EXPECT_EQ(TBitmapFile::ReadDIB(dib).image.pixel(3, 3), qRgb(200, 100, 50));
 }
 
-TEST(BitmapFile, EveryTruncationIsDamageNeverACrash) {
+TEST(BitmapFile, EveryTruncationIsDamageNeverACrash)
+{
     BitmapFileBuilder b = PaletteBitmap(8);
     b.width = 4; // rows without padding, so that every cut loses needed bytes
     const QByteArray bytes = b.Build();
@@ -343,7 +372,8 @@ TEST(BitmapFile, EveryTruncationIsDamageNeverACrash) {
         ExpectInvalid(bytes.left(size), "truncated file");
 }
 
-TEST(BitmapFile, DamagedHeadersAreRefused) {
+TEST(BitmapFile, DamagedHeadersAreRefused)
+{
     BitmapFileBuilder good = PaletteBitmap(8);
     ASSERT_NO_THROW(TBitmapFile::ReadFile(good.Build()));
 
@@ -383,7 +413,8 @@ TEST(BitmapFile, DamagedHeadersAreRefused) {
     }
 }
 
-TEST(BitmapFile, AbsurdSizesAreRefusedBeforeAnythingIsAllocated) {
+TEST(BitmapFile, AbsurdSizesAreRefusedBeforeAnythingIsAllocated)
+{
     BitmapFileBuilder b;
     b.bitCount = 24;
     b.pixel = TrueColour;

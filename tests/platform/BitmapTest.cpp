@@ -7,20 +7,23 @@
 
 namespace {
 
-QByteArray Saved(const TBitmap& bitmap) {
+QByteArray Saved(const TBitmap& bitmap)
+{
     TMemoryStream out;
     bitmap.SaveToStream(out);
     return out.Bytes();
 }
 
-void LoadBytes(TBitmap& bitmap, const QByteArray& bytes) {
+void LoadBytes(TBitmap& bitmap, const QByteArray& bytes)
+{
     TMemoryStream in(bytes);
     bitmap.LoadFromStream(in);
 }
 
 } // namespace
 
-TEST(Bitmap, StartsEmptyInTheDeviceFormat) {
+TEST(Bitmap, StartsEmptyInTheDeviceFormat)
+{
     TBitmap bitmap;
     EXPECT_TRUE(bitmap.Empty());
     EXPECT_EQ(bitmap.Width(), 0);
@@ -29,7 +32,8 @@ TEST(Bitmap, StartsEmptyInTheDeviceFormat) {
     EXPECT_TRUE(Saved(bitmap).isEmpty()) << "an empty bitmap writes nothing";
 }
 
-TEST(Bitmap, GrowingKeepsPixelsAndFillsWithTheBrushColour) {
+TEST(Bitmap, GrowingKeepsPixelsAndFillsWithTheBrushColour)
+{
     TBitmap bitmap(2, 2);
     bitmap.Canvas()->SetPixels(1, 1, clRed);
     bitmap.Canvas()->Brush()->SetColor(clBlue);
@@ -40,14 +44,16 @@ TEST(Bitmap, GrowingKeepsPixelsAndFillsWithTheBrushColour) {
     EXPECT_EQ(bitmap.Canvas()->Pixels(2, 0), clBlue);
 }
 
-TEST(Bitmap, SizesBeyondTheLimitsAreRefused) {
+TEST(Bitmap, SizesBeyondTheLimitsAreRefused)
+{
     TBitmap bitmap;
     EXPECT_THROW(bitmap.SetSize(TBitmap::MaxDimension + 1, 1), EInvalidGraphic);
     EXPECT_THROW(bitmap.SetSize(20000, 20000), EInvalidGraphic);
     EXPECT_TRUE(bitmap.Empty());
 }
 
-TEST(Bitmap, ScanLinesFollowThePixelFormat) {
+TEST(Bitmap, ScanLinesFollowThePixelFormat)
+{
     TBitmap bitmap(3, 2, TPixelFormat::pf24bit);
     uchar* row = bitmap.ScanLine(1);
     row[0] = 0x10; // blue
@@ -65,7 +71,8 @@ TEST(Bitmap, ScanLinesFollowThePixelFormat) {
               QByteArray("\x03\x02\x01\xFF", 4));
 }
 
-TEST(Bitmap, PaletteFormatsMapToTheNearestPaletteColour) {
+TEST(Bitmap, PaletteFormatsMapToTheNearestPaletteColour)
+{
     TBitmap bitmap(4, 1, TPixelFormat::pf24bit);
     bitmap.Canvas()->SetPixels(0, 0, TColor(0x0000F0)); // nearly red
     bitmap.Canvas()->SetPixels(1, 0, TColor(0x101010)); // nearly black
@@ -77,7 +84,8 @@ TEST(Bitmap, PaletteFormatsMapToTheNearestPaletteColour) {
     EXPECT_EQ(bitmap.ScanLine(0)[0], 9) << "index of red in the standard 16 colours";
 }
 
-TEST(Bitmap, DrawingOnAPaletteBitmapKeepsItsFormatAndPalette) {
+TEST(Bitmap, DrawingOnAPaletteBitmapKeepsItsFormatAndPalette)
+{
     TBitmap bitmap;
     bitmap.SetPixelFormat(TPixelFormat::pf8bit);
     QList<QRgb> palette(256, qRgb(0, 0, 0));
@@ -93,7 +101,8 @@ TEST(Bitmap, DrawingOnAPaletteBitmapKeepsItsFormatAndPalette) {
     EXPECT_EQ(bitmap.ScanLine(3)[3], 1) << "the new area was filled white";
 }
 
-TEST(Bitmap, SettingThePaletteRecoloursTheIndices) {
+TEST(Bitmap, SettingThePaletteRecoloursTheIndices)
+{
     TBitmap bitmap(2, 1, TPixelFormat::pf1bit);
     bitmap.Canvas()->SetPixels(0, 0, clBlack);
     bitmap.SetPalette({qRgb(255, 0, 0), qRgb(0, 255, 0)});
@@ -103,7 +112,8 @@ TEST(Bitmap, SettingThePaletteRecoloursTheIndices) {
     EXPECT_TRUE(bitmap.Monochrome());
 }
 
-TEST(Bitmap, StreamRoundTripKeepsFormatPaletteAndPixels) {
+TEST(Bitmap, StreamRoundTripKeepsFormatPaletteAndPixels)
+{
     const TPixelFormat formats[] = {
         TPixelFormat::pf1bit,  TPixelFormat::pf4bit,  TPixelFormat::pf8bit, TPixelFormat::pf15bit,
         TPixelFormat::pf16bit, TPixelFormat::pf24bit, TPixelFormat::pf32bit};
@@ -120,13 +130,15 @@ TEST(Bitmap, StreamRoundTripKeepsFormatPaletteAndPixels) {
     }
 }
 
-TEST(Bitmap, DeviceFormatSavesTwentyFourBits) {
+TEST(Bitmap, DeviceFormatSavesTwentyFourBits)
+{
     TBitmap bitmap(2, 2);
     const QByteArray bytes = Saved(bitmap);
     EXPECT_EQ(bytes[28], char(24));
 }
 
-TEST(Bitmap, DamagedStreamLeavesTheBitmapAsItWas) {
+TEST(Bitmap, DamagedStreamLeavesTheBitmapAsItWas)
+{
     TBitmap bitmap(3, 3, TPixelFormat::pf24bit);
     bitmap.Canvas()->SetPixels(1, 1, clRed);
     try {
@@ -139,7 +151,8 @@ TEST(Bitmap, DamagedStreamLeavesTheBitmapAsItWas) {
     EXPECT_EQ(bitmap.Canvas()->Pixels(1, 1), clRed);
 }
 
-TEST(Bitmap, LoadingReadsFromTheStreamPosition) {
+TEST(Bitmap, LoadingReadsFromTheStreamPosition)
+{
     TBitmap bitmap(2, 1, TPixelFormat::pf24bit);
     bitmap.Canvas()->SetPixels(1, 0, clLime);
     TMemoryStream stream(QByteArray("junk") + Saved(bitmap));
@@ -150,7 +163,8 @@ TEST(Bitmap, LoadingReadsFromTheStreamPosition) {
     EXPECT_EQ(stream.Position(), stream.Size());
 }
 
-TEST(Bitmap, ClipboardFormatIsADibWithoutFileHeader) {
+TEST(Bitmap, ClipboardFormatIsADibWithoutFileHeader)
+{
     TBitmap bitmap(2, 2, TPixelFormat::pf8bit);
     bitmap.Canvas()->SetPixels(0, 0, clBlack);
     const QByteArray dib = bitmap.SaveToClipboardFormat();
@@ -162,7 +176,8 @@ TEST(Bitmap, ClipboardFormatIsADibWithoutFileHeader) {
     EXPECT_THROW(pasted.LoadFromClipboardFormat("Text", dib), EInvalidGraphic);
 }
 
-TEST(Bitmap, AssignMakesAnIndependentCopy) {
+TEST(Bitmap, AssignMakesAnIndependentCopy)
+{
     TBitmap original(3, 3, TPixelFormat::pf24bit);
     original.SetTransparentColor(clLime);
     original.SetTransparent(true);
@@ -182,7 +197,8 @@ TEST(Bitmap, AssignMakesAnIndependentCopy) {
     EXPECT_TRUE(clone->Equals(&original));
 }
 
-TEST(Bitmap, TransparentModeFollowsTheColour) {
+TEST(Bitmap, TransparentModeFollowsTheColour)
+{
     TBitmap bitmap(2, 2);
     bitmap.SetTransparentColor(clRed);
     EXPECT_EQ(bitmap.TransparentMode(), TTransparentMode::tmFixed);
@@ -194,7 +210,8 @@ TEST(Bitmap, TransparentModeFollowsTheColour) {
     EXPECT_EQ(mono.TransparentColor(), TColor(0x02FFFFFF)) << "white for monochrome";
 }
 
-TEST(Bitmap, HandleTypeAndMonochromeSwitchFormats) {
+TEST(Bitmap, HandleTypeAndMonochromeSwitchFormats)
+{
     TBitmap bitmap(2, 2);
     bitmap.SetHandleType(TBitmapHandleType::bmDIB);
     EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pf32bit);
@@ -205,13 +222,15 @@ TEST(Bitmap, HandleTypeAndMonochromeSwitchFormats) {
     EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pfDevice);
 }
 
-TEST(Bitmap, DrawingOnAnEmptyBitmapIsLost) {
+TEST(Bitmap, DrawingOnAnEmptyBitmapIsLost)
+{
     TBitmap bitmap;
     EXPECT_NO_THROW(bitmap.Canvas()->FillRect(Rect(0, 0, 5, 5)));
     EXPECT_TRUE(bitmap.Empty());
 }
 
-TEST(Bitmap, DrawLockingHoldsTheCanvasLockWhileDrawing) {
+TEST(Bitmap, DrawLockingHoldsTheCanvasLockWhileDrawing)
+{
     TBitmap glyph(2, 2);
     bool lockedDuringDraw = false;
     TBitmap target(4, 4);

@@ -16,7 +16,8 @@ public:
 };
 
 // A picture with four flat quadrants: JPEG keeps flat colours close.
-QImage Quadrants(int width = 32, int height = 16) {
+QImage Quadrants(int width = 32, int height = 16)
+{
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -26,13 +27,15 @@ QImage Quadrants(int width = 32, int height = 16) {
     return image;
 }
 
-bool Near(QRgb a, QRgb b, int tolerance = 24) {
+bool Near(QRgb a, QRgb b, int tolerance = 24)
+{
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&
            std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-QByteArray EncodeWithOurs(const QImage& image, bool grey = false) {
+QByteArray EncodeWithOurs(const QImage& image, bool grey = false)
+{
     TBitmap bitmap;
     bitmap.SetImage(image);
     TJPEGImage jpeg;
@@ -44,7 +47,8 @@ QByteArray EncodeWithOurs(const QImage& image, bool grey = false) {
 }
 
 // Qt's own JPEG writer: an encoder that is not ours.
-QByteArray EncodeWithQt(const QImage& image) {
+QByteArray EncodeWithQt(const QImage& image)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -52,12 +56,14 @@ QByteArray EncodeWithQt(const QImage& image) {
     return bytes;
 }
 
-void Load(TJPEGImage& jpeg, const QByteArray& bytes) {
+void Load(TJPEGImage& jpeg, const QByteArray& bytes)
+{
     TMemoryStream stream(bytes);
     jpeg.LoadFromStream(stream);
 }
 
-std::string JpegErrorOf(const QByteArray& bytes) {
+std::string JpegErrorOf(const QByteArray& bytes)
+{
     try {
         OpenJPEGImage jpeg;
         Load(jpeg, bytes);
@@ -70,7 +76,8 @@ std::string JpegErrorOf(const QByteArray& bytes) {
 
 } // namespace
 
-TEST(JPEGImage, DecodesWhatItEncodedToTwentyFourBits) {
+TEST(JPEGImage, DecodesWhatItEncodedToTwentyFourBits)
+{
     const QByteArray bytes = EncodeWithOurs(Quadrants());
     ASSERT_TRUE(bytes.startsWith("\xFF\xD8\xFF"));
     OpenJPEGImage jpeg;
@@ -86,7 +93,8 @@ TEST(JPEGImage, DecodesWhatItEncodedToTwentyFourBits) {
     EXPECT_TRUE(Near(pixels.pixel(28, 12), qRgb(255, 255, 0)));
 }
 
-TEST(JPEGImage, DecodesAnotherEncodersPicture) {
+TEST(JPEGImage, DecodesAnotherEncodersPicture)
+{
     OpenJPEGImage jpeg;
     Load(jpeg, EncodeWithQt(Quadrants(40, 24)));
     const QImage& pixels = jpeg.Bitmap()->Image();
@@ -94,13 +102,15 @@ TEST(JPEGImage, DecodesAnotherEncodersPicture) {
     EXPECT_TRUE(Near(pixels.pixel(35, 20), qRgb(255, 255, 0)));
 }
 
-TEST(JPEGImage, OurEncodingDecodesElsewhere) {
+TEST(JPEGImage, OurEncodingDecodesElsewhere)
+{
     QImage decoded;
     ASSERT_TRUE(decoded.loadFromData(EncodeWithOurs(Quadrants()), "JPG"));
     EXPECT_TRUE(Near(decoded.pixel(28, 12), qRgb(255, 255, 0)));
 }
 
-TEST(JPEGImage, GreyPicturesDecodeToTwentyFourBitsToo) {
+TEST(JPEGImage, GreyPicturesDecodeToTwentyFourBitsToo)
+{
     OpenJPEGImage jpeg;
     Load(jpeg, EncodeWithOurs(Quadrants(), /*grey=*/true));
     TBitmap* bitmap = jpeg.Bitmap();
@@ -110,7 +120,8 @@ TEST(JPEGImage, GreyPicturesDecodeToTwentyFourBitsToo) {
     EXPECT_EQ(qGreen(p), qBlue(p));
 }
 
-TEST(JPEGImage, LoadReadsTheHeaderAndDecodesOnlyOnDemand) {
+TEST(JPEGImage, LoadReadsTheHeaderAndDecodesOnlyOnDemand)
+{
     QByteArray bytes = EncodeWithOurs(Quadrants());
     bytes.truncate(bytes.size() - 40); // the header is whole, the picture is not
     OpenJPEGImage jpeg;
@@ -125,13 +136,15 @@ TEST(JPEGImage, LoadReadsTheHeaderAndDecodesOnlyOnDemand) {
     }
 }
 
-TEST(JPEGImage, EveryTruncationRaisesAJpegErrorNeverACrash) {
+TEST(JPEGImage, EveryTruncationRaisesAJpegErrorNeverACrash)
+{
     const QByteArray bytes = EncodeWithOurs(Quadrants(16, 16));
     for (qsizetype size = 1; size < bytes.size() - 2; size += 7)
         EXPECT_EQ(JpegErrorOf(bytes.left(size)).rfind("JPEG error #", 0), 0u) << size;
 }
 
-TEST(JPEGImage, DataThatIsNotAJpegFailsAtTheLoadWithTheLibraryCode) {
+TEST(JPEGImage, DataThatIsNotAJpegFailsAtTheLoadWithTheLibraryCode)
+{
     OpenJPEGImage jpeg;
     try {
         Load(jpeg, QByteArray("BM not a JPEG at all"));
@@ -143,7 +156,8 @@ TEST(JPEGImage, DataThatIsNotAJpegFailsAtTheLoadWithTheLibraryCode) {
     EXPECT_TRUE(jpeg.Empty());
 }
 
-TEST(JPEGImage, DamagedDataRaisesAJpegError) {
+TEST(JPEGImage, DamagedDataRaisesAJpegError)
+{
     QByteArray bytes = EncodeWithOurs(Quadrants());
     // Destroy the quantisation tables' marker: the decoder meets an unknown marker.
     const qsizetype dqt = bytes.indexOf("\xFF\xDB");
@@ -153,13 +167,15 @@ TEST(JPEGImage, DamagedDataRaisesAJpegError) {
     EXPECT_EQ(JpegErrorOf(bytes).rfind("JPEG error #", 0), 0u);
 }
 
-TEST(JPEGImage, ZeroPaddingAfterThePictureIsIgnored) {
+TEST(JPEGImage, ZeroPaddingAfterThePictureIsIgnored)
+{
     OpenJPEGImage jpeg;
     Load(jpeg, EncodeWithOurs(Quadrants()) + QByteArray(4096, '\0'));
     EXPECT_TRUE(Near(jpeg.Bitmap()->Image().pixel(28, 12), qRgb(255, 255, 0)));
 }
 
-TEST(JPEGImage, EmptyStreamGivesAnEmptyImage) {
+TEST(JPEGImage, EmptyStreamGivesAnEmptyImage)
+{
     OpenJPEGImage jpeg;
     Load(jpeg, QByteArray());
     EXPECT_TRUE(jpeg.Empty());
@@ -167,7 +183,8 @@ TEST(JPEGImage, EmptyStreamGivesAnEmptyImage) {
     EXPECT_TRUE(jpeg.Bitmap()->Empty());
 }
 
-TEST(JPEGImage, ScaleDecodesSmaller) {
+TEST(JPEGImage, ScaleDecodesSmaller)
+{
     OpenJPEGImage jpeg;
     Load(jpeg, EncodeWithOurs(Quadrants(33, 17)));
     jpeg.SetScale(TJPEGScale::jsHalf);
@@ -176,7 +193,8 @@ TEST(JPEGImage, ScaleDecodesSmaller) {
     EXPECT_EQ(jpeg.Bitmap()->Width(), 17);
 }
 
-TEST(JPEGImage, QualityChangesTheSize) {
+TEST(JPEGImage, QualityChangesTheSize)
+{
     QImage noisy(64, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
@@ -195,13 +213,15 @@ TEST(JPEGImage, QualityChangesTheSize) {
     EXPECT_LT(sizeAt(20), sizeAt(95));
 }
 
-TEST(JPEGImage, SizeCannotBeChanged) {
+TEST(JPEGImage, SizeCannotBeChanged)
+{
     TJPEGImage jpeg;
     EXPECT_THROW(jpeg.SetWidth(3), EInvalidGraphicOperation);
     EXPECT_THROW(jpeg.SetHeight(3), EInvalidGraphicOperation);
 }
 
-TEST(JPEGImage, AssignCopiesAndABitmapTakesTheDecodedPixels) {
+TEST(JPEGImage, AssignCopiesAndABitmapTakesTheDecodedPixels)
+{
     OpenJPEGImage original;
     Load(original, EncodeWithOurs(Quadrants()));
     TJPEGImage copy;
@@ -215,7 +235,8 @@ TEST(JPEGImage, AssignCopiesAndABitmapTakesTheDecodedPixels) {
     EXPECT_TRUE(Near(bitmap.Image().pixel(4, 12), qRgb(0, 0, 255)));
 }
 
-TEST(JPEGImage, ChangesAreAnnounced) {
+TEST(JPEGImage, ChangesAreAnnounced)
+{
     TJPEGImage jpeg;
     int changes = 0;
     jpeg.OnChange = [&](TObject*) { ++changes; };

@@ -16,26 +16,31 @@ class TSolidGraphic : public TGraphic {
 public:
     int Width() const override { return m_size; }
     int Height() const override { return m_size; }
-    void SetWidth(int width) override {
+    void SetWidth(int width) override
+    {
         m_size = width;
         Changed();
     }
     void SetHeight(int height) override { SetWidth(height); }
     bool Empty() const override { return m_size == 0; }
-    void Draw(TCanvas& canvas, const QRect& rect) override {
+    void Draw(TCanvas& canvas, const QRect& rect) override
+    {
         canvas.Brush()->SetColor(clPurple);
         canvas.FillRect(rect);
     }
-    void LoadFromStream(TStream& stream) override {
+    void LoadFromStream(TStream& stream) override
+    {
         char size = 0;
         stream.ReadBuffer(&size, 1);
         SetWidth(size);
     }
-    void SaveToStream(TStream& stream) const override {
+    void SaveToStream(TStream& stream) const override
+    {
         const char size = char(m_size);
         stream.WriteBuffer(&size, 1);
     }
-    void Assign(const TPersistent* source) override {
+    void Assign(const TPersistent* source) override
+    {
         if (const auto* solid = dynamic_cast<const TSolidGraphic*>(source))
             SetWidth(solid->m_size);
         else
@@ -48,14 +53,16 @@ private:
 
 class Picture : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         TPicture::RegisterFileFormat(".SLD", "Solid squares",
                                      [] { return std::make_unique<TSolidGraphic>(); });
     }
     void TearDown() override { TPicture::UnregisterFileFormat("sld"); }
 };
 
-QByteArray BitmapBytes(int width, int height) {
+QByteArray BitmapBytes(int width, int height)
+{
     TBitmap bitmap(width, height, TPixelFormat::pf24bit);
     TMemoryStream out;
     bitmap.SaveToStream(out);
@@ -64,7 +71,8 @@ QByteArray BitmapBytes(int width, int height) {
 
 } // namespace
 
-TEST_F(Picture, KnowsBitmapsAndJpegsFromTheStartAndRegisteredKinds) {
+TEST_F(Picture, KnowsBitmapsAndJpegsFromTheStartAndRegisteredKinds)
+{
     EXPECT_TRUE(TPicture::FileFormat("bmp"));
     EXPECT_TRUE(TPicture::FileFormat("JPG"));
     EXPECT_TRUE(TPicture::FileFormat(".jpeg"));
@@ -77,7 +85,8 @@ TEST_F(Picture, KnowsBitmapsAndJpegsFromTheStartAndRegisteredKinds) {
     EXPECT_FALSE(TPicture::FileFormat("sld"));
 }
 
-TEST_F(Picture, SetGraphicHoldsACopy) {
+TEST_F(Picture, SetGraphicHoldsACopy)
+{
     TBitmap bitmap(4, 2);
     TPicture picture;
     picture.SetGraphic(&bitmap);
@@ -88,7 +97,8 @@ TEST_F(Picture, SetGraphicHoldsACopy) {
     EXPECT_EQ(picture.Width(), 4);
 }
 
-TEST_F(Picture, AssignCopiesTheGraphicOfAnyKind) {
+TEST_F(Picture, AssignCopiesTheGraphicOfAnyKind)
+{
     TPicture original;
     TSolidGraphic solid;
     solid.SetWidth(7);
@@ -106,7 +116,8 @@ TEST_F(Picture, AssignCopiesTheGraphicOfAnyKind) {
     EXPECT_EQ(copy.Width(), 0);
 }
 
-TEST_F(Picture, AGraphicTakesThePicturesGraphic) {
+TEST_F(Picture, AGraphicTakesThePicturesGraphic)
+{
     TPicture picture;
     picture.Bitmap()->SetSize(5, 6);
     TBitmap bitmap;
@@ -114,7 +125,8 @@ TEST_F(Picture, AGraphicTakesThePicturesGraphic) {
     EXPECT_EQ(bitmap.Width(), 5);
 }
 
-TEST_F(Picture, BitmapReplacesAnyOtherGraphicWithAnEmptyBitmap) {
+TEST_F(Picture, BitmapReplacesAnyOtherGraphicWithAnEmptyBitmap)
+{
     TPicture picture;
     TSolidGraphic solid;
     solid.SetWidth(7);
@@ -125,7 +137,8 @@ TEST_F(Picture, BitmapReplacesAnyOtherGraphicWithAnEmptyBitmap) {
     EXPECT_EQ(picture.Bitmap(), bitmap) << "a bitmap stays";
 }
 
-TEST_F(Picture, ChangesOfTheGraphicAndOfItsContentAreAnnounced) {
+TEST_F(Picture, ChangesOfTheGraphicAndOfItsContentAreAnnounced)
+{
     TPicture picture;
     int changes = 0;
     picture.OnChange = [&](TObject* sender) {
@@ -141,7 +154,8 @@ TEST_F(Picture, ChangesOfTheGraphicAndOfItsContentAreAnnounced) {
     EXPECT_EQ(changes, 5) << "clearing always tells, also when nothing was there";
 }
 
-TEST_F(Picture, FilesLoadByExtensionAndSaveInTheirOwnFormat) {
+TEST_F(Picture, FilesLoadByExtensionAndSaveInTheirOwnFormat)
+{
     QTemporaryDir dir;
     const QString bmp = dir.filePath("picture.jpg"); // bitmap data under a JPEG name
     TPicture picture;
@@ -157,7 +171,8 @@ TEST_F(Picture, FilesLoadByExtensionAndSaveInTheirOwnFormat) {
     EXPECT_EQ(loaded.Width(), 3);
 }
 
-TEST_F(Picture, UnknownExtensionsAndMissingFilesAreErrors) {
+TEST_F(Picture, UnknownExtensionsAndMissingFilesAreErrors)
+{
     TPicture picture;
     try {
         picture.LoadFromFile("/nowhere/picture.xyz");
@@ -174,7 +189,8 @@ TEST_F(Picture, UnknownExtensionsAndMissingFilesAreErrors) {
     }
 }
 
-TEST_F(Picture, StreamsLoadByTheirFirstBytes) {
+TEST_F(Picture, StreamsLoadByTheirFirstBytes)
+{
     TPicture picture;
     TMemoryStream bmp(BitmapBytes(6, 1));
     picture.LoadFromStream(bmp);
@@ -198,7 +214,8 @@ TEST_F(Picture, StreamsLoadByTheirFirstBytes) {
     }
 }
 
-TEST_F(Picture, ClipboardFormatsAreRegisteredToo) {
+TEST_F(Picture, ClipboardFormatsAreRegisteredToo)
+{
     EXPECT_TRUE(TPicture::SupportsClipboardFormat("Bitmap"));
     EXPECT_FALSE(TPicture::SupportsClipboardFormat("Solid"));
     TPicture::RegisterClipboardFormat("Solid", [] { return std::make_unique<TBitmap>(); });
@@ -219,9 +236,11 @@ namespace {
 class TStoredBytes : public TPersistent, public IStreamPersist {
 public:
     explicit TStoredBytes(QByteArray bytes)
-        : m_bytes(std::move(bytes)) {}
+        : m_bytes(std::move(bytes))
+    {}
     void LoadFromStream(TStream&) override {}
-    void SaveToStream(TStream& stream) const override {
+    void SaveToStream(TStream& stream) const override
+    {
         stream.WriteBuffer(m_bytes.constData(), m_bytes.size());
     }
 
@@ -231,7 +250,8 @@ private:
 
 } // namespace
 
-TEST_F(Picture, StoredBytesAreReadAsABitmapFile) {
+TEST_F(Picture, StoredBytesAreReadAsABitmapFile)
+{
     TPicture picture;
     TStoredBytes bitmapBytes(BitmapBytes(5, 4));
     picture.Assign(&bitmapBytes);

@@ -13,7 +13,8 @@
 // GraphicsTestGlyph.bmp (4 x 2, top row red, green, blue, white), GraphicsTestTop.jpg
 // (16 x 8) and GraphicsTestRaw (the glyph's bytes without an extension).
 
-TEST(ResourceStream, FindsResourcesByNameWhateverTheLetterCase) {
+TEST(ResourceStream, FindsResourcesByNameWhateverTheLetterCase)
+{
     for (const char* name : {"GraphicsTestGlyph", "graphicstestglyph", "GRAPHICSTESTGLYPH"}) {
         TResourceStream stream(name);
         EXPECT_EQ(stream.Path(), ":/rcdata/GraphicsTestGlyph.bmp");
@@ -22,7 +23,8 @@ TEST(ResourceStream, FindsResourcesByNameWhateverTheLetterCase) {
     }
 }
 
-TEST(ResourceStream, MissingResourceNamesItself) {
+TEST(ResourceStream, MissingResourceNamesItself)
+{
     try {
         TResourceStream stream("NoSuchPicture");
         FAIL() << "found";
@@ -32,7 +34,8 @@ TEST(ResourceStream, MissingResourceNamesItself) {
     EXPECT_TRUE(TResourceStream::FindResource("GraphicsTest").isEmpty()) << "names match whole";
 }
 
-TEST(ResourceStream, ReadsAndSeeksButDoesNotWrite) {
+TEST(ResourceStream, ReadsAndSeeksButDoesNotWrite)
+{
     TResourceStream stream("GraphicsTestGlyph");
     char signature[2] = {};
     stream.ReadBuffer(signature, 2);
@@ -44,7 +47,8 @@ TEST(ResourceStream, ReadsAndSeeksButDoesNotWrite) {
     EXPECT_THROW(stream.WriteBuffer(signature, 1), EWriteError);
 }
 
-TEST(ResourceStream, GraphicsLoadFromResourcesAndRememberTheName) {
+TEST(ResourceStream, GraphicsLoadFromResourcesAndRememberTheName)
+{
     TBitmap glyph;
     glyph.LoadFromResourceName("graphicstestglyph");
     EXPECT_EQ(glyph.Canvas()->Pixels(0, 0), clRed);
@@ -56,7 +60,8 @@ TEST(ResourceStream, GraphicsLoadFromResourcesAndRememberTheName) {
     EXPECT_TRUE(glyph.Empty());
 }
 
-TEST(ResourceStream, PictureChoosesTheKindByTheResourceExtension) {
+TEST(ResourceStream, PictureChoosesTheKindByTheResourceExtension)
+{
     TPicture picture;
     picture.LoadFromResourceName("GraphicsTestTop");
     EXPECT_NE(dynamic_cast<TJPEGImage*>(picture.Graphic()), nullptr);
@@ -78,7 +83,8 @@ TEST(ResourceStream, PictureChoosesTheKindByTheResourceExtension) {
     EXPECT_TRUE(picture.ResourceName().isEmpty());
 }
 
-TEST(FileStream, CreatesWritesAndReadsFiles) {
+TEST(FileStream, CreatesWritesAndReadsFiles)
+{
     QTemporaryDir dir;
     const QString name = dir.filePath("data.bin");
     {
@@ -95,7 +101,8 @@ TEST(FileStream, CreatesWritesAndReadsFiles) {
     EXPECT_EQ(in.Write("x", 1), 0) << "opened for reading";
 }
 
-TEST(FileStream, OpenErrorsNameTheFileAndTheReason) {
+TEST(FileStream, OpenErrorsNameTheFileAndTheReason)
+{
     try {
         TFileStream stream("/nonexistent-folder/file.bmp", TFileMode::fmOpenRead);
         FAIL() << "opened";

@@ -1,0 +1,388 @@
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TApplication.h"
+#include "TBitmap.h"
+#include "TBzDBImage.h"
+#include "TDBCtrlGrid.h"
+#include "TDBCtrlPanel.h"
+#include "TDataSource.h"
+#include "TJPEGImage.h"
+#include "TMemoryStream.h"
+#include "TPanel.h"
+#include "TPicture.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <jpeglib.h>
+#include <malloc.h>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The picture control's decoding of JPEG blobs against raw libjpeg-turbo on the same bytes,
+// and opening a 100,000-picture category and painting the first 6 x 6 page of its grid
+// against a plain SELECT of the same rows' keys.
+namespace {
+
+constexpr int decodePictures = 48;
+constexpr int decodeWidth = 320; // pixels
+constexpr int decodeHeight = 240;
+constexpr int categoryPictures = 100000;
+constexpr int gridColumns = 6;
+constexpr int gridRows = 6;
+constexpr int cellWidth = 103; // pixels, as in the icon grid
+constexpr int cellHeight = 66;
+
+// A picture with gradients and noise, so that it compresses like a photograph.
+QByteArray JpegOf(int width, int height, int seed)
+{
+    QRandomGenerator random(quint32(seed + 1));
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int noise = int(random.bounded(48));
+            image.setPixel(x, y,
+                           qRgb((x + seed * 13 + noise) % 256, (y * 2 + noise) % 256,
+                                (x + y + seed * 7) % 256));
+        }
+    }
+    TBitmap bitmap;
+    bitmap.SetImage(image);
+    TJPEGImage jpeg;
+    jpeg.SetCompressionQuality(90);
+    jpeg.Assign(&bitmap);
+    TMemoryStream out;
+    jpeg.SaveToStream(out);
+    return out.Bytes();
+}
+
+// A picture database of its own in a temporary folder.
+class TBenchDatabase {
+public:
+    TBenchDatabase(const std::vector<QByteArray>& pictures, int rows)
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
+        m_path = m_dir.path() + QStringLiteral("/Data/Mirelvane.mdb");
+        sqlite3* db = nullptr;
+        sqlite3_open(m_path.toUtf8().constData(), &db);
+        sqlite3_exec(db,
+                     "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB);"
+                     "BEGIN",
+                     nullptr, nullptr, nullptr);
+        sqlite3_stmt* insert = nullptr;
+        sqlite3_prepare_v2(db, "INSERT INTO picture(parent, Mirelvane) VALUES(0, ?)", -1, &insert,
+                           nullptr);
+        for (int i = 0; i < rows; ++i) {
+            const QByteArray& picture = pictures[size_t(i) % pictures.size()];
+            sqlite3_bind_blob(insert, 1, picture.constData(), int(picture.size()), SQLITE_STATIC);
+            sqlite3_step(insert);
+            sqlite3_reset(insert);
+        }
+        sqlite3_finalize(insert);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    const QString& Path() const { return m_path; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+// The catalogue's connection, query and data source over one database.
+struct TCatalogue {
+    TPanel window{nullptr};
+    TADOConnection* connection = new TADOConnection(&window);
+    TADOQuery* query = new TADOQuery(&window);
+    TDataSource* source = new TDataSource(&window);
+    explicit TCatalogue(const QString& path)
+    {
+        connection->SetConnectionString(
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(path));
+        query->SetConnection(connection);
+        query->SetSQL(
+            {QStringLiteral("Select * From picture"), QStringLiteral("where parent=0"), QString()});
+        source->SetDataSet(query);
+    }
+};
+
+// --- Decoding ----------------------------------------------------------------------------
+
+const std::vector<QByteArray>& DecodeSet()
+{
+    static const std::vector<QByteArray> set = [] {
+        std::vector<QByteArray> pictures;
+        for (int i = 0; i < decodePictures; ++i)
+            pictures.push_back(JpegOf(decodeWidth, decodeHeight, i));
+        return pictures;
+    }();
+    return set;
+}
+
+struct TDecodeRig {
+    TBenchDatabase database{DecodeSet(), decodePictures};
+    TCatalogue catalogue{database.Path()};
+    TBzDBImage* image = new TBzDBImage(&catalogue.window);
+    TDecodeRig()
+    {
+        image->SetDataField(QStringLiteral("Mirelvane"));
+        image->SetDataSource(catalogue.source);
+        catalogue.query->Open();
+        catalogue.query->Last();
+    }
+};
+
+TDecodeRig& DecodeRig()
+{
+    static TDecodeRig rig;
+    return rig;
+}
+
+// Every record once: the rig stands on the last record, so First and each Next change
+// the record and the control fetches and decodes that record's blob, N decodes in all.
+void DecodeThroughControl()
+{
+    TADOQuery* query = DecodeRig().catalogue.query;
+    query->First();
+    for (int record = 1; record < decodePictures; ++record)
+        query->Next();
+    benchmark::DoNotOptimize(DecodeRig().image->Picture()->Width());
+}
+
+// The peer: libjpeg-turbo's own API on the same bytes, to 24-bit rows as the control gets.
+void DecodeWithLibjpeg(const QByteArray& bytes)
+{
+    jpeg_decompress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_EXT_BGR;
+    jpeg_start_decompress(&info);
+    const size_t stride = (size_t(info.output_width) * 3 + 3) & ~size_t(3);
+    std::vector<unsigned char> pixels(stride * info.output_height);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = pixels.data() + size_t(info.output_scanline) * stride;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    benchmark::DoNotOptimize(pixels.data());
+}
+
+void DecodeRaw()
+{
+    for (const QByteArray& bytes : DecodeSet())
+        DecodeWithLibjpeg(bytes);
+}
+
+void BM_DecodeBlobsThroughControl(benchmark::State& state)
+{
+    DecodeRig();
+    for (auto _ : state)
+        DecodeThroughControl();
+    state.counters["pictures"] = decodePictures;
+}
+BENCHMARK(BM_DecodeBlobsThroughControl)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeBlobsRawLibjpeg(benchmark::State& state)
+{
+    for (auto _ : state)
+        DecodeRaw();
+    state.counters["pictures"] = decodePictures;
+}
+BENCHMARK(BM_DecodeBlobsRawLibjpeg)->Unit(benchmark::kMillisecond);
+
+// --- Opening a category and painting its first page ----------------------------------------
+
+struct TPageRig {
+    TBenchDatabase database{[] {
+                                std::vector<QByteArray> thumbnails;
+                                for (int i = 0; i < 16; ++i)
+                                    thumbnails.push_back(JpegOf(cellWidth, cellHeight, i));
+                                return thumbnails;
+                            }(),
+                            categoryPictures};
+    TCatalogue catalogue{database.Path()};
+    TDBCtrlGrid* grid = new TDBCtrlGrid(&catalogue.window);
+    TPageRig()
+    {
+        catalogue.window.SetBounds(0, 0, 660, 400);
+        grid->SetParent(&catalogue.window);
+        grid->SetAlign(TAlign::alClient);
+        grid->SetColCount(gridColumns);
+        grid->SetRowCount(gridRows);
+        grid->SetPanelWidth(cellWidth);
+        grid->SetPanelHeight(cellHeight);
+        auto* image = new TBzDBImage(&catalogue.window);
+        image->SetDataField(QStringLiteral("Mirelvane"));
+        image->SetBorderStyle(TBorderStyle::bsNone);
+        image->SetParent(grid->Panel());
+        image->SetAlign(TAlign::alClient);
+        grid->SetDataSource(catalogue.source);
+    }
+};
+
+TPageRig& PageRig()
+{
+    static TPageRig rig;
+    return rig;
+}
+
+// The catalogue's category query, then the grid's first page painted.
+int OpenAndPaintPage()
+{
+    TPageRig& rig = PageRig();
+    rig.catalogue.query->Close();
+    rig.catalogue.query->Open();
+    const QPixmap page = rig.grid->grab();
+    benchmark::DoNotOptimize(page.cacheKey());
+    return rig.catalogue.query->RecordCount();
+}
+void ClosePage()
+{
+    PageRig().catalogue.query->Close();
+}
+
+sqlite3* PlainConnection()
+{
+    static sqlite3* db = [] {
+        sqlite3* handle = nullptr;
+        sqlite3_open_v2(PageRig().database.Path().toUtf8().constData(), &handle,
+                        SQLITE_OPEN_READONLY, nullptr);
+        return handle;
+    }();
+    return db;
+}
+
+std::vector<qint64> g_keys;
+void ReleaseKeys()
+{
+    std::vector<qint64>().swap(g_keys);
+}
+
+// The peer: the same rows' keys by a plain SELECT, kept in a vector.
+int SelectKeys()
+{
+    ReleaseKeys();
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(PlainConnection(), "Select ID, parent From picture\nwhere parent=0\n", -1,
+                       &stmt, nullptr);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        g_keys.push_back(sqlite3_column_int64(stmt, 0));
+        g_keys.push_back(sqlite3_column_int64(stmt, 1));
+    }
+    sqlite3_finalize(stmt);
+    return int(g_keys.size() / 2);
+}
+
+// Resident and peak resident memory of the process in MiB; ResetPeak starts a new peak.
+double StatusMiB(const char* key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0)
+            return std::stod(line.substr(std::string(key).size())) / 1024.0;
+    }
+    return 0.0;
+}
+void ResetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+template <int (*Open)(), void (*Release)()> void RunOpen(benchmark::State& state)
+{
+    Open(); // the first open pays for the connection and a cold page cache
+    double peak = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Release();
+        malloc_trim(0);
+        ResetPeak();
+        const double residentBefore = StatusMiB("VmRSS:");
+        state.ResumeTiming();
+        const int count = Open();
+        state.PauseTiming();
+        peak = StatusMiB("VmHWM:") - residentBefore;
+        state.ResumeTiming();
+        if (count != categoryPictures)
+            state.SkipWithError("wrong record count");
+    }
+    state.counters["peak_rss_growth_MiB"] = peak;
+}
+
+void BM_OpenCategoryAndPaintFirstPage(benchmark::State& state)
+{
+    RunOpen<OpenAndPaintPage, ClosePage>(state);
+}
+BENCHMARK(BM_OpenCategoryAndPaintFirstPage)->Unit(benchmark::kMillisecond);
+
+void BM_OpenCategoryPlainSelectKeys(benchmark::State& state)
+{
+    RunOpen<SelectKeys, ReleaseKeys>(state);
+}
+BENCHMARK(BM_OpenCategoryPlainSelectKeys)->Unit(benchmark::kMillisecond);
+
+double Seconds(void (*work)())
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Best of several rounds of each, in seconds; the two take turns, so that both see the
+// same load of a shared machine.
+std::pair<double, double> BestTimes(int rounds, void (*first)(), void (*second)())
+{
+    std::pair<double, double> best{1e9, 1e9};
+    for (int round = 0; round < rounds; ++round) {
+        best.first = std::min(best.first, Seconds(first));
+        best.second = std::min(best.second, Seconds(second));
+    }
+    return best;
+}
+
+void PaintPage()
+{
+    OpenAndPaintPage();
+}
+void SelectPageKeys()
+{
+    SelectKeys();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    constexpr int rounds = 20;
+    const auto [control, raw] = BestTimes(rounds, DecodeThroughControl, DecodeRaw);
+    std::printf("Decoding %d JPEG blobs of %d x %d: control %.2f ms, raw libjpeg-turbo %.2f ms\n",
+                decodePictures, decodeWidth, decodeHeight, control * 1e3, raw * 1e3);
+    std::printf("Control / raw libjpeg-turbo: %.2f (target at most 1.10)\n", control / raw);
+
+    const auto [page, keys] = BestTimes(rounds / 2, PaintPage, SelectPageKeys);
+    std::printf("Opening %d pictures and painting a %d x %d page: %.1f ms, plain SELECT of the "
+                "keys %.1f ms, ratio %.2f\n",
+                categoryPictures, gridColumns, gridRows, page * 1e3, keys * 1e3, page / keys);
+    return 0;
+}
