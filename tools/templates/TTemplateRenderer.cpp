@@ -4,11 +4,13 @@
 #include <QPalette>
 #include <QWidget>
 
-QImage TTemplateRenderer::FullSize(QWidget& screen, const QPalette& palette)
+namespace {
+
+QImage GrabAtWorkingSize(QWidget& screen, const QPalette& palette)
 {
     screen.setPalette(palette);
     screen.setAttribute(Qt::WA_DontShowOnScreen);
-    screen.setFixedSize(thumbnailSize * oversampling);
+    screen.setFixedSize(TTemplateRenderer::thumbnailSize * TTemplateRenderer::oversampling);
     // Showing (off screen) polishes the widgets and runs their layouts.
     screen.show();
     if (screen.layout())
@@ -18,8 +20,10 @@ QImage TTemplateRenderer::FullSize(QWidget& screen, const QPalette& palette)
     return image;
 }
 
+} // namespace
+
 QImage TTemplateRenderer::Render(QWidget& screen, const QPalette& palette)
 {
-    return FullSize(screen, palette)
+    return GrabAtWorkingSize(screen, palette)
         .scaled(thumbnailSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -18,5 +18,4 @@ public:
     // Renders screen in palette; the widget is shown off screen for the grab and hidden
     // again.
     static QImage Render(QWidget& screen, const QPalette& palette);
-    static QImage FullSize(QWidget& screen, const QPalette& palette);
 };
