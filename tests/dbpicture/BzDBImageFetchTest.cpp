@@ -4,7 +4,9 @@
 #include "TPicture.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace dbpicturetest;
 
@@ -114,7 +116,7 @@ TEST_F(BzDBImageFetch, NothingFetchedShowsTheFieldsLabelOrTheNameCentred)
         EXPECT_NEAR(ink.center().y(), 20, 4);
     }
 
-    image->FetchPicture();
+    QTest::keyClick(image, Qt::Key_Return);
     EXPECT_TRUE(image->PictureFetched());
     EXPECT_TRUE(Near(Grab(image).pixelColor(100, 20), Qt::blue));
 }
@@ -168,4 +170,26 @@ TEST_F(BzDBImageFetch, ASingleBorderFramesTheClientArea)
     EXPECT_EQ(framed.pixelColor(0, 0), TColors::ToQColor(clBtnShadow));
     EXPECT_EQ(framed.pixelColor(1, 1), TColors::ToQColor(cl3DDkShadow));
     EXPECT_EQ(framed.pixelColor(2, 2), QColor(0, 128, 255));
+}
+
+TEST_F(BzDBImageFetch, OnlyTheFocusedLiveControlIsFramed)
+{
+    database.AddPicture(0, BitmapFileBytes(SolidImage(40, 40, QColor(0, 128, 255))));
+    TBzDBImage* image = NewImage(host.get(), 20, 20);
+    query->Open();
+    EXPECT_EQ(Grab(image).pixelColor(0, 0), QColor(0, 128, 255));
+
+    host->show();
+    image->SetFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return image->hasFocus(); }, 2000));
+    const QImage focused = Grab(image);
+    EXPECT_EQ(focused.pixelColor(0, 0), TColors::ToQColor(clWindowFrame));
+    EXPECT_EQ(focused.pixelColor(19, 10), TColors::ToQColor(clWindowFrame));
+    EXPECT_EQ(focused.pixelColor(1, 1), QColor(0, 128, 255));
+
+    QImage copy(20, 20, QImage::Format_RGB32);
+    QPainter painter(&copy);
+    image->PaintCopy(painter);
+    painter.end();
+    EXPECT_EQ(copy.pixelColor(0, 0), QColor(0, 128, 255));
 }

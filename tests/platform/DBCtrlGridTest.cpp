@@ -229,5 +229,4 @@ end
     EXPECT_EQ(strip->Parent(), loaded->Panel());
     EXPECT_EQ(loaded->PanelCount(), 36);
     EXPECT_EQ(TLayoutWriter::Write(&form).toStdString(), text.toStdString());
-    delete loaded;
 }
