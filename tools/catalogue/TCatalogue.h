@@ -16,7 +16,8 @@ class TSQLiteDatabase;
 // because the gallery reads it lazily by row id and SQLite reaches columns stored after a
 // large blob only by walking its overflow pages.
 //
-// Every error raises EDatabaseError whose text names the catalogue file and the cause.
+// Database errors raise EDatabaseError whose text names the catalogue file and the cause;
+// an export that cannot be written raises EFCreateError naming the target file.
 class TCatalogue {
 public:
     // One row without its picture bytes.
