@@ -21,7 +21,7 @@
 // The picture control's route from a blob to a picture: the input is stored as the one
 // record's blob, the control fetches it (JPEG first, then a bitmap file) and paints a copy
 // of itself for it. Fetching may raise the platform's error kinds; painting a copy must
-// never raise.
+// never raise. Seeds: the JPEG and bitmap corpora (corpus/jpeg, corpus/bitmap).
 namespace {
 
 // JPEG pictures above this many pixels are left out: decoding them is slow without
