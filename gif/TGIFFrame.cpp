@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TBitmap.h"
+#include "TCanvas.h"
 #include "TClassInfo.h"
 #include "TGIFBlockReader.h"
 #include "TGIFData.h"
@@ -15,6 +16,19 @@
 namespace {
 constexpr quint8 localTableFlag = 0x80;
 constexpr quint8 interlacedFlag = 0x40;
+
+// A 32-bit copy of image in which pixels of color are fully transparent.
+QImage WithoutColor(const QImage& image, TColor color) {
+    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = TColors::ToQColor(color).rgb();
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x)
+            if (line[x] == key)
+                line[x] = 0;
+    }
+    return masked;
+}
 } // namespace
 
 const TClassInfo& TGIFFrame::StaticClassInfo() {
@@ -161,6 +175,16 @@ TBitmap* TGIFFrame::DecodedBitmap() const {
     if (!IsDecoded())
         Decode();
     return m_bitmap.get();
+}
+
+void TGIFFrame::Draw(TCanvas& canvas, const QRect& rect, bool transparent) const {
+    TBitmap* bitmap = DecodedBitmap();
+    if (!transparent || m_keyColor == clNone)
+        canvas.StretchDraw(rect, bitmap);
+    else if (!bitmap->Monochrome())
+        bitmap->TransparentStretch(canvas, rect, QRect(), m_keyColor);
+    else // a bitmap's own transparent drawing leaves out white when it has one bit per pixel
+        canvas.DrawImage(rect, WithoutColor(bitmap->Image(), m_keyColor), bitmap->Image().rect());
 }
 
 int TGIFFrame::Width() const {

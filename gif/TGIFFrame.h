@@ -5,11 +5,13 @@
 #include "TPersistent.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
 class TBitmap;
+class TCanvas;
 class TGIFBlockReader;
 class TGIFImage;
 struct TGIFData;
@@ -48,6 +50,9 @@ public:
     int Height() const;
     // True when neither a bitmap nor compressed data is there.
     bool HasNoData() const;
+    // Stretches the decoded picture into rect of canvas; with transparent on, pixels of
+    // KeyColor (when the frame has one) are left out.
+    void Draw(TCanvas& canvas, const QRect& rect, bool transparent) const;
 
     const TGIFItem& Item() const { return *m_item; }
     const std::vector<TExtension>& ExtensionList() const { return m_extensions; }

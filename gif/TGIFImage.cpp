@@ -29,19 +29,6 @@ std::atomic<bool> tolerantDecoding{true};
     throw EInvalidGraphicOperation(text);
 }
 
-// A 32-bit copy of image in which pixels of color are fully transparent.
-QImage WithoutColor(const QImage& image, TColor color) {
-    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = TColors::ToQColor(color).rgb();
-    for (int y = 0; y < masked.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x)
-            if (line[x] == key)
-                line[x] = 0;
-    }
-    return masked;
-}
-
 TGIFImage::TFormatVersion ReadVersion(TGIFBlockReader& reader) {
     const QByteArray signature = reader.ReadBytes(3).toByteArray().toUpper();
     const QByteArray version = reader.ReadBytes(3).toByteArray().toUpper();
@@ -329,17 +316,8 @@ QList<QRgb> TGIFImage::Palette() const {
 }
 
 void TGIFImage::Draw(TCanvas& canvas, const QRect& rect) {
-    const TGIFFrame* frame = Current();
-    if (!frame)
-        return;
-    TBitmap* bitmap = frame->DecodedBitmap();
-    const TColor key = frame->KeyColor();
-    if (!TGraphic::Transparent() || key == clNone)
-        canvas.StretchDraw(rect, bitmap);
-    else if (!bitmap->Monochrome())
-        bitmap->TransparentStretch(canvas, rect, QRect(), key);
-    else // a bitmap's own transparent drawing leaves out white when it has one bit per pixel
-        canvas.DrawImage(rect, WithoutColor(bitmap->Image(), key), bitmap->Image().rect());
+    if (const TGIFFrame* frame = Current())
+        frame->Draw(canvas, rect, TGraphic::Transparent());
 }
 
 bool TGIFImage::Equals(const TGraphic* other) const {

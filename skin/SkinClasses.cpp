@@ -1,5 +1,6 @@
 #include "SkinClasses.h"
 
+#include "TFindwait_form.h"
 #include "TMess.h"
 #include "TMessnoresult.h"
 #include "TMySpeedButton.h"
@@ -12,4 +13,5 @@ void RegisterSkinClasses()
     TTempmodal2::StaticClassInfo();
     TMess::StaticClassInfo();
     TMessnoresult::StaticClassInfo();
+    TFindwait_form::StaticClassInfo();
 }
