@@ -10,7 +10,8 @@
 namespace {
 
 // Opens a query over connectionString and returns the error text it raised.
-QString OpenError(const QString& connectionString) {
+QString OpenError(const QString& connectionString)
+{
     TComponent form(nullptr);
     auto* connection = new TADOConnection(&form);
     connection->SetConnectionString(connectionString);
@@ -29,7 +30,8 @@ QString OpenError(const QString& connectionString) {
 
 } // namespace
 
-TEST(ADOConnection, OpensOnTheFirstQueryAndStaysOpen) {
+TEST(ADOConnection, OpensOnTheFirstQueryAndStaysOpen)
+{
     TTestPictureDatabase database;
     database.AddPicture(0, QByteArray("x"));
     TComponent form(nullptr);
@@ -46,7 +48,8 @@ TEST(ADOConnection, OpensOnTheFirstQueryAndStaysOpen) {
     EXPECT_EQ(connection->Database().Path(), database.Path());
 }
 
-TEST(ADOConnection, ClosingTheConnectionClosesItsQueries) {
+TEST(ADOConnection, ClosingTheConnectionClosesItsQueries)
+{
     TTestPictureDatabase database;
     TComponent form(nullptr);
     auto* connection = new TADOConnection(&form);
@@ -61,7 +64,8 @@ TEST(ADOConnection, ClosingTheConnectionClosesItsQueries) {
     EXPECT_FALSE(query->Active());
 }
 
-TEST(ADOConnection, TheConnectionStringCannotChangeWhileConnected) {
+TEST(ADOConnection, TheConnectionStringCannotChangeWhileConnected)
+{
     TTestPictureDatabase database;
     TADOConnection connection(nullptr);
     connection.SetConnectionString(database.ConnectionString());
@@ -72,7 +76,8 @@ TEST(ADOConnection, TheConnectionStringCannotChangeWhileConnected) {
     EXPECT_EQ(connection.ConnectionString(), QStringLiteral("Provider=x"));
 }
 
-TEST(ADOConnection, QuotedDataSourceWithSeparatorsAndWindowsSeparators) {
+TEST(ADOConnection, QuotedDataSourceWithSeparatorsAndWindowsSeparators)
+{
     TTestPictureDatabase database;
     // The file name itself holds a ";": only a quoted value can name it.
     const QString path = database.Folder() + QStringLiteral("/Data/a;b.mdb");
@@ -85,7 +90,8 @@ TEST(ADOConnection, QuotedDataSourceWithSeparatorsAndWindowsSeparators) {
         QString());
 }
 
-TEST(ADOConnection, MissingDataSourceIsAnError) {
+TEST(ADOConnection, MissingDataSourceIsAnError)
+{
     EXPECT_TRUE(
         OpenError(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False"))
             .contains(QStringLiteral("names no database file (Data Source)")));
@@ -93,7 +99,8 @@ TEST(ADOConnection, MissingDataSourceIsAnError) {
                     .contains(QStringLiteral("names no database file")));
 }
 
-TEST(ADOConnection, UnknownOrMissingProviderIsAnError) {
+TEST(ADOConnection, UnknownOrMissingProviderIsAnError)
+{
     TTestPictureDatabase database;
     const QString unknown =
         OpenError(QStringLiteral("Provider=SQLOLEDB;Data Source=%1").arg(database.Path()));
@@ -108,7 +115,8 @@ TEST(ADOConnection, UnknownOrMissingProviderIsAnError) {
         QString());
 }
 
-TEST(ADOConnection, MissingFileNamesTheFileAndIsNotCreated) {
+TEST(ADOConnection, MissingFileNamesTheFileAndIsNotCreated)
+{
     TTestPictureDatabase database;
     const QString path = database.Folder() + QStringLiteral("/Data/Missing.mdb");
     const QString error =
@@ -117,7 +125,8 @@ TEST(ADOConnection, MissingFileNamesTheFileAndIsNotCreated) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(ADOConnection, AFileThatIsNotADatabaseNamesTheFileAndTheCause) {
+TEST(ADOConnection, AFileThatIsNotADatabaseNamesTheFileAndTheCause)
+{
     TTestPictureDatabase database;
     const QString path = database.Folder() + QStringLiteral("/Data/Jet.mdb");
     QFile file(path);
@@ -130,14 +139,16 @@ TEST(ADOConnection, AFileThatIsNotADatabaseNamesTheFileAndTheCause) {
     EXPECT_TRUE(error.contains(QStringLiteral("not an SQLite database"))) << error.toStdString();
 }
 
-TEST(ADOConnection, AFolderIsNotADatabase) {
+TEST(ADOConnection, AFolderIsNotADatabase)
+{
     TTestPictureDatabase database;
     const QString error = OpenError(
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(database.Folder()));
     EXPECT_TRUE(error.contains(QStringLiteral("it is a folder"))) << error.toStdString();
 }
 
-TEST(ADOConnection, AMissingTableNamesTheFileAndTheTable) {
+TEST(ADOConnection, AMissingTableNamesTheFileAndTheTable)
+{
     TTestPictureDatabase database("CREATE TABLE other(x)");
     const QString error = OpenError(database.ConnectionString());
     EXPECT_EQ(error,
@@ -145,7 +156,8 @@ TEST(ADOConnection, AMissingTableNamesTheFileAndTheTable) {
                   .arg(database.Path()));
 }
 
-TEST(ADOConnection, ReadModeOpensReadOnly) {
+TEST(ADOConnection, ReadModeOpensReadOnly)
+{
     TTestPictureDatabase database;
     database.AddPicture(0, QByteArray("x"));
     TComponent form(nullptr);

@@ -13,7 +13,8 @@ namespace {
 // three-line SQL text whose line 1 carries the category filter.
 class CategoryQuery : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         connection = new TADOConnection(&form);
         connection->SetConnectionString(database.ConnectionString());
         query = new TADOQuery(&form);
@@ -22,7 +23,8 @@ protected:
         query->SetSQL({QStringLiteral("Select * From picture"), QString(), QString()});
     }
 
-    void OpenCategory(int parent) {
+    void OpenCategory(int parent)
+    {
         query->Close();
         query->SetSQLLine(1, QStringLiteral("where parent=%1").arg(parent));
         query->Open();
@@ -38,14 +40,16 @@ protected:
 
 } // namespace
 
-TEST_F(CategoryQuery, TheStatementIsTheLinesJoinedByLineBreaks) {
+TEST_F(CategoryQuery, TheStatementIsTheLinesJoinedByLineBreaks)
+{
     query->SetSQLLine(1, QStringLiteral("where parent=0"));
     EXPECT_EQ(query->SQLText(), QStringLiteral("Select * From picture\nwhere parent=0\n"));
     EXPECT_THROW(query->SetSQLLine(3, QStringLiteral("x")), EListError);
     EXPECT_THROW(query->SetSQLLine(-1, QStringLiteral("x")), EListError);
 }
 
-TEST_F(CategoryQuery, AnEmptyCategoryIsAtBofAndEof) {
+TEST_F(CategoryQuery, AnEmptyCategoryIsAtBofAndEof)
+{
     database.AddPicture(10, QByteArray("t"));
     OpenCategory(0);
     EXPECT_TRUE(query->Active());
@@ -63,7 +67,8 @@ TEST_F(CategoryQuery, AnEmptyCategoryIsAtBofAndEof) {
     EXPECT_TRUE(query->FieldByName(QStringLiteral("parent"))->IsNull());
 }
 
-TEST_F(CategoryQuery, OneRecord) {
+TEST_F(CategoryQuery, OneRecord)
+{
     const qint64 id = database.AddPicture(0, QByteArray("i"));
     database.AddPicture(10, QByteArray("t"));
     OpenCategory(0);
@@ -81,7 +86,8 @@ TEST_F(CategoryQuery, OneRecord) {
     EXPECT_EQ(CurrentId(), id);
 }
 
-TEST_F(CategoryQuery, ManyRecordsWalkForwardAndBack) {
+TEST_F(CategoryQuery, ManyRecordsWalkForwardAndBack)
+{
     std::vector<qint64> ids;
     for (int i = 0; i < 5; ++i) {
         ids.push_back(database.AddPicture(0, QByteArray(1, char('a' + i))));
@@ -102,7 +108,8 @@ TEST_F(CategoryQuery, ManyRecordsWalkForwardAndBack) {
     EXPECT_EQ(query->RecNo(), 1);
 }
 
-TEST_F(CategoryQuery, MoveByStopsAtTheEndsAndSaysHowFar) {
+TEST_F(CategoryQuery, MoveByStopsAtTheEndsAndSaysHowFar)
+{
     database.AddPictures(5, 0, 4);
     OpenCategory(0);
     EXPECT_EQ(query->MoveBy(3), 3);
@@ -123,7 +130,8 @@ TEST_F(CategoryQuery, MoveByStopsAtTheEndsAndSaysHowFar) {
     EXPECT_FALSE(query->Eof());
 }
 
-TEST_F(CategoryQuery, ReplacingTheFilterLineClosesAndTheNextOpenShowsTheNewCategory) {
+TEST_F(CategoryQuery, ReplacingTheFilterLineClosesAndTheNextOpenShowsTheNewCategory)
+{
     database.AddPictures(3, 0, 4);
     database.AddPictures(2, 10, 4);
     OpenCategory(0);
@@ -136,7 +144,8 @@ TEST_F(CategoryQuery, ReplacingTheFilterLineClosesAndTheNextOpenShowsTheNewCateg
     EXPECT_FALSE(query->Active());
 }
 
-TEST_F(CategoryQuery, FieldsFollowTheColumnsWithTheirKinds) {
+TEST_F(CategoryQuery, FieldsFollowTheColumnsWithTheirKinds)
+{
     database.AddPicture(0, QByteArray("i"));
     OpenCategory(0);
     ASSERT_EQ(query->FieldCount(), 3);
@@ -160,7 +169,8 @@ TEST_F(CategoryQuery, FieldsFollowTheColumnsWithTheirKinds) {
     EXPECT_EQ(query->FieldCount(), 0);
 }
 
-TEST_F(CategoryQuery, AClosedQueryHasNoRecordCount) {
+TEST_F(CategoryQuery, AClosedQueryHasNoRecordCount)
+{
     try {
         (void)query->RecordCount();
         ADD_FAILURE();
@@ -171,14 +181,16 @@ TEST_F(CategoryQuery, AClosedQueryHasNoRecordCount) {
     EXPECT_THROW(query->Next(), EDatabaseError);
 }
 
-TEST_F(CategoryQuery, MaxRecordsLimitsTheFetch) {
+TEST_F(CategoryQuery, MaxRecordsLimitsTheFetch)
+{
     database.AddPictures(5, 0, 4);
     query->SetMaxRecords(2);
     OpenCategory(0);
     EXPECT_EQ(query->RecordCount(), 2);
 }
 
-TEST_F(CategoryQuery, OnlyOneStatementThatReadsIsAccepted) {
+TEST_F(CategoryQuery, OnlyOneStatementThatReadsIsAccepted)
+{
     database.AddPictures(1, 0, 4);
     query->SetSQL(
         {QStringLiteral("Select * From picture;"), QStringLiteral("Delete From picture")});
@@ -194,7 +206,8 @@ TEST_F(CategoryQuery, OnlyOneStatementThatReadsIsAccepted) {
     EXPECT_EQ(query->Fields()[0]->AsInteger(), 1);
 }
 
-TEST_F(CategoryQuery, AQueryWithoutConnectionSaysSo) {
+TEST_F(CategoryQuery, AQueryWithoutConnectionSaysSo)
+{
     query->SetConnection(nullptr);
     try {
         query->Open();
@@ -205,7 +218,8 @@ TEST_F(CategoryQuery, AQueryWithoutConnectionSaysSo) {
     }
 }
 
-TEST_F(CategoryQuery, TextAndRealColumnsAndDuplicateNames) {
+TEST_F(CategoryQuery, TextAndRealColumnsAndDuplicateNames)
+{
     database.Exec("CREATE TABLE info(name TEXT, size REAL, extra)");
     database.Exec("INSERT INTO info VALUES('图标', 2.5, 7)");
     query->SetSQL({QStringLiteral("Select name, size, extra, name From info")});

@@ -15,12 +15,15 @@ namespace {
 class TStreamablePicture : public TPersistent, public IStreamPersist {
 public:
     explicit TStreamablePicture(QByteArray bytes)
-        : m_bytes(std::move(bytes)) {}
-    void LoadFromStream(TStream& stream) override {
+        : m_bytes(std::move(bytes))
+    {}
+    void LoadFromStream(TStream& stream) override
+    {
         m_bytes.resize(stream.Remaining());
         stream.ReadBuffer(m_bytes.data(), m_bytes.size());
     }
-    void SaveToStream(TStream& stream) const override {
+    void SaveToStream(TStream& stream) const override
+    {
         stream.WriteBuffer("BM", 2);
         stream.WriteBuffer(m_bytes.constData(), m_bytes.size());
     }
@@ -31,7 +34,8 @@ private:
 
 class EditBlob : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         first = database.AddPicture(0, QByteArray("old"));
         second = database.AddPicture(0, QByteArray("two"));
         connection = new TADOConnection(&form);
@@ -44,7 +48,8 @@ protected:
         query->Open();
     }
 
-    TBlobField* Picture() const {
+    TBlobField* Picture() const
+    {
         return dynamic_cast<TBlobField*>(query->FieldByName(QStringLiteral("Mirelvane")));
     }
 
@@ -58,7 +63,8 @@ protected:
 
 } // namespace
 
-TEST_F(EditBlob, PostWritesTheBlobToTheRecordsRow) {
+TEST_F(EditBlob, PostWritesTheBlobToTheRecordsRow)
+{
     ASSERT_TRUE(query->CanModify());
     ASSERT_TRUE(Picture()->CanModify());
     query->Edit();
@@ -74,7 +80,8 @@ TEST_F(EditBlob, PostWritesTheBlobToTheRecordsRow) {
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("new picture"));
 }
 
-TEST_F(EditBlob, CancelDiscardsTheEdit) {
+TEST_F(EditBlob, CancelDiscardsTheEdit)
+{
     query->Edit();
     Picture()->Clear();
     EXPECT_TRUE(Picture()->IsNull());
@@ -85,7 +92,8 @@ TEST_F(EditBlob, CancelDiscardsTheEdit) {
     EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("old"));
 }
 
-TEST_F(EditBlob, ClearingStoresNullAndEmptyStoresAnEmptyBlob) {
+TEST_F(EditBlob, ClearingStoresNullAndEmptyStoresAnEmptyBlob)
+{
     query->Edit();
     Picture()->Clear();
     query->Post();
@@ -99,7 +107,8 @@ TEST_F(EditBlob, ClearingStoresNullAndEmptyStoresAnEmptyBlob) {
     EXPECT_EQ(Picture()->BlobSize(), 0);
 }
 
-TEST_F(EditBlob, MovingPostsAChangedRecordAndCancelsAnUnchangedOne) {
+TEST_F(EditBlob, MovingPostsAChangedRecordAndCancelsAnUnchangedOne)
+{
     query->Edit();
     Picture()->SetAsBytes(QByteArray("moved"));
     query->Next();
@@ -111,7 +120,8 @@ TEST_F(EditBlob, MovingPostsAChangedRecordAndCancelsAnUnchangedOne) {
     EXPECT_EQ(database.StoredBlob(second).toByteArray(), QByteArray("two"));
 }
 
-TEST_F(EditBlob, AGraphicIsStoredByItsStreamForm) {
+TEST_F(EditBlob, AGraphicIsStoredByItsStreamForm)
+{
     const TStreamablePicture picture(QByteArray("pixels"));
     query->Edit();
     Picture()->Assign(&picture);
@@ -129,7 +139,8 @@ TEST_F(EditBlob, AGraphicIsStoredByItsStreamForm) {
     EXPECT_FALSE(database.StoredBlob(first).isValid());
 }
 
-TEST_F(EditBlob, StreamsInAndOut) {
+TEST_F(EditBlob, StreamsInAndOut)
+{
     TMemoryStream in(QByteArray("xxstreamed"));
     in.SetPosition(2);
     query->Edit();
@@ -141,7 +152,8 @@ TEST_F(EditBlob, StreamsInAndOut) {
     EXPECT_EQ(out.Bytes(), QByteArray(">streamed"));
 }
 
-TEST_F(EditBlob, FieldsChangeOnlyInEditStateAndNeverTheKey) {
+TEST_F(EditBlob, FieldsChangeOnlyInEditStateAndNeverTheKey)
+{
     EXPECT_THROW(Picture()->SetAsBytes(QByteArray("x")), EDatabaseError);
     query->Edit();
     EXPECT_FALSE(query->FieldByName(QStringLiteral("ID"))->CanModify());
@@ -152,7 +164,8 @@ TEST_F(EditBlob, FieldsChangeOnlyInEditStateAndNeverTheKey) {
     EXPECT_THROW(query->Post(), EDatabaseError); // not editing
 }
 
-TEST_F(EditBlob, AReadOnlyLockTypeForbidsEditing) {
+TEST_F(EditBlob, AReadOnlyLockTypeForbidsEditing)
+{
     query->Close();
     query->SetLockType(TADOLockType::ltReadOnly);
     query->Open();
@@ -166,7 +179,8 @@ TEST_F(EditBlob, AReadOnlyLockTypeForbidsEditing) {
     }
 }
 
-TEST_F(EditBlob, PostingARowDeletedByAnotherProgramFailsAndKeepsTheEdit) {
+TEST_F(EditBlob, PostingARowDeletedByAnotherProgramFailsAndKeepsTheEdit)
+{
     query->Edit();
     Picture()->SetAsBytes(QByteArray("lost"));
     ASSERT_EQ(database.Exec("DELETE FROM picture WHERE ID = 1"), SQLITE_OK);
@@ -181,7 +195,8 @@ TEST_F(EditBlob, PostingARowDeletedByAnotherProgramFailsAndKeepsTheEdit) {
     query->Cancel();
 }
 
-TEST_F(EditBlob, ClosingDiscardsAPendingEdit) {
+TEST_F(EditBlob, ClosingDiscardsAPendingEdit)
+{
     query->Edit();
     Picture()->SetAsBytes(QByteArray("discarded"));
     query->Close();

@@ -18,27 +18,31 @@ constexpr int pagesPerPicture = pictureBytes / 4096;
 
 class LazyBlobs : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         connection = new TADOConnection(&form);
         connection->SetConnectionString(database.ConnectionString());
         query = new TADOQuery(&form);
         query->SetConnection(connection);
     }
 
-    void Open(const QString& sql) {
+    void Open(const QString& sql)
+    {
         query->Close();
         query->SetSQL(sql.split(QLatin1Char('\n')));
         query->Open();
     }
 
-    TBlobField* Picture() const {
+    TBlobField* Picture() const
+    {
         return dynamic_cast<TBlobField*>(query->FieldByName(QStringLiteral("Mirelvane")));
     }
 
     qint64 BytesRead() { return connection->Database().BlobBytesRead(); }
 
     // Pages SQLite had to fetch from the file since the last call.
-    int PagesFetched() {
+    int PagesFetched()
+    {
         int misses = 0;
         int unused = 0;
         sqlite3_db_status(connection->Database().Handle(), SQLITE_DBSTATUS_CACHE_MISS, &misses,
@@ -48,7 +52,8 @@ protected:
 
     // The blob column's values, whatever kind of field SQLite's types made of it (an
     // expression of a compound has no declared type and gets a plain field).
-    std::vector<QByteArray> ReadAll() {
+    std::vector<QByteArray> ReadAll()
+    {
         std::vector<QByteArray> blobs;
         TField* field = query->FieldByName(QStringLiteral("Mirelvane"));
         for (query->First(); !query->Eof(); query->Next())
@@ -64,7 +69,8 @@ protected:
 
 } // namespace
 
-TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture) {
+TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture)
+{
     database.AddPictures(pictureCount, 0, pictureBytes);
     connection->Open();
     PagesFetched();
@@ -86,7 +92,8 @@ TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture) {
     EXPECT_GE(PagesFetched(), pagesPerPicture);
 }
 
-TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture) {
+TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture)
+{
     database.AddPictures(pictureCount, 0, pictureBytes);
     // The blob is read by the WHERE clause too, so SQLite has to load it while stepping.
     Open(QStringLiteral("Select * From picture where length(Mirelvane) > 0"));
@@ -97,7 +104,8 @@ TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture) {
     EXPECT_EQ(Picture()->AsBytes(), QByteArray(pictureBytes, char('a' + (pictureCount - 1) % 26)));
 }
 
-TEST_F(LazyBlobs, NullAndEmptyDiffer) {
+TEST_F(LazyBlobs, NullAndEmptyDiffer)
+{
     const qint64 nullId = database.AddPicture(0, QVariant());
     database.AddPicture(0, QByteArray(""));
     database.AddPicture(0, QByteArray("abc"));
@@ -124,7 +132,8 @@ TEST_F(LazyBlobs, NullAndEmptyDiffer) {
     EXPECT_EQ(Picture()->DisplayLabel(), QStringLiteral("图片"));
 }
 
-TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes) {
+TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes)
+{
     database.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 42)");
     database.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 'text')");
     Open(QStringLiteral("Select * From picture"));
@@ -133,7 +142,8 @@ TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes) {
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("text"));
 }
 
-TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadEagerlyButCorrectly) {
+TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadEagerlyButCorrectly)
+{
     TTestPictureDatabase plain("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
     plain.Exec("INSERT INTO picture VALUES(0, x'0102'), (0, NULL), (10, x'03')");
     connection->SetConnectionString(plain.ConnectionString());
@@ -151,7 +161,8 @@ TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadEagerlyButCorrectly) {
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("\x01\x02"));
 }
 
-TEST_F(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning) {
+TEST_F(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning)
+{
     database.AddPicture(0, QByteArray("b"));
     database.AddPicture(0, QByteArray("c"));
     database.AddPicture(0, QByteArray("a"));
@@ -185,7 +196,8 @@ TEST_F(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning) {
     EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "\xff"}));
 }
 
-TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers) {
+TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers)
+{
     database.AddPicture(0, QByteArray("1"));
     database.AddPicture(0, QByteArray("2"));
     Open(QStringLiteral(
@@ -196,7 +208,8 @@ TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers) {
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("2"));
 }
 
-TEST_F(LazyBlobs, TheMissingSideOfALeftJoinIsNull) {
+TEST_F(LazyBlobs, TheMissingSideOfALeftJoinIsNull)
+{
     database.AddPicture(0, QByteArray("p"));
     database.Exec("CREATE TABLE info(name TEXT, pic INTEGER)");
     database.Exec("INSERT INTO info VALUES('has', 1), ('lacks', 99)");
@@ -209,7 +222,8 @@ TEST_F(LazyBlobs, TheMissingSideOfALeftJoinIsNull) {
     EXPECT_TRUE(Picture()->IsNull());
 }
 
-TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError) {
+TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError)
+{
     const qint64 id = database.AddPicture(0, QByteArray("x"));
     Open(QStringLiteral("Select * From picture"));
     ASSERT_EQ(database.Exec("DELETE FROM picture"), SQLITE_OK);
@@ -224,7 +238,8 @@ TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError) {
     }
 }
 
-TEST_F(LazyBlobs, AGridCanShowAnotherRecordWithoutMovingTheCursor) {
+TEST_F(LazyBlobs, AGridCanShowAnotherRecordWithoutMovingTheCursor)
+{
     database.AddPicture(0, QByteArray("first"));
     database.AddPicture(0, QByteArray("second"));
     Open(QStringLiteral("Select * From picture"));

@@ -5,7 +5,8 @@
 
 namespace {
 
-QString ErrorOf(const QString& text) {
+QString ErrorOf(const QString& text)
+{
     try {
         TConnectionString::Parse(text);
     } catch (const EDatabaseError& error) {
@@ -16,7 +17,8 @@ QString ErrorOf(const QString& text) {
 
 } // namespace
 
-TEST(ConnectionString, ReadsTheMainWindowsString) {
+TEST(ConnectionString, ReadsTheMainWindowsString)
+{
     const auto settings = TConnectionString::Parse(
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\Apps\\Data\\Mirelvane.mdb;"
                        "Persist Security Info=False"));
@@ -28,7 +30,8 @@ TEST(ConnectionString, ReadsTheMainWindowsString) {
     EXPECT_EQ(settings.Pairs().size(), 3u);
 }
 
-TEST(ConnectionString, NamesIgnoreCaseAndBlanksAroundNamesAndValues) {
+TEST(ConnectionString, NamesIgnoreCaseAndBlanksAroundNamesAndValues)
+{
     const auto settings =
         TConnectionString::Parse(QStringLiteral("  data SOURCE =  /tmp/a b.db  ; "));
     EXPECT_TRUE(settings.Contains(QStringLiteral("Data Source")));
@@ -37,7 +40,8 @@ TEST(ConnectionString, NamesIgnoreCaseAndBlanksAroundNamesAndValues) {
     EXPECT_EQ(settings.Value(QStringLiteral("Provider")), QString());
 }
 
-TEST(ConnectionString, QuotedValuesKeepSeparatorsAndDoubledQuotes) {
+TEST(ConnectionString, QuotedValuesKeepSeparatorsAndDoubledQuotes)
+{
     const auto settings = TConnectionString::Parse(QStringLiteral(
         "Data Source=\"/tmp/a;b=c.mdb\";Extended Properties='it''s \"x\"' ;Mode=Read"));
     EXPECT_EQ(settings.Value(QStringLiteral("Data Source")), QStringLiteral("/tmp/a;b=c.mdb"));
@@ -45,12 +49,14 @@ TEST(ConnectionString, QuotedValuesKeepSeparatorsAndDoubledQuotes) {
     EXPECT_EQ(settings.Value(QStringLiteral("Mode")), QStringLiteral("Read"));
 }
 
-TEST(ConnectionString, DoubledEqualsSignBelongsToTheName) {
+TEST(ConnectionString, DoubledEqualsSignBelongsToTheName)
+{
     const auto settings = TConnectionString::Parse(QStringLiteral("a==b=c"));
     EXPECT_EQ(settings.Value(QStringLiteral("a=b")), QStringLiteral("c"));
 }
 
-TEST(ConnectionString, EmptyPairsAreSkippedAndLaterPairsWin) {
+TEST(ConnectionString, EmptyPairsAreSkippedAndLaterPairsWin)
+{
     const auto settings =
         TConnectionString::Parse(QStringLiteral(";;Provider=x; ;Provider=y;Data Source=;"));
     EXPECT_EQ(settings.Value(QStringLiteral("Provider")), QStringLiteral("y"));
@@ -59,7 +65,8 @@ TEST(ConnectionString, EmptyPairsAreSkippedAndLaterPairsWin) {
     EXPECT_TRUE(TConnectionString::Parse(QString()).Pairs().empty());
 }
 
-TEST(ConnectionString, MalformedStringsAreErrorsThatSayWhereAndWhy) {
+TEST(ConnectionString, MalformedStringsAreErrorsThatSayWhereAndWhy)
+{
     EXPECT_TRUE(
         ErrorOf(QStringLiteral("Provider")).contains(QStringLiteral("'Provider' has no '='")));
     EXPECT_TRUE(ErrorOf(QStringLiteral("Provider=x;=y")).contains(QStringLiteral("has no name")));
@@ -71,7 +78,8 @@ TEST(ConnectionString, MalformedStringsAreErrorsThatSayWhereAndWhy) {
         ErrorOf(QStringLiteral("Provider=x;junk")).contains(QStringLiteral("character 12")));
 }
 
-TEST(ConnectionString, HostileTextNeverCrashes) {
+TEST(ConnectionString, HostileTextNeverCrashes)
+{
     // Every prefix of a string full of quotes and separators either parses or raises.
     const QString text = QStringLiteral("a=\"\";b='';;c==\"d;e\"\"f\";'g'=h;=;\"");
     int parsed = 0;

@@ -10,7 +10,8 @@ namespace {
 
 class FreedComponents : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         database.AddPicture(0, QByteArray("a"));
         connection = new TADOConnection(&form);
         connection->SetConnectionString(database.ConnectionString());
@@ -36,7 +37,8 @@ protected:
 
 } // namespace
 
-TEST_F(FreedComponents, FreeingTheConnectionClosesTheQueryAndClearsItsConnection) {
+TEST_F(FreedComponents, FreeingTheConnectionClosesTheQueryAndClearsItsConnection)
+{
     ASSERT_TRUE(link.Active());
     delete connection;
     EXPECT_EQ(query->Connection(), nullptr);
@@ -45,7 +47,8 @@ TEST_F(FreedComponents, FreeingTheConnectionClosesTheQueryAndClearsItsConnection
     EXPECT_EQ(link.Field(), nullptr);
 }
 
-TEST_F(FreedComponents, FreeingTheQueryClearsTheDataSourcesDataSet) {
+TEST_F(FreedComponents, FreeingTheQueryClearsTheDataSourcesDataSet)
+{
     delete query;
     EXPECT_EQ(source->DataSet(), nullptr);
     EXPECT_EQ(source->State(), TDataSetState::dsInactive);
@@ -54,7 +57,8 @@ TEST_F(FreedComponents, FreeingTheQueryClearsTheDataSourcesDataSet) {
     EXPECT_EQ(connection->DataSetCount(), 0);
 }
 
-TEST_F(FreedComponents, FreeingTheDataSourceDetachesItsLinks) {
+TEST_F(FreedComponents, FreeingTheDataSourceDetachesItsLinks)
+{
     delete source;
     EXPECT_EQ(link.DataSource(), nullptr);
     EXPECT_EQ(link.DataSet(), nullptr);
@@ -64,7 +68,8 @@ TEST_F(FreedComponents, FreeingTheDataSourceDetachesItsLinks) {
     EXPECT_TRUE(query->Active());
 }
 
-TEST_F(FreedComponents, FreeingTheLinkDetachesItFromTheSource) {
+TEST_F(FreedComponents, FreeingTheLinkDetachesItFromTheSource)
+{
     {
         TFieldDataLink shortLived;
         shortLived.SetDataSource(source);
@@ -74,7 +79,8 @@ TEST_F(FreedComponents, FreeingTheLinkDetachesItFromTheSource) {
     EXPECT_TRUE(link.Active());
 }
 
-TEST_F(FreedComponents, FreeingTheWholeFormInAnyOrderIsSafe) {
+TEST_F(FreedComponents, FreeingTheWholeFormInAnyOrderIsSafe)
+{
     // The connection was created first and so is freed last; the data source, created
     // last, goes first. Each goes with its references intact or cleared, never dangling.
     form.DestroyComponents();
@@ -82,7 +88,8 @@ TEST_F(FreedComponents, FreeingTheWholeFormInAnyOrderIsSafe) {
     EXPECT_FALSE(link.Active());
 }
 
-TEST(DataFreeNotification, ConnectionFreedBeforeItsQueryInAForm) {
+TEST(DataFreeNotification, ConnectionFreedBeforeItsQueryInAForm)
+{
     TTestPictureDatabase database;
     TComponent form(nullptr);
     auto* query = new TADOQuery(&form);

@@ -33,7 +33,8 @@ end
 
 } // namespace
 
-TEST(DataLayout, EveryDataClassIsFoundByName) {
+TEST(DataLayout, EveryDataClassIsFoundByName)
+{
     RegisterDataClasses();
     for (const char* name : {"TADOConnection", "TADOQuery", "TDataSource"}) {
         const TClassInfo* info = TClassRegistry::Instance().Find(QString::fromLatin1(name));
@@ -45,7 +46,8 @@ TEST(DataLayout, EveryDataClassIsFoundByName) {
         EXPECT_NE(TClassRegistry::Instance().Find(QString::fromLatin1(name)), nullptr) << name;
 }
 
-TEST(DataLayout, TheMainWindowsQueriesLoadWriteBackAndOpen) {
+TEST(DataLayout, TheMainWindowsQueriesLoadWriteBackAndOpen)
+{
     RegisterDataClasses();
     TTestPictureDatabase database;
     database.AddPicture(0, QByteArray("a"));
@@ -78,7 +80,8 @@ TEST(DataLayout, TheMainWindowsQueriesLoadWriteBackAndOpen) {
     EXPECT_TRUE(connection->Connected());
 }
 
-TEST(DataLayout, AnActiveQueryInALayoutOpensWhenTheLayoutIsDone) {
+TEST(DataLayout, AnActiveQueryInALayoutOpensWhenTheLayoutIsDone)
+{
     RegisterDataClasses();
     TTestPictureDatabase database;
     database.AddPicture(0, QByteArray("a"));

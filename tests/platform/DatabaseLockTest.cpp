@@ -14,7 +14,8 @@ namespace {
 // connection) uses at the same time.
 class SharedDatabase : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         database.AddPicture(0, QByteArray("a"));
         database.AddPicture(0, QByteArray("b"));
         connection = new TADOConnection(&form);
@@ -33,7 +34,8 @@ protected:
 
 } // namespace
 
-TEST_F(SharedDatabase, ReadingWorksWhileAnotherProgramIsWriting) {
+TEST_F(SharedDatabase, ReadingWorksWhileAnotherProgramIsWriting)
+{
     ASSERT_EQ(database.Exec("BEGIN IMMEDIATE"), SQLITE_OK);
     ASSERT_EQ(database.Exec("UPDATE picture SET parent = 0"), SQLITE_OK);
     query->Open();
@@ -42,7 +44,8 @@ TEST_F(SharedDatabase, ReadingWorksWhileAnotherProgramIsWriting) {
     EXPECT_EQ(database.Exec("COMMIT"), SQLITE_OK);
 }
 
-TEST_F(SharedDatabase, AnotherProgramCanWriteWhileTheQueryIsOpenAndBlobsAreRead) {
+TEST_F(SharedDatabase, AnotherProgramCanWriteWhileTheQueryIsOpenAndBlobsAreRead)
+{
     query->Open();
     EXPECT_EQ(query->FieldByName(QStringLiteral("Mirelvane"))->AsString(), QStringLiteral("a"));
     EXPECT_EQ(database.Exec("BEGIN EXCLUSIVE"), SQLITE_OK) << database.LastError().toStdString();
@@ -52,7 +55,8 @@ TEST_F(SharedDatabase, AnotherProgramCanWriteWhileTheQueryIsOpenAndBlobsAreRead)
     EXPECT_EQ(query->FieldByName(QStringLiteral("Mirelvane"))->AsString(), QStringLiteral("z"));
 }
 
-TEST_F(SharedDatabase, AnExclusiveLockIsWaitedForUpToTheTimeoutThenNamed) {
+TEST_F(SharedDatabase, AnExclusiveLockIsWaitedForUpToTheTimeoutThenNamed)
+{
     connection->Open();
     query->SetBusyTimeoutMs(300);
     ASSERT_EQ(database.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
@@ -75,7 +79,8 @@ TEST_F(SharedDatabase, AnExclusiveLockIsWaitedForUpToTheTimeoutThenNamed) {
     EXPECT_EQ(query->RecordCount(), 2);
 }
 
-TEST_F(SharedDatabase, ALockReleasedWithinTheTimeoutIsNoError) {
+TEST_F(SharedDatabase, ALockReleasedWithinTheTimeoutIsNoError)
+{
     connection->Open();
     query->SetBusyTimeoutMs(20000);
     ASSERT_EQ(database.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
@@ -89,7 +94,8 @@ TEST_F(SharedDatabase, ALockReleasedWithinTheTimeoutIsNoError) {
     EXPECT_EQ(query->RecordCount(), 2);
 }
 
-TEST_F(SharedDatabase, PostingWaitsForTheLockAndReportsItClearly) {
+TEST_F(SharedDatabase, PostingWaitsForTheLockAndReportsItClearly)
+{
     query->SetBusyTimeoutMs(200);
     query->Open();
     query->Edit();

@@ -16,7 +16,8 @@ namespace {
 class TPictureHolder : public TComponent, public IDataLinkQuery {
 public:
     explicit TPictureHolder(TComponent* owner)
-        : TComponent(owner) {
+        : TComponent(owner)
+    {
         link.SetControl(this);
         link.OnDataChange = [this](TObject*) {
             ++dataChanges;
@@ -31,7 +32,8 @@ public:
     TDataLink* QueryDataLink() override { return &link; }
 
     // A paste: only when the link can edit; marks the link modified.
-    bool Paste(const QString& text) {
+    bool Paste(const QString& text)
+    {
         if (!link.Edit())
             return false;
         shown = text;
@@ -48,7 +50,8 @@ public:
 
 class BoundControl : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         database.AddPicture(0, QByteArray("one"));
         database.AddPicture(0, QByteArray("two"));
         connection = new TADOConnection(&form);
@@ -74,7 +77,8 @@ protected:
 
 } // namespace
 
-TEST_F(BoundControl, OpeningBindsTheFieldAndShowsTheRecord) {
+TEST_F(BoundControl, OpeningBindsTheFieldAndShowsTheRecord)
+{
     EXPECT_FALSE(control->link.Active());
     EXPECT_EQ(control->link.Field(), nullptr);
     query->Open();
@@ -85,7 +89,8 @@ TEST_F(BoundControl, OpeningBindsTheFieldAndShowsTheRecord) {
     EXPECT_EQ(control->dataChanges, 1);
 }
 
-TEST_F(BoundControl, ScrollingReportsEachNewRecord) {
+TEST_F(BoundControl, ScrollingReportsEachNewRecord)
+{
     query->Open();
     const int before = control->dataChanges;
     query->Next();
@@ -97,7 +102,8 @@ TEST_F(BoundControl, ScrollingReportsEachNewRecord) {
     EXPECT_EQ(control->dataChanges, before + 2);
 }
 
-TEST_F(BoundControl, EditingAndWriteBackThroughTheLink) {
+TEST_F(BoundControl, EditingAndWriteBackThroughTheLink)
+{
     query->Open();
     ASSERT_TRUE(control->link.CanModify());
     EXPECT_FALSE(control->link.Editing());
@@ -122,7 +128,8 @@ TEST_F(BoundControl, EditingAndWriteBackThroughTheLink) {
     EXPECT_EQ(control->shown, QStringLiteral("pasted"));
 }
 
-TEST_F(BoundControl, PostAsksModifiedControlsForTheirValue) {
+TEST_F(BoundControl, PostAsksModifiedControlsForTheirValue)
+{
     query->Open();
     control->Paste(QStringLiteral("by post"));
     query->Post();
@@ -130,7 +137,8 @@ TEST_F(BoundControl, PostAsksModifiedControlsForTheirValue) {
     EXPECT_EQ(database.StoredBlob(1).toByteArray(), QByteArray("by post"));
 }
 
-TEST_F(BoundControl, ResetDiscardsTheControlsChange) {
+TEST_F(BoundControl, ResetDiscardsTheControlsChange)
+{
     query->Open();
     control->Paste(QStringLiteral("unwanted"));
     control->link.Reset();
@@ -140,7 +148,8 @@ TEST_F(BoundControl, ResetDiscardsTheControlsChange) {
     EXPECT_EQ(control->updates, 0);
 }
 
-TEST_F(BoundControl, TheModifiedMarkIsDroppedAfterTheRecordChangeCallback) {
+TEST_F(BoundControl, TheModifiedMarkIsDroppedAfterTheRecordChangeCallback)
+{
     query->Open();
     // A control that clears its picture while reloading marks the link modified in the
     // callback, as the picture control does; the mark must not survive the reload.
@@ -149,7 +158,8 @@ TEST_F(BoundControl, TheModifiedMarkIsDroppedAfterTheRecordChangeCallback) {
     EXPECT_FALSE(control->link.IsModified());
 }
 
-TEST_F(BoundControl, AReadOnlyLinkNeverEdits) {
+TEST_F(BoundControl, AReadOnlyLinkNeverEdits)
+{
     query->Open();
     control->link.SetReadOnly(true);
     EXPECT_FALSE(control->link.CanModify());
@@ -157,7 +167,8 @@ TEST_F(BoundControl, AReadOnlyLinkNeverEdits) {
     EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
 }
 
-TEST_F(BoundControl, NoAutoEditOnTheSourceMeansNoEdit) {
+TEST_F(BoundControl, NoAutoEditOnTheSourceMeansNoEdit)
+{
     query->Open();
     source->SetAutoEdit(false);
     EXPECT_FALSE(control->Paste(QStringLiteral("x")));
@@ -165,7 +176,8 @@ TEST_F(BoundControl, NoAutoEditOnTheSourceMeansNoEdit) {
     EXPECT_TRUE(control->link.Editing());
 }
 
-TEST_F(BoundControl, ClosingUnbindsTheField) {
+TEST_F(BoundControl, ClosingUnbindsTheField)
+{
     query->Open();
     const int changes = control->dataChanges;
     query->Close();
@@ -175,7 +187,8 @@ TEST_F(BoundControl, ClosingUnbindsTheField) {
     EXPECT_EQ(control->dataChanges, changes + 1);
 }
 
-TEST_F(BoundControl, ADisabledSourceIsInactive) {
+TEST_F(BoundControl, ADisabledSourceIsInactive)
+{
     query->Open();
     source->SetEnabled(false);
     EXPECT_EQ(source->State(), TDataSetState::dsInactive);
@@ -184,7 +197,8 @@ TEST_F(BoundControl, ADisabledSourceIsInactive) {
     EXPECT_TRUE(control->link.Active());
 }
 
-TEST_F(BoundControl, AnUnknownFieldNamesTheControl) {
+TEST_F(BoundControl, AnUnknownFieldNamesTheControl)
+{
     query->Open();
     try {
         control->link.SetFieldName(QStringLiteral("Picture"));
@@ -195,7 +209,8 @@ TEST_F(BoundControl, AnUnknownFieldNamesTheControl) {
     EXPECT_EQ(control->link.Field(), nullptr);
 }
 
-TEST_F(BoundControl, AFixedDataSourceCannotChange) {
+TEST_F(BoundControl, AFixedDataSourceCannotChange)
+{
     control->link.SetDataSourceFixed(true);
     EXPECT_THROW(control->link.SetDataSource(nullptr), EDatabaseError);
     control->link.SetDataSourceFixed(false);
@@ -203,12 +218,14 @@ TEST_F(BoundControl, AFixedDataSourceCannotChange) {
     EXPECT_EQ(control->link.DataSource(), nullptr);
 }
 
-TEST_F(BoundControl, AHostFindsTheControlsLinkByTheQuery) {
+TEST_F(BoundControl, AHostFindsTheControlsLinkByTheQuery)
+{
     EXPECT_EQ(IDataLinkQuery::DataLinkOf(control), &control->link);
     EXPECT_EQ(IDataLinkQuery::DataLinkOf(query), nullptr);
 }
 
-TEST_F(BoundControl, TheSourceReportsStateAndDataChanges) {
+TEST_F(BoundControl, TheSourceReportsStateAndDataChanges)
+{
     std::vector<TDataSetState> states;
     int dataChanges = 0;
     int updates = 0;
