@@ -1,12 +1,24 @@
 #include "TMianForm.h"
 
 #include "PublicCode.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
 #include "TApplication.h"
+#include "TBzDBImage.h"
 #include "TClassInfo.h"
+#include "TDBCtrlGrid.h"
+#include "TPictureSaver.h"
+#include "TQueryWaitBox.h"
+#include "TSavePictureDialog.h"
 
 #include <QDir>
 
 TMianForm* MianForm = nullptr;
+
+namespace {
+// The line of a catalogue query's SQL text that carries the category filter.
+constexpr int categoryFilterLine = 1;
+} // namespace
 
 const TClassInfo& TMianForm::StaticClassInfo()
 {
@@ -21,6 +33,23 @@ const TClassInfo& TMianForm::StaticClassInfo()
         c.Handler("SpeedButton5Click", &F::SpeedButton5Click);
         c.Handler("SpeedButton7Click", &F::SpeedButton7Click);
         c.Handler("SpeedButton10Click", &F::SpeedButton10Click);
+        c.Handler("SpeedButton16Click", &F::SpeedButton16Click);
+        c.Handler("SpeedButton6Click", &F::SpeedButton6Click);
+        // Sub-categories without pictures yet: each shows its own caption with a count of 0.
+        for (const char* name : {"SpeedButton12Click", "SpeedButton13Click", "SpeedButton14Click",
+                                 "SpeedButton15Click", "SpeedButton17Click", "SpeedButton18Click",
+                                 "SpeedButton19Click", "SpeedButton20Click", "SpeedButton22Click",
+                                 "SpeedButton23Click", "SpeedButton24Click", "SpeedButton25Click",
+                                 "SpeedButton26Click"})
+            c.Handler(name, &F::EmptyCategoryClick);
+        for (const char* name : {"SpeedButton27Click", "SpeedButton29Click", "SpeedButton30Click",
+                                 "SpeedButton31Click", "SpeedButton32Click", "SpeedButton33Click",
+                                 "SpeedButton34Click"})
+            c.Handler(name, &F::SpeedButton27Click);
+        c.Handler("SpeedButton9Click", &F::SpeedButton9Click);
+        c.Handler("SpeedButton35Click", &F::SpeedButton9Click);
+        c.Handler("MenuItem1Click", &F::MenuItem1Click);
+        c.Handler("N4Click", &F::N4Click);
         c.Handler("imgCloseButtonClick", &F::imgCloseButtonClick);
         c.Handler("imgCaptionDblClick", &F::imgCaptionDblClick);
         c.Field("Panel3", &F::Panel3);
@@ -35,6 +64,16 @@ const TClassInfo& TMianForm::StaticClassInfo()
         c.Field("WebBrowser1", &F::WebBrowser1);
         c.Field("Label10", &F::Label10);
         c.Field("label7", &F::label7);
+        c.Field("SpeedButton16", &F::SpeedButton16);
+        c.Field("SpeedButton6", &F::SpeedButton6);
+        c.Field("Myado", &F::Myado);
+        c.Field("ADOQuery1", &F::ADOQuery1);
+        c.Field("ADOQuery2", &F::ADOQuery2);
+        c.Field("DBCtrlGrid1", &F::DBCtrlGrid1);
+        c.Field("DBCtrlGrid2", &F::DBCtrlGrid2);
+        c.Field("BzDBImage1", &F::BzDBImage1);
+        c.Field("BzDBImage2", &F::BzDBImage2);
+        c.Field("SavePictureDialog1", &F::SavePictureDialog1);
     });
     return info;
 }
@@ -46,6 +85,7 @@ TMianForm::TMianForm(TComponent* owner)
 void TMianForm::FormCreate(TObject* sender)
 {
     TMyForm::FormCreate(sender);
+    Myado->SetConnectionString(ConnectionString());
 }
 
 void TMianForm::SpeedButton1Click(TObject*)
@@ -71,6 +111,7 @@ void TMianForm::SpeedButton4Click(TObject*)
 void TMianForm::SpeedButton5Click(TObject*)
 {
     Panel18->BringToFront();
+    ADOQuery2->Close();
 }
 
 void TMianForm::SpeedButton7Click(TObject*)
@@ -82,6 +123,85 @@ void TMianForm::SpeedButton10Click(TObject*)
 {
     Panel21->BringToFront();
     WebBrowser1->Navigate(HelpPagePath());
+}
+
+void TMianForm::SpeedButton16Click(TObject*)
+{
+    RunCategory(*ADOQuery1, QStringLiteral("where parent=0"), *DBCtrlGrid1,
+                SpeedButton16->Caption(), QStringLiteral("个"));
+}
+
+void TMianForm::SpeedButton6Click(TObject*)
+{
+    RunCategory(*ADOQuery2, QStringLiteral("where parent=10"), *DBCtrlGrid2,
+                SpeedButton6->Caption(), QStringLiteral("张界面模板"));
+}
+
+void TMianForm::EmptyCategoryClick(TObject* sender)
+{
+    if (auto* button = dynamic_cast<TControl*>(sender))
+        SetCount(button->Caption(), 0, QStringLiteral("个"));
+    FrontGrid(*DBCtrlGrid1);
+}
+
+void TMianForm::SpeedButton27Click(TObject*)
+{
+    FrontGrid(*DBCtrlGrid1);
+}
+
+void TMianForm::SpeedButton9Click(TObject*)
+{
+    ADOQuery1->Close();
+    FrontGrid(*DBCtrlGrid2);
+}
+
+void TMianForm::MenuItem1Click(TObject*)
+{
+    SavePicture(*BzDBImage1);
+}
+
+void TMianForm::N4Click(TObject*)
+{
+    SavePicture(*BzDBImage2);
+}
+
+// The wait box closes on every way out; an error of the query leaves the panels and the
+// count label as they were and goes on to the standard error report.
+void TMianForm::RunCategory(TADOQuery& query, const QString& filter, TDBCtrlGrid& grid,
+                            const QString& caption, const QString& unit)
+{
+    const TQueryWaitBox wait;
+    query.Close();
+    query.SetSQLLine(categoryFilterLine, filter);
+    query.Open();
+    FrontGrid(grid);
+    SetCount(caption, query.RecordCount(), unit);
+}
+
+void TMianForm::FrontGrid(TDBCtrlGrid& grid)
+{
+    Panel16->BringToFront();
+    grid.BringToFront();
+}
+
+void TMianForm::SetCount(const QString& caption, int count, const QString& unit)
+{
+    Label10->SetCaption(caption + QStringLiteral("共:") + QString::number(count) + unit);
+}
+
+void TMianForm::SavePicture(const TBzDBImage& image)
+{
+    if (!SavePictureDialog1->Execute())
+        return;
+    TPictureSaver::Save(*image.Picture(), SavePictureDialog1->FileName());
+}
+
+QString TMianForm::ConnectionString()
+{
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+           QDir(QCoreApplication::applicationDirPath())
+               .filePath(QStringLiteral("Data/Mirelvane.mdb")) +
+           QStringLiteral(";Persist Security Info=False");
 }
 
 void TMianForm::imgCloseButtonClick(TObject*)

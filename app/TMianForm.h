@@ -1,6 +1,12 @@
 #pragma once
 
 #include "TMyForm.h"
+
+class TADOConnection;
+class TADOQuery;
+class TBzDBImage;
+class TDBCtrlGrid;
+class TSavePictureDialog;
 #include "TSpeedButton.h"
 #include "TWebBrowser.h"
 
@@ -22,11 +28,22 @@ public:
     void SpeedButton5Click(TObject* sender);
     void SpeedButton7Click(TObject* sender);
     void SpeedButton10Click(TObject* sender);
+    // Sub-category handlers: a category query, or a grid brought to front.
+    void SpeedButton16Click(TObject* sender);
+    void SpeedButton6Click(TObject* sender);
+    void EmptyCategoryClick(TObject* sender);
+    void SpeedButton27Click(TObject* sender);
+    void SpeedButton9Click(TObject* sender);
+    // The "保存" items of the two grids' context menus.
+    void MenuItem1Click(TObject* sender);
+    void N4Click(TObject* sender);
     // Exit with confirmation; replaces the frame's close handler.
     void imgCloseButtonClick(TObject* sender);
     // Moves the category buttons to the other side of the working area.
     void imgCaptionDblClick(TObject* sender);
 
+    // The database connection string for the picture database beside the program.
+    static QString ConnectionString();
     // The help page's path: the program's folder followed by help/question.htm.
     static QString HelpPagePath();
 
@@ -42,6 +59,23 @@ public:
     TWebBrowser* WebBrowser1 = nullptr;
     TLabel* Label10 = nullptr;
     TLabel* label7 = nullptr;
+    TSpeedButton* SpeedButton16 = nullptr;
+    TSpeedButton* SpeedButton6 = nullptr;
+    TADOConnection* Myado = nullptr;
+    TADOQuery* ADOQuery1 = nullptr;
+    TADOQuery* ADOQuery2 = nullptr;
+    TDBCtrlGrid* DBCtrlGrid1 = nullptr;
+    TDBCtrlGrid* DBCtrlGrid2 = nullptr;
+    TBzDBImage* BzDBImage1 = nullptr;
+    TBzDBImage* BzDBImage2 = nullptr;
+    TSavePictureDialog* SavePictureDialog1 = nullptr;
+
+private:
+    void RunCategory(TADOQuery& query, const QString& filter, TDBCtrlGrid& grid,
+                     const QString& caption, const QString& unit);
+    void FrontGrid(TDBCtrlGrid& grid);
+    void SetCount(const QString& caption, int count, const QString& unit);
+    void SavePicture(const TBzDBImage& image);
 };
 
 // The main window for the whole life of the program.

@@ -1,6 +1,9 @@
 #include "TStartup.h"
 
 #include "AppClasses.h"
+#include "DataClasses.h"
+#include "DbPictureClasses.h"
+#include "GifClasses.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
 #include "TErrorReport.h"
@@ -24,6 +27,9 @@ int TStartup::Run(int argc, char** argv)
             std::fprintf(stderr, "zentuvio: %s\n", qPrintable(message));
         });
     }
+    RegisterDataClasses();
+    RegisterGifClasses();
+    RegisterDbPictureClasses();
     RegisterSkinClasses();
     RegisterAppClasses();
     application.SetTitle(QStringLiteral("ZentuvioV1.0"));

@@ -3,8 +3,10 @@
 #include "TClassInfo.h"
 #include "TErrorReport.h"
 #include "TForm.h"
+#include "TPopupMenu.h"
 #include "TWinControl.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 const TClassInfo& TControl::StaticClassInfo()
@@ -35,6 +37,7 @@ const TClassInfo& TControl::StaticClassInfo()
             return !static_cast<const TControl*>(o)->ParentFont();
         };
         c.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
+        c.Reference("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
         c.Event("OnClick", &TControl::OnClick);
         c.Event("OnDblClick", &TControl::OnDblClick);
         c.Event("OnMouseDown", &TControl::OnMouseDown);
@@ -175,6 +178,34 @@ void TControl::SetCursor(TCursor cursor)
         unsetCursor();
     else
         setCursor(TCursors::ToShape(cursor));
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu)
+{
+    if (menu == m_popupMenu)
+        return;
+    if (m_popupMenu)
+        RemoveFreeNotification(m_popupMenu);
+    m_popupMenu = menu;
+    if (menu)
+        FreeNotification(menu);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_popupMenu)
+        m_popupMenu = nullptr;
+}
+
+void TControl::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_popupMenu) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_popupMenu->Popup(event->globalPos());
 }
 
 void TControl::SetCaption(const QString& caption)

@@ -13,6 +13,7 @@
 
 class TWinControl;
 class TForm;
+class TPopupMenu;
 
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
@@ -65,6 +66,9 @@ public:
     TSizeConstraints* Constraints() const { return m_constraints.get(); }
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& caption);
+    // The context menu a right click shows, or nullptr.
+    TPopupMenu* PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(TPopupMenu* menu);
     const QString& Hint() const { return m_hint; }
     void SetHint(const QString& hint) { m_hint = hint; }
 
@@ -126,6 +130,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TWinControl;
@@ -144,6 +150,7 @@ private:
     std::unique_ptr<TSizeConstraints> m_constraints;
     QString m_caption;
     QString m_hint;
+    TPopupMenu* m_popupMenu = nullptr;
     bool m_pressed = false;
     bool m_doubleClicked = false;
     bool m_mouseInside = false;

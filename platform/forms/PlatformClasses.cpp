@@ -5,7 +5,10 @@
 #include "TForm.h"
 #include "TImage.h"
 #include "TLabel.h"
+#include "TMenuItem.h"
 #include "TPanel.h"
+#include "TPopupMenu.h"
+#include "TSavePictureDialog.h"
 #include "TSpeedButton.h"
 #include "TWebBrowser.h"
 
@@ -16,7 +19,10 @@ void RegisterPlatformClasses()
     TForm::StaticClassInfo();
     TImage::StaticClassInfo();
     TLabel::StaticClassInfo();
+    TMenuItem::StaticClassInfo();
     TPanel::StaticClassInfo();
+    TPopupMenu::StaticClassInfo();
+    TSavePictureDialog::StaticClassInfo();
     TSpeedButton::StaticClassInfo();
     TWebBrowser::StaticClassInfo();
 }

@@ -1,0 +1,60 @@
+#include "TSavePictureDialog.h"
+
+#include "TClassInfo.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+
+TSavePictureDialog::Chooser& CurrentChooser()
+{
+    static TSavePictureDialog::Chooser chooser;
+    return chooser;
+}
+
+} // namespace
+
+const TClassInfo& TSavePictureDialog::StaticClassInfo()
+{
+    static const TClassInfo info(
+        "TSavePictureDialog", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
+            using D = TSavePictureDialog;
+            c.Creatable<D>();
+            c.Property("FileName", &D::FileName, &D::SetFileName, QString());
+            c.Property("Filter", &D::Filter, &D::SetFilter, QString());
+            c.Property("Title", &D::Title, &D::SetTitle, QString());
+        });
+    return info;
+}
+
+TSavePictureDialog::TSavePictureDialog(TComponent* owner)
+    : TComponent(owner)
+{}
+
+bool TSavePictureDialog::Execute()
+{
+    const QString chosen =
+        CurrentChooser()
+            ? CurrentChooser()(*this)
+            : QFileDialog::getSaveFileName(QApplication::activeWindow(), m_title, m_fileName,
+                                           QtFilter(), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return false;
+    m_fileName = chosen;
+    return true;
+}
+
+TSavePictureDialog::Chooser TSavePictureDialog::SetChooser(Chooser chooser)
+{
+    return std::exchange(CurrentChooser(), std::move(chooser));
+}
+
+QString TSavePictureDialog::QtFilter() const
+{
+    const QStringList parts = m_filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(';', ' '));
+    return filters.join(QStringLiteral(";;"));
+}
