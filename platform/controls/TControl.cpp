@@ -17,12 +17,17 @@ const TClassInfo& TControl::StaticClassInfo()
                 return static_cast<const TControl*>(o)->IsPropertyStored(QString::fromLatin1(name));
             };
         };
-        c.Property("Left", &TControl::Left, &TControl::SetLeft, 0);
-        c.Property("Top", &TControl::Top, &TControl::SetTop, 0);
-        c.Property("Width", &TControl::Width, &TControl::SetWidth, 0).stored =
-            storedIfControlSays("Width");
-        c.Property("Height", &TControl::Height, &TControl::SetHeight, 0).stored =
-            storedIfControlSays("Height");
+        // Geometry has no declared default: controls are created at their own sizes, so
+        // a layout always states position and size.
+        c.Property("Left", &TControl::Left, &TControl::SetLeft, 0).defaultValue =
+            TLayoutValue::Nil();
+        c.Property("Top", &TControl::Top, &TControl::SetTop, 0).defaultValue = TLayoutValue::Nil();
+        auto& width = c.Property("Width", &TControl::Width, &TControl::SetWidth, 0);
+        width.defaultValue = TLayoutValue::Nil();
+        width.stored = storedIfControlSays("Width");
+        auto& height = c.Property("Height", &TControl::Height, &TControl::SetHeight, 0);
+        height.defaultValue = TLayoutValue::Nil();
+        height.stored = storedIfControlSays("Height");
         c.Property("Align", &TControl::Align, &TControl::SetAlign, TAlign::alNone);
         c.Object("Constraints", &TControl::Constraints);
         c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault);

@@ -206,6 +206,8 @@ TEST_F(DBCtrlGrid, ALayoutPutsTheGridsControlsOnItsPanelAndWritesThemBack)
     RegisterDataClasses();
     const QString text = QStringLiteral(R"(object Form1: TComponent
   object Grid: TDBCtrlGrid
+    Left = 0
+    Top = 0
     Width = 300
     Height = 200
     ColCount = 6
@@ -214,6 +216,7 @@ TEST_F(DBCtrlGrid, ALayoutPutsTheGridsControlsOnItsPanelAndWritesThemBack)
     RowCount = 6
     object Strip: TPanel
       Left = 95
+      Top = 0
       Width = 8
       Height = 66
       Align = alRight

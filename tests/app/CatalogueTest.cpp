@@ -1,0 +1,215 @@
+#include "MainWindowFixture.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TBitmap.h"
+#include "TBzDBImage.h"
+#include "TDBCtrlGrid.h"
+#include "TFindwait_form.h"
+#include "TJPEGImage.h"
+#include "TMemoryStream.h"
+#include "TPictureSaver.h"
+#include "TSavePictureDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sqlite3.h>
+
+namespace {
+
+QByteArray JpegOfColour(TColor colour)
+{
+    TBitmap bitmap(40, 30, TPixelFormat::pf24bit);
+    bitmap.Canvas()->Brush()->SetColor(colour);
+    bitmap.Canvas()->FillRect(QRect(0, 0, 40, 30));
+    TJPEGImage jpeg;
+    jpeg.Assign(&bitmap);
+    TMemoryStream stream;
+    jpeg.SaveToStream(stream);
+    return stream.Bytes();
+}
+
+// A picture database with icons (category 0) and templates (category 10).
+void CreateCatalogue(const QString& path, int icons, int templates)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_exec(db, "create table picture(ID integer primary key, parent integer, Mirelvane blob)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "insert into picture(parent, Mirelvane) values(?, ?)", -1, &insert,
+                       nullptr);
+    const QByteArray blob = JpegOfColour(clRed);
+    for (int i = 0; i < icons + templates; ++i) {
+        sqlite3_bind_int(insert, 1, i < icons ? 0 : 10);
+        sqlite3_bind_blob(insert, 2, blob.constData(), int(blob.size()), SQLITE_TRANSIENT);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_close(db);
+}
+
+class Catalogue : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        UseDatabase(folder.filePath(QStringLiteral("Mirelvane.mdb")));
+        previousChooser = TSavePictureDialog::SetChooser(
+            [this](const TSavePictureDialog&) { return chosenName; });
+    }
+    void TearDown() override
+    {
+        TSavePictureDialog::SetChooser(previousChooser);
+        MainWindowFixture::TearDown();
+    }
+    void UseDatabase(const QString& path)
+    {
+        form->Myado->SetConnectionString(
+            QStringLiteral(
+                "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False")
+                .arg(path));
+    }
+    TSpeedButton* Button(const char* name)
+    {
+        return dynamic_cast<TSpeedButton*>(form->FindComponent(QLatin1String(name)));
+    }
+    void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
+    void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QTemporaryDir folder;
+    QString chosenName;
+    TSavePictureDialog::Chooser previousChooser;
+};
+
+} // namespace
+
+TEST_F(Catalogue, EveryIconsButtonRunsTheSameQueryAndCountsItsPictures)
+{
+    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 7, 3);
+    for (const char* name : {"SpeedButton16", "SpeedButton8", "SpeedButton21", "SpeedButton28"}) {
+        form->Label10->SetCaption(QString());
+        Click(name);
+        EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:7个")) << name;
+        EXPECT_TRUE(form->ADOQuery1->Active());
+        EXPECT_EQ(Topmost({form->Panel16, form->Panel21}), form->Panel16);
+        EXPECT_EQ(Topmost({form->DBCtrlGrid1, form->DBCtrlGrid2}), form->DBCtrlGrid1);
+        FlushDeletes();
+        EXPECT_EQ(Findwait_form, nullptr) << "the wait box is gone after the query";
+    }
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+TEST_F(Catalogue, TemplatesAndEmptyResultsShowTheirCounts)
+{
+    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 0, 4);
+    Click("SpeedButton6");
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("普通类共:4张界面模板"));
+    Click("SpeedButton9");
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("普通类共:4张界面模板")) << "unchanged";
+    EXPECT_EQ(Topmost({form->DBCtrlGrid1, form->DBCtrlGrid2}), form->DBCtrlGrid2);
+    EXPECT_TRUE(form->ADOQuery2->Active());
+
+    Click("SpeedButton16");
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:0个"));
+}
+
+TEST_F(Catalogue, ZeroCountButtonsShowTheirOwnCaptionAndKeepTheGrid)
+{
+    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 5, 0);
+    Click("SpeedButton16");
+    Click("SpeedButton12");
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("图形图像类共:0个"));
+    EXPECT_EQ(form->ADOQuery1->RecordCount(), 5) << "the grid still shows the icons";
+    Click("SpeedButton13");
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("桌面工具类类共:0个"));
+    Click("SpeedButton27");
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("桌面工具类类共:0个")) << "unchanged";
+}
+
+TEST_F(Catalogue, AFailedQueryIsReportedAndClosesTheWaitBox)
+{
+    UseDatabase(folder.filePath(QStringLiteral("missing.mdb")));
+    form->Label10->SetCaption(QStringLiteral("before"));
+    Click("SpeedButton16");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.front().contains(QStringLiteral("missing.mdb")))
+        << qPrintable(errors.front());
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("before"));
+    EXPECT_EQ(Topmost({form->Panel16, form->Panel21}), form->Panel21);
+    EXPECT_FALSE(form->ADOQuery1->Active());
+    FlushDeletes();
+    EXPECT_EQ(Findwait_form, nullptr);
+
+    sqlite3* db = nullptr;
+    sqlite3_open(folder.filePath(QStringLiteral("empty.mdb")).toUtf8().constData(), &db);
+    sqlite3_exec(db, "create table other(x)", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    UseDatabase(folder.filePath(QStringLiteral("empty.mdb")));
+    Click("SpeedButton6");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors.back().contains(QStringLiteral("picture"))) << qPrintable(errors.back());
+    FlushDeletes();
+    EXPECT_EQ(Findwait_form, nullptr);
+}
+
+TEST_F(Catalogue, SavingWritesJpegDataAndAddsTheExtensionOnlyWhenMissing)
+{
+    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 2, 0);
+    Click("SpeedButton16");
+    form->BzDBImage1->FetchPicture();
+
+    chosenName = folder.filePath(QStringLiteral("icon"));
+    form->MenuItem1Click(nullptr);
+    QFile plain(chosenName + QStringLiteral(".jpg"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(plain.readAll().startsWith("\xFF\xD8")) << "real JPEG data";
+
+    chosenName = folder.filePath(QStringLiteral("named.JPG"));
+    form->MenuItem1Click(nullptr);
+    EXPECT_TRUE(QFile::exists(chosenName));
+    EXPECT_FALSE(QFile::exists(chosenName + QStringLiteral(".jpg")));
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+TEST_F(Catalogue, ACancelledDialogOrAClosedQueryWritesNothing)
+{
+    chosenName = folder.filePath(QStringLiteral("nothing"));
+    form->N4Click(nullptr);
+    EXPECT_FALSE(QFile::exists(chosenName + QStringLiteral(".jpg")));
+    chosenName.clear();
+    form->MenuItem1Click(nullptr);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0);
+}
+
+TEST(PictureSaver, AFailedSaveReportsTheFileAndLosesNothing)
+{
+    QTemporaryDir folder;
+    TPicture picture;
+    TBitmap bitmap(8, 8, TPixelFormat::pf24bit);
+    picture.SetGraphic(&bitmap);
+
+    const QString missingFolder = folder.filePath(QStringLiteral("no/such/folder/pic"));
+    try {
+        TPictureSaver::Save(picture, missingFolder);
+        FAIL() << "no error for a missing folder";
+    } catch (const EWriteError& error) {
+        EXPECT_TRUE(error.Message().contains(missingFolder)) << qPrintable(error.Message());
+    }
+
+    // The target cannot be replaced (a folder of that name holds a file): the save fails
+    // and what was there stays.
+    const QString target = folder.filePath(QStringLiteral("taken.jpg"));
+    ASSERT_TRUE(QDir().mkpath(target));
+    QFile kept(target + QStringLiteral("/kept.txt"));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("kept");
+    kept.close();
+    EXPECT_THROW(TPictureSaver::Save(picture, target), EWriteError);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("kept"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0) << "no temporary file left";
+}
