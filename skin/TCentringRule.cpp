@@ -19,6 +19,12 @@ QPoint TCentringRule::Place(const TForm& box)
     return QPoint(left, top);
 }
 
+void TCentringRule::MoveBox(TForm& box)
+{
+    const QPoint place = Place(box);
+    box.SetBounds(place.x(), place.y(), box.Width(), box.Height());
+}
+
 int TCentringRule::RoundHalfEven(double value)
 {
     return int(std::nearbyint(value)); // the default rounding mode rounds ties to even

@@ -13,6 +13,8 @@ public:
     // The box's top-left corner on the screen; the box's own position when there is no
     // main window with a working area.
     static QPoint Place(const TForm& box);
+    // Moves the box to where Place() says.
+    static void MoveBox(TForm& box);
     // Nearest integer, ties to even: 2.5 gives 2, 3.5 gives 4, -2.5 gives -2.
     static int RoundHalfEven(double value);
 };

@@ -46,8 +46,7 @@ void TFindwait_form::FormShow(TObject* sender)
         TResourceStream stream(waitAnimation);
         RxGIFAnimator1->Image()->LoadFromStream(stream);
     }
-    const QPoint place = TCentringRule::Place(*this);
-    SetBounds(place.x(), place.y(), Width(), Height());
+    TCentringRule::MoveBox(*this);
 }
 
 void TFindwait_form::FormClose(TObject*, TCloseAction& action)

@@ -28,8 +28,7 @@ TMess::TMess(TComponent* owner)
 void TMess::FormShow(TObject* sender)
 {
     TTempmodal2::FormShow(sender);
-    const QPoint place = TCentringRule::Place(*this);
-    SetBounds(place.x(), place.y(), Width(), Height());
+    TCentringRule::MoveBox(*this);
 }
 
 void TMess::FormClose(TObject*, TCloseAction& action)

@@ -28,8 +28,7 @@ TMessnoresult::TMessnoresult(TComponent* owner)
 void TMessnoresult::FormShow(TObject* sender)
 {
     TTempmodal2::FormShow(sender);
-    const QPoint place = TCentringRule::Place(*this);
-    SetBounds(place.x(), place.y(), Width(), Height());
+    TCentringRule::MoveBox(*this);
 }
 
 void TMessnoresult::FormClose(TObject*, TCloseAction& action)
