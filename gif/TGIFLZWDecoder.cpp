@@ -15,14 +15,16 @@ constexpr int tableSize = 1 << maxCodeSize;
 constexpr int stackSize = tableSize + 1;
 constexpr quint16 endOfData = 0xFFFF;
 
-[[noreturn]] void Fail(const char* text) {
+[[noreturn]] void Fail(const char* text)
+{
     throw EInvalidGraphicOperation(QString::fromLatin1(text));
 }
 
 // Reads codes least significant bit first from the data of the sub-blocks, joined.
 class CodeReader {
 public:
-    explicit CodeReader(QByteArrayView subBlocks) {
+    explicit CodeReader(QByteArrayView subBlocks)
+    {
         m_data.reserve(subBlocks.size() + sizeof(quint32));
         qsizetype position = 0;
         while (position < subBlocks.size()) {
@@ -38,7 +40,8 @@ public:
     }
 
     // The next code of codeSize bits, or endOfData when not enough bits remain.
-    quint16 Read(int codeSize) {
+    quint16 Read(int codeSize)
+    {
         if (m_bitPosition + codeSize > m_bitCount)
             return endOfData;
         const auto* bytes =
@@ -63,13 +66,15 @@ class RowWriter {
 public:
     explicit RowWriter(const TGIFRaster& raster)
         : m_raster(raster)
-        , m_line(size_t(std::max(raster.Width, 0))) {
+        , m_line(size_t(std::max(raster.Width, 0)))
+    {
         m_done = raster.Width <= 0 || raster.Height <= 0;
     }
 
     bool Done() const { return m_done; }
 
-    void Put(quint8 value) {
+    void Put(quint8 value)
+    {
         if (m_done)
             return;
         m_line[size_t(m_x++)] = value;
@@ -78,19 +83,22 @@ public:
     }
 
     // Stores a row cut short by the end of the data.
-    void Flush() {
+    void Flush()
+    {
         if (!m_done && m_x > 0)
             StoreRow();
     }
 
 private:
-    void FinishRow() {
+    void FinishRow()
+    {
         StoreRow();
         m_x = 0;
         Advance();
     }
 
-    void StoreRow() {
+    void StoreRow()
+    {
         uchar* target = m_raster.Bits + qsizetype(m_raster.Height - 1 - m_row) * m_raster.Stride;
         switch (m_raster.Depth) {
         case 8:
@@ -107,7 +115,8 @@ private:
         }
     }
 
-    void Advance() {
+    void Advance()
+    {
         static constexpr std::array<int, 4> passStart{0, 4, 2, 1};
         static constexpr std::array<int, 4> passStep{8, 8, 4, 2};
         if (!m_raster.Interlaced) {
@@ -140,7 +149,8 @@ public:
         , m_pixelMask(pixelMask)
         , m_clearCode(quint16(1 << minimumCodeSize))
         , m_tolerant(tolerant)
-        , m_corrupted(corrupted) {
+        , m_corrupted(corrupted)
+    {
         ResetDictionary();
     }
 
@@ -148,7 +158,8 @@ public:
 
     // Decodes codes until the end code, the end of the data or the last row.
     // Returns the code that ended decoding.
-    quint16 Run(CodeReader& reader, RowWriter& writer, const TGIFLZWDecoder::Progress& progress) {
+    quint16 Run(CodeReader& reader, RowWriter& writer, const TGIFLZWDecoder::Progress& progress)
+    {
         const quint16 endCode = m_clearCode + 1;
         int percent = 0;
         quint16 code = reader.Read(m_codeSize);
@@ -170,7 +181,8 @@ public:
     }
 
 private:
-    void ResetDictionary() {
+    void ResetDictionary()
+    {
         m_codeSize = m_minimumCodeSize + 1;
         m_limit = 1 << m_codeSize;
         m_freeCode = m_clearCode + 2;
@@ -178,7 +190,8 @@ private:
     }
 
     // The first code after a clear code stands for itself.
-    void StartString(quint16 code, RowWriter& writer) {
+    void StartString(quint16 code, RowWriter& writer)
+    {
         m_oldCode = code;
         m_firstChar = code & m_pixelMask;
         writer.Put(quint8(m_firstChar));
@@ -186,14 +199,17 @@ private:
 
     // Writes the string of code and adds the next dictionary entry. Returns false when
     // decoding must end because the data is corrupt.
-    bool ExpandCode(quint16 code, RowWriter& writer) {
+    bool ExpandCode(quint16 code, RowWriter& writer)
+    {
         const quint16 incoming = code;
         int top = 0;
         if (code >= m_freeCode) { // the string being defined: old string plus its first char
             code = m_oldCode;
             m_stack[size_t(top++)] = m_firstChar;
         }
-        while (code > m_pixelMask) {
+        // Codes below the clear code are pixels. The colour table's depth may exceed the
+        // code size (a 256-colour file using few colours), so the table size cannot tell.
+        while (code >= m_clearCode) {
             if (top > tableSize) {
                 if (!m_tolerant)
                     Fail("GIF encoded data is corrupt");
@@ -214,7 +230,8 @@ private:
         return true;
     }
 
-    void AddEntry() {
+    void AddEntry()
+    {
         if (m_tableFull)
             return;
         m_prefix[size_t(m_freeCode)] = m_oldCode;
@@ -247,9 +264,11 @@ private:
 TGIFLZWDecoder::TGIFLZWDecoder(QByteArrayView codeStream, int colorBits, bool tolerant)
     : m_codeStream(codeStream)
     , m_colorBits(colorBits)
-    , m_tolerant(tolerant) {}
+    , m_tolerant(tolerant)
+{}
 
-bool TGIFLZWDecoder::Decode(const TGIFRaster& raster) {
+bool TGIFLZWDecoder::Decode(const TGIFRaster& raster)
+{
     if (m_codeStream.isEmpty())
         Fail("Stream read error");
     bool corrupted = false;

@@ -11,7 +11,8 @@ public:
     ~StrictDecoding() { TGIFImage::SetTolerantDecoding(true); }
 };
 
-QByteArray WithCodes(QSize size, int colors, const QByteArray& codes, int minimumCodeSize) {
+QByteArray WithCodes(QSize size, int colors, const QByteArray& codes, int minimumCodeSize)
+{
     TGIFWriter writer(size, Grays(colors));
     TGIFWriterImage picture = Picture(size.width(), size.height(), colors);
     picture.Codes = codes;
@@ -22,13 +23,15 @@ QByteArray WithCodes(QSize size, int colors, const QByteArray& codes, int minimu
 
 // Clear, 0, then a code beyond the table and codes that make entry 7 its own prefix:
 // expanding 7 then never ends.
-QByteArray SelfReferencingCodes() {
+QByteArray SelfReferencingCodes()
+{
     return TGIFWriter::PackCodes({{4, 3}, {0, 3}, {7, 3}, {6, 3}, {7, 4}, {5, 4}});
 }
 
 // Bytes of a one-frame 4 x 4 file of 4 colours whose data is cut: the first sub-block
 // holds the given codes, a second one claims 200 bytes and only 3 follow.
-QByteArray CutAfterFirstBlock(const QByteArray& codes) {
+QByteArray CutAfterFirstBlock(const QByteArray& codes)
+{
     TGIFWriter writer(QSize(4, 4), Grays(4));
     writer.AddBytes(QByteArray("\x2C\0\0\0\0\x04\0\x04\0\0\x02", 11));
     writer.AddBytes(char(codes.size()) + codes + "\xC8" + "abc");
@@ -36,7 +39,8 @@ QByteArray CutAfterFirstBlock(const QByteArray& codes) {
 }
 } // namespace
 
-TEST(GIFDecode, ColorCountChoosesTheBitmapDepth) {
+TEST(GIFDecode, ColorCountChoosesTheBitmapDepth)
+{
     const struct {
         int Colors;
         TPixelFormat Format;
@@ -51,7 +55,8 @@ TEST(GIFDecode, ColorCountChoosesTheBitmapDepth) {
     }
 }
 
-TEST(GIFDecode, PaletteEntriesPastTheTableAreGrey) {
+TEST(GIFDecode, PaletteEntriesPastTheTableAreGrey)
+{
     const auto image = Load(OneFrame(4, 4, 8)); // 8 colours in a 4-bit bitmap
     const QList<QRgb> palette = image->Palette();
     ASSERT_EQ(palette.size(), 16);
@@ -61,7 +66,8 @@ TEST(GIFDecode, PaletteEntriesPastTheTableAreGrey) {
     EXPECT_EQ(qBlue(palette[11]), 128);
 }
 
-TEST(GIFDecode, InterlacedRowsLandInPassOrder) {
+TEST(GIFDecode, InterlacedRowsLandInPassOrder)
+{
     TGIFWriter writer(QSize(2, 3), Grays(4));
     TGIFWriterImage picture{QRect(0, 0, 2, 3), {}, {}, true, 2};
     // Stored order for height 3: row 0 (pass 1), row 2 (pass 3), row 1 (pass 4).
@@ -71,13 +77,15 @@ TEST(GIFDecode, InterlacedRowsLandInPassOrder) {
     EXPECT_EQ(Indices(*image->Frames(0)->DecodedBitmap()), std::vector<quint8>({1, 1, 2, 2, 3, 3}));
 }
 
-TEST(GIFDecode, LastRowCompleteNeedsNoEndCode) {
+TEST(GIFDecode, LastRowCompleteNeedsNoEndCode)
+{
     const auto image = Load(WithCodes(QSize(3, 2), 4, LiteralCodes(Ramp(3, 2, 4), 2, false), 2));
     EXPECT_EQ(Indices(*image->Frames(0)->DecodedBitmap()), Ramp(3, 2, 4));
     EXPECT_FALSE(image->Frames(0)->Damaged());
 }
 
-TEST(GIFDecode, DataEndingBeforeTheLastRowFailsAndRemovesFrameZero) {
+TEST(GIFDecode, DataEndingBeforeTheLastRowFailsAndRemovesFrameZero)
+{
     TGIFWriter writer(QSize(3, 2), Grays(4));
     TGIFWriterImage shortFrame{QRect(0, 0, 3, 2), {}, {}, false, 2};
     shortFrame.Codes = LiteralCodes({1, 2, 3, 0}, 2, false);
@@ -91,7 +99,8 @@ TEST(GIFDecode, DataEndingBeforeTheLastRowFailsAndRemovesFrameZero) {
     EXPECT_EQ(Indices(*image.Frames(0)->DecodedBitmap()), Ramp(3, 2, 4));
 }
 
-TEST(GIFDecode, CutSubBlockMarksFrameDamaged) {
+TEST(GIFDecode, CutSubBlockMarksFrameDamaged)
+{
     // The first block completes all 16 pixels: the frame decodes despite the cut.
     const auto complete = Load(CutAfterFirstBlock(LiteralCodes(Ramp(4, 4, 4), 2, false)));
     ASSERT_EQ(complete->Count(), 1);
@@ -108,14 +117,16 @@ TEST(GIFDecode, CutSubBlockMarksFrameDamaged) {
     EXPECT_TRUE(image.Empty());
 }
 
-TEST(GIFDecode, StrictModeRefusesCutSubBlocks) {
+TEST(GIFDecode, StrictModeRefusesCutSubBlocks)
+{
     StrictDecoding strict;
     EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>(
                   [&] { Load(CutAfterFirstBlock(LiteralCodes(Ramp(4, 4, 4), 2, false))); }),
               "Stream read error");
 }
 
-TEST(GIFDecode, CodeSizeOutOfRange) {
+TEST(GIFDecode, CodeSizeOutOfRange)
+{
     const QByteArray file = WithCodes(QSize(4, 1), 4, LiteralCodes({1, 2, 3, 1}, 2, true), 1);
     {
         StrictDecoding strict;
@@ -128,7 +139,8 @@ TEST(GIFDecode, CodeSizeOutOfRange) {
     EXPECT_EQ(Indices(*image->Frames(0)->DecodedBitmap()), std::vector<quint8>({1, 0, 0, 0}));
 }
 
-TEST(GIFDecode, RunawayCodeChain) {
+TEST(GIFDecode, RunawayCodeChain)
+{
     const QByteArray file = WithCodes(QSize(10, 10), 4, SelfReferencingCodes(), 2);
     {
         StrictDecoding strict;
@@ -143,7 +155,8 @@ TEST(GIFDecode, RunawayCodeChain) {
               std::vector<quint8>({0, 0, 0, 0, 0}));
 }
 
-TEST(GIFDecode, HugeFramesAreRefusedBeforeDecoding) {
+TEST(GIFDecode, HugeFramesAreRefusedBeforeDecoding)
+{
     TGIFWriter writer(QSize(2, 2), Grays(2));
     TGIFWriterImage huge = Picture(2, 2, 2);
     huge.Rect = QRect(0, 0, 65535, 65535);
@@ -152,7 +165,8 @@ TEST(GIFDecode, HugeFramesAreRefusedBeforeDecoding) {
               "GIF frame too large: 65535 x 65535");
 }
 
-TEST(GIFDecode, ProgressIsReportedFromStartToEnd) {
+TEST(GIFDecode, ProgressIsReportedFromStartToEnd)
+{
     TGIFImage image;
     std::vector<std::pair<TProgressStage, int>> reports;
     QString endMessage = "unset";
@@ -174,4 +188,16 @@ TEST(GIFDecode, ProgressIsReportedFromStartToEnd) {
     TMemoryStream broken(file.left(file.size() - 200));
     EXPECT_THROW(image.LoadFromStream(broken), EInvalidGraphicOperation);
     EXPECT_EQ(endMessage, "Stream read error");
+}
+
+TEST(GIFDecode, ACodeSizeBelowTheTableDepthDecodesItsPixels)
+{
+    // A 256-colour table but only 4 colours used, compressed with the smallest code size.
+    TGIFWriter writer(QSize(6, 5), Grays(256));
+    TGIFWriterImage picture = Picture(6, 5, 256);
+    picture.Indices = Ramp(6, 5, 4);
+    picture.MinimumCodeSize = 2;
+    writer.AddImage(picture);
+    const auto image = Load(writer.Finish());
+    EXPECT_EQ(Indices(*image->Frames(0)->DecodedBitmap()), Ramp(6, 5, 4));
 }
