@@ -4,6 +4,7 @@
 #include "TBitmap.h"
 #include "TBzDBImage.h"
 #include "TDBCtrlGrid.h"
+#include "TDataSource.h"
 #include "TFindwait_form.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
@@ -101,6 +102,25 @@ TEST_F(Catalogue, EveryIconsButtonRunsTheSameQueryAndCountsItsPictures)
         EXPECT_EQ(Findwait_form, nullptr) << "the wait box is gone after the query";
     }
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+TEST_F(Catalogue, TheWaitBoxStandsOverTheWorkingAreaWhileTheQueryRuns)
+{
+    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 3, 0);
+    auto* source = dynamic_cast<TDataSource*>(form->FindComponent(QStringLiteral("DataSource1")));
+    ASSERT_NE(source, nullptr);
+    QRect waitBox;
+    source->OnStateChange = [&waitBox](TObject*) {
+        if (Findwait_form && Findwait_form->isVisible())
+            waitBox = Findwait_form->BoundsRect();
+    };
+    Click("SpeedButton16");
+    ASSERT_FALSE(waitBox.isNull()) << "no wait box while the query opened";
+    const QPoint client(form->Left() + form->Client->Left(), form->Top() + form->Client->Top());
+    EXPECT_EQ(waitBox.left(), client.x() + qRound((form->Client->Width() - 405) / 2.0));
+    EXPECT_EQ(waitBox.size(), QSize(405, 141));
+    FlushDeletes();
+    EXPECT_EQ(Findwait_form, nullptr);
 }
 
 TEST_F(Catalogue, TemplatesAndEmptyResultsShowTheirCounts)
