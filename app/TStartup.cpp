@@ -27,6 +27,15 @@ int TStartup::Run(int argc, char** argv)
             std::fprintf(stderr, "zentuvio: %s\n", qPrintable(message));
         });
     }
+    if (!CreateWindows(application))
+        return TScreenshot::Failed;
+    if (!options.screenshot.isEmpty())
+        return TScreenshot::Take(*MianForm, options.screenshot, options.clicks);
+    return application.Run();
+}
+
+bool TStartup::CreateWindows(TApplication& application)
+{
     RegisterDataClasses();
     RegisterGifClasses();
     RegisterDbPictureClasses();
@@ -38,11 +47,9 @@ int TStartup::Run(int argc, char** argv)
         Tempmodal2 = TForm::Create<TTempmodal2>(&application);
     } catch (const std::exception& error) {
         TErrorReport::Show(error);
-        return TScreenshot::Failed;
+        return false;
     }
-    if (!options.screenshot.isEmpty())
-        return TScreenshot::Take(*MianForm, options.screenshot, options.clicks);
-    return application.Run();
+    return true;
 }
 
 TStartup::Options TStartup::ParseOptions(const QStringList& arguments)
