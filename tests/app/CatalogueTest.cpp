@@ -11,10 +11,14 @@
 #include "TPictureSaver.h"
 #include "TSavePictureDialog.h"
 
+#include "TPopupMenu.h"
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <sqlite3.h>
 
 namespace {
@@ -203,6 +207,43 @@ TEST_F(Catalogue, ACancelledDialogOrAClosedQueryWritesNothing)
     chosenName.clear();
     form->MenuItem1Click(nullptr);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0);
+}
+
+namespace {
+
+// The captions of the context menu a right click at a grid point opens (empty: none).
+QStringList MenuOnRightClick(TDBCtrlGrid& grid, QPoint at)
+{
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+        if (QMenu* menu = TPopupMenu::ShownMenu()) {
+            for (QAction* action : menu->actions())
+                captions << action->text() + (action->isEnabled() ? "" : " (disabled)");
+            menu->close();
+        }
+    });
+    QWidget* target = grid.childAt(at) ? grid.childAt(at) : &grid;
+    const QPoint local = target->mapFrom(&grid, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
+    QCoreApplication::sendEvent(target, &event);
+    QCoreApplication::processEvents();
+    return captions;
+}
+
+} // namespace
+
+TEST_F(Catalogue, OnlyTheCurrentThumbnailOpensTheSaveMenu)
+{
+    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 8, 0);
+    Click("SpeedButton16");
+    TDBCtrlGrid& grid = *form->DBCtrlGrid1;
+    const QPoint second = grid.CellRect(1).center();
+    EXPECT_TRUE(MenuOnRightClick(grid, second).isEmpty()) << "not the current record's cell";
+
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, second);
+    EXPECT_EQ(form->ADOQuery1->RecNo(), 2);
+    EXPECT_EQ(MenuOnRightClick(grid, second),
+              (QStringList{QStringLiteral("保存"), QStringLiteral("全部保存 (disabled)")}));
 }
 
 TEST(PictureSaver, AFailedSaveReportsTheFileAndLosesNothing)
