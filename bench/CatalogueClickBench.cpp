@@ -1,0 +1,139 @@
+// "综合类" on a catalogue of 100,000 pictures made by the catalogue library: from the
+// click to the painted grid and count label, and scrolling one grid page, against a
+// plain sqlite3 count of the same rows in the same run. Also the peak memory growth.
+#include "AppClasses.h"
+#include "DataClasses.h"
+#include "DbPictureClasses.h"
+#include "GifClasses.h"
+#include "SkinClasses.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TApplication.h"
+#include "TBitmap.h"
+#include "TCatalogue.h"
+#include "TDBCtrlGrid.h"
+#include "TJPEGImage.h"
+#include "TMemoryStream.h"
+#include "TMianForm.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int categoryPictures = 100000;
+constexpr int gridPage = 36; // 6 x 6 thumbnails
+
+QByteArray Thumbnail()
+{
+    TBitmap bitmap(103, 66, TPixelFormat::pf24bit);
+    bitmap.Canvas()->Brush()->SetColor(clTeal);
+    bitmap.Canvas()->Ellipse(10, 5, 90, 60);
+    TJPEGImage jpeg;
+    jpeg.Assign(&bitmap);
+    TMemoryStream stream;
+    jpeg.SaveToStream(stream);
+    return stream.Bytes();
+}
+
+void BuildCatalogue(const QString& path)
+{
+    TCatalogue::Create(path);
+    TCatalogue catalogue(path);
+    const QByteArray picture = Thumbnail();
+    catalogue.InTransaction([&] {
+        for (int i = 0; i < categoryPictures; ++i) {
+            const QString name = QStringLiteral("icon-%1").arg(i);
+            catalogue.Add({0, name, name + QStringLiteral(".jpg"), picture});
+        }
+    });
+}
+
+// Peak resident memory of the process so far, in KiB.
+long PeakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    }
+    return 0;
+}
+
+double PlainCountSeconds(const QString& path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, "select count(*) from picture where parent=0", -1, &statement, nullptr);
+    sqlite3_step(statement);
+    const int count = sqlite3_column_int(statement, 0);
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    if (count != categoryPictures)
+        std::fprintf(stderr, "plain count found %d rows\n", count);
+    return timer.nsecsElapsed() / 1e9;
+}
+
+template <class F> double Seconds(F&& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication application(argc, argv);
+    RegisterDataClasses();
+    RegisterGifClasses();
+    RegisterDbPictureClasses();
+    RegisterSkinClasses();
+    RegisterAppClasses();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Mirelvane.mdb"));
+    BuildCatalogue(path);
+
+    std::unique_ptr<TMianForm> form(TForm::Create<TMianForm>(nullptr));
+    MianForm = form.get();
+    Application->SetMainForm(form.get());
+    form->Myado->SetConnectionString(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
+    form->Show();
+    form->grab();
+    const long peakBefore = PeakKiB();
+
+    const double click = Seconds([&] {
+        form->SpeedButton16Click(nullptr);
+        form->grab(); // paints the grid and the count label
+    });
+    const long peakAfter = PeakKiB();
+    const double scroll = Seconds([&] {
+        form->ADOQuery1->MoveBy(gridPage);
+        form->DBCtrlGrid1->grab();
+    });
+    double plain = 1e9;
+    for (int i = 0; i < 5; ++i)
+        plain = std::min(plain, PlainCountSeconds(path));
+
+    std::printf("label: %s\n", qPrintable(form->Label10->Caption()));
+    std::printf("click to painted grid: %.1f ms, plain count %.1f ms, ratio %.1f\n", click * 1e3,
+                plain * 1e3, click / plain);
+    std::printf("scrolling one page: %.1f ms, ratio to plain count %.1f\n", scroll * 1e3,
+                scroll / plain);
+    std::printf("peak memory growth for the click: %ld KiB\n", peakAfter - peakBefore);
+    Application->SetMainForm(nullptr);
+    MianForm = nullptr;
+    return 0;
+}
