@@ -23,8 +23,7 @@ const TClassInfo& TLabel::StaticClassInfo()
 TLabel::TLabel(TComponent* owner)
     : TGraphicControl(owner)
 {
-    SetBounds(0, 0, 65, 17);
-    AdjustBounds();
+    SetBounds(0, 0, 65, 17); // sized to its text once it has one
 }
 
 void TLabel::SetAlignment(TAlignment alignment)

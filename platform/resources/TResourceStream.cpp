@@ -5,23 +5,35 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <cstring>
 
 namespace {
+
 const QString resourceFolder = QStringLiteral(":/rcdata");
+
+// The compiled-in raw-data resources by lower-case name, read once: the resources are
+// part of the program and do not change while it runs.
+const QHash<QString, QString>& ResourceIndex()
+{
+    static const QHash<QString, QString> index = [] {
+        QHash<QString, QString> paths;
+        const QDir folder(resourceFolder);
+        for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
+            const QString key = QFileInfo(file).completeBaseName().toLower();
+            if (!paths.contains(key))
+                paths.insert(key, folder.filePath(file));
+        }
+        return paths;
+    }();
+    return index;
 }
+
+} // namespace
 
 QString TResourceStream::FindResource(const QString& name)
 {
-    if (name.isEmpty())
-        return QString();
-    const QDir folder(resourceFolder);
-    const QStringList files = folder.entryList(QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        if (QFileInfo(file).completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
-            return folder.filePath(file);
-    }
-    return QString();
+    return name.isEmpty() ? QString() : ResourceIndex().value(name.toLower());
 }
 
 TResourceStream::TResourceStream(const QString& name)
