@@ -37,17 +37,7 @@ protected:
         TErrorReport::SetReporter(previousReporter);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // The topmost of a panel's children that fill it alike.
-    static QWidget* InFront(QWidget* parent)
-    {
-        const QObjectList children = parent->children();
-        for (auto it = children.rbegin(); it != children.rend(); ++it) {
-            auto* widget = qobject_cast<QWidget*>(*it);
-            if (widget && widget->isVisible())
-                return widget;
-        }
-        return nullptr;
-    }
+    // Of siblings, the one lying on top.
     static QWidget* Topmost(std::initializer_list<QWidget*> siblings)
     {
         const QObjectList order = (*siblings.begin())->parentWidget()->children();
@@ -61,9 +51,9 @@ protected:
         }
         return top;
     }
-    TPanel* Panel(const char* name) const
+    QWidget* TopStrip() const
     {
-        return dynamic_cast<TPanel*>(form->FindComponent(QLatin1String(name)));
+        return Topmost({form->Panel18, form->Panel11, form->Panel13, form->Panel14, form->Panel3});
     }
 
     std::unique_ptr<TMianForm> form;
