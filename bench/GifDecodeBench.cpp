@@ -4,21 +4,23 @@
 #include "TGIFImage.h"
 #include "TMemoryStream.h"
 
+#include "TGiflibFile.h"
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <gif_lib.h>
 
 // Decoding every frame of the conformance corpus: ours (load, then every frame's
 // bitmap) against giflib's DGifSlurp, and the ratio of the two.
 namespace {
-const std::vector<TGIFCorpusFile>& Corpus() {
+const std::vector<TGIFCorpusFile>& Corpus()
+{
     static const std::vector<TGIFCorpusFile> corpus = TGIFCorpus::Files();
     return corpus;
 }
 
-void DecodeOurs(const QByteArray& bytes) {
+void DecodeOurs(const QByteArray& bytes)
+{
     TGIFImage image;
     TMemoryStream stream(bytes);
     image.LoadFromStream(stream);
@@ -26,49 +28,36 @@ void DecodeOurs(const QByteArray& bytes) {
         benchmark::DoNotOptimize(image.Frames(index)->DecodedBitmap()->ScanLine(0));
 }
 
-struct MemoryInput {
-    const QByteArray* Bytes;
-    qsizetype Position = 0;
-};
-
-int ReadMemory(GifFileType* file, GifByteType* buffer, int count) {
-    auto* input = static_cast<MemoryInput*>(file->UserData);
-    const int n = int(std::min<qsizetype>(count, input->Bytes->size() - input->Position));
-    std::memcpy(buffer, input->Bytes->constData() + input->Position, size_t(n));
-    input->Position += n;
-    return n;
+void DecodeGiflib(const QByteArray& bytes)
+{
+    const TGiflibFile file(bytes);
+    if (file)
+        benchmark::DoNotOptimize(file->SavedImages);
 }
 
-void DecodeGiflib(const QByteArray& bytes) {
-    MemoryInput input{&bytes};
-    int error = 0;
-    GifFileType* file = DGifOpen(&input, ReadMemory, &error);
-    if (!file)
-        return;
-    DGifSlurp(file);
-    benchmark::DoNotOptimize(file->SavedImages);
-    DGifCloseFile(file, &error);
-}
-
-template <void (*Decode)(const QByteArray&)> void DecodeCorpus() {
+template <void (*Decode)(const QByteArray&)> void DecodeCorpus()
+{
     for (const TGIFCorpusFile& file : Corpus())
         Decode(file.Bytes);
 }
 
-void BM_GifCorpusOurs(benchmark::State& state) {
+void BM_GifCorpusOurs(benchmark::State& state)
+{
     for (auto _ : state)
         DecodeCorpus<DecodeOurs>();
 }
 BENCHMARK(BM_GifCorpusOurs)->Unit(benchmark::kMillisecond);
 
-void BM_GifCorpusGiflib(benchmark::State& state) {
+void BM_GifCorpusGiflib(benchmark::State& state)
+{
     for (auto _ : state)
         DecodeCorpus<DecodeGiflib>();
 }
 BENCHMARK(BM_GifCorpusGiflib)->Unit(benchmark::kMillisecond);
 
 // Best of several rounds, in seconds.
-template <void (*Decode)(const QByteArray&)> double BestTime(int rounds) {
+template <void (*Decode)(const QByteArray&)> double BestTime(int rounds)
+{
     double best = 1e9;
     for (int round = 0; round < rounds; ++round) {
         const auto start = std::chrono::steady_clock::now();
@@ -80,7 +69,8 @@ template <void (*Decode)(const QByteArray&)> double BestTime(int rounds) {
 }
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
