@@ -2,15 +2,14 @@
 #include "TADOQuery.h"
 #include "TComponent.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include "TBenchDatabase.h"
+#include "TPlainKeySelect.h"
+#include "TProcessMemory.h"
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <malloc.h>
-#include <sqlite3.h>
-#include <string>
 #include <vector>
 
 // Opening a category of 100,000 pictures through TADOQuery, as the catalogue does, against
@@ -25,43 +24,14 @@ constexpr int otherPictures = 1000;
 constexpr int pictureBytes = 6000;
 
 // The picture database, made once per run in a temporary folder.
-class TBenchDatabase {
-public:
-    TBenchDatabase()
-    {
-        QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
-        m_path = m_dir.path() + QStringLiteral("/Data/Mirelvane.mdb");
-        sqlite3* db = nullptr;
-        sqlite3_open(m_path.toUtf8().constData(), &db);
-        sqlite3_exec(db,
-                     "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB);"
-                     "BEGIN",
-                     nullptr, nullptr, nullptr);
-        sqlite3_stmt* insert = nullptr;
-        sqlite3_prepare_v2(db, "INSERT INTO picture(parent, Mirelvane) VALUES(?, ?)", -1, &insert,
-                           nullptr);
-        const std::string picture(pictureBytes, '\xd8');
-        for (int i = 0; i < categoryPictures + otherPictures; ++i) {
-            // The other category's pictures are spread among the category's.
-            sqlite3_bind_int(insert, 1, i % 101 == 100 && i / 101 < otherPictures ? 10 : 0);
-            sqlite3_bind_blob(insert, 2, picture.data(), pictureBytes, SQLITE_STATIC);
-            sqlite3_step(insert);
-            sqlite3_reset(insert);
-        }
-        sqlite3_finalize(insert);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
-    const QString& Path() const { return m_path; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
 const TBenchDatabase& Database()
 {
-    static const TBenchDatabase database;
+    static const QByteArray picture(pictureBytes, '\xd8');
+    // The other category's pictures are spread among the category's.
+    static const TBenchDatabase database(categoryPictures + otherPictures, [](int i) {
+        const bool other = i % 101 == 100 && i / 101 < otherPictures;
+        return TBenchDatabase::Row{other ? 10 : 0, picture};
+    });
     return database;
 }
 
@@ -104,48 +74,25 @@ void CloseQuery()
 }
 
 // The peer: the same rows' keys (and category) by a plain SELECT, kept in a vector.
-std::vector<qint64> g_keys;
-sqlite3* PlainConnection()
+TPlainKeySelect& Plain()
 {
-    static sqlite3* db = [] {
-        sqlite3* handle = nullptr;
-        sqlite3_open_v2(Database().Path().toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE,
-                        nullptr);
-        return handle;
-    }();
-    return db;
+    static TPlainKeySelect plain(Database().Path());
+    return plain;
 }
 
 void ReleaseKeys()
 {
-    std::vector<qint64>().swap(g_keys);
-}
-
-int SelectRows(const char* sql, bool readBlobs)
-{
-    ReleaseKeys();
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(PlainConnection(), sql, -1, &stmt, nullptr);
-    qint64 bytes = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        g_keys.push_back(sqlite3_column_int64(stmt, 0));
-        g_keys.push_back(sqlite3_column_int64(stmt, 1));
-        if (readBlobs)
-            bytes += sqlite3_column_bytes(stmt, 2);
-    }
-    sqlite3_finalize(stmt);
-    benchmark::DoNotOptimize(bytes);
-    return int(g_keys.size() / 2);
+    Plain().Release();
 }
 
 int SelectKeys()
 {
-    return SelectRows("Select ID, parent From picture\nwhere parent=0\n", false);
+    return Plain().Select("Select ID, parent From picture\nwhere parent=0\n");
 }
 
 int SelectEverything()
 {
-    return SelectRows("Select * From picture\nwhere parent=0\n", true);
+    return Plain().Select("Select * From picture\nwhere parent=0\n", true);
 }
 
 // Heap bytes in use (malloc'd and mmap'd blocks).
@@ -153,22 +100,6 @@ double HeapMiB()
 {
     const struct mallinfo2 info = mallinfo2();
     return double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
-}
-
-// Resident and peak resident memory of the process in MiB; ResetPeak starts a new peak.
-double StatusMiB(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(key, 0) == 0)
-            return std::stod(line.substr(std::string(key).size())) / 1024.0;
-    }
-    return 0.0;
-}
-void ResetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 // Times Open; memory is measured from the released state (Release, and freed memory given
@@ -183,14 +114,14 @@ template <int (*Open)(), void (*Release)()> void RunOpen(benchmark::State& state
         state.PauseTiming();
         Release();
         malloc_trim(0);
-        ResetPeak();
-        const double residentBefore = StatusMiB("VmRSS:");
+        TProcessMemory::ResetPeak();
+        const double residentBefore = TProcessMemory::StatusMiB("VmRSS:");
         const double heapBefore = HeapMiB();
         state.ResumeTiming();
         const int count = Open();
         state.PauseTiming();
         heap = HeapMiB() - heapBefore;
-        peak = StatusMiB("VmHWM:") - residentBefore;
+        peak = TProcessMemory::StatusMiB("VmHWM:") - residentBefore;
         state.ResumeTiming();
         if (count != categoryPictures)
             state.SkipWithError("wrong record count");

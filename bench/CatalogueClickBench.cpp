@@ -15,9 +15,9 @@
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
 #include "TMianForm.h"
+#include "TProcessMemory.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <sqlite3.h>
@@ -50,19 +50,6 @@ void BuildCatalogue(const QString& path)
             catalogue.Add({0, name, name + QStringLiteral(".jpg"), picture});
         }
     });
-}
-
-// Peak resident memory of the process so far, in KiB.
-long PeakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    }
-    return 0;
 }
 
 double PlainCountSeconds(const QString& path)
@@ -112,13 +99,13 @@ int main(int argc, char** argv)
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
     form->Show();
     form->grab();
-    const long peakBefore = PeakKiB();
+    const double peakBefore = TProcessMemory::StatusMiB("VmHWM:");
 
     const double click = Seconds([&] {
         form->SpeedButton16Click(nullptr);
         form->grab(); // paints the grid and the count label
     });
-    const long peakAfter = PeakKiB();
+    const double peakAfter = TProcessMemory::StatusMiB("VmHWM:");
     const double scroll = Seconds([&] {
         form->ADOQuery1->MoveBy(gridPage);
         form->DBCtrlGrid1->grab();
@@ -132,7 +119,7 @@ int main(int argc, char** argv)
                 plain * 1e3, click / plain);
     std::printf("scrolling one page: %.1f ms, ratio to plain count %.1f\n", scroll * 1e3,
                 scroll / plain);
-    std::printf("peak memory growth for the click: %ld KiB\n", peakAfter - peakBefore);
+    std::printf("peak memory growth for the click: %.1f MiB\n", peakAfter - peakBefore);
     Application->SetMainForm(nullptr);
     MianForm = nullptr;
     return 0;

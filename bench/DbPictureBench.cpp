@@ -12,19 +12,18 @@
 #include "TPanel.h"
 #include "TPicture.h"
 
-#include <QDir>
+#include "TBenchDatabase.h"
+#include "TPlainKeySelect.h"
+#include "TProcessMemory.h"
+
 #include <QImage>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <jpeglib.h>
 #include <malloc.h>
 #include <memory>
-#include <sqlite3.h>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -66,37 +65,13 @@ QByteArray JpegOf(int width, int height, int seed)
 }
 
 // A picture database of its own in a temporary folder.
-class TBenchDatabase {
-public:
-    TBenchDatabase(const std::vector<QByteArray>& pictures, int rows)
-    {
-        QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
-        m_path = m_dir.path() + QStringLiteral("/Data/Mirelvane.mdb");
-        sqlite3* db = nullptr;
-        sqlite3_open(m_path.toUtf8().constData(), &db);
-        sqlite3_exec(db,
-                     "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB);"
-                     "BEGIN",
-                     nullptr, nullptr, nullptr);
-        sqlite3_stmt* insert = nullptr;
-        sqlite3_prepare_v2(db, "INSERT INTO picture(parent, Mirelvane) VALUES(0, ?)", -1, &insert,
-                           nullptr);
-        for (int i = 0; i < rows; ++i) {
-            const QByteArray& picture = pictures[size_t(i) % pictures.size()];
-            sqlite3_bind_blob(insert, 1, picture.constData(), int(picture.size()), SQLITE_STATIC);
-            sqlite3_step(insert);
-            sqlite3_reset(insert);
-        }
-        sqlite3_finalize(insert);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
-    const QString& Path() const { return m_path; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
+// Rows of category 0 that cycle through pictures, which must outlive the filling.
+std::function<TBenchDatabase::Row(int)> CyclingThrough(const std::vector<QByteArray>& pictures)
+{
+    return [&pictures](int i) {
+        return TBenchDatabase::Row{0, pictures[size_t(i) % pictures.size()]};
+    };
+}
 
 // The catalogue's connection, query and data source over one database.
 struct TCatalogue {
@@ -130,7 +105,7 @@ const std::vector<QByteArray>& DecodeSet()
 
 // A second query without a control over the same database reads the blobs alone.
 struct TDecodeRig {
-    TBenchDatabase database{DecodeSet(), decodePictures};
+    TBenchDatabase database{decodePictures, CyclingThrough(DecodeSet())};
     TCatalogue catalogue{database.Path()};
     TCatalogue readOnly{database.Path()};
     TBzDBImage* image = new TBzDBImage(&catalogue.window);
@@ -221,13 +196,13 @@ BENCHMARK(BM_DecodeBlobsRawLibjpeg)->Unit(benchmark::kMillisecond);
 // --- Opening a category and painting its first page ----------------------------------------
 
 struct TPageRig {
-    TBenchDatabase database{[] {
-                                std::vector<QByteArray> thumbnails;
-                                for (int i = 0; i < 16; ++i)
-                                    thumbnails.push_back(JpegOf(cellWidth, cellHeight, i));
-                                return thumbnails;
-                            }(),
-                            categoryPictures};
+    std::vector<QByteArray> thumbnails = [] {
+        std::vector<QByteArray> pictures;
+        for (int i = 0; i < 16; ++i)
+            pictures.push_back(JpegOf(cellWidth, cellHeight, i));
+        return pictures;
+    }();
+    TBenchDatabase database{categoryPictures, CyclingThrough(thumbnails)};
     TCatalogue catalogue{database.Path()};
     TDBCtrlGrid* grid = new TDBCtrlGrid(&catalogue.window);
     TPageRig()
@@ -269,52 +244,21 @@ void ClosePage()
     PageRig().catalogue.query->Close();
 }
 
-sqlite3* PlainConnection()
+TPlainKeySelect& Plain()
 {
-    static sqlite3* db = [] {
-        sqlite3* handle = nullptr;
-        sqlite3_open_v2(PageRig().database.Path().toUtf8().constData(), &handle,
-                        SQLITE_OPEN_READONLY, nullptr);
-        return handle;
-    }();
-    return db;
+    static TPlainKeySelect plain(PageRig().database.Path());
+    return plain;
 }
 
-std::vector<qint64> g_keys;
 void ReleaseKeys()
 {
-    std::vector<qint64>().swap(g_keys);
+    Plain().Release();
 }
 
 // The peer: the same rows' keys by a plain SELECT, kept in a vector.
 int SelectKeys()
 {
-    ReleaseKeys();
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(PlainConnection(), "Select ID, parent From picture\nwhere parent=0\n", -1,
-                       &stmt, nullptr);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        g_keys.push_back(sqlite3_column_int64(stmt, 0));
-        g_keys.push_back(sqlite3_column_int64(stmt, 1));
-    }
-    sqlite3_finalize(stmt);
-    return int(g_keys.size() / 2);
-}
-
-// Resident and peak resident memory of the process in MiB; ResetPeak starts a new peak.
-double StatusMiB(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(key, 0) == 0)
-            return std::stod(line.substr(std::string(key).size())) / 1024.0;
-    }
-    return 0.0;
-}
-void ResetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
+    return Plain().Select("Select ID, parent From picture\nwhere parent=0\n");
 }
 
 template <int (*Open)(), void (*Release)()> void RunOpen(benchmark::State& state)
@@ -325,12 +269,12 @@ template <int (*Open)(), void (*Release)()> void RunOpen(benchmark::State& state
         state.PauseTiming();
         Release();
         malloc_trim(0);
-        ResetPeak();
-        const double residentBefore = StatusMiB("VmRSS:");
+        TProcessMemory::ResetPeak();
+        const double residentBefore = TProcessMemory::StatusMiB("VmRSS:");
         state.ResumeTiming();
         const int count = Open();
         state.PauseTiming();
-        peak = StatusMiB("VmHWM:") - residentBefore;
+        peak = TProcessMemory::StatusMiB("VmHWM:") - residentBefore;
         state.ResumeTiming();
         if (count != categoryPictures)
             state.SkipWithError("wrong record count");
