@@ -9,7 +9,8 @@
 
 // Loads the input as a GIF file and decodes every frame. Errors of the platform's
 // kinds are the expected answer to bad data; anything else is a finding.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     TGIFImage image;
     TMemoryStream stream(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     try {

@@ -16,7 +16,8 @@ constexpr int plainTextFixedSize = 13;
 constexpr int applicationFixedSize = 12; // block size, identifier (8), authentication (3)
 constexpr quint16 maxLoopCount = 30000;
 
-QList<QByteArray> ReadSubBlocks(TGIFBlockReader& reader) {
+QList<QByteArray> ReadSubBlocks(TGIFBlockReader& reader)
+{
     QList<QByteArray> blocks;
     while (!reader.AtEnd()) {
         const quint8 length = reader.ReadByte();
@@ -28,7 +29,8 @@ QList<QByteArray> ReadSubBlocks(TGIFBlockReader& reader) {
 }
 } // namespace
 
-TExtension TExtension::Read(TGIFBlockReader& reader) {
+TExtension TExtension::Read(TGIFBlockReader& reader)
+{
     const quint8 label = reader.ReadByte();
     switch (label) {
     case graphicControlLabel:
@@ -54,29 +56,35 @@ TExtension TExtension::Read(TGIFBlockReader& reader) {
     }
 }
 
-quint8 TExtension::FixedByte(int index) const {
+quint8 TExtension::FixedByte(int index) const
+{
     return index < m_fixedPart.size() ? quint8(m_fixedPart[index]) : 0;
 }
 
-bool TExtension::HasTransparency() const {
+bool TExtension::HasTransparency() const
+{
     return FixedByte(1) & 1;
 }
 
-quint8 TExtension::TransparentIndex() const {
+quint8 TExtension::TransparentIndex() const
+{
     return FixedByte(4);
 }
 
-quint16 TExtension::DelayHundredths() const {
+quint16 TExtension::DelayHundredths() const
+{
     return quint16(FixedByte(2) | FixedByte(3) << 8);
 }
 
-quint8 TExtension::DisposalCode() const {
+quint8 TExtension::DisposalCode() const
+{
     return (FixedByte(1) >> 2) & 7;
 }
 
 // The identifier and authentication code are compared over as many bytes as the block
 // says it holds, as readers of this format always have.
-bool TExtension::IsLoopApplication() const {
+bool TExtension::IsLoopApplication() const
+{
     if (m_kind != TGIFExtensionKind::ekApplication || m_fixedPart.size() < applicationFixedSize)
         return false;
     const qsizetype count = std::min<qsizetype>(FixedByte(0), applicationFixedSize - 1);
@@ -85,7 +93,8 @@ bool TExtension::IsLoopApplication() const {
            identifier == QByteArrayView("ANIMEXTS1.0").first(count);
 }
 
-std::optional<quint16> TExtension::LoopCount() const {
+std::optional<quint16> TExtension::LoopCount() const
+{
     if (!IsLoopApplication() || m_subBlocks.isEmpty())
         return std::nullopt;
     const QByteArray& block = m_subBlocks.first();

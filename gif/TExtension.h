@@ -35,7 +35,8 @@ public:
 private:
     TExtension(TGIFExtensionKind kind, QByteArray fixedPart)
         : m_kind(kind)
-        , m_fixedPart(std::move(fixedPart)) {}
+        , m_fixedPart(std::move(fixedPart))
+    {}
     quint8 FixedByte(int index) const;
     bool IsLoopApplication() const;
 

@@ -8,7 +8,8 @@
 class TGIFBlockReader {
 public:
     explicit TGIFBlockReader(QByteArrayView bytes)
-        : m_bytes(bytes) {}
+        : m_bytes(bytes)
+    {}
 
     bool AtEnd() const { return m_position >= m_bytes.size(); }
     qsizetype Position() const { return m_position; }

@@ -12,7 +12,8 @@ struct TGIFColorTable {
     std::array<quint8, 3 * MaxEntries> Entries{};
 
     // The colour of entry index as 0x00BBGGRR; index must be below EntryCount.
-    TColor Color(int index) const {
+    TColor Color(int index) const
+    {
         const quint8* rgb = Entries.data() + 3 * index;
         return TColor(rgb[0] | rgb[1] << 8 | rgb[2] << 16);
     }

@@ -11,18 +11,21 @@ constexpr int fileHeaderSize = 14;
 constexpr int infoHeaderSize = 40;
 constexpr quint8 paddingGrey = 128; // palette entries past the colour table
 
-void PutWord(uchar*& at, quint16 value) {
+void PutWord(uchar*& at, quint16 value)
+{
     qToLittleEndian(value, at);
     at += 2;
 }
 
-void PutLong(uchar*& at, quint32 value) {
+void PutLong(uchar*& at, quint32 value)
+{
     qToLittleEndian(value, at);
     at += 4;
 }
 
 // File header, info header and palette, in front of imageSize bytes of pixels.
-void PutHeaders(uchar* at, const TGIFItem& item, int depth, qsizetype imageSize) {
+void PutHeaders(uchar* at, const TGIFItem& item, int depth, qsizetype imageSize)
+{
     const int paletteEntries = 1 << depth;
     const quint32 pixelOffset = fileHeaderSize + infoHeaderSize + 4 * paletteEntries;
     *at++ = 'B';
@@ -51,7 +54,8 @@ void PutHeaders(uchar* at, const TGIFItem& item, int depth, qsizetype imageSize)
 }
 } // namespace
 
-int TGIFDibFile::DepthFor(int colorBits) {
+int TGIFDibFile::DepthFor(int colorBits)
+{
     if (colorBits == 1)
         return 1;
     if (colorBits >= 2 && colorBits <= 4)
@@ -62,7 +66,8 @@ int TGIFDibFile::DepthFor(int colorBits) {
 }
 
 QByteArray TGIFDibFile::Build(const TGIFItem& item, bool interlaced, bool tolerant,
-                              const TGIFLZWDecoder::Progress& progress, bool& corrupted) {
+                              const TGIFLZWDecoder::Progress& progress, bool& corrupted)
+{
     const int depth = DepthFor(item.ColorBits);
     const int width = item.FrameSize.width();
     const int height = item.FrameSize.height();

@@ -18,7 +18,8 @@ constexpr quint8 localTableFlag = 0x80;
 constexpr quint8 interlacedFlag = 0x40;
 
 // A 32-bit copy of image in which pixels of color are fully transparent.
-QImage WithoutColor(const QImage& image, TColor color) {
+QImage WithoutColor(const QImage& image, TColor color)
+{
     QImage masked = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = TColors::ToQColor(color).rgb();
     for (int y = 0; y < masked.height(); ++y) {
@@ -31,19 +32,22 @@ QImage WithoutColor(const QImage& image, TColor color) {
 }
 } // namespace
 
-const TClassInfo& TGIFFrame::StaticClassInfo() {
+const TClassInfo& TGIFFrame::StaticClassInfo()
+{
     static const TClassInfo info("TGIFFrame", &TPersistent::StaticClassInfo());
     return info;
 }
 
 TGIFFrame::TGIFFrame(TGIFImage* owner)
     : m_owner(owner)
-    , m_item(std::make_shared<TGIFItem>()) {}
+    , m_item(std::make_shared<TGIFItem>())
+{}
 
 TGIFFrame::~TGIFFrame() = default;
 
 void TGIFFrame::Read(TGIFBlockReader& reader, const TGIFData& global, QSize logicalScreen,
-                     std::vector<TExtension> extensions) {
+                     std::vector<TExtension> extensions)
+{
     m_extensions = std::move(extensions);
     m_item->CodeStream = std::make_unique<TMemoryStream>();
     try {
@@ -61,8 +65,8 @@ void TGIFFrame::Read(TGIFBlockReader& reader, const TGIFData& global, QSize logi
 
 // The image descriptor and the local colour table. A width or height of 0 takes the
 // logical screen's; without a local table the frame uses a copy of the global one.
-void TGIFFrame::ReadDescriptor(TGIFBlockReader& reader, const TGIFData& global,
-                               QSize logicalScreen) {
+void TGIFFrame::ReadDescriptor(TGIFBlockReader& reader, const TGIFData& global, QSize logicalScreen)
+{
     const int left = reader.ReadWord();
     const int top = reader.ReadWord();
     int width = reader.ReadWord();
@@ -94,7 +98,8 @@ void TGIFFrame::ReadDescriptor(TGIFBlockReader& reader, const TGIFData& global,
 
 // Copies the code size byte and the data sub-blocks as stored. A block that runs past
 // the end of the data marks the frame damaged and is left out.
-void TGIFFrame::ReadCodeStream(TGIFBlockReader& reader) {
+void TGIFFrame::ReadCodeStream(TGIFBlockReader& reader)
+{
     TMemoryStream& stream = *m_item->CodeStream;
     const quint8 codeSize = reader.ReadByte();
     stream.WriteBuffer(&codeSize, 1);
@@ -113,7 +118,8 @@ void TGIFFrame::ReadCodeStream(TGIFBlockReader& reader) {
 
 // Several graphic control extensions may precede one frame: the longest delay wins,
 // transparency and disposal come from the last.
-void TGIFFrame::ApplyGraphicControls() {
+void TGIFFrame::ApplyGraphicControls()
+{
     m_delayMs = 0;
     const TGIFColorTable& table = m_item->ColorTable;
     for (const TExtension& extension : m_extensions) {
@@ -128,7 +134,8 @@ void TGIFFrame::ApplyGraphicControls() {
     }
 }
 
-void TGIFFrame::Assign(const TPersistent* source) {
+void TGIFFrame::Assign(const TPersistent* source)
+{
     const auto* frame = dynamic_cast<const TGIFFrame*>(source);
     if (!frame) {
         TPersistent::Assign(source);
@@ -155,7 +162,8 @@ void TGIFFrame::Assign(const TPersistent* source) {
                  });
 }
 
-QList<QByteArray> TGIFFrame::Comment() const {
+QList<QByteArray> TGIFFrame::Comment() const
+{
     QList<QByteArray> lines;
     for (const TExtension& extension : m_extensions)
         if (extension.BlockKind() == TGIFExtensionKind::ekComment)
@@ -163,21 +171,25 @@ QList<QByteArray> TGIFFrame::Comment() const {
     return lines;
 }
 
-bool TGIFFrame::IsDecoded() const {
+bool TGIFFrame::IsDecoded() const
+{
     return m_bitmap && !m_bitmap->Empty();
 }
 
-bool TGIFFrame::HasNoData() const {
+bool TGIFFrame::HasNoData() const
+{
     return !IsDecoded() && (!m_item->CodeStream || m_item->CodeStream->Size() == 0);
 }
 
-TBitmap* TGIFFrame::DecodedBitmap() const {
+TBitmap* TGIFFrame::DecodedBitmap() const
+{
     if (!IsDecoded())
         Decode();
     return m_bitmap.get();
 }
 
-void TGIFFrame::Draw(TCanvas& canvas, const QRect& rect, bool transparent) const {
+void TGIFFrame::Draw(TCanvas& canvas, const QRect& rect, bool transparent) const
+{
     TBitmap* bitmap = DecodedBitmap();
     if (!transparent || m_keyColor == clNone)
         canvas.StretchDraw(rect, bitmap);
@@ -187,17 +199,20 @@ void TGIFFrame::Draw(TCanvas& canvas, const QRect& rect, bool transparent) const
         canvas.DrawImage(rect, WithoutColor(bitmap->Image(), m_keyColor), bitmap->Image().rect());
 }
 
-int TGIFFrame::Width() const {
+int TGIFFrame::Width() const
+{
     return HasNoData() ? 0 : DecodedBitmap()->Width();
 }
 
-int TGIFFrame::Height() const {
+int TGIFFrame::Height() const
+{
     return HasNoData() ? 0 : DecodedBitmap()->Height();
 }
 
 // Decodes the frame through an in-memory Windows bitmap file, telling the owner's
 // progress event; the ending notice carries the error's text when decoding fails.
-void TGIFFrame::Decode() const {
+void TGIFFrame::Decode() const
+{
     m_bitmap = std::make_unique<TBitmap>();
     if (!m_item->CodeStream)
         return;

@@ -25,11 +25,13 @@ const QString commentSeparator = QStringLiteral("\r\n\r\n");
 
 std::atomic<bool> tolerantDecoding{true};
 
-[[noreturn]] void Fail(const QString& text) {
+[[noreturn]] void Fail(const QString& text)
+{
     throw EInvalidGraphicOperation(text);
 }
 
-TGIFImage::TFormatVersion ReadVersion(TGIFBlockReader& reader) {
+TGIFImage::TFormatVersion ReadVersion(TGIFBlockReader& reader)
+{
     const QByteArray signature = reader.ReadBytes(3).toByteArray().toUpper();
     const QByteArray version = reader.ReadBytes(3).toByteArray().toUpper();
     if (signature != "GIF")
@@ -42,27 +44,32 @@ TGIFImage::TFormatVersion ReadVersion(TGIFBlockReader& reader) {
 }
 } // namespace
 
-const TClassInfo& TGIFImage::StaticClassInfo() {
+const TClassInfo& TGIFImage::StaticClassInfo()
+{
     static const TClassInfo info("TGIFImage", &TGraphic::StaticClassInfo());
     return info;
 }
 
 TGIFImage::TGIFImage()
-    : m_data(std::make_shared<TGIFData>()) {
+    : m_data(std::make_shared<TGIFData>())
+{
     SetTransparent(true);
 }
 
 TGIFImage::~TGIFImage() = default;
 
-bool TGIFImage::TolerantDecoding() {
+bool TGIFImage::TolerantDecoding()
+{
     return tolerantDecoding;
 }
 
-void TGIFImage::SetTolerantDecoding(bool tolerant) {
+void TGIFImage::SetTolerantDecoding(bool tolerant)
+{
     tolerantDecoding = tolerant;
 }
 
-void TGIFImage::Reset() {
+void TGIFImage::Reset()
+{
     m_data = std::make_shared<TGIFData>();
     m_frames.clear();
     m_damaged = false;
@@ -75,14 +82,16 @@ void TGIFImage::Reset() {
     m_logicalHeight = 0;
 }
 
-void TGIFImage::LoadFromStream(TStream& stream) {
+void TGIFImage::LoadFromStream(TStream& stream)
+{
     QByteArray bytes(std::max<qint64>(stream.Remaining(), 0), '\0');
     Reset();
     stream.ReadBuffer(bytes.data(), bytes.size());
     Load(bytes, true);
 }
 
-void TGIFImage::LoadFromClipboardFormat(const QString& format, const QByteArray& data) {
+void TGIFImage::LoadFromClipboardFormat(const QString& format, const QByteArray& data)
+{
     if (format.compare(clipboardFormatName, Qt::CaseInsensitive) != 0) {
         TGraphic::LoadFromClipboardFormat(format, data);
         return;
@@ -95,7 +104,8 @@ void TGIFImage::LoadFromClipboardFormat(const QString& format, const QByteArray&
 }
 
 // Reads the file's blocks into a freshly reset image, then decodes frame 0 when asked.
-void TGIFImage::Load(const QByteArray& bytes, bool decodeFirstFrame) {
+void TGIFImage::Load(const QByteArray& bytes, bool decodeFirstFrame)
+{
     if (!bytes.isEmpty()) {
         TGIFBlockReader reader(bytes);
         m_version = ReadVersion(reader);
@@ -112,7 +122,8 @@ void TGIFImage::Load(const QByteArray& bytes, bool decodeFirstFrame) {
 }
 
 // The logical screen descriptor and the global colour table.
-void TGIFImage::ReadScreen(TGIFBlockReader& reader) {
+void TGIFImage::ReadScreen(TGIFBlockReader& reader)
+{
     m_logicalWidth = reader.ReadWord();
     m_logicalHeight = reader.ReadWord();
     const quint8 flags = reader.ReadByte();
@@ -133,7 +144,8 @@ void TGIFImage::ReadScreen(TGIFBlockReader& reader) {
 
 // Extension runs, frames and the comment after the last frame, up to the trailer.
 // Bytes after the trailer, or after the last frame, are ignored.
-void TGIFImage::ReadBlocks(TGIFBlockReader& reader) {
+void TGIFImage::ReadBlocks(TGIFBlockReader& reader)
+{
     quint8 introducer = reader.ReadByte();
     while (introducer != 0 && introducer != trailer && !reader.AtEnd()) {
         std::vector<TExtension> run;
@@ -152,7 +164,8 @@ void TGIFImage::ReadBlocks(TGIFBlockReader& reader) {
 // extensions in run, takes the loop count from an application extension, and lets a
 // plain text extension discard the run. Returns the introducer after the run.
 quint8 TGIFImage::ReadExtensionRun(TGIFBlockReader& reader, quint8 introducer,
-                                   std::vector<TExtension>& run) {
+                                   std::vector<TExtension>& run)
+{
     while (introducer == extensionIntroducer) {
         TExtension extension = TExtension::Read(reader);
         switch (extension.BlockKind()) {
@@ -175,7 +188,8 @@ quint8 TGIFImage::ReadExtensionRun(TGIFBlockReader& reader, quint8 introducer,
 
 // Reads one frame after "," and returns the next introducer, past any zero bytes;
 // an unknown introducer after a frame ends the file (0).
-quint8 TGIFImage::ReadFrame(TGIFBlockReader& reader, std::vector<TExtension> run) {
+quint8 TGIFImage::ReadFrame(TGIFBlockReader& reader, std::vector<TExtension> run)
+{
     auto frame = std::make_unique<TGIFFrame>(this);
     frame->Read(reader, *m_data, QSize(m_logicalWidth, m_logicalHeight), std::move(run));
     m_frames.push_back(std::move(frame));
@@ -189,7 +203,8 @@ quint8 TGIFImage::ReadFrame(TGIFBlockReader& reader, std::vector<TExtension> run
     return known ? introducer : 0;
 }
 
-void TGIFImage::TakeComments(const std::vector<TExtension>& run) {
+void TGIFImage::TakeComments(const std::vector<TExtension>& run)
+{
     QStringList& lines = m_data->CommentLines;
     for (const TExtension& extension : run) {
         if (extension.BlockKind() != TGIFExtensionKind::ekComment)
@@ -201,7 +216,8 @@ void TGIFImage::TakeComments(const std::vector<TExtension>& run) {
     }
 }
 
-void TGIFImage::DecodeFirstFrame() {
+void TGIFImage::DecodeFirstFrame()
+{
     try {
         m_frames.front()->DecodedBitmap();
     } catch (...) {
@@ -211,33 +227,39 @@ void TGIFImage::DecodeFirstFrame() {
     }
 }
 
-TGIFFrame* TGIFImage::Frames(int index) const {
+TGIFFrame* TGIFImage::Frames(int index) const
+{
     if (index < 0 || index >= Count())
         throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return m_frames[size_t(index)].get();
 }
 
-void TGIFImage::SetCurrentFrame(int index) {
+void TGIFImage::SetCurrentFrame(int index)
+{
     if (index == m_currentFrame)
         return;
     m_currentFrame = index;
     Changed();
 }
 
-TGIFFrame* TGIFImage::Current() const {
+TGIFFrame* TGIFImage::Current() const
+{
     return m_currentFrame >= 0 && m_currentFrame < Count() ? m_frames[size_t(m_currentFrame)].get()
                                                            : nullptr;
 }
 
-const QStringList& TGIFImage::CommentLines() const {
+const QStringList& TGIFImage::CommentLines() const
+{
     return m_data->CommentLines;
 }
 
-void TGIFImage::SaveToStream(TStream&) const {
+void TGIFImage::SaveToStream(TStream&) const
+{
     Fail(QStringLiteral("Saving GIF images is not supported"));
 }
 
-void TGIFImage::Assign(const TPersistent* source) {
+void TGIFImage::Assign(const TPersistent* source)
+{
     if (!source) {
         Reset();
         Changed();
@@ -267,64 +289,77 @@ void TGIFImage::Assign(const TPersistent* source) {
     Changed();
 }
 
-void TGIFImage::Clear() {
+void TGIFImage::Clear()
+{
     Assign(nullptr);
 }
 
-int TGIFImage::Width() const {
+int TGIFImage::Width() const
+{
     const TGIFFrame* frame = Empty() ? nullptr : Current();
     return frame ? frame->Width() : 0;
 }
 
-int TGIFImage::Height() const {
+int TGIFImage::Height() const
+{
     const TGIFFrame* frame = Empty() ? nullptr : Current();
     return frame ? frame->Height() : 0;
 }
 
-void TGIFImage::SetWidth(int) {
+void TGIFImage::SetWidth(int)
+{
     Fail(QStringLiteral("Cannot change the Size of a GIF image"));
 }
 
-void TGIFImage::SetHeight(int) {
+void TGIFImage::SetHeight(int)
+{
     Fail(QStringLiteral("Cannot change the Size of a GIF image"));
 }
 
-bool TGIFImage::Empty() const {
+bool TGIFImage::Empty() const
+{
     const int index = std::max(m_currentFrame, 0);
     return index >= Count() || m_frames[size_t(index)]->HasNoData();
 }
 
-int TGIFImage::LogicalWidth() const {
+int TGIFImage::LogicalWidth() const
+{
     return Empty() ? 0 : m_logicalWidth;
 }
 
-int TGIFImage::LogicalHeight() const {
+int TGIFImage::LogicalHeight() const
+{
     return Empty() ? 0 : m_logicalHeight;
 }
 
-bool TGIFImage::Transparent() const {
+bool TGIFImage::Transparent() const
+{
     return TGraphic::Transparent() &&
            std::any_of(m_frames.begin(), m_frames.end(),
                        [](const auto& frame) { return frame->KeyColor() != clNone; });
 }
 
-QList<QRgb> TGIFImage::Palette() const {
+QList<QRgb> TGIFImage::Palette() const
+{
     if (m_frames.empty())
         return {};
     const TGIFFrame* frame = Current();
     return (frame ? frame : m_frames.front().get())->DecodedBitmap()->Palette();
 }
 
-void TGIFImage::Draw(TCanvas& canvas, const QRect& rect) {
+void TGIFImage::Draw(TCanvas& canvas, const QRect& rect)
+{
     if (const TGIFFrame* frame = Current())
         frame->Draw(canvas, rect, TGraphic::Transparent());
 }
 
-bool TGIFImage::Equals(const TGraphic* other) const {
+bool TGIFImage::Equals(const TGraphic* other) const
+{
     const auto* image = dynamic_cast<const TGIFImage*>(other);
     return image && image->m_data == m_data;
 }
 
-void TGIFImage::FrameProgress(TProgressStage stage, int percent, const QString& message) {
+void TGIFImage::FrameProgress(TProgressStage stage, int percent, const QString& message)
+{
     Progress(stage, percent, false, QRect(), message);
 }

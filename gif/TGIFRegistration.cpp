@@ -9,12 +9,14 @@ const QString fileExtension = QStringLiteral("gif");
 const QString fileDescription = QStringLiteral("CompuServe GIF Image");
 const QString clipboardFormat = QStringLiteral("GIF Image");
 
-std::unique_ptr<TGraphic> NewImage() {
+std::unique_ptr<TGraphic> NewImage()
+{
     return std::make_unique<TGIFImage>();
 }
 } // namespace
 
-void TGIFRegistration::Register() {
+void TGIFRegistration::Register()
+{
     TPicture::RegisterFileFormat(fileExtension, fileDescription, NewImage);
     TPicture::RegisterClipboardFormat(clipboardFormat, NewImage);
     // Asking for the class information enters the class into the class registry.
@@ -22,7 +24,8 @@ void TGIFRegistration::Register() {
     TGIFFrame::StaticClassInfo();
 }
 
-void TGIFRegistration::Unregister() {
+void TGIFRegistration::Unregister()
+{
     TPicture::UnregisterFileFormat(fileExtension);
     TPicture::UnregisterClipboardFormat(clipboardFormat);
 }

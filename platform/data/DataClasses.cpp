@@ -10,7 +10,8 @@
 #include "TFieldDataLink.h"
 #include "TIntegerField.h"
 
-void RegisterDataClasses() {
+void RegisterDataClasses()
+{
     // Asking for the class information registers it.
     TADOConnection::StaticClassInfo();
     TDataSet::StaticClassInfo();

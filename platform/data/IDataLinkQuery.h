@@ -13,7 +13,8 @@ public:
     virtual TDataLink* QueryDataLink() = 0;
 
     // The answer of control to the query, or nullptr when it is not data-aware.
-    static TDataLink* DataLinkOf(TObject* control) {
+    static TDataLink* DataLinkOf(TObject* control)
+    {
         auto* query = dynamic_cast<IDataLinkQuery*>(control);
         return query ? query->QueryDataLink() : nullptr;
     }

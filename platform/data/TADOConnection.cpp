@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-const TClassInfo& TADOConnection::StaticClassInfo() {
+const TClassInfo& TADOConnection::StaticClassInfo()
+{
     static const TClassInfo info(
         "TADOConnection", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
             c.Creatable<TADOConnection>();
@@ -29,14 +30,17 @@ const TClassInfo& TADOConnection::StaticClassInfo() {
 }
 
 TADOConnection::TADOConnection(TComponent* owner)
-    : TComponent(owner) {}
+    : TComponent(owner)
+{}
 
-TADOConnection::~TADOConnection() {
+TADOConnection::~TADOConnection()
+{
     // The data sets clear their reference in Notification, after this body.
     Close();
 }
 
-void TADOConnection::SetConnectionString(const QString& connectionString) {
+void TADOConnection::SetConnectionString(const QString& connectionString)
+{
     if (connectionString == m_connectionString)
         return;
     if (Connected())
@@ -46,7 +50,8 @@ void TADOConnection::SetConnectionString(const QString& connectionString) {
     m_connectionString = connectionString;
 }
 
-void TADOConnection::SetConnected(bool connected) {
+void TADOConnection::SetConnected(bool connected)
+{
     if (IsLoading()) {
         m_streamedConnected = connected;
         return;
@@ -57,13 +62,15 @@ void TADOConnection::SetConnected(bool connected) {
         Close();
 }
 
-void TADOConnection::Loaded() {
+void TADOConnection::Loaded()
+{
     TComponent::Loaded();
     if (m_streamedConnected)
         Open();
 }
 
-void TADOConnection::SetMode(TConnectMode mode) {
+void TADOConnection::SetMode(TConnectMode mode)
+{
     if (mode == m_mode)
         return;
     if (Connected())
@@ -72,17 +79,20 @@ void TADOConnection::SetMode(TConnectMode mode) {
     m_mode = mode;
 }
 
-void TADOConnection::SetBusyTimeoutMs(int milliseconds) {
+void TADOConnection::SetBusyTimeoutMs(int milliseconds)
+{
     m_busyTimeoutMs = std::max(0, milliseconds);
     if (m_database)
         m_database->SetBusyTimeout(m_busyTimeoutMs);
 }
 
-QString TADOConnection::Provider() const {
+QString TADOConnection::Provider() const
+{
     return TConnectionString::Parse(m_connectionString).Value(QStringLiteral("Provider"));
 }
 
-QString TADOConnection::DatabasePath() const {
+QString TADOConnection::DatabasePath() const
+{
     QString path =
         TConnectionString::Parse(m_connectionString).Value(QStringLiteral("Data Source"));
     // The system builds Windows paths ("...\Data\Mirelvane.mdb").
@@ -90,7 +100,8 @@ QString TADOConnection::DatabasePath() const {
     return path;
 }
 
-void TADOConnection::Open() {
+void TADOConnection::Open()
+{
     if (m_database)
         return;
     const TConnectionString settings = TConnectionString::Parse(m_connectionString);
@@ -120,23 +131,27 @@ void TADOConnection::Open() {
         m_busyTimeoutMs, exclusive);
 }
 
-void TADOConnection::Close() {
+void TADOConnection::Close()
+{
     const std::vector<TDataSet*> dataSets = m_dataSets;
     for (TDataSet* dataSet : dataSets)
         dataSet->Close();
     m_database.reset();
 }
 
-TSQLiteDatabase& TADOConnection::Database() {
+TSQLiteDatabase& TADOConnection::Database()
+{
     Open();
     return *m_database;
 }
 
-void TADOConnection::AttachDataSet(TDataSet* dataSet) {
+void TADOConnection::AttachDataSet(TDataSet* dataSet)
+{
     if (std::find(m_dataSets.begin(), m_dataSets.end(), dataSet) == m_dataSets.end())
         m_dataSets.push_back(dataSet);
 }
 
-void TADOConnection::DetachDataSet(TDataSet* dataSet) {
+void TADOConnection::DetachDataSet(TDataSet* dataSet)
+{
     std::erase(m_dataSets, dataSet);
 }

@@ -24,7 +24,8 @@ class TBusyTimeoutScope {
 public:
     TBusyTimeoutScope(TSQLiteDatabase& database, int milliseconds)
         : m_database(database)
-        , m_previous(database.BusyTimeout()) {
+        , m_previous(database.BusyTimeout())
+    {
         m_database.SetBusyTimeout(milliseconds);
     }
     ~TBusyTimeoutScope() { m_database.SetBusyTimeout(m_previous); }
@@ -36,7 +37,8 @@ private:
     int m_previous;
 };
 
-QString UniqueFieldName(const TFields& fields, const QString& name) {
+QString UniqueFieldName(const TFields& fields, const QString& name)
+{
     if (!fields.FindField(name))
         return name;
     for (int n = 1;; ++n) {
@@ -46,14 +48,16 @@ QString UniqueFieldName(const TFields& fields, const QString& name) {
     }
 }
 
-QByteArray BytesOf(const QVariant& value) {
+QByteArray BytesOf(const QVariant& value)
+{
     return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
                                                    : value.toString().toUtf8();
 }
 
 } // namespace
 
-const TClassInfo& TADOQuery::StaticClassInfo() {
+const TClassInfo& TADOQuery::StaticClassInfo()
+{
     static const TClassInfo info("TADOQuery", &TDataSet::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TADOQuery>();
         c.Property("CacheSize", &TADOQuery::CacheSize, &TADOQuery::SetCacheSize, 1);
@@ -72,14 +76,17 @@ const TClassInfo& TADOQuery::StaticClassInfo() {
 }
 
 TADOQuery::TADOQuery(TComponent* owner)
-    : TDataSet(owner) {}
+    : TDataSet(owner)
+{}
 
-TADOQuery::~TADOQuery() {
+TADOQuery::~TADOQuery()
+{
     Close();
     SetConnection(nullptr);
 }
 
-void TADOQuery::SetConnection(TADOConnection* connection) {
+void TADOQuery::SetConnection(TADOConnection* connection)
+{
     if (connection == m_connection)
         return;
     // Not Close() inside a layout: that would cancel a streamed Active = True.
@@ -96,14 +103,16 @@ void TADOQuery::SetConnection(TADOConnection* connection) {
     }
 }
 
-void TADOQuery::Notification(TComponent* component, TOperation operation) {
+void TADOQuery::Notification(TComponent* component, TOperation operation)
+{
     TDataSet::Notification(component, operation);
     // The connection closed this query in its destructor; it is half gone now.
     if (operation == TOperation::opRemove && component == m_connection)
         m_connection = nullptr;
 }
 
-void TADOQuery::SetSQL(const QStringList& lines) {
+void TADOQuery::SetSQL(const QStringList& lines)
+{
     if (lines == m_sql)
         return;
     if (Active())
@@ -111,7 +120,8 @@ void TADOQuery::SetSQL(const QStringList& lines) {
     m_sql = lines;
 }
 
-void TADOQuery::SetSQLLine(int index, const QString& line) {
+void TADOQuery::SetSQLLine(int index, const QString& line)
+{
     if (index < 0 || index >= m_sql.size())
         throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
     if (m_sql[index] == line)
@@ -121,16 +131,19 @@ void TADOQuery::SetSQLLine(int index, const QString& line) {
     m_sql[index] = line;
 }
 
-bool TADOQuery::BlobsAreLazy() const {
+bool TADOQuery::BlobsAreLazy() const
+{
     return m_plan && std::any_of(m_plan->Columns().begin(), m_plan->Columns().end(),
                                  [](const TSQLiteResultPlan::TColumn& c) { return c.lazy; });
 }
 
-bool TADOQuery::BlobLoadsSkipped() const {
+bool TADOQuery::BlobLoadsSkipped() const
+{
     return m_plan && m_plan->SkipsBlobLoads();
 }
 
-TADOConnection& TADOQuery::CheckConnection() const {
+TADOConnection& TADOQuery::CheckConnection() const
+{
     if (!m_connection)
         throw EDatabaseError(
             QStringLiteral("%1: Missing Connection or ConnectionString").arg(Name()));
@@ -139,7 +152,8 @@ TADOConnection& TADOQuery::CheckConnection() const {
 
 // --- Opening ---------------------------------------------------------------------------
 
-void TADOQuery::InternalOpen() {
+void TADOQuery::InternalOpen()
+{
     TSQLiteDatabase& database = CheckConnection().Database();
     const TBusyTimeoutScope timeout(database, m_busyTimeoutMs);
     m_plan = std::make_unique<TSQLiteResultPlan>(database, SQLText());
@@ -149,7 +163,8 @@ void TADOQuery::InternalOpen() {
     m_plan->Statement() = TSQLiteStatement();
 }
 
-void TADOQuery::CreateFields() {
+void TADOQuery::CreateFields()
+{
     const auto& columns = m_plan->Columns();
     m_slots.assign(columns.size(), -1);
     m_slotCount = 0;
@@ -182,7 +197,8 @@ void TADOQuery::CreateFields() {
     }
 }
 
-void TADOQuery::FetchRecords() {
+void TADOQuery::FetchRecords()
+{
     TSQLiteStatement& statement = m_plan->Statement();
     const int columns = int(m_slots.size());
     m_recordCount = 0;
@@ -196,7 +212,8 @@ void TADOQuery::FetchRecords() {
     }
 }
 
-void TADOQuery::InternalClose() {
+void TADOQuery::InternalClose()
+{
     m_plan.reset();
     std::vector<QVariant>().swap(m_values);
     m_slots.clear();
@@ -206,12 +223,14 @@ void TADOQuery::InternalClose() {
 
 // --- Reading ---------------------------------------------------------------------------
 
-const QVariant& TADOQuery::Stored(int row, int column) const {
+const QVariant& TADOQuery::Stored(int row, int column) const
+{
     return m_values[std::size_t(row) * std::size_t(m_slotCount) +
                     std::size_t(m_slots[std::size_t(column)])];
 }
 
-QVariant TADOQuery::InternalValue(int row, int field) const {
+QVariant TADOQuery::InternalValue(int row, int field) const
+{
     if (m_slots[std::size_t(field)] >= 0)
         return Stored(row, field);
     TMemoryStream stream;
@@ -221,7 +240,8 @@ QVariant TADOQuery::InternalValue(int row, int field) const {
     return QVariant(bytes.isNull() ? QByteArray("") : bytes);
 }
 
-qint64 TADOQuery::InternalReadBlob(int row, int field, TStream* out) const {
+qint64 TADOQuery::InternalReadBlob(int row, int field, TStream* out) const
+{
     const TSQLiteResultPlan::TColumn& column = m_plan->Columns()[std::size_t(field)];
     if (column.lazy) {
         // No key: the outer side of a LEFT JOIN without a matching row.
@@ -242,7 +262,8 @@ qint64 TADOQuery::InternalReadBlob(int row, int field, TStream* out) const {
 
 // --- Writing ---------------------------------------------------------------------------
 
-bool TADOQuery::InternalCanModify() const {
+bool TADOQuery::InternalCanModify() const
+{
     if (m_lockType == TADOLockType::ltReadOnly || !m_plan)
         return false;
     for (int i = 0; i < int(m_plan->Columns().size()); ++i) {
@@ -252,7 +273,8 @@ bool TADOQuery::InternalCanModify() const {
     return false;
 }
 
-bool TADOQuery::InternalFieldCanModify(int field) const {
+bool TADOQuery::InternalFieldCanModify(int field) const
+{
     if (m_lockType == TADOLockType::ltReadOnly || !m_plan || !m_connection)
         return false;
     const TSQLiteResultPlan::TColumn& column = m_plan->Columns()[std::size_t(field)];
@@ -260,7 +282,8 @@ bool TADOQuery::InternalFieldCanModify(int field) const {
            !m_connection->Database().IsReadOnly(column.origin.schema);
 }
 
-void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes) {
+void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
+{
     TSQLiteDatabase& database = CheckConnection().Database();
     const TBusyTimeoutScope timeout(database, m_busyTimeoutMs);
     const auto& columns = m_plan->Columns();

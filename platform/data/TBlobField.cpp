@@ -5,46 +5,55 @@
 #include "TGraphic.h"
 #include "TMemoryStream.h"
 
-const TClassInfo& TBlobField::StaticClassInfo() {
+const TClassInfo& TBlobField::StaticClassInfo()
+{
     static const TClassInfo info("TBlobField", &TField::StaticClassInfo());
     return info;
 }
 
 TBlobField::TBlobField(TDataSet* dataSet, QString fieldName, int index)
-    : TField(dataSet, std::move(fieldName), TFieldType::ftBlob, index) {}
+    : TField(dataSet, std::move(fieldName), TFieldType::ftBlob, index)
+{}
 
-bool TBlobField::IsNull() const {
+bool TBlobField::IsNull() const
+{
     return !DataSet() || DataSet()->ReadBlob(*this, nullptr) < 0;
 }
 
-qint64 TBlobField::BlobSize() const {
+qint64 TBlobField::BlobSize() const
+{
     return DataSet() ? qMax<qint64>(0, DataSet()->ReadBlob(*this, nullptr)) : 0;
 }
 
-QByteArray TBlobField::AsBytes() const {
+QByteArray TBlobField::AsBytes() const
+{
     TMemoryStream stream;
     SaveToStream(stream);
     return stream.Bytes();
 }
 
-void TBlobField::SetAsBytes(const QByteArray& bytes) {
+void TBlobField::SetAsBytes(const QByteArray& bytes)
+{
     // A null QByteArray would read back as NULL; the empty blob is "" of length 0.
     SetValue(QVariant(bytes.isNull() ? QByteArray("") : bytes));
 }
 
-void TBlobField::SaveToStream(TStream& stream) const {
+void TBlobField::SaveToStream(TStream& stream) const
+{
     if (DataSet())
         DataSet()->ReadBlob(*this, &stream);
 }
 
-void TBlobField::LoadFromStream(TStream& stream) {
+void TBlobField::LoadFromStream(TStream& stream)
+{
     const qint64 size = stream.Remaining();
     QByteArray bytes(qMax<qint64>(0, size), Qt::Uninitialized);
     stream.ReadBuffer(bytes.data(), bytes.size());
     SetAsBytes(bytes);
 }
 
-void TBlobField::Assign(const TPersistent* source) {
+void TBlobField::Assign(const TPersistent* source)
+{
     if (!source) {
         Clear();
         return;
@@ -67,13 +76,15 @@ void TBlobField::Assign(const TPersistent* source) {
     TField::Assign(source);
 }
 
-void TBlobField::AssignStreamForm(const std::function<void(TStream&)>& save) {
+void TBlobField::AssignStreamForm(const std::function<void(TStream&)>& save)
+{
     TMemoryStream stream;
     save(stream);
     SetAsBytes(stream.Bytes());
 }
 
-QVariant TBlobField::ReadValue() const {
+QVariant TBlobField::ReadValue() const
+{
     if (!DataSet())
         return QVariant();
     TMemoryStream stream;

@@ -4,20 +4,23 @@
 
 namespace {
 
-[[noreturn]] void Malformed(qsizetype position, const QString& problem) {
+[[noreturn]] void Malformed(qsizetype position, const QString& problem)
+{
     throw EDatabaseError(QStringLiteral("The connection string is malformed: %1 at character %2.")
                              .arg(problem)
                              .arg(position + 1));
 }
 
-bool IsBlank(QChar c) {
+bool IsBlank(QChar c)
+{
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
            c == QLatin1Char('\n');
 }
 
 // Reads a name up to its "=" from position i; returns it trimmed and leaves i after the "=".
 // Returns an empty string and leaves i at the ";" or end for a pair that is all blanks.
-QString ReadName(const QString& text, qsizetype& i) {
+QString ReadName(const QString& text, qsizetype& i)
+{
     const qsizetype start = i;
     QString name;
     while (i < text.size()) {
@@ -44,7 +47,8 @@ QString ReadName(const QString& text, qsizetype& i) {
     return QString();
 }
 
-QString ReadQuoted(const QString& text, qsizetype& i, const QString& name) {
+QString ReadQuoted(const QString& text, qsizetype& i, const QString& name)
+{
     const QChar quote = text[i];
     const qsizetype start = i;
     QString value;
@@ -70,7 +74,8 @@ QString ReadQuoted(const QString& text, qsizetype& i, const QString& name) {
     return value;
 }
 
-QString ReadValue(const QString& text, qsizetype& i, const QString& name) {
+QString ReadValue(const QString& text, qsizetype& i, const QString& name)
+{
     while (i < text.size() && IsBlank(text[i]))
         ++i;
     if (i < text.size() && (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\'')))
@@ -84,7 +89,8 @@ QString ReadValue(const QString& text, qsizetype& i, const QString& name) {
 
 } // namespace
 
-TConnectionString TConnectionString::Parse(const QString& text) {
+TConnectionString TConnectionString::Parse(const QString& text)
+{
     TConnectionString result;
     qsizetype i = 0;
     while (i < text.size()) {
@@ -97,7 +103,8 @@ TConnectionString TConnectionString::Parse(const QString& text) {
     return result;
 }
 
-bool TConnectionString::Contains(const QString& name) const {
+bool TConnectionString::Contains(const QString& name) const
+{
     for (const auto& pair : m_pairs) {
         if (pair.first.compare(name, Qt::CaseInsensitive) == 0)
             return true;
@@ -105,7 +112,8 @@ bool TConnectionString::Contains(const QString& name) const {
     return false;
 }
 
-QString TConnectionString::Value(const QString& name) const {
+QString TConnectionString::Value(const QString& name) const
+{
     for (const auto& pair : m_pairs) {
         if (pair.first.compare(name, Qt::CaseInsensitive) == 0)
             return pair.second;
@@ -113,7 +121,8 @@ QString TConnectionString::Value(const QString& name) const {
     return QString();
 }
 
-void TConnectionString::Set(const QString& name, const QString& value) {
+void TConnectionString::Set(const QString& name, const QString& value)
+{
     for (auto& pair : m_pairs) {
         if (pair.first.compare(name, Qt::CaseInsensitive) == 0) {
             pair.second = value;

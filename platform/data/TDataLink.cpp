@@ -4,20 +4,23 @@
 #include "TClassInfo.h"
 #include "TDataSource.h"
 
-const TClassInfo& TDataLink::StaticClassInfo() {
+const TClassInfo& TDataLink::StaticClassInfo()
+{
     static const TClassInfo info("TDataLink", &TPersistent::StaticClassInfo());
     return info;
 }
 
 TDataLink::TDataLink() = default;
 
-TDataLink::~TDataLink() {
+TDataLink::~TDataLink()
+{
     // Virtual calls from here reach only this class's empty notifications.
     m_dataSourceFixed = false;
     SetDataSource(nullptr);
 }
 
-void TDataLink::SetDataSource(TDataSource* dataSource) {
+void TDataLink::SetDataSource(TDataSource* dataSource)
+{
     if (dataSource == m_dataSource)
         return;
     if (m_dataSourceFixed)
@@ -29,24 +32,28 @@ void TDataLink::SetDataSource(TDataSource* dataSource) {
         dataSource->AddDataLink(this);
 }
 
-TDataSet* TDataLink::DataSet() const {
+TDataSet* TDataLink::DataSet() const
+{
     return m_dataSource ? m_dataSource->DataSet() : nullptr;
 }
 
-void TDataLink::SetReadOnly(bool readOnly) {
+void TDataLink::SetReadOnly(bool readOnly)
+{
     if (readOnly == m_readOnly)
         return;
     m_readOnly = readOnly;
     UpdateState();
 }
 
-bool TDataLink::Edit() {
+bool TDataLink::Edit()
+{
     if (!m_readOnly && m_dataSource)
         m_dataSource->Edit();
     return m_editing;
 }
 
-void TDataLink::UpdateRecord() {
+void TDataLink::UpdateRecord()
+{
     struct TUpdating {
         bool& flag;
         ~TUpdating() { flag = false; }
@@ -55,7 +62,8 @@ void TDataLink::UpdateRecord() {
     UpdateData();
 }
 
-void TDataLink::UpdateState() {
+void TDataLink::UpdateState()
+{
     const TDataSetState state = m_dataSource ? m_dataSource->State() : TDataSetState::dsInactive;
     const bool active = state != TDataSetState::dsInactive;
     if (active != m_active) {
@@ -69,7 +77,8 @@ void TDataLink::UpdateState() {
     }
 }
 
-void TDataLink::DataEvent(TDataEvent event, TField* field) {
+void TDataLink::DataEvent(TDataEvent event, TField* field)
+{
     if (event == TDataEvent::deUpdateState) {
         UpdateState();
         return;

@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-const TClassInfo& TDataSet::StaticClassInfo() {
+const TClassInfo& TDataSet::StaticClassInfo()
+{
     static const TClassInfo info("TDataSet", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("Active", &TDataSet::Active, &TDataSet::SetActive, false);
     });
@@ -16,9 +17,11 @@ const TClassInfo& TDataSet::StaticClassInfo() {
 }
 
 TDataSet::TDataSet(TComponent* owner)
-    : TComponent(owner) {}
+    : TComponent(owner)
+{}
 
-TDataSet::~TDataSet() {
+TDataSet::~TDataSet()
+{
     // A subclass closes in its own destructor, while its records still exist; here only
     // the data sources are let go, while this object can still answer their questions.
     while (!m_dataSources.empty())
@@ -27,7 +30,8 @@ TDataSet::~TDataSet() {
 
 // --- Opening and closing ---------------------------------------------------------------
 
-void TDataSet::SetActive(bool active) {
+void TDataSet::SetActive(bool active)
+{
     if (IsLoading()) {
         m_streamedActive = active;
         return;
@@ -40,13 +44,15 @@ void TDataSet::SetActive(bool active) {
         DoClose();
 }
 
-void TDataSet::Loaded() {
+void TDataSet::Loaded()
+{
     TComponent::Loaded();
     if (m_streamedActive)
         SetActive(true);
 }
 
-void TDataSet::DoOpen() {
+void TDataSet::DoOpen()
+{
     try {
         InternalOpen();
     } catch (...) {
@@ -61,7 +67,8 @@ void TDataSet::DoOpen() {
     SetState(TDataSetState::dsBrowse);
 }
 
-void TDataSet::DoClose() {
+void TDataSet::DoClose()
+{
     m_pending.clear();
     m_modified = false;
     m_displayRow = -1;
@@ -74,17 +81,20 @@ void TDataSet::DoClose() {
     m_eof = true;
 }
 
-void TDataSet::CheckActive() const {
+void TDataSet::CheckActive() const
+{
     if (!Active())
         throw EDatabaseError(
             QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(Name()));
 }
 
-TField& TDataSet::AddField(std::unique_ptr<TField> field) {
+TField& TDataSet::AddField(std::unique_ptr<TField> field)
+{
     return m_fields.Add(std::move(field));
 }
 
-TField* TDataSet::FieldByName(const QString& fieldName) const {
+TField* TDataSet::FieldByName(const QString& fieldName) const
+{
     TField* field = FindField(fieldName);
     if (!field)
         throw EDatabaseError(QStringLiteral("%1: Field '%2' not found").arg(Name(), fieldName));
@@ -93,20 +103,24 @@ TField* TDataSet::FieldByName(const QString& fieldName) const {
 
 // --- Cursor ----------------------------------------------------------------------------
 
-int TDataSet::RecordCount() const {
+int TDataSet::RecordCount() const
+{
     CheckActive();
     return InternalRecordCount();
 }
 
-bool TDataSet::IsEmpty() const {
+bool TDataSet::IsEmpty() const
+{
     return !Active() || InternalRecordCount() == 0;
 }
 
-int TDataSet::RecNo() const {
+int TDataSet::RecNo() const
+{
     return Active() && m_row >= 0 ? m_row + 1 : -1;
 }
 
-void TDataSet::SetRecNo(int recNo) {
+void TDataSet::SetRecNo(int recNo)
+{
     CheckBrowseMode();
     const int count = InternalRecordCount();
     if (count == 0)
@@ -117,7 +131,8 @@ void TDataSet::SetRecNo(int recNo) {
     DataEvent(TDataEvent::deDataSetChange);
 }
 
-void TDataSet::First() {
+void TDataSet::First()
+{
     CheckBrowseMode();
     const int count = InternalRecordCount();
     m_row = count > 0 ? 0 : -1;
@@ -126,7 +141,8 @@ void TDataSet::First() {
     DataEvent(TDataEvent::deDataSetChange);
 }
 
-void TDataSet::Last() {
+void TDataSet::Last()
+{
     CheckBrowseMode();
     const int count = InternalRecordCount();
     m_row = count - 1;
@@ -135,7 +151,8 @@ void TDataSet::Last() {
     DataEvent(TDataEvent::deDataSetChange);
 }
 
-int TDataSet::MoveBy(int distance) {
+int TDataSet::MoveBy(int distance)
+{
     CheckBrowseMode();
     if (distance == 0 || (distance > 0 && m_eof) || (distance < 0 && m_bof))
         return 0;
@@ -157,7 +174,8 @@ int TDataSet::MoveBy(int distance) {
     return moved;
 }
 
-void TDataSet::SetDisplayRecord(int recNo) {
+void TDataSet::SetDisplayRecord(int recNo)
+{
     CheckActive();
     const int count = InternalRecordCount();
     m_displayRow = recNo >= 1 && recNo <= count ? recNo - 1 : -1;
@@ -165,7 +183,8 @@ void TDataSet::SetDisplayRecord(int recNo) {
 
 // --- Field values ----------------------------------------------------------------------
 
-QVariant TDataSet::FieldValue(const TField& field) const {
+QVariant TDataSet::FieldValue(const TField& field) const
+{
     const int row = ViewRow();
     if (!Active() || row < 0)
         return QVariant();
@@ -177,7 +196,8 @@ QVariant TDataSet::FieldValue(const TField& field) const {
     return InternalValue(row, field.Index());
 }
 
-qint64 TDataSet::ReadBlob(const TField& field, TStream* out) const {
+qint64 TDataSet::ReadBlob(const TField& field, TStream* out) const
+{
     const int row = ViewRow();
     if (!Active() || row < 0)
         return -1;
@@ -195,7 +215,8 @@ qint64 TDataSet::ReadBlob(const TField& field, TStream* out) const {
     return InternalReadBlob(row, field.Index(), out);
 }
 
-void TDataSet::SetFieldValue(TField& field, const QVariant& value) {
+void TDataSet::SetFieldValue(TField& field, const QVariant& value)
+{
     if (m_state != TDataSetState::dsEdit)
         throw EDatabaseError(QStringLiteral("%1: Dataset not in edit or insert mode").arg(Name()));
     if (!field.CanModify())
@@ -210,17 +231,20 @@ void TDataSet::SetFieldValue(TField& field, const QVariant& value) {
     DataEvent(TDataEvent::deFieldChange, &field);
 }
 
-bool TDataSet::FieldCanModify(const TField& field) const {
+bool TDataSet::FieldCanModify(const TField& field) const
+{
     return CanModify() && InternalFieldCanModify(field.Index());
 }
 
 // --- Editing ---------------------------------------------------------------------------
 
-bool TDataSet::CanModify() const {
+bool TDataSet::CanModify() const
+{
     return Active() && InternalRecordCount() > 0 && InternalCanModify();
 }
 
-void TDataSet::Edit() {
+void TDataSet::Edit()
+{
     if (m_state == TDataSetState::dsEdit)
         return;
     CheckActive();
@@ -231,13 +255,15 @@ void TDataSet::Edit() {
     DataEvent(TDataEvent::deRecordChange);
 }
 
-void TDataSet::UpdateRecord() {
+void TDataSet::UpdateRecord()
+{
     if (m_state != TDataSetState::dsEdit)
         throw EDatabaseError(QStringLiteral("%1: Dataset not in edit or insert mode").arg(Name()));
     DataEvent(TDataEvent::deUpdateRecord);
 }
 
-void TDataSet::Post() {
+void TDataSet::Post()
+{
     CheckActive();
     UpdateRecord();
     DataEvent(TDataEvent::deCheckBrowseMode);
@@ -249,7 +275,8 @@ void TDataSet::Post() {
     DataEvent(TDataEvent::deDataSetChange);
 }
 
-void TDataSet::Cancel() {
+void TDataSet::Cancel()
+{
     if (m_state != TDataSetState::dsEdit)
         return;
     DataEvent(TDataEvent::deCheckBrowseMode);
@@ -259,7 +286,8 @@ void TDataSet::Cancel() {
     DataEvent(TDataEvent::deDataSetChange);
 }
 
-void TDataSet::CheckBrowseMode() {
+void TDataSet::CheckBrowseMode()
+{
     CheckActive();
     DataEvent(TDataEvent::deCheckBrowseMode);
     if (m_state != TDataSetState::dsEdit)
@@ -273,14 +301,16 @@ void TDataSet::CheckBrowseMode() {
 
 // --- Notification ----------------------------------------------------------------------
 
-void TDataSet::SetState(TDataSetState state) {
+void TDataSet::SetState(TDataSetState state)
+{
     if (state == m_state)
         return;
     m_state = state;
     DataEvent(TDataEvent::deUpdateState);
 }
 
-void TDataSet::DataEvent(TDataEvent event, TField* field) {
+void TDataSet::DataEvent(TDataEvent event, TField* field)
+{
     // A handler may attach or detach data sources: walk a copy, skip the ones gone.
     const std::vector<TDataSource*> sources = m_dataSources;
     for (TDataSource* source : sources) {
@@ -289,11 +319,13 @@ void TDataSet::DataEvent(TDataEvent event, TField* field) {
     }
 }
 
-void TDataSet::AddDataSource(TDataSource* source) {
+void TDataSet::AddDataSource(TDataSource* source)
+{
     if (std::find(m_dataSources.begin(), m_dataSources.end(), source) == m_dataSources.end())
         m_dataSources.push_back(source);
 }
 
-void TDataSet::RemoveDataSource(TDataSource* source) {
+void TDataSet::RemoveDataSource(TDataSource* source)
+{
     std::erase(m_dataSources, source);
 }

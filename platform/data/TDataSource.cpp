@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-const TClassInfo& TDataSource::StaticClassInfo() {
+const TClassInfo& TDataSource::StaticClassInfo()
+{
     static const TClassInfo info("TDataSource", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
         c.Creatable<TDataSource>();
         c.Property("AutoEdit", &TDataSource::AutoEdit, &TDataSource::SetAutoEdit, true);
@@ -19,9 +20,11 @@ const TClassInfo& TDataSource::StaticClassInfo() {
 }
 
 TDataSource::TDataSource(TComponent* owner)
-    : TComponent(owner) {}
+    : TComponent(owner)
+{}
 
-TDataSource::~TDataSource() {
+TDataSource::~TDataSource()
+{
     m_freeing = true;
     // The links go inactive and forget this source while it is still whole.
     while (!m_links.empty())
@@ -29,7 +32,8 @@ TDataSource::~TDataSource() {
     SetDataSet(nullptr);
 }
 
-void TDataSource::SetDataSet(TDataSet* dataSet) {
+void TDataSource::SetDataSet(TDataSet* dataSet)
+{
     if (dataSet == m_dataSet)
         return;
     if (m_dataSet) {
@@ -44,19 +48,22 @@ void TDataSource::SetDataSet(TDataSet* dataSet) {
     UpdateState();
 }
 
-void TDataSource::SetEnabled(bool enabled) {
+void TDataSource::SetEnabled(bool enabled)
+{
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
     UpdateState();
 }
 
-void TDataSource::Edit() {
+void TDataSource::Edit()
+{
     if (m_autoEdit && m_state == TDataSetState::dsBrowse)
         m_dataSet->Edit();
 }
 
-void TDataSource::Notification(TComponent* component, TOperation operation) {
+void TDataSource::Notification(TComponent* component, TOperation operation)
+{
     TComponent::Notification(component, operation);
     // The data set is half gone here: forget it without calling into it. (A data set
     // normally detaches its sources in its own destructor, before this.)
@@ -66,7 +73,8 @@ void TDataSource::Notification(TComponent* component, TOperation operation) {
     }
 }
 
-void TDataSource::DataEvent(TDataEvent event, TField* field) {
+void TDataSource::DataEvent(TDataEvent event, TField* field)
+{
     if (event == TDataEvent::deUpdateState) {
         UpdateState();
         return;
@@ -89,7 +97,8 @@ void TDataSource::DataEvent(TDataEvent event, TField* field) {
     }
 }
 
-void TDataSource::NotifyLinks(TDataEvent event, TField* field) {
+void TDataSource::NotifyLinks(TDataEvent event, TField* field)
+{
     // A callback may add or remove links: walk a copy, skip the ones gone.
     const std::vector<TDataLink*> links = m_links;
     for (TDataLink* link : links) {
@@ -98,11 +107,13 @@ void TDataSource::NotifyLinks(TDataEvent event, TField* field) {
     }
 }
 
-void TDataSource::UpdateState() {
+void TDataSource::UpdateState()
+{
     SetState(m_enabled && m_dataSet ? m_dataSet->State() : TDataSetState::dsInactive);
 }
 
-void TDataSource::SetState(TDataSetState state) {
+void TDataSource::SetState(TDataSetState state)
+{
     if (state == m_state)
         return;
     const TDataSetState prior = m_state;
@@ -115,13 +126,15 @@ void TDataSource::SetState(TDataSetState state) {
         OnDataChange(this, nullptr);
 }
 
-void TDataSource::AddDataLink(TDataLink* link) {
+void TDataSource::AddDataLink(TDataLink* link)
+{
     m_links.push_back(link);
     link->m_dataSource = this;
     link->UpdateState();
 }
 
-void TDataSource::RemoveDataLink(TDataLink* link) {
+void TDataSource::RemoveDataLink(TDataLink* link)
+{
     std::erase(m_links, link);
     link->m_dataSource = nullptr;
     link->UpdateState();

@@ -4,7 +4,8 @@
 #include "TClassInfo.h"
 #include "TDataSet.h"
 
-const TClassInfo& TField::StaticClassInfo() {
+const TClassInfo& TField::StaticClassInfo()
+{
     static const TClassInfo info("TField", &TComponent::StaticClassInfo());
     return info;
 }
@@ -14,44 +15,54 @@ TField::TField(TDataSet* dataSet, QString fieldName, TFieldType dataType, int in
     , m_dataSet(dataSet)
     , m_fieldName(std::move(fieldName))
     , m_dataType(dataType)
-    , m_index(index) {}
+    , m_index(index)
+{}
 
-QString TField::DisplayLabel() const {
+QString TField::DisplayLabel() const
+{
     return m_displayLabel.isEmpty() ? m_fieldName : m_displayLabel;
 }
 
-void TField::SetDisplayLabel(const QString& label) {
+void TField::SetDisplayLabel(const QString& label)
+{
     // Setting the field name itself clears the label, so that it follows the name.
     m_displayLabel = label == m_fieldName ? QString() : label;
 }
 
-void TField::SetReadOnly(bool readOnly) {
+void TField::SetReadOnly(bool readOnly)
+{
     m_readOnly = readOnly;
 }
 
-bool TField::CanModify() const {
+bool TField::CanModify() const
+{
     return !m_readOnly && m_dataSet && m_dataSet->FieldCanModify(*this);
 }
 
-bool TField::IsNull() const {
+bool TField::IsNull() const
+{
     return !ReadValue().isValid();
 }
 
-QVariant TField::Value() const {
+QVariant TField::Value() const
+{
     return ReadValue();
 }
 
-QVariant TField::ReadValue() const {
+QVariant TField::ReadValue() const
+{
     return m_dataSet ? m_dataSet->FieldValue(*this) : QVariant();
 }
 
-void TField::SetValue(const QVariant& value) {
+void TField::SetValue(const QVariant& value)
+{
     if (!m_dataSet)
         Invalid(QStringLiteral("has no data set"));
     m_dataSet->SetFieldValue(*this, value);
 }
 
-QString TField::AsString() const {
+QString TField::AsString() const
+{
     const QVariant value = ReadValue();
     if (!value.isValid())
         return QString();
@@ -60,7 +71,8 @@ QString TField::AsString() const {
     return value.toString();
 }
 
-qint64 TField::AsInteger() const {
+qint64 TField::AsInteger() const
+{
     const QVariant value = ReadValue();
     if (!value.isValid())
         return 0;
@@ -73,7 +85,8 @@ qint64 TField::AsInteger() const {
     return result;
 }
 
-double TField::AsFloat() const {
+double TField::AsFloat() const
+{
     const QVariant value = ReadValue();
     if (!value.isValid())
         return 0.0;
@@ -84,6 +97,7 @@ double TField::AsFloat() const {
     return result;
 }
 
-void TField::Invalid(const QString& what) const {
+void TField::Invalid(const QString& what) const
+{
     throw EDatabaseError(QStringLiteral("Field '%1': %2").arg(DisplayName(), what));
 }

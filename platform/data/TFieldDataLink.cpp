@@ -5,44 +5,52 @@
 #include "TComponent.h"
 #include "TField.h"
 
-const TClassInfo& TFieldDataLink::StaticClassInfo() {
+const TClassInfo& TFieldDataLink::StaticClassInfo()
+{
     static const TClassInfo info("TFieldDataLink", &TDataLink::StaticClassInfo());
     return info;
 }
 
 TFieldDataLink::TFieldDataLink() = default;
 
-void TFieldDataLink::SetFieldName(const QString& fieldName) {
+void TFieldDataLink::SetFieldName(const QString& fieldName)
+{
     if (fieldName == m_fieldName)
         return;
     m_fieldName = fieldName;
     UpdateField();
 }
 
-bool TFieldDataLink::CanModify() const {
+bool TFieldDataLink::CanModify() const
+{
     return !ReadOnly() && m_field && m_field->CanModify();
 }
 
-bool TFieldDataLink::Edit() {
+bool TFieldDataLink::Edit()
+{
     if (CanModify())
         TDataLink::Edit();
     return m_fieldEditing;
 }
 
-void TFieldDataLink::ActiveChanged() {
+void TFieldDataLink::ActiveChanged()
+{
     UpdateField();
     OnActiveChange(this);
 }
 
-void TFieldDataLink::EditingChanged() {
+void TFieldDataLink::EditingChanged()
+{
     SetEditing(DataSetEditing() && CanModify());
 }
 
-void TFieldDataLink::LayoutChanged() {
+void TFieldDataLink::LayoutChanged()
+{
     UpdateField();
 }
 
-void TFieldDataLink::RecordChanged(TField* field) {
+void TFieldDataLink::RecordChanged(TField* field)
+{
     if (field && field != m_field)
         return;
     OnDataChange(this);
@@ -50,7 +58,8 @@ void TFieldDataLink::RecordChanged(TField* field) {
     m_modified = false;
 }
 
-void TFieldDataLink::UpdateData() {
+void TFieldDataLink::UpdateData()
+{
     if (!m_modified)
         return;
     if (m_field)
@@ -58,7 +67,8 @@ void TFieldDataLink::UpdateData() {
     m_modified = false;
 }
 
-void TFieldDataLink::UpdateField() {
+void TFieldDataLink::UpdateField()
+{
     if (!Active() || m_fieldName.isEmpty()) {
         SetField(nullptr);
         return;
@@ -72,7 +82,8 @@ void TFieldDataLink::UpdateField() {
     SetField(field);
 }
 
-void TFieldDataLink::SetField(TField* field) {
+void TFieldDataLink::SetField(TField* field)
+{
     if (field == m_field)
         return;
     m_field = field;
@@ -80,7 +91,8 @@ void TFieldDataLink::SetField(TField* field) {
     RecordChanged(nullptr);
 }
 
-void TFieldDataLink::SetEditing(bool editing) {
+void TFieldDataLink::SetEditing(bool editing)
+{
     if (editing == m_fieldEditing)
         return;
     m_fieldEditing = editing;

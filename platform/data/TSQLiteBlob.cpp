@@ -13,12 +13,14 @@ namespace {
 constexpr int chunkBytes = 64 * 1024;
 } // namespace
 
-TSQLiteBlob::~TSQLiteBlob() {
+TSQLiteBlob::~TSQLiteBlob()
+{
     sqlite3_blob_close(m_blob);
 }
 
 qint64 TSQLiteBlob::Read(TSQLiteDatabase& database, const TSQLiteColumnRef& ref, qint64 rowid,
-                         TStream* out) {
+                         TStream* out)
+{
     sqlite3_blob* handle = nullptr;
     const int rc = sqlite3_blob_open(database.Handle(), ref.schema.toUtf8().constData(),
                                      ref.table.toUtf8().constData(),
@@ -46,7 +48,8 @@ qint64 TSQLiteBlob::Read(TSQLiteDatabase& database, const TSQLiteColumnRef& ref,
 }
 
 qint64 TSQLiteBlob::ReadBySelect(TSQLiteDatabase& database, const TSQLiteColumnRef& ref,
-                                 qint64 rowid, TStream* out) {
+                                 qint64 rowid, TStream* out)
+{
     const QString sql = QStringLiteral("SELECT %1 FROM %2.%3 WHERE %4 = ?1")
                             .arg(SQLiteQuoted(ref.column), SQLiteQuoted(ref.schema),
                                  SQLiteQuoted(ref.table), SQLiteQuoted(ref.keyName));

@@ -23,7 +23,8 @@ public:
 
 private:
     TSQLiteBlob(sqlite3_blob* blob)
-        : m_blob(blob) {}
+        : m_blob(blob)
+    {}
     ~TSQLiteBlob();
     TSQLiteBlob(const TSQLiteBlob&) = delete;
     TSQLiteBlob& operator=(const TSQLiteBlob&) = delete;

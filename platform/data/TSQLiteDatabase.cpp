@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
-QString SQLiteQuoted(const QString& identifier) {
+QString SQLiteQuoted(const QString& identifier)
+{
     QString quoted = identifier;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
@@ -13,7 +14,8 @@ QString SQLiteQuoted(const QString& identifier) {
 
 TSQLiteDatabase::TSQLiteDatabase(const QString& path, TAccess access, int busyTimeoutMs,
                                  bool exclusive)
-    : m_path(path) {
+    : m_path(path)
+{
     const QFileInfo info(path);
     if (!info.exists())
         throw EDatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
@@ -44,26 +46,31 @@ TSQLiteDatabase::TSQLiteDatabase(const QString& path, TAccess access, int busyTi
     }
 }
 
-TSQLiteDatabase::~TSQLiteDatabase() {
+TSQLiteDatabase::~TSQLiteDatabase()
+{
     // _v2: statements or blob handles that outlive the connection do not leak it.
     sqlite3_close_v2(m_db);
 }
 
-bool TSQLiteDatabase::IsReadOnly(const QString& schema) const {
+bool TSQLiteDatabase::IsReadOnly(const QString& schema) const
+{
     return sqlite3_db_readonly(m_db, schema.toUtf8().constData()) == 1;
 }
 
-void TSQLiteDatabase::SetBusyTimeout(int milliseconds) {
+void TSQLiteDatabase::SetBusyTimeout(int milliseconds)
+{
     m_busyTimeoutMs = qMax(0, milliseconds);
     sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
 }
 
-void TSQLiteDatabase::Execute(const QString& sql, const QString& action) {
+void TSQLiteDatabase::Execute(const QString& sql, const QString& action)
+{
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         Fail(action);
 }
 
-QString TSQLiteDatabase::ErrorText(const QString& action) const {
+QString TSQLiteDatabase::ErrorText(const QString& action) const
+{
     const int code = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_NOMEM;
     const QString cause =
         m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
@@ -83,6 +90,7 @@ QString TSQLiteDatabase::ErrorText(const QString& action) const {
     }
 }
 
-void TSQLiteDatabase::Fail(const QString& action) const {
+void TSQLiteDatabase::Fail(const QString& action) const
+{
     throw EDatabaseError(ErrorText(action));
 }

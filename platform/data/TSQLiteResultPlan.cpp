@@ -12,7 +12,8 @@ namespace {
 
 const QString queryAction = QStringLiteral("Cannot run the query on database");
 
-QString ReadKey(const QString& schema, const QString& table, const QString& column) {
+QString ReadKey(const QString& schema, const QString& table, const QString& column)
+{
     return (schema + QLatin1Char('.') + table + QLatin1Char('.') + column).toLower();
 }
 
@@ -25,7 +26,8 @@ struct TAuthorizerState {
 };
 
 int Authorize(void* user, int action, const char* table, const char* column, const char* schema,
-              const char*) {
+              const char*)
+{
     const auto* state = static_cast<const TAuthorizerState*>(user);
     if (action == SQLITE_SELECT && state->selects)
         ++*state->selects;
@@ -42,7 +44,8 @@ int Authorize(void* user, int action, const char* table, const char* column, con
 class TAuthorizerScope {
 public:
     TAuthorizerScope(sqlite3* db, TAuthorizerState* state)
-        : m_db(db) {
+        : m_db(db)
+    {
         sqlite3_set_authorizer(m_db, &Authorize, state);
     }
     ~TAuthorizerScope() { sqlite3_set_authorizer(m_db, nullptr, nullptr); }
@@ -54,16 +57,19 @@ private:
 };
 
 TSQLiteStatement PrepareAuthorized(TSQLiteDatabase& database, const QString& sql,
-                                   TAuthorizerState& state) {
+                                   TAuthorizerState& state)
+{
     const TAuthorizerScope scope(database.Handle(), &state);
     return TSQLiteStatement(database, sql, queryAction);
 }
 
-QString Utf8OrEmpty(const char* text) {
+QString Utf8OrEmpty(const char* text)
+{
     return text ? QString::fromUtf8(text) : QString();
 }
 
-TSQLiteResultPlan::TKind KindOf(const QString& declaredType) {
+TSQLiteResultPlan::TKind KindOf(const QString& declaredType)
+{
     using TKind = TSQLiteResultPlan::TKind;
     const QString type = declaredType.toUpper();
     // SQLite's affinity rules, in their order; blobs only when declared as such (a column
@@ -85,7 +91,8 @@ TSQLiteResultPlan::TKind KindOf(const QString& declaredType) {
 
 // The words of the SQL text, upper case: bare words and the contents of quoted names
 // ("x", `x`, [x]); string literals and comments left out.
-QStringList SqlWords(const QString& sql) {
+QStringList SqlWords(const QString& sql)
+{
     QStringList words;
     const qsizetype n = sql.size();
     qsizetype i = 0;
@@ -133,7 +140,8 @@ QStringList SqlWords(const QString& sql) {
 // True when the text holds a word by which a result column can be referred to after it
 // is computed, or which makes the result depend on its values. Over-cautious by design:
 // a false alarm costs only time.
-bool MentionsResultColumnUse(const QStringList& words) {
+bool MentionsResultColumnUse(const QStringList& words)
+{
     static const QSet<QString> risky = {
         QStringLiteral("AS"),     QStringLiteral("ORDER"),     QStringLiteral("GROUP"),
         QStringLiteral("HAVING"), QStringLiteral("DISTINCT"),  QStringLiteral("UNION"),
@@ -152,7 +160,8 @@ struct TSQLiteResultPlan::TTableInfo {
     QSet<QString> columns; // lower case
     QString rowIdAlias;
 
-    static TTableInfo Read(TSQLiteDatabase& database, const QString& schema, const QString& table) {
+    static TTableInfo Read(TSQLiteDatabase& database, const QString& schema, const QString& table)
+    {
         TTableInfo info;
         const QString prefix = QStringLiteral("PRAGMA %1.").arg(SQLiteQuoted(schema));
         TSQLiteStatement columns(database,
@@ -185,7 +194,8 @@ struct TSQLiteResultPlan::TTableInfo {
     }
 };
 
-TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& sql) {
+TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& sql)
+{
     TAuthorizerState counting{&m_reads, &m_selects, nullptr};
     m_statement = PrepareAuthorized(database, sql, counting);
     sqlite3_stmt* stmt = m_statement.Handle();
@@ -215,7 +225,8 @@ TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& s
     m_skipsBlobLoads = true;
 }
 
-void TSQLiteResultPlan::DescribeColumns(TSQLiteDatabase&) {
+void TSQLiteResultPlan::DescribeColumns(TSQLiteDatabase&)
+{
     sqlite3_stmt* stmt = m_statement.Handle();
     const int count = sqlite3_column_count(stmt);
     m_columns.resize(std::size_t(count));
@@ -230,7 +241,8 @@ void TSQLiteResultPlan::DescribeColumns(TSQLiteDatabase&) {
     }
 }
 
-void TSQLiteResultPlan::FindKeys(TSQLiteDatabase& database, const QStringList& words) {
+void TSQLiteResultPlan::FindKeys(TSQLiteDatabase& database, const QStringList& words)
+{
     static const QSet<QString> rowIdNames = {QStringLiteral("rowid"), QStringLiteral("oid"),
                                              QStringLiteral("_rowid_")};
     QHash<QString, TTableInfo> tables;
@@ -271,7 +283,8 @@ void TSQLiteResultPlan::FindKeys(TSQLiteDatabase& database, const QStringList& w
     }
 }
 
-bool TSQLiteResultPlan::CanSkipBlobLoads(const QStringList& words) const {
+bool TSQLiteResultPlan::CanSkipBlobLoads(const QStringList& words) const
+{
     const bool anyLazy =
         std::any_of(m_columns.begin(), m_columns.end(), [](const TColumn& c) { return c.lazy; });
     if (!anyLazy || m_selects != 1 || MentionsResultColumnUse(words))

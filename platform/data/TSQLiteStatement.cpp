@@ -8,7 +8,8 @@
 
 TSQLiteStatement::TSQLiteStatement(TSQLiteDatabase& database, const QString& sql, QString action)
     : m_database(&database)
-    , m_action(std::move(action)) {
+    , m_action(std::move(action))
+{
     const QByteArray text = sql.toUtf8();
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(database.Handle(), text.constData(), int(text.size()), &m_stmt, &tail) !=
@@ -28,16 +29,19 @@ TSQLiteStatement::TSQLiteStatement(TSQLiteDatabase& database, const QString& sql
     }
 }
 
-TSQLiteStatement::~TSQLiteStatement() {
+TSQLiteStatement::~TSQLiteStatement()
+{
     Finalize();
 }
 
 TSQLiteStatement::TSQLiteStatement(TSQLiteStatement&& other) noexcept
     : m_database(other.m_database)
     , m_stmt(std::exchange(other.m_stmt, nullptr))
-    , m_action(std::move(other.m_action)) {}
+    , m_action(std::move(other.m_action))
+{}
 
-TSQLiteStatement& TSQLiteStatement::operator=(TSQLiteStatement&& other) noexcept {
+TSQLiteStatement& TSQLiteStatement::operator=(TSQLiteStatement&& other) noexcept
+{
     if (this != &other) {
         Finalize();
         m_database = other.m_database;
@@ -47,12 +51,14 @@ TSQLiteStatement& TSQLiteStatement::operator=(TSQLiteStatement&& other) noexcept
     return *this;
 }
 
-void TSQLiteStatement::Finalize() {
+void TSQLiteStatement::Finalize()
+{
     sqlite3_finalize(m_stmt);
     m_stmt = nullptr;
 }
 
-bool TSQLiteStatement::Step() {
+bool TSQLiteStatement::Step()
+{
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -63,12 +69,14 @@ bool TSQLiteStatement::Step() {
     throw EDatabaseError(text);
 }
 
-void TSQLiteStatement::Reset() {
+void TSQLiteStatement::Reset()
+{
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
 }
 
-void TSQLiteStatement::Bind(int index, const QVariant& value) {
+void TSQLiteStatement::Bind(int index, const QVariant& value)
+{
     int rc = SQLITE_OK;
     if (!value.isValid()) {
         rc = sqlite3_bind_null(m_stmt, index);
@@ -92,11 +100,13 @@ void TSQLiteStatement::Bind(int index, const QVariant& value) {
         m_database->Fail(m_action);
 }
 
-int TSQLiteStatement::ColumnCount() const {
+int TSQLiteStatement::ColumnCount() const
+{
     return sqlite3_column_count(m_stmt);
 }
 
-QVariant TSQLiteStatement::Column(int column) const {
+QVariant TSQLiteStatement::Column(int column) const
+{
     switch (sqlite3_column_type(m_stmt, column)) {
     case SQLITE_INTEGER:
         return QVariant(qlonglong(sqlite3_column_int64(m_stmt, column)));
@@ -117,6 +127,7 @@ QVariant TSQLiteStatement::Column(int column) const {
     }
 }
 
-qint64 TSQLiteStatement::ColumnInt64(int column) const {
+qint64 TSQLiteStatement::ColumnInt64(int column) const
+{
     return sqlite3_column_int64(m_stmt, column);
 }

@@ -66,7 +66,8 @@ constexpr std::pair<const char*, qint32> colorNames[] = {
 
 } // namespace
 
-quint32 TColors::ToRGB(TColor color) {
+quint32 TColors::ToRGB(TColor color)
+{
     if (IsSystemColor(color)) {
         const quint32 index = quint32(color) & 0xFF;
         return index < systemColors.size() ? systemColors[index] : 0;
@@ -74,22 +75,26 @@ quint32 TColors::ToRGB(TColor color) {
     return quint32(color) & 0x00FFFFFF;
 }
 
-QColor TColors::ToQColor(TColor color) {
+QColor TColors::ToQColor(TColor color)
+{
     if (color == clNone)
         return QColor(Qt::transparent);
     const quint32 rgb = ToRGB(color);
     return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
 }
 
-TColor TColors::FromQColor(const QColor& color) {
+TColor TColors::FromQColor(const QColor& color)
+{
     return FromRGB(color.red(), color.green(), color.blue());
 }
 
-TColor TColors::FromRGB(int red, int green, int blue) {
+TColor TColors::FromRGB(int red, int green, int blue)
+{
     return TColor((blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF));
 }
 
-QString TColors::Name(TColor color) {
+QString TColors::Name(TColor color)
+{
     for (const auto& [name, value] : colorNames) {
         if (value == color)
             return QString::fromLatin1(name);
@@ -97,7 +102,8 @@ QString TColors::Name(TColor color) {
     return QString();
 }
 
-bool TColors::FromName(const QString& name, TColor& color) {
+bool TColors::FromName(const QString& name, TColor& color)
+{
     for (const auto& [constant, value] : colorNames) {
         if (name.compare(QLatin1String(constant), Qt::CaseInsensitive) == 0) {
             color = TColor(value);
@@ -107,12 +113,14 @@ bool TColors::FromName(const QString& name, TColor& color) {
     return false;
 }
 
-TLayoutValue TLayoutCodec<TColor>::Encode(TColor value) {
+TLayoutValue TLayoutCodec<TColor>::Encode(TColor value)
+{
     const QString name = TColors::Name(value);
     return name.isEmpty() ? TLayoutValue::Integer(value) : TLayoutValue::Identifier(name);
 }
 
-TColor TLayoutCodec<TColor>::Decode(const TLayoutValue& value) {
+TColor TLayoutCodec<TColor>::Decode(const TLayoutValue& value)
+{
     if (value.kind() == TLayoutValue::Kind::Integer)
         return TColor(qint32(value.integer()));
     TColor color = clNone;

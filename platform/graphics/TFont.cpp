@@ -8,7 +8,8 @@ namespace {
 const QString defaultFontName = QStringLiteral("MS Sans Serif");
 }
 
-const TClassInfo& TFont::StaticClassInfo() {
+const TClassInfo& TFont::StaticClassInfo()
+{
     static const TClassInfo info("TFont", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("Charset", &TFont::Charset, &TFont::SetCharset, 1);
         c.Property("Color", &TFont::Color, &TFont::SetColor, clWindowText);
@@ -20,52 +21,61 @@ const TClassInfo& TFont::StaticClassInfo() {
 }
 
 TFont::TFont()
-    : m_name(defaultFontName) {}
+    : m_name(defaultFontName)
+{}
 
-void TFont::SetName(const QString& name) {
+void TFont::SetName(const QString& name)
+{
     if (name == m_name)
         return;
     m_name = name;
     Changed();
 }
 
-void TFont::SetHeight(int height) {
+void TFont::SetHeight(int height)
+{
     if (height == m_height)
         return;
     m_height = height;
     Changed();
 }
 
-int TFont::Size() const {
+int TFont::Size() const
+{
     return -int(std::lround(m_height * 72.0 / 96.0));
 }
 
-void TFont::SetSize(int points) {
+void TFont::SetSize(int points)
+{
     SetHeight(-int(std::lround(points * 96.0 / 72.0)));
 }
 
-void TFont::SetColor(TColor color) {
+void TFont::SetColor(TColor color)
+{
     if (color == m_color)
         return;
     m_color = color;
     Changed();
 }
 
-void TFont::SetStyle(TFontStyles style) {
+void TFont::SetStyle(TFontStyles style)
+{
     if (style == m_style)
         return;
     m_style = style;
     Changed();
 }
 
-void TFont::SetCharset(int charset) {
+void TFont::SetCharset(int charset)
+{
     if (charset == m_charset)
         return;
     m_charset = charset;
     Changed();
 }
 
-void TFont::Assign(const TPersistent* source) {
+void TFont::Assign(const TPersistent* source)
+{
     const auto* font = dynamic_cast<const TFont*>(source);
     if (!font) {
         TPersistent::Assign(source);
@@ -81,12 +91,14 @@ void TFont::Assign(const TPersistent* source) {
     Changed();
 }
 
-bool TFont::operator==(const TFont& other) const {
+bool TFont::operator==(const TFont& other) const
+{
     return m_name == other.m_name && m_height == other.m_height && m_color == other.m_color &&
            m_style == other.m_style && m_charset == other.m_charset;
 }
 
-QFont TFont::ToQFont() const {
+QFont TFont::ToQFont() const
+{
     QFont font(m_name);
     // A negative height is the character height; a positive one includes the internal
     // leading, which for the faces used here is close to a fifth of the cell.
@@ -99,7 +111,8 @@ QFont TFont::ToQFont() const {
     return font;
 }
 
-void TFont::Changed() {
+void TFont::Changed()
+{
     if (OnChange)
         OnChange();
 }

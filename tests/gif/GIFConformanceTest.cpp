@@ -3,7 +3,6 @@
 #include "TGIFFrame.h"
 #include "TGiflibFile.h"
 
-
 using namespace GifTest;
 
 namespace {

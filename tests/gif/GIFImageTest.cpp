@@ -8,7 +8,8 @@ using namespace GifTest;
 namespace {
 // A 3 x 3 frame and a 2 x 2 frame, the second transparent in colour 1 (lime) and
 // offset by (1, 1). Two colours give 1-bit bitmaps, more give 4 bits.
-QByteArray TwoFrames(int colors = 2) {
+QByteArray TwoFrames(int colors = 2)
+{
     QList<QRgb> table{qRgb(255, 0, 0), qRgb(0, 255, 0)};
     while (table.size() < colors)
         table.append(qRgb(0, 0, 0));
@@ -22,7 +23,8 @@ QByteArray TwoFrames(int colors = 2) {
 }
 } // namespace
 
-TEST(GIFImage, CopiesShareDataAndCompressedFrames) {
+TEST(GIFImage, CopiesShareDataAndCompressedFrames)
+{
     const auto source = Load(TwoFrames());
     TGIFImage copy;
     copy.Assign(source.get());
@@ -48,7 +50,8 @@ TEST(GIFImage, CopiesShareDataAndCompressedFrames) {
     EXPECT_EQ(second->Frames(1)->Width(), 2);
 }
 
-TEST(GIFImage, LoadingAgainGivesNewData) {
+TEST(GIFImage, LoadingAgainGivesNewData)
+{
     auto image = Load(TwoFrames());
     TGIFImage copy;
     copy.Assign(image.get());
@@ -59,7 +62,8 @@ TEST(GIFImage, LoadingAgainGivesNewData) {
     EXPECT_EQ(image->Count(), 1);
 }
 
-TEST(GIFImage, AssignSignalsChange) {
+TEST(GIFImage, AssignSignalsChange)
+{
     TGIFImage image;
     int changes = 0;
     image.OnChange = [&](TObject*) { ++changes; };
@@ -72,7 +76,8 @@ TEST(GIFImage, AssignSignalsChange) {
     EXPECT_EQ(image.BackdropColor(), clNone);
 }
 
-TEST(GIFImage, SizeFollowsTheCurrentFrameAndCannotBeSet) {
+TEST(GIFImage, SizeFollowsTheCurrentFrameAndCannotBeSet)
+{
     const auto image = Load(TwoFrames());
     EXPECT_EQ(image->Width(), 3);
     image->SetCurrentFrame(1);
@@ -86,7 +91,8 @@ TEST(GIFImage, SizeFollowsTheCurrentFrameAndCannotBeSet) {
               "Cannot change the Size of a GIF image");
 }
 
-TEST(GIFImage, TransparentNeedsTheFlagAndAKeyColor) {
+TEST(GIFImage, TransparentNeedsTheFlagAndAKeyColor)
+{
     const auto image = Load(TwoFrames());
     EXPECT_TRUE(image->Transparent());
     image->SetTransparent(false);
@@ -94,7 +100,8 @@ TEST(GIFImage, TransparentNeedsTheFlagAndAKeyColor) {
     EXPECT_FALSE(Load(OneFrame(2, 2, 2))->Transparent());
 }
 
-TEST(GIFImage, DrawLeavesOutTheKeyColor) {
+TEST(GIFImage, DrawLeavesOutTheKeyColor)
+{
     for (const int colors : {2, 4}) {
         SCOPED_TRACE(colors);
         const auto image = Load(TwoFrames(colors));

@@ -6,13 +6,15 @@
 using namespace GifTest;
 
 namespace {
-QByteArray WithSignature(const QByteArray& signature) {
+QByteArray WithSignature(const QByteArray& signature)
+{
     TGIFWriter writer(QSize(2, 2), Grays(2), signature);
     writer.AddImage(Picture(2, 2, 2));
     return writer.Finish();
 }
 
-QByteArray WithLoop(quint16 count) {
+QByteArray WithLoop(quint16 count)
+{
     TGIFWriter writer(QSize(2, 2), Grays(2));
     writer.AddLoop(count);
     writer.AddImage(Picture(2, 2, 2));
@@ -20,7 +22,8 @@ QByteArray WithLoop(quint16 count) {
 }
 } // namespace
 
-TEST(GIFLoad, SignatureAndVersionIgnoreLetterCase) {
+TEST(GIFLoad, SignatureAndVersionIgnoreLetterCase)
+{
     EXPECT_EQ(Load(WithSignature("gif89a"))->FormatVersion(), TGIFImage::TFormatVersion::gv89a);
     EXPECT_EQ(Load(WithSignature("GIF87A"))->FormatVersion(), TGIFImage::TFormatVersion::gv87a);
     for (const QByteArray signature : {"GIF88a", "JIF89a", "GIF"})
@@ -29,7 +32,8 @@ TEST(GIFLoad, SignatureAndVersionIgnoreLetterCase) {
             << signature.constData();
 }
 
-TEST(GIFLoad, ScreenDescriptorAndBackdrop) {
+TEST(GIFLoad, ScreenDescriptorAndBackdrop)
+{
     TGIFWriter writer(QSize(7, 5), Grays(4), "GIF89a", 2);
     writer.AddImage(Picture(7, 5, 4));
     const auto image = Load(writer.Finish());
@@ -43,7 +47,8 @@ TEST(GIFLoad, ScreenDescriptorAndBackdrop) {
     EXPECT_EQ(image->LoopCount(), 1);
 }
 
-TEST(GIFLoad, LoopExtensionCountIsCappedAt30000) {
+TEST(GIFLoad, LoopExtensionCountIsCappedAt30000)
+{
     const auto endless = Load(WithLoop(0));
     EXPECT_TRUE(endless->HasLoopBlock());
     EXPECT_EQ(endless->LoopCount(), 0);
@@ -51,7 +56,8 @@ TEST(GIFLoad, LoopExtensionCountIsCappedAt30000) {
     EXPECT_EQ(Load(WithLoop(7))->LoopCount(), 7);
 }
 
-TEST(GIFLoad, OtherApplicationExtensionsAreNotLoops) {
+TEST(GIFLoad, OtherApplicationExtensionsAreNotLoops)
+{
     TGIFWriter writer(QSize(2, 2), Grays(2));
     writer.AddBytes(QByteArray("\x21\xFF\x0BXMP DataXMP\x03\x01\x05\x00\x00", 19));
     writer.AddImage(Picture(2, 2, 2));
@@ -60,7 +66,8 @@ TEST(GIFLoad, OtherApplicationExtensionsAreNotLoops) {
     EXPECT_EQ(image->Count(), 1);
 }
 
-TEST(GIFLoad, GraphicControlsBeforeOneFrameKeepLongestDelayAndLastSettings) {
+TEST(GIFLoad, GraphicControlsBeforeOneFrameKeepLongestDelayAndLastSettings)
+{
     TGIFWriter writer(QSize(2, 2), Grays(4));
     writer.AddGraphicControl(5, 1, 3);
     writer.AddGraphicControl(2, 2, 1);
@@ -80,7 +87,8 @@ TEST(GIFLoad, GraphicControlsBeforeOneFrameKeepLongestDelayAndLastSettings) {
     EXPECT_TRUE(image->Transparent());
 }
 
-TEST(GIFLoad, ZeroSizeFrameTakesTheLogicalScreen) {
+TEST(GIFLoad, ZeroSizeFrameTakesTheLogicalScreen)
+{
     TGIFWriter writer(QSize(5, 3), Grays(4));
     TGIFWriterImage picture = Picture(5, 3, 4);
     picture.Rect = QRect(0, 0, 0, 0);
@@ -94,7 +102,8 @@ TEST(GIFLoad, ZeroSizeFrameTakesTheLogicalScreen) {
     EXPECT_EQ(Indices(*image->Frames(0)->DecodedBitmap()), Ramp(5, 3, 4));
 }
 
-TEST(GIFLoad, LocalTableReplacesTheGlobalOne) {
+TEST(GIFLoad, LocalTableReplacesTheGlobalOne)
+{
     TGIFWriter writer(QSize(3, 3), Grays(2));
     TGIFWriterImage picture = Picture(3, 3, 8);
     picture.LocalTable = {qRgb(1, 2, 3), qRgb(4, 5, 6), qRgb(7, 8, 9), qRgb(10, 11, 12),
@@ -108,7 +117,8 @@ TEST(GIFLoad, LocalTableReplacesTheGlobalOne) {
     EXPECT_EQ(frame->DecodedBitmap()->Palette().at(4), qRgb(13, 14, 15));
 }
 
-TEST(GIFLoad, CommentAfterLastFrameBelongsToTheImage) {
+TEST(GIFLoad, CommentAfterLastFrameBelongsToTheImage)
+{
     TGIFWriter writer(QSize(2, 2), Grays(2));
     writer.AddComment({"before", "frame"});
     writer.AddImage(Picture(2, 2, 2));
@@ -119,7 +129,8 @@ TEST(GIFLoad, CommentAfterLastFrameBelongsToTheImage) {
     EXPECT_EQ(image->CommentLines(), QStringList({"first", "\r\n\r\n", "second"}));
 }
 
-TEST(GIFLoad, PlainTextExtensionDiscardsTheRunBeforeIt) {
+TEST(GIFLoad, PlainTextExtensionDiscardsTheRunBeforeIt)
+{
     TGIFWriter writer(QSize(2, 2), Grays(2));
     writer.AddGraphicControl(9, 2, 1);
     writer.AddBytes(QByteArray("\x21\x01\x0C", 3) + QByteArray(12, '\0') +
@@ -130,7 +141,8 @@ TEST(GIFLoad, PlainTextExtensionDiscardsTheRunBeforeIt) {
     EXPECT_EQ(image->Frames(0)->DelayMs(), 0);
 }
 
-TEST(GIFLoad, BytesAfterTheTrailerOrLastFrameAreIgnored) {
+TEST(GIFLoad, BytesAfterTheTrailerOrLastFrameAreIgnored)
+{
     const QByteArray file = OneFrame(3, 2, 4);
     EXPECT_EQ(Load(file + "garbage!,")->Count(), 1);
     QByteArray withoutTrailer = file.chopped(1);
@@ -138,7 +150,8 @@ TEST(GIFLoad, BytesAfterTheTrailerOrLastFrameAreIgnored) {
     EXPECT_EQ(Load(withoutTrailer)->Count(), 1);
 }
 
-TEST(GIFLoad, EmptyStreamGivesAnEmptyImage) {
+TEST(GIFLoad, EmptyStreamGivesAnEmptyImage)
+{
     const auto image = Load(QByteArray());
     EXPECT_TRUE(image->Empty());
     EXPECT_EQ(image->CurrentFrame(), -1);
@@ -146,7 +159,8 @@ TEST(GIFLoad, EmptyStreamGivesAnEmptyImage) {
     EXPECT_EQ(image->LogicalWidth(), 0);
 }
 
-TEST(GIFLoad, MalformedFilesRaiseTheirErrors) {
+TEST(GIFLoad, MalformedFilesRaiseTheirErrors)
+{
     QByteArray unknownLabel = OneFrame(2, 2, 2);
     unknownLabel.insert(unknownLabel.size() - 1, QByteArray("\x21\xAB", 2));
     EXPECT_EQ(ErrorOf<EInvalidGraphicOperation>([&] { Load(unknownLabel); }),
@@ -167,7 +181,8 @@ TEST(GIFLoad, MalformedFilesRaiseTheirErrors) {
     EXPECT_EQ(ErrorOf<EReadError>([&] { Load(cutInDescriptor); }), "Stream read error");
 }
 
-TEST(GIFLoad, ClipboardDataIsLoadedWithoutDecoding) {
+TEST(GIFLoad, ClipboardDataIsLoadedWithoutDecoding)
+{
     const QByteArray file = OneFrame(4, 4, 16);
     QByteArray data(4, '\0');
     qToLittleEndian<quint32>(quint32(file.size()), data.data());

@@ -7,7 +7,8 @@
 
 using namespace GifTest;
 
-TEST(GIFRegistration, GifBecomesAPictureAndClipboardFormatUntilUnregistered) {
+TEST(GIFRegistration, GifBecomesAPictureAndClipboardFormatUntilUnregistered)
+{
     TGIFRegistration::Register();
     EXPECT_TRUE(TPicture::FileFormat("GIF"));
     EXPECT_TRUE(TPicture::SupportsClipboardFormat("GIF Image"));

@@ -8,7 +8,8 @@
 using namespace GifTest;
 
 namespace {
-QByteArray WaitResource() {
+QByteArray WaitResource()
+{
     QFile file(
         QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/rcdata/Wait.gif"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -17,7 +18,8 @@ QByteArray WaitResource() {
 
 // The wait form's animation: 60 x 60, 25 frames of 5 hundredths, looping forever,
 // 64 colours with entry 0 transparent, each frame restoring the background.
-TEST(WaitAnimation, ResourceHasTheAgreedShape) {
+TEST(WaitAnimation, ResourceHasTheAgreedShape)
+{
     const QByteArray bytes = WaitResource();
     ASSERT_FALSE(bytes.isEmpty());
     const auto image = Load(bytes);

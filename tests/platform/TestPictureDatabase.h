@@ -16,7 +16,8 @@ public:
     static inline const char* DefaultSchema =
         "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB)";
 
-    explicit TTestPictureDatabase(const char* schema = DefaultSchema) {
+    explicit TTestPictureDatabase(const char* schema = DefaultSchema)
+    {
         QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
         m_path = m_dir.path() + QStringLiteral("/Data/Mirelvane.mdb");
         EXPECT_EQ(sqlite3_open(m_path.toUtf8().constData(), &m_db), SQLITE_OK);
@@ -31,14 +32,16 @@ public:
     QString Folder() const { return m_dir.path(); }
     sqlite3* Handle() const { return m_db; }
     // The connection string the main window builds.
-    QString ConnectionString() const {
+    QString ConnectionString() const
+    {
         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security "
                               "Info=False")
             .arg(m_path);
     }
 
     // Runs sql; returns SQLite's result code (the test checks it where it matters).
-    int Exec(const char* sql) {
+    int Exec(const char* sql)
+    {
         char* error = nullptr;
         const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &error);
         if (rc != SQLITE_OK)
@@ -49,7 +52,8 @@ public:
     const QString& LastError() const { return m_lastError; }
 
     // Adds one picture; an invalid blob is NULL. Returns its ID.
-    qint64 AddPicture(int parent, const QVariant& blob) {
+    qint64 AddPicture(int parent, const QVariant& blob)
+    {
         sqlite3_stmt* stmt = nullptr;
         sqlite3_prepare_v2(m_db, "INSERT INTO picture(parent, Mirelvane) VALUES(?, ?)", -1, &stmt,
                            nullptr);
@@ -65,7 +69,8 @@ public:
 
     // Adds count pictures of category parent, each blobBytes long and filled with a letter
     // that follows their order ('a' for the first), in one transaction.
-    void AddPictures(int count, int parent, int blobBytes) {
+    void AddPictures(int count, int parent, int blobBytes)
+    {
         Exec("BEGIN");
         for (int i = 0; i < count; ++i)
             AddPicture(parent, QByteArray(blobBytes, char('a' + i % 26)));
@@ -73,7 +78,8 @@ public:
     }
 
     // The blob of picture id as another program reads it; invalid for NULL.
-    QVariant StoredBlob(qint64 id) const {
+    QVariant StoredBlob(qint64 id) const
+    {
         sqlite3_stmt* stmt = nullptr;
         sqlite3_prepare_v2(m_db, "SELECT Mirelvane FROM picture WHERE ID = ?", -1, &stmt, nullptr);
         sqlite3_bind_int64(stmt, 1, id);

@@ -88,7 +88,8 @@ struct SkinScheme {
     bool buttonTray;
 };
 
-SkinScheme defaultSkin() {
+SkinScheme defaultSkin()
+{
     return {.suffix = QString(),
             .edge = QColor(59, 71, 90),
             .highlight = QColor(245, 248, 252),
@@ -102,7 +103,8 @@ SkinScheme defaultSkin() {
 }
 
 // Wine and plum, around the button bar colour of this set (127, 79, 96).
-SkinScheme wineSkin() {
+SkinScheme wineSkin()
+{
     return {.suffix = AlternativeSkinSuffix,
             .edge = QColor(63, 30, 42),
             .highlight = QColor(248, 237, 240),
@@ -115,20 +117,23 @@ SkinScheme wineSkin() {
             .buttonTray = true};
 }
 
-QColor mix(const QColor& from, const QColor& to, qreal toShare) {
+QColor mix(const QColor& from, const QColor& to, qreal toShare)
+{
     const auto channel = [toShare](int a, int b) { return qRound(a + (b - a) * toShare); };
     return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
                   channel(from.blue(), to.blue()));
 }
 
-QColor captionGradientColour(const SkinScheme& skin, int row) {
+QColor captionGradientColour(const SkinScheme& skin, int row)
+{
     const qreal share =
         qreal(row - FirstCaptionGradientRow) / (LastCaptionGradientRow - FirstCaptionGradientRow);
     return mix(skin.captionTop, skin.captionBottom, std::clamp(share, 0.0, 1.0));
 }
 
 // Colour of the caption bar; side is the distance to the nearer side edge.
-QColor captionFrameColour(const SkinScheme& skin, int side, int row) {
+QColor captionFrameColour(const SkinScheme& skin, int side, int row)
+{
     if (side == EdgeLine || row == EdgeLine)
         return skin.edge;
     if (side == HighlightLine || row == HighlightLine)
@@ -140,7 +145,8 @@ QColor captionFrameColour(const SkinScheme& skin, int side, int row) {
 
 // Colour of the imaginary window's frame at (x, y). Its content, inside the inner lines,
 // is never cut into a piece.
-QColor frameColour(const SkinScheme& skin, int x, int y) {
+QColor frameColour(const SkinScheme& skin, int x, int y)
+{
     const int side = std::min(x, FrameModelSize.width() - 1 - x);
     if (y < CaptionHeight)
         return captionFrameColour(skin, side, y);
@@ -157,7 +163,8 @@ QColor frameColour(const SkinScheme& skin, int x, int y) {
     return skin.band;
 }
 
-QImage cutFrame(const SkinScheme& skin, const QRect& area) {
+QImage cutFrame(const SkinScheme& skin, const QRect& area)
+{
     QImage image(area.size(), QImage::Format_RGB32);
     for (int y = 0; y < area.height(); ++y) {
         for (int x = 0; x < area.width(); ++x)
@@ -166,20 +173,25 @@ QImage cutFrame(const SkinScheme& skin, const QRect& area) {
     return image;
 }
 
-int modelRight(int width) {
+int modelRight(int width)
+{
     return FrameModelSize.width() - width;
 }
-int modelBottom(int height) {
+int modelBottom(int height)
+{
     return FrameModelSize.height() - height;
 }
-int modelMiddleX() {
+int modelMiddleX()
+{
     return FrameModelSize.width() / 2;
 }
-int modelMiddleY() {
+int modelMiddleY()
+{
     return FrameModelSize.height() / 2;
 }
 
-void paintEmblem(QPainter& painter, const SkinScheme& skin) {
+void paintEmblem(QPainter& painter, const SkinScheme& skin)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     QRadialGradient body(EmblemCentre - QPointF(EmblemRadius / 3, EmblemRadius / 3),
                          EmblemRadius * 1.6);
@@ -206,7 +218,8 @@ void paintEmblem(QPainter& painter, const SkinScheme& skin) {
     }
 }
 
-QImage drawLeftUp(const SkinScheme& skin) {
+QImage drawLeftUp(const SkinScheme& skin)
+{
     QImage image = cutFrame(skin, QRect(0, 0, LeftUpWidth, CaptionHeight));
     QPainter painter(&image);
     paintEmblem(painter, skin);
@@ -216,7 +229,8 @@ QImage drawLeftUp(const SkinScheme& skin) {
 // The tray takes the default caption's rows under the buttons, sunk into the caption by
 // a shaded line above and left of them and a light line below, up to the frame's
 // highlight line.
-void paintButtonTray(QImage& image, const SkinScheme& skin) {
+void paintButtonTray(QImage& image, const SkinScheme& skin)
+{
     const SkinScheme buttonSkin = defaultSkin();
     const int trayRight = image.width() - 1 - HighlightLine;
     const QRect buttons(MinButtonPosition,
@@ -234,14 +248,16 @@ void paintButtonTray(QImage& image, const SkinScheme& skin) {
     }
 }
 
-QImage drawRightUp(const SkinScheme& skin) {
+QImage drawRightUp(const SkinScheme& skin)
+{
     QImage image = cutFrame(skin, QRect(modelRight(RightUpWidth), 0, RightUpWidth, CaptionHeight));
     if (skin.buttonTray)
         paintButtonTray(image, skin);
     return image;
 }
 
-QImage drawRightDown(const SkinScheme& skin) {
+QImage drawRightDown(const SkinScheme& skin)
+{
     QImage image = cutFrame(skin, QRect(modelRight(RightDownWidth), modelBottom(BottomBorderHeight),
                                         RightDownWidth, BottomBorderHeight));
     // Sizing grip: three raised dots in a triangle towards the corner.
@@ -253,7 +269,8 @@ QImage drawRightDown(const SkinScheme& skin) {
     return image;
 }
 
-void addSkinSet(std::vector<ArtworkPicture>& pictures, const SkinScheme& skin) {
+void addSkinSet(std::vector<ArtworkPicture>& pictures, const SkinScheme& skin)
+{
     const int bottomY = modelBottom(BottomBorderHeight);
     const auto add = [&](const QString& name, const QImage& image) {
         pictures.push_back({name + skin.suffix, ArtworkFormat::Jpeg, image});
@@ -287,7 +304,8 @@ struct FaceColours {
     QColor glyph;
 };
 
-FaceColours faceColours(ButtonLook look) {
+FaceColours faceColours(ButtonLook look)
+{
     switch (look) {
     case ButtonLook::Normal:
         return {QColor(255, 255, 255, 170), QColor(255, 255, 255, 40), QColor(70, 88, 115, 150),
@@ -301,7 +319,8 @@ FaceColours faceColours(ButtonLook look) {
     Q_UNREACHABLE();
 }
 
-void paintFace(QPainter& painter, const QRectF& face, const FaceColours& colours, qreal radius) {
+void paintFace(QPainter& painter, const QRectF& face, const FaceColours& colours, qreal radius)
+{
     QLinearGradient fill(face.topLeft(), face.bottomLeft());
     fill.setColorAt(0.0, colours.top);
     fill.setColorAt(1.0, colours.bottom);
@@ -313,14 +332,16 @@ void paintFace(QPainter& painter, const QRectF& face, const FaceColours& colours
 
 // A small window outline with a thicker title edge, as the maximise and restore glyphs
 // show it.
-void paintWindowOutline(QPainter& painter, const QRect& window, const QColor& colour) {
+void paintWindowOutline(QPainter& painter, const QRect& window, const QColor& colour)
+{
     painter.fillRect(window.x(), window.y(), window.width(), GlyphTitleThickness, colour);
     painter.fillRect(window.x(), window.bottom(), window.width(), 1, colour);
     painter.fillRect(window.x(), window.y(), 1, window.height(), colour);
     painter.fillRect(window.right(), window.y(), 1, window.height(), colour);
 }
 
-void paintRestoreGlyph(QPainter& painter, const QRect& box, const QColor& colour) {
+void paintRestoreGlyph(QPainter& painter, const QRect& box, const QColor& colour)
+{
     const int shift = FrameGlyphSize - RestoreWindowSize;
     const QRect front(box.x(), box.y() + shift, RestoreWindowSize, RestoreWindowSize);
     const QRect back(box.x() + shift, box.y(), RestoreWindowSize, RestoreWindowSize);
@@ -332,7 +353,8 @@ void paintRestoreGlyph(QPainter& painter, const QRect& box, const QColor& colour
     paintWindowOutline(painter, front, colour);
 }
 
-void paintCloseGlyph(QPainter& painter, const QRect& box, const QColor& colour) {
+void paintCloseGlyph(QPainter& painter, const QRect& box, const QColor& colour)
+{
     const QRectF cross = QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, CloseStrokeWidth, Qt::SolidLine, Qt::RoundCap));
@@ -340,7 +362,8 @@ void paintCloseGlyph(QPainter& painter, const QRect& box, const QColor& colour) 
     painter.drawLine(cross.topRight(), cross.bottomLeft());
 }
 
-void paintFrameGlyph(QPainter& painter, const QRect& face, FrameGlyph glyph, const QColor& colour) {
+void paintFrameGlyph(QPainter& painter, const QRect& face, FrameGlyph glyph, const QColor& colour)
+{
     const QRect box(face.x() + (face.width() - FrameGlyphSize) / 2,
                     face.y() + (face.height() - FrameGlyphSize) / 2, FrameGlyphSize,
                     FrameGlyphSize);
@@ -363,7 +386,8 @@ void paintFrameGlyph(QPainter& painter, const QRect& face, FrameGlyph glyph, con
 
 // A frame button on the default caption's colours, cut where the button lies.
 QImage drawFrameButton(QPoint position, QSize size, const QRect& face, FrameGlyph glyph,
-                       ButtonLook look) {
+                       ButtonLook look)
+{
     const QPoint rightUpPiece(modelRight(RightUpWidth), 0);
     QImage image = cutFrame(defaultSkin(), QRect(rightUpPiece + position, size));
     const FaceColours colours = faceColours(look);
@@ -373,7 +397,8 @@ QImage drawFrameButton(QPoint position, QSize size, const QRect& face, FrameGlyp
     return image;
 }
 
-void addFrameButtons(std::vector<ArtworkPicture>& pictures) {
+void addFrameButtons(std::vector<ArtworkPicture>& pictures)
+{
     const QRect minFace(SmallButtonSize.width() - FaceGap - SmallFaceWidth, FaceTop, SmallFaceWidth,
                         FaceHeight);
     const QRect sizeFace(FaceGap, FaceTop, SmallFaceWidth, FaceHeight);
@@ -395,7 +420,8 @@ void addFrameButtons(std::vector<ArtworkPicture>& pictures) {
 }
 
 // Dialog buttons carry no text: their labels lie over them.
-QImage drawDialogButton(ButtonLook look) {
+QImage drawDialogButton(ButtonLook look)
+{
     QImage image(DialogButtonSize, QImage::Format_RGB32);
     image.fill(DialogPanelColour);
     QPainter painter(&image);
@@ -417,7 +443,8 @@ QImage drawDialogButton(ButtonLook look) {
 // ---------------------------------------------------------------------------------------
 // Main window decorations and sub-category glyphs.
 
-QImage verticalGradient(QSize size, const QColor& top, const QColor& bottom) {
+QImage verticalGradient(QSize size, const QColor& top, const QColor& bottom)
+{
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         const qreal share = size.height() > 1 ? qreal(y) / (size.height() - 1) : 0.0;
@@ -427,7 +454,8 @@ QImage verticalGradient(QSize size, const QColor& top, const QColor& bottom) {
     return image;
 }
 
-QImage drawStripDecor() {
+QImage drawStripDecor()
+{
     QImage image(StripDecorSize, QImage::Format_RGB32);
     image.fill(StripColour);
     const SkinScheme accent = defaultSkin();
@@ -443,7 +471,8 @@ QImage drawStripDecor() {
     return image;
 }
 
-QImage drawStatusBar() {
+QImage drawStatusBar()
+{
     QImage image = verticalGradient(StatusBarSize, QColor(246, 247, 252), QColor(221, 227, 237));
     QPainter painter(&image);
     painter.fillRect(0, 0, StatusBarSize.width(), 1, QColor(190, 200, 216));
@@ -451,7 +480,8 @@ QImage drawStatusBar() {
     return image;
 }
 
-QImage drawRule() {
+QImage drawRule()
+{
     QImage image(RuleSize, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(0, 0, RuleSize.width(), 1, RuleDark);
@@ -459,7 +489,8 @@ QImage drawRule() {
     return image;
 }
 
-QImage drawSidePiece() {
+QImage drawSidePiece()
+{
     QImage image(SidePieceSize, QImage::Format_RGB32);
     const int edgeX = SidePieceSize.width() - 1;
     for (int x = 0; x < SidePieceSize.width(); ++x) {
@@ -472,13 +503,15 @@ QImage drawSidePiece() {
 
 // Glyphs stand on the strip colour and keep their bottom-left pixel free, since a
 // speed button may take that pixel's colour as transparent.
-QImage emptyGlyph() {
+QImage emptyGlyph()
+{
     QImage image(SubCategoryGlyphSize, QImage::Format_RGB32);
     image.fill(StripColour);
     return image;
 }
 
-void paintGlyphTile(QPainter& painter, const QRectF& tile, const QColor& colour) {
+void paintGlyphTile(QPainter& painter, const QRectF& tile, const QColor& colour)
+{
     QLinearGradient fill(tile.topLeft(), tile.bottomLeft());
     fill.setColorAt(0.0, colour.lighter(150));
     fill.setColorAt(1.0, colour);
@@ -488,7 +521,8 @@ void paintGlyphTile(QPainter& painter, const QRectF& tile, const QColor& colour)
 }
 
 // Icons: four coloured tiles, one picture each.
-QImage drawIconsGlyph() {
+QImage drawIconsGlyph()
+{
     constexpr qreal tileSize = 6.0;
     constexpr qreal firstTile = 1.0;
     constexpr qreal secondTile = 9.0;
@@ -507,7 +541,8 @@ QImage drawIconsGlyph() {
 }
 
 // Templates: a small window with a title bar, a picture and two lines of text.
-QImage drawTemplatesGlyph() {
+QImage drawTemplatesGlyph()
+{
     constexpr QRect window(1, 2, 14, 12);
     constexpr int titleHeight = 3;
     constexpr QRect picture(3, 7, 4, 4);
@@ -534,7 +569,8 @@ QImage drawTemplatesGlyph() {
     return image;
 }
 
-void addDecorations(std::vector<ArtworkPicture>& pictures) {
+void addDecorations(std::vector<ArtworkPicture>& pictures)
+{
     using enum ArtworkFormat;
     pictures.push_back({QStringLiteral("DLGBUTTON"), Jpeg, drawDialogButton(ButtonLook::Normal)});
     pictures.push_back({QStringLiteral("DLGBUTTONHOT"), Jpeg, drawDialogButton(ButtonLook::Hot)});
@@ -548,7 +584,8 @@ void addDecorations(std::vector<ArtworkPicture>& pictures) {
 
 } // namespace
 
-std::vector<ArtworkPicture> drawAllArtwork() {
+std::vector<ArtworkPicture> drawAllArtwork()
+{
     std::vector<ArtworkPicture> pictures;
     addSkinSet(pictures, defaultSkin());
     addSkinSet(pictures, wineSkin());

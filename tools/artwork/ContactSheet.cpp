@@ -30,13 +30,15 @@ constexpr int DialogButtonSpacing = 110;
 constexpr QPoint DialogPanelMargin(20, 12);
 constexpr QSize DialogPanelSize(240, 52);
 
-QImage picture(const std::vector<ArtworkPicture>& pictures, const QString& name) {
+QImage picture(const std::vector<ArtworkPicture>& pictures, const QString& name)
+{
     const auto found = std::find_if(pictures.begin(), pictures.end(),
                                     [&](const ArtworkPicture& p) { return p.name == name; });
     return found == pictures.end() ? QImage() : found->image;
 }
 
-QFont labelFont() {
+QFont labelFont()
+{
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     return font;
@@ -49,7 +51,8 @@ struct SheetCell {
 
 // Places the magnified pictures in rows, each with its name and size below it.
 std::vector<SheetCell> layOutCells(const std::vector<ArtworkPicture>& pictures,
-                                   const QFontMetrics& metrics) {
+                                   const QFontMetrics& metrics)
+{
     std::vector<SheetCell> cells;
     QPoint next(Margin, Margin);
     int rowHeight = 0;
@@ -71,7 +74,8 @@ std::vector<SheetCell> layOutCells(const std::vector<ArtworkPicture>& pictures,
     return cells;
 }
 
-int cellsBottom(const std::vector<SheetCell>& cells) {
+int cellsBottom(const std::vector<SheetCell>& cells)
+{
     int bottom = 0;
     for (const SheetCell& cell : cells)
         bottom = std::max(bottom, cell.image.bottom() + 1 + LabelHeight);
@@ -79,7 +83,8 @@ int cellsBottom(const std::vector<SheetCell>& cells) {
 }
 
 void paintMockFrame(QPainter& painter, const std::vector<ArtworkPicture>& pictures,
-                    const QString& suffix) {
+                    const QString& suffix)
+{
     const auto skin = [&](const char* name) {
         return picture(pictures, QString::fromLatin1(name) + suffix);
     };
@@ -110,7 +115,8 @@ void paintMockFrame(QPainter& painter, const std::vector<ArtworkPicture>& pictur
 
 // The content between the frame pieces: menu strip, category strip with a glyph button,
 // rule, side piece, a dialog button pair and the status strip.
-void paintMockContent(QPainter& painter, const std::vector<ArtworkPicture>& pictures) {
+void paintMockContent(QPainter& painter, const std::vector<ArtworkPicture>& pictures)
+{
     const QRect client(SideBorderWidth, CaptionHeight, MockSize.width() - 2 * SideBorderWidth,
                        MockSize.height() - CaptionHeight - BottomBorderHeight);
     painter.fillRect(client, Qt::white);
@@ -147,7 +153,8 @@ void paintMockContent(QPainter& painter, const std::vector<ArtworkPicture>& pict
                       picture(pictures, QStringLiteral("DLGBUTTONHOT")));
 }
 
-QImage drawMockWindow(const std::vector<ArtworkPicture>& pictures, const QString& suffix) {
+QImage drawMockWindow(const std::vector<ArtworkPicture>& pictures, const QString& suffix)
+{
     QImage mock(MockSize, QImage::Format_RGB32);
     QPainter painter(&mock);
     painter.setFont(labelFont());
@@ -158,7 +165,8 @@ QImage drawMockWindow(const std::vector<ArtworkPicture>& pictures, const QString
 
 } // namespace
 
-QImage drawContactSheet(const std::vector<ArtworkPicture>& pictures) {
+QImage drawContactSheet(const std::vector<ArtworkPicture>& pictures)
+{
     const QFont font = labelFont();
     const std::vector<SheetCell> cells = layOutCells(pictures, QFontMetrics(font));
     const int mocksTop = cellsBottom(cells);

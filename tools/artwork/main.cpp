@@ -21,7 +21,8 @@ namespace {
 constexpr int JpegQuality = 92;
 constexpr int ResourceAlignment = 4; // bytes
 
-std::optional<QByteArray> encode(const ArtworkPicture& picture) {
+std::optional<QByteArray> encode(const ArtworkPicture& picture)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -38,18 +39,21 @@ std::optional<QByteArray> encode(const ArtworkPicture& picture) {
     return bytes;
 }
 
-QString fileName(const ArtworkPicture& picture) {
+QString fileName(const ArtworkPicture& picture)
+{
     const bool jpeg = picture.format == ArtworkFormat::Jpeg;
     return picture.name + (jpeg ? QStringLiteral(".jpg") : QStringLiteral(".bmp"));
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 // Writes every picture; reports the first failure and stops there.
-bool writeArtwork(const std::vector<ArtworkPicture>& pictures, const QDir& folder) {
+bool writeArtwork(const std::vector<ArtworkPicture>& pictures, const QDir& folder)
+{
     QTextStream errors(stderr);
     for (const ArtworkPicture& picture : pictures) {
         const QString path = folder.filePath(fileName(picture));
@@ -68,7 +72,8 @@ bool writeArtwork(const std::vector<ArtworkPicture>& pictures, const QDir& folde
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // Text on the contact sheet needs fonts, and so a platform; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,7 +5,8 @@
 #include <cstdio>
 
 // gifcorpus_dump FOLDER: writes every corpus file into FOLDER.
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: gifcorpus_dump FOLDER\n");
         return 2;

@@ -24,7 +24,8 @@ const PictureShape pictureShapes[] = {
     {640, 48, 200, false}, {13, 1, 255, false},
 };
 
-QList<QRgb> Palette(int colors, quint32 seed) {
+QList<QRgb> Palette(int colors, quint32 seed)
+{
     std::mt19937 random(seed);
     QList<QRgb> palette;
     for (int i = 0; i < colors; ++i)
@@ -34,7 +35,8 @@ QList<QRgb> Palette(int colors, quint32 seed) {
 
 // Gradients, runs and noise in bands, so that strings of every length occur and large
 // noisy pictures fill the dictionary.
-std::vector<quint8> Indices(int width, int height, int colors, quint32 seed) {
+std::vector<quint8> Indices(int width, int height, int colors, quint32 seed)
+{
     std::mt19937 random(seed);
     std::vector<quint8> indices(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y)
@@ -46,7 +48,8 @@ std::vector<quint8> Indices(int width, int height, int colors, quint32 seed) {
     return indices;
 }
 
-TGIFCorpusFile Single(const PictureShape& shape, quint32 seed) {
+TGIFCorpusFile Single(const PictureShape& shape, quint32 seed)
+{
     TGIFWriter writer(QSize(shape.Width, shape.Height), Palette(shape.Colors, seed), "GIF87a");
     writer.AddImage({QRect(0, 0, shape.Width, shape.Height),
                      Indices(shape.Width, shape.Height, shape.Colors, seed),
@@ -61,7 +64,8 @@ TGIFCorpusFile Single(const PictureShape& shape, quint32 seed) {
 }
 
 // Frames at offsets with every disposal, some transparent, some with local tables.
-TGIFCorpusFile Animation(quint32 seed) {
+TGIFCorpusFile Animation(quint32 seed)
+{
     const QSize screen(48, 40);
     TGIFWriter writer(screen, Palette(32, seed), "GIF89a", 3);
     writer.AddLoop(0);
@@ -79,14 +83,16 @@ TGIFCorpusFile Animation(quint32 seed) {
     return {QStringLiteral("ours-animation-%1.gif").arg(seed), writer.Finish()};
 }
 
-int AppendToArray(GifFileType* file, const GifByteType* bytes, int count) {
+int AppendToArray(GifFileType* file, const GifByteType* bytes, int count)
+{
     static_cast<QByteArray*>(file->UserData)->append(reinterpret_cast<const char*>(bytes), count);
     return count;
 }
 
 // Frees a giflib colour map when it goes out of scope.
 struct MapObject {
-    explicit MapObject(const QList<QRgb>& palette) {
+    explicit MapObject(const QList<QRgb>& palette)
+    {
         const int entries = 1 << TGIFWriter::ColorBits(palette.size());
         Map = GifMakeMapObject(entries, nullptr);
         for (int i = 0; i < entries; ++i) {
@@ -101,12 +107,14 @@ struct MapObject {
     ColorMapObject* Map;
 };
 
-void Check(int result) {
+void Check(int result)
+{
     if (result != GIF_OK)
         throw std::runtime_error("giflib could not encode a corpus file");
 }
 
-void PutImage(GifFileType* file, const PictureShape& shape, quint32 seed, const MapObject* local) {
+void PutImage(GifFileType* file, const PictureShape& shape, quint32 seed, const MapObject* local)
+{
     Check(EGifPutImageDesc(file, 0, 0, shape.Width, shape.Height, shape.Interlaced,
                            local ? local->Map : nullptr));
     std::vector<quint8> indices = Indices(shape.Width, shape.Height, shape.Colors, seed);
@@ -122,7 +130,8 @@ void PutImage(GifFileType* file, const PictureShape& shape, quint32 seed, const 
 
 // Two frames encoded by giflib: one with the global table, one transparent with a local
 // table and restore-to-background disposal.
-TGIFCorpusFile GiflibFile(const PictureShape& shape, quint32 seed) {
+TGIFCorpusFile GiflibFile(const PictureShape& shape, quint32 seed)
+{
     QByteArray bytes;
     int error = 0;
     GifFileType* file = EGifOpen(&bytes, AppendToArray, &error);
@@ -149,7 +158,8 @@ TGIFCorpusFile GiflibFile(const PictureShape& shape, quint32 seed) {
 }
 } // namespace
 
-std::vector<TGIFCorpusFile> TGIFCorpus::Files() {
+std::vector<TGIFCorpusFile> TGIFCorpus::Files()
+{
     std::vector<TGIFCorpusFile> files;
     quint32 seed = 1;
     for (const PictureShape& shape : pictureShapes) {

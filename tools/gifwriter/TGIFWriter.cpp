@@ -10,7 +10,8 @@ constexpr int maxSubBlock = 255;
 // Packs codes least significant bit first.
 class BitPacker {
 public:
-    void Put(int code, int size) {
+    void Put(int code, int size)
+    {
         m_buffer |= quint32(code) << m_bits;
         m_bits += size;
         while (m_bits >= 8) {
@@ -19,7 +20,8 @@ public:
             m_bits -= 8;
         }
     }
-    QByteArray Finish() {
+    QByteArray Finish()
+    {
         if (m_bits > 0)
             m_bytes += char(m_buffer & 0xFF);
         return m_bytes;
@@ -31,7 +33,8 @@ private:
     int m_bits = 0;
 };
 
-std::vector<quint8> InterlaceOrder(const std::vector<quint8>& indices, int width, int height) {
+std::vector<quint8> InterlaceOrder(const std::vector<quint8>& indices, int width, int height)
+{
     std::vector<quint8> ordered;
     ordered.reserve(indices.size());
     const int starts[] = {0, 4, 2, 1};
@@ -45,7 +48,8 @@ std::vector<quint8> InterlaceOrder(const std::vector<quint8>& indices, int width
 } // namespace
 
 TGIFWriter::TGIFWriter(QSize screen, const QList<QRgb>& globalTable, const QByteArray& signature,
-                       int backgroundIndex) {
+                       int backgroundIndex)
+{
     m_bytes = signature;
     AddWord(quint16(screen.width()));
     AddWord(quint16(screen.height()));
@@ -57,19 +61,22 @@ TGIFWriter::TGIFWriter(QSize screen, const QList<QRgb>& globalTable, const QByte
     AddTable(globalTable);
 }
 
-int TGIFWriter::ColorBits(qsizetype count) {
+int TGIFWriter::ColorBits(qsizetype count)
+{
     int bits = 1;
     while ((qsizetype(1) << bits) < count)
         ++bits;
     return bits;
 }
 
-void TGIFWriter::AddWord(quint16 value) {
+void TGIFWriter::AddWord(quint16 value)
+{
     m_bytes += char(value & 0xFF);
     m_bytes += char(value >> 8);
 }
 
-void TGIFWriter::AddTable(const QList<QRgb>& table) {
+void TGIFWriter::AddTable(const QList<QRgb>& table)
+{
     if (table.isEmpty())
         return;
     const int entries = 1 << ColorBits(table.size());
@@ -81,7 +88,8 @@ void TGIFWriter::AddTable(const QList<QRgb>& table) {
     }
 }
 
-void TGIFWriter::AddSubBlocks(const QByteArray& data) {
+void TGIFWriter::AddSubBlocks(const QByteArray& data)
+{
     for (qsizetype at = 0; at < data.size(); at += maxSubBlock) {
         const QByteArray block = data.mid(at, maxSubBlock);
         m_bytes += char(block.size());
@@ -90,13 +98,15 @@ void TGIFWriter::AddSubBlocks(const QByteArray& data) {
     m_bytes += char(0);
 }
 
-void TGIFWriter::AddLoop(quint16 count) {
+void TGIFWriter::AddLoop(quint16 count)
+{
     m_bytes += QByteArray("\x21\xFF\x0BNETSCAPE2.0\x03\x01", 16);
     AddWord(count);
     m_bytes += char(0);
 }
 
-void TGIFWriter::AddComment(const QList<QByteArray>& subBlocks) {
+void TGIFWriter::AddComment(const QList<QByteArray>& subBlocks)
+{
     m_bytes += QByteArray("\x21\xFE", 2);
     for (const QByteArray& block : subBlocks) {
         m_bytes += char(block.size());
@@ -105,7 +115,8 @@ void TGIFWriter::AddComment(const QList<QByteArray>& subBlocks) {
     m_bytes += char(0);
 }
 
-void TGIFWriter::AddGraphicControl(quint16 delay, int disposal, int transparentIndex) {
+void TGIFWriter::AddGraphicControl(quint16 delay, int disposal, int transparentIndex)
+{
     m_bytes += QByteArray("\x21\xF9\x04", 3);
     m_bytes += char((disposal & 7) << 2 | (transparentIndex >= 0 ? 1 : 0));
     AddWord(delay);
@@ -113,7 +124,8 @@ void TGIFWriter::AddGraphicControl(quint16 delay, int disposal, int transparentI
     m_bytes += char(0);
 }
 
-void TGIFWriter::AddImage(const TGIFWriterImage& image) {
+void TGIFWriter::AddImage(const TGIFWriterImage& image)
+{
     m_bytes += char(0x2C);
     AddWord(quint16(image.Rect.left()));
     AddWord(quint16(image.Rect.top()));
@@ -140,14 +152,16 @@ void TGIFWriter::AddImage(const TGIFWriterImage& image) {
         codeSize));
 }
 
-QByteArray TGIFWriter::PackCodes(const std::vector<std::pair<int, int>>& codes) {
+QByteArray TGIFWriter::PackCodes(const std::vector<std::pair<int, int>>& codes)
+{
     BitPacker packer;
     for (const auto& [code, size] : codes)
         packer.Put(code, size);
     return packer.Finish();
 }
 
-QByteArray TGIFWriter::Compress(const std::vector<quint8>& indices, int minimumCodeSize) {
+QByteArray TGIFWriter::Compress(const std::vector<quint8>& indices, int minimumCodeSize)
+{
     const int clearCode = 1 << minimumCodeSize;
     BitPacker packer;
     int codeSize = minimumCodeSize + 1;

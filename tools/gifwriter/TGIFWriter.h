@@ -17,14 +17,15 @@ struct TGIFWriterImage {
         , Indices(std::move(indices))
         , LocalTable(std::move(localTable))
         , Interlaced(interlaced)
-        , MinimumCodeSize(minimumCodeSize) {}
+        , MinimumCodeSize(minimumCodeSize)
+    {}
 
     QRect Rect; // pixels on the logical screen
     std::vector<quint8> Indices;
     QList<QRgb> LocalTable; // empty: the frame uses the global table
     bool Interlaced;
     int MinimumCodeSize; // 0: chosen from the table size
-    QByteArray Codes;        // not empty: written as the LZW data instead of Indices
+    QByteArray Codes;    // not empty: written as the LZW data instead of Indices
 };
 
 // Writes GIF data block by block, in the order of the calls, so that tests can build

@@ -22,7 +22,8 @@ const QColor backdrop(208, 207, 233); // the wait form's client colour
 const QColor dotColor(36, 52, 150);
 
 // Entry 0: the backdrop (transparent); entries 1..63 run from a faint to the full dot colour.
-QList<QRgb> Table() {
+QList<QRgb> Table()
+{
     QList<QRgb> table{backdrop.rgb()};
     for (int i = 1; i < tableSize; ++i) {
         const qreal t = qreal(i) / (tableSize - 1);
@@ -33,7 +34,8 @@ QList<QRgb> Table() {
     return table;
 }
 
-QImage DrawFrame(int frame) {
+QImage DrawFrame(int frame)
+{
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -55,7 +57,8 @@ QImage DrawFrame(int frame) {
 }
 
 // Index of a pixel: 0 where nothing was drawn, else the table entry of its coverage.
-std::vector<quint8> Quantise(const QImage& image) {
+std::vector<quint8> Quantise(const QImage& image)
+{
     std::vector<quint8> indices;
     indices.reserve(size_t(side * side));
     for (int y = 0; y < side; ++y)
@@ -67,7 +70,8 @@ std::vector<quint8> Quantise(const QImage& image) {
 }
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: waitgif OUTPUT.GIF\n");
         return 2;
