@@ -41,6 +41,8 @@ public:
     // The Qt font for drawing; the face name goes through the application's font
     // substitutions ("宋体" to a Song-style CJK face).
     QFont ToQFont() const;
+    // Text up to this character height in pixels is drawn without smoothing.
+    static constexpr int LargestUnsmoothedPixelSize = 16;
 
     std::function<void()> OnChange;
 

@@ -1,7 +1,9 @@
 #include "Exception.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
+#include "TFont.h"
 
+#include <QSet>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <thread>
@@ -35,6 +37,21 @@ std::string Column(TBitmap& bitmap, int x, int y0, int y1, TColor colour)
     for (int y = y0; y < y1; ++y)
         column += At(bitmap, x, y) == colour ? 'X' : '.';
     return column;
+}
+
+// Counts the colours of a bitmap after drawing black text of the given height on white.
+int TextColourCount(int height)
+{
+    auto bitmap = Surface(8 * -height, 2 * -height);
+    TCanvas* canvas = bitmap->Canvas();
+    canvas->Font()->SetName(QStringLiteral("宋体"));
+    canvas->Font()->SetHeight(height);
+    canvas->TextOut(2, 2, QStringLiteral("界面Ag"));
+    QSet<QRgb> colours;
+    for (int y = 0; y < bitmap->Height(); ++y)
+        for (int x = 0; x < bitmap->Width(); ++x)
+            colours.insert(bitmap->Image().pixel(x, y));
+    return colours.size();
 }
 
 } // namespace
@@ -340,6 +357,13 @@ TEST(CanvasDrawing, TextIsDrawnInTheFontColourInsideItsExtent)
             reddish += qRed(bitmap->Image().pixel(x, y)) > 200 &&
                        qGreen(bitmap->Image().pixel(x, y)) < 100;
     EXPECT_GT(reddish, 5);
+}
+
+TEST(CanvasDrawing, SmallTextIsUnsmoothedAndLargeTextSmoothed)
+{
+    EXPECT_EQ(TextColourCount(-12), 2) << "only ink and paper at 12 pixels";
+    EXPECT_EQ(TextColourCount(-TFont::LargestUnsmoothedPixelSize), 2);
+    EXPECT_GT(TextColourCount(-TFont::LargestUnsmoothedPixelSize - 8), 2) << "grey edges";
 }
 
 TEST(CanvasDrawing, TextRectClipsAndFillsTheRectangle)
