@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTextBrowser>
 
 const TClassInfo& TWebBrowser::StaticClassInfo()
@@ -17,11 +18,7 @@ const TClassInfo& TWebBrowser::StaticClassInfo()
 
 TWebBrowser::TWebBrowser(TComponent* owner)
     : TWinControl(owner)
-    , m_view(new QTextBrowser(this))
 {
-    m_view->setOpenExternalLinks(false);
-    m_view->setFrameShape(QFrame::NoFrame);
-    m_view->setFocusPolicy(Qt::NoFocus);
     SetBounds(0, 0, 300, 150);
 }
 
@@ -35,28 +32,48 @@ void TWebBrowser::Navigate(const QString& path)
         ShowErrorPage(path, page.errorString());
     } else {
         m_errorPage = false;
-        m_view->clear();
-        m_view->setSearchPaths({file.absolutePath()});
-        m_view->setHtml(QString::fromUtf8(page.readAll()));
+        QTextBrowser* view = View();
+        view->clear();
+        view->setSearchPaths({file.absolutePath()});
+        view->setHtml(QString::fromUtf8(page.readAll()));
     }
     OnNavigateComplete(this, path);
 }
 
 QString TWebBrowser::DocumentText() const
 {
-    return m_view->toPlainText();
+    return m_view ? m_view->toPlainText() : QString();
+}
+
+void TWebBrowser::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), palette().color(QPalette::Base));
 }
 
 void TWebBrowser::resizeEvent(QResizeEvent* event)
 {
     TWinControl::resizeEvent(event);
-    m_view->setGeometry(ClientRect());
+    if (m_view)
+        m_view->setGeometry(ClientRect());
+}
+
+QTextBrowser* TWebBrowser::View()
+{
+    if (!m_view) {
+        m_view = new QTextBrowser(this);
+        m_view->setOpenExternalLinks(false);
+        m_view->setFrameShape(QFrame::NoFrame);
+        m_view->setFocusPolicy(Qt::NoFocus);
+        m_view->setGeometry(ClientRect());
+        m_view->show();
+    }
+    return m_view;
 }
 
 void TWebBrowser::ShowErrorPage(const QString& path, const QString& reason)
 {
     m_errorPage = true;
-    m_view->setHtml(
+    View()->setHtml(
         QStringLiteral("<html><body style='font-family: sans-serif; margin: 24px'>"
                        "<h3>无法显示该网页</h3><p>%1</p><p><code>%2</code></p></body></html>")
             .arg(reason.toHtmlEscaped(), path.toHtmlEscaped()));

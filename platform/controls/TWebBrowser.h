@@ -25,12 +25,16 @@ public:
     TNavigateEvent OnNavigateComplete;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The viewer is made on the first navigation, which keeps start-up light; until
+    // then the browser shows a blank page.
+    QTextBrowser* View();
     void ShowErrorPage(const QString& path, const QString& reason);
 
-    QTextBrowser* m_view;
+    QTextBrowser* m_view = nullptr;
     QString m_location;
     bool m_errorPage = false;
 };
