@@ -1,6 +1,7 @@
 #include "TComponent.h"
 
 #include "Exception.h"
+#include "SameName.h"
 #include "TClassInfo.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ TComponent* TComponent::FindComponent(const QString& name) const
     if (name.isEmpty())
         return nullptr;
     for (TComponent* component : m_components) {
-        if (component->m_name.compare(name, Qt::CaseInsensitive) == 0)
+        if (SameName(component->m_name, name))
             return component;
     }
     return nullptr;

@@ -1,5 +1,6 @@
 #include "TClassInfo.h"
 
+#include "SameName.h"
 #include "TClassRegistry.h"
 
 TClassInfo::TClassInfo(QString name, const TClassInfo* parent,
@@ -32,7 +33,7 @@ const TPropertyInfo* TClassInfo::FindProperty(const QString& name) const
 {
     for (const TClassInfo* info = this; info; info = info->m_parent) {
         for (const auto& property : info->m_properties) {
-            if (property->name.compare(name, Qt::CaseInsensitive) == 0)
+            if (SameName(property->name, name))
                 return property.get();
         }
     }
@@ -53,7 +54,7 @@ const THandlerInfo* TClassInfo::FindHandler(const QString& name) const
 {
     for (const TClassInfo* info = this; info; info = info->m_parent) {
         for (const THandlerInfo& handler : info->m_handlers) {
-            if (handler.name.compare(name, Qt::CaseInsensitive) == 0)
+            if (SameName(handler.name, name))
                 return &handler;
         }
     }
