@@ -160,9 +160,7 @@ void TSpeedButton::PlaceContent(const QRect& rect, QPoint& glyphAt, QRect& textR
 {
     const QSize glyph =
         m_glyph->Empty() ? QSize(0, 0) : QSize(m_glyph->Width() / m_numGlyphs, m_glyph->Height());
-    const QSize text = Caption().isEmpty()
-                           ? QSize(0, 0)
-                           : QFontMetrics(Font()->ToQFont()).size(Qt::TextSingleLine, Caption());
+    const QSize text = CaptionExtent();
     const bool horizontal =
         m_layout == TButtonLayout::blGlyphLeft || m_layout == TButtonLayout::blGlyphRight;
     const int gap = glyph.isEmpty() || text.isEmpty() ? 0 : m_spacing;
@@ -183,6 +181,28 @@ void TSpeedButton::PlaceContent(const QRect& rect, QPoint& glyphAt, QRect& textR
         glyphAt = QPoint(rect.x() + (rect.width() - glyph.width()) / 2, rect.y() + glyphOffset);
         textRect = QRect(rect.x(), rect.y() + textOffset, rect.width(), text.height());
     }
+}
+
+QSize TSpeedButton::CaptionExtent() const
+{
+    if (!m_captionExtent) {
+        m_captionExtent = Caption().isEmpty()
+                              ? QSize(0, 0)
+                              : QFontMetrics(font()).size(Qt::TextSingleLine, Caption());
+    }
+    return *m_captionExtent;
+}
+
+void TSpeedButton::FontChanged()
+{
+    m_captionExtent.reset();
+    TGraphicControl::FontChanged();
+}
+
+void TSpeedButton::TextChanged()
+{
+    m_captionExtent.reset();
+    TGraphicControl::TextChanged();
 }
 
 // The glyph's first image (or its disabled/down image when it has them); its

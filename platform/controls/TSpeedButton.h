@@ -3,6 +3,8 @@
 #include "TBitmap.h"
 #include "TGraphicControl.h"
 
+#include <optional>
+
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 T_ENUM_NAMES(TButtonLayout, "blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom");
 
@@ -51,6 +53,8 @@ protected:
     void Click() override;
     void CMMouseEnter() override;
     void CMMouseLeave() override;
+    void FontChanged() override;
+    void TextChanged() override;
 
 private:
     enum class State { Up, Down, Exclusive };
@@ -58,6 +62,8 @@ private:
     void DrawFrame(QRect& rect);
     // Where glyph and caption go inside rect, as the layout, margin and spacing say.
     void PlaceContent(const QRect& rect, QPoint& glyphAt, QRect& textRect) const;
+    // The caption's size in the button's font, measured once per caption and font.
+    QSize CaptionExtent() const;
     void DrawGlyph(QPoint at);
     void ReleaseGroup();
 
@@ -74,4 +80,5 @@ private:
     State m_state = State::Up;
     bool m_dragging = false;
     bool m_mouseInControl = false;
+    mutable std::optional<QSize> m_captionExtent;
 };
