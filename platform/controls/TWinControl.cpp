@@ -25,6 +25,7 @@ TWinControl::TWinControl(TComponent* owner)
     : TControl(owner)
 {
     setFocusPolicy(Qt::NoFocus);
+    UpdateOpacity();
 }
 
 // Child controls go first, while this control is whole: each tells its parent it
@@ -190,9 +191,17 @@ void TWinControl::FontChanged()
 
 void TWinControl::ColorChanged()
 {
+    UpdateOpacity();
     TControl::ColorChanged();
     for (TControl* control : Controls())
         control->ParentColorChanged();
+}
+
+// A control with a colour paints every pixel of itself, so Qt need not paint what lies
+// beneath it: stacked strips and panels cost only the one in front.
+void TWinControl::UpdateOpacity()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, Color() != clNone);
 }
 
 void TWinControl::paintEvent(QPaintEvent*)

@@ -55,6 +55,7 @@ protected:
 
     void FontChanged() override;
     void ColorChanged() override;
+    // Fills the control with its colour; every subclass's paintEvent starts with it.
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,6 +68,8 @@ private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void AlignControls();
+    // Qt may skip what lies beneath a control that fills itself.
+    void UpdateOpacity();
 
     int m_alignLock = 0;
     bool m_alignPending = false;
