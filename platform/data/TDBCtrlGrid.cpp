@@ -405,6 +405,13 @@ void TDBCtrlGrid::resizeEvent(QResizeEvent* event)
     m_scrollBar->setGeometry(width() - barWidth, 0, barWidth, height());
 }
 
+// The wheel scrolls the rows as it does over the scroll bar, also over the panel's
+// controls, which leave the wheel to their parents.
+void TDBCtrlGrid::wheelEvent(QWheelEvent* event)
+{
+    QCoreApplication::sendEvent(m_scrollBar, event);
+}
+
 // A press on another record's cell: the left button makes that record current and
 // hands the press to the live control now under the pointer; other buttons do nothing.
 void TDBCtrlGrid::mousePressEvent(QMouseEvent* event)

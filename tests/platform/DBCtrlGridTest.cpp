@@ -186,6 +186,30 @@ TEST_F(DBCtrlGrid, TheScrollBarMovesTheRowsAndTheCurrentRecordWithThem)
     EXPECT_EQ(bar->value(), 0);
 }
 
+// Turns the wheel one notch towards the user over the given widget; true when the
+// widget kept the event (otherwise the window system's wheel goes on to its parent).
+bool WheelDownOver(QWidget* widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+    return wheel.isAccepted();
+}
+
+TEST_F(DBCtrlGrid, TheWheelScrollsTheRowsAndThePanelsControlsLeaveItToTheGrid)
+{
+    query->Open();
+    query->SetRecNo(2);
+    EXPECT_TRUE(WheelDownOver(grid));
+    EXPECT_EQ(grid->TopRecord(), 5) << "as far as the last rows";
+    EXPECT_EQ(query->RecNo(), 6) << "the current record keeps its cell";
+
+    EXPECT_FALSE(WheelDownOver(swatch));
+    EXPECT_FALSE(WheelDownOver(grid->Panel()));
+    EXPECT_EQ(query->RecNo(), 6);
+}
+
 TEST_F(DBCtrlGrid, PressesOnOtherCellsSelectWithTheLeftButtonOnly)
 {
     query->Open();
