@@ -6,6 +6,7 @@
 #include "TClassInfo.h"
 #include "TClipboard.h"
 #include "TDataSource.h"
+#include "TErrorReport.h"
 #include "TJpegDataLink.h"
 #include "TMemoryStream.h"
 #include "TPicture.h"
@@ -228,13 +229,20 @@ void TBzDBImage::HandlePictureChange()
     update();
 }
 
-// The data link drops the modified mark that clearing sets, after this returns.
+// The data link drops the modified mark that clearing sets, after this returns. A damaged
+// picture is reported once the move to its record (or the opening of its query) is over,
+// which it must not undo.
 void TBzDBImage::HandleRecordChange()
 {
     m_picture->Assign(nullptr);
     m_pictureFetched = false;
-    if (m_autoDisplay && m_dataLink->DataSet())
+    if (!m_autoDisplay || !m_dataLink->DataSet())
+        return;
+    try {
         FetchPicture();
+    } catch (const std::exception& error) {
+        TErrorReport::ShowLater(error);
+    }
 }
 
 // A bitmap is stored as a Windows bitmap file.

@@ -20,17 +20,35 @@ void ShowMessageBox(const QString& message)
     box.exec();
 }
 
+// The text an error is reported with; empty for a silent abort.
+QString ReportText(const std::exception& error)
+{
+    if (dynamic_cast<const EAbort*>(&error))
+        return QString();
+    if (const auto* exception = dynamic_cast<const Exception*>(&error))
+        return exception->Message();
+    return QString::fromLocal8Bit(error.what());
+}
+
 } // namespace
 
 void TErrorReport::Show(const std::exception& error)
 {
-    if (dynamic_cast<const EAbort*>(&error))
+    if (const QString text = ReportText(error); !text.isEmpty())
+        ShowText(text);
+}
+
+void TErrorReport::ShowLater(const std::exception& error)
+{
+    const QString text = ReportText(error);
+    if (text.isEmpty())
         return;
-    if (const auto* exception = dynamic_cast<const Exception*>(&error)) {
-        ShowText(exception->Message());
+    if (!qApp) {
+        ShowText(text);
         return;
     }
-    ShowText(QString::fromLocal8Bit(error.what()));
+    QMetaObject::invokeMethod(
+        qApp, [text] { ShowText(text); }, Qt::QueuedConnection);
 }
 
 void TErrorReport::ShowText(const QString& message)

@@ -12,6 +12,9 @@ public:
     using Reporter = std::function<void(const QString& message)>;
 
     static void Show(const std::exception& error);
+    // Reports the error once control is back in the event loop: for errors met while an
+    // operation runs that must be allowed to finish.
+    static void ShowLater(const std::exception& error);
     static void ShowText(const QString& message);
     // Installs a reporter; returns the previous one. An empty reporter restores the
     // message box.

@@ -180,6 +180,30 @@ TEST_F(Catalogue, AFailedQueryIsReportedAndClosesTheWaitBox)
     EXPECT_EQ(Findwait_form, nullptr);
 }
 
+TEST_F(Catalogue, ADamagedFirstPictureIsReportedAndTheCategoryStillOpens)
+{
+    const QString path = folder.filePath(QStringLiteral("Mirelvane.mdb"));
+    CreateCatalogue(path, 5, 0);
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    sqlite3_exec(db, "update picture set Mirelvane = x'ffd8ffe000104a46' where ID = 1", nullptr,
+                 nullptr, nullptr);
+    sqlite3_close(db);
+
+    Click("SpeedButton16");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:5个"));
+    EXPECT_TRUE(form->ADOQuery1->Active());
+    EXPECT_EQ(form->ADOQuery1->RecordCount(), 5);
+    EXPECT_EQ(Topmost({form->Panel16, form->Panel21}), form->Panel16);
+    ASSERT_EQ(errors.size(), 1) << qPrintable(errors.join('\n'));
+    FlushDeletes();
+    EXPECT_EQ(Findwait_form, nullptr);
+
+    form->ADOQuery1->Next();
+    EXPECT_EQ(errors.size(), 1) << "the other pictures are fine";
+}
+
 TEST_F(Catalogue, SavingWritesJpegDataAndAddsTheExtensionOnlyWhenMissing)
 {
     CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 2, 0);

@@ -87,6 +87,7 @@ TEST_F(BzDBImageInGrid, ADamagedBlobPaintsABrokenMarkWithoutAnyReport)
     QTest::mouseClick(grid, Qt::LeftButton, {}, CellCentre(1));
     EXPECT_EQ(query->RecNo(), 2);
     Grab(grid);
+    QCoreApplication::processEvents();
     EXPECT_EQ(reports.texts, QStringList{QStringLiteral("Bitmap image is not valid")});
 }
 
