@@ -4,9 +4,9 @@
 
 class TDataLink;
 
-// The data-link query of the original platform (its CM_GETDATALINK message): a host such
-// as a control grid asks a control for its data link to check the control's binding. A
-// data-aware control implements this interface and answers with its link.
+// The data-link query: a host such as a control grid asks a control for its data link to
+// check the control's binding. A data-aware control implements this interface and
+// answers with its link.
 class IDataLinkQuery {
 public:
     virtual ~IDataLinkQuery() = default;

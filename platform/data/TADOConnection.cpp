@@ -95,7 +95,7 @@ QString TADOConnection::DatabasePath() const
 {
     QString path =
         TConnectionString::Parse(m_connectionString).Value(QStringLiteral("Data Source"));
-    // The system builds Windows paths ("...\Data\Mirelvane.mdb").
+    // The catalogue handlers build paths with "\" separators ("...\Data\Mirelvane.mdb").
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return path;
 }

@@ -26,7 +26,7 @@ T_ENUM_NAMES(TConnectMode, "cmUnknown", "cmRead", "cmWrite", "cmReadWrite", "cmS
 // A connection to the picture database, configured by an OLE DB connection string. The
 // provider "Microsoft.Jet.OLEDB.4.0" is served by the embedded SQLite store: "Data Source"
 // names the database file (an SQLite file under the system's .mdb name; "\" separators
-// of the original Windows paths are read as "/"). The file is opened on first use
+// in paths are read as "/"). The file is opened on first use
 // (the first query opens it) and stays open until Close or destruction, shared with other
 // programs; a lock of theirs is waited for up to CommandTimeout.
 //

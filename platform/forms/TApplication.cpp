@@ -46,8 +46,8 @@ void TApplication::Terminate()
     quit();
 }
 
-// The interface asks for the faces of its original desktop; these name the free faces
-// that stand in for them (a Song-style face for "宋体").
+// Layouts name faces by their traditional names; these map them to free faces installed
+// here (a Song-style face for "宋体").
 void TApplication::InstallFontSubstitutions()
 {
     QFont::insertSubstitutions(QStringLiteral("宋体"),
