@@ -55,7 +55,8 @@ protected:
 
     void FontChanged() override;
     void ColorChanged() override;
-    // Fills the control with its colour; every subclass's paintEvent starts with it.
+    // Fills the control with its colour. A subclass's paintEvent starts with this one or
+    // fills all of the control itself, which lets Qt skip what lies beneath.
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
