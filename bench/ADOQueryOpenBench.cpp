@@ -5,9 +5,9 @@
 #include "TBenchDatabase.h"
 #include "TPlainKeySelect.h"
 #include "TProcessMemory.h"
+#include "TStopwatch.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
 #include <malloc.h>
 #include <vector>
@@ -149,19 +149,6 @@ void BM_OpenCategoryPlainSelectAllBlobs(benchmark::State& state)
 }
 BENCHMARK(BM_OpenCategoryPlainSelectAllBlobs)->Unit(benchmark::kMillisecond);
 
-// Best of several rounds, in seconds.
-template <int (*Open)()> double BestTime(int rounds)
-{
-    double best = 1e9;
-    for (int round = 0; round < rounds; ++round) {
-        const auto start = std::chrono::steady_clock::now();
-        Open();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -170,9 +157,9 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     constexpr int rounds = 10;
-    const double query = BestTime<OpenWithQuery>(rounds);
-    const double keys = BestTime<SelectKeys>(rounds);
-    const double everything = BestTime<SelectEverything>(rounds);
+    const double query = TStopwatch::Best(rounds, OpenWithQuery);
+    const double keys = TStopwatch::Best(rounds, SelectKeys);
+    const double everything = TStopwatch::Best(rounds, SelectEverything);
     std::printf("Opening a category of %d pictures of %d bytes: TADOQuery %.1f ms, plain SELECT "
                 "of the keys %.1f ms, plain SELECT * %.1f ms\n",
                 categoryPictures, pictureBytes, query * 1e3, keys * 1e3, everything * 1e3);

@@ -16,6 +16,7 @@
 #include "TMemoryStream.h"
 #include "TMianForm.h"
 #include "TProcessMemory.h"
+#include "TStopwatch.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -69,14 +70,6 @@ double PlainCountSeconds(const QString& path)
     return timer.nsecsElapsed() / 1e9;
 }
 
-template <class F> double Seconds(F&& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e9;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -101,12 +94,12 @@ int main(int argc, char** argv)
     form->grab();
     const double peakBefore = TProcessMemory::StatusMiB("VmHWM:");
 
-    const double click = Seconds([&] {
+    const double click = TStopwatch::Seconds([&] {
         form->SpeedButton16Click(nullptr);
         form->grab(); // paints the grid and the count label
     });
     const double peakAfter = TProcessMemory::StatusMiB("VmHWM:");
-    const double scroll = Seconds([&] {
+    const double scroll = TStopwatch::Seconds([&] {
         form->ADOQuery1->MoveBy(gridPage);
         form->DBCtrlGrid1->grab();
     });

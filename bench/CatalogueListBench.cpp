@@ -1,12 +1,12 @@
 #include "TCatalogue.h"
 #include "TCatalogueTool.h"
+#include "TStopwatch.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
 #include <sqlite3.h>
 
@@ -124,36 +124,21 @@ void BM_SelectCategoryPlainSQLite(benchmark::State& state)
 }
 BENCHMARK(BM_SelectCategoryPlainSQLite)->Unit(benchmark::kMillisecond);
 
-// Best of several rounds, in seconds.
-template <int (*List)()> double BestTime(int rounds)
-{
-    double best = 1e9;
-    for (int round = 0; round < rounds; ++round) {
-        const auto start = std::chrono::steady_clock::now();
-        List();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    const auto start = std::chrono::steady_clock::now();
-    Catalogue();
-    const std::chrono::duration<double> built = std::chrono::steady_clock::now() - start;
+    const double built = TStopwatch::Seconds(Catalogue);
     std::printf("Building a catalogue of %d pictures of %d bytes: %.1f s\n",
-                categoryPictures + otherPictures, pictureBytes, built.count());
+                categoryPictures + otherPictures, pictureBytes, built);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     constexpr int rounds = 10;
-    const double list = BestTime<ListWithTool>(rounds);
-    const double count = BestTime<CountPlain>(rounds);
-    const double select = BestTime<SelectPlain>(rounds);
+    const double list = TStopwatch::Best(rounds, ListWithTool);
+    const double count = TStopwatch::Best(rounds, CountPlain);
+    const double select = TStopwatch::Best(rounds, SelectPlain);
     std::printf("list --parent 0 of %d pictures: %.1f ms; plain SQLite count: %.1f ms; plain "
                 "SELECT of the listed columns: %.1f ms\n",
                 categoryPictures, list * 1e3, count * 1e3, select * 1e3);

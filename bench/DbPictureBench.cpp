@@ -15,11 +15,11 @@
 #include "TBenchDatabase.h"
 #include "TPlainKeySelect.h"
 #include "TProcessMemory.h"
+#include "TStopwatch.h"
 
 #include <QImage>
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
 #include <jpeglib.h>
 #include <malloc.h>
@@ -294,21 +294,14 @@ void BM_OpenCategoryPlainSelectKeys(benchmark::State& state)
 }
 BENCHMARK(BM_OpenCategoryPlainSelectKeys)->Unit(benchmark::kMillisecond);
 
-double Seconds(void (*work)())
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Best of several rounds of each, in seconds; the two take turns, so that both see the
 // same load of a shared machine.
 std::pair<double, double> BestTimes(int rounds, void (*first)(), void (*second)())
 {
     std::pair<double, double> best{1e9, 1e9};
     for (int round = 0; round < rounds; ++round) {
-        best.first = std::min(best.first, Seconds(first));
-        best.second = std::min(best.second, Seconds(second));
+        best.first = std::min(best.first, TStopwatch::Seconds(first));
+        best.second = std::min(best.second, TStopwatch::Seconds(second));
     }
     return best;
 }

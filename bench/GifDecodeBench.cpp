@@ -5,9 +5,9 @@
 #include "TMemoryStream.h"
 
 #include "TGiflibFile.h"
+#include "TStopwatch.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
 
 // Decoding every frame of the conformance corpus: ours (load, then every frame's
@@ -55,18 +55,6 @@ void BM_GifCorpusGiflib(benchmark::State& state)
 }
 BENCHMARK(BM_GifCorpusGiflib)->Unit(benchmark::kMillisecond);
 
-// Best of several rounds, in seconds.
-template <void (*Decode)(const QByteArray&)> double BestTime(int rounds)
-{
-    double best = 1e9;
-    for (int round = 0; round < rounds; ++round) {
-        const auto start = std::chrono::steady_clock::now();
-        DecodeCorpus<Decode>();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -75,8 +63,8 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     constexpr int rounds = 20;
-    const double ours = BestTime<DecodeOurs>(rounds);
-    const double giflib = BestTime<DecodeGiflib>(rounds);
+    const double ours = TStopwatch::Best(rounds, DecodeCorpus<DecodeOurs>);
+    const double giflib = TStopwatch::Best(rounds, DecodeCorpus<DecodeGiflib>);
     std::printf("GIF corpus decoding, ours / giflib: %.2f (target at most 1.25)\n", ours / giflib);
     return 0;
 }
