@@ -3,13 +3,12 @@
 #include "TComponent.h"
 
 #include "TBenchDatabase.h"
+#include "TOpenRun.h"
 #include "TPlainKeySelect.h"
-#include "TProcessMemory.h"
 #include "TStopwatch.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <malloc.h>
 #include <vector>
 
 // Opening a category of 100,000 pictures through TADOQuery, as the catalogue does, against
@@ -95,40 +94,13 @@ int SelectEverything()
     return Plain().Select("Select * From picture\nwhere parent=0\n", true);
 }
 
-// Heap bytes in use (malloc'd and mmap'd blocks).
-double HeapMiB()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
-}
-
-// Times Open; memory is measured from the released state (Release, and freed memory given
-// back to the system) to what Open holds afterwards and to its peak on the way.
 template <int (*Open)(), void (*Release)()> void RunOpen(benchmark::State& state)
 {
     Database();
-    Open(); // the first open pays for the connection and a cold page cache
-    double heap = 0;
-    double peak = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Release();
-        malloc_trim(0);
-        TProcessMemory::ResetPeak();
-        const double residentBefore = TProcessMemory::StatusMiB("VmRSS:");
-        const double heapBefore = HeapMiB();
-        state.ResumeTiming();
-        const int count = Open();
-        state.PauseTiming();
-        heap = HeapMiB() - heapBefore;
-        peak = TProcessMemory::StatusMiB("VmHWM:") - residentBefore;
-        state.ResumeTiming();
-        if (count != categoryPictures)
-            state.SkipWithError("wrong record count");
-    }
+    const TOpenRun::Memory memory = TOpenRun::Measure(state, categoryPictures, Open, Release);
     state.counters["records"] = categoryPictures;
-    state.counters["heap_held_MiB"] = heap;
-    state.counters["peak_rss_growth_MiB"] = peak;
+    state.counters["heap_held_MiB"] = memory.heapHeldMiB;
+    state.counters["peak_rss_growth_MiB"] = memory.peakGrowthMiB;
 }
 
 void BM_OpenCategoryTADOQuery(benchmark::State& state)

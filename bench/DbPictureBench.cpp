@@ -13,8 +13,8 @@
 #include "TPicture.h"
 
 #include "TBenchDatabase.h"
+#include "TOpenRun.h"
 #include "TPlainKeySelect.h"
-#include "TProcessMemory.h"
 #include "TStopwatch.h"
 
 #include <QImage>
@@ -22,7 +22,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <jpeglib.h>
-#include <malloc.h>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -263,23 +262,8 @@ int SelectKeys()
 
 template <int (*Open)(), void (*Release)()> void RunOpen(benchmark::State& state)
 {
-    Open(); // the first open pays for the connection and a cold page cache
-    double peak = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Release();
-        malloc_trim(0);
-        TProcessMemory::ResetPeak();
-        const double residentBefore = TProcessMemory::StatusMiB("VmRSS:");
-        state.ResumeTiming();
-        const int count = Open();
-        state.PauseTiming();
-        peak = TProcessMemory::StatusMiB("VmHWM:") - residentBefore;
-        state.ResumeTiming();
-        if (count != categoryPictures)
-            state.SkipWithError("wrong record count");
-    }
-    state.counters["peak_rss_growth_MiB"] = peak;
+    const TOpenRun::Memory memory = TOpenRun::Measure(state, categoryPictures, Open, Release);
+    state.counters["peak_rss_growth_MiB"] = memory.peakGrowthMiB;
 }
 
 void BM_OpenCategoryAndPaintFirstPage(benchmark::State& state)

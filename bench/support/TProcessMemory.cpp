@@ -1,6 +1,7 @@
 #include "TProcessMemory.h"
 
 #include <fstream>
+#include <malloc.h>
 #include <string>
 
 double TProcessMemory::StatusMiB(const char* key)
@@ -17,4 +18,15 @@ double TProcessMemory::StatusMiB(const char* key)
 void TProcessMemory::ResetPeak()
 {
     std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double TProcessMemory::HeapInUseMiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
+}
+
+void TProcessMemory::ReturnFreedMemory()
+{
+    malloc_trim(0);
 }
