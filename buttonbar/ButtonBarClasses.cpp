@@ -1,0 +1,8 @@
+#include "ButtonBarClasses.h"
+
+#include "TabcWaveList.h"
+
+void RegisterButtonBarClasses()
+{
+    TabcWaveList::StaticClassInfo();
+}
