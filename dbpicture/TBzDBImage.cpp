@@ -8,6 +8,7 @@
 #include "TDataSource.h"
 #include "TErrorReport.h"
 #include "TJpegDataLink.h"
+#include "TKeyCodes.h"
 #include "TMemoryStream.h"
 #include "TPicture.h"
 
@@ -35,15 +36,6 @@ const TClassInfo& TBzDBImage::StaticClassInfo()
 namespace {
 
 constexpr int defaultSize = 105; // pixels
-
-// The system's virtual-key codes and control characters of the editing commands.
-constexpr unsigned short vkInsert = 45;
-constexpr unsigned short vkDelete = 46;
-constexpr char16_t charCopy = 3;   // Ctrl+C
-constexpr char16_t charPaste = 22; // Ctrl+V
-constexpr char16_t charCut = 24;   // Ctrl+X
-constexpr char16_t charEnter = 13;
-constexpr char16_t charEscape = 27;
 
 // The mark of a copy whose blob cannot be decoded: a small framed square with a cross,
 // centred in the control.

@@ -2,6 +2,7 @@
 
 #include "TCentringRule.h"
 #include "TClassInfo.h"
+#include "TKeyCodes.h"
 
 TMess* Mess = nullptr;
 
@@ -41,9 +42,9 @@ void TMess::FormClose(TObject*, TCloseAction& action)
 // The key is not consumed: the control with the focus sees it too.
 void TMess::FormKeyPress(TObject*, QChar& key)
 {
-    if (key == QChar(13))
+    if (key == QChar(charEnter))
         Mybutton1->OnClick(Mybutton1);
-    if (key == QChar(27))
+    if (key == QChar(charEscape))
         Mybutton2->OnClick(Mybutton2);
 }
 

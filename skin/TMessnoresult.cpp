@@ -2,6 +2,7 @@
 
 #include "TCentringRule.h"
 #include "TClassInfo.h"
+#include "TKeyCodes.h"
 
 TMessnoresult* Messnoresult = nullptr;
 
@@ -40,7 +41,7 @@ void TMessnoresult::FormClose(TObject*, TCloseAction& action)
 
 void TMessnoresult::FormKeyPress(TObject*, QChar& key)
 {
-    if (key == QChar(13))
+    if (key == QChar(charEnter))
         Mybutton1->OnClick(Mybutton1);
 }
 

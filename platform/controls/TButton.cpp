@@ -2,10 +2,9 @@
 
 #include "TClassInfo.h"
 #include "TForm.h"
+#include "TKeyCodes.h"
 
-namespace {
-constexpr unsigned short keySpace = 32;
-}
+namespace {}
 
 const TClassInfo& TButton::StaticClassInfo()
 {
@@ -95,14 +94,14 @@ void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 void TButton::KeyDown(unsigned short& key, TShiftState shift)
 {
     TCustomControl::KeyDown(key, shift);
-    if (key == keySpace)
+    if (key == vkSpace)
         SetPressed(true);
 }
 
 void TButton::KeyUp(unsigned short& key, TShiftState shift)
 {
     TCustomControl::KeyUp(key, shift);
-    if (key != keySpace || !m_pressed)
+    if (key != vkSpace || !m_pressed)
         return;
     SetPressed(false);
     PerformClick();

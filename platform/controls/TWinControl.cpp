@@ -3,6 +3,7 @@
 #include "TClassInfo.h"
 #include "TErrorReport.h"
 #include "TForm.h"
+#include "TKeyCodes.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -250,13 +251,13 @@ QChar KeyCharacter(const QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return QChar(13);
+        return QChar(charEnter);
     case Qt::Key_Escape:
-        return QChar(27);
+        return QChar(charEscape);
     case Qt::Key_Backspace:
-        return QChar(8);
+        return QChar(charBack);
     case Qt::Key_Tab:
-        return QChar(9);
+        return QChar(charTab);
     default:
         return event->text().isEmpty() ? QChar() : event->text().front();
     }
@@ -270,45 +271,45 @@ unsigned short TWinControl::VirtualKey(const QKeyEvent* event)
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
         return static_cast<unsigned short>(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return static_cast<unsigned short>(112 + (key - Qt::Key_F1));
+        return static_cast<unsigned short>(vkF1 + (key - Qt::Key_F1));
     switch (key) {
     case Qt::Key_Backspace:
-        return 8;
+        return vkBack;
     case Qt::Key_Tab:
-        return 9;
+        return vkTab;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return vkReturn;
     case Qt::Key_Shift:
-        return 16;
+        return vkShift;
     case Qt::Key_Control:
-        return 17;
+        return vkControl;
     case Qt::Key_Alt:
-        return 18;
+        return vkMenu;
     case Qt::Key_Escape:
-        return 27;
+        return vkEscape;
     case Qt::Key_Space:
-        return 32;
+        return vkSpace;
     case Qt::Key_PageUp:
-        return 33;
+        return vkPrior;
     case Qt::Key_PageDown:
-        return 34;
+        return vkNext;
     case Qt::Key_End:
-        return 35;
+        return vkEnd;
     case Qt::Key_Home:
-        return 36;
+        return vkHome;
     case Qt::Key_Left:
-        return 37;
+        return vkLeft;
     case Qt::Key_Up:
-        return 38;
+        return vkUp;
     case Qt::Key_Right:
-        return 39;
+        return vkRight;
     case Qt::Key_Down:
-        return 40;
+        return vkDown;
     case Qt::Key_Insert:
-        return 45;
+        return vkInsert;
     case Qt::Key_Delete:
-        return 46;
+        return vkDelete;
     default:
         return 0;
     }

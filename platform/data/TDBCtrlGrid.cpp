@@ -8,6 +8,7 @@
 #include "TDataSet.h"
 #include "TDataSource.h"
 #include "TErrorReport.h"
+#include "TKeyCodes.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -48,16 +49,6 @@ private:
 };
 
 namespace {
-
-// The system's virtual-key codes of the navigation keys.
-constexpr unsigned short vkPageUp = 33;
-constexpr unsigned short vkPageDown = 34;
-constexpr unsigned short vkEnd = 35;
-constexpr unsigned short vkHome = 36;
-constexpr unsigned short vkLeft = 37;
-constexpr unsigned short vkUp = 38;
-constexpr unsigned short vkRight = 39;
-constexpr unsigned short vkDown = 40;
 
 // Field values come from another record for the length of a paint.
 class DisplayRecordScope {
@@ -314,10 +305,10 @@ bool TDBCtrlGrid::Navigate(unsigned short key)
     case vkDown:
         target = current + m_colCount;
         break;
-    case vkPageUp:
+    case vkPrior:
         target = current - PanelCount();
         break;
-    case vkPageDown:
+    case vkNext:
         target = current + PanelCount();
         break;
     case vkHome:
