@@ -173,21 +173,21 @@ TMyForm::SizingChoice TMyForm::ClassifyPress(int x, int y) const
     const bool top = y <= m;
     const bool bottom = y >= Height() - m;
     if (top && left)
-        return {SC_SIZE + 4, crSizeNWSE};
+        return {SC_SIZE + WMSZ_TOPLEFT, crSizeNWSE};
     if (top && right)
-        return {SC_SIZE + 5, crSizeNESW};
+        return {SC_SIZE + WMSZ_TOPRIGHT, crSizeNESW};
     if (bottom && left)
-        return {SC_SIZE + 7, crSizeNESW};
+        return {SC_SIZE + WMSZ_BOTTOMLEFT, crSizeNESW};
     if (bottom && right)
-        return {SC_SIZE + 8, crSizeNWSE};
+        return {SC_SIZE + WMSZ_BOTTOMRIGHT, crSizeNWSE};
     if (left)
-        return {SC_SIZE + 1, crSizeWE};
+        return {SC_SIZE + WMSZ_LEFT, crSizeWE};
     if (right)
-        return {SC_SIZE + 2, crSizeWE};
+        return {SC_SIZE + WMSZ_RIGHT, crSizeWE};
     if (top)
-        return {SC_SIZE + 3, crSizeNS};
+        return {SC_SIZE + WMSZ_TOP, crSizeNS};
     if (bottom)
-        return {SC_SIZE + 6, crSizeNS};
+        return {SC_SIZE + WMSZ_BOTTOM, crSizeNS};
     return {SC_DRAGMOVE, crDefault};
 }
 

@@ -36,22 +36,22 @@ std::vector<const TClassInfo*> FormClassChain(const TClassInfo& info)
 
 Qt::Edges EdgesOfSizeCommand(unsigned command)
 {
-    switch (command & 0xF) {
-    case 1:
+    switch (SizeEdgeOf(command)) {
+    case WMSZ_LEFT:
         return Qt::LeftEdge;
-    case 2:
+    case WMSZ_RIGHT:
         return Qt::RightEdge;
-    case 3:
+    case WMSZ_TOP:
         return Qt::TopEdge;
-    case 4:
+    case WMSZ_TOPLEFT:
         return Qt::TopEdge | Qt::LeftEdge;
-    case 5:
+    case WMSZ_TOPRIGHT:
         return Qt::TopEdge | Qt::RightEdge;
-    case 6:
+    case WMSZ_BOTTOM:
         return Qt::BottomEdge;
-    case 7:
+    case WMSZ_BOTTOMLEFT:
         return Qt::BottomEdge | Qt::LeftEdge;
-    case 8:
+    case WMSZ_BOTTOMRIGHT:
         return Qt::BottomEdge | Qt::RightEdge;
     default:
         return {};
@@ -263,7 +263,7 @@ void TForm::SendSysCommand(unsigned command)
 
 void TForm::DefaultSysCommand(unsigned command)
 {
-    switch (command & 0xFFF0) {
+    switch (CommandOf(command)) {
     case SC_MOVE:
         TWindowTracker::StartMove(this);
         break;

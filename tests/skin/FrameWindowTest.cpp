@@ -58,12 +58,18 @@ TEST_F(FrameWindow, ClassifiesPressesByEveryEdgeAndCorner)
         TCursor cursor;
     };
     const Case cases[] = {
-        {{5, 200}, 0xF001, crSizeWE},         {{672, 200}, 0xF002, crSizeWE},
-        {{300, 3}, 0xF003, crSizeNS},         {{5, 5}, 0xF004, crSizeNWSE},
-        {{672, 5}, 0xF005, crSizeNESW},       {{300, 490}, 0xF006, crSizeNS},
-        {{5, 490}, 0xF007, crSizeNESW},       {{672, 490}, 0xF008, crSizeNWSE},
-        {{300, 200}, SC_DRAGMOVE, crDefault}, {{10, 10}, 0xF004, crSizeNWSE},
-        {{11, 11}, SC_DRAGMOVE, crDefault},   {{668, 486}, 0xF008, crSizeNWSE},
+        {{5, 200}, SC_SIZE + WMSZ_LEFT, crSizeWE},
+        {{672, 200}, SC_SIZE + WMSZ_RIGHT, crSizeWE},
+        {{300, 3}, SC_SIZE + WMSZ_TOP, crSizeNS},
+        {{5, 5}, SC_SIZE + WMSZ_TOPLEFT, crSizeNWSE},
+        {{672, 5}, SC_SIZE + WMSZ_TOPRIGHT, crSizeNESW},
+        {{300, 490}, SC_SIZE + WMSZ_BOTTOM, crSizeNS},
+        {{5, 490}, SC_SIZE + WMSZ_BOTTOMLEFT, crSizeNESW},
+        {{672, 490}, SC_SIZE + WMSZ_BOTTOMRIGHT, crSizeNWSE},
+        {{300, 200}, SC_DRAGMOVE, crDefault},
+        {{10, 10}, SC_SIZE + WMSZ_TOPLEFT, crSizeNWSE},
+        {{11, 11}, SC_DRAGMOVE, crDefault},
+        {{668, 486}, SC_SIZE + WMSZ_BOTTOMRIGHT, crSizeNWSE},
     };
     for (const Case& c : cases) {
         const TMyForm::SizingChoice choice = form->ClassifyPress(c.at.x(), c.at.y());
@@ -75,26 +81,28 @@ TEST_F(FrameWindow, ClassifiesPressesByEveryEdgeAndCorner)
 TEST_F(FrameWindow, FramePicturesSizeByTheEdgeUnderThePointer)
 {
     Press(form->imgLeftUp, {5, 5});
-    EXPECT_EQ(form->commands, std::vector<unsigned>{0xF004});
+    EXPECT_EQ(form->commands, std::vector<unsigned>{SC_SIZE + WMSZ_TOPLEFT});
     EXPECT_EQ(form->Cursor(), crSizeNWSE) << "the window's own cursor";
 
     Press(form->imgLeftUp, {30, 5});
-    EXPECT_EQ(form->commands, std::vector<unsigned>{0xF003});
+    EXPECT_EQ(form->commands, std::vector<unsigned>{SC_SIZE + WMSZ_TOP});
 
     Press(form->imgLeftUp, {30, 20});
     EXPECT_EQ(form->commands, std::vector<unsigned>{SC_DRAGMOVE}) << "on no edge: move";
 
     Press(form->imgLeft, {2, 100});
-    EXPECT_EQ(form->commands, std::vector<unsigned>{0xF001}) << "the left border sizes left";
+    EXPECT_EQ(form->commands, std::vector<unsigned>{SC_SIZE + WMSZ_LEFT})
+        << "the left border sizes left";
 
     Press(form->imgRight, {2, 100});
-    EXPECT_EQ(form->commands, std::vector<unsigned>{0xF002}) << "the right border sizes right";
+    EXPECT_EQ(form->commands, std::vector<unsigned>{SC_SIZE + WMSZ_RIGHT})
+        << "the right border sizes right";
 
     Press(form->Image1, {120, 5});
-    EXPECT_EQ(form->commands, std::vector<unsigned>{0xF005});
+    EXPECT_EQ(form->commands, std::vector<unsigned>{SC_SIZE + WMSZ_TOPRIGHT});
 
     Press(form->imgLeft, {1, form->imgLeft->Height() - 2});
-    EXPECT_EQ(form->commands, std::vector<unsigned>{0xF007});
+    EXPECT_EQ(form->commands, std::vector<unsigned>{SC_SIZE + WMSZ_BOTTOMLEFT});
 }
 
 TEST_F(FrameWindow, OnlyTheLeftButtonAloneStartsSizing)
