@@ -1,8 +1,16 @@
 #include "AppClasses.h"
 
+#include "DataClasses.h"
+#include "DbPictureClasses.h"
+#include "GifClasses.h"
+#include "SkinClasses.h"
 #include "TMianForm.h"
 
 void RegisterAppClasses()
 {
+    RegisterDataClasses();
+    RegisterGifClasses();
+    RegisterDbPictureClasses();
+    RegisterSkinClasses();
     TMianForm::StaticClassInfo();
 }

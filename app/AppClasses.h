@@ -1,4 +1,5 @@
 #pragma once
 
-// Enters the main window's classes into the class registry. Called once at start-up.
+// Enters every class of the program into the class registry, the layers below the
+// main window first. Start-up and the tests call it; calling it again does nothing.
 void RegisterAppClasses();

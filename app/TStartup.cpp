@@ -1,10 +1,6 @@
 #include "TStartup.h"
 
 #include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
 #include "TApplication.h"
 #include "TErrorReport.h"
 #include "TMianForm.h"
@@ -36,10 +32,6 @@ int TStartup::Run(int argc, char** argv)
 
 bool TStartup::CreateWindows(TApplication& application)
 {
-    RegisterDataClasses();
-    RegisterGifClasses();
-    RegisterDbPictureClasses();
-    RegisterSkinClasses();
     RegisterAppClasses();
     application.SetTitle(QStringLiteral("ZentuvioV1.0"));
     try {

@@ -2,10 +2,6 @@
 // click to the painted grid and count label, and scrolling one grid page, against a
 // plain sqlite3 count of the same rows in the same run. Also the peak memory growth.
 #include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TApplication.h"
@@ -76,10 +72,6 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication application(argc, argv);
-    RegisterDataClasses();
-    RegisterGifClasses();
-    RegisterDbPictureClasses();
-    RegisterSkinClasses();
     RegisterAppClasses();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Mirelvane.mdb"));

@@ -1,10 +1,6 @@
 #pragma once
 
 #include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
 #include "TApplication.h"
 #include "TErrorReport.h"
 #include "TMianForm.h"
@@ -17,10 +13,6 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterDataClasses();
-        RegisterGifClasses();
-        RegisterDbPictureClasses();
-        RegisterSkinClasses();
         RegisterAppClasses();
         previousReporter =
             TErrorReport::SetReporter([this](const QString& message) { errors << message; });
