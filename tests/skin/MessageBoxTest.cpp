@@ -4,6 +4,7 @@
 #include "TCentringRule.h"
 #include "TMess.h"
 #include "TMessnoresult.h"
+#include "TModalWatchdog.h"
 
 #include <QTest>
 #include <QTimer>
@@ -90,6 +91,14 @@ TEST_F(MessageBoxes, ConfirmationBoxShowsTitleAndTextAndIgnoresAltF4)
         Key(box, Qt::Key_Return);
     });
     EXPECT_TRUE(ShowMess(QStringLiteral("您是否要关闭程序?"), QStringLiteral("提示")));
+}
+
+TEST_F(MessageBoxes, ABoxNobodyAnswersIsReportedAndCancelledByTheWatchdog)
+{
+    QStringList reported;
+    const TModalWatchdog watchdog(100, [&](const QString& title) { reported << title; });
+    EXPECT_FALSE(ShowMess(QStringLiteral("您是否要关闭程序?"), QStringLiteral("提示")));
+    EXPECT_EQ(reported, QStringList{QStringLiteral("消息对话框")});
 }
 
 TEST_F(MessageBoxes, InformationBoxAnswers)

@@ -1,12 +1,19 @@
 #include "TApplication.h"
 #include "TErrorReport.h"
+#include "TModalWatchdog.h"
 
 #include <gtest/gtest.h>
+
+namespace {
+// Far beyond what any test waits for a box it answers itself.
+constexpr int unansweredModalMs = 20 * 1000;
+} // namespace
 
 // Every test program runs inside one application object on the offscreen platform
 // unless the environment asks for another (a real X server, say). An error reported
 // while no test listens for reports fails the running test instead of opening a message
-// box that nobody would answer.
+// box that nobody would answer; a modal window left open by a test fails it after a
+// while instead of hanging the program.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -15,6 +22,9 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     TErrorReport::SetReporter([](const QString& message) {
         ADD_FAILURE() << "unexpected error report: " << message.toStdString();
+    });
+    const TModalWatchdog watchdog(unansweredModalMs, [](const QString& title) {
+        ADD_FAILURE() << "a modal window nobody answers: " << title.toStdString();
     });
     return RUN_ALL_TESTS();
 }
