@@ -5,8 +5,10 @@
 #include "TestPictureDatabase.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +33,27 @@ protected:
     TADOConnection* connection = nullptr;
     TADOQuery* query = nullptr;
 };
+
+// Whether the thread is asleep (state S in its kernel status): a query waiting for
+// another program's lock sleeps between its tries. Gives up after ten seconds.
+bool WaitUntilAsleep(pid_t thread)
+{
+    const QString status = QStringLiteral("/proc/self/task/%1/stat").arg(thread);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000) {
+        QFile file(status);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        // pid (name) state ...: the state follows the closing parenthesis of the name.
+        const QByteArray line = file.readAll();
+        const qsizetype nameEnd = line.lastIndexOf(')');
+        if (nameEnd >= 0 && line.mid(nameEnd + 2, 1) == "S")
+            return true;
+        std::this_thread::yield();
+    }
+    return false;
+}
 
 } // namespace
 
@@ -84,13 +107,17 @@ TEST_F(SharedDatabase, ALockReleasedWithinTheTimeoutIsNoError)
     connection->Open();
     query->SetBusyTimeoutMs(20000);
     ASSERT_EQ(database.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
-    // The other program commits after a while; whenever that is, the query gets its turn.
-    std::thread other([this] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // The other program commits only once the query is asleep waiting for the lock, so
+    // the test always takes the waiting path, however the threads are scheduled.
+    const pid_t opener = gettid();
+    bool sawWaiting = false;
+    std::thread other([&] {
+        sawWaiting = WaitUntilAsleep(opener);
         database.Exec("COMMIT");
     });
     query->Open();
     other.join();
+    EXPECT_TRUE(sawWaiting) << "the query never waited for the lock";
     EXPECT_EQ(query->RecordCount(), 2);
 }
 
