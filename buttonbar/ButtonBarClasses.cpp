@@ -1,8 +1,12 @@
 #include "ButtonBarClasses.h"
 
+#include "TabcMouseLabel.h"
+#include "TabcURLLabel.h"
 #include "TabcWaveList.h"
 
 void RegisterButtonBarClasses()
 {
     TabcWaveList::StaticClassInfo();
+    TabcMouseLabel::StaticClassInfo();
+    TabcURLLabel::StaticClassInfo();
 }
