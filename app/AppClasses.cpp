@@ -1,5 +1,6 @@
 #include "AppClasses.h"
 
+#include "ButtonBarClasses.h"
 #include "DataClasses.h"
 #include "DbPictureClasses.h"
 #include "GifClasses.h"
@@ -12,5 +13,6 @@ void RegisterAppClasses()
     RegisterGifClasses();
     RegisterDbPictureClasses();
     RegisterSkinClasses();
+    RegisterButtonBarClasses();
     TMianForm::StaticClassInfo();
 }
