@@ -8,7 +8,10 @@
 #include "TMemoryStream.h"
 #include "TSQLiteBlob.h"
 #include "TSQLiteDatabase.h"
+#include "TSQLiteProgressScope.h"
+#include "TSQLiteRecordWindow.h"
 #include "TSQLiteResultPlan.h"
+#include "TSQLiteRowIds.h"
 
 #include <QHash>
 #include <algorithm>
@@ -142,6 +145,16 @@ bool TADOQuery::BlobLoadsSkipped() const
     return m_plan && m_plan->SkipsBlobLoads();
 }
 
+bool TADOQuery::WalksByRowId() const
+{
+    return m_window != nullptr;
+}
+
+int TADOQuery::RecordsHeld() const
+{
+    return m_window ? m_window->Held() : m_recordCount;
+}
+
 TADOConnection& TADOQuery::CheckConnection() const
 {
     if (!m_connection)
@@ -156,9 +169,13 @@ void TADOQuery::InternalOpen()
 {
     TSQLiteDatabase& database = CheckConnection().Database();
     const TBusyTimeoutScope timeout(database, m_busyTimeoutMs);
+    const TSQLiteProgressScope pulse(database);
     m_plan = std::make_unique<TSQLiteResultPlan>(database, SQLText());
     CreateFields();
-    FetchRecords();
+    if (m_plan->KeyedByRowId())
+        FetchRowIds();
+    else
+        FetchRecords();
     // Finalized at once: a statement left open would keep a read lock on the file.
     m_plan->Statement() = TSQLiteStatement();
 }
@@ -212,8 +229,26 @@ void TADOQuery::FetchRecords()
     }
 }
 
+// The first records' values are fetched at once: the first page is shown next.
+void TADOQuery::FetchRowIds()
+{
+    auto rowIds = std::make_unique<TSQLiteRowIds>();
+    {
+        TSQLiteStatement scan = std::move(m_plan->RowIdScan());
+        while ((m_maxRecords == 0 || rowIds->Count() < m_maxRecords) && scan.Step())
+            rowIds->Append(scan.ColumnInt64(0));
+    }
+    m_recordCount = rowIds->Count();
+    m_rowIds = std::move(rowIds);
+    m_window = std::make_unique<TSQLiteRecordWindow>(m_slots, m_slotCount, m_cacheSize);
+    if (m_recordCount > 0)
+        m_window->Hold(m_plan->Window(), *m_rowIds, 0);
+}
+
 void TADOQuery::InternalClose()
 {
+    m_window.reset();
+    m_rowIds.reset();
     m_plan.reset();
     std::vector<QVariant>().swap(m_values);
     m_slots.clear();
@@ -225,8 +260,31 @@ void TADOQuery::InternalClose()
 
 const QVariant& TADOQuery::Stored(int row, int column) const
 {
+    if (m_window) {
+        m_window->Hold(m_plan->Window(), *m_rowIds, row);
+        return m_window->Value(row, column);
+    }
     return m_values[std::size_t(row) * std::size_t(m_slotCount) +
                     std::size_t(m_slots[std::size_t(column)])];
+}
+
+void TADOQuery::Store(int row, int column, const QVariant& value)
+{
+    if (m_slots[std::size_t(column)] < 0)
+        return;
+    if (m_window)
+        m_window->Store(row, column, value);
+    else
+        m_values[std::size_t(row) * std::size_t(m_slotCount) +
+                 std::size_t(m_slots[std::size_t(column)])] = value;
+}
+
+QVariant TADOQuery::RowKey(int row, int column) const
+{
+    const TSQLiteResultPlan::TColumn& c = m_plan->Columns()[std::size_t(column)];
+    if (c.keyedByRecord)
+        return m_rowIds->At(row);
+    return c.keyColumn >= 0 ? Stored(row, c.keyColumn) : QVariant();
 }
 
 QVariant TADOQuery::InternalValue(int row, int field) const
@@ -245,7 +303,7 @@ qint64 TADOQuery::InternalReadBlob(int row, int field, TStream* out) const
     const TSQLiteResultPlan::TColumn& column = m_plan->Columns()[std::size_t(field)];
     if (column.lazy) {
         // No key: the outer side of a LEFT JOIN without a matching row.
-        const QVariant& key = Stored(row, column.keyColumn);
+        const QVariant key = RowKey(row, field);
         if (!key.isValid())
             return -1;
         return TSQLiteBlob::Read(CheckConnection().Database(), column.origin, key.toLongLong(),
@@ -278,8 +336,8 @@ bool TADOQuery::InternalFieldCanModify(int field) const
     if (m_lockType == TADOLockType::ltReadOnly || !m_plan || !m_connection)
         return false;
     const TSQLiteResultPlan::TColumn& column = m_plan->Columns()[std::size_t(field)];
-    return !column.origin.table.isEmpty() && column.keyColumn >= 0 && !column.isRowId &&
-           !m_connection->Database().IsReadOnly(column.origin.schema);
+    return !column.origin.table.isEmpty() && (column.keyColumn >= 0 || column.keyedByRecord) &&
+           !column.isRowId && !m_connection->Database().IsReadOnly(column.origin.schema);
 }
 
 void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
@@ -289,7 +347,7 @@ void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
     const auto& columns = m_plan->Columns();
     // One UPDATE per table; by origin column, so that a column selected twice is set once.
     QHash<QString, std::map<QString, QVariant>> sets;
-    QHash<QString, int> tableColumn;
+    QHash<QString, int> tableColumn; // a field of each table
     for (const auto& [field, value] : changes) {
         const TSQLiteResultPlan::TColumn& column = columns[std::size_t(field)];
         const QString table = column.origin.schema + QLatin1Char('.') + column.origin.table;
@@ -302,7 +360,9 @@ void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
         database.Execute(QStringLiteral("SAVEPOINT zentuvio_post"), action);
     try {
         for (auto it = sets.cbegin(); it != sets.cend(); ++it) {
-            const TSQLiteResultPlan::TColumn& any = columns[std::size_t(tableColumn[it.key()])];
+            const int anyField = tableColumn[it.key()];
+            const TSQLiteResultPlan::TColumn& any = columns[std::size_t(anyField)];
+            const QVariant key = RowKey(row, anyField);
             QStringList assignments;
             for (const auto& entry : it.value())
                 assignments << SQLiteQuoted(entry.first) + QStringLiteral(" = ?");
@@ -314,15 +374,14 @@ void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
             int parameter = 1;
             for (const auto& entry : it.value())
                 update.Bind(parameter++, entry.second);
-            update.Bind(parameter, Stored(row, any.keyColumn));
+            update.Bind(parameter, key);
             update.Step();
             if (sqlite3_changes(database.Handle()) == 0)
                 throw EDatabaseError(QStringLiteral("Row cannot be located for updating. Some "
                                                     "values may have been changed since it was "
                                                     "last read. (%1 = %2 in table %3 of '%4')")
-                                         .arg(any.origin.keyName,
-                                              Stored(row, any.keyColumn).toString(),
-                                              any.origin.table, database.Path()));
+                                         .arg(any.origin.keyName, key.toString(), any.origin.table,
+                                              database.Path()));
         }
         if (several)
             database.Execute(QStringLiteral("RELEASE zentuvio_post"), action);
@@ -332,13 +391,12 @@ void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
                          nullptr, nullptr, nullptr);
         throw;
     }
-    // The snapshot takes the stored values, in every column from the same origin.
+    // The records take the stored values, in every column from the same origin.
     for (const auto& [field, value] : changes) {
         const TSQLiteColumnRef& origin = columns[std::size_t(field)].origin;
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            if (columns[i].origin == origin && m_slots[i] >= 0)
-                m_values[std::size_t(row) * std::size_t(m_slotCount) + std::size_t(m_slots[i])] =
-                    value;
+            if (columns[i].origin == origin)
+                Store(row, int(i), value);
         }
     }
 }

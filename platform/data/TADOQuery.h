@@ -8,7 +8,9 @@
 #include <vector>
 
 class TADOConnection;
+class TSQLiteRecordWindow;
 class TSQLiteResultPlan;
+class TSQLiteRowIds;
 
 enum class TCursorLocation { clUseServer, clUseClient };
 T_ENUM_NAMES(TCursorLocation, "clUseServer", "clUseClient");
@@ -26,16 +28,26 @@ T_ENUM_NAMES(TADOLockType, "ltUnspecified", "ltReadOnly", "ltPessimistic", "ltOp
              "ltBatchOptimistic");
 
 // A query over the connection's database: SQL text as a list of lines, sent as the lines
-// joined by line breaks. Opening runs the statement once and keeps, per record, the values
-// of its small columns and the row ids; blob columns are read from the database only when
-// a field asks for them (see TSQLiteResultPlan for how and when). So opening a category of
-// 100,000 pictures reads no picture, and memory follows the pictures shown.
+// joined by line breaks. Blob columns are read from the database only when a field asks
+// for them (see TSQLiteResultPlan for how and when), so opening a category reads no
+// picture and memory follows the pictures shown.
 //
-// The records are a snapshot (a static client cursor, whatever CursorType and
+// A plain SELECT of one table (the category queries) is walked by row id: opening steps
+// only the records' row ids (a covering scan of the index on the filter column where
+// there is one) and keeps them compactly; the values of at most CacheSize records around
+// the one asked for are held and fetched together when another record is asked for. So
+// opening, counting and jumping anywhere cost no more than the row ids, whatever the size
+// of the category. Any other statement is run once and the values of its small columns
+// and its row ids are kept for every record.
+//
+// While opening runs, the database calls TBusyPulse::Pulse every few thousand steps, so
+// that a busy indicator can stay alive through one long scan of a large table.
+//
+// The records are those found by opening (a static client cursor, whatever CursorType and
 // CursorLocation say: they are kept for layouts). Edit/Post writes changed fields back
-// with UPDATE ... WHERE <row id> = ?; a field can be modified when its column comes from
-// a table whose row id the query also returns, LockType is not ltReadOnly and the file is
-// writable. CacheSize is kept for layouts: all keys are held, no blob is cached.
+// with UPDATE ... WHERE <row id> = ?; a field can be modified when the row id of its
+// column's table is known (walked by row id, or returned by the query), LockType is not
+// ltReadOnly and the file is writable.
 class TADOQuery : public TDataSet {
     T_CLASS_INFO
 public:
@@ -60,6 +72,7 @@ public:
     void SetCursorType(TCursorType type) { m_cursorType = type; }
     TADOLockType LockType() const { return m_lockType; }
     void SetLockType(TADOLockType lockType) { m_lockType = lockType; }
+    // Most records whose values are held at once, for a query walked by row id.
     int CacheSize() const { return m_cacheSize; }
     void SetCacheSize(int records) { m_cacheSize = qMax(1, records); }
     // Most records to fetch; 0 for all.
@@ -75,6 +88,10 @@ public:
     // also the opening statement did not load them (see TSQLiteResultPlan).
     bool BlobsAreLazy() const;
     bool BlobLoadsSkipped() const;
+    // True while open when the records are walked by row id, and then how many records'
+    // values are held now (at most CacheSize).
+    bool WalksByRowId() const;
+    int RecordsHeld() const;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -90,7 +107,11 @@ protected:
 private:
     void CreateFields();
     void FetchRecords();
+    void FetchRowIds();
     const QVariant& Stored(int row, int column) const;
+    void Store(int row, int column, const QVariant& value);
+    // The row id of the row that column's value of record row comes from; invalid for none.
+    QVariant RowKey(int row, int column) const;
     TADOConnection& CheckConnection() const;
 
     TADOConnection* m_connection = nullptr;
@@ -103,7 +124,11 @@ private:
     int m_busyTimeoutMs = 30 * 1000;
 
     std::unique_ptr<TSQLiteResultPlan> m_plan;
-    // Values of the kept columns, row after row; slot of each column, -1 for lazy blobs.
+    // Walked by row id: the records' row ids and the values held of some of them.
+    std::unique_ptr<TSQLiteRowIds> m_rowIds;
+    std::unique_ptr<TSQLiteRecordWindow> m_window;
+    // Otherwise the values of the kept columns, row after row. The slot of each column,
+    // -1 for lazy blobs.
     std::vector<QVariant> m_values;
     std::vector<int> m_slots;
     int m_slotCount = 0;

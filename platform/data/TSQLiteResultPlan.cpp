@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TSQLiteDatabase.h"
+#include "TSQLiteTableInfo.h"
 
 #include <QHash>
 #include <QSet>
@@ -153,46 +154,27 @@ bool MentionsResultColumnUse(const QStringList& words)
                        [](const QString& word) { return risky.contains(word); });
 }
 
+// sql with the row id (keySql) as its first result column "zentuvio_key", and no
+// trailing semicolon, so that it can stand inside another SELECT; empty when sql does
+// not begin with SELECT.
+QString WithRowIdInFront(const QString& sql, const QString& keySql)
+{
+    static const QLatin1String select("select");
+    qsizetype start = 0;
+    while (start < sql.size() && sql[start].isSpace())
+        ++start;
+    const qsizetype after = start + select.size();
+    if (sql.mid(start, select.size()).compare(select, Qt::CaseInsensitive) != 0 ||
+        after >= sql.size() || !sql[after].isSpace())
+        return QString();
+    qsizetype end = sql.size();
+    while (end > after && (sql[end - 1].isSpace() || sql[end - 1] == QLatin1Char(';')))
+        --end;
+    return sql.left(after) + QLatin1Char(' ') + keySql + QStringLiteral(" AS zentuvio_key,") +
+           sql.mid(after, end - after);
+}
+
 } // namespace
-
-// The columns of a table and its row id alias (the INTEGER PRIMARY KEY column), if any.
-struct TSQLiteResultPlan::TTableInfo {
-    QSet<QString> columns; // lower case
-    QString rowIdAlias;
-
-    static TTableInfo Read(TSQLiteDatabase& database, const QString& schema, const QString& table)
-    {
-        TTableInfo info;
-        const QString prefix = QStringLiteral("PRAGMA %1.").arg(SQLiteQuoted(schema));
-        TSQLiteStatement columns(database,
-                                 prefix + QStringLiteral("table_info(%1)").arg(SQLiteQuoted(table)),
-                                 queryAction);
-        QStringList primaryKey;
-        QString primaryKeyType;
-        while (columns.Step()) {
-            const QString name = columns.Column(1).toString();
-            info.columns.insert(name.toLower());
-            if (columns.ColumnInt64(5) > 0) {
-                primaryKey << name;
-                primaryKeyType = columns.Column(2).toString();
-            }
-        }
-        if (primaryKey.size() != 1 ||
-            primaryKeyType.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) != 0)
-            return info;
-        // An INTEGER PRIMARY KEY is the row id unless SQLite made an index for it (as for
-        // "INTEGER PRIMARY KEY DESC" or a WITHOUT ROWID table): then it is a plain column.
-        TSQLiteStatement indexes(database,
-                                 prefix + QStringLiteral("index_list(%1)").arg(SQLiteQuoted(table)),
-                                 queryAction);
-        while (indexes.Step()) {
-            if (indexes.Column(3).toString() == QLatin1String("pk"))
-                return info;
-        }
-        info.rowIdAlias = primaryKey.front();
-        return info;
-    }
-};
 
 TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& sql)
 {
@@ -209,13 +191,23 @@ TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& s
     const QStringList words = SqlWords(sql);
     DescribeColumns(database);
     FindKeys(database, words);
-    if (!CanSkipBlobLoads(words))
-        return;
+    KeyByRowId(database, sql, words);
+    if (CanSkipBlobLoads(words))
+        SkipBlobLoads(database, sql);
+}
+
+void TSQLiteResultPlan::SkipBlobLoads(TSQLiteDatabase& database, const QString& sql)
+{
     QSet<QString> ignored;
     for (const TColumn& column : m_columns) {
         if (column.lazy)
             ignored.insert(
                 ReadKey(column.origin.schema, column.origin.table, column.origin.column));
+    }
+    if (KeyedByRowId()) {
+        PrepareKeyedStatements(database, &ignored);
+        m_skipsBlobLoads = m_window.ColumnCount() == int(m_columns.size()) + 1;
+        return;
     }
     TAuthorizerState ignoring{nullptr, nullptr, &ignored};
     TSQLiteStatement skipping = PrepareAuthorized(database, sql, ignoring);
@@ -223,6 +215,70 @@ TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& s
         return;
     m_statement = std::move(skipping);
     m_skipsBlobLoads = true;
+}
+
+// The one table a plain SELECT reads ("schema.table", lower case), or empty when the
+// statement is not one whose records can be walked by that table's row id.
+QString TSQLiteResultPlan::KeyedTable(const QStringList& words) const
+{
+    if (m_selects != 1 || m_reads.empty() || MentionsResultColumnUse(words) ||
+        words.contains(QStringLiteral("LIMIT")) || words.contains(QStringLiteral("OFFSET")))
+        return QString();
+    const QString table = m_reads.front().section(QLatin1Char('.'), 0, 1);
+    const bool oneTable = std::all_of(m_reads.begin(), m_reads.end(), [&](const QString& read) {
+        return read.section(QLatin1Char('.'), 0, 1) == table;
+    });
+    // Every result column is a column of the table: no expression, no aggregate.
+    const bool onlyItsColumns =
+        std::all_of(m_columns.begin(), m_columns.end(), [&](const TColumn& c) {
+            return (c.origin.schema + QLatin1Char('.') + c.origin.table).toLower() == table;
+        });
+    if (!oneTable || !onlyItsColumns || words.count(m_columns.front().origin.table.toUpper()) != 1)
+        return QString();
+    return table;
+}
+
+void TSQLiteResultPlan::KeyByRowId(TSQLiteDatabase& database, const QString& sql,
+                                   const QStringList& words)
+{
+    if (KeyedTable(words).isEmpty())
+        return;
+    const TSQLiteColumnRef& origin = m_columns.front().origin;
+    const TSQLiteTableInfo table =
+        TSQLiteTableInfo::Read(database, origin.schema, origin.table, queryAction);
+    const QString keyName = table.RowIdName();
+    m_keyedSql = keyName.isEmpty() ? QString() : WithRowIdInFront(sql, table.RowIdSql());
+    if (m_keyedSql.isEmpty())
+        return;
+    try {
+        PrepareKeyedStatements(database, nullptr);
+    } catch (const EDatabaseError&) {
+        // Not a table with row ids (WITHOUT ROWID), or a text the rewriting does not fit:
+        // the records are then fetched the plain way.
+        m_rowIdScan = TSQLiteStatement();
+        m_window = TSQLiteStatement();
+        return;
+    }
+    for (TColumn& column : m_columns) {
+        column.keyedByRecord = true;
+        column.origin.keyName = keyName;
+        column.lazy = column.kind == TKind::Blob;
+    }
+}
+
+void TSQLiteResultPlan::PrepareKeyedStatements(TSQLiteDatabase& database,
+                                               const QSet<QString>* ignored)
+{
+    TAuthorizerState state{nullptr, nullptr, ignored};
+    m_rowIdScan = PrepareAuthorized(
+        database,
+        QStringLiteral("SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key").arg(m_keyedSql),
+        state);
+    m_window = PrepareAuthorized(database,
+                                 QStringLiteral("SELECT * FROM (\n%1\n) WHERE zentuvio_key "
+                                                "BETWEEN ?1 AND ?2 ORDER BY zentuvio_key")
+                                     .arg(m_keyedSql),
+                                 state);
 }
 
 void TSQLiteResultPlan::DescribeColumns(TSQLiteDatabase&)
@@ -245,7 +301,7 @@ void TSQLiteResultPlan::FindKeys(TSQLiteDatabase& database, const QStringList& w
 {
     static const QSet<QString> rowIdNames = {QStringLiteral("rowid"), QStringLiteral("oid"),
                                              QStringLiteral("_rowid_")};
-    QHash<QString, TTableInfo> tables;
+    QHash<QString, TSQLiteTableInfo> tables;
     QHash<QString, int> keyOfTable;
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         TColumn& column = m_columns[i];
@@ -254,9 +310,9 @@ void TSQLiteResultPlan::FindKeys(TSQLiteDatabase& database, const QStringList& w
         const QString tableKey =
             (column.origin.schema + QLatin1Char('.') + column.origin.table).toLower();
         if (!tables.contains(tableKey))
-            tables.insert(tableKey,
-                          TTableInfo::Read(database, column.origin.schema, column.origin.table));
-        const TTableInfo& table = tables[tableKey];
+            tables.insert(tableKey, TSQLiteTableInfo::Read(database, column.origin.schema,
+                                                           column.origin.table, queryAction));
+        const TSQLiteTableInfo& table = tables[tableKey];
         const QString origin = column.origin.column.toLower();
         column.isRowId = (rowIdNames.contains(origin) && !table.columns.contains(origin)) ||
                          (!table.rowIdAlias.isEmpty() &&

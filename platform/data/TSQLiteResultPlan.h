@@ -3,6 +3,7 @@
 #include "TSQLiteColumnRef.h"
 #include "TSQLiteStatement.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -23,6 +24,19 @@ class TSQLiteDatabase;
 // read later by row id (TSQLiteBlob); the same key lets Post write changed columns back. A
 // blob column without such a key is fetched with the rows and kept in memory ("eager"),
 // always correct but costing time and memory; its field cannot be modified.
+//
+// A plain SELECT of one table (one SELECT, the table named once, nothing but its columns
+// read, no AS, ORDER, GROUP, DISTINCT, LIMIT, ... that the rewritten forms below would
+// change the meaning of) is "keyed by row id": the records are the table's rows in row id
+// order, walked by the row id every such table has, whether or not the result or even the
+// table holds a key column. Two statements are then derived from the text, each the text
+// itself with the row id put in front of its columns and wrapped in a SELECT that SQLite
+// flattens into one loop: RowIdScan steps the records' row ids only (a covering scan of an
+// index on the filter column, or one scan of the table without such an index), and Window
+// returns the records whose row ids lie between ?1 and ?2, the row id in front of the
+// result's columns. So a query of a million records holds their row ids and the values
+// of the few records around the one shown, never all of their values. Every blob column of
+// such a query is lazy, keyed by the record's row id.
 //
 // Stepping a statement makes SQLite load every column it returns, overflow pages of large
 // blobs included. So when it is safe, the statement that is stepped is prepared a second
@@ -50,6 +64,8 @@ public:
         int keyColumn = -1;
         // Blob fetched lazily by row id; its value in the stepped statement is not used.
         bool lazy = false;
+        // The row id of this column's row is the record's row id (a query keyed by row id).
+        bool keyedByRecord = false;
     };
 
     // Prepares sql; raises EDatabaseError (text: action, file and cause) when it does not
@@ -62,14 +78,26 @@ public:
     // True when the stepped statement never loads the lazy blob columns (see above).
     bool SkipsBlobLoads() const { return m_skipsBlobLoads; }
 
+    // True when the records are walked by row id (see above); then Window is prepared,
+    // RowIdScan is until the owner lets it go, and Statement is not to be stepped.
+    bool KeyedByRowId() const { return m_window.IsValid(); }
+    TSQLiteStatement& RowIdScan() { return m_rowIdScan; }
+    TSQLiteStatement& Window() { return m_window; }
+
 private:
-    struct TTableInfo;
     void DescribeColumns(TSQLiteDatabase& database);
     void FindKeys(TSQLiteDatabase& database, const QStringList& words);
     bool CanSkipBlobLoads(const QStringList& words) const;
+    QString KeyedTable(const QStringList& words) const;
+    void KeyByRowId(TSQLiteDatabase& database, const QString& sql, const QStringList& words);
+    void PrepareKeyedStatements(TSQLiteDatabase& database, const QSet<QString>* ignored);
+    void SkipBlobLoads(TSQLiteDatabase& database, const QString& sql);
 
     std::vector<TColumn> m_columns;
     TSQLiteStatement m_statement;
+    TSQLiteStatement m_rowIdScan;
+    TSQLiteStatement m_window;
+    QString m_keyedSql;
     bool m_skipsBlobLoads = false;
     // Authorizer reports of the first prepare: column reads by "schema.table.column" (lower
     // case) and the number of SELECTs.

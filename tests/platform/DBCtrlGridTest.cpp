@@ -146,6 +146,35 @@ TEST_F(DBCtrlGrid, OtherCellsArePaintedAsCopiesForTheirRecords)
     EXPECT_EQ(query->FieldByName(QStringLiteral("parent"))->AsInteger(), 60);
 }
 
+// Far more records than the query holds: the scroll bar reaches any of them, and every
+// cell, the current record's live one too, shows its own record.
+TEST_F(DBCtrlGrid, TheScrollBarReachesAnyRecordOfACategoryLargerThanTheCache)
+{
+    constexpr int records = 2000;
+    const auto parentOf = [](int recNo) { return recNo <= 7 ? 30 * recNo : recNo * 7 % 250; };
+    database.Exec("BEGIN");
+    for (int recNo = 8; recNo <= records; ++recNo)
+        database.AddPicture(parentOf(recNo), QByteArray("x"));
+    database.Exec("COMMIT");
+    query->SetCacheSize(50);
+    query->Open();
+    ASSERT_TRUE(query->WalksByRowId());
+    auto* bar = grid->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (const int row : {bar->maximum() / 2, bar->maximum(), 3, bar->maximum() / 3}) {
+        bar->setValue(row);
+        EXPECT_EQ(grid->TopRecord(), row * 2 + 1);
+        const QImage shot = Shot();
+        for (int cell = 0; cell < 4; ++cell)
+            EXPECT_EQ(shot.pixelColor(SwatchIn(cell)), ColorOf(parentOf(grid->TopRecord() + cell)))
+                << "row " << row << ", cell " << cell;
+        EXPECT_LE(query->RecordsHeld(), 50);
+    }
+    QTest::keyClick(grid, Qt::Key_End);
+    EXPECT_EQ(query->RecNo(), records);
+    EXPECT_EQ(Shot().pixelColor(SwatchIn(grid->PanelIndex())), ColorOf(parentOf(records)));
+}
+
 TEST_F(DBCtrlGrid, KeysMoveBetweenRecordsAlsoFromThePanelsControls)
 {
     query->Open();

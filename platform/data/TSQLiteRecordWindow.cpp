@@ -1,0 +1,71 @@
+#include "TSQLiteRecordWindow.h"
+
+#include "TSQLiteRowIds.h"
+#include "TSQLiteStatement.h"
+
+#include <QScopeGuard>
+#include <QVariant>
+#include <algorithm>
+#include <utility>
+
+TSQLiteRecordWindow::TSQLiteRecordWindow(std::vector<int> columnSlots, int slotCount, int capacity)
+    : m_slots(std::move(columnSlots))
+    , m_slotCount(slotCount)
+    , m_capacity(std::max(1, capacity))
+{}
+
+void TSQLiteRecordWindow::Hold(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int row)
+{
+    if (Holds(row))
+        return;
+    // Centred on the record, so that walking either way finds its neighbours held.
+    const int count = std::min(m_capacity, rowIds.Count());
+    const int first = std::clamp(row - count / 2, 0, rowIds.Count() - count);
+    Fetch(window, rowIds, first, count);
+}
+
+void TSQLiteRecordWindow::Fetch(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int first,
+                                int count)
+{
+    m_held = 0;
+    m_values.assign(std::size_t(count) * std::size_t(m_slotCount), QVariant());
+    // Reset at once: a statement left stepping would keep a read lock on the file.
+    const auto reset = qScopeGuard([&] { window.Reset(); });
+    window.Reset();
+    window.Bind(1, rowIds.At(first));
+    window.Bind(2, rowIds.At(first + count - 1));
+    m_first = first;
+    int row = first;
+    const int end = first + count;
+    while (row < end && window.Step()) {
+        const qint64 rowId = window.ColumnInt64(0);
+        // Rows added meanwhile between the records are not records of this query.
+        while (row < end && rowIds.At(row) < rowId)
+            ++row;
+        if (row == end || rowIds.At(row) != rowId)
+            continue;
+        for (std::size_t column = 0; column < m_slots.size(); ++column) {
+            if (m_slots[column] >= 0)
+                m_values[Index(row, int(column))] = window.Column(int(column) + 1);
+        }
+        ++row;
+    }
+    m_held = count;
+}
+
+std::size_t TSQLiteRecordWindow::Index(int row, int column) const
+{
+    return std::size_t(row - m_first) * std::size_t(m_slotCount) +
+           std::size_t(m_slots[std::size_t(column)]);
+}
+
+const QVariant& TSQLiteRecordWindow::Value(int row, int column) const
+{
+    return m_values[Index(row, column)];
+}
+
+void TSQLiteRecordWindow::Store(int row, int column, const QVariant& value)
+{
+    if (Holds(row) && m_slots[std::size_t(column)] >= 0)
+        m_values[Index(row, column)] = value;
+}

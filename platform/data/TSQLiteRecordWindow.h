@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QVariant>
+#include <vector>
+
+class TSQLiteRowIds;
+class TSQLiteStatement;
+
+// The values of at most Capacity consecutive records of a query keyed by row id: the
+// records around the one asked for, fetched together by one window statement (records
+// whose row ids lie between ?1 and ?2, the row id in front of the columns). Only the
+// columns with a slot are kept. A record that another program removed meanwhile has
+// NULL values.
+class TSQLiteRecordWindow {
+public:
+    // columnSlots: the slot of each result column, -1 for a column not kept.
+    TSQLiteRecordWindow(std::vector<int> columnSlots, int slotCount, int capacity);
+
+    // Makes record row available, fetching the records around it when it is not held.
+    // Errors of the statement pass on; the window then holds nothing.
+    void Hold(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int row);
+    // The kept value of a column of a held record.
+    const QVariant& Value(int row, int column) const;
+    // Replaces a kept value of a held record; does nothing for other records.
+    void Store(int row, int column, const QVariant& value);
+    // Number of records held (at most Capacity).
+    int Held() const { return m_held; }
+    int Capacity() const { return m_capacity; }
+
+private:
+    bool Holds(int row) const { return row >= m_first && row < m_first + m_held; }
+    void Fetch(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int first, int count);
+    std::size_t Index(int row, int column) const;
+
+    std::vector<int> m_slots;
+    int m_slotCount;
+    int m_capacity;
+    int m_first = 0;
+    int m_held = 0;
+    std::vector<QVariant> m_values;
+};

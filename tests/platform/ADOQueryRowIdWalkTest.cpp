@@ -1,0 +1,291 @@
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TBlobField.h"
+#include "TBusyPulse.h"
+#include "TField.h"
+#include "TSQLiteDatabase.h"
+#include "TestPictureDatabase.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int cacheSize = 100;
+constexpr int categoryRecords = 1000; // ten caches
+// Every fifth picture belongs to another category, so the category's row ids have gaps.
+constexpr int otherEvery = 5;
+
+QByteArray PictureOf(qint64 rowId)
+{
+    return QByteArray("picture ") + QByteArray::number(rowId);
+}
+
+// A category query over a catalogue much larger than the query's record cache; the row
+// ids of its records are known, and every picture names its own row id.
+class RowIdWalk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        connection = new TADOConnection(&form);
+        connection->SetConnectionString(database.ConnectionString());
+        query = new TADOQuery(&form);
+        query->SetConnection(connection);
+        query->SetCacheSize(cacheSize);
+        query->SetSQL(
+            {QStringLiteral("Select * From picture"), QStringLiteral("where parent=0"), QString()});
+    }
+
+    // Fills a table whose row id is rowid or ID alike.
+    void Fill(TTestPictureDatabase& db)
+    {
+        db.Exec("BEGIN");
+        for (qint64 rowId = 1; expected.size() < std::size_t(categoryRecords); ++rowId) {
+            const bool other = rowId % otherEvery == 0;
+            Insert(db, other ? 10 : 0, PictureOf(rowId));
+            if (!other)
+                expected.push_back(rowId);
+        }
+        db.Exec("COMMIT");
+    }
+
+    static void Insert(TTestPictureDatabase& db, int parent, const QByteArray& picture)
+    {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db.Handle(), "INSERT INTO picture(parent, Mirelvane) VALUES(?, ?)", -1,
+                           &stmt, nullptr);
+        sqlite3_bind_int(stmt, 1, parent);
+        sqlite3_bind_blob(stmt, 2, picture.constData(), int(picture.size()), SQLITE_TRANSIENT);
+        EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
+        sqlite3_finalize(stmt);
+    }
+
+    void Use(TTestPictureDatabase& db)
+    {
+        connection->Close();
+        connection->SetConnectionString(db.ConnectionString());
+    }
+
+    QByteArray Shown() const
+    {
+        return query->FieldByName(QStringLiteral("Mirelvane"))->Value().toByteArray();
+    }
+
+    // The current record shows the picture of the row id at its place, and no more than
+    // the cache is held.
+    void ExpectCurrentIsItsRow() const
+    {
+        const qint64 rowId = expected[std::size_t(query->RecNo() - 1)];
+        EXPECT_EQ(Shown(), PictureOf(rowId)) << "record " << query->RecNo();
+        EXPECT_LE(query->RecordsHeld(), cacheSize);
+    }
+
+    void WalkBothWays()
+    {
+        int walked = 0;
+        for (query->First(); !query->Eof(); query->Next(), ++walked)
+            ExpectCurrentIsItsRow();
+        EXPECT_EQ(walked, categoryRecords);
+        walked = 0;
+        for (query->Last(); !query->Bof(); query->Prior(), ++walked)
+            ExpectCurrentIsItsRow();
+        EXPECT_EQ(walked, categoryRecords);
+    }
+
+    qint64 BytesRead() const { return connection->Database().BlobBytesRead(); }
+
+    TTestPictureDatabase database{
+        "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, "
+        "Mirelvane BLOB); CREATE INDEX picture_parent ON picture(parent)"};
+    std::vector<qint64> expected; // row ids of the category's records, in order
+    TComponent form{nullptr};
+    TADOConnection* connection = nullptr;
+    TADOQuery* query = nullptr;
+};
+
+} // namespace
+
+TEST_F(RowIdWalk, OpeningCountsTheRecordsAndHoldsOnlyTheFirstCache)
+{
+    Fill(database);
+    query->Open();
+    EXPECT_TRUE(query->WalksByRowId());
+    EXPECT_EQ(query->RecordCount(), categoryRecords);
+    EXPECT_EQ(query->RecordsHeld(), cacheSize);
+    EXPECT_EQ(BytesRead(), 0);
+    EXPECT_TRUE(query->BlobLoadsSkipped());
+    EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), expected.front());
+}
+
+TEST_F(RowIdWalk, WalksForwardsAndBackwardsAcrossTheCacheBoundaries)
+{
+    Fill(database);
+    query->Open();
+    WalkBothWays();
+}
+
+TEST_F(RowIdWalk, JumpsToTheLastRecordAndAnywhereBetween)
+{
+    Fill(database);
+    query->Open();
+    query->Last();
+    EXPECT_EQ(query->RecNo(), categoryRecords);
+    EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), expected.back());
+    ExpectCurrentIsItsRow();
+    for (const int recNo : {categoryRecords / 2, 1, cacheSize + 1, categoryRecords - cacheSize}) {
+        query->SetRecNo(recNo);
+        ExpectCurrentIsItsRow();
+    }
+    // A record shown by a grid cell, far from the current one, without moving the cursor.
+    query->SetDisplayRecord(categoryRecords / 3);
+    EXPECT_EQ(Shown(), PictureOf(expected[categoryRecords / 3 - 1]));
+    query->ClearDisplayRecord();
+    EXPECT_EQ(query->RecNo(), categoryRecords - cacheSize);
+}
+
+TEST_F(RowIdWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
+{
+    Fill(database);
+    query->Open();
+    const int recNo = categoryRecords - 3;
+    query->SetRecNo(recNo);
+    query->Edit();
+    query->FieldByName(QStringLiteral("Mirelvane"))->SetValue(QByteArray("edited"));
+    query->FieldByName(QStringLiteral("parent"))->SetAsInteger(0);
+    query->Post();
+    EXPECT_EQ(database.StoredBlob(expected[std::size_t(recNo - 1)]), QByteArray("edited"));
+    query->First();
+    query->SetRecNo(recNo);
+    EXPECT_EQ(Shown(), QByteArray("edited"));
+}
+
+TEST_F(RowIdWalk, MaxRecordsAndAnEmptyCategory)
+{
+    Fill(database);
+    query->SetMaxRecords(cacheSize + 7);
+    query->Open();
+    EXPECT_EQ(query->RecordCount(), cacheSize + 7);
+    query->Last();
+    ExpectCurrentIsItsRow();
+    query->Close();
+    query->SetSQLLine(1, QStringLiteral("where parent=99"));
+    query->Open();
+    EXPECT_TRUE(query->WalksByRowId());
+    EXPECT_EQ(query->RecordCount(), 0);
+    EXPECT_TRUE(query->Bof() && query->Eof());
+}
+
+// Another program changes the file between two fetches of the cache: a removed record
+// shows nothing, an added row is no record of the open query.
+TEST_F(RowIdWalk, RowsRemovedOrAddedByAnotherProgramAfterOpening)
+{
+    Fill(database);
+    query->Open();
+    const qint64 removed = expected[categoryRecords / 2];
+    ASSERT_EQ(
+        database.Exec(
+            QStringLiteral("DELETE FROM picture WHERE ID = %1").arg(removed).toUtf8().constData()),
+        SQLITE_OK);
+    Insert(database, 0, QByteArray("added"));
+    query->SetRecNo(categoryRecords / 2 + 1);
+    EXPECT_TRUE(query->FieldByName(QStringLiteral("parent"))->IsNull());
+    query->Next();
+    ExpectCurrentIsItsRow();
+    query->Last();
+    ExpectCurrentIsItsRow();
+    EXPECT_EQ(query->RecordCount(), categoryRecords);
+}
+
+// A catalogue made by another program: no key column and no index on parent.
+TEST_F(RowIdWalk, ACatalogueWithOnlyParentAndPictureIsWalkedByItsImplicitRowId)
+{
+    TTestPictureDatabase plain("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
+    Fill(plain);
+    Use(plain);
+    query->Open();
+    EXPECT_TRUE(query->WalksByRowId());
+    EXPECT_TRUE(query->BlobsAreLazy());
+    EXPECT_EQ(query->RecordCount(), categoryRecords);
+    EXPECT_EQ(BytesRead(), 0);
+    WalkBothWays();
+
+    // The row id also writes an edit back to its row.
+    query->SetRecNo(cacheSize * 3);
+    ASSERT_TRUE(query->CanModify());
+    query->Edit();
+    query->FieldByName(QStringLiteral("Mirelvane"))->SetValue(QByteArray("new"));
+    query->Post();
+    query->First();
+    query->SetRecNo(cacheSize * 3);
+    EXPECT_EQ(Shown(), QByteArray("new"));
+}
+
+TEST_F(RowIdWalk, TextsAroundThePlainSelectStillWalkByRowId)
+{
+    Fill(database);
+    for (const char* filter :
+         {"where parent=0;", "where parent=0 -- icons", "WHERE parent = 0 ;\n"}) {
+        query->Close();
+        query->SetSQLLine(1, QString::fromLatin1(filter));
+        query->Open();
+        EXPECT_TRUE(query->WalksByRowId()) << filter;
+        EXPECT_EQ(query->RecordCount(), categoryRecords) << filter;
+    }
+}
+
+// Statements whose records are no plain rows of one table are read as before.
+TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
+{
+    Fill(database);
+    for (const char* sql : {"Select * From picture where parent=0 order by ID desc",
+                            "Select * From picture where parent=0 limit 5",
+                            "Select parent + 1 From picture", "Select count(*) From picture"}) {
+        query->Close();
+        query->SetSQL({QString::fromLatin1(sql)});
+        query->Open();
+        EXPECT_FALSE(query->WalksByRowId()) << sql;
+    }
+    query->Close();
+    query->SetSQL({QStringLiteral("Select * From picture where parent=0 order by ID desc")});
+    query->Open();
+    EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), expected.back());
+
+    TTestPictureDatabase keyed(
+        "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB) "
+        "WITHOUT ROWID");
+    keyed.Exec("INSERT INTO picture VALUES(7, 0, CAST('only' AS BLOB))");
+    Use(keyed);
+    query->SetSQL({QStringLiteral("Select * From picture where parent=0")});
+    query->Open();
+    EXPECT_FALSE(query->WalksByRowId());
+    EXPECT_EQ(Shown(), QByteArray("only"));
+}
+
+// The scan of a large table keeps busy indicators going, and nothing else runs: an event
+// waiting in the queue stays there until the query has opened.
+TEST_F(RowIdWalk, OpeningPulsesBusyIndicatorsAndProcessesNoEvents)
+{
+    TTestPictureDatabase plain("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
+    Fill(plain);
+    Use(plain);
+    const int interval = TBusyPulse::IntervalMs();
+    TBusyPulse::SetIntervalMs(0);
+    int beats = 0;
+    bool queuedRan = false;
+    {
+        const TBusyPulse pulse([&] { ++beats; });
+        QMetaObject::invokeMethod(
+            qApp, [&] { queuedRan = true; }, Qt::QueuedConnection);
+        query->Open();
+    }
+    TBusyPulse::SetIntervalMs(interval);
+    EXPECT_GT(beats, 0);
+    EXPECT_FALSE(queuedRan);
+    QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+    EXPECT_TRUE(queuedRan);
+    // Without a registration nothing beats.
+    query->Close();
+    beats = 0;
+    query->Open();
+    EXPECT_EQ(beats, 0);
+}
