@@ -64,6 +64,8 @@ struct TRxTimer::State {
     bool ending = false;    // the thread is told to end
     quint64 generation = 0; // counts re-arms, so that a sleep starts again
     bool handOverPending = false;
+    quint64 waitingTicket = 0; // the handed-over tick not yet taken up, 0 for none
+    quint64 lastTicket = 0;
     bool directTick = false; // a tick runs on the timer thread now
 };
 
@@ -97,6 +99,27 @@ public:
     void SetPriority(TThreadPriority priority) { m_thread->setPriority(QtPriority(priority)); }
     bool IsCurrent() const { return QThread::currentThread() == m_thread.get(); }
 
+    // On the interface thread: runs the handed-over tick of that ticket unless it was
+    // taken up already (RunHandedOverTick), then lets the timer thread go on.
+    static void RunHandedOver(const std::shared_ptr<State>& shared, quint64 ticket)
+    {
+        TRxTimer* owner = nullptr;
+        {
+            std::lock_guard guard(shared->mutex);
+            if (shared->waitingTicket != ticket)
+                return;
+            shared->waitingTicket = 0;
+            owner = shared->owner;
+        }
+        if (owner && !(Application && Application->Terminated()))
+            TErrorReport::Guard([owner] { owner->Tick(); });
+        {
+            std::lock_guard guard(shared->mutex);
+            shared->handOverPending = false;
+        }
+        shared->wake.notify_all();
+    }
+
 private:
     static void Execute(const std::shared_ptr<State>& shared)
     {
@@ -126,20 +149,9 @@ private:
     {
         State& state = *shared;
         state.handOverPending = true;
-        PostToInterfaceThread([shared] {
-            TRxTimer* owner = nullptr;
-            {
-                std::lock_guard guard(shared->mutex);
-                owner = shared->owner;
-            }
-            if (owner && !(Application && Application->Terminated()))
-                TErrorReport::Guard([owner] { owner->Tick(); });
-            {
-                std::lock_guard guard(shared->mutex);
-                shared->handOverPending = false;
-            }
-            shared->wake.notify_all();
-        });
+        const quint64 ticket = ++state.lastTicket;
+        state.waitingTicket = ticket;
+        PostToInterfaceThread([shared, ticket] { RunHandedOver(shared, ticket); });
         state.wake.wait(lock, [&] { return state.ending || !state.handOverPending; });
     }
 
@@ -382,6 +394,19 @@ void TRxTimer::Synchronize(std::function<void()> proc)
         }
         TErrorReport::Guard(proc);
     });
+}
+
+bool TRxTimer::RunHandedOverTick()
+{
+    quint64 ticket = 0;
+    {
+        std::lock_guard lock(m_state->mutex);
+        ticket = m_state->waitingTicket;
+    }
+    if (ticket == 0)
+        return false;
+    Thread::RunHandedOver(m_state, ticket);
+    return true;
 }
 
 bool TRxTimer::HandOverPending() const

@@ -71,6 +71,12 @@ public:
     // freed before it runs; its errors go to the standard error report.
     void Synchronize(std::function<void()> proc);
 
+    // Runs now, on the interface thread, a tick that the timer thread has handed over and
+    // that still waits in the event queue (there it then does nothing): a long operation
+    // that handles no events keeps the timer going this way, and lets nothing else run.
+    // Returns false when no tick was waiting.
+    bool RunHandedOverTick();
+
     // True while a tick handed over to the interface thread has not run yet.
     bool HandOverPending() const;
     // True while the timer thread is sleeping towards a tick (not suspended).

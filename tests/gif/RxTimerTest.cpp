@@ -89,6 +89,27 @@ TEST(RxTimer, TicksWaitForTheInterfaceThread)
     ASSERT_TRUE(WaitFor([&] { return log.count >= 1; }));
 }
 
+// A long operation that handles no events runs the waiting tick itself; the hand-over
+// left in the event queue then does nothing.
+TEST(RxTimer, AWaitingTickRunsOnceWhenTakenUpOutsideTheEventLoop)
+{
+    TickLog log;
+    TRxTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.SetOnTimer([&](TObject*) {
+        log.Record();
+        timer.SetInterval(3600 * 1000);
+    });
+    ASSERT_TRUE(SpinFor([&] { return timer.HandOverPending(); }));
+    EXPECT_TRUE(timer.RunHandedOverTick());
+    EXPECT_EQ(log.count, 1);
+    EXPECT_TRUE(log.OnlyOnInterfaceThread());
+    EXPECT_FALSE(timer.RunHandedOverTick()) << "the next tick is an hour away";
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(log.count, 1);
+    EXPECT_FALSE(timer.HandOverPending());
+}
+
 TEST(RxTimer, WithoutSyncEventTicksRunOnTheTimerThread)
 {
     TickLog log;
