@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <vector>
 
 // Picture files and a new catalogue in a temporary folder, for the catalogue tests.
@@ -70,6 +71,38 @@ public:
         std::vector<TCatalogue::TEntry> entries;
         catalogue.List(parent, [&](const TCatalogue::TEntry& entry) { entries.push_back(entry); });
         return entries;
+    }
+
+    // Runs sql on the file as another program would.
+    static void Exec(const QString& path, const char* sql)
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+
+    // Every row of table picture, every column's bytes as SQLite holds them (with its
+    // type), in row id order, read as another program would.
+    static std::vector<QByteArrayList> RawRows(const QString& path)
+    {
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, "SELECT rowid, * FROM picture ORDER BY rowid", -1, &stmt, nullptr);
+        std::vector<QByteArrayList> rows;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            QByteArrayList row;
+            for (int column = 0; column < sqlite3_column_count(stmt); ++column) {
+                const char* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+                row << QByteArray::number(sqlite3_column_type(stmt, column)) +
+                           QByteArray(bytes, sqlite3_column_bytes(stmt, column));
+            }
+            rows.push_back(row);
+        }
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+        return rows;
     }
 
 private:

@@ -18,14 +18,6 @@ template <typename Call> QString DatabaseError(Call call)
     return {};
 }
 
-void ExecRaw(const QString& path, const char* sql)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-}
-
 TEST(Catalogue, CreateRefusesAnExistingFileAndLeavesItAlone)
 {
     TCatalogueFiles files;
@@ -44,7 +36,11 @@ TEST(Catalogue, OpeningNamesTheFileAndTheCause)
     const QString missing = files.PathOf(QStringLiteral("missing.mdb"));
     const QString text = files.Write(QStringLiteral("text.mdb"), QByteArray(2048, 'x'));
     const QString other = files.PathOf(QStringLiteral("other.mdb"));
-    ExecRaw(other, "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB)");
+    TCatalogueFiles::Exec(
+        other, "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, image BLOB)");
+    const QString keyless = files.PathOf(QStringLiteral("keyless.mdb"));
+    TCatalogueFiles::Exec(keyless, "CREATE TABLE picture(code TEXT PRIMARY KEY, parent INTEGER, "
+                                   "Mirelvane BLOB) WITHOUT ROWID");
     const QString empty = files.Write(QStringLiteral("empty.mdb"), QByteArray());
 
     const struct {
@@ -52,7 +48,8 @@ TEST(Catalogue, OpeningNamesTheFileAndTheCause)
         const char* cause;
     } cases[] = {{missing, "Could not find file"},
                  {text, "not an SQLite database"},
-                 {other, "no column name"},
+                 {other, "no column Mirelvane"},
+                 {keyless, "no row ids"},
                  {empty, "no table picture"}};
     for (const auto& [path, cause] : cases) {
         const QString error = DatabaseError([&] { TCatalogue catalogue(path); });

@@ -1,6 +1,9 @@
 #include "CatalogueFiles.h"
 #include "TCatalogueTool.h"
+#include "TSQLiteDatabase.h"
+#include "TSQLiteTableInfo.h"
 
+#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -81,6 +84,75 @@ TEST(CatalogueTool, DatabaseErrorsNameTheFile)
         EXPECT_EQ(run.status, TCatalogueTool::Failed);
         EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
     }
+}
+
+// A catalogue made by another program: table picture has parent, Mirelvane and a column
+// of its own, but no key column, no name columns and no index.
+class CatalogueOfAnotherProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TCatalogueFiles::Exec(path,
+                              "CREATE TABLE picture(parent INTEGER, Mirelvane BLOB, note TEXT);"
+                              "INSERT INTO picture VALUES(0, x'0a0b', 'first'), "
+                              "(10, x'0c', NULL), (0, zeroblob(70000), 'large')");
+    }
+
+    QStringList ListedLines(const QStringList& options = {}) const
+    {
+        const TRun list = RunTool(QStringList{"list", path} + options);
+        EXPECT_EQ(list.status, TCatalogueTool::Done) << list.err.toStdString();
+        return list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    TCatalogueFiles files;
+    const QString path = files.PathOf(QStringLiteral("other.mdb"));
+};
+
+TEST_F(CatalogueOfAnotherProgram, ListExportRemoveAndImportGoByRowId)
+{
+    EXPECT_EQ(ListedLines(), (QStringList{"1\t0\t\t\t2", "2\t10\t\t\t1", "3\t0\t\t\t70000"}));
+    EXPECT_EQ(ListedLines({"--parent", "0"}).size(), 2);
+
+    const QString exported = files.PathOf(QStringLiteral("first.jpg"));
+    EXPECT_EQ(RunTool({"export", path, "1", exported}).status, TCatalogueTool::Done);
+    QFile file(exported);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\x0a\x0b"));
+
+    const QString picture = files.Write(QStringLiteral("new.jpg"), TCatalogueFiles::Jpeg());
+    const TRun import = RunTool({"import", path, "--parent", "0", picture});
+    EXPECT_EQ(import.status, TCatalogueTool::Done) << import.err.toStdString();
+    EXPECT_TRUE(import.err.contains(QStringLiteral("has no column name or file")))
+        << import.err.toStdString();
+    const QStringList afterImport = ListedLines({"--parent", "0"});
+    ASSERT_EQ(afterImport.size(), 3);
+    EXPECT_TRUE(afterImport.last().startsWith(QStringLiteral("4\t0\t\t\t")));
+
+    EXPECT_EQ(RunTool({"remove", path, "1", "4"}).status, TCatalogueTool::Done);
+    const TRun missing = RunTool({"remove", path, "2", "99"});
+    EXPECT_EQ(missing.status, TCatalogueTool::Failed);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("no picture with ID 99")));
+    EXPECT_EQ(ListedLines(), (QStringList{"2\t10\t\t\t1", "3\t0\t\t\t70000"}));
+}
+
+TEST_F(CatalogueOfAnotherProgram, IndexAddsTheIndexOnceAndLeavesEveryPictureAsItWas)
+{
+    const std::vector<QByteArrayList> before = TCatalogueFiles::RawRows(path);
+    const TRun index = RunTool({"index", path});
+    EXPECT_EQ(index.status, TCatalogueTool::Done) << index.err.toStdString();
+    EXPECT_TRUE(index.out.contains(QStringLiteral("added the index on parent")));
+    EXPECT_EQ(TCatalogueFiles::RawRows(path), before);
+    TSQLiteDatabase database(path, TSQLiteDatabase::TAccess::ReadOnly, 0);
+    EXPECT_TRUE(TSQLiteTableInfo::HasIndexOn(database, QStringLiteral("picture"),
+                                             QStringLiteral("parent"), QString()));
+
+    const TRun again = RunTool({"index", path});
+    EXPECT_EQ(again.status, TCatalogueTool::Done);
+    EXPECT_TRUE(again.out.contains(QStringLiteral("already"))) << again.out.toStdString();
+    // A catalogue made here has the index from the start.
+    EXPECT_TRUE(RunTool({"index", files.DatabasePath()}).out.contains(QStringLiteral("already")));
+    EXPECT_EQ(RunTool({"index", path, "extra"}).status, TCatalogueTool::WrongUsage);
 }
 
 } // namespace

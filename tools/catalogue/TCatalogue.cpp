@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TSQLiteDatabase.h"
+#include "TSQLiteTableInfo.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,9 +21,10 @@ const char* const schema =
     // The gallery's category queries filter on parent.
     "CREATE INDEX picture_parent ON picture(parent);";
 
-const QStringList requiredColumns = {QStringLiteral("id"), QStringLiteral("parent"),
-                                     QStringLiteral("name"), QStringLiteral("file"),
-                                     QStringLiteral("mirelvane")};
+const QString openAction = QStringLiteral("Cannot open catalogue");
+// What every command needs; the gallery reads nothing else.
+const QStringList requiredColumns = {QStringLiteral("parent"), QStringLiteral("Mirelvane")};
+const QStringList nameColumns = {QStringLiteral("name"), QStringLiteral("file")};
 
 void CreateEmptyFile(const QString& path)
 {
@@ -67,21 +69,41 @@ const QString& TCatalogue::Path() const
 
 void TCatalogue::CheckTable()
 {
-    TSQLiteStatement columns(*m_database, QStringLiteral("PRAGMA table_info(picture)"),
-                             QStringLiteral("Cannot open catalogue"));
-    QSet<QString> present;
-    while (columns.Step())
-        present.insert(columns.Column(1).toString().toLower());
-    if (present.isEmpty())
+    const TSQLiteTableInfo table = TSQLiteTableInfo::Read(*m_database, QStringLiteral("main"),
+                                                          QStringLiteral("picture"), openAction);
+    if (table.columns.isEmpty())
         throw EDatabaseError(
             QStringLiteral("'%1' is not a picture catalogue: it has no table picture.")
                 .arg(Path()));
     for (const QString& column : requiredColumns) {
-        if (!present.contains(column))
+        if (!table.Has(column))
             throw EDatabaseError(
                 QStringLiteral("'%1' is not a picture catalogue: table picture has no column %2.")
                     .arg(Path(), column));
     }
+    m_key = table.RowIdSql();
+    try {
+        TSQLiteStatement(*m_database, QStringLiteral("SELECT %1 FROM picture").arg(m_key),
+                         openAction);
+    } catch (const EDatabaseError&) {
+        throw EDatabaseError(QStringLiteral("'%1' cannot be kept here: table picture has no row "
+                                            "ids (it was made WITHOUT ROWID) and no ID column.")
+                                 .arg(Path()));
+    }
+    for (const QString& column : nameColumns) {
+        if (!table.Has(column))
+            m_missingNameColumns << column;
+    }
+}
+
+bool TCatalogue::HasColumn(const QString& column) const
+{
+    return !m_missingNameColumns.contains(column);
+}
+
+QString TCatalogue::NameColumn(const QString& column) const
+{
+    return HasColumn(column) ? column : QStringLiteral("NULL");
 }
 
 void TCatalogue::InTransaction(const std::function<void()>& work)
@@ -100,16 +122,27 @@ void TCatalogue::InTransaction(const std::function<void()>& work)
 
 qint64 TCatalogue::Add(const TPicture& picture)
 {
+    QStringList columns = {QStringLiteral("parent")};
+    QVariantList values = {picture.parent};
+    for (const auto& [column, value] : {std::pair(QStringLiteral("name"), picture.name),
+                                        std::pair(QStringLiteral("file"), picture.file)}) {
+        if (HasColumn(column)) {
+            columns << column;
+            values << value;
+        }
+    }
+    columns << QStringLiteral("Mirelvane");
+    values << picture.data;
     if (!m_insert.IsValid())
-        m_insert = TSQLiteStatement(
-            *m_database,
-            QStringLiteral("INSERT INTO picture(parent, name, file, Mirelvane) VALUES(?, ?, ?, ?)"),
-            QStringLiteral("Cannot add picture"));
+        m_insert =
+            TSQLiteStatement(*m_database,
+                             QStringLiteral("INSERT INTO picture(%1) VALUES(%2)")
+                                 .arg(columns.join(u", "),
+                                      QStringList(columns.size(), QStringLiteral("?")).join(u", ")),
+                             QStringLiteral("Cannot add picture"));
     m_insert.Reset();
-    m_insert.Bind(1, picture.parent);
-    m_insert.Bind(2, picture.name);
-    m_insert.Bind(3, picture.file);
-    m_insert.Bind(4, picture.data);
+    for (qsizetype i = 0; i < values.size(); ++i)
+        m_insert.Bind(int(i) + 1, values[i]);
     m_insert.Step();
     return sqlite3_last_insert_rowid(m_database->Handle());
 }
@@ -117,10 +150,12 @@ qint64 TCatalogue::Add(const TPicture& picture)
 void TCatalogue::List(std::optional<qint64> parent, const std::function<void(const TEntry&)>& visit)
 {
     // length() takes a blob's size from the row header and never reads its pages.
-    QString sql = QStringLiteral("SELECT ID, parent, name, file, length(Mirelvane) FROM picture");
+    QString sql =
+        QStringLiteral("SELECT %1, parent, %2, %3, length(Mirelvane) FROM picture")
+            .arg(m_key, NameColumn(QStringLiteral("name")), NameColumn(QStringLiteral("file")));
     if (parent)
         sql += QStringLiteral(" WHERE parent = ?");
-    sql += QStringLiteral(" ORDER BY ID");
+    sql += QStringLiteral(" ORDER BY %1").arg(m_key);
     TSQLiteStatement rows(*m_database, sql, QStringLiteral("Cannot list catalogue"));
     if (parent)
         rows.Bind(1, *parent);
@@ -137,7 +172,8 @@ void TCatalogue::List(std::optional<qint64> parent, const std::function<void(con
 
 QByteArray TCatalogue::PictureData(qint64 id)
 {
-    TSQLiteStatement row(*m_database, QStringLiteral("SELECT Mirelvane FROM picture WHERE ID = ?"),
+    TSQLiteStatement row(*m_database,
+                         QStringLiteral("SELECT Mirelvane FROM picture WHERE %1 = ?").arg(m_key),
                          QStringLiteral("Cannot read picture"));
     row.Bind(1, id);
     if (!row.Step())
@@ -161,7 +197,8 @@ void TCatalogue::Export(qint64 id, const QString& file)
 void TCatalogue::Remove(const std::vector<qint64>& ids)
 {
     InTransaction([&] {
-        TSQLiteStatement remove(*m_database, QStringLiteral("DELETE FROM picture WHERE ID = ?"),
+        TSQLiteStatement remove(*m_database,
+                                QStringLiteral("DELETE FROM picture WHERE %1 = ?").arg(m_key),
                                 QStringLiteral("Cannot remove picture"));
         for (const qint64 id : ids) {
             remove.Reset();
@@ -171,6 +208,17 @@ void TCatalogue::Remove(const std::vector<qint64>& ids)
                 FailNoPicture(id);
         }
     });
+}
+
+bool TCatalogue::AddParentIndex()
+{
+    const QString action = QStringLiteral("Cannot add the index to catalogue");
+    if (TSQLiteTableInfo::HasIndexOn(*m_database, QStringLiteral("picture"),
+                                     QStringLiteral("parent"), action))
+        return false;
+    // One statement: SQLite builds the index from the column alone and writes no row.
+    m_database->Execute(QStringLiteral("CREATE INDEX picture_parent ON picture(parent)"), action);
+    return true;
 }
 
 void TCatalogue::FailNoPicture(qint64 id) const

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,10 +12,16 @@
 
 class TSQLiteDatabase;
 
-// A picture catalogue: an SQLite file with the table picture(ID INTEGER PRIMARY KEY,
-// parent INTEGER, name TEXT, file TEXT, Mirelvane BLOB). The blob is the last column
-// because the gallery reads it lazily by row id and SQLite reaches columns stored after a
-// large blob only by walking its overflow pages.
+// A picture catalogue: an SQLite file with the table picture. Catalogues made here have
+// picture(ID INTEGER PRIMARY KEY, parent INTEGER, name TEXT, file TEXT, Mirelvane BLOB)
+// and an index on parent. The blob is the last column because the gallery reads it lazily
+// by row id and SQLite reaches columns stored after a large blob only by walking its
+// overflow pages.
+//
+// Any catalogue the gallery shows can be kept, also one made by another program whose
+// table has only parent and Mirelvane (and columns of its own): its pictures are then
+// addressed by their row id, listed under it as their ID, and their names are kept only
+// where the table has the columns for them (MissingNameColumns).
 //
 // Database errors raise EDatabaseError whose text names the catalogue file and the cause;
 // an export that cannot be written raises EFCreateError naming the target file.
@@ -40,7 +47,8 @@ public:
     // that was half made is removed again.
     static void Create(const QString& path);
 
-    // Opens an existing catalogue for reading and writing and checks its table.
+    // Opens an existing catalogue for reading and writing and checks that its table has
+    // what every command needs: columns parent and Mirelvane, and row ids.
     explicit TCatalogue(const QString& path);
     ~TCatalogue();
     TCatalogue(const TCatalogue&) = delete;
@@ -48,14 +56,17 @@ public:
 
     const QString& Path() const;
 
+    // Of name and file, the columns that the table lacks: such names are not stored.
+    const QStringList& MissingNameColumns() const { return m_missingNameColumns; }
+
     // Runs work inside one transaction: committed when work returns, rolled back when it
     // throws (the exception passes on), so that the file stays as it was.
     void InTransaction(const std::function<void()>& work);
 
-    // Adds one row and returns its ID.
+    // Adds one row and returns its ID (row id); names without a column are left out.
     qint64 Add(const TPicture& picture);
     // Calls visit for each row of the category (all rows when parent is empty), in ID
-    // order, without reading any picture.
+    // order, without reading any picture; names without a column are empty.
     void List(std::optional<qint64> parent, const std::function<void(const TEntry&)>& visit);
     // The stored bytes of picture id; raises when there is no such row or it holds none.
     QByteArray PictureData(qint64 id);
@@ -64,11 +75,20 @@ public:
     void Export(qint64 id, const QString& file);
     // Removes the rows, all or none: an ID that is not there raises and removes nothing.
     void Remove(const std::vector<qint64>& ids);
+    // Adds the index on parent that the gallery's category queries need, unless an index
+    // starting with parent is there already; returns whether it added one. The rows and
+    // their pictures stay as they are.
+    bool AddParentIndex();
 
 private:
     void CheckTable();
     [[noreturn]] void FailNoPicture(qint64 id) const;
+    // The name column, or NULL where the table has none, as a result column.
+    QString NameColumn(const QString& column) const;
+    bool HasColumn(const QString& column) const;
 
     std::unique_ptr<TSQLiteDatabase> m_database;
     TSQLiteStatement m_insert;
+    QString m_key; // the row id, quoted for SQL
+    QStringList m_missingNameColumns;
 };

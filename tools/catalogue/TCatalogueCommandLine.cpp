@@ -9,12 +9,13 @@ namespace {
 
 const QString parentOption = QStringLiteral("--parent");
 
-const std::array<std::pair<const char*, TCatalogueCommandLine::TCommand>, 5> commands = {{
+const std::array<std::pair<const char*, TCatalogueCommandLine::TCommand>, 6> commands = {{
     {"create", TCatalogueCommandLine::TCommand::Create},
     {"import", TCatalogueCommandLine::TCommand::Import},
     {"list", TCatalogueCommandLine::TCommand::List},
     {"export", TCatalogueCommandLine::TCommand::Export},
     {"remove", TCatalogueCommandLine::TCommand::Remove},
+    {"index", TCatalogueCommandLine::TCommand::Index},
 }};
 
 qint64 ParseNumber(const QString& text, const QString& what)
@@ -123,8 +124,16 @@ QString TCatalogueCommandLine::Usage()
         "                                   file name and size in bytes, tab-separated\n"
         "  export DB ID FILE                write a picture's stored bytes to FILE\n"
         "  remove DB ID...                  remove pictures (all or none)\n"
+        "  index DB                         add the index on the category column that the\n"
+        "                                   gallery needs to open a category without\n"
+        "                                   reading the whole table; the pictures stay as\n"
+        "                                   they are. Run it once on a catalogue made by\n"
+        "                                   another program when its categories open slowly\n"
         "  --help                           show this text\n"
         "\n"
         "Category codes shown by the gallery: 0 icons, 10 screen templates.\n"
+        "A catalogue made by another program needs only the columns parent and Mirelvane\n"
+        "in its table picture; its pictures' IDs are then their row ids, and names are\n"
+        "kept only where the table has columns name and file.\n"
         "Exit status: 0 done, 1 failed or files skipped, 2 wrong command line.\n");
 }

@@ -7,11 +7,11 @@
 
 // The command line of zentuvio-catalogue, checked completely before anything runs:
 //   create DB | import DB --parent N FILE|DIR... | list DB [--parent N]
-//   export DB ID FILE | remove DB ID... | --help
+//   export DB ID FILE | remove DB ID... | index DB | --help
 // A wrong command line raises Exception whose text says what is wrong.
 class TCatalogueCommandLine {
 public:
-    enum class TCommand { Help, Create, Import, List, Export, Remove };
+    enum class TCommand { Help, Create, Import, List, Export, Remove, Index };
 
     // arguments: without the program name.
     explicit TCatalogueCommandLine(const QStringList& arguments);

@@ -63,6 +63,9 @@ int TCatalogueTool::Execute(const TCatalogueCommandLine& commandLine)
     case TCommand::Remove:
         TCatalogue(commandLine.Database()).Remove(commandLine.Ids());
         return Done;
+    case TCommand::Index:
+        Index(commandLine);
+        return Done;
     }
     return Failed;
 }
@@ -70,6 +73,10 @@ int TCatalogueTool::Execute(const TCatalogueCommandLine& commandLine)
 int TCatalogueTool::Import(const TCatalogueCommandLine& commandLine)
 {
     TCatalogue catalogue(commandLine.Database());
+    if (!catalogue.MissingNameColumns().isEmpty())
+        m_err << programName << ": table picture of '" << catalogue.Path() << "' has no column "
+              << catalogue.MissingNameColumns().join(QStringLiteral(" or "))
+              << ": the pictures are added without their names" << Qt::endl;
     TCatalogueImporter importer(catalogue);
     QElapsedTimer sinceLine;
     sinceLine.start();
@@ -97,4 +104,14 @@ void TCatalogueTool::List(const TCatalogueCommandLine& commandLine)
               << '\t' << entry.bytes << '\n';
     });
     m_out.flush();
+}
+
+void TCatalogueTool::Index(const TCatalogueCommandLine& commandLine)
+{
+    TCatalogue catalogue(commandLine.Database());
+    if (catalogue.AddParentIndex())
+        m_out << "added the index on parent to '" << catalogue.Path() << "'" << Qt::endl;
+    else
+        m_out << "'" << catalogue.Path() << "' has an index on parent already; nothing changed"
+              << Qt::endl;
 }

@@ -20,6 +20,7 @@ private:
     int Execute(const TCatalogueCommandLine& commandLine);
     int Import(const TCatalogueCommandLine& commandLine);
     void List(const TCatalogueCommandLine& commandLine);
+    void Index(const TCatalogueCommandLine& commandLine);
 
     QTextStream& m_out;
     QTextStream& m_err;
