@@ -89,4 +89,10 @@ TEST_F(MouseLabelSound, EnablingAgainFollowsWhereTheCursorIsNow)
     QCursor::setPos(label->mapToGlobal(QPoint(150, 80)));
     label->SetEnabled(true);
     EXPECT_FALSE(label->IsHot()) << "the cursor left while it was disabled";
+
+    label->SetEnabled(false);
+    QCursor::setPos(label->mapToGlobal(QPoint(40, 10)));
+    label->SetEnabled(true);
+    EXPECT_TRUE(label->IsHot()) << "the cursor came while it was disabled";
+    EXPECT_EQ(player.played, QStringList({"event:over", "event:down", "event:over"}));
 }
