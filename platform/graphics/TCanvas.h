@@ -177,6 +177,13 @@ public:
     // right and bottom edges in bottomColor (the bottom colour owns the top-right and
     // bottom-left corners). rect shrinks by width on every side.
     void Frame3D(QRect& rect, TColor topColor, TColor bottomColor, int width);
+    // The system's 3-D edge (TEdgeFlags.h): the outer ring of edge (raised or sunken),
+    // then its inner ring, each one pixel wide just inside rect, on the sides that flags
+    // name. Left and top are drawn first, so right and bottom own the corners they
+    // share. BF_SOFT lightens the top-left colour of each ring; BF_FLAT draws each ring
+    // in one colour (button shadow, then button face); BF_FLAT | BF_MONO draws one ring
+    // in the window-frame colour. BF_ADJUST takes what was drawn off rect's named sides.
+    void DrawEdge(QRect& rect, unsigned edge, unsigned flags);
 
     // --- Text (font; brush behind the text unless bsClear) ---------------------------
     // Text with its cell's top-left corner at (x, y); PenPos moves to its right end.
