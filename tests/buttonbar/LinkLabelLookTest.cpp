@@ -1,9 +1,9 @@
+#include "PointerEvents.h"
 #include "RecordingSoundPlayer.h"
 #include "TForm.h"
 #include "TabcURLLabel.h"
 #include "TabcWaveList.h"
 
-#include <QEnterEvent>
 #include <QFontMetrics>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -41,16 +41,6 @@ protected:
         form.Show();
     }
     QImage Shot() const { return label->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    void Enter()
-    {
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QCoreApplication::sendEvent(label, &enter);
-    }
-    void Leave()
-    {
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(label, &leave);
-    }
     static int CountIn(const QImage& image, QRgb color)
     {
         int count = 0;
@@ -123,7 +113,7 @@ TEST_F(LinkLabel, HoverUnderlinesPressTurnsPurpleAndReleaseGivesTheHoverLookBack
     const QImage resting = Shot();
     EXPECT_LT(LongestRun(resting, Rgb(clBlue)), TextWidth() - 2) << "no line under the text";
 
-    Enter();
+    SendEnter(label);
     const QImage hovered = Shot();
     EXPECT_TRUE(label->IsHot());
     EXPECT_GE(LongestRun(hovered, Rgb(clBlue)), TextWidth() - 2) << "underlined";
@@ -136,7 +126,7 @@ TEST_F(LinkLabel, HoverUnderlinesPressTurnsPurpleAndReleaseGivesTheHoverLookBack
 
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Shot(), hovered);
-    Leave();
+    SendLeave(label);
     EXPECT_EQ(Shot(), resting);
 }
 
@@ -145,7 +135,7 @@ TEST_F(LinkLabel, HaloDrawsTheOverColourOnePixelUpLeftOfTheText)
     label->SetMouseOverEffects({almColorShadow});
     label->SetMouseOverColor(clRed);
     const QImage resting = Shot();
-    Enter();
+    SendEnter(label);
     const QImage hovered = Shot();
     // The halo's two copies lie under the text; where the text's first row starts,
     // the copy moved up and left shows one row higher.
@@ -199,7 +189,7 @@ TEST_F(LinkLabel, DisabledShowsEmbossedTextAndNoMouseEffect)
     EXPECT_EQ(unmatched, 0);
     EXPECT_EQ(FirstRow(disabled, highlight), FirstRow(disabled, shadow) + 1);
 
-    Enter();
+    SendEnter(label);
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(label->IsHot());
     EXPECT_FALSE(label->IsPressed());

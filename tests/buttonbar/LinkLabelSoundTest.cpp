@@ -1,10 +1,10 @@
+#include "PointerEvents.h"
 #include "RecordingSoundPlayer.h"
 #include "TForm.h"
 #include "TabcMouseLabel.h"
 #include "TabcWaveList.h"
 
 #include <QCursor>
-#include <QEnterEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,16 +24,6 @@ protected:
         label->SetSoundOver(0);
         label->SetSoundDown(1);
     }
-    void Enter()
-    {
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QCoreApplication::sendEvent(label, &enter);
-    }
-    void Leave()
-    {
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(label, &leave);
-    }
 
     TForm form{nullptr};
     TabcWaveList* sounds = new TabcWaveList(&form);
@@ -47,8 +37,8 @@ TEST_F(MouseLabelSound, PlaysTheOverSoundOnEnteringAndTheDownSoundOnPressing)
 {
     int entered = 0;
     label->OnMouseEnter = [&entered](TObject*) { ++entered; };
-    Enter();
-    Enter();
+    SendEnter(label);
+    SendEnter(label);
     QTest::mousePress(label, Qt::RightButton, {}, QPoint(3, 3));
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(player.played, QStringList({"event:over", "event:down"}))
@@ -59,7 +49,7 @@ TEST_F(MouseLabelSound, PlaysTheOverSoundOnEnteringAndTheDownSoundOnPressing)
 TEST_F(MouseLabelSound, EffectsWithoutSoundAndNoListStaySilent)
 {
     label->SetMouseOverEffects({TabcLabelMouseEffect::almUnderline});
-    Enter();
+    SendEnter(label);
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(player.played, QStringList({"event:down"}));
@@ -82,7 +72,7 @@ TEST_F(MouseLabelSound, EnablingAgainFollowsWhereTheCursorIsNow)
 {
     form.SetBounds(0, 0, 200, 100);
     form.Show();
-    Enter();
+    SendEnter(label);
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 3));
     label->SetEnabled(false);
     EXPECT_FALSE(label->IsPressed()) << "disabling forgets the press";
