@@ -3,6 +3,7 @@
 #include "AppClasses.h"
 #include "TApplication.h"
 #include "TErrorReport.h"
+#include "TMenuStorageScope.h"
 #include "TMianForm.h"
 #include "TScreenshot.h"
 #include "TTempmodal2.h"
@@ -34,6 +35,9 @@ bool TStartup::CreateWindows(TApplication& application)
 {
     RegisterAppClasses();
     application.SetTitle(QStringLiteral("ZentuvioV1.0"));
+    // The menus' per-user state: read now, the running time written when the
+    // application object goes at exit.
+    new TMenuStorageScope(&application, application.ExeName());
     try {
         MianForm = application.CreateForm<TMianForm>();
         Tempmodal2 = TForm::Create<TTempmodal2>(&application);

@@ -35,7 +35,9 @@ public:
 private:
     quint32 SecondsOfThisRun() const;
 
-    TMenuStorageMode m_mode = TMenuStorageMode::smRegistry;
+    // Off until started: a program (or test) that never starts the storage leaves the
+    // user's state alone.
+    TMenuStorageMode m_mode = TMenuStorageMode::smOff;
     QString m_applicationKey;
     quint32 m_elapsedTime = 0;
     qint64 m_startTick = 0; // milliseconds of TTickCount
