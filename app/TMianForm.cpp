@@ -7,17 +7,29 @@
 #include "TBzDBImage.h"
 #include "TClassInfo.h"
 #include "TDBCtrlGrid.h"
+#include "TDataFiles.h"
 #include "TPictureSaver.h"
 #include "TQueryWaitBox.h"
 #include "TSavePictureDialog.h"
 
-#include <QDir>
+#include <QRegularExpression>
 
 TMianForm* MianForm = nullptr;
 
 namespace {
 // The line of a catalogue query's SQL text that carries the category filter.
 constexpr int categoryFilterLine = 1;
+
+// A connection string value as it stands, or quoted when it holds a separator, a quote
+// or blanks at its ends (a file of the user's choosing may have any name).
+QString ConnectionValue(const QString& value)
+{
+    static const QRegularExpression plain(QStringLiteral("^[^\\s;\"'](?:[^;]*[^\\s;])?$"));
+    if (plain.match(value).hasMatch())
+        return value;
+    return QLatin1Char('"') + QString(value).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
 } // namespace
 
 const TClassInfo& TMianForm::StaticClassInfo()
@@ -199,8 +211,7 @@ void TMianForm::SavePicture(const TBzDBImage& image)
 QString TMianForm::ConnectionString()
 {
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
-           QDir(QCoreApplication::applicationDirPath())
-               .filePath(QStringLiteral("Data/Mirelvane.mdb")) +
+           ConnectionValue(TDataFiles::CataloguePath()) +
            QStringLiteral(";Persist Security Info=False");
 }
 
@@ -220,6 +231,5 @@ void TMianForm::imgCaptionDblClick(TObject*)
 
 QString TMianForm::HelpPagePath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("help/question.htm"));
+    return TDataFiles::HelpPagePath();
 }

@@ -42,9 +42,9 @@ public:
     // Moves the category buttons to the other side of the working area.
     void imgCaptionDblClick(TObject* sender);
 
-    // The database connection string for the picture database beside the program.
+    // The database connection string for the picture catalogue (see TDataFiles).
     static QString ConnectionString();
-    // The help page's path: the program's folder followed by help/question.htm.
+    // The help page's path, help/question.htm beside the program or in its data folder.
     static QString HelpPagePath();
 
     TPanel* Panel3 = nullptr;

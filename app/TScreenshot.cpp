@@ -21,24 +21,40 @@ void PrintError(const QString& message)
 
 } // namespace
 
-int TScreenshot::Take(TForm& window, const QString& fileName, const QStringList& clicks)
+int TScreenshot::Take(TForm& window, const QString& fileName, const QStringList& clicks,
+                      const QStringList& prints)
 {
     window.Show();
     Settle();
     for (const QString& name : clicks) {
-        auto* control = dynamic_cast<QWidget*>(window.FindComponent(name));
-        if (!control) {
-            PrintError(QStringLiteral("--click: the window has no control named %1").arg(name));
+        TControl* control = FindControl(window, name, QStringLiteral("--click"));
+        if (!control)
             return UnknownControl;
-        }
         Click(control);
         Settle();
+    }
+    QStringList captions;
+    for (const QString& name : prints) {
+        const TControl* control = FindControl(window, name, QStringLiteral("--print"));
+        if (!control)
+            return UnknownControl;
+        captions << control->Caption();
     }
     if (!window.grab().save(fileName, "PNG")) {
         PrintError(QStringLiteral("cannot write the screenshot %1").arg(fileName));
         return Failed;
     }
+    for (const QString& caption : captions)
+        std::printf("%s\n", qPrintable(caption));
     return Written;
+}
+
+TControl* TScreenshot::FindControl(TForm& window, const QString& name, const QString& option)
+{
+    auto* control = dynamic_cast<TControl*>(window.FindComponent(name));
+    if (!control)
+        PrintError(QStringLiteral("%1: the window has no control named %2").arg(option, name));
+    return control;
 }
 
 void TScreenshot::Click(QWidget* control)

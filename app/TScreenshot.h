@@ -4,9 +4,12 @@
 #include <QStringList>
 
 class TForm;
+class TControl;
+class QWidget;
 
 // The --screenshot option: clicks the named controls of a window in order, waits until
-// painting settles, and writes the window as a PNG file.
+// painting settles, writes the window as a PNG file and prints the captions of the
+// controls named for printing, one a line.
 class TScreenshot {
 public:
     // Exit codes of the program for the option.
@@ -15,9 +18,12 @@ public:
     static constexpr int UnknownControl = 2;
 
     // Returns Written, or UnknownControl / Failed after printing what went wrong.
-    static int Take(TForm& window, const QString& fileName, const QStringList& clicks);
+    static int Take(TForm& window, const QString& fileName, const QStringList& clicks,
+                    const QStringList& prints);
 
 private:
+    // The window's control of that name; null after naming the option and the name.
+    static TControl* FindControl(TForm& window, const QString& name, const QString& option);
     // A press and release of the left button in the middle of the control.
     static void Click(QWidget* control);
     static void Settle();

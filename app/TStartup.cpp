@@ -1,33 +1,71 @@
 #include "TStartup.h"
 
 #include "AppClasses.h"
+#include "Exception.h"
 #include "TApplication.h"
+#include "TCommandLine.h"
+#include "TDataFiles.h"
 #include "TErrorReport.h"
 #include "TMenuStorageScope.h"
 #include "TMianForm.h"
+#include "TSQLiteDatabase.h"
 #include "TScreenshot.h"
 #include "TTempmodal2.h"
 
 #include <cstdio>
+#include <optional>
+
+namespace {
+
+void PrintError(const QString& message)
+{
+    std::fprintf(stderr, "zentuvio: %s\n", qPrintable(message));
+}
+
+// The command line without the program name; empty after reporting a wrong one.
+std::optional<TCommandLine> ReadCommandLine(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    try {
+        return TCommandLine(arguments);
+    } catch (const Exception& error) {
+        PrintError(error.Message() + QStringLiteral("\nTry 'zentuvio --help'."));
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 int TStartup::Run(int argc, char** argv)
 {
+    const std::optional<TCommandLine> commandLine = ReadCommandLine(argc, argv);
+    if (!commandLine)
+        return TCommandLine::UsageError;
+    if (commandLine->Help() || commandLine->Version()) {
+        std::fputs(
+            qPrintable(commandLine->Help() ? TCommandLine::Usage() : TCommandLine::VersionText()),
+            stdout);
+        return 0;
+    }
+    const bool screenshot = !commandLine->Screenshot().isEmpty();
+    if (!ChoosePlatform(screenshot))
+        return NoDisplay;
     TApplication application(argc, argv);
-    const Options options = ParseOptions(QCoreApplication::arguments());
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "zentuvio: %s\n", qPrintable(options.error));
-        return TScreenshot::UnknownControl;
-    }
-    if (!options.screenshot.isEmpty()) {
-        // Nobody answers a message box in a screenshot run: errors go to standard error.
-        TErrorReport::SetReporter([](const QString& message) {
-            std::fprintf(stderr, "zentuvio: %s\n", qPrintable(message));
-        });
-    }
+    // Lets the desktop match the windows with the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZENTUVIO_APP_ID));
+    // Nobody answers a message box in a screenshot run: errors go to standard error.
+    if (screenshot)
+        TErrorReport::SetReporter(PrintError);
+    TDataFiles::ChooseCatalogue(commandLine->Catalogue());
     if (!CreateWindows(application))
         return TScreenshot::Failed;
-    if (!options.screenshot.isEmpty())
-        return TScreenshot::Take(*MianForm, options.screenshot, options.clicks);
+    if (!commandLine->Catalogue().isEmpty())
+        CheckCatalogue(TDataFiles::CataloguePath());
+    if (screenshot)
+        return TScreenshot::Take(*MianForm, commandLine->Screenshot(), commandLine->Clicks(),
+                                 commandLine->Prints());
     return application.Run();
 }
 
@@ -48,20 +86,26 @@ bool TStartup::CreateWindows(TApplication& application)
     return true;
 }
 
-TStartup::Options TStartup::ParseOptions(const QStringList& arguments)
+bool TStartup::ChoosePlatform(bool screenshot)
 {
-    Options options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--screenshot") && hasValue)
-            options.screenshot = arguments[++i];
-        else if (argument == QLatin1String("--click") && hasValue)
-            options.clicks << arguments[++i];
-        else
-            options.error = QStringLiteral("unknown or incomplete option %1").arg(argument);
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    if (screenshot) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
     }
-    if (!options.clicks.isEmpty() && options.screenshot.isEmpty())
-        options.error = QStringLiteral("--click goes with --screenshot FILE");
-    return options;
+    PrintError(QStringLiteral("no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                              "--screenshot FILE works without one."));
+    return false;
+}
+
+void TStartup::CheckCatalogue(const QString& path)
+{
+    try {
+        TSQLiteDatabase(path, TSQLiteDatabase::TAccess::ReadOnly, 0);
+    } catch (const Exception& error) {
+        TErrorReport::ShowLater(EDatabaseError(
+            QStringLiteral("Cannot open the catalogue %1: %2").arg(path, error.Message())));
+    }
 }

@@ -1,24 +1,19 @@
+#include "ProgramRun.h"
+
+#include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ProgramRun {
-    int exitCode;
-    QString errors;
-};
-
-ProgramRun Zentuvio(const QStringList& arguments)
+ProgramRun Zentuvio(const QStringList& arguments,
+                    const QProcessEnvironment& environment = ProgramRun::Offscreen())
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZENTUVIO_EXECUTABLE), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    const ProgramRun run =
+        ProgramRun::Of(QStringLiteral(ZENTUVIO_EXECUTABLE), arguments, environment);
+    EXPECT_TRUE(run.finished);
+    return run;
 }
 
 } // namespace
@@ -48,9 +43,52 @@ TEST(ScreenshotOption, ClicksTheNamedControlsFirst)
 TEST(ScreenshotOption, AnUnknownControlIsNamedWithExitCode2)
 {
     QTemporaryDir folder;
-    const ProgramRun run = Zentuvio({QStringLiteral("--screenshot"), folder.filePath("x.png"),
-                                     QStringLiteral("--click"), QStringLiteral("NoSuchButton")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.errors.contains(QStringLiteral("NoSuchButton"))) << qPrintable(run.errors);
-    EXPECT_FALSE(QFile::exists(folder.filePath("x.png")));
+    for (const char* option : {"--click", "--print"}) {
+        const ProgramRun run = Zentuvio({QStringLiteral("--screenshot"), folder.filePath("x.png"),
+                                         QLatin1String(option), QStringLiteral("NoSuchButton")});
+        EXPECT_EQ(run.exitCode, 2) << option;
+        EXPECT_TRUE(run.errors.contains(QStringLiteral("NoSuchButton"))) << qPrintable(run.errors);
+        EXPECT_FALSE(QFile::exists(folder.filePath("x.png")));
+    }
+}
+
+TEST(ScreenshotOption, PrintsTheCaptionsOfTheNamedControlsAfterTheClicks)
+{
+    QTemporaryDir folder;
+    const ProgramRun run = Zentuvio({QStringLiteral("--screenshot"), folder.filePath("mail.png"),
+                                     QStringLiteral("--click"), QStringLiteral("SpeedButton17"),
+                                     QStringLiteral("--print"), QStringLiteral("Label10"),
+                                     QStringLiteral("--print"), QStringLiteral("SpeedButton17")});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    EXPECT_EQ(run.output, QStringLiteral("电子邮件类共:0个\n电子邮件类\n"));
+}
+
+TEST(ScreenshotOption, UsesTheOffscreenPlatformWithoutADisplay)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("main.png"));
+    const ProgramRun run =
+        Zentuvio({QStringLiteral("--screenshot"), file}, ProgramRun::WithoutDisplay());
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    EXPECT_EQ(QImage(file).size(), QSize(819, 522));
+}
+
+TEST(ScreenshotOption, AChosenCatalogueThatCannotBeOpenedIsReportedAndTheWindowOpens)
+{
+    QTemporaryDir folder;
+    const QString notADatabase = folder.filePath(QStringLiteral("notes.mdb"));
+    QFile notes(notADatabase);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray(4096, 'x'));
+    notes.close();
+    for (const QString& catalogue :
+         {folder.filePath(QStringLiteral("missing.mdb")), notADatabase}) {
+        const QString file = folder.filePath(QStringLiteral("main.png"));
+        const ProgramRun run = Zentuvio(
+            {QStringLiteral("--catalogue"), catalogue, QStringLiteral("--screenshot"), file});
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+        EXPECT_TRUE(run.errors.contains(catalogue)) << qPrintable(run.errors);
+        EXPECT_EQ(QImage(file).size(), QSize(819, 522));
+        QFile::remove(file);
+    }
 }

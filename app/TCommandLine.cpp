@@ -1,0 +1,98 @@
+#include "TCommandLine.h"
+
+#include "Exception.h"
+
+namespace {
+
+const QLatin1String optionPrefix("--");
+
+// The option's name: the argument up to an "=" that gives its value.
+QString OptionName(const QString& argument)
+{
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    return argument.startsWith(optionPrefix) && equals > 0 ? argument.left(equals) : argument;
+}
+
+} // namespace
+
+TCommandLine::TCommandLine(const QStringList& arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-')))
+            throw Exception(QStringLiteral("Unexpected argument '%1'.").arg(arguments[i]));
+        i = ReadOption(arguments, i);
+    }
+    if (m_screenshot.isEmpty() && !m_clicks.isEmpty())
+        throw Exception(QStringLiteral("--click goes with --screenshot FILE."));
+    if (m_screenshot.isEmpty() && !m_prints.isEmpty())
+        throw Exception(QStringLiteral("--print goes with --screenshot FILE."));
+}
+
+qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index)
+{
+    const QString& argument = arguments[index];
+    if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+        m_help = true;
+        return index;
+    }
+    if (argument == QLatin1String("--version")) {
+        m_version = true;
+        return index;
+    }
+    const QString name = OptionName(argument);
+    QString* single = nullptr;
+    QStringList* repeated = nullptr;
+    if (name == QLatin1String("--catalogue"))
+        single = &m_catalogue;
+    else if (name == QLatin1String("--screenshot"))
+        single = &m_screenshot;
+    else if (name == QLatin1String("--click"))
+        repeated = &m_clicks;
+    else if (name == QLatin1String("--print"))
+        repeated = &m_prints;
+    else
+        throw Exception(QStringLiteral("Unknown option '%1'.").arg(name));
+
+    QString value;
+    if (name != argument)
+        value = argument.mid(name.size() + 1);
+    else if (index + 1 < arguments.size())
+        value = arguments[++index];
+    if (value.isEmpty())
+        throw Exception(QStringLiteral("%1 needs a value.").arg(name));
+    if (repeated) {
+        repeated->append(value);
+    } else if (single->isEmpty()) {
+        *single = value;
+    } else {
+        throw Exception(QStringLiteral("%1 is given twice.").arg(name));
+    }
+    return index;
+}
+
+QString TCommandLine::Usage()
+{
+    return QStringLiteral(
+        "Usage: zentuvio [--catalogue FILE] [--screenshot FILE [--click NAME]... "
+        "[--print NAME]...]\n"
+        "A gallery of user-interface artwork: icon collections and screen templates.\n"
+        "\n"
+        "  --catalogue FILE   open this picture catalogue (made with zentuvio-catalogue)\n"
+        "                     instead of the sample catalogue\n"
+        "  --screenshot FILE  start, write the main window as a PNG file and exit; without\n"
+        "                     a display the offscreen platform is used\n"
+        "  --click NAME       with --screenshot: first click the named control (repeatable)\n"
+        "  --print NAME       with --screenshot: print the named control's caption\n"
+        "                     (repeatable)\n"
+        "  --help             show this text\n"
+        "  --version          show the version\n"
+        "\n"
+        "The catalogue Data/Mirelvane.mdb and the help page help/question.htm are looked\n"
+        "for beside the program, then in the installed data folder (share/zentuvio).\n"
+        "Exit status: 0 done, 1 failed, 2 wrong command line or unknown control name.\n");
+}
+
+QString TCommandLine::VersionText()
+{
+    return QStringLiteral("zentuvio " ZENTUVIO_VERSION "\n");
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of zentuvio, checked completely before anything starts:
+//   [--catalogue FILE] [--screenshot FILE [--click NAME]... [--print NAME]...]
+//   | --help | --version
+// Options that take a value accept it as the next argument or after "=". A wrong
+// command line raises Exception whose text names the wrong argument.
+class TCommandLine {
+public:
+    // The exit code for a wrong command line.
+    static constexpr int UsageError = 2;
+
+    // arguments: without the program name.
+    explicit TCommandLine(const QStringList& arguments);
+
+    bool Help() const { return m_help; }
+    bool Version() const { return m_version; }
+    // The catalogue file to open instead of the one found beside or for the program.
+    const QString& Catalogue() const { return m_catalogue; }
+    const QString& Screenshot() const { return m_screenshot; }
+    // The controls to click, in order, before the screenshot is written.
+    const QStringList& Clicks() const { return m_clicks; }
+    // The controls whose captions are printed once the screenshot is written.
+    const QStringList& Prints() const { return m_prints; }
+
+    static QString Usage();
+    static QString VersionText();
+
+private:
+    // Reads the option at arguments[index] and its value; returns the index of the last
+    // argument it used.
+    qsizetype ReadOption(const QStringList& arguments, qsizetype index);
+
+    bool m_help = false;
+    bool m_version = false;
+    QString m_catalogue;
+    QString m_screenshot;
+    QStringList m_clicks;
+    QStringList m_prints;
+};

@@ -1,0 +1,66 @@
+#include "Exception.h"
+#include "TCommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The error text for a wrong command line; empty when it is accepted.
+QString ErrorOf(const QStringList& arguments)
+{
+    try {
+        TCommandLine commandLine(arguments);
+    } catch (const Exception& error) {
+        return error.Message();
+    }
+    return QString();
+}
+
+} // namespace
+
+TEST(CommandLine, ValuesFollowAsTheNextArgumentOrAfterAnEqualsSign)
+{
+    const TCommandLine commandLine({"--catalogue=mine.mdb", "--screenshot", "shot.png", "--click",
+                                    "SpeedButton1", "--click=SpeedButton16", "--print", "Label10"});
+    EXPECT_EQ(commandLine.Catalogue(), QStringLiteral("mine.mdb"));
+    EXPECT_EQ(commandLine.Screenshot(), QStringLiteral("shot.png"));
+    EXPECT_EQ(commandLine.Clicks(), QStringList({"SpeedButton1", "SpeedButton16"}));
+    EXPECT_EQ(commandLine.Prints(), QStringList({"Label10"}));
+    EXPECT_FALSE(commandLine.Help());
+    EXPECT_FALSE(commandLine.Version());
+}
+
+TEST(CommandLine, AValueMayContainAnEqualsSignOrStartWithADash)
+{
+    EXPECT_EQ(TCommandLine({"--catalogue=a=b.mdb"}).Catalogue(), QStringLiteral("a=b.mdb"));
+    EXPECT_EQ(TCommandLine({"--screenshot", "-shot.png"}).Screenshot(),
+              QStringLiteral("-shot.png"));
+}
+
+TEST(CommandLine, HelpAndVersionAreRecognised)
+{
+    EXPECT_TRUE(TCommandLine({"--help"}).Help());
+    EXPECT_TRUE(TCommandLine({"-h"}).Help());
+    EXPECT_TRUE(TCommandLine({"--version"}).Version());
+    EXPECT_TRUE(TCommandLine({}).Screenshot().isEmpty());
+    EXPECT_TRUE(TCommandLine::VersionText().startsWith(QStringLiteral("zentuvio ")));
+    for (const char* option : {"--catalogue", "--screenshot", "--click", "--print", "--version"})
+        EXPECT_TRUE(TCommandLine::Usage().contains(QLatin1String(option))) << option;
+}
+
+TEST(CommandLine, AWrongCommandLineIsNamedInItsError)
+{
+    EXPECT_EQ(ErrorOf({"--bogus"}), QStringLiteral("Unknown option '--bogus'."));
+    EXPECT_EQ(ErrorOf({"--bogus=1"}), QStringLiteral("Unknown option '--bogus'."));
+    EXPECT_EQ(ErrorOf({"-x"}), QStringLiteral("Unknown option '-x'."));
+    EXPECT_EQ(ErrorOf({"picture.png"}), QStringLiteral("Unexpected argument 'picture.png'."));
+    EXPECT_EQ(ErrorOf({"--screenshot"}), QStringLiteral("--screenshot needs a value."));
+    EXPECT_EQ(ErrorOf({"--catalogue="}), QStringLiteral("--catalogue needs a value."));
+    EXPECT_EQ(ErrorOf({"--catalogue", "a", "--catalogue", "b"}),
+              QStringLiteral("--catalogue is given twice."));
+    EXPECT_EQ(ErrorOf({"--click", "SpeedButton1"}),
+              QStringLiteral("--click goes with --screenshot FILE."));
+    EXPECT_EQ(ErrorOf({"--print", "Label10"}),
+              QStringLiteral("--print goes with --screenshot FILE."));
+    EXPECT_EQ(ErrorOf({"--help", "--bogus"}), QStringLiteral("Unknown option '--bogus'."));
+}
