@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_NAME zentuvio)
 set(CPACK_PACKAGE_VENDOR Zentuvio)
 set(CPACK_PACKAGE_CONTACT "Zentuvio developers <developers@zentuvio.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gallery of user-interface artwork for software developers")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Zentuvio shows icon collections and screen templates by category in a skinned\n"
     "window with a Chinese interface. Its sample catalogue holds the Tango icons and\n"
     "screen templates; zentuvio-catalogue builds catalogues of your own pictures.")
