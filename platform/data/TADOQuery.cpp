@@ -40,6 +40,38 @@ private:
     int m_previous;
 };
 
+// One read transaction for the length of a scope; a savepoint, so that it also nests.
+class TReadScope {
+public:
+    explicit TReadScope(TSQLiteDatabase& database)
+        : m_database(database)
+    {
+        m_database.Execute(QStringLiteral("SAVEPOINT zentuvio_read"),
+                           QStringLiteral("Cannot run the query on database"));
+    }
+    ~TReadScope()
+    {
+        sqlite3_exec(m_database.Handle(), "RELEASE zentuvio_read", nullptr, nullptr, nullptr);
+    }
+    TReadScope(const TReadScope&) = delete;
+    TReadScope& operator=(const TReadScope&) = delete;
+
+private:
+    TSQLiteDatabase& m_database;
+};
+
+// The first column of the statement's one row (finalized when done).
+QVariant SingleValue(TSQLiteStatement statement)
+{
+    return statement.Step() ? statement.Column(0) : QVariant();
+}
+
+void StepRowIds(TSQLiteStatement scan, TSQLiteRowIds& rowIds, int wanted)
+{
+    while (rowIds.Count() < wanted && scan.Step())
+        rowIds.Append(scan.ColumnInt64(0));
+}
+
 QString UniqueFieldName(const TFields& fields, const QString& name)
 {
     if (!fields.FindField(name))
@@ -229,14 +261,27 @@ void TADOQuery::FetchRecords()
     }
 }
 
-// The first records' values are fetched at once: the first page is shown next.
+// A category whose pictures were added together has row ids that follow each other:
+// then its count and its first and last row ids say which they are, at the cost of a
+// plain count. Otherwise the row ids are stepped through once. Either way the first
+// records' values are fetched at once: the first page is shown next.
 void TADOQuery::FetchRowIds()
 {
     auto rowIds = std::make_unique<TSQLiteRowIds>();
     {
-        TSQLiteStatement scan = std::move(m_plan->RowIdScan());
-        while ((m_maxRecords == 0 || rowIds->Count() < m_maxRecords) && scan.Step())
-            rowIds->Append(scan.ColumnInt64(0));
+        // One read transaction, so that the count and the row ids agree.
+        TSQLiteDatabase& database = CheckConnection().Database();
+        const TReadScope reading(database);
+        const qint64 count = SingleValue(std::move(m_plan->RowIdCount())).toLongLong();
+        TSQLiteStatement ends = std::move(m_plan->RowIdEnds());
+        const bool hasEnds = ends.Step();
+        const qint64 first = hasEnds ? ends.ColumnInt64(0) : 0;
+        const qint64 last = hasEnds ? ends.ColumnInt64(1) : -1;
+        const int wanted = int(m_maxRecords == 0 ? count : std::min<qint64>(count, m_maxRecords));
+        if (last - first + 1 == count)
+            rowIds->AppendRun(first, wanted);
+        else
+            StepRowIds(std::move(m_plan->RowIdScan()), *rowIds, wanted);
     }
     m_recordCount = rowIds->Count();
     m_rowIds = std::move(rowIds);

@@ -255,6 +255,8 @@ void TSQLiteResultPlan::KeyByRowId(TSQLiteDatabase& database, const QString& sql
     } catch (const EDatabaseError&) {
         // Not a table with row ids (WITHOUT ROWID), or a text the rewriting does not fit:
         // the records are then fetched the plain way.
+        m_rowIdCount = TSQLiteStatement();
+        m_rowIdEnds = TSQLiteStatement();
         m_rowIdScan = TSQLiteStatement();
         m_window = TSQLiteStatement();
         return;
@@ -270,15 +272,17 @@ void TSQLiteResultPlan::PrepareKeyedStatements(TSQLiteDatabase& database,
                                                const QSet<QString>* ignored)
 {
     TAuthorizerState state{nullptr, nullptr, ignored};
-    m_rowIdScan = PrepareAuthorized(
-        database,
-        QStringLiteral("SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key").arg(m_keyedSql),
-        state);
-    m_window = PrepareAuthorized(database,
-                                 QStringLiteral("SELECT * FROM (\n%1\n) WHERE zentuvio_key "
-                                                "BETWEEN ?1 AND ?2 ORDER BY zentuvio_key")
-                                     .arg(m_keyedSql),
-                                 state);
+    const auto prepare = [&](const QString& form) {
+        return PrepareAuthorized(database, form.arg(m_keyedSql), state);
+    };
+    m_rowIdCount = prepare(QStringLiteral("SELECT count(*) FROM (\n%1\n)"));
+    m_rowIdEnds = prepare(
+        QStringLiteral("SELECT (SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key LIMIT 1), "
+                       "(SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key DESC LIMIT 1)"));
+    m_rowIdScan =
+        prepare(QStringLiteral("SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key"));
+    m_window = prepare(QStringLiteral(
+        "SELECT * FROM (\n%1\n) WHERE zentuvio_key BETWEEN ?1 AND ?2 ORDER BY zentuvio_key"));
 }
 
 void TSQLiteResultPlan::DescribeColumns(TSQLiteDatabase&)

@@ -29,13 +29,14 @@ class TSQLiteDatabase;
 // read, no AS, ORDER, GROUP, DISTINCT, LIMIT, ... that the rewritten forms below would
 // change the meaning of) is "keyed by row id": the records are the table's rows in row id
 // order, walked by the row id every such table has, whether or not the result or even the
-// table holds a key column. Two statements are then derived from the text, each the text
+// table holds a key column. Statements are then derived from the text, each the text
 // itself with the row id put in front of its columns and wrapped in a SELECT that SQLite
-// flattens into one loop: RowIdScan steps the records' row ids only (a covering scan of an
-// index on the filter column, or one scan of the table without such an index), and Window
+// flattens into one loop over the table or the index on the filter column: RowIdCount
+// counts the records (as a plain count does), RowIdEnds returns the first and the last
+// record's row id (a look-up each), RowIdScan steps the records' row ids only, and Window
 // returns the records whose row ids lie between ?1 and ?2, the row id in front of the
-// result's columns. So a query of a million records holds their row ids and the values
-// of the few records around the one shown, never all of their values. Every blob column of
+// result's columns. So a query of a million records needs their row ids and the values of
+// the few records around the one shown, never all of their values. Every blob column of
 // such a query is lazy, keyed by the record's row id.
 //
 // Stepping a statement makes SQLite load every column it returns, overflow pages of large
@@ -78,9 +79,11 @@ public:
     // True when the stepped statement never loads the lazy blob columns (see above).
     bool SkipsBlobLoads() const { return m_skipsBlobLoads; }
 
-    // True when the records are walked by row id (see above); then Window is prepared,
-    // RowIdScan is until the owner lets it go, and Statement is not to be stepped.
+    // True when the records are walked by row id (see above); then the statements below
+    // are prepared and Statement is not to be stepped.
     bool KeyedByRowId() const { return m_window.IsValid(); }
+    TSQLiteStatement& RowIdCount() { return m_rowIdCount; }
+    TSQLiteStatement& RowIdEnds() { return m_rowIdEnds; }
     TSQLiteStatement& RowIdScan() { return m_rowIdScan; }
     TSQLiteStatement& Window() { return m_window; }
 
@@ -95,6 +98,8 @@ private:
 
     std::vector<TColumn> m_columns;
     TSQLiteStatement m_statement;
+    TSQLiteStatement m_rowIdCount;
+    TSQLiteStatement m_rowIdEnds;
     TSQLiteStatement m_rowIdScan;
     TSQLiteStatement m_window;
     QString m_keyedSql;

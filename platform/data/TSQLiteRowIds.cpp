@@ -10,6 +10,15 @@ void TSQLiteRowIds::Append(qint64 rowId)
     ++m_count;
 }
 
+void TSQLiteRowIds::AppendRun(qint64 firstRowId, int count)
+{
+    if (count <= 0)
+        return;
+    Append(firstRowId);
+    m_last = firstRowId + count - 1;
+    m_count += count - 1;
+}
+
 qint64 TSQLiteRowIds::At(int index) const
 {
     const auto after = std::upper_bound(m_runs.begin(), m_runs.end(), index,

@@ -11,6 +11,9 @@ class TSQLiteRowIds {
 public:
     // Adds the row id of the next record, greater than the last one.
     void Append(qint64 rowId);
+    // Adds count records whose row ids follow each other from firstRowId on, all greater
+    // than the last one.
+    void AppendRun(qint64 firstRowId, int count);
     int Count() const { return m_count; }
     // The row id of record index (0-based, below Count()).
     qint64 At(int index) const;

@@ -159,6 +159,29 @@ TEST_F(RowIdWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
     EXPECT_EQ(Shown(), QByteArray("edited"));
 }
 
+// Pictures added together: the records are known from their count and their ends.
+TEST_F(RowIdWalk, ACategoryOfConsecutiveRowIdsAndItsNeighbours)
+{
+    database.AddPictures(categoryRecords, 10, 1);
+    database.AddPictures(categoryRecords, 0, 1);
+    database.AddPictures(3, 10, 1);
+    const auto idAt = [&](int recNo) {
+        query->SetRecNo(recNo);
+        return query->FieldByName(QStringLiteral("ID"))->AsInteger();
+    };
+    query->Open();
+    EXPECT_EQ(query->RecordCount(), categoryRecords);
+    EXPECT_EQ(idAt(1), categoryRecords + 1);
+    EXPECT_EQ(idAt(categoryRecords / 2), categoryRecords + categoryRecords / 2);
+    EXPECT_EQ(idAt(categoryRecords), 2 * categoryRecords);
+    EXPECT_LE(query->RecordsHeld(), cacheSize);
+    query->Close();
+    query->SetMaxRecords(cacheSize + 1);
+    query->Open();
+    EXPECT_EQ(query->RecordCount(), cacheSize + 1);
+    EXPECT_EQ(idAt(cacheSize + 1), categoryRecords + cacheSize + 1);
+}
+
 TEST_F(RowIdWalk, MaxRecordsAndAnEmptyCategory)
 {
     Fill(database);
