@@ -1,5 +1,7 @@
 #include "TShortCut.h"
 
+#include "TKeyCodes.h"
+
 #include <array>
 #include <utility>
 
@@ -9,18 +11,18 @@ constexpr unsigned short KeyMask = 0x00FF;
 
 constexpr unsigned short vkNumpad0 = 0x60;
 constexpr unsigned short vkNumpad9 = 0x69;
-constexpr unsigned short vkF1 = 0x70;
 constexpr unsigned short vkF24 = 0x87;
 
 // Keys whose name is not their character or a numbered name.
 constexpr std::array<std::pair<unsigned short, const char*>, 31> NamedKeys{{
-    {0x08, "BkSp"},  {0x09, "Tab"},   {0x0D, "Enter"}, {0x1B, "Esc"},     {0x20, "Space"},
-    {0x21, "PgUp"},  {0x22, "PgDn"},  {0x23, "End"},   {0x24, "Home"},    {0x25, "Left"},
-    {0x26, "Up"},    {0x27, "Right"}, {0x28, "Down"},  {0x2D, "Ins"},     {0x2E, "Del"},
-    {0x6A, "Num *"}, {0x6B, "Num +"}, {0x6D, "Num -"}, {0x6E, "Num Del"}, {0x6F, "Num /"},
-    {0xBA, ";"},     {0xBB, "="},     {0xBC, ","},     {0xBD, "-"},       {0xBE, "."},
-    {0xBF, "/"},     {0xC0, "`"},     {0xDB, "["},     {0xDC, "\\"},      {0xDD, "]"},
-    {0xDE, "'"},
+    {vkBack, "BkSp"},   {vkTab, "Tab"},    {vkReturn, "Enter"}, {vkEscape, "Esc"},
+    {vkSpace, "Space"}, {vkPrior, "PgUp"}, {vkNext, "PgDn"},    {vkEnd, "End"},
+    {vkHome, "Home"},   {vkLeft, "Left"},  {vkUp, "Up"},        {vkRight, "Right"},
+    {vkDown, "Down"},   {vkInsert, "Ins"}, {vkDelete, "Del"},   {0x6A, "Num *"},
+    {0x6B, "Num +"},    {0x6D, "Num -"},   {0x6E, "Num Del"},   {0x6F, "Num /"},
+    {0xBA, ";"},        {0xBB, "="},       {0xBC, ","},         {0xBD, "-"},
+    {0xBE, "."},        {0xBF, "/"},       {0xC0, "`"},         {0xDB, "["},
+    {0xDC, "\\"},       {0xDD, "]"},       {0xDE, "'"},
 }};
 
 struct Modifier {
