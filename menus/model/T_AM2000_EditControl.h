@@ -1,0 +1,34 @@
+#pragma once
+
+#include "TColors.h"
+#include "T_AM2000_MenuControl.h"
+
+#include <QString>
+
+// An edit box inside an item.
+class T_AM2000_EditControl : public T_AM2000_MenuControl {
+    T_CLASS_INFO
+public:
+    bool AutoSelect() const { return m_autoSelect; }
+    void SetAutoSelect(bool autoSelect) { Update(m_autoSelect, autoSelect); }
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color) { Update(m_color, color); }
+    // Characters; 0 is no limit.
+    int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int length) { Update(m_maxLength, length); }
+    bool ReadOnly() const { return m_readOnly; }
+    void SetReadOnly(bool readOnly) { Update(m_readOnly, readOnly); }
+    const QString& Text() const { return m_text; }
+    void SetText(const QString& text) { Update(m_text, text); }
+    // Pixels.
+    int MinWidth() const { return m_minWidth; }
+    void SetMinWidth(int width) { Update(m_minWidth, width); }
+
+private:
+    bool m_autoSelect = true;
+    TColor m_color = clWindow;
+    int m_maxLength = 0;
+    bool m_readOnly = false;
+    QString m_text;
+    int m_minWidth = 0;
+};
