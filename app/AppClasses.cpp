@@ -4,6 +4,7 @@
 #include "DataClasses.h"
 #include "DbPictureClasses.h"
 #include "GifClasses.h"
+#include "MenuClasses.h"
 #include "SkinClasses.h"
 #include "TMianForm.h"
 
@@ -14,5 +15,6 @@ void RegisterAppClasses()
     RegisterDbPictureClasses();
     RegisterSkinClasses();
     RegisterButtonBarClasses();
+    RegisterMenuClasses();
     TMianForm::StaticClassInfo();
 }
