@@ -4,6 +4,7 @@
 #include "TControl.h"
 #include "TEditableMenuItem2000.h"
 #include "TMenuItem2000.h"
+#include "TMenuStateLoader.h"
 #include "T_AM2000_AnimatedSkin.h"
 #include "T_AM2000_MenuOptions.h"
 
@@ -149,6 +150,12 @@ TCustomMainMenu2000::DropDownOptions(const TMenuItem2000* item, I_AM2000_Options
 void TCustomMainMenu2000::OptionsChanged()
 {
     SettingChanged();
+}
+
+void TCustomMainMenu2000::Loaded()
+{
+    TMainMenu::Loaded();
+    TMenuStateLoader::Apply(*this);
 }
 
 void TCustomMainMenu2000::Notification(TComponent* component, TOperation operation)

@@ -79,6 +79,8 @@ public:
                                                           I_AM2000_OptionsOwner* owner) const;
 
     void OptionsChanged() override;
+    // At the end of loading from a layout the menu takes its stored per-user state.
+    void Loaded() override;
     bool OptionGroupsShared() const override { return m_animatedSkin != nullptr; }
 
     // Fired when any item is executed, before the item's own click.
