@@ -276,6 +276,7 @@ unsigned short TWinControl::VirtualKey(const QKeyEvent* event)
     case Qt::Key_Backspace:
         return vkBack;
     case Qt::Key_Tab:
+    case Qt::Key_Backtab: // Shift+Tab; the shift state says so
         return vkTab;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -47,6 +47,9 @@ public:
 protected:
     // The part of the control that aligned children share; panels take off bevels.
     virtual QRect AlignRect() const { return ClientRect(); }
+    // Places the aligned children in AlignRect; a container with its own layout
+    // overrides this. Runs through Realign.
+    virtual void AlignControls();
     virtual void KeyDown(unsigned short& key, TShiftState shift);
     virtual void KeyUp(unsigned short& key, TShiftState shift);
     virtual void KeyPress(QChar& key);
@@ -68,7 +71,6 @@ private:
     friend class TControl;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
-    void AlignControls();
     // Qt may skip what lies beneath a control that fills itself.
     void UpdateOpacity();
 

@@ -2,8 +2,12 @@
 
 #include "PlatformClasses.h"
 #include "TScreen.h"
+#include "TTickCount.h"
 
 #include <QFont>
+#include <QTimer>
+#include <algorithm>
+#include <limits>
 
 TApplication* Application = nullptr;
 
@@ -38,6 +42,24 @@ int TApplication::Run()
     if (m_terminated)
         return 0;
     return exec();
+}
+
+void TApplication::WaitMessagesUntil(qint64 deadline)
+{
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    for (qint64 remaining = deadline - TTickCount::Now(); remaining > 0 && !m_terminated;
+         remaining = deadline - TTickCount::Now()) {
+        wake.start(int(std::min<qint64>(remaining, std::numeric_limits<int>::max())));
+        processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+void TApplication::WaitMessagesWhile(const std::function<bool()>& condition)
+{
+    while (!m_terminated && condition())
+        processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void TApplication::Terminate()

@@ -3,6 +3,7 @@
 #include "TComponent.h"
 
 #include <QApplication>
+#include <functional>
 
 class TForm;
 
@@ -28,6 +29,12 @@ public:
     // Minimises the main window (the program's taskbar entry).
     void Minimize();
     void ProcessMessages() { processEvents(); }
+    // Nested message loops that sleep while no event comes, instead of spinning:
+    // handle events until the tick count (TTickCount) reaches deadline, or while
+    // condition holds (it must change only in a handled event). Both return early
+    // when the program is terminating.
+    void WaitMessagesUntil(qint64 deadline);
+    void WaitMessagesWhile(const std::function<bool()>& condition);
     // Shows the main window and handles events until the program is terminated.
     int Run();
     void Terminate();
