@@ -5,11 +5,7 @@
 // Qt window without text, which never starts the font system and so is no peer for a
 // program that shows text, and, inside one process, from window creation.
 #include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
 #include "FirstPaintClock.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
 #include "TApplication.h"
 #include "TMianForm.h"
 
@@ -109,10 +105,6 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     TApplication application(argc, argv);
-    RegisterDataClasses();
-    RegisterGifClasses();
-    RegisterDbPictureClasses();
-    RegisterSkinClasses();
     RegisterAppClasses();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
