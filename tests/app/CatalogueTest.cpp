@@ -8,6 +8,7 @@
 #include "TFindwait_form.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
+#include "TMess.h"
 #include "TPictureSaver.h"
 #include "TSavePictureDialog.h"
 
@@ -106,6 +107,32 @@ TEST_F(Catalogue, EveryIconsButtonRunsTheSameQueryAndCountsItsPictures)
         EXPECT_EQ(Findwait_form, nullptr) << "the wait box is gone after the query";
     }
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+TEST_F(Catalogue, CancellingTheExitBoxLeavesEveryPanelQueryAndGridAsItWas)
+{
+    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 7, 3);
+    Click("SpeedButton16");
+    form->ADOQuery1->MoveBy(2);
+    const QWidget* strip = TopStrip();
+    const int record = form->ADOQuery1->RecNo();
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        ASSERT_NE(Mess, nullptr);
+        asked = true;
+        QTest::keyClick(Mess, Qt::Key_Escape);
+    });
+    QTest::mouseClick(form->imgCloseButton, Qt::LeftButton);
+    FlushDeletes();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_EQ(TopStrip(), strip);
+    EXPECT_EQ(Topmost({form->Panel16, form->Panel21}), form->Panel16);
+    EXPECT_EQ(Topmost({form->DBCtrlGrid1, form->DBCtrlGrid2}), form->DBCtrlGrid1);
+    EXPECT_TRUE(form->ADOQuery1->Active());
+    EXPECT_EQ(form->ADOQuery1->RecNo(), record);
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:7个"));
 }
 
 TEST_F(Catalogue, TheWaitBoxStandsOverTheWorkingAreaWhileTheQueryRuns)
