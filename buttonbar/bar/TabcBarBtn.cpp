@@ -1,0 +1,87 @@
+#include "TabcBarBtn.h"
+
+#include "TClassInfo.h"
+#include "TabcButtonPage.h"
+#include "TabcCustomButtonBar.h"
+#include "TabcInPlaceEdit.h"
+
+const TClassInfo& TabcBarBtn::StaticClassInfo()
+{
+    static const TClassInfo info("TabcBarBtn", &TabcPicSpeedBtn::StaticClassInfo(),
+                                 [](TClassInfo&) {});
+    return info;
+}
+
+TabcBarBtn::TabcBarBtn(TabcCustomButtonBar* bar, TabcButtonPage* page)
+    : TabcPicSpeedBtn(bar)
+    , m_bar(bar)
+    , m_page(page)
+{}
+
+void TabcBarBtn::Click()
+{
+    if (m_bar->Editing())
+        return;
+    // The page change waits for events; the bar (and this button) may go meanwhile.
+    QPointer<TabcBarBtn> self(this);
+    m_bar->SetActivePage(m_page);
+    if (!self)
+        return;
+    if (Down() && !m_bar->Options().Contains(TabcButtonBarOption::abbButtonDown))
+        SetDown(false);
+    TabcPicSpeedBtn::Click();
+}
+
+void TabcBarBtn::MouseEnter()
+{
+    if (m_bar->Editing())
+        return;
+    TabcPicSpeedBtn::MouseEnter();
+    if (m_bar->Options().Contains(TabcButtonBarOption::abbHotTrack))
+        Click();
+}
+
+void TabcBarBtn::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (m_bar->Editing())
+        return;
+    TabcPicSpeedBtn::MouseDown(button, shift, x, y);
+    if (button == TMouseButton::mbRight &&
+        m_bar->Options().Contains(TabcButtonBarOption::abbInPlaceEdit))
+        EditCaption();
+}
+
+void TabcBarBtn::EditCaption()
+{
+    if (!Enabled() || !Visible() || m_editing)
+        return;
+    const bool barWasEditing = m_bar->Editing();
+    m_bar->SetEditing(true);
+    m_editing = true;
+    // The bar or the page may go while the editor waits for the user.
+    QPointer<TabcBarBtn> self(this);
+    QPointer<TabcCustomButtonBar> bar(m_bar);
+    const auto finish = [&] {
+        if (self)
+            m_editing = false;
+        if (bar && !barWasEditing)
+            bar->SetEditing(false);
+    };
+    try {
+        QString text = Caption();
+        TFont font;
+        font.Assign(Font());
+        font.SetColor(clBlack);
+        const bool accepted =
+            TabcInPlaceEdit::InPlaceEdit(this, ClientRect(), text, TAlignment::taCenter, clWindow,
+                                         font, TBorderStyle::bsSingle, false);
+        if (accepted && self) {
+            m_page->OnRename(m_page, text);
+            m_page->SetCaption(text);
+        }
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}

@@ -1,0 +1,146 @@
+#include "TabcButtonPage.h"
+
+#include "Exception.h"
+#include "TClassInfo.h"
+#include "TKeyCodes.h"
+#include "TPicture.h"
+#include "TabcBarBtn.h"
+#include "TabcCustomButtonBar.h"
+
+const TClassInfo& TabcButtonPage::StaticClassInfo()
+{
+    using P = TabcButtonPage;
+    static const TClassInfo info(
+        "TabcButtonPage", &TWinControl::StaticClassInfo(), [](TClassInfo& c) {
+            c.Creatable<P>();
+            c.Property("Caption", &P::Caption, &P::SetCaption, QString());
+            c.Property("ButtonEnabled", &P::ButtonEnabled, &P::SetButtonEnabled, true);
+            c.Property("ButtonVisible", &P::ButtonVisible, &P::SetButtonVisible, true);
+            c.Resource("ButtonPicture", &P::ButtonPicture);
+            c.Property("ImageIndex", &P::ImageIndex, &P::SetImageIndex, -1);
+            c.Event("OnRename", &P::OnRename);
+        });
+    return info;
+}
+
+TabcButtonPage::TabcButtonPage(TComponent* owner)
+    : TWinControl(owner)
+    , m_buttonPicture(std::make_unique<TPicture>())
+{
+    m_buttonPicture->OnChange = [this](TObject*) { ButtonContentsChanged(); };
+    setAttribute(Qt::WA_StaticContents);
+}
+
+TabcButtonPage::~TabcButtonPage()
+{
+    if (m_buttonBar)
+        m_buttonBar->RemovePage(this);
+}
+
+void TabcButtonPage::SetButtonBar(TabcCustomButtonBar* bar)
+{
+    if (bar == m_buttonBar)
+        return;
+    if (m_buttonBar)
+        m_buttonBar->RemovePage(this);
+    TWinControl::SetParent(bar);
+    if (bar)
+        bar->InsertPage(this);
+}
+
+void TabcButtonPage::SetParent(TWinControl* parent)
+{
+    if (parent == Parent())
+        return;
+    if (!parent) {
+        SetButtonBar(nullptr);
+        return;
+    }
+    auto* bar = dynamic_cast<TabcCustomButtonBar*>(parent);
+    if (!bar)
+        throw EAbort(QString());
+    SetButtonBar(bar);
+}
+
+void TabcButtonPage::SetParentComponent(TComponent* parent)
+{
+    if (auto* bar = dynamic_cast<TabcCustomButtonBar*>(parent))
+        SetButtonBar(bar);
+    else
+        TWinControl::SetParentComponent(parent);
+}
+
+void TabcButtonPage::SetButtonEnabled(bool value)
+{
+    if (value == m_buttonEnabled)
+        return;
+    m_buttonEnabled = value;
+    if (m_buttonBar)
+        m_buttonBar->ButtonOf(this)->SetEnabled(value);
+}
+
+void TabcButtonPage::SetButtonVisible(bool value)
+{
+    if (value == m_buttonVisible)
+        return;
+    m_buttonVisible = value;
+    if (m_buttonBar)
+        m_buttonBar->UpdatePageButtonVisibility(this);
+}
+
+void TabcButtonPage::SetImageIndex(int index)
+{
+    if (index == m_imageIndex)
+        return;
+    m_imageIndex = index;
+    if (m_buttonBar && !IsLoading() && m_buttonBar->Images())
+        ButtonContentsChanged();
+}
+
+int TabcButtonPage::PageIndex() const
+{
+    return m_buttonBar ? m_buttonBar->IndexOfPage(this) : -1;
+}
+
+void TabcButtonPage::SetPageIndex(int index)
+{
+    if (m_buttonBar)
+        m_buttonBar->MovePage(this, index);
+}
+
+void TabcButtonPage::TextChanged()
+{
+    TWinControl::TextChanged();
+    ButtonContentsChanged();
+}
+
+void TabcButtonPage::ButtonContentsChanged()
+{
+    if (m_buttonBar)
+        m_buttonBar->UpdatePageButton(this);
+}
+
+// Ctrl+Tab inside a page cycles the bar's pages as it does on the bar itself.
+void TabcButtonPage::KeyDown(unsigned short& key, TShiftState shift)
+{
+    if (key == vkTab && shift.Contains(TShift::ssCtrl) && m_buttonBar) {
+        m_buttonBar->SelectNextPage(!shift.Contains(TShift::ssShift));
+        key = 0;
+        return;
+    }
+    TWinControl::KeyDown(key, shift);
+}
+
+void TabcButtonPage::DoEnter()
+{
+    TWinControl::DoEnter();
+    if (m_buttonBar)
+        m_buttonBar->PageFocusChanged(this, true);
+}
+
+void TabcButtonPage::DoExit()
+{
+    if (m_buttonBar)
+        m_buttonBar->PageFocusChanged(this, false);
+    TWinControl::DoExit();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "TWinControl.h"
+
+#include <memory>
+
+class TPicture;
+class TabcCustomButtonBar;
+
+using TabcControlRenameEvent = TEvent<TObject*, QString&>;
+
+// One page of a button bar: a plain container for the page's controls, with the
+// settings of the caption button the bar keeps for it. A page lies only in a button bar
+// (or in nothing); the bar sets its bounds.
+class TabcButtonPage : public TWinControl {
+    T_CLASS_INFO
+public:
+    explicit TabcButtonPage(TComponent* owner);
+    ~TabcButtonPage() override;
+
+    TabcCustomButtonBar* ButtonBar() const { return m_buttonBar; }
+    // Leaves the old bar, takes the new one as parent and joins it.
+    void SetButtonBar(TabcCustomButtonBar* bar);
+    bool ButtonEnabled() const { return m_buttonEnabled; }
+    void SetButtonEnabled(bool value);
+    bool ButtonVisible() const { return m_buttonVisible; }
+    void SetButtonVisible(bool value);
+    TPicture* ButtonPicture() const { return m_buttonPicture.get(); }
+    int ImageIndex() const { return m_imageIndex; }
+    void SetImageIndex(int index);
+    // The page's place in its bar (-1 without a bar); setting it moves the page.
+    int PageIndex() const;
+    void SetPageIndex(int index);
+
+    // A parent other than a button bar is refused by a silent abort.
+    void SetParent(TWinControl* parent) override;
+    void SetParentComponent(TComponent* parent) override;
+    bool HasParentComponent() const override { return m_buttonBar != nullptr; }
+
+    TabcControlRenameEvent OnRename;
+
+protected:
+    void TextChanged() override;
+    void KeyDown(unsigned short& key, TShiftState shift) override;
+    void DoEnter() override;
+    void DoExit() override;
+
+private:
+    friend class TabcCustomButtonBar;
+    void ButtonContentsChanged();
+
+    TabcCustomButtonBar* m_buttonBar = nullptr;
+    bool m_buttonEnabled = true;
+    bool m_buttonVisible = true;
+    // True while the page's button is shown.
+    bool m_buttonShown = false;
+    std::unique_ptr<TPicture> m_buttonPicture;
+    int m_imageIndex = -1;
+};
