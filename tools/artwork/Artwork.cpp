@@ -1,4 +1,6 @@
 #include "Artwork.h"
+
+#include "BarGlyphs.h"
 #include "WindowGeometry.h"
 
 #include <QLinearGradient>
@@ -591,5 +593,6 @@ std::vector<ArtworkPicture> drawAllArtwork()
     addSkinSet(pictures, wineSkin());
     addFrameButtons(pictures);
     addDecorations(pictures);
+    addBarGlyphs(pictures);
     return pictures;
 }

@@ -15,8 +15,8 @@ struct ArtworkPicture {
 };
 
 // Draws every picture of the program's resources: the two skin sets, the frame and
-// dialog buttons, the main window's decorations and the sub-category glyphs, in that
-// order.
+// dialog buttons, the main window's decorations, the sub-category glyphs and the bar
+// pages' category glyphs, in that order.
 std::vector<ArtworkPicture> drawAllArtwork();
 
 // The suffix that names the pictures of the alternative skin set ("IMGLEFTUP1").
