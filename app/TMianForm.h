@@ -9,6 +9,7 @@ class TDBCtrlGrid;
 class TSavePictureDialog;
 #include "TSpeedButton.h"
 #include "TWebBrowser.h"
+#include "TabcButtonBar.h"
 
 // The gallery's main window: a menu strip, a strip of sub-category buttons above the
 // working area, the category buttons at the left, a working area showing a picture
@@ -55,7 +56,7 @@ public:
     TPanel* Panel16 = nullptr;
     TPanel* Panel21 = nullptr;
     TPanel* Client = nullptr;
-    TPanel* abcButtonBar1 = nullptr;
+    TabcButtonBar* abcButtonBar1 = nullptr;
     TWebBrowser* WebBrowser1 = nullptr;
     TLabel* Label10 = nullptr;
     TLabel* label7 = nullptr;

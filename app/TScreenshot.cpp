@@ -1,6 +1,9 @@
 #include "TScreenshot.h"
 
 #include "TForm.h"
+#include "TabcBarBtn.h"
+#include "TabcButtonPage.h"
+#include "TabcCustomButtonBar.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -30,7 +33,7 @@ int TScreenshot::Take(TForm& window, const QString& fileName, const QStringList&
         TControl* control = FindControl(window, name, QStringLiteral("--click"));
         if (!control)
             return UnknownControl;
-        Click(control);
+        Click(ClickTarget(control));
         Settle();
     }
     QStringList captions;
@@ -54,6 +57,15 @@ TControl* TScreenshot::FindControl(TForm& window, const QString& name, const QSt
     auto* control = dynamic_cast<TControl*>(window.FindComponent(name));
     if (!control)
         PrintError(QStringLiteral("%1: the window has no control named %2").arg(option, name));
+    return control;
+}
+
+// A bar page is clicked on its button; the click returns once the page change and
+// its animation have finished.
+QWidget* TScreenshot::ClickTarget(TControl* control)
+{
+    if (auto* page = dynamic_cast<TabcButtonPage*>(control); page && page->ButtonBar())
+        return page->ButtonBar()->ButtonOf(page);
     return control;
 }
 

@@ -24,6 +24,8 @@ public:
 private:
     // The window's control of that name; null after naming the option and the name.
     static TControl* FindControl(TForm& window, const QString& name, const QString& option);
+    // What --click NAME presses: the control, or for a bar page its button.
+    static QWidget* ClickTarget(TControl* control);
     // A press and release of the left button in the middle of the control.
     static void Click(QWidget* control);
     static void Settle();

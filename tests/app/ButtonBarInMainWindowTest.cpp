@@ -1,0 +1,52 @@
+#include "MainWindowFixture.h"
+#include "TabcBarBtn.h"
+#include "TabcButtonPage.h"
+
+#include <QTest>
+
+namespace {
+
+TabcButtonPage* Page(TMianForm& form, const char* name)
+{
+    return dynamic_cast<TabcButtonPage*>(form.FindComponent(QLatin1String(name)));
+}
+
+} // namespace
+
+TEST_F(MainWindowFixture, TheBarStartsWithTheFirstPageOpenUnderItsCaptionButton)
+{
+    TabcButtonBar* bar = form->abcButtonBar1;
+    ASSERT_EQ(bar->PageCount(), 3);
+    TabcButtonPage* first = Page(*form, "abcButtonPage1");
+    EXPECT_EQ(bar->ActivePage(), first);
+    const QRect inner = bar->InnerRect();
+    const auto buttons = bar->Buttons();
+    EXPECT_EQ(buttons[0]->BoundsRect(), QRect(inner.x(), inner.y(), inner.width(), 26));
+    EXPECT_EQ(buttons[0]->Caption(), QStringLiteral("商业类图标"));
+    EXPECT_EQ(buttons[0]->Font()->Color(), clYellow) << "the open page's caption";
+    EXPECT_EQ(buttons[1]->Font()->Color(), clYellow) << "the bar's own font is yellow too";
+    EXPECT_EQ(buttons[2]->Top() + 26, inner.y() + inner.height())
+        << "page 3's button at the bottom";
+    EXPECT_EQ(first->Top(), inner.y() + 26);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(Page(*form, "abcButtonPage2")->isVisible());
+    EXPECT_FALSE(Page(*form, "abcButtonPage3")->isVisible());
+    EXPECT_EQ(buttons[0]->Style(), TabcButtonStyle::absThinBlack);
+    EXPECT_EQ(buttons[0]->Color(), clBlack);
+    EXPECT_EQ(bar->AnimationSteps(), 5);
+}
+
+TEST_F(MainWindowFixture, OpeningThePagesOfTheBarShowsTheirCategoryButtons)
+{
+    TabcButtonBar* bar = form->abcButtonBar1;
+    QTest::mouseClick(bar->Buttons()[1], Qt::LeftButton, {}, QPoint(20, 10));
+    TabcButtonPage* second = Page(*form, "abcButtonPage2");
+    EXPECT_EQ(bar->ActivePage(), second);
+    EXPECT_EQ(bar->Buttons()[1]->Top(), bar->InnerRect().y() + 26) << "under page 1's caption";
+    EXPECT_EQ(bar->Buttons()[1]->Font()->Color(), clYellow);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_FALSE(Page(*form, "abcButtonPage1")->isVisible());
+    auto* exit = dynamic_cast<TSpeedButton*>(form->FindComponent(QStringLiteral("SpeedButton11")));
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->Parent(), Page(*form, "abcButtonPage3"));
+}
