@@ -8,17 +8,16 @@
 namespace {
 
 constexpr T_AM2000_Colors::Values defaults = {
-    clMenu,          clBtnShadow,    clBtnShadow,   clMenu,         clMenuText,
-    clHighlight,     clHighlightText, clBtnShadow,  clBtnHighlight, clBtnShadow,
-    clBtnHighlight,  clBtnHighlight, clBtnShadow,   clNone,         clMenuText,
-    clNone,          clHighlight,    clHighlightText, clBtnShadow,  clHighlight,
-    clHighlight,     clMenu,
+    clMenu,          clBtnShadow, clBtnShadow,    clMenu,      clMenuText,     clHighlight,
+    clHighlightText, clBtnShadow, clBtnHighlight, clBtnShadow, clBtnHighlight, clBtnHighlight,
+    clBtnShadow,     clNone,      clMenuText,     clNone,      clHighlight,    clHighlightText,
+    clBtnShadow,     clHighlight, clHighlight,    clMenu,
 };
 
 constexpr std::array<const char*, T_AM2000_Colors::PublishedCount> names = {
-    "Border",         "Bevel", "BevelShadow", "Menu",        "MenuText",   "Highlight",
-    "HighlightText",  "DisabledText", "DisabledShadow", "Line", "LineShadow", "Frame",
-    "FrameShadow",    "Sunken", "SunkenText", "Gutter",      "Pressed",    "PressedText",
+    "Border",        "Bevel",        "BevelShadow",    "Menu",   "MenuText",   "Highlight",
+    "HighlightText", "DisabledText", "DisabledShadow", "Line",   "LineShadow", "Frame",
+    "FrameShadow",   "Sunken",       "SunkenText",     "Gutter", "Pressed",    "PressedText",
 };
 
 bool IsRealColor(TColor color)

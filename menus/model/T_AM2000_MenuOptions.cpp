@@ -13,8 +13,7 @@ const TClassInfo& T_AM2000_MenuOptions::StaticClassInfo()
         "T_AM2000_MenuOptions", &T_AM2000_Options::StaticClassInfo(), [](TClassInfo& c) {
             c.Property("Flags", &O::Flags, &O::SetFlags, T_AM2000_Flags());
             c.Property("Opacity", &O::Opacity, &O::SetOpacity, DefaultOpacity);
-            c.Property("Animation", &O::Animation, &O::SetAnimation,
-                       T_AM2000_Animation::anDefault);
+            c.Property("Animation", &O::Animation, &O::SetAnimation, T_AM2000_Animation::anDefault);
         });
     return info;
 }

@@ -23,9 +23,9 @@ public:
     // mfSoftColors the colours are converted. item may be nullptr for the menu's own
     // level. Built under the updating counter; the caller owns the result (its owner is
     // owner).
-    std::unique_ptr<T_AM2000_MenuOptions>
-    ForDropDown(const T_AM2000_Options& groups, const TMenuItem2000* item,
-                I_AM2000_OptionsOwner* owner = nullptr) const;
+    std::unique_ptr<T_AM2000_MenuOptions> ForDropDown(const T_AM2000_Options& groups,
+                                                      const TMenuItem2000* item,
+                                                      I_AM2000_OptionsOwner* owner = nullptr) const;
 
     // With mfSoftColors, converts this options' colours to the soft palette once.
     void ApplySoftColors();

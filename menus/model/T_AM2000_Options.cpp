@@ -18,8 +18,8 @@ constexpr int minOpacity = 1;
 constexpr int maxOpacity = 100;
 
 constexpr T_AM2000_GroupKind mergeOrder[] = {T_AM2000_GroupKind::Colors,
-                                             T_AM2000_GroupKind::Margins,
-                                             T_AM2000_GroupKind::Skin, T_AM2000_GroupKind::Title};
+                                             T_AM2000_GroupKind::Margins, T_AM2000_GroupKind::Skin,
+                                             T_AM2000_GroupKind::Title};
 
 } // namespace
 
@@ -35,9 +35,8 @@ void T_AM2000_Options::Declare(TClassInfo& c)
 {
     using O = T_AM2000_Options;
     const auto storedIfOwn = [](T_AM2000_GroupKind kind) {
-        return [kind](const TPersistent* o) {
-            return static_cast<const O*>(o)->IsGroupStored(kind);
-        };
+        return
+            [kind](const TPersistent* o) { return static_cast<const O*>(o)->IsGroupStored(kind); };
     };
     c.Property("Alignment", &O::Alignment, &O::SetAlignment, TAlignment::taLeftJustify);
     c.Property("Caption", &O::Caption, &O::SetCaption, QString());
@@ -227,8 +226,9 @@ void T_AM2000_Options::SetParentFlag(T_AM2000_GroupKind kind, bool parent)
 
 bool T_AM2000_Options::HasDefaults() const
 {
-    const bool ownGroup = std::any_of(std::begin(mergeOrder), std::end(mergeOrder),
-                                      [this](T_AM2000_GroupKind kind) { return HasOwnGroup(kind); });
+    const bool ownGroup =
+        std::any_of(std::begin(mergeOrder), std::end(mergeOrder),
+                    [this](T_AM2000_GroupKind kind) { return HasOwnGroup(kind); });
     return m_alignment == TAlignment::taLeftJustify && !m_draggable && !m_customizable &&
            m_caption.isEmpty() && !ownGroup;
 }

@@ -11,10 +11,14 @@
 namespace {
 
 constexpr std::array<const char*, T_AM2000_Skin::Count> bitmapNames = {
-    "Unhide",     "Triangle",
-    "CheckMark",  "Radio",
-    "Background", "ItemBackgroundHighlight",
-    "ItemBackgroundPressed", "ItemBackgroundSunken",
+    "Unhide",
+    "Triangle",
+    "CheckMark",
+    "Radio",
+    "Background",
+    "ItemBackgroundHighlight",
+    "ItemBackgroundPressed",
+    "ItemBackgroundSunken",
 };
 
 // A bitmap is stored only when it is not empty.
@@ -41,18 +45,18 @@ void CheckIndex(int index)
 const TClassInfo& T_AM2000_Skin::StaticClassInfo()
 {
     using S = T_AM2000_Skin;
-    static const TClassInfo info("T_AM2000_Skin", &T_AM2000_OptionGroup::StaticClassInfo(),
-                                 [](TClassInfo& c) {
-        DeclareBitmaps(c, std::make_index_sequence<Count>());
-        c.Property("CornerWidth", &S::CornerWidth, &S::SetCornerWidth, 0);
-        c.Property("CornerHeight", &S::CornerHeight, &S::SetCornerHeight, 0);
-        c.Property("ItemCornerWidth", &S::ItemCornerWidth, &S::SetItemCornerWidth, 0);
-        c.Property("ItemCornerHeight", &S::ItemCornerHeight, &S::SetItemCornerHeight, 0);
-        c.Property("BackgroundLayout", &S::BackgroundLayout, &S::SetBackgroundLayout,
-                   T_AM2000_BackgroundLayout::blDefault);
-        c.Event("OnPaintBackground", &S::OnPaintBackground);
-        c.Event("OnPaintItemBackground", &S::OnPaintItemBackground);
-    });
+    static const TClassInfo info(
+        "T_AM2000_Skin", &T_AM2000_OptionGroup::StaticClassInfo(), [](TClassInfo& c) {
+            DeclareBitmaps(c, std::make_index_sequence<Count>());
+            c.Property("CornerWidth", &S::CornerWidth, &S::SetCornerWidth, 0);
+            c.Property("CornerHeight", &S::CornerHeight, &S::SetCornerHeight, 0);
+            c.Property("ItemCornerWidth", &S::ItemCornerWidth, &S::SetItemCornerWidth, 0);
+            c.Property("ItemCornerHeight", &S::ItemCornerHeight, &S::SetItemCornerHeight, 0);
+            c.Property("BackgroundLayout", &S::BackgroundLayout, &S::SetBackgroundLayout,
+                       T_AM2000_BackgroundLayout::blDefault);
+            c.Event("OnPaintBackground", &S::OnPaintBackground);
+            c.Event("OnPaintItemBackground", &S::OnPaintItemBackground);
+        });
     return info;
 }
 

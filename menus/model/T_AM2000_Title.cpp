@@ -1,28 +1,28 @@
 #include "T_AM2000_Title.h"
 
-#include "TClassInfo.h"
 #include "SameBitmap.h"
+#include "TClassInfo.h"
 #include "T_AM2000_UpdatingScope.h"
 
 const TClassInfo& T_AM2000_Title::StaticClassInfo()
 {
     using T = T_AM2000_Title;
-    static const TClassInfo info("T_AM2000_Title", &T_AM2000_OptionGroup::StaticClassInfo(),
-                                 [](TClassInfo& c) {
-        c.Property("Align", &T::Align, &T::SetAlign, T_AM2000_TitleAlign::atLeft);
-        c.Property("Alignment", &T::Alignment, &T::SetAlignment, TAlignment::taLeftJustify);
-        c.Property("Text", &T::Text, &T::SetText, QString());
-        c.Object("Font", &T::Font).stored = [](const TPersistent* o) {
-            return !static_cast<const T*>(o)->Font()->IsDefault();
-        };
-        c.Property("ColorBegin", &T::ColorBegin, &T::SetColorBegin, DefaultColorBegin);
-        c.Property("ColorEnd", &T::ColorEnd, &T::SetColorEnd, DefaultColorEnd);
-        c.Property("Width", &T::Width, &T::SetWidth, DefaultWidth);
-        c.Property("TextDirection", &T::TextDirection, &T::SetTextDirection, true);
-        c.Property("Visible", &T::Visible, &T::SetVisible, false);
-        c.Resource("Bitmap", &T::Bitmap);
-        c.Property("Gradient", &T::Gradient, &T::SetGradient, T_AM2000_Gradient::grTopToBottom);
-    });
+    static const TClassInfo info(
+        "T_AM2000_Title", &T_AM2000_OptionGroup::StaticClassInfo(), [](TClassInfo& c) {
+            c.Property("Align", &T::Align, &T::SetAlign, T_AM2000_TitleAlign::atLeft);
+            c.Property("Alignment", &T::Alignment, &T::SetAlignment, TAlignment::taLeftJustify);
+            c.Property("Text", &T::Text, &T::SetText, QString());
+            c.Object("Font", &T::Font).stored = [](const TPersistent* o) {
+                return !static_cast<const T*>(o)->Font()->IsDefault();
+            };
+            c.Property("ColorBegin", &T::ColorBegin, &T::SetColorBegin, DefaultColorBegin);
+            c.Property("ColorEnd", &T::ColorEnd, &T::SetColorEnd, DefaultColorEnd);
+            c.Property("Width", &T::Width, &T::SetWidth, DefaultWidth);
+            c.Property("TextDirection", &T::TextDirection, &T::SetTextDirection, true);
+            c.Property("Visible", &T::Visible, &T::SetVisible, false);
+            c.Resource("Bitmap", &T::Bitmap);
+            c.Property("Gradient", &T::Gradient, &T::SetGradient, T_AM2000_Gradient::grTopToBottom);
+        });
     return info;
 }
 
@@ -122,12 +122,11 @@ bool T_AM2000_Title::IsDefault() const
 
 bool T_AM2000_Title::operator==(const T_AM2000_Title& other) const
 {
-    return m_align == other.m_align && m_alignment == other.m_alignment &&
-           m_text == other.m_text && *m_font == *other.m_font &&
-           m_colorBegin == other.m_colorBegin && m_colorEnd == other.m_colorEnd &&
-           m_width == other.m_width && m_textDirection == other.m_textDirection &&
-           m_visible == other.m_visible && SameBitmap(*m_bitmap, other.m_bitmap.get()) &&
-           m_gradient == other.m_gradient;
+    return m_align == other.m_align && m_alignment == other.m_alignment && m_text == other.m_text &&
+           *m_font == *other.m_font && m_colorBegin == other.m_colorBegin &&
+           m_colorEnd == other.m_colorEnd && m_width == other.m_width &&
+           m_textDirection == other.m_textDirection && m_visible == other.m_visible &&
+           SameBitmap(*m_bitmap, other.m_bitmap.get()) && m_gradient == other.m_gradient;
 }
 
 void T_AM2000_Title::Assign(const TPersistent* source)

@@ -26,18 +26,14 @@ int DefaultTitleHeight()
 // would publish the same names twice.
 const TClassInfo& T_AM2000_TitleFont::StaticClassInfo()
 {
-    static const TClassInfo info("T_AM2000_TitleFont", &TPersistent::StaticClassInfo(),
-                                 [](TClassInfo& c) {
-                                     c.Property("Charset", &TFont::Charset, &TFont::SetCharset,
-                                                defaultCharset);
-                                     c.Property("Color", &TFont::Color, &TFont::SetColor, clWhite);
-                                     c.Property("Height", &TFont::Height, &TFont::SetHeight,
-                                                DefaultTitleHeight());
-                                     c.Property("Name", &TFont::Name, &TFont::SetName,
-                                                DefaultName());
-                                     c.Property("Style", &TFont::Style, &TFont::SetStyle,
-                                                TFontStyles{TFontStyle::fsBold});
-                                 });
+    static const TClassInfo info(
+        "T_AM2000_TitleFont", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
+            c.Property("Charset", &TFont::Charset, &TFont::SetCharset, defaultCharset);
+            c.Property("Color", &TFont::Color, &TFont::SetColor, clWhite);
+            c.Property("Height", &TFont::Height, &TFont::SetHeight, DefaultTitleHeight());
+            c.Property("Name", &TFont::Name, &TFont::SetName, DefaultName());
+            c.Property("Style", &TFont::Style, &TFont::SetStyle, TFontStyles{TFontStyle::fsBold});
+        });
     return info;
 }
 

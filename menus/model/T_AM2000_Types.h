@@ -49,10 +49,9 @@ enum class T_AM2000_Animation {
     anRoll,
     anDoubleRoll,
 };
-T_ENUM_NAMES(T_AM2000_Animation, "anNone", "anVertSlide", "anHorzSlide", "anSlide",
-             "anDoubleSlide", "anPopup", "anRandom", "anFade", "anDefault", "anVertStretch",
-             "anHorzStretch", "anStretch", "anDoubleStretch", "anVertRoll", "anHorzRoll", "anRoll",
-             "anDoubleRoll");
+T_ENUM_NAMES(T_AM2000_Animation, "anNone", "anVertSlide", "anHorzSlide", "anSlide", "anDoubleSlide",
+             "anPopup", "anRandom", "anFade", "anDefault", "anVertStretch", "anHorzStretch",
+             "anStretch", "anDoubleStretch", "anVertRoll", "anHorzRoll", "anRoll", "anDoubleRoll");
 
 // The edge of the drop-down window along which the title strip runs.
 enum class T_AM2000_TitleAlign { atLeft, atRight, atTop, atBottom };
@@ -73,8 +72,8 @@ enum class T_AM2000_Gradient {
     grBlockBottomToTop,
     grBlockRightToLeft,
 };
-T_ENUM_NAMES(T_AM2000_Gradient, "grTopToBottom", "grLeftToRight", "grBottomToTop",
-             "grRightToLeft", "grInsideOut", "grOutsideIn", "grDualVertical", "grDualHorizontal",
+T_ENUM_NAMES(T_AM2000_Gradient, "grTopToBottom", "grLeftToRight", "grBottomToTop", "grRightToLeft",
+             "grInsideOut", "grOutsideIn", "grDualVertical", "grDualHorizontal",
              "grBlockTopToBottom", "grBlockLeftToRight", "grBlockBottomToTop",
              "grBlockRightToLeft");
 
