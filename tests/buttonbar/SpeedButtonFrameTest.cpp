@@ -112,6 +112,10 @@ protected:
         button->SetColor(face);
         button->SetStyle(style);
         button->SetPopup(flat);
+        // A button that appears under the pointer starts hot; these start up.
+        QApplication::processEvents();
+        if (button->MouseInControl())
+            SendLeave(button);
         return button;
     }
     ButtonForm form;

@@ -22,6 +22,7 @@ public:
         form->activateWindow();
         QApplication::setActiveWindow(form.get());
         (void)QTest::qWaitForWindowActive(form.get(), 1000);
+        QCursor::setPos(form->mapToGlobal(QPoint(290, 190)));
     }
     TabcPicSpeedBtn* Add(QRect bounds)
     {
