@@ -417,12 +417,10 @@ void TabcCustomButtonBar::UpdateButtonFont(TabcButtonPage* page)
     TabcBarBtn* button = ButtonOf(page);
     if (!button || m_activeFontColor == clNone)
         return;
-    if (page == m_activePage) {
-        button->SetParentFont(true);
+    // Every button takes the bar's font again; the open page's then gets its colour.
+    button->SetParentFont(true);
+    if (page == m_activePage)
         button->Font()->SetColor(m_activeFontColor);
-    } else {
-        button->SetParentFont(true);
-    }
 }
 
 void TabcCustomButtonBar::UpdateButtonDown(bool keepDown)
