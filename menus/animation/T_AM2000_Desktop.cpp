@@ -1,0 +1,88 @@
+#include "T_AM2000_Desktop.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <ranges>
+
+namespace {
+
+// A grab of another size than asked for is cut or padded with black.
+QImage Fitted(const QImage& grab, QSize size)
+{
+    if (grab.size() == size)
+        return grab.convertToFormat(QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter(&image).drawImage(0, 0, grab);
+    return image;
+}
+
+} // namespace
+
+T_AM2000_Desktop::T_AM2000_Desktop(Grabber grabber)
+    : m_grabber(std::move(grabber))
+{}
+
+T_AM2000_Desktop& T_AM2000_Desktop::Instance()
+{
+    static T_AM2000_Desktop desktop;
+    return desktop;
+}
+
+QImage T_AM2000_Desktop::Content(const QRect& rect)
+{
+    if (rect.isEmpty())
+        return {};
+    const T_AM2000_Screenshot* screenshot = NewestContaining(rect);
+    return (screenshot ? *screenshot : Take(rect)).Part(rect);
+}
+
+void T_AM2000_Desktop::MenusClosed()
+{
+    if (!m_keep)
+        m_screenshots.clear();
+    m_keep = false;
+}
+
+T_AM2000_Desktop::Grabber T_AM2000_Desktop::SetGrabber(Grabber grabber)
+{
+    return std::exchange(m_grabber, std::move(grabber));
+}
+
+const T_AM2000_Screenshot* T_AM2000_Desktop::NewestContaining(const QRect& rect) const
+{
+    for (const auto& screenshot : m_screenshots | std::views::reverse)
+        if (screenshot->Contains(rect))
+            return screenshot.get();
+    return nullptr;
+}
+
+const T_AM2000_Screenshot& T_AM2000_Desktop::Take(const QRect& rect)
+{
+    const QRect wide = rect.adjusted(-Margin, -Margin, Margin, Margin);
+    auto screenshot =
+        std::make_unique<T_AM2000_Screenshot>(wide, Fitted(m_grabber(wide), wide.size()));
+    for (const auto& older : m_screenshots)
+        screenshot->PaintOver(*older);
+    m_screenshots.push_back(std::move(screenshot));
+    return *m_screenshots.back();
+}
+
+QImage T_AM2000_Desktop::GrabScreen(const QRect& rect)
+{
+    QImage image(rect.size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect geometry = screen->geometry();
+        const QRect part = rect & geometry;
+        if (part.isEmpty())
+            continue;
+        const QPixmap shot = screen->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(),
+                                                part.width(), part.height());
+        painter.drawPixmap(QRect(part.topLeft() - rect.topLeft(), part.size()), shot);
+    }
+    return image;
+}

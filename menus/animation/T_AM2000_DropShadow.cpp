@@ -1,0 +1,97 @@
+#include "T_AM2000_DropShadow.h"
+
+#include "T_AM2000_Desktop.h"
+#include "T_AM2000_ShadowStrips.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <algorithm>
+
+T_AM2000_DropShadow::T_AM2000_DropShadow(QWidget* target, T_AM2000_Desktop& desktop, bool composed)
+    : QWidget(target, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                          Qt::WindowStaysOnTopHint)
+    , m_target(target)
+    , m_desktop(desktop)
+    , m_composed(composed)
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground, composed);
+    setFocusPolicy(Qt::NoFocus);
+    target->installEventFilter(this);
+}
+
+bool T_AM2000_DropShadow::Wanted(T_AM2000_Flags flags, bool systemShadow,
+                                 const T_AM2000_SystemSettings& settings)
+{
+    return flags.Contains(T_AM2000_Flag::mfDropShadow) || (systemShadow && settings.menuDropShadow);
+}
+
+void T_AM2000_DropShadow::ShowBehind()
+{
+    if (m_target)
+        Follow(m_target->geometry());
+    show();
+    if (m_target)
+        m_target->raise();
+}
+
+bool T_AM2000_DropShadow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_target) {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            Follow(m_target->geometry());
+        else if (event->type() == QEvent::Hide)
+            hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void T_AM2000_DropShadow::Follow(const QRect& targetBounds)
+{
+    setGeometry(targetBounds.translated(Offset, Offset));
+    if (size() != m_stripsSize)
+        MakeStrips();
+    update();
+}
+
+void T_AM2000_DropShadow::MakeStrips()
+{
+    m_stripsSize = size();
+    const int width = std::max(m_stripsSize.width() - T_AM2000_ShadowStrips::Width, 0);
+    if (m_composed) {
+        m_right = T_AM2000_ShadowStrips::RightMask(m_stripsSize.height());
+        m_bottom = T_AM2000_ShadowStrips::BottomMask(width);
+        return;
+    }
+    m_right = T_AM2000_ShadowStrips::RightStrip(m_desktop.Content(RightStripRect()));
+    m_bottom = T_AM2000_ShadowStrips::BottomStrip(m_desktop.Content(BottomStripRect()));
+}
+
+// The strips in screen pixels: along the right edge and the bottom edge of the shadow.
+QRect T_AM2000_DropShadow::RightStripRect() const
+{
+    const QRect bounds = geometry();
+    return QRect(bounds.x() + bounds.width() - T_AM2000_ShadowStrips::Width, bounds.y(),
+                 T_AM2000_ShadowStrips::Width, bounds.height());
+}
+
+QRect T_AM2000_DropShadow::BottomStripRect() const
+{
+    const QRect bounds = geometry();
+    return QRect(bounds.x(), bounds.y() + bounds.height() - T_AM2000_ShadowStrips::Width,
+                 std::max(bounds.width() - T_AM2000_ShadowStrips::Width, 0),
+                 T_AM2000_ShadowStrips::Width);
+}
+
+// The part behind the target shows the snapshot, so that a translucent target shows the
+// screen and not its own shadow.
+void T_AM2000_DropShadow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPoint origin = geometry().topLeft();
+    if (!m_composed)
+        painter.drawImage(0, 0, m_desktop.Content(geometry()));
+    painter.drawImage(RightStripRect().topLeft() - origin, m_right);
+    painter.drawImage(BottomStripRect().topLeft() - origin, m_bottom);
+}

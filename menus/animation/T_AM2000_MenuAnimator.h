@@ -1,0 +1,110 @@
+#pragma once
+
+#include "ISoundPlayer.h"
+#include "T_AM2000_AnimationSteps.h"
+#include "T_AM2000_Bits.h"
+#include "T_AM2000_Types.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+class QWidget;
+class T_AM2000_Desktop;
+class T_AM2000_DropShadow;
+class T_AM2000_OpacityTable;
+class T_AM2000_StepEvent;
+
+// Opens a window that shows a full-size menu image: grows it step by step (or fades it
+// in), makes it translucent, and keeps its drop shadow with it. Steps are posted events
+// due every StepInterval ms on the tick count, so slow painting shortens the waits
+// instead of slowing the opening down; between steps the event loop runs, so a click
+// can close the menu halfway. While it animates, and for good while the menu is
+// translucent in software, the animator paints the window.
+class T_AM2000_MenuAnimator : public QObject {
+public:
+    static constexpr qint64 StepInterval = 10; // ms
+    // A step due further ahead than this runs at once.
+    static constexpr qint64 LongestWait = 1000; // ms
+    static constexpr const char* PopupSound = "menu-popup";
+
+    struct Opening {
+        T_AM2000_Animation kind = T_AM2000_Animation::anNone; // a resolved kind
+        QRect bounds;         // where the window ends, in screen pixels
+        bool toLeft = false;  // grows leftward from the right edge of bounds
+        bool upward = false;  // grows upward from the bottom edge of bounds
+        int opacity = 100;    // percent
+        bool layered = false; // the window system composes translucent windows
+        // The chain's windows already open, top window first: the shadow goes behind them
+        // so that it never darkens a parent menu with the screen from under it.
+        std::vector<QWidget*> chain{};
+    };
+
+    // The animator belongs to window.
+    T_AM2000_MenuAnimator(QWidget* window, T_AM2000_Desktop& desktop, ISoundPlayer& sound);
+    explicit T_AM2000_MenuAnimator(QWidget* window);
+
+    // Shows window (and shadow, when given) without activating it at the start of its
+    // opening, plays the popup sound and posts the first step.
+    void Start(const QImage& menu, const Opening& opening, T_AM2000_DropShadow* shadow = nullptr);
+    // The menu image after the window painted it anew.
+    void UpdateImage(const QImage& menu);
+    // The window closes: steps still to come are ignored.
+    void SetClosing();
+    // Called once the window has its final bounds.
+    void SetFinished(std::function<void()> finished) { m_finished = std::move(finished); }
+
+    bool Animating() const { return m_animating; }
+    // The window has a window-level opacity below full.
+    bool Layered() const { return m_layered; }
+    int FadeStep() const { return m_fadeStep; }
+    // The window's bounds now.
+    QRect CurrentBounds() const;
+    // What the window shows now.
+    QImage Frame() const;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetUpOpacity();
+    void SetUpFade();
+    void OnStep(const T_AM2000_StepEvent& step);
+    void RunStep();
+    void Fade();
+    void Grow();
+    void Finish();
+    void PostStep(qint64 interval);
+    void SetAlpha(int alpha);
+    QImage Blended(const QImage& image, const QRect& screenRect) const;
+    static int Alpha(int opacity);
+
+    QWidget* m_window;
+    T_AM2000_Desktop& m_desktop;
+    ISoundPlayer& m_sound;
+    QPointer<T_AM2000_DropShadow> m_shadow;
+    std::function<void()> m_finished;
+    QTimer m_wake;
+
+    QImage m_menu;
+    Opening m_opening;
+    T_AM2000_AnimationSteps m_steps{QSize(), T_AM2000_Animation::anNone};
+    QSize m_size;
+    bool m_animating = false;
+    bool m_closing = false;
+    bool m_fade = false;
+    bool m_layered = false;
+    int m_fadeStep = 0;
+    qint64 m_stepStart = 0;
+    // Software blending: the screen under bounds, the table of the opacity, and for a
+    // fade the bytes shown and what each step adds.
+    T_AM2000_Bits m_background;
+    const T_AM2000_OpacityTable* m_table = nullptr;
+    T_AM2000_Bits m_shown;
+    T_AM2000_Bits m_deltas;
+};
