@@ -8,8 +8,10 @@
 #include "TClassInfo.h"
 #include "TDBCtrlGrid.h"
 #include "TDataFiles.h"
+#include "TJPEGImage.h"
 #include "TPictureSaver.h"
 #include "TQueryWaitBox.h"
+#include "TResourceStream.h"
 #include "TSavePictureDialog.h"
 
 #include <QRegularExpression>
@@ -64,6 +66,9 @@ const TClassInfo& TMianForm::StaticClassInfo()
         c.Handler("N4Click", &F::N4Click);
         c.Handler("imgCloseButtonClick", &F::imgCloseButtonClick);
         c.Handler("imgCaptionDblClick", &F::imgCaptionDblClick);
+        c.Handler("SpeedButton36Click", &F::SpeedButton36Click);
+        c.Handler("Button1Click", &F::Button1Click);
+        c.Handler("Button2Click", &F::Button2Click);
         c.Field("Panel3", &F::Panel3);
         c.Field("Panel11", &F::Panel11);
         c.Field("Panel13", &F::Panel13);
@@ -73,6 +78,8 @@ const TClassInfo& TMianForm::StaticClassInfo()
         c.Field("Panel21", &F::Panel21);
         c.Field("Client", &F::Client);
         c.Field("abcButtonBar1", &F::abcButtonBar1);
+        c.Field("Image8", &F::Image8);
+        c.Field("Image9", &F::Image9);
         c.Field("WebBrowser1", &F::WebBrowser1);
         c.Field("Label10", &F::Label10);
         c.Field("label7", &F::label7);
@@ -227,6 +234,63 @@ void TMianForm::imgCaptionDblClick(TObject*)
 {
     abcButtonBar1->SetAlign(abcButtonBar1->Align() == TAlign::alLeft ? TAlign::alRight
                                                                      : TAlign::alLeft);
+}
+
+void TMianForm::SpeedButton36Click(TObject*)
+{
+    if (abcButtonBar1->ButtonColor() == clBlack)
+        Button1Click(nullptr);
+    else
+        Button2Click(nullptr);
+}
+
+void TMianForm::Button1Click(TObject*)
+{
+    ApplyAppearance(TAppearanceSet::Alternative());
+}
+
+void TMianForm::Button2Click(TObject*)
+{
+    ApplyAppearance(TAppearanceSet::Default());
+}
+
+void TMianForm::ApplyAppearance(const TAppearanceSet& set)
+{
+    TJPEGImage jpeg;
+    for (int row = 0; row < TAppearanceSet::rowCount; ++row) {
+        TResourceStream stream(set.resources[row]);
+        jpeg.LoadFromStream(stream);
+        // Decoding now makes a damaged picture fail here, at its row, not when painted.
+        jpeg.DIBNeeded();
+        for (TImage* target : AppearanceTargets(TAppearanceSet::Row(row)))
+            target->Picture()->Assign(&jpeg);
+    }
+    abcButtonBar1->SetButtonColor(set.buttonColor);
+}
+
+std::vector<TImage*> TMianForm::AppearanceTargets(TAppearanceSet::Row row) const
+{
+    switch (row) {
+    case TAppearanceSet::rowLeftUp:
+        return {imgLeftUp};
+    case TAppearanceSet::rowCaption:
+        return {imgCaption};
+    case TAppearanceSet::rowRightUp:
+        return {Image1};
+    case TAppearanceSet::rowLeft:
+        return {Image8, imgLeft};
+    case TAppearanceSet::rowRight:
+        return {Image9, imgRight};
+    case TAppearanceSet::rowLeftDown:
+        return {imgLeftDown};
+    case TAppearanceSet::rowDownMin:
+        return {imgDownMin};
+    case TAppearanceSet::rowRightDown:
+        return {imgRightDown};
+    case TAppearanceSet::rowCount:
+        break;
+    }
+    return {};
 }
 
 QString TMianForm::HelpPagePath()

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "TAppearanceSet.h"
 #include "TMyForm.h"
+#include "TSpeedButton.h"
+#include "TWebBrowser.h"
+#include "TabcButtonBar.h"
+
+#include <vector>
 
 class TADOConnection;
 class TADOQuery;
 class TBzDBImage;
 class TDBCtrlGrid;
 class TSavePictureDialog;
-#include "TSpeedButton.h"
-#include "TWebBrowser.h"
-#include "TabcButtonBar.h"
 
 // The gallery's main window: a menu strip, a strip of sub-category buttons above the
 // working area, the category buttons at the left, a working area showing a picture
@@ -42,6 +45,17 @@ public:
     void imgCloseButtonClick(TObject* sender);
     // Moves the category buttons to the other side of the working area.
     void imgCaptionDblClick(TObject* sender);
+    // "更换主界面": shows the alternative appearance while the bar's buttons are black,
+    // the default one otherwise.
+    void SpeedButton36Click(TObject* sender);
+    // Apply the alternative and the default appearance.
+    void Button1Click(TObject* sender);
+    void Button2Click(TObject* sender);
+    // Replaces the frame pictures row by row, then sets the bar's button colour. A
+    // missing or undecodable picture stops at its row with the error: the rows before
+    // keep their new pictures and the colour stays, so the next toggle tries the same
+    // set again.
+    void ApplyAppearance(const TAppearanceSet& set);
 
     // The database connection string for the picture catalogue (see TDataFiles).
     static QString ConnectionString();
@@ -57,6 +71,9 @@ public:
     TPanel* Panel21 = nullptr;
     TPanel* Client = nullptr;
     TabcButtonBar* abcButtonBar1 = nullptr;
+    // The menu strip's border pieces, which always match the frame's left and right.
+    TImage* Image8 = nullptr;
+    TImage* Image9 = nullptr;
     TWebBrowser* WebBrowser1 = nullptr;
     TLabel* Label10 = nullptr;
     TLabel* label7 = nullptr;
@@ -77,6 +94,7 @@ private:
     void FrontGrid(TDBCtrlGrid& grid);
     void SetCount(const QString& caption, int count, const QString& unit);
     void SavePicture(const TBzDBImage& image);
+    std::vector<TImage*> AppearanceTargets(TAppearanceSet::Row row) const;
 };
 
 // The main window for the whole life of the program.
