@@ -26,7 +26,7 @@ T_AM2000_MenuAnimator::T_AM2000_MenuAnimator(QWidget* window, T_AM2000_Desktop& 
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
     connect(&m_wake, &QTimer::timeout, this, [this] {
-        if (m_animating && !m_closing)
+        if (StepsWanted())
             RunStep();
     });
 }
@@ -38,7 +38,9 @@ T_AM2000_MenuAnimator::T_AM2000_MenuAnimator(QWidget* window)
 void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
                                   T_AM2000_DropShadow* shadow)
 {
+    // A new opening replaces whatever was still to come of the last one.
     m_wake.stop();
+    QCoreApplication::removePostedEvents(this, T_AM2000_StepEvent::TypeId());
     m_menu = menu;
     m_opening = opening;
     m_shadow = shadow;
@@ -152,7 +154,7 @@ void T_AM2000_MenuAnimator::SetUpFade()
 // An early step waits for its time on a timer, unless the time is implausibly far.
 void T_AM2000_MenuAnimator::OnStep(const T_AM2000_StepEvent& step)
 {
-    if (!m_animating || m_closing)
+    if (!StepsWanted())
         return;
     const qint64 wait = step.Due() - TTickCount::Now();
     if (wait > 0 && wait < LongestWait) {
@@ -160,6 +162,12 @@ void T_AM2000_MenuAnimator::OnStep(const T_AM2000_StepEvent& step)
         return;
     }
     RunStep();
+}
+
+// A window that closes, or was hidden by whoever closes it, takes no more steps.
+bool T_AM2000_MenuAnimator::StepsWanted() const
+{
+    return m_animating && !m_closing && m_window->isVisible();
 }
 
 void T_AM2000_MenuAnimator::RunStep()

@@ -75,6 +75,7 @@ private:
     void SetUpOpacity();
     void SetUpFade();
     void OnStep(const T_AM2000_StepEvent& step);
+    bool StepsWanted() const;
     void RunStep();
     void Fade();
     void Grow();

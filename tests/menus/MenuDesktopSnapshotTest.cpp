@@ -1,0 +1,102 @@
+#include "MenuAnimationTestSupport.h"
+#include "T_AM2000_Desktop.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace MenuAnimationPictures;
+
+namespace {
+
+// A screen that changes with every grab: the n-th grab is all grey n * 10, as if menus
+// had opened on it in between.
+class ChangingScreen {
+public:
+    T_AM2000_Desktop::Grabber Grabber()
+    {
+        return [this](const QRect& rect) {
+            grabbed.push_back(rect);
+            return Filled(rect.size(), qRgb(Shade(), Shade(), Shade()));
+        };
+    }
+    int Shade() const { return int(grabbed.size()) * 10; }
+
+    std::vector<QRect> grabbed;
+};
+
+QRgb Grey(int value)
+{
+    return qRgb(value, value, value);
+}
+
+} // namespace
+
+TEST(MenuDesktopSnapshot, ANewScreenshotIsWidenedAndServesEveryRectangleInside)
+{
+    ChangingScreen screen;
+    T_AM2000_Desktop desktop(screen.Grabber());
+    const QImage first = desktop.Content(QRect(100, 100, 50, 50));
+    EXPECT_EQ(first.size(), QSize(50, 50));
+    ASSERT_EQ(screen.grabbed, (std::vector<QRect>{QRect(80, 80, 90, 90)}));
+    const QImage inside = desktop.Content(QRect(80, 160, 90, 10));
+    EXPECT_EQ(screen.grabbed.size(), 1u);
+    EXPECT_EQ(inside.pixel(0, 0), Grey(10));
+    EXPECT_EQ(desktop.Screenshots().size(), 1u);
+}
+
+TEST(MenuDesktopSnapshot, OlderScreenshotsShowThroughANewOne)
+{
+    ChangingScreen screen;
+    T_AM2000_Desktop desktop(screen.Grabber());
+    desktop.Content(QRect(100, 100, 50, 50)); // screenshot of 80..169
+    const QImage wider = desktop.Content(QRect(150, 150, 50, 50));
+    ASSERT_EQ(screen.grabbed.size(), 2u);
+    EXPECT_EQ(screen.grabbed[1], QRect(130, 130, 90, 90));
+    // Screen (160, 160) was in the first screenshot: what was there before the menus.
+    EXPECT_EQ(wider.pixel(10, 10), Grey(10));
+    EXPECT_EQ(wider.pixel(19, 19), Grey(10));
+    EXPECT_EQ(wider.pixel(20, 20), Grey(20));
+    // A rectangle across both is served by the newest, without grabbing.
+    const QImage across = desktop.Content(QRect(135, 135, 60, 60));
+    EXPECT_EQ(screen.grabbed.size(), 2u);
+    EXPECT_EQ(across.pixel(0, 0), Grey(10));
+    EXPECT_EQ(across.pixel(59, 59), Grey(20));
+}
+
+TEST(MenuDesktopSnapshot, ClosingTheMenusFreesTheScreenshotsUnlessKept)
+{
+    ChangingScreen screen;
+    T_AM2000_Desktop desktop(screen.Grabber());
+    desktop.Content(QRect(0, 0, 10, 10));
+    desktop.SetKeep(true);
+    desktop.MenusClosed();
+    EXPECT_FALSE(desktop.Keep());
+    EXPECT_EQ(desktop.Screenshots().size(), 1u);
+    EXPECT_EQ(desktop.Content(QRect(0, 0, 10, 10)).pixel(5, 5), Grey(10));
+    desktop.MenusClosed();
+    EXPECT_TRUE(desktop.Screenshots().empty());
+    EXPECT_EQ(desktop.Content(QRect(0, 0, 10, 10)).pixel(5, 5), Grey(20));
+}
+
+TEST(MenuDesktopSnapshot, AGrabOfTheWrongSizeIsFittedAndEmptyRectanglesGrabNothing)
+{
+    int grabs = 0;
+    T_AM2000_Desktop desktop([&](const QRect&) {
+        ++grabs;
+        return Filled(QSize(25, 25), qRgb(200, 0, 0));
+    });
+    EXPECT_TRUE(desktop.Content(QRect(5, 5, 0, 4)).isNull());
+    EXPECT_EQ(grabs, 0);
+    const QImage content = desktop.Content(QRect(0, 0, 10, 10)); // grabs -20..29
+    EXPECT_EQ(content.size(), QSize(10, 10));
+    EXPECT_EQ(content.pixel(0, 0), qRgb(200, 0, 0));
+    EXPECT_EQ(content.pixel(4, 4), qRgb(200, 0, 0));
+    EXPECT_EQ(content.pixel(5, 5), qRgb(0, 0, 0)); // beyond the 25 x 25 grab
+}
+
+TEST(MenuDesktopSnapshot, TheScreenGrabAlwaysHasTheSizeAskedFor)
+{
+    const QImage grab = T_AM2000_Desktop::GrabScreen(QRect(-10, -10, 30, 20));
+    EXPECT_EQ(grab.size(), QSize(30, 20));
+    EXPECT_EQ(grab.pixel(0, 0), qRgb(0, 0, 0)); // off every screen
+}
