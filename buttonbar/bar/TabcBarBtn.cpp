@@ -16,7 +16,10 @@ TabcBarBtn::TabcBarBtn(TabcCustomButtonBar* bar, TabcButtonPage* page)
     : TabcPicSpeedBtn(bar)
     , m_bar(bar)
     , m_page(page)
-{}
+{
+    // The bar matches the page captions' accelerators itself.
+    SetTakesAccelerator(false);
+}
 
 void TabcBarBtn::Click()
 {

@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QShortcutEvent>
 #include <map>
 
 const TClassInfo& TabcCustomPicSpeedBtn::StaticClassInfo()
@@ -520,7 +522,34 @@ void TabcCustomPicSpeedBtn::FontChanged()
 
 void TabcCustomPicSpeedBtn::TextChanged()
 {
+    UpdateAccelerator();
     Invalidate();
+}
+
+// --- Accelerator ----------------------------------------------------------------------------
+
+void TabcCustomPicSpeedBtn::SetTakesAccelerator(bool value)
+{
+    m_takesAccelerator = value;
+    UpdateAccelerator();
+}
+
+void TabcCustomPicSpeedBtn::UpdateAccelerator()
+{
+    if (m_acceleratorId != 0)
+        releaseShortcut(std::exchange(m_acceleratorId, 0));
+    const QKeySequence accelerator = QKeySequence::mnemonic(Caption());
+    if (m_takesAccelerator && !accelerator.isEmpty())
+        m_acceleratorId = grabShortcut(accelerator);
+}
+
+bool TabcCustomPicSpeedBtn::event(QEvent* event)
+{
+    if (event->type() != QEvent::Shortcut ||
+        static_cast<QShortcutEvent*>(event)->shortcutId() != m_acceleratorId)
+        return TGraphicControl::event(event);
+    TErrorReport::Guard([this] { SimulateClick(); });
+    return true;
 }
 
 // --- Painting -------------------------------------------------------------------------------

@@ -101,6 +101,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+    // Whether Alt with the caption's accelerator clicks the button (on by default).
+    void SetTakesAccelerator(bool value);
 
 private:
     bool AskBeforeMouseDown(QMouseEvent* event);
@@ -113,6 +117,7 @@ private:
     void ButtonPressed(int groupIndex, TabcCustomPicSpeedBtn* sender);
     void PlaySound(int number) const;
     void UpdateImages();
+    void UpdateAccelerator();
     void SyncStateWithEnabled();
     void FillFace(const QRect& rect);
     TabcButtonGlyph::Face GlyphFace() const;
@@ -139,4 +144,6 @@ private:
     bool m_hot = false;
     bool m_tracking = false;
     bool m_cancelledPress = false;
+    bool m_takesAccelerator = true;
+    int m_acceleratorId = 0; // the window shortcut grabbed for the accelerator, 0 for none
 };
