@@ -1,10 +1,12 @@
 #include "TabcButtonPage.h"
 
 #include "Exception.h"
+#include "TAction.h"
 #include "TClassInfo.h"
 #include "TKeyCodes.h"
 #include "TPicture.h"
 #include "TabcBarBtn.h"
+#include "TabcButtonPageActionLink.h"
 #include "TabcCustomButtonBar.h"
 
 const TClassInfo& TabcButtonPage::StaticClassInfo()
@@ -18,6 +20,7 @@ const TClassInfo& TabcButtonPage::StaticClassInfo()
             c.Property("ButtonVisible", &P::ButtonVisible, &P::SetButtonVisible, true);
             c.Resource("ButtonPicture", &P::ButtonPicture);
             c.Property("ImageIndex", &P::ImageIndex, &P::SetImageIndex, -1);
+            c.Reference("Action", &P::Action, &P::SetAction);
             c.Event("OnRename", &P::OnRename);
         });
     return info;
@@ -95,6 +98,19 @@ void TabcButtonPage::SetImageIndex(int index)
     m_imageIndex = index;
     if (m_buttonBar && !IsLoading() && m_buttonBar->Images())
         ButtonContentsChanged();
+}
+
+TAction* TabcButtonPage::Action() const
+{
+    return m_actionLink ? m_actionLink->Action() : nullptr;
+}
+
+void TabcButtonPage::SetAction(TAction* action)
+{
+    if (action == Action())
+        return;
+    TControlActionLink::Attach(m_actionLink, this, action);
+    ButtonContentsChanged();
 }
 
 int TabcButtonPage::PageIndex() const

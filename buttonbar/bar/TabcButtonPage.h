@@ -4,7 +4,9 @@
 
 #include <memory>
 
+class TAction;
 class TPicture;
+class TabcButtonPageActionLink;
 class TabcCustomButtonBar;
 
 using TabcControlRenameEvent = TEvent<TObject*, QString&>;
@@ -28,6 +30,9 @@ public:
     TPicture* ButtonPicture() const { return m_buttonPicture.get(); }
     int ImageIndex() const { return m_imageIndex; }
     void SetImageIndex(int index);
+    // The linked action (see TabcButtonPageActionLink); the page's button shares it.
+    TAction* Action() const;
+    void SetAction(TAction* action);
     // The page's place in its bar (-1 without a bar); setting it moves the page.
     int PageIndex() const;
     void SetPageIndex(int index);
@@ -55,5 +60,6 @@ private:
     // True while the page's button is shown.
     bool m_buttonShown = false;
     std::unique_ptr<TPicture> m_buttonPicture;
+    std::unique_ptr<TabcButtonPageActionLink> m_actionLink;
     int m_imageIndex = -1;
 };

@@ -326,6 +326,7 @@ void TabcCustomButtonBar::InsertPage(TabcButtonPage* page)
         button->SetHint(page->Hint());
         button->SetImages(m_images);
         button->SetImageIndex(page->ImageIndex());
+        button->SetAction(page->Action());
         button->SetColor(m_buttonColor);
         button->SetCursor(m_buttonCursor);
         button->SetHeight(m_buttonHeight);
@@ -409,6 +410,7 @@ void TabcCustomButtonBar::UpdatePageButton(TabcButtonPage* page)
     button->SetHint(page->Hint());
     button->SetImages(m_images);
     button->SetImageIndex(page->ImageIndex());
+    button->SetAction(page->Action());
     UpdateButtonFont(page);
 }
 

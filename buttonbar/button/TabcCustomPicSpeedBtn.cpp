@@ -1,5 +1,6 @@
 #include "TabcCustomPicSpeedBtn.h"
 
+#include "TAction.h"
 #include "TBitmap.h"
 #include "TClassInfo.h"
 #include "TErrorReport.h"
@@ -8,6 +9,7 @@
 #include "TWinControl.h"
 #include "TabcButtonFrame.h"
 #include "TabcCustomWaveList.h"
+#include "TabcPicSpeedBtnActionLink.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -210,6 +212,32 @@ void TabcCustomPicSpeedBtn::SetSoundList(TabcCustomWaveList* list)
         m_soundList->FreeNotification(this);
 }
 
+TAction* TabcCustomPicSpeedBtn::Action() const
+{
+    return m_actionLink ? m_actionLink->Action() : nullptr;
+}
+
+void TabcCustomPicSpeedBtn::SetAction(TAction* action)
+{
+    if (action != Action())
+        TControlActionLink::Attach(m_actionLink, this, action);
+}
+
+void TabcCustomPicSpeedBtn::AssignTo(TPersistent* dest) const
+{
+    auto* action = dynamic_cast<TAction*>(dest);
+    if (!action) {
+        TGraphicControl::AssignTo(dest);
+        return;
+    }
+    action->SetCaption(Caption());
+    action->SetEnabled(Enabled());
+    action->SetHint(Hint());
+    action->SetVisible(Visible());
+    action->SetImageIndex(m_imageIndex);
+    action->SetChecked(m_down);
+}
+
 void TabcCustomPicSpeedBtn::SetShowFocusRect(bool value)
 {
     if (value == m_showFocusRect)
@@ -398,8 +426,11 @@ void TabcCustomPicSpeedBtn::Click()
 {
     bool cancel = false;
     BeforeClick(this, cancel);
-    if (!cancel)
-        TGraphicControl::Click();
+    if (cancel)
+        return;
+    if (!OnClick && m_actionLink && m_actionLink->Execute())
+        return;
+    TGraphicControl::Click();
 }
 
 void TabcCustomPicSpeedBtn::DblClick()

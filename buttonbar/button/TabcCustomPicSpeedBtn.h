@@ -6,10 +6,12 @@
 
 #include <memory>
 
+class TAction;
 class TBitmap;
 class TImageList;
 class TPicture;
 class TabcCustomWaveList;
+class TabcPicSpeedBtnActionLink;
 
 // A windowless push button that draws its own face in one of nineteen frame styles,
 // with an optional picture and a caption, five looks (up, disabled, down, exclusive,
@@ -62,6 +64,10 @@ public:
     void SetSoundDown(int number) { m_soundDown = number; }
     int SoundOver() const { return m_soundOver; }
     void SetSoundOver(int number) { m_soundOver = number; }
+    // The linked action (see TabcPicSpeedBtnActionLink); a click without OnClick
+    // executes it.
+    TAction* Action() const;
+    void SetAction(TAction* action);
     // Draws a focus rectangle two pixels inside the button (the button bar sets it).
     bool ShowFocusRect() const { return m_showFocusRect; }
     void SetShowFocusRect(bool value);
@@ -97,6 +103,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void Paint() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // Copying the button to an action gives it the button's caption, hint, states and
+    // image index, and Down as its Checked state.
+    void AssignTo(TPersistent* dest) const override;
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -124,6 +133,7 @@ private:
 
     std::unique_ptr<TabcButtonGlyph> m_glyph;
     std::shared_ptr<TBitmap> m_pattern;
+    std::unique_ptr<TabcPicSpeedBtnActionLink> m_actionLink;
     bool m_allowAllUp = false;
     bool m_down = false;
     int m_groupIndex = 0;

@@ -1,5 +1,6 @@
 #include "TabcPicSpeedBtn.h"
 
+#include "TAction.h"
 #include "TClassInfo.h"
 #include "TImageList.h"
 #include "TPicture.h"
@@ -30,6 +31,7 @@ const TClassInfo& TabcPicSpeedBtn::StaticClassInfo()
                        clDefault);
             c.Reference("Images", &B::Images, &B::SetImages);
             c.Property("ImageIndex", &B::ImageIndex, &B::SetImageIndex, -1);
+            c.Reference("Action", &B::Action, &B::SetAction);
             c.Reference("SoundList", &B::SoundList, &B::SetSoundList);
             c.Property("SoundDown", &B::SoundDown, &B::SetSoundDown, -1);
             c.Property("SoundOver", &B::SoundOver, &B::SetSoundOver, -1);

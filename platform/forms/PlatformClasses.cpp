@@ -1,5 +1,6 @@
 #include "PlatformClasses.h"
 
+#include "TAction.h"
 #include "TButton.h"
 #include "TDBCtrlGrid.h"
 #include "TForm.h"
@@ -14,6 +15,7 @@
 
 void RegisterPlatformClasses()
 {
+    TAction::StaticClassInfo();
     TButton::StaticClassInfo();
     TDBCtrlGrid::StaticClassInfo();
     TForm::StaticClassInfo();
