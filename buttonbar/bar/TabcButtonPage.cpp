@@ -8,6 +8,7 @@
 #include "TabcBarBtn.h"
 #include "TabcButtonPageActionLink.h"
 #include "TabcCustomButtonBar.h"
+#include "TabcCustomButtonList.h"
 
 const TClassInfo& TabcButtonPage::StaticClassInfo()
 {
@@ -152,6 +153,18 @@ void TabcButtonPage::DoEnter()
     TWinControl::DoEnter();
     if (m_buttonBar)
         m_buttonBar->PageFocusChanged(this, true);
+    PassFocusToButtonList();
+}
+
+// A button list as the page's first control takes the focus the page received.
+void TabcButtonPage::PassFocusToButtonList()
+{
+    const std::vector<TControl*> controls = Controls();
+    if (controls.empty())
+        return;
+    if (auto* list = dynamic_cast<TabcCustomButtonList*>(controls.front());
+        list && list->isVisible() && list->isEnabled())
+        list->SetFocus();
 }
 
 void TabcButtonPage::DoExit()

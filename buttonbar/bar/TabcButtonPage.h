@@ -53,6 +53,7 @@ protected:
 private:
     friend class TabcCustomButtonBar;
     void ButtonContentsChanged();
+    void PassFocusToButtonList();
 
     TabcCustomButtonBar* m_buttonBar = nullptr;
     bool m_buttonEnabled = true;
