@@ -16,6 +16,14 @@ T_AM2000_AnimationSteps::T_AM2000_AnimationSteps(QSize target, T_AM2000_Animatio
                     vertical ? target.height() / StartFraction - m_stepY : target.height());
 }
 
+T_AM2000_AnimationSteps T_AM2000_AnimationSteps::Expanding(QSize target, int fromHeight)
+{
+    T_AM2000_AnimationSteps steps(target, T_AM2000_Animation::anNone);
+    steps.m_stepY = std::max((target.height() - fromHeight) / Divisor, MinimumStep);
+    steps.m_start = QSize(target.width(), fromHeight);
+    return steps;
+}
+
 T_AM2000_AnimationSteps::Step T_AM2000_AnimationSteps::Advance(QSize current) const
 {
     Step step{current,

@@ -15,6 +15,10 @@ public:
     // target is the laid-out size; kind a resolved kind.
     T_AM2000_AnimationSteps(QSize target, T_AM2000_Animation kind);
 
+    // A window growing from fromHeight to target in vertical slides, a sixteenth of the
+    // difference at a time (at least MinimumStep, so that a small difference still ends).
+    static T_AM2000_AnimationSteps Expanding(QSize target, int fromHeight);
+
     int StepX() const { return m_stepX; }
     int StepY() const { return m_stepY; }
     QSize Target() const { return m_target; }

@@ -38,19 +38,8 @@ T_AM2000_MenuAnimator::T_AM2000_MenuAnimator(QWidget* window)
 void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
                                   T_AM2000_DropShadow* shadow)
 {
-    // A new opening replaces whatever was still to come of the last one.
-    m_wake.stop();
-    QCoreApplication::removePostedEvents(this, T_AM2000_StepEvent::TypeId());
-    m_menu = menu;
-    m_opening = opening;
     m_shadow = shadow;
-    m_steps = T_AM2000_AnimationSteps(opening.bounds.size(), opening.kind);
-    m_fade = opening.kind == T_AM2000_Animation::anFade;
-    m_size = m_fade ? opening.bounds.size() : m_steps.StartSize();
-    m_animating = true;
-    m_closing = false;
-    SetUpOpacity();
-    SetUpFade();
+    Begin(menu, opening, T_AM2000_AnimationSteps(opening.bounds.size(), opening.kind));
     m_window->setGeometry(CurrentBounds());
     if (m_shadow)
         m_shadow->ShowBehind();
@@ -60,6 +49,39 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
     m_window->raise();
     m_sound.PlayEvent(QLatin1String(PopupSound));
     PostStep(StepInterval);
+}
+
+void T_AM2000_MenuAnimator::Expand(const QImage& menu, const QRect& bounds, int fromHeight)
+{
+    Opening opening = m_opening;
+    opening.kind = T_AM2000_Animation::anVertSlide;
+    opening.bounds = bounds;
+    opening.toLeft = false;
+    opening.upward = false;
+    Begin(menu, opening, T_AM2000_AnimationSteps::Expanding(bounds.size(), fromHeight));
+    const QRect current = CurrentBounds();
+    m_window->setGeometry(current);
+    if (m_shadow)
+        m_shadow->Follow(current);
+    m_window->update();
+    PostStep(StepInterval);
+}
+
+// A new opening replaces whatever was still to come of the last one.
+void T_AM2000_MenuAnimator::Begin(const QImage& menu, const Opening& opening,
+                                  const T_AM2000_AnimationSteps& steps)
+{
+    m_wake.stop();
+    QCoreApplication::removePostedEvents(this, T_AM2000_StepEvent::TypeId());
+    m_menu = menu;
+    m_opening = opening;
+    m_steps = steps;
+    m_fade = opening.kind == T_AM2000_Animation::anFade;
+    m_size = m_fade ? opening.bounds.size() : m_steps.StartSize();
+    m_animating = true;
+    m_closing = false;
+    SetUpOpacity();
+    SetUpFade();
 }
 
 void T_AM2000_MenuAnimator::UpdateImage(const QImage& menu)

@@ -51,6 +51,9 @@ public:
     // Shows window (and shadow, when given) without activating it at the start of its
     // opening, plays the popup sound and posts the first step.
     void Start(const QImage& menu, const Opening& opening, T_AM2000_DropShadow* shadow = nullptr);
+    // The open window shows its hidden items: it keeps its place and grows from
+    // fromHeight to bounds in vertical slides.
+    void Expand(const QImage& menu, const QRect& bounds, int fromHeight);
     // The menu image after the window painted it anew.
     void UpdateImage(const QImage& menu);
     // The window closes: steps still to come are ignored.
@@ -72,6 +75,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Begin(const QImage& menu, const Opening& opening, const T_AM2000_AnimationSteps& steps);
     void SetUpOpacity();
     void SetUpFade();
     void OnStep(const T_AM2000_StepEvent& step);

@@ -292,3 +292,20 @@ TEST_F(MenuAnimator, TheShadowFollowsEveryStep)
     } while (animator->Animating());
     EXPECT_EQ(shadow->geometry(), QRect(204, 104, 64, 48));
 }
+
+TEST_F(MenuAnimator, ExpandingGrowsFromTheOldHeightBySixteenthsOfTheDifference)
+{
+    Start(Coordinates(QSize(100, 60)), {anNone, QRect(10, 10, 100, 60)});
+    Tick();
+    animator->Expand(Coordinates(QSize(100, 200)), QRect(10, 10, 100, 200), 60);
+    const auto bounds = BoundsToTheEnd();
+    ASSERT_EQ(bounds.size(), 19u); // 60 up to 196 by 140 / 16 = 8, then the full height
+    for (std::size_t i = 0; i + 1 < bounds.size(); ++i)
+        EXPECT_EQ(bounds[i], QRect(10, 10, 100, 60 + 8 * int(i)));
+    EXPECT_EQ(bounds.back(), QRect(10, 10, 100, 200));
+    EXPECT_EQ(sound.events.size(), 1) << "expanding is no new opening";
+
+    animator->Expand(Coordinates(QSize(100, 210)), QRect(10, 10, 100, 210), 200);
+    Tick();
+    EXPECT_EQ(window->height(), 203) << "a small difference still steps by three";
+}
