@@ -1,0 +1,360 @@
+#include "TCustomPopupMenu2000Form.h"
+
+#include "TBitmap.h"
+#include "TCanvas.h"
+#include "TCustomPopupMenu2000.h"
+#include "TEdgeFlags.h"
+#include "TMenu.h"
+#include "TMenuItem2000.h"
+#include "T_AM2000_Colors.h"
+#include "T_AM2000_DrawState.h"
+#include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_ItemPainter.h"
+#include "T_AM2000_Margins.h"
+#include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_Separator.h"
+#include "T_AM2000_Skin.h"
+#include "T_AM2000_SkinBackground.h"
+#include "T_AM2000_Title.h"
+#include "T_AM2000_TitleStrip.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+using C = T_AM2000_Colors;
+using F = T_AM2000_Flag;
+
+constexpr int ChevronHalfWidth = 3; // the expand button's two chevrons, 7 pixels wide
+constexpr int ChevronPitch = 4;
+constexpr int GripInset = 2; // the drag strip's raised bar
+constexpr int GripHeight = 3;
+
+int Right(const QRect& r)
+{
+    return r.x() + r.width();
+}
+int Bottom(const QRect& r)
+{
+    return r.y() + r.height();
+}
+
+// The items of a submenu: item's children, or those of its attached menu.
+std::vector<TMenuItem2000*> SubmenuItems(const TMenuItem2000& item)
+{
+    const TMenuItem* parent = &item;
+    if (item.Count() == 0 && item.AttachMenu())
+        parent = item.AttachMenu()->Items();
+    std::vector<TMenuItem2000*> items;
+    for (int i = 0; i < parent->Count(); ++i) {
+        if (auto* child = dynamic_cast<TMenuItem2000*>(parent->Items(i)))
+            items.push_back(child);
+    }
+    return items;
+}
+
+bool HasSubmenu(const TMenuItem2000& item)
+{
+    for (const TMenuItem2000* child : SubmenuItems(item)) {
+        if (child->Visible())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TCustomPopupMenu2000Form::TCustomPopupMenu2000Form(TCustomPopupMenu2000& menu, TMenuItem2000& item,
+                                                   TCustomPopupMenu2000Form* parentWindow)
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    , m_menu(menu)
+    , m_item(item)
+    , m_parentWindow(parentWindow)
+    , m_canvas(std::make_unique<TBitmap>())
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    Relayout();
+}
+
+TCustomPopupMenu2000Form::~TCustomPopupMenu2000Form() = default;
+
+void TCustomPopupMenu2000Form::Relayout()
+{
+    m_options = m_menu.DropDownOptions(m_item);
+    m_expanded = m_expanded || m_options->Flags().Contains(F::mfHiddenIsVisible);
+    CollectEntries();
+    if (m_entries.empty() && m_hiddenPresent) {
+        m_expanded = true;
+        CollectEntries();
+    }
+    Measure();
+    PaintAll();
+    update();
+}
+
+void TCustomPopupMenu2000Form::CollectEntries()
+{
+    m_entries.clear();
+    m_hiddenPresent = false;
+    for (TMenuItem2000* child : SubmenuItems(m_item)) {
+        if (!child->Visible())
+            continue;
+        if (child->Hidden() && !m_expanded) {
+            m_hiddenPresent = true;
+            continue;
+        }
+        m_entries.push_back(child);
+    }
+    while (!m_entries.empty() && T_AM2000_Separator::IsSeparator(m_entries.back()->Caption()))
+        m_entries.pop_back();
+    m_selected = m_previousSelected = NoEntry;
+}
+
+void TCustomPopupMenu2000Form::Measure()
+{
+    m_layout =
+        std::make_unique<T_AM2000_DropDownLayout>(*m_options, *m_menu.Font(), m_menu.Images());
+    T_AM2000_DropDownLayout::Frame frame;
+    frame.outer3D = m_parentWindow ? m_parentWindow->Layout().OuterFrame() : m_menu.HasOuterFrame();
+    frame.minimumBevel = m_menu.MinimumBevel();
+    frame.expanded = m_expanded;
+    frame.hiddenPresent = m_hiddenPresent;
+    m_layout->Measure(m_entries, frame);
+    m_painter = std::make_unique<T_AM2000_ItemPainter>(*m_options, *m_menu.Font(), m_menu.Images(),
+                                                       m_layout->RightTextWidth());
+    const QSize size = m_layout->WindowSize();
+    m_canvas->SetPixelFormat(TPixelFormat::pf24bit);
+    m_canvas->SetSize(size.width(), size.height());
+    setFixedSize(size);
+    m_background = QImage();
+}
+
+QRect TCustomPopupMenu2000Form::EntryRect(int index) const
+{
+    return m_layout->EntryRect(index);
+}
+
+void TCustomPopupMenu2000Form::SetExpanded(bool expanded)
+{
+    if (expanded == m_expanded)
+        return;
+    m_expanded = expanded;
+    Relayout();
+}
+
+void TCustomPopupMenu2000Form::SetSelected(int index)
+{
+    if (index == m_selected)
+        return;
+    m_previousSelected = m_selected;
+    m_selected = index;
+    RepaintEntry(m_previousSelected);
+    RepaintEntry(m_selected);
+}
+
+void TCustomPopupMenu2000Form::SetPressed(bool pressed)
+{
+    if (pressed == m_pressed)
+        return;
+    m_pressed = pressed;
+    RepaintEntry(m_selected);
+}
+
+void TCustomPopupMenu2000Form::RepaintEntry(int index)
+{
+    if (index >= 0 && index < int(m_entries.size())) {
+        PaintEntry(index, true);
+        update(EntryRect(index));
+    } else if (index == ExpandButton && m_hiddenPresent) {
+        PaintExpandButton();
+        update(m_layout->ExpandButtonRect());
+    }
+}
+
+bool TCustomPopupMenu2000Form::IsShownHidden(int index) const
+{
+    return index >= 0 && index < int(m_entries.size()) && m_entries[std::size_t(index)]->Hidden() &&
+           m_expanded && !m_options->Flags().Contains(F::mfHiddenAsRegular);
+}
+
+int TCustomPopupMenu2000Form::EntryState(int index) const
+{
+    const TMenuItem2000& item = *m_entries.at(std::size_t(index));
+    int state = dsGlyphLeft;
+    const bool selected = index == m_selected;
+    state |= item.Checked() ? dsChecked : 0;
+    state |= selected ? dsSelected : 0;
+    state |= item.Enabled() ? 0 : dsDisabled;
+    state |= IsShownHidden(index) ? dsHidden : 0;
+    state |= item.Default() ? dsDefault : 0;
+    state |= item.RadioItem() ? dsRadio : 0;
+    state |= HasSubmenu(item) ? dsSubmenu : 0;
+    state |= IsShownHidden(index - 1) ? dsHiddenAbove : 0;
+    state |= IsShownHidden(index + 1) ? dsHiddenBelow : 0;
+    const T_AM2000_Title& title = *m_options->Title();
+    if (title.Visible() && title.Align() == T_AM2000_TitleAlign::atLeft)
+        state |= dsTitleLeft;
+    if (title.Visible() && title.Align() == T_AM2000_TitleAlign::atRight)
+        state |= dsTitleRight;
+    state |= selected && m_pressed && item.Enabled() ? dsPressed : 0;
+    return state;
+}
+
+void TCustomPopupMenu2000Form::ShowAt(QPoint screenPosition)
+{
+    move(screenPosition);
+    show();
+}
+
+const QImage& TCustomPopupMenu2000Form::CanvasImage() const
+{
+    return m_canvas->Image();
+}
+
+void TCustomPopupMenu2000Form::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_canvas->Image(), event->rect());
+}
+
+void TCustomPopupMenu2000Form::PaintAll()
+{
+    PaintBackground();
+    PaintFrame();
+    PaintTitle();
+    PaintDragStrip();
+    for (int i = 0; i < int(m_entries.size()); ++i)
+        PaintEntry(i, false);
+    PaintExpandButton();
+}
+
+void TCustomPopupMenu2000Form::PaintBackground()
+{
+    TCanvas& canvas = *m_canvas->Canvas();
+    const QRect all(QPoint(0, 0), m_layout->WindowSize());
+    T_AM2000_Skin& skin = *m_options->Skin();
+    const TBitmap& picture = *skin.ValueAt(T_AM2000_Skin::Background);
+    if (!picture.Empty() && skin.OnPaintBackground) {
+        skin.OnPaintBackground(&m_menu, &canvas, all);
+        return;
+    }
+    RestoreBackground(all);
+}
+
+void TCustomPopupMenu2000Form::RestoreBackground(const QRect& rect)
+{
+    TCanvas& canvas = *m_canvas->Canvas();
+    const T_AM2000_Skin& skin = *m_options->Skin();
+    const TBitmap& picture = *skin.ValueAt(T_AM2000_Skin::Background);
+    const QColor menu = TColors::ToQColor(m_options->Colors()->ValueAt(C::Menu));
+    if (picture.Empty()) {
+        canvas.Brush()->SetColor(m_options->Colors()->ValueAt(C::Menu));
+        canvas.FillRect(rect);
+        return;
+    }
+    if (m_background.size() != m_layout->WindowSize())
+        m_background = T_AM2000_SkinBackground::Render(
+            picture.Image(), skin.BackgroundLayout(),
+            QSize(skin.CornerWidth(), skin.CornerHeight()), m_layout->WindowSize(), menu);
+    canvas.DrawImage(rect, m_background, rect);
+}
+
+void TCustomPopupMenu2000Form::PaintFrame()
+{
+    TCanvas& canvas = *m_canvas->Canvas();
+    const T_AM2000_Colors& colors = *m_options->Colors();
+    QRect outer(QPoint(0, 0), m_layout->WindowSize());
+    const QRect inner = m_layout->InnerRect();
+    if (m_layout->OuterFrame())
+        canvas.DrawEdge(outer, EDGE_RAISED, BF_RECT | BF_ADJUST);
+    if (m_layout->Bevel() > 0)
+        canvas.Frame3D(outer, colors.ValueAt(C::Bevel), colors.ValueAt(C::BevelShadow),
+                       m_layout->Bevel());
+    const int border = m_options->Margins()->ValueAt(T_AM2000_Margins::Border);
+    if (border <= 0)
+        return;
+    const int last = int(m_entries.size()) - 1;
+    const TColor sunken = colors.ValueAt(C::Sunken);
+    canvas.Brush()->SetColor(colors.ValueAt(C::Border));
+    canvas.FillRect(QRect(inner.x(), inner.y(), border, inner.height()));
+    canvas.FillRect(QRect(Right(inner) - border, inner.y(), border, inner.height()));
+    const QRect top(inner.x(), inner.y(), inner.width(), border);
+    const QRect bottom(inner.x(), Bottom(inner) - border, inner.width(), border);
+    if (IsShownHidden(0))
+        m_painter->FillOrDither(canvas, top, sunken);
+    else
+        canvas.FillRect(top);
+    canvas.Brush()->SetColor(colors.ValueAt(C::Border));
+    if (IsShownHidden(last))
+        m_painter->FillOrDither(canvas, bottom, sunken);
+    else
+        canvas.FillRect(bottom);
+}
+
+void TCustomPopupMenu2000Form::PaintTitle()
+{
+    const QRect place = m_layout->TitleRect();
+    if (place.isEmpty())
+        return;
+    const T_AM2000_Title& title = *m_options->Title();
+    const TBitmap* cached = title.CachedStrip();
+    if (!cached || cached->Width() != place.width() || cached->Height() != place.height()) {
+        auto strip = std::make_unique<TBitmap>();
+        strip->SetImage(T_AM2000_TitleStrip::Render(title, place.size()));
+        title.SetCachedStrip(std::move(strip));
+        cached = title.CachedStrip();
+    }
+    m_canvas->Canvas()->DrawImage(place, cached->Image(), cached->Image().rect());
+}
+
+void TCustomPopupMenu2000Form::PaintDragStrip()
+{
+    const QRect strip = m_layout->DragStripRect();
+    if (strip.isEmpty())
+        return;
+    const T_AM2000_Colors& colors = *m_options->Colors();
+    QRect grip(strip.x() + GripInset, strip.y() + (strip.height() - GripHeight) / 2,
+               strip.width() - 2 * GripInset, GripHeight);
+    m_canvas->Canvas()->Frame3D(grip, colors.ValueAt(C::Frame), colors.ValueAt(C::FrameShadow), 1);
+}
+
+void TCustomPopupMenu2000Form::PaintEntry(int index, bool restoreBackground)
+{
+    const QRect rect = EntryRect(index);
+    if (restoreBackground)
+        RestoreBackground(rect);
+    m_painter->Paint(*m_canvas->Canvas(), rect, *m_entries[std::size_t(index)], EntryState(index));
+}
+
+void TCustomPopupMenu2000Form::PaintExpandButton()
+{
+    const QRect button = m_layout->ExpandButtonRect();
+    if (button.isEmpty())
+        return;
+    TCanvas& canvas = *m_canvas->Canvas();
+    const T_AM2000_Colors& colors = *m_options->Colors();
+    const bool selected = m_selected == ExpandButton;
+    RestoreBackground(button);
+    if (selected) {
+        canvas.Brush()->SetColor(colors.ValueAt(C::Highlight));
+        canvas.FillRect(button);
+    }
+    TBitmap& unhide = *m_options->Skin()->ValueAt(T_AM2000_Skin::Unhide);
+    const int cx = button.x() + button.width() / 2, cy = button.y() + button.height() / 2;
+    if (!unhide.Empty()) {
+        unhide.Draw(canvas, QRect(cx - unhide.Width() / 2, cy - unhide.Height() / 2, unhide.Width(),
+                                  unhide.Height()));
+        return;
+    }
+    canvas.Brush()->SetColor(colors.ValueAt(selected ? C::HighlightText : C::MenuText));
+    for (int chevron = 0; chevron < 2; ++chevron) {
+        const int top = cy - ChevronPitch + chevron * ChevronPitch;
+        for (int i = 0; i <= ChevronHalfWidth; ++i) {
+            canvas.FillRect(QRect(cx - ChevronHalfWidth + i, top + i, 1, 1));
+            canvas.FillRect(QRect(cx + ChevronHalfWidth - i, top + i, 1, 1));
+        }
+    }
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class TBitmap;
+class TCustomPopupMenu2000;
+class TMenuItem2000;
+class T_AM2000_DropDownLayout;
+class T_AM2000_ItemPainter;
+class T_AM2000_MenuOptions;
+
+// A drop-down window: a borderless top-level window that never takes the focus, made
+// for the submenu of one item and run by a TCustomPopupMenu2000. It measures its
+// entries, sizes itself, and paints everything into a canvas bitmap of its full size,
+// which it copies to the screen. A selection change repaints only the two entries
+// concerned.
+class TCustomPopupMenu2000Form : public QWidget {
+public:
+    // Selected codes of the zones that are no entry.
+    static constexpr int NoEntry = -1;
+    static constexpr int DragStrip = -2;
+    static constexpr int ExpandButton = -3;
+
+    // Lays the window out for item's submenu (parentWindow: the window of the menu that
+    // holds item, for a submenu window).
+    TCustomPopupMenu2000Form(TCustomPopupMenu2000& menu, TMenuItem2000& item,
+                             TCustomPopupMenu2000Form* parentWindow = nullptr);
+    ~TCustomPopupMenu2000Form() override;
+
+    TCustomPopupMenu2000& Menu() const { return m_menu; }
+    TMenuItem2000& Item() const { return m_item; }
+    TCustomPopupMenu2000Form* ParentWindow() const { return m_parentWindow; }
+    TCustomPopupMenu2000Form* ChildWindow() const { return m_childWindow; }
+    void SetChildWindow(TCustomPopupMenu2000Form* child) { m_childWindow = child; }
+    const T_AM2000_MenuOptions& Options() const { return *m_options; }
+    const T_AM2000_DropDownLayout& Layout() const { return *m_layout; }
+
+    // The visible entries in order: visible items, hidden ones only while expanded, no
+    // trailing separator.
+    const std::vector<TMenuItem2000*>& Entries() const { return m_entries; }
+    QRect EntryRect(int index) const;
+    // Hidden items were left out (the window shows an expand button).
+    bool HiddenItemsPresent() const { return m_hiddenPresent; }
+    bool Expanded() const { return m_expanded; }
+    // Shows the hidden items: measures again and repaints everything.
+    void SetExpanded(bool expanded);
+
+    int Selected() const { return m_selected; }
+    int PreviousSelected() const { return m_previousSelected; }
+    // Selects an entry (or a zone code); repaints the previous and the new entry.
+    void SetSelected(int index);
+    // The mouse button is held on the selected entry.
+    bool Pressed() const { return m_pressed; }
+    void SetPressed(bool pressed);
+
+    // The draw state bits of an entry as it is now.
+    int EntryState(int index) const;
+
+    // Takes the options again, lays out and repaints everything.
+    void Relayout();
+    // Shows the window with its top-left corner at a screen position, at full size.
+    void ShowAt(QPoint screenPosition);
+
+    // The canvas bitmap as painted last.
+    const QImage& CanvasImage() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CollectEntries();
+    void Measure();
+    void PaintAll();
+    void PaintBackground();
+    void PaintFrame();
+    void PaintTitle();
+    void PaintDragStrip();
+    void PaintEntry(int index, bool restoreBackground);
+    void PaintExpandButton();
+    void RestoreBackground(const QRect& rect);
+    void RepaintEntry(int index);
+    bool IsShownHidden(int index) const;
+
+    TCustomPopupMenu2000& m_menu;
+    TMenuItem2000& m_item;
+    TCustomPopupMenu2000Form* m_parentWindow;
+    TCustomPopupMenu2000Form* m_childWindow = nullptr;
+    std::unique_ptr<T_AM2000_MenuOptions> m_options;
+    std::unique_ptr<T_AM2000_DropDownLayout> m_layout;
+    std::unique_ptr<T_AM2000_ItemPainter> m_painter;
+    std::unique_ptr<TBitmap> m_canvas;
+    QImage m_background; // the skin background laid out to the window's size
+    std::vector<TMenuItem2000*> m_entries;
+    int m_selected = NoEntry;
+    int m_previousSelected = NoEntry;
+    bool m_pressed = false;
+    bool m_hiddenPresent = false;
+    bool m_expanded = false;
+};
