@@ -1,6 +1,8 @@
 #include "TControl.h"
 
+#include "Exception.h"
 #include "TClassInfo.h"
+#include "TDockDrag.h"
 #include "TErrorReport.h"
 #include "TForm.h"
 #include "TPopupMenu.h"
@@ -31,6 +33,8 @@ const TClassInfo& TControl::StaticClassInfo()
         c.Property("Align", &TControl::Align, &TControl::SetAlign, TAlign::alNone);
         c.Object("Constraints", &TControl::Constraints);
         c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault);
+        c.Property("DragKind", &TControl::DragKind, &TControl::SetDragKind, TDragKind::dkDrag);
+        c.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode, TDragMode::dmManual);
         c.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
         c.Property("Hint", &TControl::Hint, &TControl::SetHint, QString());
         c.Property("Visible", &TControl::Visible, &TControl::SetVisible, true).stored =
@@ -73,8 +77,13 @@ TControl::~TControl()
     // back into it (a parent realigning, a form dropping a reference).
     DestroyComponents();
     m_font->OnChange = nullptr;
+    if (m_hostDockSite)
+        std::erase(m_hostDockSite->m_dockClients, this);
     if (m_parent)
         m_parent->RemoveControl(this);
+    // A floating window that is not itself going goes with its only control.
+    if (m_floatingForm && !m_floatingForm->m_destroyingControls)
+        ReleaseFloatingForm();
 }
 
 void TControl::SetParent(TWinControl* parent)
@@ -137,6 +146,8 @@ void TControl::SetVisible(bool visible)
     ApplyVisibility();
     if (m_align != TAlign::alNone)
         RequestAlign();
+    if (m_hostDockSite)
+        m_hostDockSite->DockClientVisibilityChanged(this);
 }
 
 void TControl::SetEnabled(bool enabled)
@@ -219,6 +230,65 @@ void TControl::SetCaption(const QString& caption)
         return;
     m_caption = caption;
     TextChanged();
+    if (m_hostDockSite)
+        m_hostDockSite->DockClientCaptionChanged(this);
+}
+
+void TControl::ManualDock(TWinControl* target)
+{
+    if (!target || !target->DockSite() || !target->CanDockClient(this))
+        throw EInvalidOperation(QStringLiteral("Control '%1' cannot be docked there").arg(Name()));
+    TWinControl* oldSite = m_hostDockSite;
+    TWinControl* oldParent = Parent();
+    if (oldSite)
+        oldSite->UnDockClient(this);
+    target->DockDrop(this);
+    if (oldSite)
+        LeaveDockSite(oldSite, oldParent);
+    ReleaseFloatingForm();
+    m_hostDockSite = target;
+    target->m_dockClients.push_back(this);
+}
+
+void TControl::ManualFloat(const QRect& screenRect)
+{
+    // A new floating window is owned by this control's owner, so that it goes at the
+    // latest with the window the control came from; it is kept only once it holds the
+    // control.
+    std::unique_ptr<TForm> made(m_floatingForm ? nullptr : new TForm(Owner()));
+    TForm* form = made ? made.get() : m_floatingForm;
+    form->SetBorderStyle(TBorderStyle::bsSizeToolWin);
+    form->SetCaption(Caption().isEmpty() ? Name() : Caption());
+    form->SetBounds(screenRect.x(), screenRect.y(), screenRect.width(), screenRect.height());
+    TWinControl* oldSite = m_hostDockSite;
+    TWinControl* oldParent = Parent();
+    if (oldSite)
+        oldSite->UnDockClient(this);
+    SetParent(form);
+    m_floatingForm = made ? made.release() : form;
+    SetAlign(TAlign::alClient);
+    if (oldSite)
+        LeaveDockSite(oldSite, oldParent);
+    form->Show();
+}
+
+void TControl::BeginDrag(bool immediate)
+{
+    TDockDrag::Begin(*this, immediate);
+}
+
+void TControl::LeaveDockSite(TWinControl* site, TWinControl* formerParent)
+{
+    m_hostDockSite = nullptr;
+    std::erase(site->m_dockClients, this);
+    site->DockClientLeft(this, formerParent);
+}
+
+void TControl::ReleaseFloatingForm()
+{
+    if (!m_floatingForm)
+        return;
+    std::exchange(m_floatingForm, nullptr)->Release();
 }
 
 void TControl::BringToFront()

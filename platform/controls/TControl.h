@@ -72,6 +72,26 @@ public:
     const QString& Hint() const { return m_hint; }
     void SetHint(const QString& hint) { m_hint = hint; }
 
+    // Docking. The host dock site is the site that took this control in (its parent or
+    // the parent's parent, as the site chose); none while undocked or floating.
+    TDragKind DragKind() const { return m_dragKind; }
+    void SetDragKind(TDragKind kind) { m_dragKind = kind; }
+    TDragMode DragMode() const { return m_dragMode; }
+    void SetDragMode(TDragMode mode) { m_dragMode = mode; }
+    TWinControl* HostDockSite() const { return m_hostDockSite; }
+    // Lies alone in a floating window of its own, made by ManualFloat.
+    bool Floating() const { return m_floatingForm != nullptr; }
+    TForm* FloatingForm() const { return m_floatingForm; }
+    // Docks into target, which must be a dock site that accepts this control
+    // (EInvalidOperation otherwise); the old site lets it go first. A site that fails
+    // to take it passes the failure on and the control stays where it was.
+    void ManualDock(TWinControl* target);
+    // Undocks into a floating window whose client area is screenRect.
+    void ManualFloat(const QRect& screenRect);
+    // Starts dragging the control to a dock site with the mouse: at once, or once the
+    // pointer has moved the platform's drag distance with the button still held.
+    void BeginDrag(bool immediate);
+
     void BringToFront();
     void SendToBack();
     // Repaints now (Repaint) or when events are next processed (Invalidate).
@@ -136,6 +156,9 @@ protected:
 private:
     friend class TWinControl;
     void KeepBelowWindowedSiblings();
+    // The old dock site lets the control go, before and after it leaves.
+    void LeaveDockSite(TWinControl* site, TWinControl* formerParent);
+    void ReleaseFloatingForm();
 
     TWinControl* m_parent = nullptr;
     TAlign m_align = TAlign::alNone;
@@ -151,6 +174,10 @@ private:
     QString m_caption;
     QString m_hint;
     TPopupMenu* m_popupMenu = nullptr;
+    TDragKind m_dragKind = TDragKind::dkDrag;
+    TDragMode m_dragMode = TDragMode::dmManual;
+    TWinControl* m_hostDockSite = nullptr;
+    TForm* m_floatingForm = nullptr;
     bool m_pressed = false;
     bool m_doubleClicked = false;
     bool m_mouseInside = false;

@@ -28,6 +28,13 @@ enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, 
 T_ENUM_NAMES(TBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
              "bsSizeToolWin");
 
+// How a control dragged with the mouse travels: as a drag-and-drop source or to a dock
+// site; and whether a press starts the drag by itself.
+enum class TDragKind { dkDrag, dkDock };
+T_ENUM_NAMES(TDragKind, "dkDrag", "dkDock");
+enum class TDragMode { dmManual, dmAutomatic };
+T_ENUM_NAMES(TDragMode, "dmManual", "dmAutomatic");
+
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 T_ENUM_NAMES(TCloseAction, "caNone", "caHide", "caFree", "caMinimize");
 

@@ -13,6 +13,7 @@ const TClassInfo& TWinControl::StaticClassInfo()
 {
     static const TClassInfo info("TWinControl", &TControl::StaticClassInfo(), [](TClassInfo& c) {
         c.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false);
+        c.Property("DockSite", &TWinControl::DockSite, &TWinControl::SetDockSite, false);
         c.Event("OnEnter", &TWinControl::OnEnter);
         c.Event("OnExit", &TWinControl::OnExit);
         c.Event("OnKeyDown", &TWinControl::OnKeyDown);
@@ -36,6 +37,26 @@ TWinControl::~TWinControl()
     m_destroyingControls = true;
     for (TControl* control : Controls())
         delete control;
+    for (TControl* client : m_dockClients)
+        client->m_hostDockSite = nullptr;
+}
+
+bool TWinControl::CanDockClient(const TControl* control) const
+{
+    for (const QWidget* widget = this; widget; widget = widget->parentWidget())
+        if (widget == control)
+            return false;
+    return true;
+}
+
+QRect TWinControl::DockRect() const
+{
+    return QRect(mapToGlobal(QPoint(0, 0)), size());
+}
+
+void TWinControl::DockDrop(TControl* control)
+{
+    control->SetParent(this);
 }
 
 std::vector<TControl*> TWinControl::Controls() const

@@ -32,6 +32,16 @@ public:
     void SetFocus();
     bool Focused() const { return hasFocus(); }
 
+    // A dock site takes controls docked into it (TControl::ManualDock, BeginDrag).
+    bool DockSite() const { return m_dockSite; }
+    void SetDockSite(bool value) { m_dockSite = value; }
+    // The controls docked here, oldest first.
+    const std::vector<TControl*>& DockClients() const { return m_dockClients; }
+    // Whether control may dock here now; by default any control outside this one.
+    virtual bool CanDockClient(const TControl* control) const;
+    // The screen rectangle offered to a control being docked here.
+    virtual QRect DockRect() const;
+
     std::vector<TComponent*> ChildComponents(const TComponent* root) const override;
     void Loaded() override;
 
@@ -55,6 +65,16 @@ protected:
     virtual void KeyPress(QChar& key);
     virtual void DoEnter();
     virtual void DoExit();
+    // Takes a control being docked: by default makes it a child. A site that raises
+    // leaves the control where it was.
+    virtual void DockDrop(TControl* control);
+    // A docked control is about to leave (UnDockClient) and has left formerParent, the
+    // control inside this site that held it (DockClientLeft).
+    virtual void UnDockClient(TControl*) {}
+    virtual void DockClientLeft(TControl*, TWinControl*) {}
+    // A docked control's caption or visibility changed.
+    virtual void DockClientCaptionChanged(TControl*) {}
+    virtual void DockClientVisibilityChanged(TControl*) {}
 
     void FontChanged() override;
     void ColorChanged() override;
@@ -78,4 +98,6 @@ private:
     bool m_alignPending = false;
     bool m_destroyingControls = false;
     bool m_tabStop = false;
+    bool m_dockSite = false;
+    std::vector<TControl*> m_dockClients;
 };
