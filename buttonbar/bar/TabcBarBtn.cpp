@@ -54,6 +54,34 @@ void TabcBarBtn::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
         EditCaption();
 }
 
+void TabcBarBtn::MouseMove(TShiftState shift, int x, int y)
+{
+    TabcPicSpeedBtn::MouseMove(shift, x, y);
+    if (shift != TShiftState{TShift::ssLeft})
+        return;
+    if (TControl* control = DraggedControl())
+        control->BeginDrag(false);
+}
+
+void TabcBarBtn::DblClick()
+{
+    QPointer<TabcBarBtn> self(this);
+    TabcPicSpeedBtn::DblClick();
+    if (!self)
+        return;
+    TControl* control = DraggedControl();
+    if (!control || (control == m_page && m_page->DragKind() != TDragKind::dkDock))
+        return;
+    control->ManualFloat(QRect(control->mapToGlobal(QPoint(0, 0)), control->size()));
+}
+
+TControl* TabcBarBtn::DraggedControl() const
+{
+    if (TControl* docked = m_bar->DockedControlOf(m_page))
+        return docked;
+    return m_page->DragMode() == TDragMode::dmAutomatic ? m_page : nullptr;
+}
+
 void TabcBarBtn::EditCaption()
 {
     if (!Enabled() || !Visible() || m_editing)

@@ -21,8 +21,15 @@ protected:
     void Click() override;
     void MouseEnter() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    // Dragging with the left button takes the page's docked control (or the page, when
+    // it drags by itself) to a dock site; a double click floats it.
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void DblClick() override;
 
 private:
+    // What a drag or double click on this button moves: the docked control, or the page.
+    TControl* DraggedControl() const;
+
     TabcCustomButtonBar* m_bar;
     TabcButtonPage* m_page;
     bool m_editing = false;

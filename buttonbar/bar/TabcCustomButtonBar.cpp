@@ -14,7 +14,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QRegularExpression>
 #include <algorithm>
+#include <memory>
 
 const TClassInfo& TabcCustomButtonBar::StaticClassInfo()
 {
@@ -27,6 +29,13 @@ namespace {
 
 constexpr int borderWidth = 2;     // pixels of the sunken border of bsSingle
 constexpr int leftAlignMargin = 5; // pixels before a left-aligned caption
+
+// A caption up to its first line break: a page caption is one line.
+QString FirstLine(const QString& caption)
+{
+    const qsizetype end = caption.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    return end < 0 ? caption : caption.left(end);
+}
 
 // Holds the bar's alignment for a scope and gives it back, unless the bar went.
 class AlignSuspension {
@@ -701,4 +710,71 @@ bool TabcCustomButtonBar::SelectPageByAccelerator(QChar character)
         return true;
     }
     return false;
+}
+
+TControl* TabcCustomButtonBar::DockedControlOf(const TabcButtonPage* page) const
+{
+    for (TControl* client : DockClients())
+        if (client->Parent() == page)
+            return client;
+    return nullptr;
+}
+
+bool TabcCustomButtonBar::CanDockClient(const TControl* control) const
+{
+    return control->HostDockSite() != this && TabcCustomEdgePanel::CanDockClient(control);
+}
+
+QRect TabcCustomButtonBar::DockRect() const
+{
+    if (m_activePage)
+        return m_activePage->DockRect();
+    return TabcCustomEdgePanel::DockRect();
+}
+
+void TabcCustomButtonBar::DockDrop(TControl* control)
+{
+    auto page = std::make_unique<TabcButtonPage>(this);
+    page->SetCaption(control->Caption().isEmpty() ? control->Name() : control->Caption());
+    page->SetButtonBar(this);
+    control->SetParent(page.get());
+    page->SetButtonVisible(control->Visible());
+    if (control->Visible())
+        SetActivePage(page.get());
+    control->SetAlign(TAlign::alClient);
+    page.release();
+}
+
+void TabcCustomButtonBar::UnDockClient(TControl* control)
+{
+    control->SetAlign(TAlign::alNone);
+}
+
+// The page goes once the current event is done: the control may leave from a handler of
+// the page's own button (a double click floats it).
+void TabcCustomButtonBar::DockClientLeft(TControl*, TWinControl* formerParent)
+{
+    auto* page = dynamic_cast<TabcButtonPage*>(formerParent);
+    if (!page || IndexOfPage(page) < 0 || m_destroying)
+        return;
+    page->SetButtonVisible(false);
+    page->deleteLater();
+}
+
+void TabcCustomButtonBar::DockClientCaptionChanged(TControl* control)
+{
+    if (auto* page = dynamic_cast<TabcButtonPage*>(control->Parent()))
+        page->SetCaption(FirstLine(control->Caption()));
+}
+
+// A control shown again makes its button reappear; its page shows only while open, so
+// that a page never covers the open one.
+void TabcCustomButtonBar::DockClientVisibilityChanged(TControl* control)
+{
+    auto* page = dynamic_cast<TabcButtonPage*>(control->Parent());
+    if (!page)
+        return;
+    page->SetButtonVisible(control->Visible());
+    if (!control->Visible() || page == m_activePage)
+        page->SetVisible(control->Visible());
 }

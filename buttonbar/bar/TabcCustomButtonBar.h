@@ -83,6 +83,12 @@ public:
     bool Editing() const { return m_editing; }
     void SetEditing(bool editing) { m_editing = editing; }
     bool Changing() const { return m_changing; }
+    // The control docked on page, or nullptr.
+    TControl* DockedControlOf(const TabcButtonPage* page) const;
+    // A control already docked on one of the pages cannot dock again.
+    bool CanDockClient(const TControl* control) const override;
+    // The open page's screen rectangle, or the bar's without one.
+    QRect DockRect() const override;
 
     std::vector<TComponent*> ChildComponents(const TComponent* root) const override;
     void Loaded() override;
@@ -98,6 +104,13 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void Notification(TComponent* component, TOperation operation) override;
+    // A docked control gets a page of its own that follows its caption and visibility;
+    // the page goes once the control has left.
+    void DockDrop(TControl* control) override;
+    void UnDockClient(TControl* control) override;
+    void DockClientLeft(TControl* control, TWinControl* formerParent) override;
+    void DockClientCaptionChanged(TControl* control) override;
+    void DockClientVisibilityChanged(TControl* control) override;
 
 private:
     friend class TabcButtonPage;
