@@ -124,6 +124,18 @@ TEST_F(MenuDropShadow, DarkensTheScreenRightOfAndBelowItsTarget)
     EXPECT_EQ(picture.pixel(0, 29), qRgb(104, 83, 90));
 }
 
+TEST_F(MenuDropShadow, ComposedShadowsAreTranslucentBlackAndClearBehindTheTarget)
+{
+    auto* shadow = new T_AM2000_DropShadow(&target, desktop, true);
+    shadow->ShowBehind();
+    const QImage picture = shadow->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(grabs, 0) << "nothing is taken from the screen";
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
+    EXPECT_EQ(picture.pixel(36, 10), qRgba(0, 0, 0, 255 - 142)); // 5/9 left of 255
+    EXPECT_EQ(picture.pixel(39, 0), qRgba(0, 0, 0, 0));          // 9/9 at the corner
+    EXPECT_EQ(picture.pixel(16, 26), qRgba(0, 0, 0, 255 - 140)); // 5 * (255 div 9)
+}
+
 TEST_F(MenuDropShadow, FollowsItsTargetAndMakesStripsOnlyForANewSize)
 {
     auto* shadow = new T_AM2000_DropShadow(&target, desktop, false);
