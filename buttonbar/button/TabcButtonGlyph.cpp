@@ -4,6 +4,9 @@
 #include "TCanvas.h"
 #include "TImageList.h"
 #include "TPicture.h"
+#include "TabcGlyphCache.h"
+
+#include <utility>
 
 namespace {
 
@@ -105,7 +108,10 @@ TabcButtonGlyph::TabcButtonGlyph()
     };
 }
 
-TabcButtonGlyph::~TabcButtonGlyph() = default;
+TabcButtonGlyph::~TabcButtonGlyph()
+{
+    Invalidate();
+}
 
 void TabcButtonGlyph::SetNumGlyphs(int value)
 {
@@ -151,8 +157,9 @@ void TabcButtonGlyph::SetImages(TImageList* images, int index)
 
 void TabcButtonGlyph::Invalidate()
 {
-    for (std::optional<QImage>& image : m_stateImages)
-        image.reset();
+    for (int& slot : m_stateSlots)
+        if (slot >= 0)
+            TabcGlyphCache::Instance().Free(m_slotSize, std::exchange(slot, -1));
 }
 
 QSize TabcButtonGlyph::CellSize() const
@@ -204,12 +211,17 @@ QImage TabcButtonGlyph::Cell(int index) const
     return source.copy(cell * size.width(), 0, size.width(), size.height());
 }
 
-const QImage& TabcButtonGlyph::StateImage(TabcButtonState state)
+QImage TabcButtonGlyph::StateImage(TabcButtonState state)
 {
-    std::optional<QImage>& image = m_stateImages[size_t(StateCell(state))];
-    if (!image)
-        image = BuildStateImage(state);
-    return *image;
+    TabcGlyphCache& cache = TabcGlyphCache::Instance();
+    int& slot = m_stateSlots[size_t(StateCell(state))];
+    if (slot < 0) {
+        const QImage image = BuildStateImage(state);
+        m_slotSize = CellSize();
+        slot = cache.Store(m_slotSize, image);
+        return image;
+    }
+    return cache.Image(m_slotSize, slot);
 }
 
 QImage TabcButtonGlyph::BuildStateImage(TabcButtonState state)
@@ -310,7 +322,7 @@ void TabcButtonGlyph::Draw(TCanvas& canvas, const QRect& content, const Face& fa
 void TabcButtonGlyph::DrawPicture(TCanvas& canvas, const QRect& content, QPoint at,
                                   const Face& face)
 {
-    const QImage& image = StateImage(face.state);
+    const QImage image = StateImage(face.state);
     if (image.isNull())
         return;
     if (face.layout != TabcButtonLayout::ablGlyphTiled) {

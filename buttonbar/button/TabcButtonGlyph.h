@@ -15,9 +15,9 @@ class TPicture;
 
 // The picture and caption drawer of a styled button. The picture holds up to five
 // cells side by side (up, disabled, down, exclusive, hot); each state's image is built
-// on first use from its cell and the face colour, and rebuilt when the picture, the
-// colour or the highlight mode change. An image list entry replaces the picture when
-// one is set.
+// on first use from its cell and the face colour into the image list that all pictures
+// of its cell size share (TabcGlyphCache), and rebuilt when the picture, the colour or
+// the highlight mode change. An image list entry replaces the picture when one is set.
 class TabcButtonGlyph {
 public:
     // Where the picture and the caption go inside the content rectangle.
@@ -72,7 +72,7 @@ private:
     QImage Cell(int index) const;
     QImage Source() const;
     QRgb Transparent() const;
-    const QImage& StateImage(TabcButtonState state);
+    QImage StateImage(TabcButtonState state);
     QImage BuildStateImage(TabcButtonState state);
     void DrawPicture(TCanvas& canvas, const QRect& content, QPoint at, const Face& face);
     void DrawCaption(TCanvas& canvas, const QRect& rect, const Face& face) const;
@@ -87,5 +87,7 @@ private:
     int m_imageIndex = -1;
     // The picture's pixels, rendered once per picture change.
     mutable std::optional<QImage> m_source;
-    std::array<std::optional<QImage>, 5> m_stateImages;
+    // Slots of the state images in the shared list of m_slotSize; -1 while not built.
+    std::array<int, 5> m_stateSlots{-1, -1, -1, -1, -1};
+    QSize m_slotSize;
 };
