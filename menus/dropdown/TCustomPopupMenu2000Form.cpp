@@ -126,8 +126,10 @@ void TCustomPopupMenu2000Form::Measure()
     m_painter = std::make_unique<T_AM2000_ItemPainter>(*m_options, *m_menu.Font(), m_menu.Images(),
                                                        m_layout->RightTextWidth());
     const QSize size = m_layout->WindowSize();
-    m_canvas->SetPixelFormat(TPixelFormat::pf24bit);
-    m_canvas->SetSize(size.width(), size.height());
+    if (m_canvas->PixelFormat() != TPixelFormat::pf24bit)
+        m_canvas->SetPixelFormat(TPixelFormat::pf24bit);
+    if (m_canvas->Width() != size.width() || m_canvas->Height() != size.height())
+        m_canvas->SetSize(size.width(), size.height());
     setFixedSize(size);
     m_background = QImage();
 }
@@ -299,7 +301,10 @@ void TCustomPopupMenu2000Form::PaintTitle()
     const QRect place = m_layout->TitleRect();
     if (place.isEmpty())
         return;
-    const T_AM2000_Title& title = *m_options->Title();
+    // A title taken over from the menu is rendered once for every window of the menu.
+    const T_AM2000_Title& own = *m_options->Title();
+    const T_AM2000_Title& menuTitle = *m_menu.Options()->Title();
+    const T_AM2000_Title& title = own == menuTitle ? menuTitle : own;
     const TBitmap* cached = title.CachedStrip();
     if (!cached || cached->Width() != place.width() || cached->Height() != place.height()) {
         auto strip = std::make_unique<TBitmap>();

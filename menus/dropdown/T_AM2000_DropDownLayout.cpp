@@ -45,9 +45,15 @@ bool T_AM2000_DropDownLayout::TitleAtSide() const
 TCanvas& T_AM2000_DropDownLayout::MeasureCanvas(const TMenuItem2000& item) const
 {
     TCanvas& canvas = *m_measure->Canvas();
-    canvas.SetFont(&m_font);
+    TFontStyles style = m_font.Style();
     if (item.Default())
-        canvas.Font()->SetStyle(TFontStyles(m_font.Style()).Include(TFontStyle::fsBold));
+        style.Include(TFontStyle::fsBold);
+    // Setting the same font again would only throw away the canvas's prepared font.
+    if (!(canvas.Font()->Name() == m_font.Name() && canvas.Font()->Height() == m_font.Height() &&
+          canvas.Font()->Style() == style)) {
+        canvas.SetFont(&m_font);
+        canvas.Font()->SetStyle(style);
+    }
     return canvas;
 }
 

@@ -56,14 +56,14 @@ TColor T_AM2000_ItemPainter::Color(int index) const
     return m_options.Colors()->ValueAt(index);
 }
 
-bool T_AM2000_ItemPainter::Flag(int flag) const
+bool T_AM2000_ItemPainter::Flag(T_AM2000_Flag flag) const
 {
-    return m_options.Flags().Contains(T_AM2000_Flag(flag));
+    return m_options.Flags().Contains(flag);
 }
 
 bool T_AM2000_ItemPainter::Highlighted(int state) const
 {
-    return (state & dsSelected) && !((state & dsDisabled) && Flag(int(F::mfNoHighDisabled)));
+    return (state & dsSelected) && !((state & dsDisabled) && Flag(F::mfNoHighDisabled));
 }
 
 bool T_AM2000_ItemPainter::GutterShown() const
@@ -173,7 +173,7 @@ QRect T_AM2000_ItemPainter::PaintBackground(TCanvas& canvas, const QRect& rect, 
         inner.adjust(0, 1, 0, -1);
     }
     if (Highlighted(state)) {
-        const bool withColumn = Flag(int(F::mfNoBitmapRect));
+        const bool withColumn = Flag(F::mfNoBitmapRect);
         const int columnWidth = withColumn ? 0 : GlyphColumn(rect).width();
         canvas.Brush()->SetColor(Color((state & dsPressed) ? C::Pressed : C::Highlight));
         canvas.FillRect(inner.adjusted(columnWidth, 0, 0, 0));
@@ -197,8 +197,8 @@ void T_AM2000_ItemPainter::PaintSeparator(TCanvas& canvas, const QRect& rect,
     look.line = Color(C::Line);
     look.lineShadow = Color(C::LineShadow);
     look.menu = Color(C::Menu);
-    const bool xp = Flag(int(F::mfXpControls));
-    look.indent = xp || Flag(int(F::mfNoShortDividers)) ? FullDividerIndent : NormalDividerIndent;
+    const bool xp = Flag(F::mfXpControls);
+    look.indent = xp || Flag(F::mfNoShortDividers) ? FullDividerIndent : NormalDividerIndent;
     look.gutter = Color(C::Gutter) != clNone ? m_options.Margins()->ValueAt(M::Gutter) : 0;
     look.fade = xp;
     look.hiddenArea = state & dsHidden;
@@ -209,13 +209,13 @@ void T_AM2000_ItemPainter::PaintGlyphBox(TCanvas& canvas, const QRect& rect, int
                                          bool hasGlyph) const
 {
     const QRect column = GlyphColumn(rect);
-    const bool selectionCovers = Highlighted(state) && Flag(int(F::mfNoBitmapRect));
+    const bool selectionCovers = Highlighted(state) && Flag(F::mfNoBitmapRect);
     if (plain && !selectionCovers) {
         const TColor gutter = Color(C::Gutter);
         canvas.Brush()->SetColor(gutter == clNone ? Color(C::Menu) : gutter);
         canvas.FillRect(column);
     }
-    if (!(state & dsChecked) || !hasGlyph || Flag(int(F::mfNoBitmapRect)))
+    if (!(state & dsChecked) || !hasGlyph || Flag(F::mfNoBitmapRect))
         return;
     const QRect box = column.adjusted(1, 1, -1, -1);
     const TBitmap& pressed = *m_options.Skin()->ValueAt(T_AM2000_Skin::ItemBackgroundPressed);
@@ -247,7 +247,7 @@ void T_AM2000_ItemPainter::PaintGlyph(TCanvas& canvas, const QRect& rect,
                          cell);
         return;
     }
-    if ((state & dsSelected) && Flag(int(F::mfRaiseBitmaps))) {
+    if ((state & dsSelected) && Flag(F::mfRaiseBitmaps)) {
         const QRgb shadow = TColors::ToQColor(Color(C::GlyphShadow)).rgb();
         canvas.DrawImage(QRect(at + QPoint(1, 1), size),
                          T_AM2000_GlyphEffects::FlatShape(glyph, shadow), cell);
@@ -260,9 +260,9 @@ void T_AM2000_ItemPainter::PaintGlyph(TCanvas& canvas, const QRect& rect,
 void T_AM2000_ItemPainter::PaintPlainGlyph(TCanvas& canvas, QPoint at, QImage glyph,
                                            int state) const
 {
-    if (!(state & dsSelected) && Flag(int(F::mfLightenBitmaps)))
+    if (!(state & dsSelected) && Flag(F::mfLightenBitmaps))
         glyph = T_AM2000_GlyphEffects::Lighten(glyph);
-    if (Flag(int(F::mfBitmapShadow))) {
+    if (Flag(F::mfBitmapShadow)) {
         auto pixel = [&](int x, int y) { return TColors::ToQColor(canvas.Pixels(x, y)).rgb(); };
         const QImage shadow =
             T_AM2000_GlyphEffects::SoftShadow(glyph, TColors::ToQColor(Color(C::GlyphShadow)).rgb(),
@@ -276,11 +276,11 @@ void T_AM2000_ItemPainter::PaintCheckMark(TCanvas& canvas, const QRect& rect, in
 {
     const bool checked = state & dsChecked;
     const bool radio = state & dsRadio;
-    const bool xp = Flag(int(F::mfXpControls));
-    if (!checked && !(Flag(int(F::mfShowCheckMark)) && radio && xp))
+    const bool xp = Flag(F::mfXpControls);
+    if (!checked && !(Flag(F::mfShowCheckMark) && radio && xp))
         return;
     const QRect column = GlyphColumn(rect);
-    if (checked && Flag(int(F::mfSoftColors))) {
+    if (checked && Flag(F::mfSoftColors)) {
         const int border = m_options.Margins()->ValueAt(M::Border);
         const QRect box = column.adjusted(border, 1, 0, -1);
         canvas.Brush()->SetColor(Color((state & dsSelected) ? C::CheckFillSelected : C::CheckFill));
@@ -347,7 +347,7 @@ void T_AM2000_ItemPainter::PaintTextInColors(TCanvas& canvas, QRect rect, const 
     QString shown = text;
     const TColor shadow = Color(C::DisabledShadow);
     const bool shadowed = (state & dsDisabled) && shadow != clNone &&
-                          (!(state & dsSelected) || Flag(int(F::mfNoHighDisabled)));
+                          (!(state & dsSelected) || Flag(F::mfNoHighDisabled));
     if (shadowed) {
         QRect moved = rect.translated(1, 1);
         canvas.Font()->SetColor(shadow);

@@ -2,6 +2,7 @@
 
 #include "TColors.h"
 #include "TControlTypes.h"
+#include "T_AM2000_Types.h"
 
 #include <QImage>
 #include <QRect>
@@ -37,7 +38,7 @@ public:
 
 private:
     TColor Color(int index) const;
-    bool Flag(int flag) const;
+    bool Flag(T_AM2000_Flag flag) const;
     bool Highlighted(int state) const;
     const QImage* SkinBackground(int state) const;
     // Returns the rectangle the foreground is drawn in.

@@ -85,6 +85,8 @@ void PaintBands(QImage& strip, const Rgb& a, const Rgb& b, T_AM2000_Gradient gra
     QPainter painter(&strip);
     for (int i = 0; i < bands; ++i) {
         const int from = i * length / bands, to = (i + 1) * length / bands;
+        if (from == to)
+            continue;
         const QRect band =
             vertical ? Rect(from, 0, to, strip.height()) : Rect(0, from, strip.width(), to);
         painter.fillRect(band, QColor(StraightBand(a, b, IsDual(gradient), i)));
