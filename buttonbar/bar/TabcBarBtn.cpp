@@ -3,6 +3,7 @@
 #include "TClassInfo.h"
 #include "TabcButtonPage.h"
 #include "TabcCustomButtonBar.h"
+#include "TabcCustomButtonList.h"
 #include "TabcInPlaceEdit.h"
 
 const TClassInfo& TabcBarBtn::StaticClassInfo()
@@ -73,6 +74,12 @@ void TabcBarBtn::DblClick()
     if (!control || (control == m_page && m_page->DragKind() != TDragKind::dkDock))
         return;
     control->ManualFloat(QRect(control->mapToGlobal(QPoint(0, 0)), control->size()));
+}
+
+void TabcBarBtn::DragOver(TControl* source)
+{
+    if (dynamic_cast<TabcCustomButtonList*>(source))
+        m_bar->OpenPageForDrag(m_page);
 }
 
 TControl* TabcBarBtn::DraggedControl() const

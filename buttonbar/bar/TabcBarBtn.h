@@ -25,6 +25,8 @@ protected:
     // it drags by itself) to a dock site; a double click floats it.
     void MouseMove(TShiftState shift, int x, int y) override;
     void DblClick() override;
+    // A button list dragged over the button opens its page.
+    void DragOver(TControl* source) override;
 
 private:
     // What a drag or double click on this button moves: the docked control, or the page.

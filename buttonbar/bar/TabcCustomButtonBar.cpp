@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <algorithm>
 #include <memory>
 
@@ -710,6 +711,13 @@ bool TabcCustomButtonBar::SelectPageByAccelerator(QChar character)
         return true;
     }
     return false;
+}
+
+void TabcCustomButtonBar::OpenPageForDrag(TabcButtonPage* page)
+{
+    m_dragSwitch = true;
+    const auto clear = qScopeGuard([this] { m_dragSwitch = false; });
+    SetActivePage(page);
 }
 
 TControl* TabcCustomButtonBar::DockedControlOf(const TabcButtonPage* page) const

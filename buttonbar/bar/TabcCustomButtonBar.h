@@ -79,6 +79,9 @@ public:
     // The page FindNextPage finds from current in a direction; may be current itself.
     TabcButtonPage* FindNextPage(TabcButtonPage* current, bool forward, bool visibleOnly) const;
     void SelectNextPage(bool forward);
+    // Opens page at once, without waiting for the animation: something dragged over its
+    // button asks for it.
+    void OpenPageForDrag(TabcButtonPage* page);
     void EditActivePageCaption();
     bool Editing() const { return m_editing; }
     void SetEditing(bool editing) { m_editing = editing; }

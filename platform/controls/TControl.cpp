@@ -2,7 +2,7 @@
 
 #include "Exception.h"
 #include "TClassInfo.h"
-#include "TDockDrag.h"
+#include "TControlDrag.h"
 #include "TErrorReport.h"
 #include "TForm.h"
 #include "TPopupMenu.h"
@@ -274,7 +274,7 @@ void TControl::ManualFloat(const QRect& screenRect)
 
 void TControl::BeginDrag(bool immediate)
 {
-    TDockDrag::Begin(*this, immediate);
+    TControlDrag::Begin(*this, immediate);
 }
 
 void TControl::LeaveDockSite(TWinControl* site, TWinControl* formerParent)

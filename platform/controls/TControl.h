@@ -88,9 +88,12 @@ public:
     void ManualDock(TWinControl* target);
     // Undocks into a floating window whose client area is screenRect.
     void ManualFloat(const QRect& screenRect);
-    // Starts dragging the control to a dock site with the mouse: at once, or once the
-    // pointer has moved the platform's drag distance with the button still held.
+    // Starts dragging the control with the mouse (to a dock site when it docks): at
+    // once, or once the pointer has moved the platform's drag distance with the button
+    // still held.
     void BeginDrag(bool immediate);
+    // A dragged control (source) is over this control.
+    virtual void DragOver(TControl*) {}
 
     void BringToFront();
     void SendToBack();

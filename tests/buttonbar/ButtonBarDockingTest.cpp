@@ -1,6 +1,7 @@
 #include "ButtonBarSupport.h"
 #include "Exception.h"
 #include "TPanel.h"
+#include "TabcCustomButtonList.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -156,6 +157,7 @@ TEST_F(BarDocking, ADoubleClickOnThePageButtonFloatsItsControl)
 
 TEST_F(BarDocking, DraggingAPageButtonPastTheThresholdMovesItsControlWhereReleased)
 {
+    tool->SetDragKind(TDragKind::dkDock);
     tool->ManualDock(bar.bar);
     DragButton(bar.bar->Buttons().back(), QPoint(QApplication::startDragDistance() - 2, 0));
     EXPECT_EQ(tool->HostDockSite(), bar.bar) << "a move within the threshold drags nothing";
@@ -172,4 +174,34 @@ TEST_F(BarDocking, DraggingAPageButtonPastTheThresholdMovesItsControlWhereReleas
     EXPECT_EQ(tool->Parent(), site);
     FlushDeletes();
     EXPECT_EQ(bar.bar->PageCount(), 3);
+}
+
+TEST_F(BarDocking, AButtonListDraggedOverAPageButtonOpensThatPageAtOnce)
+{
+    auto* list = new TabcCustomButtonList(bar.form.get());
+    list->SetParent(bar.Page(0));
+    list->SetBounds(0, 0, 100, 40);
+    bar.bar->SetAnimationTime(5000);
+    // Buttons sliding under the resting pointer must not open pages by hovering.
+    bar.bar->SetOptions({TabcButtonBarOption::abbAnimate});
+    TabcBarBtn* target = bar.Button(2);
+    const QPoint press = list->mapToGlobal(QPoint(10, 10));
+    QCursor::setPos(press);
+    list->BeginDrag(false);
+    SendMouse(list, QEvent::MouseMove, target->mapToGlobal(QPoint(20, 10)), Qt::NoButton,
+              Qt::LeftButton);
+    EXPECT_EQ(bar.bar->ActivePage(), bar.Page(2)) << "opened without waiting for 5 s";
+    EXPECT_FALSE(bar.bar->Changing());
+
+    // Anything else dragged over a button opens nothing.
+    SendMouse(list, QEvent::MouseButtonRelease, target->mapToGlobal(QPoint(20, 10)), Qt::LeftButton,
+              Qt::NoButton);
+    QCoreApplication::processEvents();
+    tool->SetParent(bar.Page(2));
+    tool->BeginDrag(true);
+    SendMouse(tool, QEvent::MouseMove, bar.Button(0)->mapToGlobal(QPoint(20, 10)), Qt::NoButton,
+              Qt::LeftButton);
+    EXPECT_EQ(bar.bar->ActivePage(), bar.Page(2));
+    SendMouse(tool, QEvent::MouseButtonRelease, bar.Button(0)->mapToGlobal(QPoint(20, 10)),
+              Qt::LeftButton, Qt::NoButton);
 }

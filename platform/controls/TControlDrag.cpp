@@ -1,4 +1,4 @@
-#include "TDockDrag.h"
+#include "TControlDrag.h"
 
 #include "TControl.h"
 #include "TErrorReport.h"
@@ -10,16 +10,16 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-TDockDrag* TDockDrag::s_current = nullptr;
+TControlDrag* TControlDrag::s_current = nullptr;
 
-void TDockDrag::Begin(TControl& control, bool immediate)
+void TControlDrag::Begin(TControl& control, bool immediate)
 {
     if (s_current)
         return;
-    s_current = new TDockDrag(control, QCursor::pos(), immediate);
+    s_current = new TControlDrag(control, QCursor::pos(), immediate);
 }
 
-TDockDrag::TDockDrag(TControl& control, QPoint start, bool started)
+TControlDrag::TControlDrag(TControl& control, QPoint start, bool started)
     : m_control(&control)
     , m_start(start)
     , m_started(started)
@@ -27,12 +27,12 @@ TDockDrag::TDockDrag(TControl& control, QPoint start, bool started)
     qApp->installEventFilter(this);
 }
 
-TDockDrag::~TDockDrag()
+TControlDrag::~TControlDrag()
 {
     s_current = nullptr;
 }
 
-TWinControl* TDockDrag::SiteAt(const TControl& control, QPoint screenPosition)
+TWinControl* TControlDrag::SiteAt(const TControl& control, QPoint screenPosition)
 {
     for (QWidget* widget = QApplication::widgetAt(screenPosition); widget;
          widget = widget->parentWidget()) {
@@ -43,7 +43,7 @@ TWinControl* TDockDrag::SiteAt(const TControl& control, QPoint screenPosition)
     return nullptr;
 }
 
-bool TDockDrag::eventFilter(QObject*, QEvent* event)
+bool TControlDrag::eventFilter(QObject*, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseMove: {
@@ -54,13 +54,15 @@ bool TDockDrag::eventFilter(QObject*, QEvent* event)
         else if (!m_started &&
                  (position - m_start).manhattanLength() >= QApplication::startDragDistance())
             m_started = true;
+        if (m_started)
+            Over(position);
         return false;
     }
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
-        if (m_started)
+        if (m_started && m_control && m_control->DragKind() == TDragKind::dkDock)
             Drop(mouse->globalPosition().toPoint());
         Finish();
         return false;
@@ -75,9 +77,20 @@ bool TDockDrag::eventFilter(QObject*, QEvent* event)
     }
 }
 
+void TControlDrag::Over(QPoint screenPosition)
+{
+    for (QWidget* widget = QApplication::widgetAt(screenPosition); widget && m_control;
+         widget = widget->parentWidget()) {
+        if (auto* target = dynamic_cast<TControl*>(widget); target && target != m_control) {
+            target->DragOver(m_control);
+            return;
+        }
+    }
+}
+
 // The release first reaches the control that had the press: the control moves once that
 // is done, since moving it may free the window that the release is meant for.
-void TDockDrag::Drop(QPoint screenPosition)
+void TControlDrag::Drop(QPoint screenPosition)
 {
     QTimer::singleShot(0, qApp, [control = m_control, screenPosition] {
         if (!control)
@@ -92,7 +105,7 @@ void TDockDrag::Drop(QPoint screenPosition)
 }
 
 // Ends the drag once the event being filtered is done with.
-void TDockDrag::Finish()
+void TControlDrag::Finish()
 {
     qApp->removeEventFilter(this);
     s_current = nullptr;
