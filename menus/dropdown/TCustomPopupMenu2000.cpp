@@ -112,7 +112,7 @@ void TCustomPopupMenu2000::CloseDropDown()
 void TCustomPopupMenu2000::OptionsChanged()
 {
     if (m_window && !T_AM2000_UpdatingScope::Updating())
-        m_window->Relayout();
+        m_window->ScheduleRelayout();
 }
 
 void TCustomPopupMenu2000::Notification(TComponent* component, TOperation operation)

@@ -54,7 +54,7 @@ public:
     TCustomPopupMenu2000Form* DropDown() const { return m_window.get(); }
     void CloseDropDown();
 
-    // The open window lays itself out and paints again.
+    // The open window lays itself out and paints again, once back in the event loop.
     void OptionsChanged() override;
 
 protected:

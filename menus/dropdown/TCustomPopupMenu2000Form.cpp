@@ -20,6 +20,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -90,9 +91,26 @@ void TCustomPopupMenu2000Form::Relayout()
         m_expanded = true;
         CollectEntries();
     }
+    // A selection that still names an entry survives a new layout.
+    const int count = int(m_entries.size());
+    if (m_selected >= count || (m_selected == ExpandButton && !m_hiddenPresent))
+        m_selected = NoEntry;
+    if (m_previousSelected >= count)
+        m_previousSelected = NoEntry;
     Measure();
     PaintAll();
     update();
+}
+
+void TCustomPopupMenu2000Form::ScheduleRelayout()
+{
+    if (m_relayoutPending)
+        return;
+    m_relayoutPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_relayoutPending = false;
+        Relayout();
+    });
 }
 
 void TCustomPopupMenu2000Form::CollectEntries()
@@ -110,7 +128,6 @@ void TCustomPopupMenu2000Form::CollectEntries()
     }
     while (!m_entries.empty() && T_AM2000_Separator::IsSeparator(m_entries.back()->Caption()))
         m_entries.pop_back();
-    m_selected = m_previousSelected = NoEntry;
 }
 
 void TCustomPopupMenu2000Form::Measure()

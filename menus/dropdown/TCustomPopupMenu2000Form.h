@@ -62,6 +62,10 @@ public:
 
     // Takes the options again, lays out and repaints everything.
     void Relayout();
+    // The same once control returns to the event loop; several requests give one
+    // layout. An options change tells its owner before the group stops inheriting, so
+    // the window takes the options only after the change is complete.
+    void ScheduleRelayout();
     // Shows the window with its top-left corner at a screen position, at full size.
     void ShowAt(QPoint screenPosition);
 
@@ -98,6 +102,7 @@ private:
     int m_selected = NoEntry;
     int m_previousSelected = NoEntry;
     bool m_pressed = false;
+    bool m_relayoutPending = false;
     bool m_hiddenPresent = false;
     bool m_expanded = false;
 };

@@ -155,6 +155,22 @@ TEST_F(DropDown, ASelectionChangeRepaintsOnlyTheTwoEntriesConcerned)
     EXPECT_EQ(Rgb(after, third.x() + 30, window->EntryRect(1).y() + 1), RGB(240, 240, 240));
 }
 
+TEST_F(DropDown, ANewLayoutKeepsTheSelectionWhileItNamesAnEntry)
+{
+    Add(QStringLiteral("One"));
+    TMenuItem2000* two = Add(QStringLiteral("Two"));
+    TCustomPopupMenu2000Form* window = popup.ShowDropDown(parent, QPoint(0, 0));
+    window->SetSelected(1);
+    popup.Options()->Colors()->SetValueAt(C::Highlight, clRed);
+    QCoreApplication::processEvents(); // the open window lays out again
+    EXPECT_EQ(window->Selected(), 1);
+    const QRect rect = window->EntryRect(1);
+    EXPECT_EQ(Rgb(window->CanvasImage(), rect.x() + 30, rect.y() + 1), RGB(255, 0, 0));
+    two->SetVisible(false);
+    window->Relayout();
+    EXPECT_EQ(window->Selected(), TCustomPopupMenu2000Form::NoEntry);
+}
+
 TEST_F(DropDown, OnBeforeDrawItemCanCancelTheBuiltInDrawing)
 {
     TMenuItem2000* item = Add(QStringLiteral("Open"));
