@@ -174,6 +174,17 @@ void TCustomPopupMenu2000Form::SetSelected(int index)
     RepaintEntry(m_selected);
 }
 
+void TCustomPopupMenu2000Form::SetOpenBorder(int left, int width, bool bottomSide)
+{
+    if (left == m_openBorderLeft && width == m_openBorderWidth && bottomSide == m_openBorderBottom)
+        return;
+    m_openBorderLeft = left;
+    m_openBorderWidth = width;
+    m_openBorderBottom = bottomSide;
+    PaintAll();
+    update();
+}
+
 void TCustomPopupMenu2000Form::SetPressed(bool pressed)
 {
     if (pressed == m_pressed)
@@ -243,6 +254,7 @@ void TCustomPopupMenu2000Form::PaintAll()
 {
     PaintBackground();
     PaintFrame();
+    PaintOpenBorder();
     PaintTitle();
     PaintDragStrip();
     for (int i = 0; i < int(m_entries.size()); ++i)
@@ -311,6 +323,23 @@ void TCustomPopupMenu2000Form::PaintFrame()
         m_painter->FillOrDither(canvas, bottom, sunken);
     else
         canvas.FillRect(bottom);
+}
+
+// The frame's bands (3D outer frame, bevel, border) on the touching side take the menu
+// colour over the raised item's width.
+void TCustomPopupMenu2000Form::PaintOpenBorder()
+{
+    if (m_openBorderWidth <= 0 || !m_options->Flags().Contains(F::mfRaiseMenuBarItem))
+        return;
+    const QSize size = m_layout->WindowSize();
+    const int depth =
+        m_layout->InnerRect().y() + m_options->Margins()->ValueAt(T_AM2000_Margins::Border);
+    const QRect gap = QRect(m_openBorderLeft, m_openBorderBottom ? size.height() - depth : 0,
+                            m_openBorderWidth, depth)
+                          .intersected(QRect(QPoint(0, 0), size));
+    TCanvas& canvas = *m_canvas->Canvas();
+    canvas.Brush()->SetColor(m_options->Colors()->ValueAt(C::Menu));
+    canvas.FillRect(gap);
 }
 
 void TCustomPopupMenu2000Form::PaintTitle()

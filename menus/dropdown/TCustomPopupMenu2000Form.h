@@ -57,6 +57,11 @@ public:
     bool Pressed() const { return m_pressed; }
     void SetPressed(bool pressed);
 
+    // With mfRaiseMenuBarItem the frame is left open where the raised menu-bar item
+    // touches the window: over width pixels from left (window coordinates) of the top
+    // side, or of the bottom side for a window that opens upward. A width of 0 closes it.
+    void SetOpenBorder(int left, int width, bool bottomSide = false);
+
     // The draw state bits of an entry as it is now.
     int EntryState(int index) const;
 
@@ -81,6 +86,7 @@ private:
     void PaintAll();
     void PaintBackground();
     void PaintFrame();
+    void PaintOpenBorder();
     void PaintTitle();
     void PaintDragStrip();
     void PaintEntry(int index, bool restoreBackground);
@@ -103,6 +109,9 @@ private:
     int m_previousSelected = NoEntry;
     bool m_pressed = false;
     bool m_relayoutPending = false;
+    int m_openBorderLeft = 0;
+    int m_openBorderWidth = 0; // pixels; 0: the frame is closed
+    bool m_openBorderBottom = false;
     bool m_hiddenPresent = false;
     bool m_expanded = false;
 };

@@ -378,3 +378,25 @@ TEST_F(MainMenuDropDown, TheSelectedEntryIsHighlightedGlyphColumnIncluded)
     EXPECT_EQ(Rgb(image, 10, top - 1), mainMenuColour);
     EXPECT_EQ(Rgb(image, 10, top + lineHeight), mainMenuColour);
 }
+
+TEST_F(MainMenuDropDown, TheFrameOpensWhereTheRaisedMenuBarItemTouchesIt)
+{
+    // Without mfRaiseMenuBarItem nothing opens.
+    window->SetOpenBorder(10, 30);
+    EXPECT_EQ(Rgb(window->CanvasImage(), 20, 0), buttonShadow);
+    T_AM2000_Flags flags = popup.Options()->Flags();
+    flags.Include(T_AM2000_Flag::mfRaiseMenuBarItem);
+    popup.Options()->SetFlags(flags);
+    window->Relayout();
+    // Row 0 (the bevel, Border 0) takes the menu colour from x = 10 to 39.
+    const QImage image = window->CanvasImage();
+    EXPECT_EQ(Rgb(image, 9, 0), buttonShadow);
+    EXPECT_EQ(Rgb(image, 10, 0), mainMenuColour);
+    EXPECT_EQ(Rgb(image, 39, 0), mainMenuColour);
+    EXPECT_EQ(Rgb(image, 40, 0), buttonShadow);
+    EXPECT_EQ(Rgb(image, 20, window->height() - 1), buttonShadow);
+    // Opening upward: the bottom side opens instead.
+    window->SetOpenBorder(10, 30, true);
+    EXPECT_EQ(Rgb(window->CanvasImage(), 20, 0), buttonShadow);
+    EXPECT_EQ(Rgb(window->CanvasImage(), 20, window->height() - 1), mainMenuColour);
+}
