@@ -2,6 +2,8 @@
 
 #include "Exception.h"
 
+#include <optional>
+
 namespace {
 
 const QLatin1String optionPrefix("--");
@@ -22,8 +24,8 @@ TCommandLine::TCommandLine(const QStringList& arguments)
             throw Exception(QStringLiteral("Unexpected argument '%1'.").arg(arguments[i]));
         i = ReadOption(arguments, i);
     }
-    if (m_screenshot.isEmpty() && !m_clicks.isEmpty())
-        throw Exception(QStringLiteral("--click goes with --screenshot FILE."));
+    if (m_screenshot.isEmpty() && !m_steps.isEmpty())
+        throw Exception(QStringLiteral("--click and --double-click go with --screenshot FILE."));
     if (m_screenshot.isEmpty() && !m_prints.isEmpty())
         throw Exception(QStringLiteral("--print goes with --screenshot FILE."));
 }
@@ -42,12 +44,15 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
     const QString name = OptionName(argument);
     QString* single = nullptr;
     QStringList* repeated = nullptr;
+    std::optional<TScreenshotStep::Kind> step;
     if (name == QLatin1String("--catalogue"))
         single = &m_catalogue;
     else if (name == QLatin1String("--screenshot"))
         single = &m_screenshot;
     else if (name == QLatin1String("--click"))
-        repeated = &m_clicks;
+        step = TScreenshotStep::Kind::Click;
+    else if (name == QLatin1String("--double-click"))
+        step = TScreenshotStep::Kind::DoubleClick;
     else if (name == QLatin1String("--print"))
         repeated = &m_prints;
     else
@@ -60,7 +65,9 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
         value = arguments[++index];
     if (value.isEmpty())
         throw Exception(QStringLiteral("%1 needs a value.").arg(name));
-    if (repeated) {
+    if (step) {
+        m_steps.append({*step, value});
+    } else if (repeated) {
         repeated->append(value);
     } else if (single->isEmpty()) {
         *single = value;
@@ -73,7 +80,8 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
 QString TCommandLine::Usage()
 {
     return QStringLiteral(
-        "Usage: zentuvio [--catalogue FILE] [--screenshot FILE [--click NAME]... "
+        "Usage: zentuvio [--catalogue FILE]\n"
+        "                [--screenshot FILE [--click NAME | --double-click NAME]... "
         "[--print NAME]...]\n"
         "A gallery of user-interface artwork: icon collections and screen templates.\n"
         "\n"
@@ -82,6 +90,9 @@ QString TCommandLine::Usage()
         "  --screenshot FILE  start, write the main window as a PNG file and exit; without\n"
         "                     a display the offscreen platform is used\n"
         "  --click NAME       with --screenshot: first click the named control (repeatable)\n"
+        "  --double-click NAME\n"
+        "                     with --screenshot: first double-click the named control\n"
+        "                     (repeatable; clicks and double clicks run in their order)\n"
         "  --print NAME       with --screenshot: print the named control's caption\n"
         "                     (repeatable)\n"
         "  --help             show this text\n"

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "TScreenshotStep.h"
+
 #include <QString>
 #include <QStringList>
 
 // The command line of zentuvio, checked completely before anything starts:
-//   [--catalogue FILE] [--screenshot FILE [--click NAME]... [--print NAME]...]
+//   [--catalogue FILE]
+//   [--screenshot FILE [--click NAME | --double-click NAME]... [--print NAME]...]
 //   | --help | --version
 // Options that take a value accept it as the next argument or after "=". A wrong
 // command line raises Exception whose text names the wrong argument.
@@ -21,8 +24,8 @@ public:
     // The catalogue file to open instead of the one found beside or for the program.
     const QString& Catalogue() const { return m_catalogue; }
     const QString& Screenshot() const { return m_screenshot; }
-    // The controls to click, in order, before the screenshot is written.
-    const QStringList& Clicks() const { return m_clicks; }
+    // The clicks and double clicks, in order, before the screenshot is written.
+    const TScreenshotSteps& Steps() const { return m_steps; }
     // The controls whose captions are printed once the screenshot is written.
     const QStringList& Prints() const { return m_prints; }
 
@@ -38,6 +41,6 @@ private:
     bool m_version = false;
     QString m_catalogue;
     QString m_screenshot;
-    QStringList m_clicks;
+    TScreenshotSteps m_steps;
     QStringList m_prints;
 };

@@ -9,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <cstdio>
 
 namespace {
@@ -24,16 +25,22 @@ void PrintError(const QString& message)
 
 } // namespace
 
-int TScreenshot::Take(TForm& window, const QString& fileName, const QStringList& clicks,
+int TScreenshot::Take(TForm& window, const QString& fileName, const TScreenshotSteps& steps,
                       const QStringList& prints)
 {
     window.Show();
     Settle();
-    for (const QString& name : clicks) {
-        TControl* control = FindControl(window, name, QStringLiteral("--click"));
+    for (const TScreenshotStep& step : steps) {
+        const bool twice = step.kind == TScreenshotStep::Kind::DoubleClick;
+        TControl* control =
+            FindControl(window, step.control,
+                        twice ? QStringLiteral("--double-click") : QStringLiteral("--click"));
         if (!control)
             return UnknownControl;
-        Click(ClickTarget(control));
+        if (twice)
+            DoubleClick(ClickTarget(control));
+        else
+            Click(ClickTarget(control));
         Settle();
     }
     QStringList captions;
@@ -71,14 +78,28 @@ QWidget* TScreenshot::ClickTarget(TControl* control)
 
 void TScreenshot::Click(QWidget* control)
 {
+    SendButton(control, QEvent::MouseButtonPress);
+    SendButton(control, QEvent::MouseButtonRelease);
+}
+
+void TScreenshot::DoubleClick(QWidget* control)
+{
+    QPointer<QWidget> target(control);
+    Click(control);
+    if (target)
+        SendButton(control, QEvent::MouseButtonDblClick);
+    if (target)
+        SendButton(control, QEvent::MouseButtonRelease);
+}
+
+void TScreenshot::SendButton(QWidget* control, QEvent::Type type)
+{
     const QPointF local(control->width() / 2.0, control->height() / 2.0);
     const QPointF global = control->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &release);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, local, global, Qt::LeftButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &event);
 }
 
 void TScreenshot::Settle()

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "TScreenshotStep.h"
+
 #include <QString>
 #include <QStringList>
 
 class TForm;
 class TControl;
 class QWidget;
+#include <QEvent>
 
-// The --screenshot option: clicks the named controls of a window in order, waits until
+// The --screenshot option: clicks or double-clicks the named controls of a window in
+// order, waits until
 // painting settles, writes the window as a PNG file and prints the captions of the
 // controls named for printing, one a line.
 class TScreenshot {
@@ -18,7 +22,7 @@ public:
     static constexpr int UnknownControl = 2;
 
     // Returns Written, or UnknownControl / Failed after printing what went wrong.
-    static int Take(TForm& window, const QString& fileName, const QStringList& clicks,
+    static int Take(TForm& window, const QString& fileName, const TScreenshotSteps& steps,
                     const QStringList& prints);
 
 private:
@@ -26,7 +30,10 @@ private:
     static TControl* FindControl(TForm& window, const QString& name, const QString& option);
     // What --click NAME presses: the control, or for a bar page its button.
     static QWidget* ClickTarget(TControl* control);
-    // A press and release of the left button in the middle of the control.
+    // A press and release of the left button in the middle of the control; a double
+    // click follows them with a second press, reported as a double click, and release.
     static void Click(QWidget* control);
+    static void DoubleClick(QWidget* control);
+    static void SendButton(QWidget* control, QEvent::Type type);
     static void Settle();
 };

@@ -64,7 +64,7 @@ int TStartup::Run(int argc, char** argv)
     if (!commandLine->Catalogue().isEmpty())
         CheckCatalogue(TDataFiles::CataloguePath());
     if (screenshot)
-        return TScreenshot::Take(*MianForm, commandLine->Screenshot(), commandLine->Clicks(),
+        return TScreenshot::Take(*MianForm, commandLine->Screenshot(), commandLine->Steps(),
                                  commandLine->Prints());
     return application.Run();
 }

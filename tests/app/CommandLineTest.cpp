@@ -21,10 +21,14 @@ QString ErrorOf(const QStringList& arguments)
 TEST(CommandLine, ValuesFollowAsTheNextArgumentOrAfterAnEqualsSign)
 {
     const TCommandLine commandLine({"--catalogue=mine.mdb", "--screenshot", "shot.png", "--click",
-                                    "SpeedButton1", "--click=SpeedButton16", "--print", "Label10"});
+                                    "SpeedButton1", "--double-click=imgCaption",
+                                    "--click=SpeedButton16", "--print", "Label10"});
     EXPECT_EQ(commandLine.Catalogue(), QStringLiteral("mine.mdb"));
     EXPECT_EQ(commandLine.Screenshot(), QStringLiteral("shot.png"));
-    EXPECT_EQ(commandLine.Clicks(), QStringList({"SpeedButton1", "SpeedButton16"}));
+    using K = TScreenshotStep::Kind;
+    EXPECT_EQ(commandLine.Steps(), TScreenshotSteps({{K::Click, "SpeedButton1"},
+                                                     {K::DoubleClick, "imgCaption"},
+                                                     {K::Click, "SpeedButton16"}}));
     EXPECT_EQ(commandLine.Prints(), QStringList({"Label10"}));
     EXPECT_FALSE(commandLine.Help());
     EXPECT_FALSE(commandLine.Version());
@@ -59,7 +63,7 @@ TEST(CommandLine, AWrongCommandLineIsNamedInItsError)
     EXPECT_EQ(ErrorOf({"--catalogue", "a", "--catalogue", "b"}),
               QStringLiteral("--catalogue is given twice."));
     EXPECT_EQ(ErrorOf({"--click", "SpeedButton1"}),
-              QStringLiteral("--click goes with --screenshot FILE."));
+              QStringLiteral("--click and --double-click go with --screenshot FILE."));
     EXPECT_EQ(ErrorOf({"--print", "Label10"}),
               QStringLiteral("--print goes with --screenshot FILE."));
     EXPECT_EQ(ErrorOf({"--help", "--bogus"}), QStringLiteral("Unknown option '--bogus'."));

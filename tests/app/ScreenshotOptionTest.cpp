@@ -40,10 +40,31 @@ TEST(ScreenshotOption, ClicksTheNamedControlsFirst)
     EXPECT_NE(QImage(before), QImage(after)) << "the multimedia strip is in front";
 }
 
+// The caption double-click moves the category bar to the right; its black caption
+// buttons then stand at the window's right edge instead of its left.
+TEST(ScreenshotOption, DoubleClicksTheNamedControlsInTheirTurn)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("right.png"));
+    const ProgramRun run = Zentuvio({QStringLiteral("--screenshot"), file,
+                                     QStringLiteral("--double-click"), QStringLiteral("imgCaption"),
+                                     QStringLiteral("--click"), QStringLiteral("abcButtonPage2")});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    const QImage shot(file);
+    ASSERT_EQ(shot.size(), QSize(819, 522));
+    // Under the caption (28), menu (18) and sub-category (48) strips and the bar's 2-pixel
+    // border, half way down the first 26-pixel caption button.
+    const int captionRow = 28 + 18 + 48 + 2 + 13;
+    EXPECT_NE(QColor(shot.pixel(10, captionRow)), QColor(Qt::black));
+    EXPECT_EQ(QColor(shot.pixel(shot.width() - 20, captionRow)), QColor(Qt::black));
+    // Page 2 open: its caption button is the second at the top.
+    EXPECT_EQ(QColor(shot.pixel(shot.width() - 20, captionRow + 26)), QColor(Qt::black));
+}
+
 TEST(ScreenshotOption, AnUnknownControlIsNamedWithExitCode2)
 {
     QTemporaryDir folder;
-    for (const char* option : {"--click", "--print"}) {
+    for (const char* option : {"--click", "--double-click", "--print"}) {
         const ProgramRun run = Zentuvio({QStringLiteral("--screenshot"), folder.filePath("x.png"),
                                          QLatin1String(option), QStringLiteral("NoSuchButton")});
         EXPECT_EQ(run.exitCode, 2) << option;
