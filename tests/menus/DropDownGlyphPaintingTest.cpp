@@ -8,6 +8,7 @@
 #include "T_AM2000_MenuOptions.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -96,4 +97,23 @@ TEST_F(GlyphPainting, ShadowUnderTheGlyphIsBlurredAtItsCorner)
     // (6 * 240 + 160) / 7 = 228.
     EXPECT_EQ(At(image, 21, 19), 0xE4E4E4u);
     EXPECT_EQ(At(image, 9, 7), 0x000000u); // the glyph itself over the shadow
+}
+
+TEST_F(GlyphPainting, CheckedGlyphSitsInASunkenBoxUnlessNoBitmapRect)
+{
+    // The glyph column inset by 1, (1, 1) to (22, 18), in Sunken; the glyph over it.
+    options.Colors()->SetValueAt(T_AM2000_Colors::Sunken, clYellow);
+    QImage image = Paint(dsChecked);
+    EXPECT_EQ(At(image, 1, 1), 0xFFFF00u);
+    EXPECT_EQ(At(image, 22, 18), 0xFFFF00u);
+    EXPECT_EQ(At(image, 0, 0), menu);
+    EXPECT_EQ(At(image, 23, 1), menu);
+    EXPECT_EQ(At(image, 9, 7), 0x000000u);
+    // Sunken clNone: a 50 % dither of the menu colour and white.
+    options.Colors()->SetValueAt(T_AM2000_Colors::Sunken, clNone);
+    image = Paint(dsChecked);
+    EXPECT_EQ((std::set<QRgb>{At(image, 1, 1), At(image, 2, 1)}), (std::set<QRgb>{menu, white}));
+    EXPECT_EQ(At(image, 1, 1), At(image, 2, 2));
+    Use(T_AM2000_Flag::mfNoBitmapRect);
+    EXPECT_EQ(At(Paint(dsChecked), 1, 1), menu);
 }
