@@ -1,8 +1,11 @@
 #include "MainWindowFixture.h"
 #include "TabcBarBtn.h"
 #include "TabcButtonPage.h"
+#include "TabcInPlaceEdit.h"
 
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -49,4 +52,32 @@ TEST_F(MainWindowFixture, OpeningThePagesOfTheBarShowsTheirCategoryButtons)
     auto* exit = dynamic_cast<TSpeedButton*>(form->FindComponent(QStringLiteral("SpeedButton11")));
     ASSERT_NE(exit, nullptr);
     EXPECT_EQ(exit->Parent(), Page(*form, "abcButtonPage3"));
+}
+
+// The main window going away while its bar is busy: the nested wait of the page change
+// or of the caption editor returns into code whose window is gone.
+TEST_F(MainWindowFixture, TheMainWindowFreedDuringAPageChangeLeavesNothing)
+{
+    TabcButtonBar* bar = form->abcButtonBar1;
+    QPointer<TabcButtonPage> page(Page(*form, "abcButtonPage2"));
+    QTimer::singleShot(30, [&] {
+        EXPECT_TRUE(bar->Changing());
+        form.reset();
+    });
+    QTest::mouseClick(bar->Buttons()[1], Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(form, nullptr);
+    EXPECT_TRUE(page.isNull());
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+TEST_F(MainWindowFixture, TheMainWindowFreedDuringACaptionEditLeavesNothing)
+{
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(TabcInPlaceEdit::Editor()->isVisible());
+        form.reset();
+    });
+    QTest::mousePress(form->abcButtonBar1->Buttons()[0], Qt::RightButton, {}, QPoint(20, 10));
+    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ(TabcInPlaceEdit::Editor(), nullptr) << "the editor went with its window";
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
 }
