@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <ranges>
 
 namespace {
 
@@ -53,9 +52,11 @@ T_AM2000_Desktop::Grabber T_AM2000_Desktop::SetGrabber(Grabber grabber)
 
 const T_AM2000_Screenshot* T_AM2000_Desktop::NewestContaining(const QRect& rect) const
 {
-    for (const auto& screenshot : m_screenshots | std::views::reverse)
-        if (screenshot->Contains(rect))
-            return screenshot.get();
+    // Reverse iterators rather than a reversed view: clang's fuzzing builds use a
+    // standard library whose ranges it cannot compile.
+    for (auto newest = m_screenshots.rbegin(); newest != m_screenshots.rend(); ++newest)
+        if ((*newest)->Contains(rect))
+            return newest->get();
     return nullptr;
 }
 
