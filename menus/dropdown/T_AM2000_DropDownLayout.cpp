@@ -6,6 +6,7 @@
 #include "TMenuItem2000.h"
 #include "T_AM2000_ItemTexts.h"
 #include "T_AM2000_Margins.h"
+#include "T_AM2000_MenuControl.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_Separator.h"
 #include "T_AM2000_Skin.h"
@@ -61,8 +62,9 @@ int T_AM2000_DropDownLayout::EntryHeight(const TMenuItem2000& item, bool hiddenS
 {
     if (T_AM2000_Separator::IsSeparator(item.Caption()))
         return T_AM2000_Separator(item.Caption()).Height(Margin(M::Separator));
-    const int lines = int(T_AM2000_ItemTexts(item).Lines().size());
-    int height = 2 * Margin(M::Frame) + (m_lineHeight - 3) * lines + 3;
+    int height = item.Control() != T_AM2000_MenuControlType::ctlNone
+                     ? item.ControlOptions()->Height(TextItemHeight(1))
+                     : TextItemHeight(int(T_AM2000_ItemTexts(item).Lines().size()));
     if (hiddenShown && !m_options.Flags().Contains(T_AM2000_Flag::mfHiddenAsRegular))
         height += HiddenItemExtra;
     if (!item.Bitmap()->Empty())
@@ -72,6 +74,11 @@ int T_AM2000_DropDownLayout::EntryHeight(const TMenuItem2000& item, bool hiddenS
     if (item.ImageIndex() >= 0 && m_images)
         height = std::max(height, m_images->Height() + GlyphBoxExtra);
     return height;
+}
+
+int T_AM2000_DropDownLayout::TextItemHeight(int lines) const
+{
+    return 2 * Margin(M::Frame) + (m_lineHeight - 3) * lines + 3;
 }
 
 int T_AM2000_DropDownLayout::LeftTextWidth(const TMenuItem2000& item) const
@@ -94,20 +101,30 @@ int T_AM2000_DropDownLayout::RightTextWidthOf(const TMenuItem2000& item) const
     return right.isEmpty() ? 0 : MeasureCanvas(item).TextWidth(right);
 }
 
-void T_AM2000_DropDownLayout::MeasureWidths(const std::vector<TMenuItem2000*>& entries)
+void T_AM2000_DropDownLayout::MeasureEntries(const std::vector<TMenuItem2000*>& entries,
+                                             const Frame& frame)
 {
-    const bool standardAlign = m_options.Flags().Contains(T_AM2000_Flag::mfStandardAlign);
     m_textWidth = m_rightTextWidth = 0;
-    int widest = 0;
-    for (const TMenuItem2000* item : entries) {
+    m_entryHeights.clear();
+    int widest = 0, ownerWidest = 0;
+    for (TMenuItem2000* item : entries) {
         const int left = LeftTextWidth(*item), right = RightTextWidthOf(*item);
         m_textWidth = std::max(m_textWidth, left);
         m_rightTextWidth = std::max(m_rightTextWidth, right);
-        widest = std::max(widest, left + right + (right > 0 ? RightTextGap : 0));
+        // The measure event sees the width without the Left and Right margins.
+        int width = left + right + (right > 0 ? RightTextGap : 0);
+        int height = EntryHeight(*item, item->Hidden() && frame.expanded);
+        if (item->OnMeasureItem) {
+            item->OnMeasureItem(item, &MeasureCanvas(*item), width, height);
+            ownerWidest = std::max(ownerWidest, width);
+        } else {
+            widest = std::max(widest, width);
+        }
+        m_entryHeights.push_back(height);
     }
-    if (standardAlign)
+    if (m_options.Flags().Contains(T_AM2000_Flag::mfStandardAlign))
         widest = m_textWidth + m_rightTextWidth + (m_rightTextWidth > 0 ? RightColumnGap : 0);
-    m_contentWidth = widest + Margin(M::Left) + Margin(M::Right);
+    m_contentWidth = std::max(widest, ownerWidest) + Margin(M::Left) + Margin(M::Right);
 }
 
 void T_AM2000_DropDownLayout::Measure(const std::vector<TMenuItem2000*>& entries,
@@ -120,7 +137,7 @@ void T_AM2000_DropDownLayout::Measure(const std::vector<TMenuItem2000*>& entries
                        : m_measure->Canvas()->TextHeight(QStringLiteral("Hj")) + LineHeightExtra;
     m_bevel = std::max(Margin(M::Bevel), frame.minimumBevel);
     m_outerFrame = frame.outer3D;
-    MeasureWidths(entries);
+    MeasureEntries(entries, frame);
     PlaceEntries(entries, frame);
 }
 
@@ -149,8 +166,7 @@ void T_AM2000_DropDownLayout::PlaceEntries(const std::vector<TMenuItem2000*>& en
         top += DragStripHeight;
     }
     m_entryRects.clear();
-    for (const TMenuItem2000* item : entries) {
-        const int height = EntryHeight(*item, item->Hidden() && frame.expanded);
+    for (const int height : m_entryHeights) {
         m_entryRects.push_back(Rect(m_contentLeft, top, contentRight, top + height));
         top += height + Margin(M::Space);
     }

@@ -61,7 +61,8 @@ public:
     int Bevel() const { return m_bevel; }
     bool OuterFrame() const { return m_outerFrame; }
 
-    // Measures of one entry, with the window's font and margins.
+    // Measures of one entry, with the window's font and margins, before the item's
+    // measure event.
     int EntryHeight(const TMenuItem2000& item, bool hiddenShown) const;
     int LeftTextWidth(const TMenuItem2000& item) const;
     int RightTextWidthOf(const TMenuItem2000& item) const;
@@ -69,7 +70,10 @@ public:
 private:
     int Margin(int index) const;
     bool TitleAtSide() const;
-    void MeasureWidths(const std::vector<TMenuItem2000*>& entries);
+    // An item of that many text lines.
+    int TextItemHeight(int lines) const;
+    // Heights and widths of the entries, the measure events having the last word.
+    void MeasureEntries(const std::vector<TMenuItem2000*>& entries, const Frame& frame);
     void PlaceEntries(const std::vector<TMenuItem2000*>& entries, const Frame& frame);
     TCanvas& MeasureCanvas(const TMenuItem2000& item) const;
 
@@ -78,6 +82,7 @@ private:
     const TImageList* m_images;
     std::unique_ptr<TBitmap> m_measure; // its canvas measures texts
 
+    std::vector<int> m_entryHeights;
     std::vector<QRect> m_entryRects;
     QSize m_windowSize;
     QRect m_expandButton, m_dragStrip, m_title, m_inner;

@@ -11,11 +11,14 @@
 #include "T_AM2000_GlyphEffects.h"
 #include "T_AM2000_ItemTexts.h"
 #include "T_AM2000_Margins.h"
+#include "T_AM2000_MenuControl.h"
 #include "T_AM2000_MenuItemCache.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_Separator.h"
 #include "T_AM2000_Skin.h"
 #include "T_AM2000_SkinBackground.h"
+
+#include <utility>
 
 namespace {
 
@@ -39,6 +42,11 @@ QImage Transparent(const TBitmap& bitmap)
 int Right(const QRect& r)
 {
     return r.x() + r.width();
+}
+
+int Bottom(const QRect& r)
+{
+    return r.y() + r.height();
 }
 
 } // namespace
@@ -100,9 +108,36 @@ void T_AM2000_ItemPainter::FillOrDither(TCanvas& canvas, const QRect& rect, TCol
     canvas.Brush()->SetBitmap(nullptr);
 }
 
+bool T_AM2000_ItemPainter::PaintOwnerDrawn(TCanvas& canvas, const QRect& rect, TMenuItem2000& item,
+                                           int state)
+{
+    if (item.OnAdvancedDrawItem) {
+        using O = TOwnerDrawStateItem;
+        TOwnerDrawState owner;
+        const std::pair<int, O> states[] = {{dsSelected, O::odSelected},
+                                            {dsDisabled, O::odDisabled},
+                                            {dsDisabled, O::odGrayed},
+                                            {dsChecked, O::odChecked},
+                                            {dsDefault, O::odDefault}};
+        for (const auto& [bit, member] : states) {
+            if (state & bit)
+                owner.Include(member);
+        }
+        item.OnAdvancedDrawItem(&item, &canvas, rect, owner);
+        return true;
+    }
+    if (item.OnDrawItem) {
+        item.OnDrawItem(&item, &canvas, rect, (state & dsSelected) != 0);
+        return true;
+    }
+    return false;
+}
+
 void T_AM2000_ItemPainter::Paint(TCanvas& canvas, const QRect& rect, TMenuItem2000& item,
                                  int state) const
 {
+    if (PaintOwnerDrawn(canvas, rect, item, state))
+        return;
     if (item.OnBeforeDrawItem) {
         bool cancel = false;
         item.OnBeforeDrawItem(&item, &canvas, rect, state, cancel);
@@ -124,9 +159,23 @@ void T_AM2000_ItemPainter::Paint(TCanvas& canvas, const QRect& rect, TMenuItem20
         PaintGlyph(canvas, inner, choice, state);
     else
         PaintCheckMark(canvas, inner, state);
-    PaintTexts(canvas, inner, item, state);
+    PaintContent(canvas, inner, item, state);
     if (state & dsSubmenu)
         PaintArrow(canvas, inner, state);
+}
+
+// The embedded control, when the item has one with a face of its own, else the texts.
+void T_AM2000_ItemPainter::PaintContent(TCanvas& canvas, const QRect& rect,
+                                        const TMenuItem2000& item, int state) const
+{
+    if (item.Control() != T_AM2000_MenuControlType::ctlNone) {
+        const T_AM2000_Margins& margins = *m_options.Margins();
+        const QRect area = Rect(rect.x() + margins.ValueAt(M::Left), rect.y(),
+                                Right(rect) - margins.ValueAt(M::Right), Bottom(rect));
+        if (item.ControlOptions()->Paint(canvas, area, Highlighted(state)))
+            return;
+    }
+    PaintTexts(canvas, rect, item, state);
 }
 
 const QImage* T_AM2000_ItemPainter::SkinBackground(int state) const

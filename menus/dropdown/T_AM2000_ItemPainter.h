@@ -23,8 +23,9 @@ public:
     T_AM2000_ItemPainter(const T_AM2000_MenuOptions& options, const TFont& font,
                          const TImageList* images, int rightColumn = 0);
 
-    // The whole entry for the draw state (bits of T_AM2000_DrawState); the item's
-    // OnBeforeDrawItem may cancel it.
+    // The whole entry for the draw state (bits of T_AM2000_DrawState). The item's
+    // advanced-draw event, else its draw event, replaces all of it; otherwise its
+    // OnBeforeDrawItem may cancel the built-in drawing.
     void Paint(TCanvas& canvas, const QRect& rect, TMenuItem2000& item, int state) const;
 
     // Whether the gutter band is drawn, and the band of rect it covers.
@@ -41,6 +42,10 @@ private:
     bool Flag(T_AM2000_Flag flag) const;
     bool Highlighted(int state) const;
     const QImage* SkinBackground(int state) const;
+    // Runs the item's owner-draw event, when one is assigned; tells whether it ran.
+    static bool PaintOwnerDrawn(TCanvas& canvas, const QRect& rect, TMenuItem2000& item, int state);
+    void PaintContent(TCanvas& canvas, const QRect& rect, const TMenuItem2000& item,
+                      int state) const;
     // Returns the rectangle the foreground is drawn in.
     QRect PaintBackground(TCanvas& canvas, const QRect& rect, TMenuItem2000& item, int state) const;
     void PaintSkinBackground(TCanvas& canvas, const QRect& rect, TMenuItem2000& item, int state,

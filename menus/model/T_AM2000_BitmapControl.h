@@ -12,6 +12,11 @@ public:
     T_AM2000_BitmapControl();
     ~T_AM2000_BitmapControl() override;
 
+    // As high as the bitmap, when there is one.
+    int Height(int oneLineItem) const override;
+    // Glyph 0 (the normal one) at the left, centred vertically; nothing without a bitmap.
+    bool Paint(TCanvas& canvas, const QRect& rect, bool selected) const override;
+
     int NumGlyphs() const { return m_numGlyphs; }
     void SetNumGlyphs(int count) { Update(m_numGlyphs, count); }
     // Owned by the control.

@@ -1,6 +1,9 @@
 #include "T_AM2000_EditControl.h"
 
+#include "TBrush.h"
+#include "TCanvas.h"
 #include "TClassInfo.h"
+#include "TFont.h"
 
 const TClassInfo& T_AM2000_EditControl::StaticClassInfo()
 {
@@ -15,4 +18,21 @@ const TClassInfo& T_AM2000_EditControl::StaticClassInfo()
             c.Property("MinWidth", &E::MinWidth, &E::SetMinWidth, 0);
         });
     return info;
+}
+
+bool T_AM2000_EditControl::Paint(TCanvas& canvas, const QRect& rect, bool) const
+{
+    const QRect box = rect.adjusted(0, BoxInset, 0, -BoxInset);
+    canvas.Brush()->SetColor(m_color);
+    canvas.FillRect(box);
+    canvas.Brush()->SetColor(clBtnShadow);
+    canvas.FrameRect(box);
+    canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+    canvas.Font()->SetColor(clWindowText);
+    QRect textArea = box.adjusted(TextIndent, 0, -TextIndent, 0);
+    QString shown = m_text;
+    canvas.TextRect(textArea, shown,
+                    {TTextFormat::tfSingleLine, TTextFormat::tfVerticalCenter,
+                     TTextFormat::tfNoPrefix, TTextFormat::tfLeft});
+    return true;
 }

@@ -9,6 +9,12 @@
 class T_AM2000_EditControl : public T_AM2000_MenuControl {
     T_CLASS_INFO
 public:
+    static constexpr int BoxInset = 1;
+    static constexpr int TextIndent = 2; // inside the frame
+    // A box in Color, framed in the button shadow colour, over the item's height less
+    // BoxInset at top and bottom, with Text at its left.
+    bool Paint(TCanvas& canvas, const QRect& rect, bool selected) const override;
+
     bool AutoSelect() const { return m_autoSelect; }
     void SetAutoSelect(bool autoSelect) { Update(m_autoSelect, autoSelect); }
     TColor Color() const { return m_color; }

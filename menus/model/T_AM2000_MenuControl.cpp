@@ -13,3 +13,8 @@ void T_AM2000_MenuControl::Changed() const
     if (OnChange)
         OnChange();
 }
+
+bool T_AM2000_MenuControl::Paint(TCanvas&, const QRect&, bool) const
+{
+    return false;
+}

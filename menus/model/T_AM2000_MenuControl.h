@@ -2,7 +2,10 @@
 
 #include "TPersistent.h"
 
+#include <QRect>
 #include <functional>
+
+class TCanvas;
 
 // The settings of an embedded control that an item draws in place of its text; the
 // item's Control property selects the subclass. The base, for items without a
@@ -13,6 +16,14 @@ public:
     T_AM2000_MenuControl() = default;
     T_AM2000_MenuControl(const T_AM2000_MenuControl&) = delete;
     T_AM2000_MenuControl& operator=(const T_AM2000_MenuControl&) = delete;
+
+    // The height of an item that holds the control; oneLineItem is the height of an
+    // item with one line of text, which a control without a size of its own takes.
+    virtual int Height(int oneLineItem) const { return oneLineItem; }
+    // Paints the control into rect, the item's area between its glyph column and its
+    // right margin, over the item's background. Returns false for a control without a
+    // face of its own: the item's texts are drawn instead.
+    virtual bool Paint(TCanvas& canvas, const QRect& rect, bool selected) const;
 
     // Told of every change of a setting, so that the item can repaint.
     std::function<void()> OnChange;

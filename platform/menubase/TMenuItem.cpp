@@ -21,6 +21,9 @@ const TClassInfo& TMenuItem::StaticClassInfo()
         c.Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem, false);
         c.Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible, true);
         c.Event("OnClick", &TMenuItem::OnClick);
+        c.Event("OnMeasureItem", &TMenuItem::OnMeasureItem);
+        c.Event("OnDrawItem", &TMenuItem::OnDrawItem);
+        c.Event("OnAdvancedDrawItem", &TMenuItem::OnAdvancedDrawItem);
     });
     return info;
 }

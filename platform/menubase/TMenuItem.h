@@ -3,12 +3,36 @@
 #include "TBitmap.h"
 #include "TComponent.h"
 #include "TEvent.h"
+#include "TSet.h"
 
+#include <QRect>
 #include <memory>
 #include <vector>
 
+class TCanvas;
 class TMenu;
 class TPopupMenu;
+
+// The states an owner-drawn item is drawn in.
+enum class TOwnerDrawStateItem {
+    odSelected,
+    odGrayed,
+    odDisabled,
+    odChecked,
+    odFocused,
+    odDefault,
+    odHotLight,
+    odInactive,
+    odNoAccel,
+    odNoFocusRect,
+};
+using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
+
+// Owner measuring and drawing of an item: sender and canvas, then the width and height
+// to change, or the item's rectangle and whether it is selected, or its states.
+using TMenuMeasureItemEvent = TEvent<TObject*, TCanvas*, int&, int&>;
+using TMenuDrawItemEvent = TEvent<TObject*, TCanvas*, const QRect&, bool>;
+using TAdvancedMenuDrawItemEvent = TEvent<TObject*, TCanvas*, const QRect&, TOwnerDrawState>;
 
 // One entry of a menu: a caption, its states and what a click does. An item either
 // sits in a context menu's flat list (TPopupMenu) or in the item tree of a TMenu, where
@@ -71,6 +95,10 @@ public:
     std::vector<TComponent*> ChildComponents(const TComponent* root) const override;
 
     TNotifyEvent OnClick;
+    // Owner drawing: a menu that draws its items itself asks these first.
+    TMenuMeasureItemEvent OnMeasureItem;
+    TMenuDrawItemEvent OnDrawItem;
+    TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
 
 protected:
     // Tells the menu of the tree that this item changed (rebuild: the item tree changed).
