@@ -1,6 +1,7 @@
 #include "TCommandLine.h"
 
 #include "Exception.h"
+#include "TKeyStroke.h"
 
 #include <optional>
 
@@ -25,7 +26,8 @@ TCommandLine::TCommandLine(const QStringList& arguments)
         i = ReadOption(arguments, i);
     }
     if (m_screenshot.isEmpty() && !m_steps.isEmpty())
-        throw Exception(QStringLiteral("--click and --double-click go with --screenshot FILE."));
+        throw Exception(QStringLiteral(
+            "--click, --double-click, --key, --hover and --wait go with --screenshot FILE."));
     if (m_screenshot.isEmpty() && !m_prints.isEmpty())
         throw Exception(QStringLiteral("--print goes with --screenshot FILE."));
 }
@@ -44,18 +46,14 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
     const QString name = OptionName(argument);
     QString* single = nullptr;
     QStringList* repeated = nullptr;
-    std::optional<TScreenshotStep::Kind> step;
+    const std::optional<TScreenshotStep::Kind> step = StepKind(name);
     if (name == QLatin1String("--catalogue"))
         single = &m_catalogue;
     else if (name == QLatin1String("--screenshot"))
         single = &m_screenshot;
-    else if (name == QLatin1String("--click"))
-        step = TScreenshotStep::Kind::Click;
-    else if (name == QLatin1String("--double-click"))
-        step = TScreenshotStep::Kind::DoubleClick;
     else if (name == QLatin1String("--print"))
         repeated = &m_prints;
-    else
+    else if (!step)
         throw Exception(QStringLiteral("Unknown option '%1'.").arg(name));
 
     QString value;
@@ -66,6 +64,7 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
     if (value.isEmpty())
         throw Exception(QStringLiteral("%1 needs a value.").arg(name));
     if (step) {
+        CheckStep(*step, name, value);
         m_steps.append({*step, value});
     } else if (repeated) {
         repeated->append(value);
@@ -77,11 +76,40 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
     return index;
 }
 
+std::optional<TScreenshotStep::Kind> TCommandLine::StepKind(const QString& option)
+{
+    using K = TScreenshotStep::Kind;
+    static const std::pair<QLatin1String, K> options[] = {
+        {QLatin1String("--click"), K::Click},
+        {QLatin1String("--double-click"), K::DoubleClick},
+        {QLatin1String("--key"), K::Key},
+        {QLatin1String("--hover"), K::Hover},
+        {QLatin1String("--wait"), K::Wait}};
+    for (const auto& [name, kind] : options)
+        if (option == name)
+            return kind;
+    return std::nullopt;
+}
+
+void TCommandLine::CheckStep(TScreenshotStep::Kind kind, const QString& option,
+                             const QString& value)
+{
+    if (kind == TScreenshotStep::Kind::Wait) {
+        bool number = false;
+        const int milliseconds = value.toInt(&number);
+        if (!number || milliseconds < 0)
+            throw Exception(QStringLiteral("%1 needs milliseconds, not '%2'.").arg(option, value));
+    }
+    if (kind == TScreenshotStep::Kind::Key && !TKeyStroke::Parse(value))
+        throw Exception(QStringLiteral("%1: '%2' is no key.").arg(option, value));
+}
+
 QString TCommandLine::Usage()
 {
     return QStringLiteral(
         "Usage: zentuvio [--catalogue FILE]\n"
-        "                [--screenshot FILE [--click NAME | --double-click NAME]... "
+        "                [--screenshot FILE [--click NAME | --double-click NAME | --key KEY\n"
+        "                                   | --hover NAME | --wait MS]... "
         "[--print NAME]...]\n"
         "A gallery of user-interface artwork: icon collections and screen templates.\n"
         "\n"
@@ -92,7 +120,12 @@ QString TCommandLine::Usage()
         "  --click NAME       with --screenshot: first click the named control (repeatable)\n"
         "  --double-click NAME\n"
         "                     with --screenshot: first double-click the named control\n"
-        "                     (repeatable; clicks and double clicks run in their order)\n"
+        "                     (repeatable)\n"
+        "  --key KEY          with --screenshot: send a key to the focused window, spelt\n"
+        "                     like Alt, Down, Return, Esc or Ctrl+Tab (repeatable)\n"
+        "  --hover NAME       with --screenshot: move the pointer over the named control\n"
+        "  --wait MS          with --screenshot: let MS milliseconds pass\n"
+        "                     (steps run in the order given)\n"
         "  --print NAME       with --screenshot: print the named control's caption\n"
         "                     (repeatable)\n"
         "  --help             show this text\n"

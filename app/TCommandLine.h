@@ -4,10 +4,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The command line of zentuvio, checked completely before anything starts:
 //   [--catalogue FILE]
-//   [--screenshot FILE [--click NAME | --double-click NAME]... [--print NAME]...]
+//   [--screenshot FILE [--click NAME | --double-click NAME | --key KEY | --hover NAME
+//                       | --wait MS]... [--print NAME]...]
 //   | --help | --version
 // Options that take a value accept it as the next argument or after "=". A wrong
 // command line raises Exception whose text names the wrong argument.
@@ -24,7 +26,7 @@ public:
     // The catalogue file to open instead of the one found beside or for the program.
     const QString& Catalogue() const { return m_catalogue; }
     const QString& Screenshot() const { return m_screenshot; }
-    // The clicks and double clicks, in order, before the screenshot is written.
+    // What is done to the window, in order, before the screenshot is written.
     const TScreenshotSteps& Steps() const { return m_steps; }
     // The controls whose captions are printed once the screenshot is written.
     const QStringList& Prints() const { return m_prints; }
@@ -36,6 +38,8 @@ private:
     // Reads the option at arguments[index] and its value; returns the index of the last
     // argument it used.
     qsizetype ReadOption(const QStringList& arguments, qsizetype index);
+    static std::optional<TScreenshotStep::Kind> StepKind(const QString& option);
+    static void CheckStep(TScreenshotStep::Kind kind, const QString& option, const QString& value);
 
     bool m_help = false;
     bool m_version = false;

@@ -9,9 +9,10 @@ class TForm;
 class TControl;
 class QWidget;
 #include <QEvent>
+#include <QImage>
 
-// The --screenshot option: clicks or double-clicks the named controls of a window in
-// order, waits until
+// The --screenshot option: runs the steps in order (clicks, double clicks, keys, pointer
+// moves, waits), waits until
 // painting settles, writes the window as a PNG file and prints the captions of the
 // controls named for printing, one a line.
 class TScreenshot {
@@ -26,6 +27,8 @@ public:
                     const QStringList& prints);
 
 private:
+    // Runs one step; false after naming an unknown control.
+    static bool Run(TForm& window, const TScreenshotStep& step);
     // The window's control of that name; null after naming the option and the name.
     static TControl* FindControl(TForm& window, const QString& name, const QString& option);
     // What --click NAME presses: the control, or for a bar page its button.
@@ -35,5 +38,13 @@ private:
     static void Click(QWidget* control);
     static void DoubleClick(QWidget* control);
     static void SendButton(QWidget* control, QEvent::Type type);
-    static void Settle();
+    // A key press and release to the focused widget (the window without one).
+    static void SendKey(TForm& window, const QString& key);
+    // The pointer comes onto the control and rests in its middle.
+    static void Hover(QWidget* control);
+    // The window with every other visible window of the program over it at its place,
+    // in the order they were made.
+    static QImage Picture(TForm& window);
+    // Handles events for that long so that animations and deferred repaints finish.
+    static void Settle(int milliseconds);
 };

@@ -1,5 +1,6 @@
 #include "Exception.h"
 #include "TCommandLine.h"
+#include "TKeyStroke.h"
 
 #include <gtest/gtest.h>
 
@@ -63,8 +64,46 @@ TEST(CommandLine, AWrongCommandLineIsNamedInItsError)
     EXPECT_EQ(ErrorOf({"--catalogue", "a", "--catalogue", "b"}),
               QStringLiteral("--catalogue is given twice."));
     EXPECT_EQ(ErrorOf({"--click", "SpeedButton1"}),
-              QStringLiteral("--click and --double-click go with --screenshot FILE."));
+              QStringLiteral(
+                  "--click, --double-click, --key, --hover and --wait go with --screenshot FILE."));
     EXPECT_EQ(ErrorOf({"--print", "Label10"}),
               QStringLiteral("--print goes with --screenshot FILE."));
     EXPECT_EQ(ErrorOf({"--help", "--bogus"}), QStringLiteral("Unknown option '--bogus'."));
+}
+
+TEST(CommandLine, KeysHoversAndWaitsAreStepsCheckedBeforeAnythingStarts)
+{
+    using K = TScreenshotStep::Kind;
+    const TCommandLine commandLine({"--screenshot", "s.png", "--key", "Alt", "--key=Ctrl+Tab",
+                                    "--hover", "SpeedButton1", "--wait", "250", "--key", "Down"});
+    EXPECT_EQ(commandLine.Steps(), TScreenshotSteps({{K::Key, "Alt"},
+                                                     {K::Key, "Ctrl+Tab"},
+                                                     {K::Hover, "SpeedButton1"},
+                                                     {K::Wait, "250"},
+                                                     {K::Key, "Down"}}));
+    EXPECT_EQ(ErrorOf({"--screenshot", "s.png", "--wait", "soon"}),
+              QStringLiteral("--wait needs milliseconds, not 'soon'."));
+    EXPECT_EQ(ErrorOf({"--screenshot", "s.png", "--wait", "-5"}),
+              QStringLiteral("--wait needs milliseconds, not '-5'."));
+    EXPECT_EQ(ErrorOf({"--screenshot", "s.png", "--key", "Ctrl+Nothing"}),
+              QStringLiteral("--key: 'Ctrl+Nothing' is no key."));
+    EXPECT_EQ(ErrorOf({"--screenshot", "s.png", "--key", "a,b"}),
+              QStringLiteral("--key: 'a,b' is no key."))
+        << "one key, not a sequence";
+}
+
+TEST(KeyStroke, ReadsQtKeyNamesAndLoneModifiers)
+{
+    const auto alt = TKeyStroke::Parse(QStringLiteral("alt"));
+    ASSERT_TRUE(alt);
+    EXPECT_EQ(alt->key, Qt::Key_Alt);
+    EXPECT_EQ(alt->modifiers, Qt::AltModifier);
+    EXPECT_TRUE(alt->IsModifierAlone());
+    const auto tab = TKeyStroke::Parse(QStringLiteral("Ctrl+Shift+Tab"));
+    ASSERT_TRUE(tab);
+    EXPECT_EQ(tab->key, Qt::Key_Tab);
+    EXPECT_EQ(tab->modifiers, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(tab->IsModifierAlone());
+    EXPECT_EQ(TKeyStroke::Parse(QStringLiteral("Esc"))->key, Qt::Key_Escape);
+    EXPECT_FALSE(TKeyStroke::Parse(QString()));
 }

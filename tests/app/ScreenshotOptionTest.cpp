@@ -61,10 +61,31 @@ TEST(ScreenshotOption, DoubleClicksTheNamedControlsInTheirTurn)
     EXPECT_EQ(QColor(shot.pixel(shot.width() - 20, captionRow + 26)), QColor(Qt::black));
 }
 
+// A flat speed button shows its raised hover frame only while the pointer rests on it.
+TEST(ScreenshotOption, HoverRestsThePointerOnTheNamedControl)
+{
+    QTemporaryDir folder;
+    const QString plain = folder.filePath(QStringLiteral("plain.png"));
+    const QString hovered = folder.filePath(QStringLiteral("hovered.png"));
+    ASSERT_EQ(Zentuvio({QStringLiteral("--screenshot"), plain}).exitCode, 0);
+    const ProgramRun run = Zentuvio({QStringLiteral("--screenshot"), hovered,
+                                     QStringLiteral("--wait"), QStringLiteral("50"),
+                                     QStringLiteral("--hover"), QStringLiteral("SpeedButton36")});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    const QImage before(plain), after(hovered);
+    ASSERT_EQ(before.size(), after.size());
+    // 更换主界面 lies at (0, 8) in its 113-pixel strip at the right of the sub-category
+    // strip, which starts 1 pixel below the caption (28) and menu (18) strips and ends at
+    // the 4-pixel right border: its top-left frame corner.
+    const QPoint corner(819 - 4 - 113, 28 + 18 + 1 + 8);
+    EXPECT_NE(before.pixel(corner), after.pixel(corner));
+    EXPECT_EQ(before.pixel(10, 300), after.pixel(10, 300)) << "nothing else changes";
+}
+
 TEST(ScreenshotOption, AnUnknownControlIsNamedWithExitCode2)
 {
     QTemporaryDir folder;
-    for (const char* option : {"--click", "--double-click", "--print"}) {
+    for (const char* option : {"--click", "--double-click", "--hover", "--print"}) {
         const ProgramRun run = Zentuvio({QStringLiteral("--screenshot"), folder.filePath("x.png"),
                                          QLatin1String(option), QStringLiteral("NoSuchButton")});
         EXPECT_EQ(run.exitCode, 2) << option;
