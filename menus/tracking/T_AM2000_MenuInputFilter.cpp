@@ -1,0 +1,74 @@
+#include "T_AM2000_MenuInputFilter.h"
+
+#include "TCustomPopupMenu2000Form.h"
+#include "T_AM2000_MenuKeyboard.h"
+#include "T_AM2000_MenuTracker.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+T_AM2000_MenuInputFilter::T_AM2000_MenuInputFilter(T_AM2000_MenuTracker& tracker)
+    : m_tracker(tracker)
+{}
+
+// Only widgets count: the application sees mouse and key events once for the window
+// handle and once for the widget.
+bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_tracker.TopWindow() || !watched->isWidgetType())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Leave:
+        return ChainMouse(watched, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (m_tracker.InChain(watched))
+            return true;
+        OutsidePress(*static_cast<QMouseEvent*>(event));
+        return false;
+    case QEvent::Wheel:
+        m_tracker.Keyboard().Wheel(*m_tracker.DeepestWindow(),
+                                   static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return m_tracker.Keyboard().KeyDown(*m_tracker.DeepestWindow(), key->key(),
+                                            key->modifiers(), key->text());
+    }
+    default:
+        return false;
+    }
+}
+
+// A window holding the pressed button gets the moves and the release wherever the
+// pointer is: they go to the chain window under it.
+bool T_AM2000_MenuInputFilter::ChainMouse(QObject* watched, QEvent* event)
+{
+    // A window being hidden or freed is out of the chain's input.
+    if (!m_tracker.InChain(watched) || !static_cast<QWidget*>(watched)->isVisible())
+        return false;
+    if (event->type() == QEvent::Leave) {
+        m_tracker.MouseLeave(*static_cast<TCustomPopupMenu2000Form*>(watched));
+        return false;
+    }
+    const auto& mouse = *static_cast<QMouseEvent*>(event);
+    const QPoint global = mouse.globalPosition().toPoint();
+    TCustomPopupMenu2000Form* window = m_tracker.WindowAt(global);
+    if (!window)
+        return true;
+    const QPoint point = global - window->geometry().topLeft();
+    if (event->type() == QEvent::MouseMove)
+        m_tracker.MouseMove(*window, point);
+    else if (mouse.button() == Qt::LeftButton)
+        m_tracker.MouseUp(*window, point);
+    return true;
+}
+
+void T_AM2000_MenuInputFilter::OutsidePress(const QMouseEvent& event)
+{
+    if (!m_tracker.OverMenuBar(event.globalPosition().toPoint()))
+        m_tracker.CloseAllMenus(true);
+}

@@ -1,0 +1,444 @@
+#include "T_AM2000_MenuTracker.h"
+
+#include "I_AM2000_MenuBar.h"
+#include "TCustomMainMenu2000.h"
+#include "TCustomPopupMenu2000.h"
+#include "TEventSound.h"
+#include "TMenuItem2000.h"
+#include "TPopupMenu2000Form.h"
+#include "T_AM2000_DrawState.h"
+#include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_HitTest.h"
+#include "T_AM2000_Margins.h"
+#include "T_AM2000_MenuInputFilter.h"
+#include "T_AM2000_MenuKeyboard.h"
+#include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_MenuTimer.h"
+#include "T_AM2000_Separator.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+using Form = TCustomPopupMenu2000Form;
+using Timer = T_AM2000_MenuTimer;
+
+constexpr int OuterFrameWidth = T_AM2000_DropDownLayout::OuterFrameWidth;
+
+TMenuItem2000* EntryAt(const Form& window, int index)
+{
+    if (index < 0 || index >= int(window.Entries().size()))
+        return nullptr;
+    return window.Entries()[std::size_t(index)];
+}
+
+int IndexOf(const Form& window, const TMenuItem2000& item)
+{
+    const auto& entries = window.Entries();
+    const auto found = std::find(entries.begin(), entries.end(), &item);
+    return found == entries.end() ? Form::NoEntry : int(found - entries.begin());
+}
+
+bool EntryHasSubmenu(const Form& window, int index)
+{
+    return EntryAt(window, index) && (window.EntryState(index) & dsSubmenu) != 0;
+}
+
+// The open child shows the submenu of the selected entry.
+bool ChildOfSelectedOpen(const Form& window)
+{
+    const Form* child = window.ChildWindow();
+    return child && &child->Item() == EntryAt(window, window.Selected());
+}
+
+TCustomMainMenu2000* MainMenuOf(const TMenuItem2000& item)
+{
+    return dynamic_cast<TCustomMainMenu2000*>(item.GetParentMenu());
+}
+
+} // namespace
+
+// Belongs to the application, so that it goes with it at exit.
+T_AM2000_MenuTracker& T_AM2000_MenuTracker::Instance()
+{
+    static QPointer<T_AM2000_MenuTracker> instance;
+    if (!instance) {
+        instance = new T_AM2000_MenuTracker();
+        instance->setParent(QCoreApplication::instance());
+    }
+    return *instance;
+}
+
+T_AM2000_MenuTracker::T_AM2000_MenuTracker()
+    : m_keyboard(std::make_unique<T_AM2000_MenuKeyboard>(*this))
+    , m_filter(std::make_unique<T_AM2000_MenuInputFilter>(*this))
+    , m_sound(&TEventSound::Instance())
+    , m_beep(&QApplication::beep)
+{
+    QCoreApplication::instance()->installEventFilter(m_filter.get());
+}
+
+T_AM2000_MenuTracker::~T_AM2000_MenuTracker()
+{
+    disconnect(m_topGone);
+}
+
+Form* T_AM2000_MenuTracker::Popup(TCustomPopupMenu2000& menu, TMenuItem2000& item,
+                                  QPoint screenPosition)
+{
+    CloseAllMenus(false);
+    Form* window = menu.ShowDropDown(item, screenPosition);
+    m_top = window;
+    m_topAlive = window;
+    m_topGone = connect(window, &QObject::destroyed, this, [this] { TopWindowGone(); });
+    Track(*window);
+    return window;
+}
+
+TCustomPopupMenu2000* T_AM2000_MenuTracker::CurrentMenu() const
+{
+    const Form* top = TopWindow();
+    return top ? &top->Menu() : nullptr;
+}
+
+Form* T_AM2000_MenuTracker::DeepestWindow() const
+{
+    Form* window = TopWindow();
+    while (window && window->ChildWindow())
+        window = window->ChildWindow();
+    return window;
+}
+
+Form* T_AM2000_MenuTracker::WindowAt(QPoint screenPoint) const
+{
+    for (Form* window = DeepestWindow(); window; window = window->ParentWindow()) {
+        if (window->isVisible() && window->geometry().contains(screenPoint))
+            return window;
+    }
+    return nullptr;
+}
+
+bool T_AM2000_MenuTracker::InChain(const QObject* object) const
+{
+    for (const Form* window = DeepestWindow(); window; window = window->ParentWindow()) {
+        if (window == object)
+            return true;
+    }
+    return false;
+}
+
+void T_AM2000_MenuTracker::RegisterMenuBar(I_AM2000_MenuBar* bar)
+{
+    m_bars.push_back(bar);
+}
+
+void T_AM2000_MenuTracker::UnregisterMenuBar(I_AM2000_MenuBar* bar)
+{
+    std::erase(m_bars, bar);
+}
+
+bool T_AM2000_MenuTracker::OverMenuBar(QPoint screenPoint) const
+{
+    return std::any_of(m_bars.begin(), m_bars.end(), [screenPoint](I_AM2000_MenuBar* bar) {
+        const QWidget* widget = bar->BarWidget();
+        return widget && widget->isVisible() &&
+               widget->rect().contains(widget->mapFromGlobal(screenPoint));
+    });
+}
+
+void T_AM2000_MenuTracker::Track(Form& window)
+{
+    window.setMouseTracking(true);
+}
+
+void T_AM2000_MenuTracker::MouseMove(Form& window, QPoint point)
+{
+    StopSubmenuTimer();
+    ReselectOpener(window);
+    const int hit = T_AM2000_HitTest::At(window, point);
+    if (hit == window.Selected()) {
+        if (TMenuItem2000* item = EntryAt(window, hit)) {
+            const QPoint corner = window.EntryRect(hit).topLeft();
+            item->OnMouseMove(item, TShiftState(), point.x() - corner.x(), point.y() - corner.y());
+        }
+        return;
+    }
+    SelectEntry(window, hit);
+    if (hit == Form::ExpandButton) {
+        CloseChildOf(window);
+        Timer::Instance().Start(Timer::ExpandDelay, T_AM2000_TimerCallback::tcExpand, &window,
+                                [this, &window] { Expand(window); });
+        return;
+    }
+    const bool childOpen = window.ChildWindow() != nullptr;
+    const bool submenu = EntryHasSubmenu(window, hit);
+    if (childOpen || submenu)
+        StartSubmenuTimer(window, childOpen && submenu);
+}
+
+void T_AM2000_MenuTracker::MouseLeave(Form& window)
+{
+    if (!ChildOfSelectedOpen(window))
+        SelectEntry(window, Form::NoEntry);
+}
+
+void T_AM2000_MenuTracker::MouseUp(Form& window, QPoint point)
+{
+    const int hit = T_AM2000_HitTest::At(window, point);
+    if (hit == Form::NoEntry || hit == Form::DragStrip)
+        return;
+    if (hit == Form::ExpandButton) {
+        Expand(window);
+        return;
+    }
+    SelectEntry(window, hit);
+    ClickSelected(window);
+}
+
+void T_AM2000_MenuTracker::ClickSelected(Form& window)
+{
+    const int selected = window.Selected();
+    if (!EntryAt(window, selected))
+        return;
+    if (EntryHasSubmenu(window, selected)) {
+        OpenSubmenu(window, false);
+        return;
+    }
+    window.SetPressed(true);
+    Timer::Instance().Start(Timer::PressPause, T_AM2000_TimerCallback::tcPress, &window,
+                            [this, &window] { PressPauseOver(window); });
+}
+
+void T_AM2000_MenuTracker::PressPauseOver(Form& window)
+{
+    window.SetPressed(false);
+    TMenuItem2000* item = EntryAt(window, window.Selected());
+    if (item && item->Enabled() && !T_AM2000_Separator::IsSeparator(item->Caption()))
+        ExecuteEntry(window, *item);
+}
+
+void T_AM2000_MenuTracker::SelectEntry(Form& window, int index)
+{
+    TMenuItem2000* old = EntryAt(window, window.Selected());
+    if (index == window.Selected())
+        return;
+    window.SetSelected(index);
+    if (old)
+        old->OnExit(old);
+    if (TMenuItem2000* item = EntryAt(window, index))
+        item->OnEnter(item);
+}
+
+// The pointer in a submenu keeps its opener selected in the parent window.
+void T_AM2000_MenuTracker::ReselectOpener(Form& window)
+{
+    Form* parent = window.ParentWindow();
+    if (!parent)
+        return;
+    const int opener = IndexOf(*parent, window.Item());
+    if (parent->Selected() != opener)
+        SelectEntry(*parent, opener);
+}
+
+void T_AM2000_MenuTracker::StartSubmenuTimer(Form& window, bool quick)
+{
+    Timer::Instance().Start(quick ? Timer::QuickSubmenuDelay : Timer::SubmenuDelay,
+                            T_AM2000_TimerCallback::tcSubmenu, &window,
+                            [this, &window] { SubmenuTimerFired(window); });
+}
+
+void T_AM2000_MenuTracker::StopSubmenuTimer()
+{
+    Timer& timer = Timer::Instance();
+    if (timer.TimerPending(Timer::SubmenuDelay, T_AM2000_TimerCallback::tcSubmenu) ||
+        timer.TimerPending(Timer::QuickSubmenuDelay, T_AM2000_TimerCallback::tcSubmenu))
+        timer.Stop();
+}
+
+void T_AM2000_MenuTracker::SubmenuTimerFired(Form& window)
+{
+    if (!ChildOfSelectedOpen(window))
+        OpenSubmenu(window, false);
+}
+
+// A selected entry without a submenu closes the open one.
+void T_AM2000_MenuTracker::OpenSubmenu(Form& window, bool selectFirst)
+{
+    const int selected = window.Selected();
+    TMenuItem2000* item = EntryHasSubmenu(window, selected) ? EntryAt(window, selected) : nullptr;
+    if (item && ChildOfSelectedOpen(window))
+        return;
+    CloseChildOf(window);
+    if (!item)
+        return;
+    item->Click();
+    auto* child = new TPopupMenu2000Form(window.Menu(), *item, &window);
+    window.SetChildWindow(child);
+    m_children.emplace_back(child);
+    Track(*child);
+    if (selectFirst)
+        MoveSelection(*child, 0);
+    child->ShowAt(SubmenuPosition(window));
+}
+
+// Beside the parent, overlapping it, with the submenu's first entry level with its
+// opener.
+QPoint T_AM2000_MenuTracker::SubmenuPosition(const Form& window) const
+{
+    const T_AM2000_DropDownLayout& layout = window.Layout();
+    const int border = window.Options().Margins()->ValueAt(T_AM2000_Margins::Border);
+    int top = window.EntryRect(window.Selected()).y() - layout.Bevel() - border;
+    if (layout.OuterFrame())
+        top -= OuterFrameWidth;
+    return window.geometry().topLeft() + QPoint(window.width() - SubmenuOverlap, top);
+}
+
+void T_AM2000_MenuTracker::ExecuteEntry(Form& window, TMenuItem2000& item)
+{
+    const int index = IndexOf(window, item);
+    if (EntryHasSubmenu(window, index)) {
+        SelectEntry(window, index);
+        OpenSubmenu(window, false);
+        return;
+    }
+    TCustomMainMenu2000* mainMenu = MainMenuOf(item);
+    bool canClose = true;
+    if (mainMenu)
+        mainMenu->OnCloseQuery(mainMenu, canClose);
+    QPointer<Form> stays = canClose ? nullptr : &window;
+    if (canClose) {
+        CloseAllMenus(true);
+        m_sound->PlayEvent(QLatin1String(CommandSound));
+    }
+    if (mainMenu)
+        mainMenu->OnMenuCommand(&item);
+    item.Click();
+    if (stays) {
+        StartSubmenuTimer(*stays, false);
+        stays->update();
+    }
+}
+
+void T_AM2000_MenuTracker::MoveSelection(Form& window, int index, bool wrap)
+{
+    const int count = int(window.Entries().size());
+    if (count == 0)
+        return;
+    const int step = index < window.Selected() ? -1 : 1;
+    if (index >= count) {
+        if (!wrap)
+            return;
+        if (window.HiddenItemsPresent() && !window.Expanded()) {
+            Expand(window);
+            return;
+        }
+        index = 0;
+    }
+    if (index < 0) {
+        if (!wrap)
+            return;
+        index = count - 1;
+    }
+    const int start = index;
+    do {
+        if (Selectable(window, index)) {
+            SelectEntry(window, index);
+            return;
+        }
+        index += step;
+        if (!wrap && (index < 0 || index >= count))
+            return;
+        index = (index + count) % count;
+    } while (index != start);
+}
+
+bool T_AM2000_MenuTracker::Selectable(const Form& window, int index) const
+{
+    const TMenuItem2000& item = *EntryAt(window, index);
+    if (T_AM2000_Separator::IsSeparator(item.Caption()))
+        return false;
+    return item.Enabled() || !window.Options().Flags().Contains(T_AM2000_Flag::mfNoHighDisabled);
+}
+
+void T_AM2000_MenuTracker::Expand(Form& window)
+{
+    CloseChildOf(window);
+    SelectEntry(window, Form::NoEntry);
+    window.SetExpanded(true);
+}
+
+void T_AM2000_MenuTracker::CloseWindow(Form& window)
+{
+    Timer::Instance().Stop();
+    if (Form* parent = window.ParentWindow())
+        CloseChildOf(*parent);
+    else
+        CloseAllMenus(true);
+}
+
+void T_AM2000_MenuTracker::CloseChildOf(Form& window)
+{
+    Form* child = window.ChildWindow();
+    if (!child)
+        return;
+    window.SetChildWindow(nullptr);
+    HideWindow(*child);
+    std::erase(m_children, child);
+    child->deleteLater();
+}
+
+void T_AM2000_MenuTracker::HideWindow(Form& window)
+{
+    CloseChildOf(window);
+    window.hide();
+    if (TMenuItem2000* item = EntryAt(window, window.Selected()))
+        item->OnExit(item);
+}
+
+// The top window is freed once control is back in the event loop: the close may come
+// from an event that the window is still receiving.
+void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
+{
+    Timer::Instance().Stop();
+    if (Form* top = TopWindow()) {
+        disconnect(m_topGone);
+        m_top = nullptr;
+        m_topAlive = nullptr;
+        HideWindow(*top);
+        QTimer::singleShot(0, this, [window = QPointer<Form>(top)] {
+            if (window && window->Menu().DropDown() == window)
+                window->Menu().CloseDropDown();
+        });
+    }
+    if (resetBars) {
+        for (I_AM2000_MenuBar* bar : std::vector(m_bars))
+            bar->ResetBar();
+    }
+}
+
+// The menu freed its top window (or itself): the submenus go with it.
+void T_AM2000_MenuTracker::TopWindowGone()
+{
+    m_top = nullptr;
+    Timer::Instance().Stop();
+    for (const QPointer<Form>& child : std::exchange(m_children, {}))
+        delete child.data();
+}
+
+ISoundPlayer* T_AM2000_MenuTracker::SetSoundPlayer(ISoundPlayer* player)
+{
+    return std::exchange(m_sound, player);
+}
+
+std::function<void()> T_AM2000_MenuTracker::SetBeep(std::function<void()> beep)
+{
+    return std::exchange(m_beep, std::move(beep));
+}
+
+void T_AM2000_MenuTracker::Beep() const
+{
+    if (m_beep)
+        m_beep();
+}

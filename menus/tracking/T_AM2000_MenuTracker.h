@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class I_AM2000_MenuBar;
+class ISoundPlayer;
+class TCustomPopupMenu2000;
+class TCustomPopupMenu2000Form;
+class TMenuItem2000;
+class T_AM2000_MenuInputFilter;
+class T_AM2000_MenuKeyboard;
+
+// The open menu chain of the whole program: the current menu with its top window and
+// the submenu windows opened from it, what the mouse does over them, opening and closing
+// submenus, choosing entries and closing everything. The drop-down windows never take
+// the focus: an application event filter hands input to the tracker.
+class T_AM2000_MenuTracker : public QObject {
+public:
+    static constexpr const char* CommandSound = "menu-click";
+    // A submenu overlaps its parent window by this much.
+    static constexpr int SubmenuOverlap = 5;
+
+    static T_AM2000_MenuTracker& Instance();
+    ~T_AM2000_MenuTracker() override;
+
+    // Opens menu's drop-down of item's submenu at a screen position as the current
+    // chain, closing any other first.
+    TCustomPopupMenu2000Form* Popup(TCustomPopupMenu2000& menu, TMenuItem2000& item,
+                                    QPoint screenPosition);
+    TCustomPopupMenu2000* CurrentMenu() const;
+    TCustomPopupMenu2000Form* TopWindow() const { return m_topAlive ? m_top : nullptr; }
+    // The last window of the chain: the one that takes the keys.
+    TCustomPopupMenu2000Form* DeepestWindow() const;
+    // The chain window under a screen point, the deepest first; nullptr for none.
+    TCustomPopupMenu2000Form* WindowAt(QPoint screenPoint) const;
+    // object is an open window of the chain.
+    bool InChain(const QObject* object) const;
+
+    void RegisterMenuBar(I_AM2000_MenuBar* bar);
+    void UnregisterMenuBar(I_AM2000_MenuBar* bar);
+    const std::vector<I_AM2000_MenuBar*>& MenuBars() const { return m_bars; }
+    bool OverMenuBar(QPoint screenPoint) const;
+
+    // Mouse input in window coordinates.
+    void MouseMove(TCustomPopupMenu2000Form& window, QPoint point);
+    void MouseLeave(TCustomPopupMenu2000Form& window);
+    void MouseUp(TCustomPopupMenu2000Form& window, QPoint point);
+
+    void OpenSubmenu(TCustomPopupMenu2000Form& window, bool selectFirst);
+    void ExecuteEntry(TCustomPopupMenu2000Form& window, TMenuItem2000& item);
+    // Moves the selection to index, or the next selectable entry beyond it in the
+    // direction of the move; wrap decides whether it goes round at the ends.
+    void MoveSelection(TCustomPopupMenu2000Form& window, int index, bool wrap = true);
+    // Shows the window's hidden items, with the selection cleared.
+    void Expand(TCustomPopupMenu2000Form& window);
+    // Like a click on the selected entry: opens its submenu, or shows it pressed and
+    // chooses it after the press pause.
+    void ClickSelected(TCustomPopupMenu2000Form& window);
+    // Closes window and its submenus; the top window closes the whole chain.
+    void CloseWindow(TCustomPopupMenu2000Form& window);
+    void CloseAllMenus(bool resetBars);
+
+    T_AM2000_MenuKeyboard& Keyboard() const { return *m_keyboard; }
+
+    // The player of the command sound (the desktop's by default); not owned.
+    ISoundPlayer* SetSoundPlayer(ISoundPlayer* player);
+    // What sounds when a typed key chooses nothing (QApplication::beep by default).
+    std::function<void()> SetBeep(std::function<void()> beep);
+    void Beep() const;
+
+private:
+    T_AM2000_MenuTracker();
+    void Track(TCustomPopupMenu2000Form& window);
+    void SelectEntry(TCustomPopupMenu2000Form& window, int index);
+    void ReselectOpener(TCustomPopupMenu2000Form& window);
+    void StartSubmenuTimer(TCustomPopupMenu2000Form& window, bool quick);
+    void StopSubmenuTimer();
+    void SubmenuTimerFired(TCustomPopupMenu2000Form& window);
+    void PressPauseOver(TCustomPopupMenu2000Form& window);
+    void CloseChildOf(TCustomPopupMenu2000Form& window);
+    void HideWindow(TCustomPopupMenu2000Form& window);
+    void TopWindowGone();
+    bool Selectable(const TCustomPopupMenu2000Form& window, int index) const;
+    QPoint SubmenuPosition(const TCustomPopupMenu2000Form& window) const;
+
+    // Kept apart from its guard so that a window being freed is never cast.
+    TCustomPopupMenu2000Form* m_top = nullptr;
+    QPointer<QObject> m_topAlive;
+    QMetaObject::Connection m_topGone;
+    std::vector<QPointer<TCustomPopupMenu2000Form>> m_children;
+    std::vector<I_AM2000_MenuBar*> m_bars;
+    std::unique_ptr<T_AM2000_MenuKeyboard> m_keyboard;
+    std::unique_ptr<T_AM2000_MenuInputFilter> m_filter;
+    ISoundPlayer* m_sound;
+    std::function<void()> m_beep;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ISoundPlayer.h"
+#include "TCustomPopupMenu2000.h"
+#include "TMainMenu2000.h"
+#include "TMenuItem2000.h"
+#include "TPopupMenu2000Form.h"
+#include "TTickCount.h"
+#include "T_AM2000_MenuTimer.h"
+#include "T_AM2000_MenuTracker.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+class RecordingSounds : public ISoundPlayer {
+public:
+    void PlayFile(const QString& path) override { played << path; }
+    void PlayEvent(const QString& eventName) override { played << eventName; }
+    QStringList played;
+};
+
+// A main menu with one top item whose drop-down the tests open, on a tick count they
+// drive, with the sounds and beeps recorded.
+class MenuTracking : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousClock = TTickCount::SetSource([this] { return now; });
+        previousSound = tracker.SetSoundPlayer(&sounds);
+        previousBeep = tracker.SetBeep([this] { ++beeps; });
+        mainMenu.Root()->Add(&top);
+    }
+    void TearDown() override
+    {
+        tracker.CloseAllMenus(false);
+        T_AM2000_MenuTimer::Instance().Stop();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        tracker.SetSoundPlayer(previousSound);
+        tracker.SetBeep(previousBeep);
+        TTickCount::SetSource(previousClock);
+    }
+
+    TMenuItem2000* Add(const QString& caption, TMenuItem2000* parent = nullptr)
+    {
+        auto* item = new TMenuItem2000(nullptr);
+        owned.emplace_back(item);
+        item->SetCaption(caption);
+        (parent ? parent : &top)->Add(item);
+        return item;
+    }
+    TCustomPopupMenu2000Form* Open() { return tracker.Popup(popup, top, QPoint(100, 100)); }
+    // Lets time pass on the tick count; the shared timer fires when it is due.
+    void Advance(qint64 ms)
+    {
+        now += ms;
+        T_AM2000_MenuTimer::Instance().Poll();
+    }
+    void Hover(TCustomPopupMenu2000Form& window, int index)
+    {
+        tracker.MouseMove(window, window.EntryRect(index).center());
+    }
+    void Click(TCustomPopupMenu2000Form& window, int index)
+    {
+        Hover(window, index);
+        tracker.MouseUp(window, window.EntryRect(index).center());
+    }
+
+    T_AM2000_MenuTracker& tracker = T_AM2000_MenuTracker::Instance();
+    qint64 now = 5000;
+    RecordingSounds sounds;
+    int beeps = 0;
+    TMainMenu2000 mainMenu{nullptr};
+    TMenuItem2000 top{nullptr};
+    std::vector<std::unique_ptr<TMenuItem2000>> owned;
+    TCustomPopupMenu2000 popup{nullptr};
+
+private:
+    TTickCount::Source previousClock;
+    ISoundPlayer* previousSound = nullptr;
+    std::function<void()> previousBeep;
+};
