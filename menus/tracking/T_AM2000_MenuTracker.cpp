@@ -6,15 +6,18 @@
 #include "TEventSound.h"
 #include "TMenuItem2000.h"
 #include "TPopupMenu2000Form.h"
+#include "T_AM2000_AnimationKind.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_HitTest.h"
 #include "T_AM2000_Margins.h"
+#include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuInputFilter.h"
 #include "T_AM2000_MenuKeyboard.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_MenuTimer.h"
 #include "T_AM2000_Separator.h"
+#include "T_AM2000_SystemSettings.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -51,6 +54,18 @@ bool ChildOfSelectedOpen(const Form& window)
 {
     const Form* child = window.ChildWindow();
     return child && &child->Item() == EntryAt(window, window.Selected());
+}
+
+T_AM2000_MenuAnimator* AnimatorOf(const Form& window)
+{
+    return window.findChild<T_AM2000_MenuAnimator*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// While an animator paints the window it shows the image it was given last.
+void ShowChanges(Form& window)
+{
+    if (T_AM2000_MenuAnimator* animator = AnimatorOf(window))
+        animator->UpdateImage(window.CanvasImage());
 }
 
 TCustomMainMenu2000* MainMenuOf(const TMenuItem2000& item)
@@ -207,6 +222,7 @@ void T_AM2000_MenuTracker::ClickSelected(Form& window)
         return;
     }
     window.SetPressed(true);
+    ShowChanges(window);
     Timer::Instance().Start(Timer::PressPause, T_AM2000_TimerCallback::tcPress, &window,
                             [this, &window] { PressPauseOver(window); });
 }
@@ -214,6 +230,7 @@ void T_AM2000_MenuTracker::ClickSelected(Form& window)
 void T_AM2000_MenuTracker::PressPauseOver(Form& window)
 {
     window.SetPressed(false);
+    ShowChanges(window);
     TMenuItem2000* item = EntryAt(window, window.Selected());
     if (item && item->Enabled() && !T_AM2000_Separator::IsSeparator(item->Caption()))
         ExecuteEntry(window, *item);
@@ -225,6 +242,7 @@ void T_AM2000_MenuTracker::SelectEntry(Form& window, int index)
     if (index == window.Selected())
         return;
     window.SetSelected(index);
+    ShowChanges(window);
     if (old)
         old->OnExit(old);
     if (TMenuItem2000* item = EntryAt(window, index))
@@ -280,7 +298,25 @@ void T_AM2000_MenuTracker::OpenSubmenu(Form& window, bool selectFirst)
     Track(*child);
     if (selectFirst)
         MoveSelection(*child, 0);
-    child->ShowAt(SubmenuPosition(window));
+    ShowAnimated(*child, SubmenuPosition(window));
+}
+
+// The menu's animation for a submenu, at the menu's opacity, above the chain's windows.
+void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint screenPosition)
+{
+    const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
+    T_AM2000_MenuAnimator::Opening opening;
+    opening.kind =
+        T_AM2000_AnimationKind::Resolve(child.Options().Animation(), false, false, settings).shown;
+    opening.bounds = QRect(screenPosition, child.size());
+    opening.opacity = child.Options().Opacity();
+    opening.layered = settings.layeredWindows;
+    for (Form* above = child.ParentWindow(); above; above = above->ParentWindow())
+        opening.chain.insert(opening.chain.begin(), above);
+    // The window's fixed size would keep it from growing.
+    child.setMinimumSize(1, 1);
+    auto* animator = new T_AM2000_MenuAnimator(&child);
+    animator->Start(child.CanvasImage(), opening);
 }
 
 // Beside the parent, overlapping it, with the submenu's first entry level with its
@@ -367,6 +403,7 @@ void T_AM2000_MenuTracker::Expand(Form& window)
     CloseChildOf(window);
     SelectEntry(window, Form::NoEntry);
     window.SetExpanded(true);
+    ShowChanges(window);
 }
 
 void T_AM2000_MenuTracker::CloseWindow(Form& window)
@@ -392,6 +429,8 @@ void T_AM2000_MenuTracker::CloseChildOf(Form& window)
 void T_AM2000_MenuTracker::HideWindow(Form& window)
 {
     CloseChildOf(window);
+    if (T_AM2000_MenuAnimator* animator = AnimatorOf(window))
+        animator->SetClosing();
     window.hide();
     if (TMenuItem2000* item = EntryAt(window, window.Selected()))
         item->OnExit(item);

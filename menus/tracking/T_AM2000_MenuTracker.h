@@ -86,6 +86,7 @@ private:
     void HideWindow(TCustomPopupMenu2000Form& window);
     void TopWindowGone();
     bool Selectable(const TCustomPopupMenu2000Form& window, int index) const;
+    void ShowAnimated(TCustomPopupMenu2000Form& child, QPoint screenPosition);
     QPoint SubmenuPosition(const TCustomPopupMenu2000Form& window) const;
 
     // Kept apart from its guard so that a window being freed is never cast.

@@ -3,7 +3,10 @@
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_HitTest.h"
 #include "T_AM2000_Margins.h"
+#include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_StepEvent.h"
+#include "T_AM2000_SystemSettings.h"
 
 #include <QStringList>
 
@@ -75,6 +78,32 @@ TEST_F(SubmenuTracking, ASubmenuOpensAfterTheSubmenuDelayBesideItsEntry)
     const QPoint expected(100 + window->width() - 5,
                           100 + window->EntryRect(0).y() - window->Layout().Bevel() - border - 2);
     EXPECT_EQ(child->pos(), expected);
+}
+
+TEST_F(SubmenuTracking, ASubmenuGrowsWithTheMenusAnimationToItsPlace)
+{
+    const auto previous = T_AM2000_SystemSettings::SetSource([] {
+        T_AM2000_SystemSettings animated;
+        animated.menuAnimation = true;
+        return animated;
+    });
+    popup.Options()->SetAnimation(T_AM2000_Animation::anVertStretch);
+    Form* child = OpenFirst();
+    ASSERT_NE(child, nullptr);
+    auto* animator = child->findChild<T_AM2000_MenuAnimator*>();
+    ASSERT_NE(animator, nullptr);
+    const QSize full = child->Layout().WindowSize();
+    const QPoint place = child->pos();
+    EXPECT_TRUE(animator->Animating());
+    EXPECT_EQ(child->width(), full.width());
+    EXPECT_LT(child->height(), full.height());
+    for (int guard = 0; guard < 100 && animator->Animating(); ++guard) {
+        now += T_AM2000_MenuAnimator::StepInterval;
+        QCoreApplication::sendPostedEvents(animator, T_AM2000_StepEvent::TypeId());
+    }
+    EXPECT_FALSE(animator->Animating());
+    EXPECT_EQ(child->geometry(), QRect(place, full));
+    T_AM2000_SystemSettings::SetSource(previous);
 }
 
 TEST_F(SubmenuTracking, MovingToANeighbourWithASubmenuSwitchesAfterTheQuickDelay)
