@@ -4,6 +4,7 @@
 #include "T_AM2000_MenuKeyboard.h"
 #include "T_AM2000_MenuTracker.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -51,7 +52,7 @@ bool T_AM2000_MenuInputFilter::ChainMouse(QObject* watched, QEvent* event)
     if (!m_tracker.InChain(watched) || !static_cast<QWidget*>(watched)->isVisible())
         return false;
     if (event->type() == QEvent::Leave) {
-        m_tracker.MouseLeave(*static_cast<TCustomPopupMenu2000Form*>(watched));
+        m_tracker.MouseLeave(*static_cast<TCustomPopupMenu2000Form*>(watched), QCursor::pos());
         return false;
     }
     const auto& mouse = *static_cast<QMouseEvent*>(event);

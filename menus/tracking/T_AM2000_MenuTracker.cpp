@@ -104,6 +104,7 @@ Form* T_AM2000_MenuTracker::Popup(TCustomPopupMenu2000& menu, TMenuItem2000& ite
                                   QPoint screenPosition)
 {
     CloseAllMenus(false);
+    m_hotTracking = false;
     Form* window = menu.ShowDropDown(item, screenPosition);
     m_top = window;
     m_topAlive = window;
@@ -170,7 +171,7 @@ void T_AM2000_MenuTracker::Track(Form& window)
 
 void T_AM2000_MenuTracker::MouseMove(Form& window, QPoint point)
 {
-    StopSubmenuTimer();
+    StopHoverTimers();
     ReselectOpener(window);
     const int hit = T_AM2000_HitTest::At(window, point);
     if (hit == window.Selected()) {
@@ -193,10 +194,13 @@ void T_AM2000_MenuTracker::MouseMove(Form& window, QPoint point)
         StartSubmenuTimer(window, childOpen && submenu);
 }
 
-void T_AM2000_MenuTracker::MouseLeave(Form& window)
+void T_AM2000_MenuTracker::MouseLeave(Form& window, QPoint screenPoint)
 {
     if (!ChildOfSelectedOpen(window))
         SelectEntry(window, Form::NoEntry);
+    if (m_hotTracking && !WindowAt(screenPoint) && !OverMenuBar(screenPoint))
+        Timer::Instance().Start(Timer::LeaveDelay, T_AM2000_TimerCallback::tcLeave, &window,
+                                [this, &window] { CloseWindow(window); });
 }
 
 void T_AM2000_MenuTracker::MouseUp(Form& window, QPoint point)
@@ -267,11 +271,12 @@ void T_AM2000_MenuTracker::StartSubmenuTimer(Form& window, bool quick)
                             [this, &window] { SubmenuTimerFired(window); });
 }
 
-void T_AM2000_MenuTracker::StopSubmenuTimer()
+void T_AM2000_MenuTracker::StopHoverTimers()
 {
     Timer& timer = Timer::Instance();
     if (timer.TimerPending(Timer::SubmenuDelay, T_AM2000_TimerCallback::tcSubmenu) ||
-        timer.TimerPending(Timer::QuickSubmenuDelay, T_AM2000_TimerCallback::tcSubmenu))
+        timer.TimerPending(Timer::QuickSubmenuDelay, T_AM2000_TimerCallback::tcSubmenu) ||
+        timer.TimerPending(Timer::LeaveDelay, T_AM2000_TimerCallback::tcLeave))
         timer.Stop();
 }
 

@@ -41,6 +41,11 @@ public:
     // object is an open window of the chain.
     bool InChain(const QObject* object) const;
 
+    // The open chain closes a while after the pointer left it for somewhere outside all
+    // menus (a menu bar's drop-downs opened by hovering). Off for every new chain.
+    void SetHotTracking(bool hotTracking) { m_hotTracking = hotTracking; }
+    bool HotTracking() const { return m_hotTracking; }
+
     void RegisterMenuBar(I_AM2000_MenuBar* bar);
     void UnregisterMenuBar(I_AM2000_MenuBar* bar);
     const std::vector<I_AM2000_MenuBar*>& MenuBars() const { return m_bars; }
@@ -48,7 +53,8 @@ public:
 
     // Mouse input in window coordinates.
     void MouseMove(TCustomPopupMenu2000Form& window, QPoint point);
-    void MouseLeave(TCustomPopupMenu2000Form& window);
+    // screenPoint: where the pointer went.
+    void MouseLeave(TCustomPopupMenu2000Form& window, QPoint screenPoint);
     void MouseUp(TCustomPopupMenu2000Form& window, QPoint point);
 
     void OpenSubmenu(TCustomPopupMenu2000Form& window, bool selectFirst);
@@ -79,7 +85,8 @@ private:
     void SelectEntry(TCustomPopupMenu2000Form& window, int index);
     void ReselectOpener(TCustomPopupMenu2000Form& window);
     void StartSubmenuTimer(TCustomPopupMenu2000Form& window, bool quick);
-    void StopSubmenuTimer();
+    // Stops a pending submenu or leave timer: the pointer is back over the chain.
+    void StopHoverTimers();
     void SubmenuTimerFired(TCustomPopupMenu2000Form& window);
     void PressPauseOver(TCustomPopupMenu2000Form& window);
     void CloseChildOf(TCustomPopupMenu2000Form& window);
@@ -97,6 +104,7 @@ private:
     std::vector<I_AM2000_MenuBar*> m_bars;
     std::unique_ptr<T_AM2000_MenuKeyboard> m_keyboard;
     std::unique_ptr<T_AM2000_MenuInputFilter> m_filter;
+    bool m_hotTracking = false;
     ISoundPlayer* m_sound;
     std::function<void()> m_beep;
 };

@@ -157,7 +157,7 @@ TEST_F(SubmenuTracking, SelectionChangesTellTheItemsInOrder)
     Hover(*window, 0);
     Hover(*window, 0);
     Hover(*window, 2);
-    tracker.MouseLeave(*window);
+    tracker.MouseLeave(*window, QPoint(0, 0));
     EXPECT_EQ(calls, (QStringList{"enter First", "exit First", "enter Plain", "exit Plain"}));
     EXPECT_EQ(window->Selected(), Form::NoEntry);
     EXPECT_EQ(window->PreviousSelected(), 2);
@@ -166,8 +166,42 @@ TEST_F(SubmenuTracking, SelectionChangesTellTheItemsInOrder)
 TEST_F(SubmenuTracking, LeavingKeepsTheEntryOfAnOpenSubmenuSelected)
 {
     ASSERT_NE(OpenFirst(), nullptr);
-    tracker.MouseLeave(*window);
+    tracker.MouseLeave(*window, QPoint(0, 0));
     EXPECT_EQ(window->Selected(), 0);
+}
+
+TEST_F(SubmenuTracking, AHotTrackingChainClosesAfterTheLeaveDelayOutsideAllMenus)
+{
+    tracker.SetHotTracking(true);
+    Form* child = OpenFirst();
+    ASSERT_NE(child, nullptr);
+    // Into the submenu: no leave delay.
+    tracker.MouseLeave(*window, child->geometry().center());
+    EXPECT_FALSE(Timer::Instance().Running());
+    // Out and back in before the delay is over.
+    tracker.MouseLeave(*child, QPoint(0, 0));
+    EXPECT_TRUE(Timer::Instance().TimerPending(200, Callback::tcLeave));
+    Hover(*child, 0);
+    Advance(1000);
+    EXPECT_TRUE(child->isVisible());
+    tracker.MouseLeave(*child, QPoint(0, 0));
+    Advance(199);
+    EXPECT_TRUE(child->isVisible());
+    Advance(1);
+    EXPECT_FALSE(child->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    tracker.MouseLeave(*window, QPoint(0, 0));
+    Advance(200);
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+}
+
+TEST_F(SubmenuTracking, WithoutHotTrackingLeavingStartsNoTimer)
+{
+    Hover(*window, 2);
+    tracker.MouseLeave(*window, QPoint(0, 0));
+    EXPECT_FALSE(Timer::Instance().Running());
+    Advance(1000);
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(SubmenuTracking, HoveringTheExpandButtonShowsHiddenItemsAfterTheExpandDelay)
