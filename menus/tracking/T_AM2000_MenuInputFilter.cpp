@@ -65,6 +65,8 @@ bool T_AM2000_MenuInputFilter::ChainMouse(QObject* watched, QEvent* event)
         m_tracker.MouseMove(*window, point);
     else if (mouse.button() == Qt::LeftButton)
         m_tracker.MouseUp(*window, point);
+    else if (mouse.button() == Qt::RightButton)
+        m_tracker.RightMouseUp(*window, point);
     return true;
 }
 

@@ -216,6 +216,13 @@ void T_AM2000_MenuTracker::MouseUp(Form& window, QPoint point)
     ClickSelected(window);
 }
 
+void T_AM2000_MenuTracker::RightMouseUp(Form& window, QPoint point)
+{
+    const TMenuItem2000* item = EntryAt(window, T_AM2000_HitTest::At(window, point));
+    if (TCustomMainMenu2000* mainMenu = item ? MainMenuOf(*item) : nullptr)
+        mainMenu->OnContextMenu(mainMenu);
+}
+
 void T_AM2000_MenuTracker::ClickSelected(Form& window)
 {
     const int selected = window.Selected();

@@ -56,6 +56,8 @@ public:
     // screenPoint: where the pointer went.
     void MouseLeave(TCustomPopupMenu2000Form& window, QPoint screenPoint);
     void MouseUp(TCustomPopupMenu2000Form& window, QPoint point);
+    // The right button over an entry asks its main menu for a context menu.
+    void RightMouseUp(TCustomPopupMenu2000Form& window, QPoint point);
 
     void OpenSubmenu(TCustomPopupMenu2000Form& window, bool selectFirst);
     void ExecuteEntry(TCustomPopupMenu2000Form& window, TMenuItem2000& item);

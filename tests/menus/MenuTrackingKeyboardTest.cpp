@@ -275,3 +275,17 @@ TEST_F(MenuKeys, MouseInputOverTheWindowsGoesToTheTracker)
     ASSERT_NE(window->ChildWindow(), nullptr);
     EXPECT_EQ(&window->ChildWindow()->Item(), last);
 }
+
+TEST_F(MenuKeys, TheRightButtonOverAnEntryAsksTheMainMenuForAContextMenu)
+{
+    std::vector<TObject*> senders;
+    mainMenu.OnContextMenu = [&senders](TObject* sender) { senders.push_back(sender); };
+    const QPoint over = window->EntryRect(0).center();
+    QMouseEvent release(QEvent::MouseButtonRelease, over, window->mapToGlobal(over),
+                        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &release);
+    EXPECT_EQ(senders, std::vector<TObject*>{&mainMenu});
+    tracker.RightMouseUp(*window, QPoint(0, 0));
+    EXPECT_EQ(senders.size(), 1u);
+    EXPECT_TRUE(window->isVisible());
+}
