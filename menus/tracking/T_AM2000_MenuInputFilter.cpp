@@ -13,11 +13,18 @@ T_AM2000_MenuInputFilter::T_AM2000_MenuInputFilter(T_AM2000_MenuTracker& tracker
     : m_tracker(tracker)
 {}
 
-// Only widgets count: the application sees mouse and key events once for the window
-// handle and once for the widget.
+// The whole application losing the activation closes the menus. Otherwise only widgets
+// count: the application sees mouse and key events once for the window handle and once
+// for the widget.
 bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_tracker.TopWindow() || !watched->isWidgetType())
+    if (!m_tracker.TopWindow())
+        return false;
+    if (event->type() == QEvent::ApplicationDeactivate) {
+        m_tracker.CloseAllMenus(true);
+        return false;
+    }
+    if (!watched->isWidgetType())
         return false;
     switch (event->type()) {
     case QEvent::MouseMove:

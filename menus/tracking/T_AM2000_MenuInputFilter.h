@@ -8,7 +8,7 @@ class T_AM2000_MenuTracker;
 // Watches the whole application's input while a menu chain is open: mouse input over
 // the chain's windows goes to the tracker, a press anywhere else closes every menu, and
 // the keys and the wheel go to the chain's last window, since the drop-downs never have
-// the focus.
+// the focus. The application losing the activation closes every menu too.
 class T_AM2000_MenuInputFilter : public QObject {
 public:
     explicit T_AM2000_MenuInputFilter(T_AM2000_MenuTracker& tracker);

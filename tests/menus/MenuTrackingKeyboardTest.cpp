@@ -289,3 +289,15 @@ TEST_F(MenuKeys, TheRightButtonOverAnEntryAsksTheMainMenuForAContextMenu)
     EXPECT_EQ(senders.size(), 1u);
     EXPECT_TRUE(window->isVisible());
 }
+
+TEST_F(MenuKeys, TheApplicationLosingTheActivationClosesAll)
+{
+    FakeBar bar;
+    tracker.RegisterMenuBar(&bar);
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QApplication::sendEvent(QApplication::instance(), &deactivate);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    EXPECT_EQ(bar.resets, 1);
+    tracker.UnregisterMenuBar(&bar);
+}
