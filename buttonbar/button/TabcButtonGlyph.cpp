@@ -341,9 +341,13 @@ QSize TabcButtonGlyph::CaptionSize(TCanvas& canvas, const QString& caption)
 {
     if (caption.isEmpty())
         return QSize(0, 0);
+    const QFont font = canvas.Font()->ToQFont();
+    if (m_captionMeasure && m_captionMeasure->caption == caption && m_captionMeasure->font == font)
+        return m_captionMeasure->size;
     QRect rect(0, 0, 0, 0);
     QString text = caption;
     canvas.TextRect(rect, text, {TTextFormat::tfCalcRect, TTextFormat::tfSingleLine});
+    m_captionMeasure = CaptionMeasure{caption, font, rect.size()};
     return rect.size();
 }
 

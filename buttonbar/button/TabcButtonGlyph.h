@@ -3,6 +3,7 @@
 #include "TColors.h"
 #include "TabcButtonTypes.h"
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <array>
@@ -76,7 +77,8 @@ private:
     QImage BuildStateImage(TabcButtonState state);
     void DrawPicture(TCanvas& canvas, const QRect& content, QPoint at, const Face& face);
     void DrawCaption(TCanvas& canvas, const QRect& rect, const Face& face) const;
-    static QSize CaptionSize(TCanvas& canvas, const QString& caption);
+    // Measured once per caption and font: a repaint lays out the same caption again.
+    QSize CaptionSize(TCanvas& canvas, const QString& caption);
 
     std::unique_ptr<TPicture> m_picture;
     int m_numGlyphs = 1;
@@ -87,6 +89,12 @@ private:
     int m_imageIndex = -1;
     // The picture's pixels, rendered once per picture change.
     mutable std::optional<QImage> m_source;
+    struct CaptionMeasure {
+        QString caption;
+        QFont font;
+        QSize size;
+    };
+    std::optional<CaptionMeasure> m_captionMeasure;
     // Slots of the state images in the shared list of m_slotSize; -1 while not built.
     std::array<int, 5> m_stateSlots{-1, -1, -1, -1, -1};
     QSize m_slotSize;
