@@ -1,3 +1,16 @@
+# zentuvio_shared_pch(TARGET GROUP HEADERS...): the first target of a group compiles the
+# precompiled header; the others reuse it, since they compile with the same flags. A header
+# the compiler finds unusable is parsed instead, so reuse never changes what is built.
+function(zentuvio_shared_pch target group)
+    get_property(owner GLOBAL PROPERTY ${group})
+    if(owner)
+        target_precompile_headers(${target} REUSE_FROM ${owner})
+    else()
+        target_precompile_headers(${target} PRIVATE ${ARGN})
+        set_property(GLOBAL PROPERTY ${group} ${target})
+    endif()
+endfunction()
+
 # zentuvio_library(NAME [DEPENDS targets...] [EXCLUDE files...])
 # One static library per source folder; every .cpp below the folder belongs to it (but
 # the excluded files, such as a program's main), and the folder's subfolders are include
@@ -19,5 +32,5 @@ function(zentuvio_library name)
     list(REMOVE_DUPLICATES include_dirs)
     target_include_directories(${name} PUBLIC ${include_dirs})
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
-    target_precompile_headers(${name} PRIVATE <QtWidgets> <functional> <memory> <vector>)
+    zentuvio_shared_pch(${name} zentuvio_library_pch <QtWidgets> <functional> <memory> <vector>)
 endfunction()
