@@ -104,7 +104,7 @@ TEST_F(RunningTime, WhileRunningTheStoredTotalGrowsByTheSecondsSoFar)
 
 TEST_F(RunningTime, UnderADevelopmentEnvironmentTheTimeIsReadButNotWritten)
 {
-    for (const QString executable :
+    for (const QString& executable :
          {QStringLiteral("DEVENV.EXE"), QStringLiteral("ZENTUVIOIDE.EXE")}) {
         Store(executable, QStringLiteral("30"));
         TMenuStorage storage;
