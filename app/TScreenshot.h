@@ -2,14 +2,14 @@
 
 #include "TScreenshotStep.h"
 
+#include <QEvent>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
 class TForm;
 class TControl;
 class QWidget;
-#include <QEvent>
-#include <QImage>
 
 // The --screenshot option: runs the steps in order (clicks, double clicks, keys, pointer
 // moves, waits), waits until
