@@ -7,7 +7,15 @@
 #include <functional>
 
 // What the shared menu timer runs when it fires.
-enum class T_AM2000_TimerCallback { tcNone, tcSubmenu, tcExpand, tcLeave, tcPress, tcScroll };
+enum class T_AM2000_TimerCallback {
+    tcNone,
+    tcSubmenu,
+    tcExpand,
+    tcLeave,
+    tcPress,
+    tcScroll,
+    tcMenuBar, // a menu bar's hover delay
+};
 
 // The one timer of the whole menu system. It runs on the tick count: it fires when it is
 // polled after its due time, and a Qt timer polls it while the program runs, so tests
