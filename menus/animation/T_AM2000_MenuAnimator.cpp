@@ -39,6 +39,7 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
                                   T_AM2000_DropShadow* shadow)
 {
     m_shadow = shadow;
+    m_openedWith = opening.kind;
     Begin(menu, opening, T_AM2000_AnimationSteps(opening.bounds.size(), opening.kind));
     m_window->setGeometry(CurrentBounds());
     if (m_shadow)
@@ -237,6 +238,8 @@ void T_AM2000_MenuAnimator::Grow()
 void T_AM2000_MenuAnimator::Finish()
 {
     m_animating = false;
+    if (m_openedWith)
+        m_opening.kind = *m_openedWith;
     m_size = m_opening.bounds.size();
     m_window->setGeometry(m_opening.bounds);
     if (m_shadow)

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -62,6 +63,8 @@ public:
     void SetFinished(std::function<void()> finished) { m_finished = std::move(finished); }
 
     bool Animating() const { return m_animating; }
+    // The kind the window opened with, kept through an expansion; none before Start.
+    std::optional<T_AM2000_Animation> OpenedWith() const { return m_openedWith; }
     // The window has a window-level opacity below full.
     bool Layered() const { return m_layered; }
     int FadeStep() const { return m_fadeStep; }
@@ -98,6 +101,7 @@ private:
 
     QImage m_menu;
     Opening m_opening;
+    std::optional<T_AM2000_Animation> m_openedWith;
     T_AM2000_AnimationSteps m_steps{QSize(), T_AM2000_Animation::anNone};
     QSize m_size;
     bool m_animating = false;

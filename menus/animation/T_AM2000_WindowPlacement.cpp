@@ -3,6 +3,17 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+T_AM2000_WindowPlacement::ScreenSource& InstalledScreenSource()
+{
+    static T_AM2000_WindowPlacement::ScreenSource source;
+    return source;
+}
+
+} // namespace
 
 T_AM2000_WindowPlacement::Placement T_AM2000_WindowPlacement::Place(const Request& request)
 {
@@ -69,8 +80,16 @@ int T_AM2000_WindowPlacement::RightOfParent(const Request& request)
 
 QSize T_AM2000_WindowPlacement::ScreenSize()
 {
+    if (const ScreenSource& source = InstalledScreenSource())
+        return source();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {};
     return screen->size().expandedTo(screen->virtualSize());
+}
+
+T_AM2000_WindowPlacement::ScreenSource
+T_AM2000_WindowPlacement::SetScreenSource(ScreenSource source)
+{
+    return std::exchange(InstalledScreenSource(), std::move(source));
 }

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
 // Where a drop-down window goes on the screen: to the right or the left of its anchor,
 // below it or above its opener, and, when it fits nowhere, as a scrolling window cut to
@@ -39,8 +40,13 @@ public:
     };
 
     static Placement Place(const Request& request);
-    // The larger of the primary screen's and the virtual desktop's extents.
+    // The larger of the primary screen's and the virtual desktop's extents, or what the
+    // installed source says.
     static QSize ScreenSize();
+    using ScreenSource = std::function<QSize()>;
+    // Installs a source of the screen size; returns the previous one. An empty source
+    // restores the screens' extents.
+    static ScreenSource SetScreenSource(ScreenSource source);
 
 private:
     static void PlaceHorizontally(const Request& request, Placement& placement);

@@ -12,6 +12,7 @@
 #include "T_AM2000_ItemPainter.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_ScrollView.h"
 #include "T_AM2000_Separator.h"
 #include "T_AM2000_Skin.h"
 #include "T_AM2000_SkinBackground.h"
@@ -147,8 +148,79 @@ void TCustomPopupMenu2000Form::Measure()
         m_canvas->SetPixelFormat(TPixelFormat::pf24bit);
     if (m_canvas->Width() != size.width() || m_canvas->Height() != size.height())
         m_canvas->SetSize(size.width(), size.height());
-    setFixedSize(size);
     m_background = QImage();
+    if (m_scroll) {
+        MakeScrollView(m_scroll->WindowSize().height(), m_scroll->FirstShown());
+        setFixedSize(m_scroll->WindowSize());
+    } else {
+        setFixedSize(size);
+    }
+}
+
+void TCustomPopupMenu2000Form::MakeScrollView(int height, int firstShown)
+{
+    T_AM2000_ScrollView::Menu menu;
+    menu.size = m_layout->WindowSize();
+    for (int i = 0; i < m_layout->EntryCount(); ++i)
+        menu.entries.push_back(m_layout->EntryRect(i));
+    menu.lineHeight = m_layout->LineHeight();
+    m_scroll = std::make_unique<T_AM2000_ScrollView>(
+        std::move(menu), height, T_AM2000_ScrollView::SystemBarWidth(), firstShown);
+}
+
+void TCustomPopupMenu2000Form::SetScrollHeight(int height)
+{
+    if (height <= 0) {
+        m_scroll.reset();
+        setFixedSize(m_layout->WindowSize());
+    } else {
+        MakeScrollView(height, m_scroll ? m_scroll->FirstShown() : 0);
+        setFixedSize(m_scroll->WindowSize());
+    }
+    update();
+}
+
+int TCustomPopupMenu2000Form::FirstShown() const
+{
+    return m_scroll ? m_scroll->FirstShown() : 0;
+}
+
+int TCustomPopupMenu2000Form::LastShown() const
+{
+    return m_scroll ? m_scroll->LastShown() : int(m_entries.size()) - 1;
+}
+
+bool TCustomPopupMenu2000Form::Scroll(int zone)
+{
+    return ShownChanged(m_scroll && m_scroll->Scroll(zone));
+}
+
+bool TCustomPopupMenu2000Form::ScrollTo(int firstShown)
+{
+    return ShownChanged(m_scroll && m_scroll->ScrollTo(firstShown));
+}
+
+bool TCustomPopupMenu2000Form::ScrollToShow(int index)
+{
+    return ShownChanged(m_scroll && m_scroll->ScrollToShow(index));
+}
+
+bool TCustomPopupMenu2000Form::ShownChanged(bool changed)
+{
+    if (changed)
+        update();
+    return changed;
+}
+
+QRect TCustomPopupMenu2000Form::ShownEntryRect(int index) const
+{
+    return m_scroll ? m_scroll->ShownEntryRect(index) : EntryRect(index);
+}
+
+QRect TCustomPopupMenu2000Form::ShownExpandButtonRect() const
+{
+    const QRect button = m_layout->ExpandButtonRect();
+    return m_scroll && !button.isEmpty() ? m_scroll->ShownFooterRect(button) : button;
 }
 
 QRect TCustomPopupMenu2000Form::EntryRect(int index) const
@@ -197,10 +269,10 @@ void TCustomPopupMenu2000Form::RepaintEntry(int index)
 {
     if (index >= 0 && index < int(m_entries.size())) {
         PaintEntry(index, true);
-        update(EntryRect(index));
+        update(ShownEntryRect(index));
     } else if (index == ExpandButton && m_hiddenPresent) {
         PaintExpandButton();
-        update(m_layout->ExpandButtonRect());
+        update(ShownExpandButtonRect());
     }
 }
 
@@ -233,6 +305,12 @@ int TCustomPopupMenu2000Form::EntryState(int index) const
     return state;
 }
 
+void TCustomPopupMenu2000Form::SetOpening(bool toLeft, bool upward)
+{
+    m_opensLeft = toLeft;
+    m_opensUpward = upward;
+}
+
 void TCustomPopupMenu2000Form::ShowAt(QPoint screenPosition)
 {
     move(screenPosition);
@@ -244,10 +322,23 @@ const QImage& TCustomPopupMenu2000Form::CanvasImage() const
     return m_canvas->Image();
 }
 
+QImage TCustomPopupMenu2000Form::ShownImage() const
+{
+    if (!m_scroll)
+        return m_canvas->Image();
+    const T_AM2000_Colors& colors = *m_options->Colors();
+    const auto color = [&colors](int slot) { return TColors::ToQColor(colors.ValueAt(slot)); };
+    return m_scroll->Compose(m_canvas->Image(), {color(C::Menu), color(C::MenuText),
+                                                 color(C::Frame), color(C::FrameShadow)});
+}
+
 void TCustomPopupMenu2000Form::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_canvas->Image(), event->rect());
+    if (m_scroll)
+        painter.drawImage(event->rect(), ShownImage(), event->rect());
+    else
+        painter.drawImage(event->rect(), m_canvas->Image(), event->rect());
 }
 
 void TCustomPopupMenu2000Form::PaintAll()

@@ -12,6 +12,7 @@ class TMenuItem2000;
 class T_AM2000_DropDownLayout;
 class T_AM2000_ItemPainter;
 class T_AM2000_MenuOptions;
+class T_AM2000_ScrollView;
 
 // A drop-down window: a borderless top-level window that never takes the focus, made
 // for the submenu of one item and run by a TCustomPopupMenu2000. It measures its
@@ -74,8 +75,33 @@ public:
     // Shows the window with its top-left corner at a screen position, at full size.
     void ShowAt(QPoint screenPosition);
 
+    // Where the window opened from its anchor; its submenus follow the side.
+    bool OpensLeft() const { return m_opensLeft; }
+    bool OpensUpward() const { return m_opensUpward; }
+    void SetOpening(bool toLeft, bool upward);
+
+    // A window taller than the screen shows part of its entries at a time, with a
+    // scroll bar, at that height on the screen; 0 shows them all again.
+    void SetScrollHeight(int height);
+    bool Scrolling() const { return m_scroll != nullptr; }
+    // While scrolling; nullptr otherwise.
+    const T_AM2000_ScrollView* ScrollView() const { return m_scroll.get(); }
+    int FirstShown() const;
+    int LastShown() const;
+    // Scroll steps (zone codes of T_AM2000_ScrollView) and scrolling to entries; each
+    // returns whether the shown entries changed.
+    bool Scroll(int zone);
+    bool ScrollTo(int firstShown);
+    bool ScrollToShow(int index);
+    // Where an entry and the expand button are on the window; an entry scrolled out of
+    // sight has an empty rectangle.
+    QRect ShownEntryRect(int index) const;
+    QRect ShownExpandButtonRect() const;
+
     // The canvas bitmap as painted last.
     const QImage& CanvasImage() const;
+    // What the window shows: the canvas, or while scrolling its shown part with the bar.
+    QImage ShownImage() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -94,6 +120,8 @@ private:
     void RestoreBackground(const QRect& rect);
     void RepaintEntry(int index);
     bool IsShownHidden(int index) const;
+    void MakeScrollView(int height, int firstShown);
+    bool ShownChanged(bool changed);
 
     TCustomPopupMenu2000& m_menu;
     TMenuItem2000& m_item;
@@ -103,6 +131,7 @@ private:
     std::unique_ptr<T_AM2000_DropDownLayout> m_layout;
     std::unique_ptr<T_AM2000_ItemPainter> m_painter;
     std::unique_ptr<TBitmap> m_canvas;
+    std::unique_ptr<T_AM2000_ScrollView> m_scroll;
     QImage m_background; // the skin background laid out to the window's size
     std::vector<TMenuItem2000*> m_entries;
     int m_selected = NoEntry;
@@ -114,4 +143,6 @@ private:
     bool m_openBorderBottom = false;
     bool m_hiddenPresent = false;
     bool m_expanded = false;
+    bool m_opensLeft = false;
+    bool m_opensUpward = false;
 };

@@ -33,8 +33,10 @@ bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
         return ChainMouse(watched, event);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (m_tracker.InChain(watched))
+        if (m_tracker.InChain(watched)) {
+            ChainPress(*static_cast<QMouseEvent*>(event));
             return true;
+        }
         OutsidePress(*static_cast<QMouseEvent*>(event));
         return false;
     case QEvent::Wheel:
@@ -75,6 +77,14 @@ bool T_AM2000_MenuInputFilter::ChainMouse(QObject* watched, QEvent* event)
     else if (mouse.button() == Qt::RightButton)
         m_tracker.RightMouseUp(*window, point);
     return true;
+}
+
+void T_AM2000_MenuInputFilter::ChainPress(const QMouseEvent& event)
+{
+    const QPoint global = event.globalPosition().toPoint();
+    TCustomPopupMenu2000Form* window = m_tracker.WindowAt(global);
+    if (window && event.button() == Qt::LeftButton)
+        m_tracker.MouseDown(*window, global - window->geometry().topLeft());
 }
 
 void T_AM2000_MenuInputFilter::OutsidePress(const QMouseEvent& event)

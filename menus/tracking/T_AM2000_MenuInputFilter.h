@@ -18,6 +18,7 @@ protected:
 
 private:
     bool ChainMouse(QObject* watched, QEvent* event);
+    void ChainPress(const QMouseEvent& event);
     void OutsidePress(const QMouseEvent& event);
 
     T_AM2000_MenuTracker& m_tracker;

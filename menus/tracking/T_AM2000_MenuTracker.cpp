@@ -7,17 +7,23 @@
 #include "TMenuItem2000.h"
 #include "TPopupMenu2000Form.h"
 #include "T_AM2000_AnimationKind.h"
+#include "T_AM2000_Desktop.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_DropShadow.h"
 #include "T_AM2000_HitTest.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuInputFilter.h"
 #include "T_AM2000_MenuKeyboard.h"
 #include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_MenuScroller.h"
 #include "T_AM2000_MenuTimer.h"
+#include "T_AM2000_ScrollView.h"
+#include "T_AM2000_SelectionFade.h"
 #include "T_AM2000_Separator.h"
 #include "T_AM2000_SystemSettings.h"
+#include "T_AM2000_WindowPlacement.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,6 +33,7 @@ namespace {
 
 using Form = TCustomPopupMenu2000Form;
 using Timer = T_AM2000_MenuTimer;
+using Placement = T_AM2000_WindowPlacement;
 
 constexpr int OuterFrameWidth = T_AM2000_DropDownLayout::OuterFrameWidth;
 
@@ -65,7 +72,34 @@ T_AM2000_MenuAnimator* AnimatorOf(const Form& window)
 void ShowChanges(Form& window)
 {
     if (T_AM2000_MenuAnimator* animator = AnimatorOf(window))
-        animator->UpdateImage(window.CanvasImage());
+        animator->UpdateImage(window.ShownImage());
+}
+
+bool IsScrollZone(int hit)
+{
+    return hit <= T_AM2000_ScrollView::Thumb && hit >= T_AM2000_ScrollView::LineUp;
+}
+
+// Beside its parent, flipped to the other side or moved up where the screen ends; a
+// submenu higher than the screen scrolls, and is placed again at its new width.
+Placement::Placement PlaceSubmenu(Form& child, QPoint anchor)
+{
+    const Form& parent = *child.ParentWindow();
+    Placement::Request request;
+    request.anchor = anchor;
+    request.size = child.size();
+    request.screen = Placement::ScreenSize();
+    request.opener = Placement::Opener::Submenu;
+    request.openerRect = parent.geometry();
+    request.parentOpenedLeft = parent.OpensLeft();
+    Placement::Placement placement = Placement::Place(request);
+    if (!placement.scrolling)
+        return placement;
+    child.SetScrollHeight(placement.bounds.height());
+    request.size = child.size();
+    placement = Placement::Place(request);
+    placement.scrolling = true;
+    return placement;
 }
 
 TCustomMainMenu2000* MainMenuOf(const TMenuItem2000& item)
@@ -89,6 +123,7 @@ T_AM2000_MenuTracker& T_AM2000_MenuTracker::Instance()
 T_AM2000_MenuTracker::T_AM2000_MenuTracker()
     : m_keyboard(std::make_unique<T_AM2000_MenuKeyboard>(*this))
     , m_filter(std::make_unique<T_AM2000_MenuInputFilter>(*this))
+    , m_scroller(std::make_unique<T_AM2000_MenuScroller>())
     , m_sound(&TEventSound::Instance())
     , m_beep(&QApplication::beep)
 {
@@ -171,6 +206,8 @@ void T_AM2000_MenuTracker::Track(Form& window)
 
 void T_AM2000_MenuTracker::MouseMove(Form& window, QPoint point)
 {
+    if (m_scroller->Drag(window, point))
+        return;
     StopHoverTimers();
     ReselectOpener(window);
     const int hit = T_AM2000_HitTest::At(window, point);
@@ -203,10 +240,21 @@ void T_AM2000_MenuTracker::MouseLeave(Form& window, QPoint screenPoint)
                                 [this, &window] { CloseWindow(window); });
 }
 
-void T_AM2000_MenuTracker::MouseUp(Form& window, QPoint point)
+void T_AM2000_MenuTracker::MouseDown(Form& window, QPoint point)
 {
     const int hit = T_AM2000_HitTest::At(window, point);
-    if (hit == Form::NoEntry || hit == Form::DragStrip)
+    if (!IsScrollZone(hit))
+        return;
+    CloseChildOf(window);
+    m_scroller->Press(window, hit, point);
+}
+
+void T_AM2000_MenuTracker::MouseUp(Form& window, QPoint point)
+{
+    const bool scrolled = m_scroller->Holding();
+    m_scroller->Release();
+    const int hit = T_AM2000_HitTest::At(window, point);
+    if (scrolled || hit == Form::NoEntry || hit == Form::DragStrip || IsScrollZone(hit))
         return;
     if (hit == Form::ExpandButton) {
         Expand(window);
@@ -310,37 +358,50 @@ void T_AM2000_MenuTracker::OpenSubmenu(Form& window, bool selectFirst)
     Track(*child);
     if (selectFirst)
         MoveSelection(*child, 0);
-    ShowAnimated(*child, SubmenuPosition(window));
+    ShowAnimated(*child, SubmenuAnchor(window));
 }
 
-// The menu's animation for a submenu, at the menu's opacity, above the chain's windows.
-void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint screenPosition)
+// The menu's animation for a submenu, at the menu's opacity, placed on the screen, with
+// its drop shadow, above the chain's windows.
+void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint anchor)
 {
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
+    const Placement::Placement placement = PlaceSubmenu(child, anchor);
+    child.SetOpening(placement.toLeft, placement.upward);
     T_AM2000_MenuAnimator::Opening opening;
     opening.kind =
         T_AM2000_AnimationKind::Resolve(child.Options().Animation(), false, false, settings).shown;
-    opening.bounds = QRect(screenPosition, child.size());
+    opening.bounds = placement.bounds;
+    opening.toLeft = placement.toLeft;
+    opening.upward = placement.upward;
     opening.opacity = child.Options().Opacity();
     opening.layered = settings.layeredWindows;
     for (Form* above = child.ParentWindow(); above; above = above->ParentWindow())
         opening.chain.insert(opening.chain.begin(), above);
+    const TCustomMainMenu2000* mainMenu = MainMenuOf(child.Item());
+    T_AM2000_DropShadow* shadow = nullptr;
+    if (T_AM2000_DropShadow::Wanted(child.Options().Flags(), mainMenu && mainMenu->SystemShadow(),
+                                    settings))
+        shadow =
+            new T_AM2000_DropShadow(&child, T_AM2000_Desktop::Instance(), settings.layeredWindows);
     // The window's fixed size would keep it from growing.
     child.setMinimumSize(1, 1);
     auto* animator = new T_AM2000_MenuAnimator(&child);
-    animator->Start(child.CanvasImage(), opening);
+    animator->Start(child.ShownImage(), opening, shadow);
 }
 
-// Beside the parent, overlapping it, with the submenu's first entry level with its
-// opener.
-QPoint T_AM2000_MenuTracker::SubmenuPosition(const Form& window) const
+// Beside the parent, overlapping it (over its scroll bar while it scrolls), with the
+// submenu's first entry level with its opener as shown.
+QPoint T_AM2000_MenuTracker::SubmenuAnchor(const Form& window) const
 {
     const T_AM2000_DropDownLayout& layout = window.Layout();
     const int border = window.Options().Margins()->ValueAt(T_AM2000_Margins::Border);
-    int top = window.EntryRect(window.Selected()).y() - layout.Bevel() - border;
+    int top = window.ShownEntryRect(window.Selected()).y() - layout.Bevel() - border;
     if (layout.OuterFrame())
         top -= OuterFrameWidth;
-    return window.geometry().topLeft() + QPoint(window.width() - SubmenuOverlap, top);
+    const int left =
+        window.OpensLeft() ? SubmenuOverlap : layout.WindowSize().width() - SubmenuOverlap;
+    return window.geometry().topLeft() + QPoint(left, top);
 }
 
 void T_AM2000_MenuTracker::ExecuteEntry(Form& window, TMenuItem2000& item)
@@ -357,6 +418,8 @@ void T_AM2000_MenuTracker::ExecuteEntry(Form& window, TMenuItem2000& item)
         mainMenu->OnCloseQuery(mainMenu, canClose);
     QPointer<Form> stays = canClose ? nullptr : &window;
     if (canClose) {
+        if (FadesSelection(window, item))
+            FadeSelection(window, item);
         CloseAllMenus(true);
         m_sound->PlayEvent(QLatin1String(CommandSound));
     }
@@ -367,6 +430,45 @@ void T_AM2000_MenuTracker::ExecuteEntry(Form& window, TMenuItem2000& item)
         StartSubmenuTimer(*stays, false);
         stays->update();
     }
+}
+
+// A window that opens by fading, or a menu that follows the desktop's selection fade
+// when that is on.
+bool T_AM2000_MenuTracker::FadesSelection(const Form& window, const TMenuItem2000& item) const
+{
+    const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
+    const TCustomMainMenu2000* mainMenu = MainMenuOf(item);
+    if (mainMenu && mainMenu->SystemSelectionFade() && settings.selectionFade)
+        return true;
+    const T_AM2000_MenuAnimator* animator = AnimatorOf(window);
+    const auto opened = animator ? animator->OpenedWith() : std::nullopt;
+    const T_AM2000_Animation kind = opened.value_or(
+        T_AM2000_AnimationKind::Resolve(window.Options().Animation(), false, false, settings)
+            .shown);
+    return kind == T_AM2000_Animation::anFade;
+}
+
+// The entry's picture, widened by the item frame, over its place on the screen.
+void T_AM2000_MenuTracker::FadeSelection(const Form& window, const TMenuItem2000& item)
+{
+    const int index = IndexOf(window, item);
+    const int frame = window.Options().Margins()->ValueAt(T_AM2000_Margins::Frame);
+    const QRect place = window.EntryRect(index).adjusted(-frame, -frame, frame, frame);
+    const QRect shown = window.ShownEntryRect(index).adjusted(-frame, -frame, frame, frame);
+    T_AM2000_SelectionFade::Picture picture;
+    picture.image = window.CanvasImage().copy(place);
+    picture.bounds = shown.translated(window.geometry().topLeft());
+    picture.opacity = window.Options().Opacity();
+    picture.layered = T_AM2000_SystemSettings::Current().layeredWindows;
+    if (m_selectionFade)
+        delete m_selectionFade.data();
+    m_selectionFade = new T_AM2000_SelectionFade(picture, T_AM2000_Desktop::Instance());
+    m_selectionFade->Start();
+}
+
+T_AM2000_SelectionFade* T_AM2000_MenuTracker::SelectionFade() const
+{
+    return m_selectionFade;
 }
 
 void T_AM2000_MenuTracker::MoveSelection(Form& window, int index, bool wrap)
@@ -392,6 +494,7 @@ void T_AM2000_MenuTracker::MoveSelection(Form& window, int index, bool wrap)
     const int start = index;
     do {
         if (Selectable(window, index)) {
+            window.ScrollToShow(index);
             SelectEntry(window, index);
             return;
         }
@@ -414,8 +517,26 @@ void T_AM2000_MenuTracker::Expand(Form& window)
 {
     CloseChildOf(window);
     SelectEntry(window, Form::NoEntry);
+    if (window.Expanded() || !window.HiddenItemsPresent())
+        return;
+    const int fromHeight =
+        window.Layout().WindowSize().height() - T_AM2000_DropDownLayout::ExpandButtonHeight;
     window.SetExpanded(true);
-    ShowChanges(window);
+    if (window.Scrolling())
+        ShowChanges(window);
+    else
+        SlideExpansion(window, fromHeight);
+}
+
+// The window keeps its place and grows from its height without the expand button to its
+// new height.
+void T_AM2000_MenuTracker::SlideExpansion(Form& window, int fromHeight)
+{
+    T_AM2000_MenuAnimator* animator = AnimatorOf(window);
+    if (!animator)
+        animator = new T_AM2000_MenuAnimator(&window);
+    window.setMinimumSize(1, 1);
+    animator->Expand(window.ShownImage(), QRect(window.pos(), window.size()), fromHeight);
 }
 
 void T_AM2000_MenuTracker::CloseWindow(Form& window)
@@ -458,6 +579,7 @@ void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
         m_top = nullptr;
         m_topAlive = nullptr;
         HideWindow(*top);
+        T_AM2000_Desktop::Instance().MenusClosed();
         QTimer::singleShot(0, this, [window = QPointer<Form>(top)] {
             if (window && window->Menu().DropDown() == window)
                 window->Menu().CloseDropDown();

@@ -14,6 +14,8 @@ class TCustomPopupMenu2000Form;
 class TMenuItem2000;
 class T_AM2000_MenuInputFilter;
 class T_AM2000_MenuKeyboard;
+class T_AM2000_MenuScroller;
+class T_AM2000_SelectionFade;
 
 // The open menu chain of the whole program: the current menu with its top window and
 // the submenu windows opened from it, what the mouse does over them, opening and closing
@@ -53,6 +55,8 @@ public:
 
     // Mouse input in window coordinates.
     void MouseMove(TCustomPopupMenu2000Form& window, QPoint point);
+    // The left button went down: on the scroll bar of a scrolling window it scrolls.
+    void MouseDown(TCustomPopupMenu2000Form& window, QPoint point);
     // screenPoint: where the pointer went.
     void MouseLeave(TCustomPopupMenu2000Form& window, QPoint screenPoint);
     void MouseUp(TCustomPopupMenu2000Form& window, QPoint point);
@@ -74,6 +78,8 @@ public:
     void CloseAllMenus(bool resetBars);
 
     T_AM2000_MenuKeyboard& Keyboard() const { return *m_keyboard; }
+    // The picture of the entry chosen last while it fades out; nullptr once it is gone.
+    T_AM2000_SelectionFade* SelectionFade() const;
 
     // The player of the command sound (the desktop's by default); not owned.
     ISoundPlayer* SetSoundPlayer(ISoundPlayer* player);
@@ -95,8 +101,11 @@ private:
     void HideWindow(TCustomPopupMenu2000Form& window);
     void TopWindowGone();
     bool Selectable(const TCustomPopupMenu2000Form& window, int index) const;
-    void ShowAnimated(TCustomPopupMenu2000Form& child, QPoint screenPosition);
-    QPoint SubmenuPosition(const TCustomPopupMenu2000Form& window) const;
+    void ShowAnimated(TCustomPopupMenu2000Form& child, QPoint anchor);
+    QPoint SubmenuAnchor(const TCustomPopupMenu2000Form& window) const;
+    void SlideExpansion(TCustomPopupMenu2000Form& window, int fromHeight);
+    bool FadesSelection(const TCustomPopupMenu2000Form& window, const TMenuItem2000& item) const;
+    void FadeSelection(const TCustomPopupMenu2000Form& window, const TMenuItem2000& item);
 
     // Kept apart from its guard so that a window being freed is never cast.
     TCustomPopupMenu2000Form* m_top = nullptr;
@@ -106,6 +115,8 @@ private:
     std::vector<I_AM2000_MenuBar*> m_bars;
     std::unique_ptr<T_AM2000_MenuKeyboard> m_keyboard;
     std::unique_ptr<T_AM2000_MenuInputFilter> m_filter;
+    std::unique_ptr<T_AM2000_MenuScroller> m_scroller;
+    QPointer<T_AM2000_SelectionFade> m_selectionFade;
     bool m_hotTracking = false;
     ISoundPlayer* m_sound;
     std::function<void()> m_beep;
