@@ -63,9 +63,15 @@ bool ChildOfSelectedOpen(const Form& window)
     return child && &child->Item() == EntryAt(window, window.Selected());
 }
 
+// The animator classes carry no meta-object of their own, so findChild would take any
+// child for one.
 T_AM2000_MenuAnimator* AnimatorOf(const Form& window)
 {
-    return window.findChild<T_AM2000_MenuAnimator*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QObject* child : window.children()) {
+        if (auto* animator = dynamic_cast<T_AM2000_MenuAnimator*>(child))
+            return animator;
+    }
+    return nullptr;
 }
 
 // While an animator paints the window it shows the image it was given last.

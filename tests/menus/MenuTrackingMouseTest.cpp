@@ -90,7 +90,7 @@ TEST_F(SubmenuTracking, ASubmenuGrowsWithTheMenusAnimationToItsPlace)
     popup.Options()->SetAnimation(T_AM2000_Animation::anVertStretch);
     Form* child = OpenFirst();
     ASSERT_NE(child, nullptr);
-    auto* animator = child->findChild<T_AM2000_MenuAnimator*>();
+    auto* animator = ChildOfType<T_AM2000_MenuAnimator>(*child);
     ASSERT_NE(animator, nullptr);
     const QSize full = child->Layout().WindowSize();
     const QPoint place = child->pos();

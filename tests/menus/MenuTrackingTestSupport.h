@@ -16,6 +16,17 @@
 #include <memory>
 #include <vector>
 
+// The first direct child of that class. The menu's helper objects carry no meta-object of
+// their own, so findChild would take any child for one of them.
+template <typename T> T* ChildOfType(const QObject& parent)
+{
+    for (QObject* child : parent.children()) {
+        if (auto* found = dynamic_cast<T*>(child))
+            return found;
+    }
+    return nullptr;
+}
+
 class RecordingSounds : public ISoundPlayer {
 public:
     void PlayFile(const QString& path) override { played << path; }

@@ -1,0 +1,164 @@
+#include "MenuTrackingTestSupport.h"
+#include "TCustomPopupMenu2000Form.h"
+#include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_DropShadow.h"
+#include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_ScrollView.h"
+#include "T_AM2000_SystemSettings.h"
+#include "T_AM2000_WindowPlacement.h"
+
+namespace {
+
+using Form = TCustomPopupMenu2000Form;
+using Timer = T_AM2000_MenuTimer;
+
+int Right(const QWidget& window)
+{
+    return window.x() + window.width();
+}
+T_AM2000_DropShadow* ShadowOf(const QWidget& window)
+{
+    return ChildOfType<T_AM2000_DropShadow>(window);
+}
+
+// Submenus on a small screen of 400 x 300 pixels: "Deep" holds a submenu that holds
+// another, "Tall" holds more entries than the screen has room for.
+class SubmenuPlacement : public MenuTracking {
+protected:
+    void SetUp() override
+    {
+        MenuTracking::SetUp();
+        previousScreen = T_AM2000_WindowPlacement::SetScreenSource([this] { return screen; });
+        previousSettings = T_AM2000_SystemSettings::SetSource([this] { return settings; });
+        popup.Options()->SetAnimation(T_AM2000_Animation::anNone);
+        deep = Add(QStringLiteral("Deep"));
+        TMenuItem2000* inner = Add(QStringLiteral("Inner"), deep);
+        Add(QStringLiteral("Innermost"), inner);
+        Add(QStringLiteral("Second inner"), deep);
+        tall = Add(QStringLiteral("Tall"));
+        for (int i = 0; i < 40; ++i)
+            Add(QStringLiteral("Entry %1").arg(i), tall);
+    }
+    void TearDown() override
+    {
+        MenuTracking::TearDown();
+        T_AM2000_SystemSettings::SetSource(previousSettings);
+        T_AM2000_WindowPlacement::SetScreenSource(previousScreen);
+    }
+    Form* OpenSubmenuAt(QPoint position, int entry)
+    {
+        window = tracker.Popup(popup, top, position);
+        return OpenFrom(*window, entry);
+    }
+    Form* OpenFrom(Form& parent, int entry)
+    {
+        Hover(parent, entry);
+        Advance(Timer::SubmenuDelay);
+        return parent.ChildWindow();
+    }
+
+    QSize screen{400, 300};
+    T_AM2000_SystemSettings settings;
+    TMenuItem2000* deep = nullptr;
+    TMenuItem2000* tall = nullptr;
+    Form* window = nullptr;
+
+private:
+    T_AM2000_WindowPlacement::ScreenSource previousScreen;
+    T_AM2000_SystemSettings::Source previousSettings;
+};
+
+} // namespace
+
+TEST_F(SubmenuPlacement, ASubmenuThatFitsOpensRightOverlappingItsParent)
+{
+    Form* child = OpenSubmenuAt(QPoint(20, 20), 0);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->x(), Right(*window) - 5);
+    EXPECT_FALSE(child->OpensLeft());
+    EXPECT_FALSE(child->Scrolling());
+}
+
+TEST_F(SubmenuPlacement, PastTheRightEdgeASubmenuOpensLeftAndItsSubmenusFollow)
+{
+    Form* child = OpenSubmenuAt(QPoint(400 - 120, 20), 0);
+    ASSERT_NE(child, nullptr);
+    ASSERT_GT(Right(*window) - 5 + child->width(), 400);
+    EXPECT_TRUE(child->OpensLeft());
+    EXPECT_EQ(Right(*child), window->x() + 6);
+    // The submenu's submenu would fit right of it, but keeps going left.
+    Form* grandchild = OpenFrom(*child, 0);
+    ASSERT_NE(grandchild, nullptr);
+    ASSERT_LE(Right(*child) - 5 + grandchild->width(), 400);
+    EXPECT_TRUE(grandchild->OpensLeft());
+    EXPECT_EQ(Right(*grandchild), child->x() + 6);
+}
+
+TEST_F(SubmenuPlacement, ALeftOpeningSubmenuNeverStartsLeftOfTheScreen)
+{
+    screen = QSize(150, 300);
+    Form* child = OpenSubmenuAt(QPoint(10, 20), 0);
+    ASSERT_NE(child, nullptr);
+    ASSERT_LT(window->x() + 6 - child->width(), 0);
+    EXPECT_EQ(child->x(), 0);
+}
+
+TEST_F(SubmenuPlacement, NearTheBottomASubmenuMovesUpToEndThere)
+{
+    Form* child = OpenSubmenuAt(QPoint(20, 280), 0);
+    ASSERT_NE(child, nullptr);
+    const QSize full = child->Layout().WindowSize();
+    EXPECT_EQ(child->geometry(),
+              QRect(Right(*window) - 5, 300 - full.height(), full.width(), full.height()));
+    EXPECT_FALSE(child->OpensUpward());
+    EXPECT_FALSE(child->Scrolling());
+}
+
+TEST_F(SubmenuPlacement, ASubmenuHigherThanTheScreenScrollsWithinIt)
+{
+    Form* child = OpenSubmenuAt(QPoint(20, 120), 1);
+    ASSERT_NE(child, nullptr);
+    ASSERT_GT(child->Layout().WindowSize().height(), 300);
+    EXPECT_TRUE(child->Scrolling());
+    EXPECT_EQ(child->y(), 0);
+    EXPECT_EQ(child->height(), 300);
+    EXPECT_EQ(child->width(),
+              child->Layout().WindowSize().width() + T_AM2000_ScrollView::SystemBarWidth() + 5);
+    EXPECT_EQ(child->FirstShown(), 0);
+    EXPECT_LT(child->LastShown(), int(child->Entries().size()) - 1);
+    EXPECT_LE(child->ShownEntryRect(child->LastShown()).bottom(), 300);
+}
+
+TEST_F(SubmenuPlacement, WithDropShadowsASubmenuGetsOneThatFollowsIt)
+{
+    popup.Options()->SetFlags({T_AM2000_Flag::mfDropShadow});
+    Form* child = OpenSubmenuAt(QPoint(20, 250), 0);
+    ASSERT_NE(child, nullptr);
+    auto* shadow = ShadowOf(*child);
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_TRUE(shadow->isVisible());
+    EXPECT_EQ(shadow->geometry(), child->geometry().translated(4, 4));
+    tracker.CloseWindow(*child);
+    EXPECT_FALSE(shadow->isVisible());
+}
+
+TEST_F(SubmenuPlacement, TheDesktopsShadowSettingCountsOnlyForMenusThatFollowIt)
+{
+    mainMenu.SetSystemShadow(true);
+    settings.menuDropShadow = false;
+    Form* child = OpenSubmenuAt(QPoint(20, 20), 0);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(ShadowOf(*child), nullptr);
+    tracker.CloseAllMenus(false);
+
+    settings.menuDropShadow = true;
+    child = OpenSubmenuAt(QPoint(20, 20), 0);
+    ASSERT_NE(child, nullptr);
+    EXPECT_NE(ShadowOf(*child), nullptr);
+    tracker.CloseAllMenus(false);
+
+    mainMenu.SetSystemShadow(false);
+    child = OpenSubmenuAt(QPoint(20, 20), 0);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(ShadowOf(*child), nullptr);
+}
