@@ -27,7 +27,7 @@ T_AM2000_SelectionFade::T_AM2000_SelectionFade(const Picture& picture, T_AM2000_
     m_wake.setTimerType(Qt::PreciseTimer);
     connect(&m_wake, &QTimer::timeout, this, [this] { RunStep(); });
     if (picture.layered) {
-        setWindowOpacity(Alpha());
+        setWindowOpacity(Alpha() / 255.0);
         return;
     }
     const T_AM2000_Bits screen = T_AM2000_Bits::FromImage(desktop.Content(picture.bounds));
@@ -49,11 +49,10 @@ QImage T_AM2000_SelectionFade::Frame() const
     return m_picture.layered ? m_picture.image : m_shown.ToImage();
 }
 
-// The window's alpha at the current step: the menu's, falling to 0 at the last step.
-double T_AM2000_SelectionFade::Alpha() const
+int T_AM2000_SelectionFade::Alpha() const
 {
     const double full = std::nearbyint(m_picture.opacity * 255.0 / 100);
-    return std::nearbyint(full * (Steps - m_step) / Steps) / 255.0;
+    return int(std::nearbyint(full * (Steps - m_step) / Steps));
 }
 
 bool T_AM2000_SelectionFade::event(QEvent* event)
@@ -95,7 +94,7 @@ void T_AM2000_SelectionFade::RunStep()
         return;
     }
     if (m_picture.layered)
-        setWindowOpacity(Alpha());
+        setWindowOpacity(Alpha() / 255.0);
     else
         m_shown.AddClamped(m_deltas);
     update();

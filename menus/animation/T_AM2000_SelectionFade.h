@@ -33,6 +33,9 @@ public:
     void Start();
     // Steps taken so far.
     int Step() const { return m_step; }
+    // The window's alpha (0..255) at this step where the window system composes: the
+    // menu's, falling to 0 at the last step.
+    int Alpha() const;
     // What the window shows now.
     QImage Frame() const;
 
@@ -44,7 +47,6 @@ private:
     void OnStep(const T_AM2000_StepEvent& step);
     void RunStep();
     void PostStep(qint64 interval);
-    double Alpha() const;
 
     Picture m_picture;
     T_AM2000_Bits m_shown;
