@@ -6,6 +6,7 @@
 #include "GifClasses.h"
 #include "MenuClasses.h"
 #include "SkinClasses.h"
+#include "TMenuBar2000.h"
 #include "TMianForm.h"
 
 void RegisterAppClasses()
@@ -16,5 +17,6 @@ void RegisterAppClasses()
     RegisterSkinClasses();
     RegisterButtonBarClasses();
     RegisterMenuClasses();
+    TMenuBar2000::StaticClassInfo();
     TMianForm::StaticClassInfo();
 }

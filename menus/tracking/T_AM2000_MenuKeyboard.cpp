@@ -1,11 +1,15 @@
 #include "T_AM2000_MenuKeyboard.h"
 
+#include "I_AM2000_MenuBar.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "TMenuItem2000.h"
 #include "T_AM2000_Accelerator.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_MenuTracker.h"
 #include "T_AM2000_Separator.h"
+
+#include <QWidget>
+#include <vector>
 
 namespace {
 
@@ -31,6 +35,25 @@ T_AM2000_MenuKeyboard::T_AM2000_MenuKeyboard(T_AM2000_MenuTracker& tracker)
 
 bool T_AM2000_MenuKeyboard::KeyDown(Form& window, int key, Qt::KeyboardModifiers modifiers,
                                     const QString& text)
+{
+    return WindowKeyDown(window, key, modifiers, text) || OfferToMenuBars(key, modifiers, text);
+}
+
+// A bar may close the chain while it handles the key, so the list is copied first.
+bool T_AM2000_MenuKeyboard::OfferToMenuBars(int key, Qt::KeyboardModifiers modifiers,
+                                            const QString& text)
+{
+    const std::vector<I_AM2000_MenuBar*> bars = m_tracker.MenuBars();
+    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
+        const QWidget* widget = (*bar)->BarWidget();
+        if (widget && widget->isVisible() && (*bar)->BarKeyDown(key, modifiers, text))
+            return true;
+    }
+    return false;
+}
+
+bool T_AM2000_MenuKeyboard::WindowKeyDown(Form& window, int key, Qt::KeyboardModifiers modifiers,
+                                          const QString& text)
 {
     switch (key) {
     case Qt::Key_Tab:

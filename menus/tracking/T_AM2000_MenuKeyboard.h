@@ -15,7 +15,8 @@ public:
 
     explicit T_AM2000_MenuKeyboard(T_AM2000_MenuTracker& tracker);
 
-    // Returns whether the key was taken; keys left alone go on to the menu bars.
+    // Returns whether the key was taken: by window, or else by one of the visible menu
+    // bars, the newest first.
     bool KeyDown(TCustomPopupMenu2000Form& window, int key, Qt::KeyboardModifiers modifiers,
                  const QString& text);
     // Each full step up moves the selection up, each step down moves it down, stopping at
@@ -23,6 +24,9 @@ public:
     void Wheel(TCustomPopupMenu2000Form& window, int delta);
 
 private:
+    bool WindowKeyDown(TCustomPopupMenu2000Form& window, int key, Qt::KeyboardModifiers modifiers,
+                       const QString& text);
+    bool OfferToMenuBars(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     bool ArrowKey(TCustomPopupMenu2000Form& window, int key, Qt::KeyboardModifiers modifiers);
     void Move(TCustomPopupMenu2000Form& window, int step, bool wrap);
     void SearchAccelerator(TCustomPopupMenu2000Form& window, const QString& text);

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "I_AM2000_MenuBar.h"
+#include "TCustomControl.h"
+#include "T_AM2000_BarItems.h"
+#include "T_AM2000_MenuBarTypes.h"
+
+#include <memory>
+
+class TBitmap;
+class TCustomMainMenu2000;
+class TCustomPopupMenu2000;
+class TCustomPopupMenu2000Form;
+class T_AM2000_MenuBarKeys;
+class T_AM2000_MenuOptions;
+
+// A row of the top-level items of a main menu inside a window. It draws them with the
+// drop-down item renderer, opens their drop-downs through its own popup menu, follows
+// the mouse from item to item and takes the menu keys (Alt, F10, Alt+letter, arrows)
+// that reach it. It is listed with the menu tracking while it exists.
+class TCustomMenuBar2000 : public TCustomControl, public I_AM2000_MenuBar {
+    T_CLASS_INFO
+public:
+    // Hovering an item opens its drop-down after HotTrackDelay with HotTrack, else the
+    // highlight goes after IdleDelay once the pointer has left; milliseconds.
+    static constexpr int HotTrackDelay = 200;
+    static constexpr int IdleDelay = 500;
+
+    explicit TCustomMenuBar2000(TComponent* owner);
+    ~TCustomMenuBar2000() override;
+
+    TCustomMainMenu2000* Menu() const { return m_menu; }
+    void SetMenu(TCustomMainMenu2000* menu);
+    // The parent's image shows through the bar.
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool transparent);
+    T_AM2000_FlatStyle Flat() const { return m_flat; }
+    void SetFlat(T_AM2000_FlatStyle flat);
+    // Drop-downs open on hovering, and close a while after the pointer left them.
+    bool HotTrack() const { return m_hotTrack; }
+    void SetHotTrack(bool hotTrack) { m_hotTrack = hotTrack; }
+    // A fixed product-and-build text. Read-only: a layout that sets it is refused.
+    QString Version() const;
+    void SetVersion(const QString& version);
+
+    const T_AM2000_BarItems& BarItems() const { return m_items; }
+    T_AM2000_BarState BarState() const { return m_state; }
+    // The highlighted (or open) item, nullptr for none, and its index in BarItems.
+    TMenuItem2000* CurrentItem() const;
+    int CurrentIndex() const { return m_current; }
+    // Entered by Alt or F10: an item is current without its drop-down.
+    bool KeyboardMode() const { return m_keyboardMode; }
+    bool ShowUnderlines() const { return m_showUnderlines; }
+    void SetShowUnderlines(bool show);
+    // The menu's options as the bar draws them: centred, without Left, Right and
+    // Gutter margins.
+    const T_AM2000_MenuOptions& DrawingOptions() const { return *m_drawingOptions; }
+    // The popup menu that runs every drop-down of the bar.
+    TCustomPopupMenu2000& DropDownMenu() const { return *m_dropDownMenu; }
+    // The bar's drop-down is the open menu chain.
+    bool DropDownOpen() const;
+
+    // Makes item current and opens its drop-down, when it is enabled and has a submenu;
+    // with selectFirst (and always in keyboard mode) its first entry is selected.
+    // Returns the open window, or nullptr.
+    TCustomPopupMenu2000Form* OpenBarItem(TMenuItem2000* item, bool selectFirst);
+    // Keyboard mode on the first item, no drop-down yet.
+    void EnterKeyboardMode();
+    // Makes the item at index current: its drop-down opens when one was open (and the
+    // first entry is selected), otherwise it is highlighted in keyboard mode.
+    void MoveToItem(int index);
+    // The item takes part in an Alt+letter search, nullptr when none has that accelerator.
+    TMenuItem2000* ItemWithAccelerator(const QString& typed) const;
+    // Rebuilds BarItems after a change of the menu, its items or settings, the font or
+    // the parent's size, and repaints.
+    void Rebuild();
+
+    // I_AM2000_MenuBar
+    QWidget* BarWidget() override { return this; }
+    void ResetBar() override;
+    bool BarKeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text) override;
+
+    T_AM2000_MenuBarPopupEvent OnPopup;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void CMMouseLeave() override;
+    void FontChanged() override;
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetState(T_AM2000_BarState state, int current);
+    void TakeWindowMenu();
+    void BuildDrawingOptions();
+    int AvailableWidth() const;
+    void PaintBuffer();
+    void PaintBackground(TCanvas& canvas);
+    void PaintItem(TCanvas& canvas, int index);
+    int ItemDrawState(int index) const;
+    void PressItem(int index);
+    void HoverItem(int index);
+    void HoverTimerFired(bool open);
+    bool PointerOverBarOrMenu() const;
+    void StartExpandTimer(TCustomPopupMenu2000Form& window);
+    bool OwnsKey(QObject* watched) const;
+    QRect ItemOnScreen(int index) const;
+
+    TCustomMainMenu2000* m_menu = nullptr;
+    bool m_transparent = false;
+    T_AM2000_FlatStyle m_flat = T_AM2000_FlatStyle::fsDefault;
+    bool m_hotTrack = false;
+    T_AM2000_BarItems m_items;
+    T_AM2000_BarState m_state = T_AM2000_BarState::bsIdle;
+    int m_current = -1;
+    // A held left button on an item without a submenu.
+    bool m_pressed = false;
+    bool m_keyboardMode = false;
+    bool m_showUnderlines = false;
+    int m_builtForWidth = -1; // the available width BarItems were built for, pixels
+    std::unique_ptr<T_AM2000_MenuOptions> m_drawingOptions;
+    std::unique_ptr<TCustomPopupMenu2000> m_dropDownMenu;
+    std::unique_ptr<TBitmap> m_buffer;
+    std::unique_ptr<T_AM2000_MenuBarKeys> m_keys;
+};

@@ -1,0 +1,56 @@
+#include "T_AM2000_BarDropDown.h"
+
+#include "TCustomPopupMenu2000.h"
+#include "TCustomPopupMenu2000Form.h"
+#include "T_AM2000_AnimationKind.h"
+#include "T_AM2000_Desktop.h"
+#include "T_AM2000_DropShadow.h"
+#include "T_AM2000_MenuAnimator.h"
+#include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_MenuTracker.h"
+#include "T_AM2000_WindowPlacement.h"
+
+namespace {
+
+using Placement = T_AM2000_WindowPlacement;
+
+Placement::Placement PlaceBelow(const TCustomPopupMenu2000Form& window, const QRect& itemOnScreen)
+{
+    Placement::Request request;
+    request.anchor = QPoint(itemOnScreen.x(), itemOnScreen.y() + itemOnScreen.height());
+    request.size = window.size();
+    request.screen = Placement::ScreenSize();
+    request.opener = Placement::Opener::MenuBar;
+    request.openerRect = itemOnScreen;
+    return Placement::Place(request);
+}
+
+} // namespace
+
+TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
+                                                     TMenuItem2000& item, const QRect& itemOnScreen,
+                                                     bool systemShadow)
+{
+    const QPoint anchor(itemOnScreen.x(), itemOnScreen.y() + itemOnScreen.height());
+    TCustomPopupMenu2000Form* window = T_AM2000_MenuTracker::Instance().Popup(menu, item, anchor);
+    const Placement::Placement placement = PlaceBelow(*window, itemOnScreen);
+    const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
+    T_AM2000_MenuAnimator::Opening opening;
+    opening.kind =
+        T_AM2000_AnimationKind::Resolve(window->Options().Animation(), false, true, settings).shown;
+    opening.bounds = placement.bounds;
+    opening.toLeft = placement.toLeft;
+    opening.upward = placement.upward;
+    opening.opacity = window->Options().Opacity();
+    opening.layered = settings.layeredWindows;
+    // The window's fixed size would keep it from growing.
+    window->setMinimumSize(1, 1);
+    // The animator is the window's first child: the menus find it among the children.
+    auto* animator = new T_AM2000_MenuAnimator(window);
+    T_AM2000_DropShadow* shadow = nullptr;
+    if (T_AM2000_DropShadow::Wanted(window->Options().Flags(), systemShadow, settings))
+        shadow =
+            new T_AM2000_DropShadow(window, T_AM2000_Desktop::Instance(), settings.layeredWindows);
+    animator->Start(window->CanvasImage(), opening, shadow);
+    return window;
+}
