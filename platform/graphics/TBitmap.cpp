@@ -111,13 +111,6 @@ QImage ToPalette(const QImage& image, TPixelFormat format, const QList<QRgb>& pa
     return indexed;
 }
 
-void CheckSize(qint64 width, qint64 height)
-{
-    if (width > TBitmap::MaxDimension || height > TBitmap::MaxDimension ||
-        width * height > TBitmap::MaxPixels)
-        throw EInvalidGraphic(QStringLiteral("Bitmap image is too large"));
-}
-
 // Holds a canvas's lock for a scope when bitmap drawing is locked process-wide.
 class DrawLock {
 public:
@@ -173,6 +166,12 @@ const TClassInfo& TBitmap::StaticClassInfo()
 {
     static const TClassInfo info("TBitmap", &TGraphic::StaticClassInfo());
     return info;
+}
+
+void TBitmap::CheckSize(qint64 width, qint64 height)
+{
+    if (width > MaxDimension || height > MaxDimension || width * height > MaxPixels)
+        throw EInvalidGraphic(QStringLiteral("Bitmap image is too large"));
 }
 
 TBitmap::TBitmap()

@@ -42,6 +42,8 @@ public:
     // bigger sizes (also from files) raise EInvalidGraphic "Bitmap image is too large".
     static constexpr int MaxDimension = 32768;
     static constexpr qint64 MaxPixels = qint64(1) << 26;
+    // Raises that error for a size beyond those limits.
+    static void CheckSize(qint64 width, qint64 height);
 
     TBitmap();
     TBitmap(int width, int height, TPixelFormat format = TPixelFormat::pfDevice);

@@ -121,13 +121,6 @@ bool CompressionFits(quint32 compression, int bitCount)
     }
 }
 
-void CheckSize(qint64 width, qint64 height)
-{
-    if (width > TBitmap::MaxDimension || height > TBitmap::MaxDimension ||
-        width * height > TBitmap::MaxPixels)
-        TooLarge();
-}
-
 DibHeader ReadCoreHeader(const ByteReader& in)
 {
     DibHeader h;
@@ -187,7 +180,7 @@ DibHeader ReadHeader(const ByteReader& in)
     if (!KnownHeaderSize(size))
         NotValid();
     DibHeader h = size == coreHeaderSize ? ReadCoreHeader(in) : ReadInfoHeader(in, size);
-    CheckSize(h.width, h.height);
+    TBitmap::CheckSize(h.width, h.height);
     return h;
 }
 
