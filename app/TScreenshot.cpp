@@ -5,7 +5,13 @@
 #include "TabcButtonPage.h"
 #include "TabcCustomButtonBar.h"
 
+#include "TCustomMenuBar2000.h"
+#include "TCustomPopupMenu2000Form.h"
+#include "TErrorOutput.h"
 #include "TKeyStroke.h"
+#include "TMenuItem2000.h"
+#include "T_AM2000_DropShadow.h"
+#include "T_AM2000_MenuTracker.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -17,6 +23,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -25,11 +32,6 @@ namespace {
 // repaints reach the picture, in milliseconds.
 constexpr int settleTime = 400;
 
-void PrintError(const QString& message)
-{
-    std::fprintf(stderr, "zentuvio: %s\n", qPrintable(message));
-}
-
 } // namespace
 
 int TScreenshot::Take(TForm& window, const QString& fileName, const TScreenshotSteps& steps,
@@ -37,8 +39,12 @@ int TScreenshot::Take(TForm& window, const QString& fileName, const TScreenshotS
 {
     window.Show();
     Settle(settleTime);
-    for (const TScreenshotStep& step : steps) {
-        if (!Run(window, step))
+    // A wait right after a step takes the place of its settling time, so that a picture
+    // can show an animation halfway.
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const bool waitFollows =
+            i + 1 < steps.size() && steps[i + 1].kind == TScreenshotStep::Kind::Wait;
+        if (!Run(window, steps[i], waitFollows ? 0 : settleTime))
             return UnknownControl;
     }
     QStringList captions;
@@ -49,7 +55,7 @@ int TScreenshot::Take(TForm& window, const QString& fileName, const TScreenshotS
         captions << control->Caption();
     }
     if (!Picture(window).save(fileName, "PNG")) {
-        PrintError(QStringLiteral("cannot write the screenshot %1").arg(fileName));
+        TErrorOutput::Print(QStringLiteral("cannot write the screenshot %1").arg(fileName));
         return Failed;
     }
     for (const QString& caption : captions)
@@ -57,7 +63,7 @@ int TScreenshot::Take(TForm& window, const QString& fileName, const TScreenshotS
     return Written;
 }
 
-bool TScreenshot::Run(TForm& window, const TScreenshotStep& step)
+bool TScreenshot::Run(TForm& window, const TScreenshotStep& step, int settle)
 {
     using K = TScreenshotStep::Kind;
     if (step.kind == K::Wait) {
@@ -66,8 +72,15 @@ bool TScreenshot::Run(TForm& window, const TScreenshotStep& step)
     }
     if (step.kind == K::Key) {
         SendKey(window, step.value);
-        Settle(settleTime);
+        Settle(settle);
         return true;
+    }
+    if (step.kind == K::Click) {
+        if (auto* item = dynamic_cast<TMenuItem2000*>(window.FindComponent(step.value))) {
+            const bool clicked = ClickMenuItem(window, *item);
+            Settle(settle);
+            return clicked;
+        }
     }
     const QString option = step.kind == K::Click         ? QStringLiteral("--click")
                            : step.kind == K::DoubleClick ? QStringLiteral("--double-click")
@@ -82,15 +95,55 @@ bool TScreenshot::Run(TForm& window, const TScreenshotStep& step)
         DoubleClick(target);
     else
         Hover(target);
-    Settle(settleTime);
+    Settle(settle);
     return true;
+}
+
+bool TScreenshot::ClickMenuItem(TForm& window, TMenuItem2000& item)
+{
+    QPoint local;
+    QWidget* place = MenuItemPlace(window, item, local);
+    if (!place) {
+        TErrorOutput::Print(
+            QStringLiteral("--click: the menu item %1 is not shown").arg(item.Name()));
+        return false;
+    }
+    QPointer<QWidget> target(place);
+    SendButtonAt(place, local, QEvent::MouseButtonPress);
+    if (target)
+        SendButtonAt(place, local, QEvent::MouseButtonRelease);
+    return true;
+}
+
+QWidget* TScreenshot::MenuItemPlace(TForm& window, const TMenuItem2000& item, QPoint& local)
+{
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        auto* bar = dynamic_cast<TCustomMenuBar2000*>(child);
+        const int index = bar ? bar->BarItems().IndexOf(&item) : -1;
+        if (index >= 0 && bar->isVisible()) {
+            local = bar->BarItems().Entries()[std::size_t(index)].rect.center();
+            return bar;
+        }
+    }
+    const T_AM2000_MenuTracker& tracker = T_AM2000_MenuTracker::Instance();
+    for (TCustomPopupMenu2000Form* open = tracker.DeepestWindow(); open;
+         open = open->ParentWindow()) {
+        const auto& entries = open->Entries();
+        const auto found = std::find(entries.begin(), entries.end(), &item);
+        if (found != entries.end()) {
+            local = open->EntryRect(int(found - entries.begin())).center();
+            return open;
+        }
+    }
+    return nullptr;
 }
 
 TControl* TScreenshot::FindControl(TForm& window, const QString& name, const QString& option)
 {
     auto* control = dynamic_cast<TControl*>(window.FindComponent(name));
     if (!control)
-        PrintError(QStringLiteral("%1: the window has no control named %2").arg(option, name));
+        TErrorOutput::Print(
+            QStringLiteral("%1: the window has no control named %2").arg(option, name));
     return control;
 }
 
@@ -121,12 +174,16 @@ void TScreenshot::DoubleClick(QWidget* control)
 
 void TScreenshot::SendButton(QWidget* control, QEvent::Type type)
 {
-    const QPointF local(control->width() / 2.0, control->height() / 2.0);
-    const QPointF global = control->mapToGlobal(local);
+    SendButtonAt(control, control->rect().center(), type);
+}
+
+void TScreenshot::SendButtonAt(QWidget* widget, QPoint local, QEvent::Type type)
+{
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-    QMouseEvent event(type, local, global, Qt::LeftButton, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &event);
+    QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
 }
 
 void TScreenshot::SendKey(TForm& window, const QString& key)
@@ -162,12 +219,26 @@ QImage TScreenshot::Picture(TForm& window)
     QImage picture = window.grab().toImage();
     QPainter painter(&picture);
     const QPoint origin = window.mapToGlobal(QPoint(0, 0));
-    for (QWidget* other : QApplication::topLevelWidgets()) {
-        if (other == &window || !other->isVisible())
-            continue;
+    auto draw = [&](QWidget* other) {
         painter.drawPixmap(other->mapToGlobal(QPoint(0, 0)) - origin, other->grab());
+    };
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* other : windows) {
+        if (other == &window || !other->isVisible() || IsDropShadow(other))
+            continue;
+        // A drop shadow lies behind the window it belongs to.
+        for (QWidget* shadow : windows) {
+            if (IsDropShadow(shadow) && shadow->isVisible() && shadow->parentWidget() == other)
+                draw(shadow);
+        }
+        draw(other);
     }
     return picture;
+}
+
+bool TScreenshot::IsDropShadow(const QWidget* window)
+{
+    return dynamic_cast<const T_AM2000_DropShadow*>(window) != nullptr;
 }
 
 void TScreenshot::Settle(int milliseconds)

@@ -5,6 +5,7 @@
 #include "TApplication.h"
 #include "TCommandLine.h"
 #include "TDataFiles.h"
+#include "TErrorOutput.h"
 #include "TErrorReport.h"
 #include "TMenuStorageScope.h"
 #include "TMianForm.h"
@@ -17,11 +18,6 @@
 
 namespace {
 
-void PrintError(const QString& message)
-{
-    std::fprintf(stderr, "zentuvio: %s\n", qPrintable(message));
-}
-
 // The command line without the program name; empty after reporting a wrong one.
 std::optional<TCommandLine> ReadCommandLine(int argc, char** argv)
 {
@@ -31,7 +27,7 @@ std::optional<TCommandLine> ReadCommandLine(int argc, char** argv)
     try {
         return TCommandLine(arguments);
     } catch (const Exception& error) {
-        PrintError(error.Message() + QStringLiteral("\nTry 'zentuvio --help'."));
+        TErrorOutput::Print(error.Message() + QStringLiteral("\nTry 'zentuvio --help'."));
         return std::nullopt;
     }
 }
@@ -57,7 +53,7 @@ int TStartup::Run(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(ZENTUVIO_APP_ID));
     // Nobody answers a message box in a screenshot run: errors go to standard error.
     if (screenshot)
-        TErrorReport::SetReporter(PrintError);
+        TErrorReport::SetReporter(TErrorOutput::Print);
     TDataFiles::ChooseCatalogue(commandLine->Catalogue());
     if (!CreateWindows(application))
         return TScreenshot::Failed;
@@ -95,7 +91,7 @@ bool TStartup::ChoosePlatform(bool screenshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return true;
     }
-    PrintError(QStringLiteral("no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+    TErrorOutput::Print(QStringLiteral("no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                               "--screenshot FILE works without one."));
     return false;
 }
