@@ -7,14 +7,14 @@
 
 namespace {
 
-constexpr T_AM2000_Colors::Values defaults = {
+constexpr T_AM2000_Colors::Values colorDefaults = {
     clMenu,          clBtnShadow, clBtnShadow,    clMenu,      clMenuText,     clHighlight,
     clHighlightText, clBtnShadow, clBtnHighlight, clBtnShadow, clBtnHighlight, clBtnHighlight,
     clBtnShadow,     clNone,      clMenuText,     clNone,      clHighlight,    clHighlightText,
     clBtnShadow,     clHighlight, clHighlight,    clMenu,
 };
 
-constexpr std::array<const char*, T_AM2000_Colors::PublishedCount> names = {
+constexpr std::array<const char*, T_AM2000_Colors::PublishedCount> colorNames = {
     "Border",        "Bevel",        "BevelShadow",    "Menu",   "MenuText",   "Highlight",
     "HighlightText", "DisabledText", "DisabledShadow", "Line",   "LineShadow", "Frame",
     "FrameShadow",   "Sunken",       "SunkenText",     "Gutter", "Pressed",    "PressedText",
@@ -35,12 +35,12 @@ int Channel(quint32 rgb, int shift)
 const TClassInfo& T_AM2000_Colors::StaticClassInfo()
 {
     static const TClassInfo info("T_AM2000_Colors", &T_AM2000_OptionGroup::StaticClassInfo(),
-                                 [](TClassInfo& c) { DeclareSlots(c, names, defaults); });
+                                 [](TClassInfo& c) { DeclareSlots(c, colorNames, colorDefaults); });
     return info;
 }
 
 T_AM2000_Colors::T_AM2000_Colors(T_AM2000_Options* options)
-    : T_AM2000_SlotGroup(options, T_AM2000_GroupKind::Colors, defaults)
+    : T_AM2000_SlotGroup(options, T_AM2000_GroupKind::Colors, colorDefaults)
 {}
 
 void T_AM2000_Colors::Assign(const TPersistent* source)

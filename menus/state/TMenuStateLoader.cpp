@@ -16,7 +16,6 @@ namespace {
 const QString OptionsKey = QStringLiteral("Options");
 const QString NewItemsKey = QStringLiteral("New Menu Items");
 const QString AnimationValue = QStringLiteral("Animation");
-const QString CountValue = QStringLiteral("Count");
 
 // The animation of that name; the first kind, anNone, for a name that is none.
 T_AM2000_Animation AnimationNamed(const QString& name)
@@ -145,11 +144,12 @@ void TMenuStateLoader::AddItems(TMenuItem2000* item)
 // usable count.
 int TMenuStateLoader::AddedCount(const QString& key)
 {
-    if (!m_registry.OpenKey(key, false) || !m_registry.ValueHasData(CountValue))
+    if (!m_registry.OpenKey(key, false) || !m_registry.ValueHasData(TMenuStorage::CountValue))
         return 0;
-    const QString skipped = CountValue + QLatin1Char('=') + m_registry.ReadString(CountValue);
+    const QString skipped = TMenuStorage::CountValue + QLatin1Char('=') +
+                            m_registry.ReadString(TMenuStorage::CountValue);
     try {
-        const int count = m_registry.ReadInteger(CountValue);
+        const int count = m_registry.ReadInteger(TMenuStorage::CountValue);
         if (count >= 0 && count <= MaxAddedItems)
             return count;
         Warn(skipped, m_registry.CurrentPath(),

@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString CountValue = QStringLiteral("Count");
-
 // Opens the key that holds the item's state and returns the value name to write it
 // under: the item's own name, or the next number of its parent's added items.
 QString OpenItemValue(TRegistry& registry, const QString& menuKey, const TMenuItem2000& item)
@@ -23,8 +21,10 @@ QString OpenItemValue(TRegistry& registry, const QString& menuKey, const TMenuIt
         throw EInvalidOperation(
             QStringLiteral("An item without a name can only be stored under a named item"));
     registry.OpenKey(QStringLiteral("New Menu Items\\") + parent->Name(), true);
-    const int count = registry.ValueHasData(CountValue) ? registry.ReadInteger(CountValue) + 1 : 1;
-    registry.WriteInteger(CountValue, count);
+    const int count = registry.ValueHasData(TMenuStorage::CountValue)
+                          ? registry.ReadInteger(TMenuStorage::CountValue) + 1
+                          : 1;
+    registry.WriteInteger(TMenuStorage::CountValue, count);
     return QString::number(count - 1);
 }
 

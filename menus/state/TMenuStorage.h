@@ -12,6 +12,9 @@ enum class TMenuStorageMode : std::uint8_t { smOff = 0, smRegistry = 1 };
 // One process-wide instance, started when the menu system starts and finished at exit.
 class TMenuStorage {
 public:
+    // The value under a key of added items that holds how many it has.
+    static inline const QString CountValue = QStringLiteral("Count");
+
     static TMenuStorage& Instance();
 
     // Decides the mode from the executable's file name (off for an empty name or a
