@@ -91,8 +91,9 @@ bool TStartup::ChoosePlatform(bool screenshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return true;
     }
-    TErrorOutput::Print(QStringLiteral("no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                              "--screenshot FILE works without one."));
+    TErrorOutput::Print(
+        QStringLiteral("no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                       "--screenshot FILE works without one."));
     return false;
 }
 
