@@ -11,12 +11,6 @@ using namespace buttonbartest;
 
 namespace {
 
-void Click(QWidget* widget)
-{
-    Press(widget);
-    Release(widget);
-}
-
 class ButtonAction : public ::testing::Test {
 protected:
     ButtonAction()

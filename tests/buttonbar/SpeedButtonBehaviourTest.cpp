@@ -20,12 +20,6 @@ void DragTo(QWidget* widget, QPoint at)
     QCoreApplication::sendEvent(widget, &move);
 }
 
-void Click(QWidget* widget)
-{
-    Press(widget);
-    Release(widget);
-}
-
 // A press and release, then the second press arriving as a double-click, and its release.
 void DoubleClick(QWidget* widget)
 {

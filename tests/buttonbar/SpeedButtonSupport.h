@@ -66,4 +66,10 @@ inline void Release(QWidget* widget, QPoint at = QPoint(5, 5))
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
+inline void Click(QWidget* widget)
+{
+    Press(widget);
+    Release(widget);
+}
+
 } // namespace buttonbartest

@@ -19,6 +19,7 @@ namespace AnimatorTest {
 enum Index : quint8 { Key = 0, Red, Green, Blue, Yellow, Cyan, Black, White };
 constexpr int backdropIndex = Cyan;
 constexpr QSize screen(4, 4);
+constexpr QRect wholeScreen(QPoint(0, 0), screen);
 
 inline QList<QRgb> Palette()
 {

@@ -5,8 +5,6 @@ using namespace AnimatorTest;
 
 namespace {
 
-const QRect wholeScreen(QPoint(0, 0), screen);
-
 // A full-screen frame: red on the left half, the key colour on the right half.
 QByteArray HalfKeyed()
 {

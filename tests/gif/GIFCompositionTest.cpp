@@ -9,8 +9,6 @@ using namespace AnimatorTest;
 
 namespace {
 
-const QRect wholeScreen(QPoint(0, 0), screen);
-
 // A full-screen frame whose left half is color and right half the key colour.
 Frame HalfKeyed(Index color, int disposal)
 {

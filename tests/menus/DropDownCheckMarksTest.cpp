@@ -1,12 +1,14 @@
+#include "DropDownPixels.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "T_AM2000_CheckMarks.h"
 
 #include <gtest/gtest.h>
 
+using namespace dropdownpixels;
+
 namespace {
 
-constexpr QRgb white = 0xFFFFFF;
 constexpr QRgb ink = 0x000000;     // clBlack
 constexpr QRgb outline = 0xFF0000; // clRed
 constexpr QRgb fill = 0x00FF00;    // clLime

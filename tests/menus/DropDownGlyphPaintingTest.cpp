@@ -1,3 +1,4 @@
+#include "DropDownPixels.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TFont.h"
@@ -10,11 +11,9 @@
 #include <gtest/gtest.h>
 #include <set>
 
-namespace {
+using namespace dropdownpixels;
 
-constexpr QRgb menu = 0xF0F0F0;         // clMenu of the fixed system colours
-constexpr QRgb buttonShadow = 0xA0A0A0; // Bevel, DisabledText, glyph shadow
-constexpr QRgb white = 0xFFFFFF;        // DisabledShadow (button highlight)
+namespace {
 
 // An item with a black 16 x 16 glyph (its bottom-left pixel magenta, the transparent
 // colour) painted into a 100 x 20 entry: the glyph column is 24 wide, so the glyph's

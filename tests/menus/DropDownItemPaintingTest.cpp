@@ -1,3 +1,4 @@
+#include "DropDownPixels.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TCustomPopupMenu2000.h"
@@ -12,6 +13,8 @@
 
 #include <gtest/gtest.h>
 #include <set>
+
+using namespace dropdownpixels;
 
 namespace {
 
@@ -50,9 +53,6 @@ protected:
     TMenuItem2000 item{nullptr};
     QImage image;
 };
-
-constexpr QRgb red = 0xFF0000, blue = 0x0000FF, lime = 0x00FF00, purple = 0x800080,
-               yellow = 0xFFFF00;
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "DropDownPixels.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TColors.h"
@@ -12,12 +13,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace dropdownpixels;
+
 namespace {
 
 using C = T_AM2000_Colors;
-
-constexpr QRgb fuchsia = 0xFF00FF, aqua = 0x00FFFF, white = 0xFFFFFF, red = 0xFF0000,
-               blue = 0x0000FF, lime = 0x00FF00;
 
 QRgb Rgb(TColor color)
 {

@@ -1,3 +1,4 @@
+#include "DropDownPixels.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TFont.h"
@@ -5,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace dropdownpixels;
+
 namespace {
 
 constexpr QRgb background = 0x000000;
-constexpr QRgb red = 0xFF0000;   // the line (clRed)
-constexpr QRgb green = 0x00FF00; // its shadow (clLime)
 
 // A separator painted into a 30 x 12 black bitmap with indent 2: the line runs from
 // x = 2 to 27, its shadow from 3 to 28; the middle row is 6.
@@ -78,8 +79,8 @@ TEST_F(SeparatorPainting, SingleLineLiesOnTheMiddleRowWithItsShadowOnePixelRight
     EXPECT_EQ(At(28, 6), background);
     // Row 7: the shadow from x = 3 to 28.
     EXPECT_EQ(At(2, 7), background);
-    EXPECT_EQ(At(3, 7), green);
-    EXPECT_EQ(At(28, 7), green);
+    EXPECT_EQ(At(3, 7), lime);
+    EXPECT_EQ(At(28, 7), lime);
     EXPECT_EQ(At(29, 7), background);
     // Rows 5 and 8 stay empty.
     EXPECT_EQ(At(10, 5), background);
@@ -96,8 +97,8 @@ TEST_F(SeparatorPainting, DoubleLineIsRaisedByTwoWithLinesTwoPixelsApart)
     }
     for (int y : {5, 7}) {
         EXPECT_EQ(At(2, y), background) << y;
-        EXPECT_EQ(At(3, y), green) << y;
-        EXPECT_EQ(At(28, y), green) << y;
+        EXPECT_EQ(At(3, y), lime) << y;
+        EXPECT_EQ(At(28, y), lime) << y;
     }
     EXPECT_EQ(At(10, 3), background);
     EXPECT_EQ(At(10, 8), background);
@@ -110,8 +111,8 @@ TEST_F(SeparatorPainting, DottedLineHasTwoPixelSquaresEveryFourPixels)
     // rows 6 and 7 at x = 3, 7, 11, ... lie under the line squares where they overlap.
     EXPECT_EQ(At(2, 5), red);
     EXPECT_EQ(At(3, 6), red);
-    EXPECT_EQ(At(4, 6), green);
-    EXPECT_EQ(At(4, 7), green);
+    EXPECT_EQ(At(4, 6), lime);
+    EXPECT_EQ(At(4, 7), lime);
     EXPECT_EQ(At(2, 7), background);
     EXPECT_EQ(At(4, 5), background);
     EXPECT_EQ(At(5, 5), background);
@@ -126,13 +127,13 @@ TEST_F(SeparatorPainting, CheckeredLineHasTwoRowsOfSquaresTheSecondThreeRightAnd
     // rows 7-8 at x = 5, 11, ...; shadows one pixel right and down of each.
     EXPECT_EQ(At(2, 4), red);
     EXPECT_EQ(At(3, 5), red);
-    EXPECT_EQ(At(4, 5), green);
-    EXPECT_EQ(At(4, 6), green);
+    EXPECT_EQ(At(4, 5), lime);
+    EXPECT_EQ(At(4, 6), lime);
     EXPECT_EQ(At(5, 4), background);
     EXPECT_EQ(At(8, 4), red);
     EXPECT_EQ(At(5, 7), red);
     EXPECT_EQ(At(6, 8), red);
-    EXPECT_EQ(At(7, 9), green);
+    EXPECT_EQ(At(7, 9), lime);
     EXPECT_EQ(At(2, 7), background);
 }
 
@@ -150,7 +151,7 @@ TEST_F(SeparatorPainting, InsideAHiddenAreaTheLineMixesWithWhite)
     Paint(QStringLiteral("-"));
     // Red (255, 0, 0): each channel (c + 255) / 2 gives (255, 127, 127).
     EXPECT_EQ(At(2, 6), qRgb(255, 127, 127) & 0xFFFFFF);
-    EXPECT_EQ(At(3, 7), green); // the shadow keeps its colour
+    EXPECT_EQ(At(3, 7), lime); // the shadow keeps its colour
 }
 
 TEST_F(SeparatorPainting, XpLineFadesInAndOutOverItsOuterThirds)

@@ -1,14 +1,15 @@
+#include "DropDownPixels.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "T_AM2000_SkinBackground.h"
 
 #include <gtest/gtest.h>
 
+using namespace dropdownpixels;
+
 namespace {
 
 using BL = T_AM2000_BackgroundLayout;
-
-constexpr QRgb black = 0x000000, red = 0xFF0000, lime = 0x00FF00, blue = 0x0000FF;
 
 QRgb At(const QImage& image, int x, int y)
 {

@@ -1,3 +1,4 @@
+#include "DropDownPixels.h"
 #include "TFont.h"
 #include "T_AM2000_Title.h"
 #include "T_AM2000_TitleFont.h"
@@ -5,14 +6,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+using namespace dropdownpixels;
 
-QRgb Rgb(const QImage& image, int x, int y)
-{
-    return image.pixel(x, y) & 0xFFFFFF;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(TitleStripGradient, DefaultsRunFromBlackAtTheTopToBlueAtTheBottomIn256Bands)
 {

@@ -1,3 +1,4 @@
+#include "DropDownPixels.h"
 #include "MenuClasses.h"
 #include "PlatformClasses.h"
 #include "TBitmap.h"
@@ -18,23 +19,17 @@
 #include <map>
 #include <memory>
 
+using namespace dropdownpixels;
+
 namespace {
 
 using C = T_AM2000_Colors;
 
-QRgb Rgb(const QImage& image, int x, int y)
-{
-    return image.pixel(x, y) & 0xFFFFFF;
-}
 constexpr QRgb RGB(int r, int g, int b)
 {
     return QRgb(r << 16 | g << 8 | b);
 }
 
-// The colours of the drop-downs in these tests, as the fixed system colour table gives
-// them: menu (240, 240, 240), button shadow (160, 160, 160), highlight (51, 153, 255).
-constexpr QRgb buttonShadow = RGB(160, 160, 160);
-constexpr QRgb highlight = RGB(51, 153, 255);
 constexpr QRgb mainMenuColour = RGB(240, 240, 250); // 16445680 = 0xFAF0F0
 
 // A submenu built in code, shown by a popup menu with default options.

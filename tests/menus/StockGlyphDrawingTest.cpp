@@ -12,11 +12,6 @@ constexpr int Cell = 16;
 constexpr TColor Magenta = TColor(0xFF00FF);
 constexpr TColor Background = clWhite;
 
-const T_AM2000_MenuItemCache& Table()
-{
-    return T_AM2000_MenuItemCache::Instance();
-}
-
 // A resource read the way any bitmap is read, independently of the table.
 std::unique_ptr<TBitmap> ReadBitmap(const QString& name)
 {
@@ -85,14 +80,14 @@ TEST(StockGlyphDrawingTest, StripsAreEightBitBitmapsOfOneCellPerRow)
         EXPECT_TRUE(strip->Palette().contains(qRgb(255, 0, 255))) << name;
     }
     // A row without a glyph has an all-magenta cell; a row with one shows something.
-    for (int cell = 0; cell < Table().Count(); ++cell) {
+    for (int cell = 0; cell < T_AM2000_MenuItemCache::Instance().Count(); ++cell) {
         int magenta = 0;
         for (int y = 0; y < Cell; ++y) {
             for (int x = 0; x < Cell; ++x)
                 magenta += StripPixel(cell, x, y) == Magenta ? 1 : 0;
         }
-        EXPECT_EQ(magenta == Cell * Cell, !Table().Row(cell).HasGlyph())
-            << Table().Row(cell).Caption().toStdString();
+        EXPECT_EQ(magenta == Cell * Cell, !T_AM2000_MenuItemCache::Instance().Row(cell).HasGlyph())
+            << T_AM2000_MenuItemCache::Instance().Row(cell).Caption().toStdString();
     }
 }
 
@@ -117,42 +112,47 @@ TEST(StockGlyphDrawingTest, CheckAndRadioMarksAreBlackOnMagenta)
 TEST(StockGlyphDrawingTest, DrawsTheCaptionsCellTransparently)
 {
     const std::unique_ptr<TBitmap> bitmap = WhiteCanvas();
-    Table().DrawByCaption(*bitmap->Canvas(), 5, 7, "&Copy", true);
-    ExpectCellDrawn(*bitmap, 5, 7, Table().Find("Copy")->KeyIndex());
+    T_AM2000_MenuItemCache::Instance().DrawByCaption(*bitmap->Canvas(), 5, 7, "&Copy", true);
+    ExpectCellDrawn(*bitmap, 5, 7, T_AM2000_MenuItemCache::Instance().Find("Copy")->KeyIndex());
 
     // Print Preview sits one cell later in key order than in the order of adding.
     const std::unique_ptr<TBitmap> preview = WhiteCanvas();
-    Table().DrawByCaption(*preview->Canvas(), 0, 0, "Print Preview", true);
-    ExpectCellDrawn(*preview, 0, 0, Table().Find("Print Preview")->KeyIndex());
+    T_AM2000_MenuItemCache::Instance().DrawByCaption(*preview->Canvas(), 0, 0, "Print Preview",
+                                                     true);
+    ExpectCellDrawn(*preview, 0, 0,
+                    T_AM2000_MenuItemCache::Instance().Find("Print Preview")->KeyIndex());
 }
 
 TEST(StockGlyphDrawingTest, DefaultIndexZeroIsAddressBookAndGlyphCountIsNone)
 {
     const std::unique_ptr<TBitmap> first = WhiteCanvas();
-    Table().DrawByNumber(*first->Canvas(), 3, 2, 0, true);
-    ExpectCellDrawn(*first, 3, 2, Table().Find("Address Book")->KeyIndex());
+    T_AM2000_MenuItemCache::Instance().DrawByNumber(*first->Canvas(), 3, 2, 0, true);
+    ExpectCellDrawn(*first, 3, 2,
+                    T_AM2000_MenuItemCache::Instance().Find("Address Book")->KeyIndex());
 
-    const int last = Table().GlyphCount() - 1;
+    const int last = T_AM2000_MenuItemCache::Instance().GlyphCount() - 1;
     const std::unique_ptr<TBitmap> lastGlyph = WhiteCanvas();
-    Table().DrawByNumber(*lastGlyph->Canvas(), 0, 0, last, true);
-    ExpectCellDrawn(*lastGlyph, 0, 0, Table().Find("Word Art")->KeyIndex());
+    T_AM2000_MenuItemCache::Instance().DrawByNumber(*lastGlyph->Canvas(), 0, 0, last, true);
+    ExpectCellDrawn(*lastGlyph, 0, 0,
+                    T_AM2000_MenuItemCache::Instance().Find("Word Art")->KeyIndex());
 
-    for (int number : {Table().GlyphCount(), -1, 100000}) {
+    for (int number : {T_AM2000_MenuItemCache::Instance().GlyphCount(), -1, 100000}) {
         const std::unique_ptr<TBitmap> bitmap = WhiteCanvas();
-        Table().DrawByNumber(*bitmap->Canvas(), 0, 0, number, true);
+        T_AM2000_MenuItemCache::Instance().DrawByNumber(*bitmap->Canvas(), 0, 0, number, true);
         EXPECT_TRUE(CanvasIsBlank(*bitmap)) << number;
-        EXPECT_TRUE(Table().Glyph(number).isNull()) << number;
+        EXPECT_TRUE(T_AM2000_MenuItemCache::Instance().Glyph(number).isNull()) << number;
     }
     // A caption without a glyph draws nothing either.
     const std::unique_ptr<TBitmap> saveAs = WhiteCanvas();
-    Table().DrawByCaption(*saveAs->Canvas(), 0, 0, "Save As...", true);
+    T_AM2000_MenuItemCache::Instance().DrawByCaption(*saveAs->Canvas(), 0, 0, "Save As...", true);
     EXPECT_TRUE(CanvasIsBlank(*saveAs));
 }
 
 TEST(StockGlyphDrawingTest, DisabledGlyphIsAFlatShapeOverItsShadow)
 {
     const std::unique_ptr<TBitmap> bitmap = WhiteCanvas();
-    Table().DrawByCaption(*bitmap->Canvas(), 4, 4, "Cut", false, clRed, clBlue);
+    T_AM2000_MenuItemCache::Instance().DrawByCaption(*bitmap->Canvas(), 4, 4, "Cut", false, clRed,
+                                                     clBlue);
     int red = 0;
     int blue = 0;
     for (int y = 0; y < bitmap->Height(); ++y) {
@@ -171,7 +171,8 @@ TEST(StockGlyphDrawingTest, DisabledGlyphIsAFlatShapeOverItsShadow)
 
     // Without a shadow colour only the shape is drawn.
     const std::unique_ptr<TBitmap> flat = WhiteCanvas();
-    Table().DrawByCaption(*flat->Canvas(), 4, 4, "Cut", false, clRed, clNone);
+    T_AM2000_MenuItemCache::Instance().DrawByCaption(*flat->Canvas(), 4, 4, "Cut", false, clRed,
+                                                     clNone);
     int flatRed = 0;
     for (int y = 0; y < flat->Height(); ++y) {
         for (int x = 0; x < flat->Width(); ++x) {
@@ -185,9 +186,10 @@ TEST(StockGlyphDrawingTest, DisabledGlyphIsAFlatShapeOverItsShadow)
 
 TEST(StockGlyphDrawingTest, GlyphImageIsTheCellWithMagentaLeftOut)
 {
-    const QImage glyph = Table().Glyph(Table().GlyphNumber("Paste"));
+    const QImage glyph = T_AM2000_MenuItemCache::Instance().Glyph(
+        T_AM2000_MenuItemCache::Instance().GlyphNumber("Paste"));
     ASSERT_EQ(glyph.size(), QSize(Cell, Cell));
-    const int cell = Table().Find("Paste")->KeyIndex();
+    const int cell = T_AM2000_MenuItemCache::Instance().Find("Paste")->KeyIndex();
     for (int y = 0; y < Cell; ++y) {
         for (int x = 0; x < Cell; ++x) {
             const TColor strip = StripPixel(cell, x, y);

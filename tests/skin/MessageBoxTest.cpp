@@ -39,26 +39,6 @@ protected:
     }
 };
 
-// A stand-in main window whose working area "Client" lies inside "palClient" at the
-// given stored position.
-struct MainWindow {
-    MainWindow(int clientLeft, int clientWidth)
-    {
-        form.SetBounds(100, 50, 819, 522);
-        auto* frame = new TPanel(&form);
-        frame->SetName(QStringLiteral("palClient"));
-        frame->SetParent(&form);
-        frame->SetBounds(4, 46, 811, 469);
-        auto* client = new TPanel(&form);
-        client->SetName(QStringLiteral("Client"));
-        client->SetParent(frame);
-        client->SetBounds(clientLeft, 47, clientWidth, 403);
-        Application->SetMainForm(&form);
-    }
-    ~MainWindow() { Application->SetMainForm(nullptr); }
-    TForm form{nullptr};
-};
-
 } // namespace
 
 TEST_F(MessageBoxes, ConfirmationBoxAnswers)
@@ -144,7 +124,7 @@ TEST_F(MessageBoxes, LongTextWrapsInsideTheFixedMessageLabel)
 
 TEST_F(MessageBoxes, BoxesArePlacedOverTheWorkingArea)
 {
-    MainWindow main(160, 651);
+    skintest::StandInMainWindow main(160, 651);
     AnswerWith<TMess>(Mess, [](TMess* box) {
         EXPECT_EQ(box->Left(), 100 + 160 + 137) << "half of 651 - 377, rounded to even";
         EXPECT_EQ(box->Top(), 50 + 47 + TCentringRule::RoundHalfEven((403 - 188) / 2.0));
@@ -152,7 +132,7 @@ TEST_F(MessageBoxes, BoxesArePlacedOverTheWorkingArea)
     });
     ShowMess(QStringLiteral("x"), QStringLiteral("y"));
 
-    MainWindow barOnTheRight(0, 651);
+    skintest::StandInMainWindow barOnTheRight(0, 651);
     AnswerWith<TMessnoresult>(Messnoresult, [](TMessnoresult* box) {
         EXPECT_EQ(box->Left(), 100 + 0 + TCentringRule::RoundHalfEven((651 - 369) / 2.0));
         Key(box, Qt::Key_Return);

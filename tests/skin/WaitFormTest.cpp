@@ -15,26 +15,6 @@ namespace {
 
 constexpr TColor waitPanelColor = TColor(15323088); // RGB 208, 207, 233
 
-// A stand-in main window whose working area "Client" lies inside "palClient" at the
-// given stored position.
-struct MainWindow {
-    explicit MainWindow(int clientLeft)
-    {
-        form.SetBounds(100, 50, 819, 522);
-        auto* frame = new TPanel(&form);
-        frame->SetName(QStringLiteral("palClient"));
-        frame->SetParent(&form);
-        frame->SetBounds(4, 46, 811, 469);
-        auto* client = new TPanel(&form);
-        client->SetName(QStringLiteral("Client"));
-        client->SetParent(frame);
-        client->SetBounds(clientLeft, 47, 651, 403);
-        Application->SetMainForm(&form);
-    }
-    ~MainWindow() { Application->SetMainForm(nullptr); }
-    TForm form{nullptr};
-};
-
 // What the catalogue does around a query: create the form only when none exists,
 // show it without modality and have it paint at once.
 TFindwait_form* ShowWaitForm()
@@ -120,7 +100,7 @@ TEST_F(WaitForm, IsPlacedOverTheWorkingAreaAndFollowsTheButtonBar)
 {
     int leftWithBarOnTheLeft = 0;
     {
-        MainWindow main(160);
+        skintest::StandInMainWindow main(160);
         TFindwait_form* form = ShowWaitForm();
         leftWithBarOnTheLeft = form->Left();
         EXPECT_EQ(form->Left(), 100 + 160 + 123) << "half of 651 - 405";
@@ -130,7 +110,7 @@ TEST_F(WaitForm, IsPlacedOverTheWorkingAreaAndFollowsTheButtonBar)
         form->Close();
         skintest::FlushDeletes();
     }
-    MainWindow barOnTheRight(0);
+    skintest::StandInMainWindow barOnTheRight(0);
     TFindwait_form* form = ShowWaitForm();
     EXPECT_EQ(form->Left(), leftWithBarOnTheLeft - 160);
     form->Close();
@@ -138,7 +118,7 @@ TEST_F(WaitForm, IsPlacedOverTheWorkingAreaAndFollowsTheButtonBar)
 
 TEST_F(WaitForm, TwoQueriesInARowLeaveNoWaitForm)
 {
-    MainWindow main(160);
+    skintest::StandInMainWindow main(160);
     for (int query = 0; query < 2; ++query) {
         TFindwait_form* form = ShowWaitForm();
         EXPECT_EQ(Findwait_form, form);
