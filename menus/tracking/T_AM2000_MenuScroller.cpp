@@ -8,6 +8,11 @@
 
 using Timer = T_AM2000_MenuTimer;
 
+T_AM2000_MenuScroller::T_AM2000_MenuScroller(
+    std::function<void(TCustomPopupMenu2000Form&)> scrolled)
+    : m_scrolled(std::move(scrolled))
+{}
+
 void T_AM2000_MenuScroller::Press(TCustomPopupMenu2000Form& window, int zone, QPoint point)
 {
     Release();
@@ -20,7 +25,7 @@ void T_AM2000_MenuScroller::Press(TCustomPopupMenu2000Form& window, int zone, QP
         m_dragFirst = window.FirstShown();
         return;
     }
-    if (window.Scroll(zone))
+    if (Scrolled(window.Scroll(zone)))
         StartRepeat(Timer::ScrollRepeatDelay);
 }
 
@@ -39,7 +44,7 @@ bool T_AM2000_MenuScroller::Drag(TCustomPopupMenu2000Form& window, QPoint point)
     if (m_window != &window || m_zone != T_AM2000_ScrollView::Thumb || !window.ScrollView())
         return false;
     const int lineHeight = std::max(window.ScrollView()->LineHeight(), 1);
-    window.ScrollTo(m_dragFirst + (point.y() - m_dragStart.y()) / lineHeight);
+    Scrolled(window.ScrollTo(m_dragFirst + (point.y() - m_dragStart.y()) / lineHeight));
     return true;
 }
 
@@ -52,6 +57,13 @@ void T_AM2000_MenuScroller::StartRepeat(int interval)
 // The repeat ends where the entries stop moving.
 void T_AM2000_MenuScroller::Repeat()
 {
-    if (m_window && m_window->Scroll(m_zone))
+    if (m_window && Scrolled(m_window->Scroll(m_zone)))
         StartRepeat(Timer::ScrollRepeatInterval);
+}
+
+bool T_AM2000_MenuScroller::Scrolled(bool moved)
+{
+    if (moved && m_scrolled)
+        m_scrolled(*m_window);
+    return moved;
 }

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 
 class TCustomPopupMenu2000Form;
 
@@ -11,6 +12,9 @@ class TCustomPopupMenu2000Form;
 // press on the thumb drags it, an entry per entry height moved.
 class T_AM2000_MenuScroller {
 public:
+    // scrolled: told after the window's shown entries changed.
+    explicit T_AM2000_MenuScroller(std::function<void(TCustomPopupMenu2000Form&)> scrolled);
+
     // zone: the scroll-bar zone code under point (window coordinates).
     void Press(TCustomPopupMenu2000Form& window, int zone, QPoint point);
     void Release();
@@ -22,7 +26,9 @@ public:
 private:
     void StartRepeat(int interval);
     void Repeat();
+    bool Scrolled(bool moved);
 
+    std::function<void(TCustomPopupMenu2000Form&)> m_scrolled;
     QPointer<TCustomPopupMenu2000Form> m_window;
     int m_zone = 0;
     QPoint m_dragStart;

@@ -129,7 +129,7 @@ T_AM2000_MenuTracker& T_AM2000_MenuTracker::Instance()
 T_AM2000_MenuTracker::T_AM2000_MenuTracker()
     : m_keyboard(std::make_unique<T_AM2000_MenuKeyboard>(*this))
     , m_filter(std::make_unique<T_AM2000_MenuInputFilter>(*this))
-    , m_scroller(std::make_unique<T_AM2000_MenuScroller>())
+    , m_scroller(std::make_unique<T_AM2000_MenuScroller>(&ShowChanges))
     , m_sound(&TEventSound::Instance())
     , m_beep(&QApplication::beep)
 {

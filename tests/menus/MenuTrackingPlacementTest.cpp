@@ -1,11 +1,15 @@
 #include "MenuTrackingTestSupport.h"
 #include "TCustomPopupMenu2000Form.h"
+#include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_DropShadow.h"
+#include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_ScrollView.h"
 #include "T_AM2000_SystemSettings.h"
 #include "T_AM2000_WindowPlacement.h"
+
+#include <cmath>
 
 namespace {
 
@@ -161,4 +165,38 @@ TEST_F(SubmenuPlacement, TheDesktopsShadowSettingCountsOnlyForMenusThatFollowIt)
     child = OpenSubmenuAt(QPoint(20, 20), 0);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(ShadowOf(*child), nullptr);
+}
+
+TEST_F(SubmenuPlacement, ATranslucentScrollingSubmenuShowsWhereItScrolledTo)
+{
+    T_AM2000_Desktop& desktop = T_AM2000_Desktop::Instance();
+    const auto previousGrabber = desktop.SetGrabber([](const QRect& rect) {
+        QImage black(rect.size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        return black;
+    });
+    popup.Options()->SetOpacity(50);
+    Form* child = OpenSubmenuAt(QPoint(20, 120), 1);
+    ASSERT_TRUE(child && child->Scrolling());
+    auto* animator = ChildOfType<T_AM2000_MenuAnimator>(*child);
+    ASSERT_NE(animator, nullptr);
+    const QImage before = animator->Frame();
+    tracker.MouseDown(*child,
+                      child->ScrollView()->ZoneRect(T_AM2000_ScrollView::PageDown).center());
+    tracker.MouseUp(*child, QPoint(0, 0));
+    ASSERT_GT(child->FirstShown(), 0);
+    // Over black at 50 %: round(value / 2) of what the window shows now.
+    const QImage shown = child->ShownImage();
+    const QImage frame = animator->Frame();
+    const QPoint thumbEnd = child->ScrollView()->ZoneRect(T_AM2000_ScrollView::Thumb).bottomRight();
+    const QPoint entry = child->ShownEntryRect(child->FirstShown()).topLeft() + QPoint(30, 8);
+    for (const QPoint point : {thumbEnd, entry}) {
+        const QRgb value = shown.pixel(point);
+        const auto half = [](int channel) { return int(std::nearbyint(channel / 2.0)); };
+        EXPECT_EQ(frame.pixel(point),
+                  qRgb(half(qRed(value)), half(qGreen(value)), half(qBlue(value))));
+    }
+    EXPECT_NE(frame.pixel(thumbEnd), before.pixel(thumbEnd));
+    tracker.CloseAllMenus(false);
+    desktop.SetGrabber(previousGrabber);
 }
