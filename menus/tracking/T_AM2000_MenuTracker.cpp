@@ -14,6 +14,7 @@
 #include "T_AM2000_HitTest.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuAnimator.h"
+#include "T_AM2000_MenuHints.h"
 #include "T_AM2000_MenuInputFilter.h"
 #include "T_AM2000_MenuKeyboard.h"
 #include "T_AM2000_MenuOptions.h"
@@ -241,6 +242,7 @@ void T_AM2000_MenuTracker::MouseLeave(Form& window, QPoint screenPoint)
 {
     if (!ChildOfSelectedOpen(window))
         SelectEntry(window, Form::NoEntry);
+    T_AM2000_MenuHints::Show(nullptr, MainMenuOf(window.Item()));
     if (m_hotTracking && !WindowAt(screenPoint) && !OverMenuBar(screenPoint))
         Timer::Instance().Start(Timer::LeaveDelay, T_AM2000_TimerCallback::tcLeave, &window,
                                 [this, &window] { CloseWindow(window); });
@@ -310,8 +312,10 @@ void T_AM2000_MenuTracker::SelectEntry(Form& window, int index)
     ShowChanges(window);
     if (old)
         old->OnExit(old);
-    if (TMenuItem2000* item = EntryAt(window, index))
+    TMenuItem2000* item = EntryAt(window, index);
+    if (item)
         item->OnEnter(item);
+    T_AM2000_MenuHints::Show(item, MainMenuOf(window.Item()));
 }
 
 // The pointer in a submenu keeps its opener selected in the parent window.
@@ -581,6 +585,7 @@ void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
 {
     Timer::Instance().Stop();
     if (Form* top = TopWindow()) {
+        T_AM2000_MenuHints::Show(nullptr, MainMenuOf(top->Item()));
         disconnect(m_topGone);
         m_top = nullptr;
         m_topAlive = nullptr;
