@@ -1,0 +1,95 @@
+#include "MenuBarTestSupport.h"
+
+#include "T_AM2000_MenuAnimator.h"
+
+namespace {
+
+class MenuBarLifetime : public MenuBarTest {
+protected:
+    static T_AM2000_MenuAnimator* AnimatorOf(QWidget& window)
+    {
+        for (QObject* child : window.children()) {
+            if (auto* animator = dynamic_cast<T_AM2000_MenuAnimator*>(child))
+                return animator;
+        }
+        return nullptr;
+    }
+    // Lets the event loop run with the clock moving, as the program would.
+    void RunFor(qint64 ms)
+    {
+        for (qint64 passed = 0; passed < ms; passed += 10) {
+            Advance(10);
+            QCoreApplication::processEvents();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+} // namespace
+
+TEST_F(MenuBarLifetime, TheBarListsItselfWithTheMenuTrackingWhileItExists)
+{
+    const auto& bars = tracker.MenuBars();
+    EXPECT_NE(std::find(bars.begin(), bars.end(), bar.get()), bars.end());
+    const I_AM2000_MenuBar* gone = bar.get();
+    bar.reset();
+    EXPECT_EQ(std::find(bars.begin(), bars.end(), gone), bars.end());
+}
+
+TEST_F(MenuBarLifetime, FreeingTheBarWhileItsDropDownAnimatesClosesIt)
+{
+    menu.Options()->SetAnimation(T_AM2000_Animation::anVertSlide);
+    Click(0);
+    TCustomPopupMenu2000Form* window = tracker.TopWindow();
+    ASSERT_NE(window, nullptr);
+    T_AM2000_MenuAnimator* animator = AnimatorOf(*window);
+    ASSERT_NE(animator, nullptr);
+    RunFor(20);
+    ASSERT_TRUE(animator->Animating());
+    bar.reset();
+    EXPECT_EQ(tracker.TopWindow(), nullptr);
+    RunFor(300);
+    EXPECT_EQ(tracker.TopWindow(), nullptr);
+}
+
+TEST_F(MenuBarLifetime, FreeingTheBarWithItsHoverTimerPendingDropsTheTimer)
+{
+    for (bool hotTrack : {false, true}) {
+        bar = std::make_unique<TMenuBar2000>(nullptr);
+        bar->SetParent(&host);
+        bar->SetBounds(0, 0, 300, 20);
+        bar->SetMenu(&menu);
+        bar->SetHotTrack(hotTrack);
+        MoveTo(1);
+        ASSERT_TRUE(T_AM2000_MenuTimer::Instance().Running());
+        bar.reset();
+        Advance(1000);
+        EXPECT_EQ(tracker.TopWindow(), nullptr);
+    }
+}
+
+TEST_F(MenuBarLifetime, FreeingTheBarWithTheExpandDelayPendingDropsIt)
+{
+    AddItem(QStringLiteral("Rarely"), file)->SetHidden(true);
+    Click(0);
+    ASSERT_TRUE(T_AM2000_MenuTimer::Instance().TimerPending(T_AM2000_MenuTimer::ExpandDelay,
+                                                            T_AM2000_TimerCallback::tcExpand));
+    bar.reset();
+    RunFor(20);
+    Advance(3000);
+    EXPECT_EQ(tracker.TopWindow(), nullptr);
+}
+
+TEST_F(MenuBarLifetime, AFreedMenuLeavesTheBarEmpty)
+{
+    auto own = std::make_unique<TMainMenu2000>(nullptr);
+    AddItem(QStringLiteral("Only"), own->Root());
+    bar->SetMenu(own.get());
+    ASSERT_EQ(bar->BarItems().Count(), 1);
+    MoveTo(0);
+    own.reset();
+    EXPECT_EQ(bar->Menu(), nullptr);
+    EXPECT_EQ(bar->BarItems().Count(), 0);
+    EXPECT_EQ(bar->CurrentItem(), nullptr);
+    EXPECT_FALSE(bar->grab().isNull());
+}

@@ -1,0 +1,190 @@
+#include "MenuBarTestSupport.h"
+
+#include "T_AM2000_DrawState.h"
+
+namespace {
+
+using State = T_AM2000_BarState;
+
+class MenuBarMouse : public MenuBarTest {};
+
+} // namespace
+
+TEST_F(MenuBarMouse, HoveringWithoutHotTrackHighlightsButOpensNothing)
+{
+    for (int index : {0, 1, 2}) {
+        MoveTo(index);
+        EXPECT_EQ(bar->BarState(), State::bsHot);
+        EXPECT_EQ(bar->CurrentIndex(), index);
+        Advance(2000);
+        EXPECT_EQ(OpenItem(), nullptr);
+    }
+}
+
+TEST_F(MenuBarMouse, AfterOneClickMovingAcrossTheItemsSwitchesDropDownsAtOnce)
+{
+    Click(0);
+    EXPECT_EQ(OpenItem(), file);
+    EXPECT_EQ(bar->BarState(), State::bsOpen);
+    MoveTo(1);
+    EXPECT_EQ(OpenItem(), edit);
+    EXPECT_EQ(bar->CurrentItem(), edit);
+    MoveTo(2);
+    EXPECT_EQ(OpenItem(), help);
+    MoveTo(0);
+    EXPECT_EQ(OpenItem(), file);
+    // Only the one drop-down is shown.
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        shown += dynamic_cast<TCustomPopupMenu2000Form*>(window) && window->isVisible();
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(MenuBarMouse, APressOnTheOpenItemClosesItsDropDownAndLeavesItHighlighted)
+{
+    Click(1);
+    ASSERT_EQ(OpenItem(), edit);
+    Press(1);
+    EXPECT_EQ(OpenItem(), nullptr);
+    EXPECT_EQ(bar->BarState(), State::bsHot);
+    EXPECT_EQ(bar->CurrentItem(), edit);
+}
+
+TEST_F(MenuBarMouse, AnyOtherButtonClosesTheMenus)
+{
+    Click(0);
+    ASSERT_EQ(OpenItem(), file);
+    Press(1, Qt::RightButton);
+    EXPECT_EQ(OpenItem(), nullptr);
+    EXPECT_EQ(bar->BarState(), State::bsIdle);
+}
+
+TEST_F(MenuBarMouse, AnItemWithoutSubmenuIsPressedWhileHeldAndClicksOnRelease)
+{
+    TMenuItem2000* plain = AddItem(QStringLiteral("Plain"), menu.Root());
+    int clicks = 0;
+    plain->OnClick = [&clicks](TObject*) { ++clicks; };
+    ASSERT_EQ(bar->BarItems().Count(), 4);
+    Press(3);
+    EXPECT_EQ(OpenItem(), nullptr);
+    EXPECT_EQ(bar->BarState(), State::bsOpen);
+    EXPECT_EQ(clicks, 0);
+    Release(3);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(bar->BarState(), State::bsHot);
+}
+
+TEST_F(MenuBarMouse, ADisabledItemOpensNothing)
+{
+    edit->SetEnabled(false);
+    Click(1);
+    EXPECT_EQ(OpenItem(), nullptr);
+}
+
+TEST_F(MenuBarMouse, OnPopupFiresBeforeTheDropDownOpensAndTheItemsSeeTheirMouseEvents)
+{
+    TMenuItem2000* announced = nullptr;
+    bool openWhenAnnounced = true;
+    bar->OnPopup = [&](TObject*, TMenuItem2000* item) {
+        announced = item;
+        openWhenAnnounced = OpenItem() != nullptr;
+    };
+    QPoint down(-1, -1);
+    help->OnMouseDown = [&down](TObject*, TMouseButton, TShiftState, int x, int y) {
+        down = QPoint(x, y);
+    };
+    Press(2);
+    EXPECT_EQ(announced, help);
+    EXPECT_FALSE(openWhenAnnounced);
+    const QRect rect = bar->BarItems().Entries()[2].rect;
+    EXPECT_EQ(down, Center(2) - rect.topLeft());
+}
+
+TEST_F(MenuBarMouse, TheDropDownOpensAtTheItemsLeftAndBottom)
+{
+    Click(1);
+    ASSERT_EQ(OpenItem(), edit);
+    const QRect rect = bar->BarItems().Entries()[1].rect;
+    const QPoint expected = bar->mapToGlobal(QPoint(rect.x(), rect.y() + rect.height()));
+    EXPECT_EQ(tracker.TopWindow()->geometry().topLeft(), expected);
+}
+
+TEST_F(MenuBarMouse, WithHotTrackTheHoveredItemOpensAfter200Ms)
+{
+    bar->SetHotTrack(true);
+    MoveTo(1);
+    Advance(199);
+    EXPECT_EQ(OpenItem(), nullptr);
+    Advance(1);
+    EXPECT_EQ(OpenItem(), edit);
+    EXPECT_TRUE(tracker.HotTracking());
+}
+
+TEST_F(MenuBarMouse, WithHotTrackNothingOpensWhenThePointerHasLeftTheBar)
+{
+    bar->SetHotTrack(true);
+    MoveTo(1);
+    QCursor::setPos(bar->mapToGlobal(QPoint(0, 300)));
+    Advance(200);
+    EXPECT_EQ(OpenItem(), nullptr);
+}
+
+TEST_F(MenuBarMouse, WithoutHotTrackTheHighlightGoes500MsAfterThePointerLeft)
+{
+    MoveTo(2);
+    QCursor::setPos(bar->mapToGlobal(QPoint(0, 300)));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar.get(), &leave);
+    Advance(499);
+    EXPECT_EQ(bar->BarState(), State::bsHot);
+    Advance(1);
+    EXPECT_EQ(bar->BarState(), State::bsIdle);
+    EXPECT_EQ(bar->CurrentItem(), nullptr);
+}
+
+TEST_F(MenuBarMouse, TheHighlightStaysWhileThePointerRestsOnTheBar)
+{
+    MoveTo(2);
+    Advance(500);
+    EXPECT_EQ(bar->BarState(), State::bsHot);
+    EXPECT_EQ(bar->CurrentItem(), help);
+}
+
+TEST_F(MenuBarMouse, HiddenItemsOfADropDownAreShownAfterTheExpandDelay)
+{
+    AddItem(QStringLiteral("Rarely"), file)->SetHidden(true);
+    Click(0);
+    TCustomPopupMenu2000Form* window = tracker.TopWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->HiddenItemsPresent());
+    EXPECT_TRUE(T_AM2000_MenuTimer::Instance().TimerPending(T_AM2000_MenuTimer::ExpandDelay,
+                                                            T_AM2000_TimerCallback::tcExpand));
+    Advance(1999);
+    EXPECT_FALSE(window->Expanded());
+    Advance(1);
+    EXPECT_TRUE(window->Expanded());
+    EXPECT_EQ(window->Entries().size(), 3u);
+}
+
+TEST_F(MenuBarMouse, NoExpandDelayWhenTheMenuSaysNotToShowHiddenItems)
+{
+    AddItem(QStringLiteral("Rarely"), file)->SetHidden(true);
+    menu.Options()->SetFlags(T_AM2000_Flags{T_AM2000_Flag::mfNoAutoShowHidden});
+    Click(0);
+    ASSERT_NE(tracker.TopWindow(), nullptr);
+    Advance(5000);
+    EXPECT_FALSE(tracker.TopWindow()->Expanded());
+}
+
+TEST_F(MenuBarMouse, ChoosingAnEntryClosesTheDropDownAndReturnsTheBarToIdle)
+{
+    int clicks = 0;
+    file->Items(1)->OnClick = [&clicks](TObject*) { ++clicks; };
+    Click(0);
+    TCustomPopupMenu2000Form* window = tracker.TopWindow();
+    ASSERT_NE(window, nullptr);
+    tracker.ExecuteEntry(*window, *static_cast<TMenuItem2000*>(file->Items(1)));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(OpenItem(), nullptr);
+    EXPECT_EQ(bar->BarState(), State::bsIdle);
+}
