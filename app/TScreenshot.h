@@ -9,6 +9,7 @@
 
 class TForm;
 class TControl;
+class TMenuItem2000;
 class QWidget;
 
 // The --screenshot option: runs the steps in order (clicks, double clicks, keys, pointer
@@ -27,8 +28,15 @@ public:
                     const QStringList& prints);
 
 private:
-    // Runs one step; false after naming an unknown control.
-    static bool Run(TForm& window, const TScreenshotStep& step);
+    // Runs one step, then handles events for settle milliseconds; false after naming an
+    // unknown control.
+    static bool Run(TForm& window, const TScreenshotStep& step, int settle);
+    // A click on a menu item: a top item is pressed on the window's menu bar that shows
+    // it, an item of an open drop-down is clicked in its window. False after naming an
+    // item that is shown nowhere.
+    static bool ClickMenuItem(TForm& window, TMenuItem2000& item);
+    // Where the item lies on screen, and the widget that shows it there; null for none.
+    static QWidget* MenuItemPlace(TForm& window, const TMenuItem2000& item, QPoint& local);
     // The window's control of that name; null after naming the option and the name.
     static TControl* FindControl(TForm& window, const QString& name, const QString& option);
     // What --click NAME presses: the control, or for a bar page its button.
@@ -38,13 +46,15 @@ private:
     static void Click(QWidget* control);
     static void DoubleClick(QWidget* control);
     static void SendButton(QWidget* control, QEvent::Type type);
+    static void SendButtonAt(QWidget* widget, QPoint local, QEvent::Type type);
     // A key press and release to the focused widget (the window without one).
     static void SendKey(TForm& window, const QString& key);
     // The pointer comes onto the control and rests in its middle.
     static void Hover(QWidget* control);
     // The window with every other visible window of the program over it at its place,
-    // in the order they were made.
+    // in the order they were made, each drop shadow just behind its menu.
     static QImage Picture(TForm& window);
+    static bool IsDropShadow(const QWidget* window);
     // Handles events for that long so that animations and deferred repaints finish.
     static void Settle(int milliseconds);
 };
