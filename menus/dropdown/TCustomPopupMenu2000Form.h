@@ -1,9 +1,12 @@
 #pragma once
 
+#include "T_AM2000_Types.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TBitmap;
@@ -79,6 +82,9 @@ public:
     bool OpensLeft() const { return m_opensLeft; }
     bool OpensUpward() const { return m_opensUpward; }
     void SetOpening(bool toLeft, bool upward);
+    // How the submenus that this window opens animate, once it opened animated.
+    std::optional<T_AM2000_Animation> SubmenuAnimation() const { return m_submenuAnimation; }
+    void SetSubmenuAnimation(T_AM2000_Animation kind) { m_submenuAnimation = kind; }
 
     // A window taller than the screen shows part of its entries at a time, with a
     // scroll bar, at that height on the screen; 0 shows them all again.
@@ -145,4 +151,5 @@ private:
     bool m_expanded = false;
     bool m_opensLeft = false;
     bool m_opensUpward = false;
+    std::optional<T_AM2000_Animation> m_submenuAnimation;
 };

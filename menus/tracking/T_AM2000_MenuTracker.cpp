@@ -87,6 +87,15 @@ bool IsScrollZone(int hit)
     return hit <= T_AM2000_ScrollView::Thumb && hit >= T_AM2000_ScrollView::LineUp;
 }
 
+// What the parent remembered for its submenus when it opened; for a parent that opened
+// without that, what the menu's animation gives submenus.
+T_AM2000_Animation SubmenuAnimationOf(const Form& child, const T_AM2000_SystemSettings& settings)
+{
+    return child.ParentWindow()->SubmenuAnimation().value_or(
+        T_AM2000_AnimationKind::Resolve(child.Options().Animation(), false, false, settings)
+            .submenus);
+}
+
 // Beside its parent, flipped to the other side or moved up where the screen ends; a
 // submenu higher than the screen scrolls, and is placed again at its new width.
 Placement::Placement PlaceSubmenu(Form& child, QPoint anchor)
@@ -378,9 +387,11 @@ void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint anchor)
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
     const Placement::Placement placement = PlaceSubmenu(child, anchor);
     child.SetOpening(placement.toLeft, placement.upward);
+    const T_AM2000_AnimationKind::Resolved kind = T_AM2000_AnimationKind::Resolve(
+        SubmenuAnimationOf(child, settings), false, false, settings);
+    child.SetSubmenuAnimation(kind.submenus);
     T_AM2000_MenuAnimator::Opening opening;
-    opening.kind =
-        T_AM2000_AnimationKind::Resolve(child.Options().Animation(), false, false, settings).shown;
+    opening.kind = kind.shown;
     opening.bounds = placement.bounds;
     opening.toLeft = placement.toLeft;
     opening.upward = placement.upward;
@@ -397,6 +408,10 @@ void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint anchor)
     // The window's fixed size would keep it from growing.
     child.setMinimumSize(1, 1);
     auto* animator = new T_AM2000_MenuAnimator(&child);
+    animator->SetFinished([this, &child] {
+        if (EntryAt(child, child.Selected()))
+            StartSubmenuTimer(child, false);
+    });
     animator->Start(child.ShownImage(), opening, shadow);
 }
 
