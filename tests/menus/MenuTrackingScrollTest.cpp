@@ -300,3 +300,19 @@ TEST_F(ScrollingMenu, ClosingWhileAScrollRepeatsLeavesNothingBehind)
     EXPECT_FALSE(Timer::Instance().Running());
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
 }
+
+TEST_F(ScrollingMenu, FreeingTheMenuWhileAScrollRepeatsLeavesNothingBehind)
+{
+    {
+        TCustomPopupMenu2000 other(nullptr);
+        other.Options()->SetAnimation(T_AM2000_Animation::anNone);
+        Form* scrolling = tracker.Popup(other, top, QPoint(10, 10));
+        scrolling->SetScrollHeight(150);
+        tracker.MouseDown(*scrolling, scrolling->ScrollView()->ZoneRect(View::PageDown).center());
+        ASSERT_TRUE(Timer::Instance().Running());
+    }
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    Advance(100);
+    Advance(10);
+    EXPECT_FALSE(Timer::Instance().Running());
+}

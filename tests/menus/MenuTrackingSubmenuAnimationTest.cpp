@@ -5,6 +5,7 @@
 #include "T_AM2000_StepEvent.h"
 #include "T_AM2000_SystemSettings.h"
 
+#include <QPointer>
 #include <optional>
 
 namespace {
@@ -113,4 +114,27 @@ TEST_F(SubmenuAnimation, ASubmenuWithoutSelectionStartsNoTimerWhenItHasGrown)
     ASSERT_NE(child, nullptr);
     EXPECT_FALSE(ChildOfType<Animator>(*child)->Animating());
     EXPECT_FALSE(Timer::Instance().Running());
+}
+
+TEST_F(SubmenuAnimation, FreeingTheMenuWhileSubmenusGrowLeavesNothingBehind)
+{
+    QPointer<Form> child, grandchild;
+    {
+        TCustomPopupMenu2000 other(nullptr);
+        other.Options()->SetAnimation(anVertStretch);
+        Form* window = tracker.Popup(other, top, QPoint(10, 10));
+        child = OpenFirst(*window);
+        ASSERT_TRUE(child);
+        Hover(*child, 0);
+        Advance(Timer::SubmenuDelay);
+        grandchild = child->ChildWindow();
+        ASSERT_TRUE(grandchild);
+        ASSERT_TRUE(ChildOfType<Animator>(*grandchild)->Animating());
+    }
+    EXPECT_FALSE(child);
+    EXPECT_FALSE(grandchild);
+    EXPECT_EQ(tracker.DeepestWindow(), nullptr);
+    now += 100;
+    QCoreApplication::sendPostedEvents(nullptr, T_AM2000_StepEvent::TypeId());
+    Advance(1000);
 }
