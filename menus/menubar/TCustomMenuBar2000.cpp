@@ -21,9 +21,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QToolTip>
 
 namespace {
 
@@ -537,6 +539,28 @@ bool TCustomMenuBar2000::eventFilter(QObject* watched, QEvent* event)
     default:
         return false;
     }
+}
+
+bool TCustomMenuBar2000::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return TCustomControl::event(event);
+    ShowToolTip(*static_cast<QHelpEvent*>(event));
+    return true;
+}
+
+// The short hint is the part before the vertical bar.
+void TCustomMenuBar2000::ShowToolTip(const QHelpEvent& help)
+{
+    const int index = m_items.IndexAt(help.pos());
+    const TMenuItem2000* item = index >= 0 ? m_items.Entries()[std::size_t(index)].item : nullptr;
+    const QString hint =
+        item && m_menu->ShowHint() ? item->Hint().section(QLatin1Char('|'), 0, 0) : QString();
+    if (hint.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(help.globalPos(), hint, this, m_items.Entries()[std::size_t(index)].rect);
 }
 
 // Keys go to the widget with the focus, or to the window itself.

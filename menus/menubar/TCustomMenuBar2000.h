@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QHelpEvent;
 class TBitmap;
 class TCustomMainMenu2000;
 class TCustomPopupMenu2000;
@@ -92,6 +93,8 @@ protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tooltips: the short hint of the item under the pointer, when the menu shows hints.
+    bool event(QEvent* event) override;
 
 private:
     void SetState(T_AM2000_BarState state, int current);
@@ -109,6 +112,7 @@ private:
     void StartExpandTimer(TCustomPopupMenu2000Form& window);
     bool OwnsKey(QObject* watched) const;
     QRect ItemOnScreen(int index) const;
+    void ShowToolTip(const QHelpEvent& help);
 
     TCustomMainMenu2000* m_menu = nullptr;
     bool m_transparent = false;

@@ -93,3 +93,19 @@ TEST_F(MenuBarLifetime, AFreedMenuLeavesTheBarEmpty)
     EXPECT_EQ(bar->CurrentItem(), nullptr);
     EXPECT_FALSE(bar->grab().isNull());
 }
+
+TEST_F(MenuBarLifetime, ALoadedBarWithoutMenuTakesItsWindowsMainMenu)
+{
+    TPanel window(nullptr);
+    auto* own = new TMainMenu2000(&window);
+    AddItem(QStringLiteral("Mine"), own->Root());
+    auto* loaded = new TMenuBar2000(&window);
+    static_cast<TComponent*>(loaded)->Loaded();
+    EXPECT_EQ(loaded->Menu(), own);
+    EXPECT_EQ(loaded->BarItems().Count(), 1);
+
+    auto* given = new TMenuBar2000(&window);
+    given->SetMenu(&menu);
+    static_cast<TComponent*>(given)->Loaded();
+    EXPECT_EQ(given->Menu(), &menu);
+}

@@ -2,11 +2,25 @@
 
 #include "T_AM2000_DrawState.h"
 
+#include <QDeadlineTimer>
+#include <QHelpEvent>
+#include <QToolTip>
+
 namespace {
 
 using State = T_AM2000_BarState;
 
-class MenuBarMouse : public MenuBarTest {};
+class MenuBarMouse : public MenuBarTest {
+protected:
+    // A tooltip fades out a while after it was told to go.
+    static bool TooltipGoes()
+    {
+        const QDeadlineTimer deadline(2000);
+        while (QToolTip::isVisible() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return !QToolTip::isVisible();
+    }
+};
 
 } // namespace
 
@@ -187,4 +201,22 @@ TEST_F(MenuBarMouse, ChoosingAnEntryClosesTheDropDownAndReturnsTheBarToIdle)
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(OpenItem(), nullptr);
     EXPECT_EQ(bar->BarState(), State::bsIdle);
+}
+
+TEST_F(MenuBarMouse, TheTooltipOverAnItemIsItsShortHint)
+{
+    edit->SetHint(QStringLiteral("Change the text|Cut, copy and paste"));
+    const QPoint local = Center(1);
+    QHelpEvent over(QEvent::ToolTip, local, bar->mapToGlobal(local));
+    QCoreApplication::sendEvent(bar.get(), &over);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Change the text"));
+
+    QHelpEvent noHint(QEvent::ToolTip, Center(2), bar->mapToGlobal(Center(2)));
+    QCoreApplication::sendEvent(bar.get(), &noHint);
+    EXPECT_TRUE(TooltipGoes());
+
+    menu.SetShowHint(false);
+    QCoreApplication::sendEvent(bar.get(), &over);
+    EXPECT_FALSE(QToolTip::isVisible());
 }
