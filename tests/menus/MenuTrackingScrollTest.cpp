@@ -1,6 +1,8 @@
 #include "MenuAnimationTestSupport.h"
 #include "MenuTrackingTestSupport.h"
+#include "TColors.h"
 #include "TCustomPopupMenu2000Form.h"
+#include "T_AM2000_Colors.h"
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_HitTest.h"
 #include "T_AM2000_Margins.h"
@@ -315,4 +317,22 @@ TEST_F(ScrollingMenu, FreeingTheMenuWhileAScrollRepeatsLeavesNothingBehind)
     Advance(100);
     Advance(10);
     EXPECT_FALSE(Timer::Instance().Running());
+}
+
+TEST_F(ScrollingMenu, TheWindowPaintsItsShownEntriesAndTheBar)
+{
+    window->ScrollTo(4);
+    const QImage painted = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(painted.size(), window->size());
+    const QImage canvas = window->CanvasImage().convertToFormat(QImage::Format_RGB32);
+    const QRect shown = window->ShownEntryRect(4);
+    const QRect full = window->EntryRect(4);
+    for (const QPoint offset : {QPoint(0, 0), QPoint(20, 5), QPoint(shown.width() - 1, 10)})
+        EXPECT_EQ(painted.pixel(shown.topLeft() + offset), canvas.pixel(full.topLeft() + offset));
+    const T_AM2000_Colors& colors = *window->Options().Colors();
+    const QRect up = window->ScrollView()->ZoneRect(View::LineUp);
+    EXPECT_EQ(painted.pixel(up.topLeft()),
+              TColors::ToQColor(colors.ValueAt(T_AM2000_Colors::Frame)).rgb());
+    EXPECT_EQ(painted.pixel(up.bottomRight()),
+              TColors::ToQColor(colors.ValueAt(T_AM2000_Colors::FrameShadow)).rgb());
 }
