@@ -10,6 +10,7 @@
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_DropDownPlacement.h"
 #include "T_AM2000_DropShadow.h"
 #include "T_AM2000_HitTest.h"
 #include "T_AM2000_Margins.h"
@@ -97,25 +98,17 @@ T_AM2000_Animation SubmenuAnimationOf(const Form& child, const T_AM2000_SystemSe
 }
 
 // Beside its parent, flipped to the other side or moved up where the screen ends; a
-// submenu higher than the screen scrolls, and is placed again at its new width.
+// submenu higher than the screen scrolls.
 Placement::Placement PlaceSubmenu(Form& child, QPoint anchor)
 {
     const Form& parent = *child.ParentWindow();
     Placement::Request request;
     request.anchor = anchor;
-    request.size = child.size();
     request.screen = Placement::ScreenSize();
     request.opener = Placement::Opener::Submenu;
     request.openerRect = parent.geometry();
     request.parentOpenedLeft = parent.OpensLeft();
-    Placement::Placement placement = Placement::Place(request);
-    if (!placement.scrolling)
-        return placement;
-    child.SetScrollHeight(placement.bounds.height());
-    request.size = child.size();
-    placement = Placement::Place(request);
-    placement.scrolling = true;
-    return placement;
+    return T_AM2000_DropDownPlacement::Fit(child, request);
 }
 
 TCustomMainMenu2000* MainMenuOf(const TMenuItem2000& item)
@@ -386,7 +379,6 @@ void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint anchor)
 {
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
     const Placement::Placement placement = PlaceSubmenu(child, anchor);
-    child.SetOpening(placement.toLeft, placement.upward);
     const T_AM2000_AnimationKind::Resolved kind = T_AM2000_AnimationKind::Resolve(
         SubmenuAnimationOf(child, settings), false, false, settings);
     child.SetSubmenuAnimation(kind.submenus);

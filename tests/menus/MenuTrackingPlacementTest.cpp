@@ -2,6 +2,7 @@
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_DropDownPlacement.h"
 #include "T_AM2000_DropShadow.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
@@ -199,4 +200,35 @@ TEST_F(SubmenuPlacement, ATranslucentScrollingSubmenuShowsWhereItScrolledTo)
     EXPECT_NE(frame.pixel(thumbEnd), before.pixel(thumbEnd));
     tracker.CloseAllMenus(false);
     desktop.SetGrabber(previousGrabber);
+}
+
+TEST_F(SubmenuPlacement, ABarDropDownThatFitsNeitherBelowNorAboveScrollsBelowItsItem)
+{
+    Form* dropDown = tracker.Popup(popup, *tall, QPoint(10, 119));
+    T_AM2000_WindowPlacement::Request request;
+    request.anchor = QPoint(10, 119);
+    request.screen = screen;
+    request.opener = T_AM2000_WindowPlacement::Opener::MenuBar;
+    request.openerRect = QRect(10, 100, 40, 19);
+    const auto placement = T_AM2000_DropDownPlacement::Fit(*dropDown, request);
+    EXPECT_TRUE(placement.scrolling);
+    EXPECT_FALSE(placement.upward);
+    EXPECT_TRUE(dropDown->Scrolling());
+    EXPECT_EQ(dropDown->height(), 300 - 119);
+    EXPECT_EQ(placement.bounds, QRect(QPoint(10, 119), dropDown->size()));
+}
+
+TEST_F(SubmenuPlacement, ABarDropDownThatFitsAboveOpensUpwardAndRemembersIt)
+{
+    Form* dropDown = tracker.Popup(popup, *deep, QPoint(10, 281));
+    T_AM2000_WindowPlacement::Request request;
+    request.anchor = QPoint(10, 281);
+    request.screen = screen;
+    request.opener = T_AM2000_WindowPlacement::Opener::MenuBar;
+    request.openerRect = QRect(10, 262, 40, 19);
+    const auto placement = T_AM2000_DropDownPlacement::Fit(*dropDown, request);
+    EXPECT_TRUE(placement.upward);
+    EXPECT_TRUE(dropDown->OpensUpward());
+    EXPECT_FALSE(dropDown->Scrolling());
+    EXPECT_EQ(placement.bounds.bottom(), 262 - 1 - 1);
 }
