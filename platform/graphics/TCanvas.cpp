@@ -625,7 +625,10 @@ void TCanvas::TextRect(QRect& rect, QString& text, TTextFormats format)
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     ApplyFont(painter);
     painter.setPen(TColors::ToQColor(m_font->Color()));
-    painter.drawText(rect, flags, shown);
+    if (TTextLineCache::Handles(shown, flags, painter))
+        m_lines.Draw(painter, rect, flags, shown);
+    else
+        painter.drawText(rect, flags, shown);
     Changed();
 }
 
