@@ -17,6 +17,7 @@
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_MenuTimer.h"
 #include "T_AM2000_MenuTracker.h"
+#include "T_AM2000_RaisedItemForm.h"
 #include "T_AM2000_UpdatingScope.h"
 
 #include <QApplication>
@@ -179,6 +180,7 @@ void TCustomMenuBar2000::ResetBar()
         Timer::Instance().Stop();
     m_pressed = false;
     m_keyboardMode = false;
+    HideRaisedItem();
     SetShowUnderlines(SystemUnderlines());
     SetState(State::bsIdle, -1);
 }
@@ -237,19 +239,47 @@ void TCustomMenuBar2000::Rebuild()
 
 void TCustomMenuBar2000::BuildDrawingOptions()
 {
-    if (!m_menu) {
-        m_drawingOptions = std::make_unique<T_AM2000_MenuOptions>();
-        return;
-    }
-    m_drawingOptions = m_menu->DropDownOptions(nullptr, nullptr);
+    m_drawingOptions = BarOptions();
+}
+
+std::unique_ptr<T_AM2000_MenuOptions> TCustomMenuBar2000::BarOptions() const
+{
+    if (!m_menu)
+        return std::make_unique<T_AM2000_MenuOptions>();
+    std::unique_ptr<T_AM2000_MenuOptions> options = m_menu->DropDownOptions(nullptr, nullptr);
     T_AM2000_UpdatingScope updating;
-    m_drawingOptions->SetAlignment(TAlignment::taCenter);
-    T_AM2000_Margins& margins = *m_drawingOptions->Margins();
+    options->SetAlignment(TAlignment::taCenter);
+    T_AM2000_Margins& margins = *options->Margins();
     for (const int margin : {M::Left, M::Right, M::Gutter})
         margins.SetValueAt(margin, 0);
-    T_AM2000_Colors& colors = *m_drawingOptions->Colors();
+    T_AM2000_Colors& colors = *options->Colors();
     if (colors.ValueAt(C::MenuText) == clMenuText)
         colors.SetValueAt(C::MenuText, Font()->Color());
+    return options;
+}
+
+// The raised item takes the drop-down's gutter colour (its menu colour when there is
+// none) and has no inner frame.
+void TCustomMenuBar2000::ShowRaisedItem(int index)
+{
+    std::unique_ptr<T_AM2000_MenuOptions> options = BarOptions();
+    {
+        T_AM2000_UpdatingScope updating;
+        T_AM2000_Colors& colors = *options->Colors();
+        if (colors.ValueAt(C::Gutter) != clNone)
+            colors.SetValueAt(C::Menu, colors.ValueAt(C::Gutter));
+        options->Margins()->SetValueAt(M::Frame, 0);
+    }
+    if (!m_raised)
+        m_raised = std::make_unique<T_AM2000_RaisedItemForm>();
+    m_raised->ShowOver(*m_items.Entries()[std::size_t(index)].item, *options,
+                       m_menu->DropDownFont(), m_dropDownMenu->Images(), ItemOnScreen(index));
+}
+
+void TCustomMenuBar2000::HideRaisedItem()
+{
+    if (m_raised)
+        m_raised->hide();
 }
 
 // The parent's client width: a bar may show more than its own bounds hold.
@@ -349,8 +379,13 @@ TCustomPopupMenu2000Form* TCustomMenuBar2000::OpenBarItem(TMenuItem2000* item, b
     m_dropDownMenu->TakeMenuSettings(*m_menu);
     OnPopup(this, item);
     SetState(State::bsOpen, index);
+    const bool raised = m_drawingOptions->Flags().Contains(T_AM2000_Flag::mfRaiseMenuBarItem);
     TCustomPopupMenu2000Form* window = T_AM2000_BarDropDown::Open(
-        *m_dropDownMenu, *item, ItemOnScreen(index), m_menu->SystemShadow());
+        *m_dropDownMenu, *item, ItemOnScreen(index), m_menu->SystemShadow(), raised);
+    if (raised)
+        ShowRaisedItem(index);
+    else
+        HideRaisedItem();
     Tracker().SetHotTracking(m_hotTrack);
     if (selectFirst || m_keyboardMode)
         Tracker().MoveSelection(*window, 0);
@@ -387,6 +422,7 @@ void TCustomMenuBar2000::MoveToItem(int index)
     const bool wasOpen = DropDownOpen();
     if (wasOpen)
         Tracker().CloseAllMenus(false);
+    HideRaisedItem();
     m_keyboardMode = true;
     SetState(State::bsOpen, index);
     if (wasOpen)

@@ -14,6 +14,7 @@ class TCustomPopupMenu2000;
 class TCustomPopupMenu2000Form;
 class T_AM2000_MenuBarKeys;
 class T_AM2000_MenuOptions;
+class T_AM2000_RaisedItemForm;
 
 // A row of the top-level items of a main menu inside a window. It draws them with the
 // drop-down item renderer, opens their drop-downs through its own popup menu, follows
@@ -56,6 +57,8 @@ public:
     // The menu's options as the bar draws them: centred, without Left, Right and
     // Gutter margins.
     const T_AM2000_MenuOptions& DrawingOptions() const { return *m_drawingOptions; }
+    // The item raised above its drop-down (mfRaiseMenuBarItem), nullptr before the first.
+    const T_AM2000_RaisedItemForm* RaisedItem() const { return m_raised.get(); }
     // The popup menu that runs every drop-down of the bar.
     TCustomPopupMenu2000& DropDownMenu() const { return *m_dropDownMenu; }
     // The bar's drop-down is the open menu chain.
@@ -100,6 +103,10 @@ private:
     void SetState(T_AM2000_BarState state, int current);
     void TakeWindowMenu();
     void BuildDrawingOptions();
+    // The menu's options with the bar's alignment and margins.
+    std::unique_ptr<T_AM2000_MenuOptions> BarOptions() const;
+    void ShowRaisedItem(int index);
+    void HideRaisedItem();
     int AvailableWidth() const;
     void PaintBuffer();
     void PaintBackground(TCanvas& canvas);
@@ -130,4 +137,5 @@ private:
     std::unique_ptr<TCustomPopupMenu2000> m_dropDownMenu;
     std::unique_ptr<TBitmap> m_buffer;
     std::unique_ptr<T_AM2000_MenuBarKeys> m_keys;
+    std::unique_ptr<T_AM2000_RaisedItemForm> m_raised;
 };

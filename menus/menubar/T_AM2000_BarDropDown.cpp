@@ -29,11 +29,14 @@ Placement::Placement PlaceBelow(const TCustomPopupMenu2000Form& window, const QR
 
 TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
                                                      TMenuItem2000& item, const QRect& itemOnScreen,
-                                                     bool systemShadow)
+                                                     bool systemShadow, bool raised)
 {
     const QPoint anchor(itemOnScreen.x(), itemOnScreen.y() + itemOnScreen.height());
     TCustomPopupMenu2000Form* window = T_AM2000_MenuTracker::Instance().Popup(menu, item, anchor);
     const Placement::Placement placement = PlaceBelow(*window, itemOnScreen);
+    if (raised)
+        window->SetOpenBorder(itemOnScreen.x() - placement.bounds.x(), itemOnScreen.width(),
+                              placement.upward);
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
     T_AM2000_MenuAnimator::Opening opening;
     opening.kind =

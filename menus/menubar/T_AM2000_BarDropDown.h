@@ -12,7 +12,10 @@ class TMenuItem2000;
 class T_AM2000_BarDropDown {
 public:
     // itemOnScreen: the item's rectangle in screen pixels. systemShadow: the main menu
-    // follows the desktop's drop-shadow setting. The window belongs to menu.
+    // follows the desktop's drop-shadow setting. raised: the item is raised above the
+    // drop-down, whose border is left open where the item touches it. The window belongs
+    // to menu.
     static TCustomPopupMenu2000Form* Open(TCustomPopupMenu2000& menu, TMenuItem2000& item,
-                                          const QRect& itemOnScreen, bool systemShadow);
+                                          const QRect& itemOnScreen, bool systemShadow,
+                                          bool raised);
 };
