@@ -335,10 +335,7 @@ QImage TCustomPopupMenu2000Form::ShownImage() const
 void TCustomPopupMenu2000Form::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (m_scroll)
-        painter.drawImage(event->rect(), ShownImage(), event->rect());
-    else
-        painter.drawImage(event->rect(), m_canvas->Image(), event->rect());
+    painter.drawImage(event->rect(), ShownImage(), event->rect());
 }
 
 void TCustomPopupMenu2000Form::PaintAll()
