@@ -116,6 +116,15 @@ TCustomMainMenu2000* MainMenuOf(const TMenuItem2000& item)
     return dynamic_cast<TCustomMainMenu2000*>(item.GetParentMenu());
 }
 
+// A chosen entry fades out in a window that opens by fading, or in a menu that follows
+// the desktop's selection fade when that is on.
+bool SelectionFadeWanted(const TCustomMainMenu2000* mainMenu, T_AM2000_Animation kind,
+                         const T_AM2000_SystemSettings& settings)
+{
+    return kind == T_AM2000_Animation::anFade ||
+           (mainMenu && mainMenu->SystemSelectionFade() && settings.selectionFade);
+}
+
 } // namespace
 
 // Belongs to the application, so that it goes with it at exit.
@@ -392,6 +401,10 @@ void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint anchor)
     for (Form* above = child.ParentWindow(); above; above = above->ParentWindow())
         opening.chain.insert(opening.chain.begin(), above);
     const TCustomMainMenu2000* mainMenu = MainMenuOf(child.Item());
+    // Where the window system composes nothing, a chosen entry's picture fades into the
+    // screen as it was before the window showed.
+    if (!settings.layeredWindows && SelectionFadeWanted(mainMenu, kind.shown, settings))
+        T_AM2000_Desktop::Instance().Content(placement.bounds);
     T_AM2000_DropShadow* shadow = nullptr;
     if (T_AM2000_DropShadow::Wanted(child.Options().Flags(), mainMenu && mainMenu->SystemShadow(),
                                     settings))
@@ -449,20 +462,15 @@ void T_AM2000_MenuTracker::ExecuteEntry(Form& window, TMenuItem2000& item)
     }
 }
 
-// A window that opens by fading, or a menu that follows the desktop's selection fade
-// when that is on.
 bool T_AM2000_MenuTracker::FadesSelection(const Form& window, const TMenuItem2000& item) const
 {
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
-    const TCustomMainMenu2000* mainMenu = MainMenuOf(item);
-    if (mainMenu && mainMenu->SystemSelectionFade() && settings.selectionFade)
-        return true;
     const T_AM2000_MenuAnimator* animator = AnimatorOf(window);
     const auto opened = animator ? animator->OpenedWith() : std::nullopt;
     const T_AM2000_Animation kind = opened.value_or(
         T_AM2000_AnimationKind::Resolve(window.Options().Animation(), false, false, settings)
             .shown);
-    return kind == T_AM2000_Animation::anFade;
+    return SelectionFadeWanted(MainMenuOf(item), kind, settings);
 }
 
 // The entry's picture, widened by the item frame, over its place on the screen.

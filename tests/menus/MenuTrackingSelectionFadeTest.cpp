@@ -9,6 +9,7 @@
 #include "T_AM2000_SystemSettings.h"
 
 #include <QPointer>
+#include <cmath>
 
 using namespace MenuAnimationPictures;
 using Fade = T_AM2000_SelectionFade;
@@ -229,4 +230,38 @@ TEST_F(ChoosingWithFade, ClosingAllMenusFreesTheDesktopSnapshot)
     tracker.Popup(popup, top, QPoint(100, 100));
     tracker.CloseAllMenus(true);
     EXPECT_TRUE(desktop.Screenshots().empty());
+}
+
+TEST_F(ChoosingWithFade, ASubmenusChosenEntryFadesIntoTheScreenAsItWasBeforeTheSubmenu)
+{
+    settings.selectionFade = true;
+    TMenuItem2000* more = Add(QStringLiteral("More"));
+    TMenuItem2000* deeper = Add(QStringLiteral("Deeper"), more);
+    deeper->OnClick = [this](TObject*) { ++clicks; };
+    T_AM2000_Desktop& desktop = T_AM2000_Desktop::Instance();
+    const QRgb before = qRgb(0, 200, 100);
+    desktop.SetGrabber([before](const QRect& rect) { return Filled(rect.size(), before); });
+    Form* window = Open();
+    Hover(*window, 2);
+    Advance(T_AM2000_MenuTimer::SubmenuDelay);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    // The screen now shows the menus.
+    desktop.SetGrabber([](const QRect& rect) { return Filled(rect.size(), qRgb(255, 255, 255)); });
+    Click(*child, 0);
+    Advance(T_AM2000_MenuTimer::PressPause);
+    ASSERT_EQ(clicks, 1);
+    Fade* fade = tracker.SelectionFade();
+    ASSERT_NE(fade, nullptr);
+    const QPoint point(4, 3);
+    const QRgb first = fade->Frame().pixel(point);
+    now += Fade::StepInterval;
+    QCoreApplication::sendPostedEvents(fade, T_AM2000_StepEvent::TypeId());
+    const auto step = [](int from, int to) {
+        return from + int(std::nearbyint((to - from) / 16.0));
+    };
+    EXPECT_EQ(fade->Frame().pixel(point),
+              qRgb(step(qRed(first), qRed(before)), step(qGreen(first), qGreen(before)),
+                   step(qBlue(first), qBlue(before))));
+    EXPECT_NE(fade->Frame().pixel(point), first);
 }
