@@ -159,3 +159,15 @@ TEST_F(MenuBarPainting, AnOptionsChangeOfTheMenuIsDrawnAtOnce)
     ExpectCorners(image, ItemRect(0), Rgb(other));
     EXPECT_EQ(image.pixel(bar->width() - 1, 0), Rgb(other));
 }
+
+TEST_F(MenuBarPainting, ATransparentBarShowsItsParentRightOfTheItems)
+{
+    constexpr TColor parentColor = TColor(0x00445566);
+    host.SetColor(parentColor);
+    const QPoint rest(bar->width() - 1, bar->height() / 2);
+    EXPECT_EQ(Picture().pixel(rest), Rgb(menuColor));
+    bar->SetTransparent(true);
+    const QImage image = Picture();
+    EXPECT_EQ(image.pixel(rest), Rgb(parentColor));
+    ExpectCorners(image, ItemRect(0), Rgb(menuColor));
+}
