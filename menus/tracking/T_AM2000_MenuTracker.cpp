@@ -239,8 +239,9 @@ void T_AM2000_MenuTracker::MouseMove(Form& window, QPoint point)
     SelectEntry(window, hit);
     if (hit == Form::ExpandButton) {
         CloseChildOf(window);
-        Timer::Instance().Start(Timer::ExpandDelay, T_AM2000_TimerCallback::tcExpand, &window,
-                                [this, &window] { Expand(window); });
+        if (!window.Options().Flags().Contains(T_AM2000_Flag::mfNoAutoShowHidden))
+            Timer::Instance().Start(Timer::ExpandDelay, T_AM2000_TimerCallback::tcExpand, &window,
+                                    [this, &window] { Expand(window); });
         return;
     }
     const bool childOpen = window.ChildWindow() != nullptr;

@@ -153,3 +153,16 @@ TEST_F(Expansion, ClosingOrFreeingTheChainWhileStepsArePendingLeavesNothingBehin
     QCoreApplication::sendPostedEvents(nullptr, T_AM2000_StepEvent::TypeId());
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
 }
+
+TEST_F(Expansion, WithoutAutomaticShowingTheExpandButtonWaitsForAClick)
+{
+    popup.Options()->SetFlags({T_AM2000_Flag::mfNoAutoShowHidden});
+    window->Relayout();
+    const QPoint button = window->Layout().ExpandButtonRect().center();
+    tracker.MouseMove(*window, button);
+    EXPECT_EQ(window->Selected(), Form::ExpandButton);
+    Advance(Timer::ExpandDelay * 2);
+    EXPECT_FALSE(window->Expanded());
+    tracker.MouseUp(*window, button);
+    EXPECT_TRUE(window->Expanded());
+}
