@@ -66,6 +66,11 @@ QSize T_AM2000_ScrollView::WindowSize() const
 
 bool T_AM2000_ScrollView::ScrollTo(int first)
 {
+    if (m_menu.entries.empty()) {
+        m_first = 0;
+        m_last = -1;
+        return false;
+    }
     first = std::clamp(first, 0, m_lastFirst);
     if (first == m_first)
         return false;

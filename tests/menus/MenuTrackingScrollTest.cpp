@@ -121,6 +121,21 @@ TEST(MenuScrollView, TheBarHasArrowsAtItsEndsAndAThumbForTheShownShare)
     EXPECT_EQ(view.ZoneAt(QPoint(105, 2)), View::NoZone);
 }
 
+TEST(MenuScrollView, AViewWithoutEntriesShowsNoneAndNeverScrolls)
+{
+    View::Menu menu;
+    menu.size = QSize(40, 30);
+    View view(menu, 20, 16, 3);
+    EXPECT_EQ(view.FirstShown(), 0);
+    EXPECT_EQ(view.LastShown(), -1);
+    for (const int zone : {View::LineDown, View::LineUp, View::PageDown, View::PageUp})
+        EXPECT_FALSE(view.Scroll(zone));
+    EXPECT_FALSE(view.ScrollToShow(0));
+    EXPECT_TRUE(view.ShownEntryRect(0).isEmpty());
+    EXPECT_EQ(view.Compose(MenuAnimationPictures::Coordinates(QSize(40, 30)), colors).size(),
+              QSize(40 + 16 + 5, 20));
+}
+
 TEST(MenuScrollView, TheWindowShowsHeaderShownEntriesFooterAndTheBarColumn)
 {
     using MenuAnimationPictures::Coordinates;
