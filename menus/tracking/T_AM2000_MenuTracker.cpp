@@ -623,6 +623,7 @@ void T_AM2000_MenuTracker::TopWindowGone()
 {
     m_top = nullptr;
     Timer::Instance().Stop();
+    T_AM2000_Desktop::Instance().MenusClosed();
     for (const QPointer<Form>& child : std::exchange(m_children, {}))
         delete child.data();
 }

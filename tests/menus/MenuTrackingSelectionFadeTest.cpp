@@ -230,6 +230,13 @@ TEST_F(ChoosingWithFade, ClosingAllMenusFreesTheDesktopSnapshot)
     tracker.Popup(popup, top, QPoint(100, 100));
     tracker.CloseAllMenus(true);
     EXPECT_TRUE(desktop.Screenshots().empty());
+    // Freeing the menu closes its chain too.
+    {
+        TCustomPopupMenu2000 other(nullptr);
+        tracker.Popup(other, top, QPoint(10, 10));
+        desktop.Content(QRect(10, 10, 50, 50));
+    }
+    EXPECT_TRUE(desktop.Screenshots().empty());
 }
 
 TEST_F(ChoosingWithFade, ASubmenusChosenEntryFadesIntoTheScreenAsItWasBeforeTheSubmenu)
