@@ -228,6 +228,9 @@ void TCustomMenuBar2000::Rebuild()
     m_items = m_menu ? T_AM2000_BarItems(m_menu->Root(), m_menu->DropDownFont(),
                                          m_dropDownMenu->Images(), m_builtForWidth)
                      : T_AM2000_BarItems();
+    // A drop-down must not outlive the item it shows.
+    if (DropDownOpen() && m_items.IndexOf(&Tracker().TopWindow()->Item()) < 0)
+        Tracker().CloseAllMenus(true);
     if (current && m_items.IndexOf(current) < 0)
         ResetBar();
     else

@@ -109,3 +109,18 @@ TEST_F(MenuBarLifetime, ALoadedBarWithoutMenuTakesItsWindowsMainMenu)
     static_cast<TComponent*>(given)->Loaded();
     EXPECT_EQ(given->Menu(), &menu);
 }
+
+TEST_F(MenuBarLifetime, FreeingTheItemWhoseDropDownIsOpenClosesTheDropDown)
+{
+    TMenuItem2000* extra = AddTop(QStringLiteral("E&xtra"), {QStringLiteral("One")});
+    ASSERT_EQ(bar->BarItems().Count(), 4);
+    Click(3);
+    ASSERT_EQ(OpenItem(), extra);
+    const auto found = std::find_if(owned.begin(), owned.end(),
+                                    [extra](const auto& item) { return item.get() == extra; });
+    owned.erase(found);
+    EXPECT_EQ(OpenItem(), nullptr);
+    EXPECT_EQ(bar->BarItems().Count(), 3);
+    EXPECT_EQ(bar->BarState(), T_AM2000_BarState::bsIdle);
+    RunFor(50);
+}
