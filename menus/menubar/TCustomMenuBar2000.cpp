@@ -84,7 +84,7 @@ TCustomMenuBar2000::TCustomMenuBar2000(TComponent* owner)
     , m_keys(std::make_unique<T_AM2000_MenuBarKeys>(*this))
 {
     m_showUnderlines = SystemUnderlines();
-    BuildDrawingOptions();
+    m_drawingOptions = BarOptions();
     Tracker().RegisterMenuBar(this);
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -222,7 +222,7 @@ void TCustomMenuBar2000::Rebuild()
 {
     if (IsLoading() || T_AM2000_UpdatingScope::Updating())
         return;
-    BuildDrawingOptions();
+    m_drawingOptions = BarOptions();
     const TMenuItem2000* current = CurrentItem();
     m_builtForWidth = AvailableWidth();
     m_items = m_menu ? T_AM2000_BarItems(m_menu->Root(), m_menu->DropDownFont(),
@@ -238,11 +238,6 @@ void TCustomMenuBar2000::Rebuild()
     if (Align() == TAlign::alTop || Align() == TAlign::alBottom)
         SetHeight(std::max(m_items.Bottom(), 1));
     update();
-}
-
-void TCustomMenuBar2000::BuildDrawingOptions()
-{
-    m_drawingOptions = BarOptions();
 }
 
 std::unique_ptr<T_AM2000_MenuOptions> TCustomMenuBar2000::BarOptions() const

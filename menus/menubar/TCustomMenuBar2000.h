@@ -102,7 +102,6 @@ protected:
 private:
     void SetState(T_AM2000_BarState state, int current);
     void TakeWindowMenu();
-    void BuildDrawingOptions();
     // The menu's options with the bar's alignment and margins.
     std::unique_ptr<T_AM2000_MenuOptions> BarOptions() const;
     void ShowRaisedItem(int index);
