@@ -637,9 +637,10 @@ int TCanvas::TextWidth(const QString& text) const
     return TextExtent(text).width();
 }
 
-int TCanvas::TextHeight(const QString& text) const
+int TCanvas::TextHeight(const QString&) const
 {
-    return TextExtent(text).height();
+    // A line's height is the font's, whatever the text; measuring its width would be wasted.
+    return QFontMetrics(QtFont()).height();
 }
 
 QSize TCanvas::TextExtent(const QString& text) const
