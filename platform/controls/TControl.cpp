@@ -239,6 +239,8 @@ void TControl::ManualDock(TWinControl* target)
     if (!target || !target->DockSite() || !target->CanDockClient(this))
         throw EInvalidOperation(QStringLiteral("Control '%1' cannot be docked there").arg(Name()));
     TWinControl* oldSite = m_hostDockSite;
+    if (oldSite && !oldSite->AllowsUnDock(this, target))
+        return;
     TWinControl* oldParent = Parent();
     if (oldSite)
         oldSite->UnDockClient(this);
@@ -248,6 +250,8 @@ void TControl::ManualDock(TWinControl* target)
     ReleaseFloatingForm();
     m_hostDockSite = target;
     target->m_dockClients.push_back(this);
+    const QPoint at = target->mapFromGlobal(mapToGlobal(QPoint(0, 0)));
+    target->OnDockDrop(target, this, at.x(), at.y());
 }
 
 void TControl::ManualFloat(const QRect& screenRect)
@@ -255,6 +259,8 @@ void TControl::ManualFloat(const QRect& screenRect)
     // A new floating window is owned by this control's owner, so that it goes at the
     // latest with the window the control came from; it is kept only once it holds the
     // control.
+    if (m_hostDockSite && !m_hostDockSite->AllowsUnDock(this, nullptr))
+        return;
     std::unique_ptr<TForm> made(m_floatingForm ? nullptr : new TForm(Owner()));
     TForm* form = made ? made.get() : m_floatingForm;
     form->SetBorderStyle(TBorderStyle::bsSizeToolWin);

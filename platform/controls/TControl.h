@@ -83,10 +83,12 @@ public:
     bool Floating() const { return m_floatingForm != nullptr; }
     TForm* FloatingForm() const { return m_floatingForm; }
     // Docks into target, which must be a dock site that accepts this control
-    // (EInvalidOperation otherwise); the old site lets it go first. A site that fails
-    // to take it passes the failure on and the control stays where it was.
+    // (EInvalidOperation otherwise); the old site lets it go first, and one whose
+    // OnUnDock refuses keeps it. A site that fails to take it passes the failure on and
+    // the control stays where it was. The new site's OnDockDrop follows.
     void ManualDock(TWinControl* target);
-    // Undocks into a floating window whose client area is screenRect.
+    // Undocks into a floating window whose client area is screenRect, unless the old
+    // site's OnUnDock refuses.
     void ManualFloat(const QRect& screenRect);
     // Starts dragging the control with the mouse (to a dock site when it docks): at
     // once, or once the pointer has moved the platform's drag distance with the button

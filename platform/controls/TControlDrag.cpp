@@ -32,13 +32,13 @@ TControlDrag::~TControlDrag()
     s_current = nullptr;
 }
 
-TWinControl* TControlDrag::SiteAt(const TControl& control, QPoint screenPosition)
+TWinControl* TControlDrag::SiteAt(TControl& control, QPoint screenPosition)
 {
     for (QWidget* widget = QApplication::widgetAt(screenPosition); widget;
          widget = widget->parentWidget()) {
         auto* site = dynamic_cast<TWinControl*>(widget);
         if (site && site->DockSite() && site->CanDockClient(&control))
-            return site;
+            return site->AcceptsDrop(&control, screenPosition) ? site : nullptr;
     }
     return nullptr;
 }

@@ -18,8 +18,9 @@ class TControlDrag : public QObject {
 public:
     static void Begin(TControl& control, bool immediate);
     static bool Active() { return s_current != nullptr; }
-    // The dock site that would take the control at a screen position, or nullptr.
-    static TWinControl* SiteAt(const TControl& control, QPoint screenPosition);
+    // The dock site that would take the control released at a screen position (the
+    // innermost dock site there decides), or nullptr.
+    static TWinControl* SiteAt(TControl& control, QPoint screenPosition);
     // The control being dragged, or nullptr.
     static TControl* Source() { return s_current ? s_current->m_control.data() : nullptr; }
 

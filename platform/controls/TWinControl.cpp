@@ -19,6 +19,10 @@ const TClassInfo& TWinControl::StaticClassInfo()
         c.Event("OnKeyDown", &TWinControl::OnKeyDown);
         c.Event("OnKeyPress", &TWinControl::OnKeyPress);
         c.Event("OnKeyUp", &TWinControl::OnKeyUp);
+        c.Event("OnDockDrop", &TWinControl::OnDockDrop);
+        c.Event("OnDockOver", &TWinControl::OnDockOver);
+        c.Event("OnGetSiteInfo", &TWinControl::OnGetSiteInfo);
+        c.Event("OnUnDock", &TWinControl::OnUnDock);
     });
     return info;
 }
@@ -52,6 +56,26 @@ bool TWinControl::CanDockClient(const TControl* control) const
 QRect TWinControl::DockRect() const
 {
     return QRect(mapToGlobal(QPoint(0, 0)), size());
+}
+
+bool TWinControl::AcceptsDrop(TControl* control, QPoint screenPosition)
+{
+    bool canDock = DockSite() && CanDockClient(control);
+    QRect influence(mapToGlobal(QPoint(0, 0)), size());
+    OnGetSiteInfo(this, control, influence, screenPosition, canDock);
+    if (!canDock || !influence.contains(screenPosition))
+        return false;
+    bool accept = true;
+    const QPoint at = mapFromGlobal(screenPosition);
+    OnDockOver(this, control, at.x(), at.y(), accept);
+    return accept;
+}
+
+bool TWinControl::AllowsUnDock(TControl* client, TWinControl* newSite)
+{
+    bool allow = true;
+    OnUnDock(this, client, newSite, allow);
+    return allow;
 }
 
 void TWinControl::DockDrop(TControl* control)

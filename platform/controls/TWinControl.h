@@ -6,6 +6,15 @@
 
 using TKeyEvent = TEvent<TObject*, unsigned short&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, QChar&>;
+// Dock-site events. Over: sender, the control being dropped, X, Y in the site, accept.
+// Drop: sender, the control now docked, its X, Y in the site. UnDock: sender, the client
+// about to leave, the site it goes to (nullptr when it floats), allow. GetSiteInfo:
+// sender, the control being dropped, the site's influence rectangle on the screen, the
+// pointer's screen position, whether it can dock.
+using TDockOverEvent = TEvent<TObject*, TControl*, int, int, bool&>;
+using TDockDropEvent = TEvent<TObject*, TControl*, int, int>;
+using TUnDockEvent = TEvent<TObject*, TControl*, TWinControl*, bool&>;
+using TGetSiteInfoEvent = TEvent<TObject*, TControl*, QRect&, QPoint, bool&>;
 
 // A control that holds other controls, lays out the aligned ones, can take the
 // keyboard focus and sees keys. Aligned children are placed top, bottom, left, right,
@@ -41,6 +50,12 @@ public:
     virtual bool CanDockClient(const TControl* control) const;
     // The screen rectangle offered to a control being docked here.
     virtual QRect DockRect() const;
+    // Whether control, released at a screen position over this site, docks here: a dock
+    // site that can take it, within its influence rectangle (the whole site unless
+    // OnGetSiteInfo narrows it), and OnDockOver accepting.
+    bool AcceptsDrop(TControl* control, QPoint screenPosition);
+    // Whether a docked client may leave for newSite (nullptr: floating); OnUnDock decides.
+    bool AllowsUnDock(TControl* client, TWinControl* newSite);
 
     std::vector<TComponent*> ChildComponents(const TComponent* root) const override;
     void Loaded() override;
@@ -50,6 +65,10 @@ public:
     TKeyPressEvent OnKeyPress;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    TDockOverEvent OnDockOver;
+    TDockDropEvent OnDockDrop;
+    TUnDockEvent OnUnDock;
+    TGetSiteInfoEvent OnGetSiteInfo;
 
     // The system's virtual-key code of a Qt key event (13 for Enter, 27 for Esc, 'A'..).
     static unsigned short VirtualKey(const QKeyEvent* event);

@@ -1,4 +1,5 @@
 #include "Exception.h"
+#include "TControlDrag.h"
 #include "TForm.h"
 #include "TPanel.h"
 
@@ -82,4 +83,71 @@ TEST_F(Docking, FreeingTheWindowsOwnerFreesAFloatingControlWithItsWindow)
     FlushDeletes();
     EXPECT_TRUE(control.isNull());
     EXPECT_TRUE(floating.isNull());
+}
+
+TEST_F(Docking, TheSitesEventsDecideWhereAReleasedControlDocks)
+{
+    site->SetBounds(10, 10, 120, 100);
+    const QPoint inside = site->mapToGlobal(QPoint(30, 40));
+    const QPoint lowerRight = site->mapToGlobal(QPoint(100, 80));
+    EXPECT_TRUE(site->AcceptsDrop(tool, inside)) << "the whole site is offered by default";
+
+    QPoint askedAt;
+    site->OnDockOver = [&](TObject*, TControl* source, int x, int y, bool& accept) {
+        EXPECT_EQ(source, tool);
+        askedAt = QPoint(x, y);
+        accept = x < 60;
+    };
+    EXPECT_TRUE(site->AcceptsDrop(tool, inside));
+    EXPECT_EQ(askedAt, QPoint(30, 40)) << "in the site's own coordinates";
+    EXPECT_FALSE(site->AcceptsDrop(tool, lowerRight));
+    EXPECT_EQ(TControlDrag::SiteAt(*tool, lowerRight), nullptr);
+    EXPECT_EQ(TControlDrag::SiteAt(*tool, inside), site);
+
+    site->OnGetSiteInfo = [&](TObject*, TControl*, QRect& influence, QPoint, bool&) {
+        influence.setHeight(20);
+    };
+    EXPECT_FALSE(site->AcceptsDrop(tool, inside)) << "below the narrowed influence rectangle";
+    site->OnGetSiteInfo = [](TObject*, TControl*, QRect&, QPoint, bool& canDock) {
+        canDock = false;
+    };
+    EXPECT_FALSE(site->AcceptsDrop(tool, site->mapToGlobal(QPoint(5, 5))));
+    site->SetDockSite(false);
+    site->OnGetSiteInfo.Clear();
+    EXPECT_FALSE(site->AcceptsDrop(tool, inside)) << "no longer a dock site";
+}
+
+TEST_F(Docking, ADockedControlLeavesOnlyWhenItsSiteAllowsIt)
+{
+    auto* other = NewPanel(QStringLiteral("Other"));
+    other->SetDockSite(true);
+    std::vector<QPoint> drops;
+    other->OnDockDrop = [&](TObject* sender, TControl* source, int x, int y) {
+        EXPECT_EQ(sender, other);
+        EXPECT_EQ(source->HostDockSite(), other) << "told once the control is docked";
+        drops.emplace_back(x, y);
+    };
+    tool->ManualDock(site);
+    bool allow = false;
+    std::vector<TWinControl*> askedFor;
+    site->OnUnDock = [&](TObject*, TControl* client, TWinControl* newSite, bool& allowed) {
+        EXPECT_EQ(client, tool);
+        askedFor.push_back(newSite);
+        allowed = allow;
+    };
+
+    tool->ManualDock(other);
+    tool->ManualFloat(QRect(100, 120, 90, 70));
+    EXPECT_EQ(tool->HostDockSite(), site) << "refused twice, the control stays";
+    EXPECT_EQ(tool->Parent(), site);
+    EXPECT_EQ(tool->FloatingForm(), nullptr);
+    EXPECT_EQ(askedFor, (std::vector<TWinControl*>{other, nullptr}));
+    EXPECT_TRUE(drops.empty());
+
+    allow = true;
+    tool->ManualDock(other);
+    EXPECT_EQ(tool->HostDockSite(), other);
+    EXPECT_TRUE(site->DockClients().empty());
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_EQ(drops.front(), tool->BoundsRect().topLeft()) << "where it lies in its new site";
 }
