@@ -18,6 +18,7 @@ public:
     static constexpr int PageUp = -8;
     static constexpr int LineDown = -9;
     static constexpr int LineUp = -10;
+    static constexpr int NoZone = -1;      // the window's code for no entry
     static constexpr int BarGap = 5;       // between the entries and the bar
     static constexpr int MinimumThumb = 8; // pixels
 
@@ -58,7 +59,6 @@ public:
     QRect ShownFooterRect(const QRect& rect) const;
     QRect ZoneRect(int zone) const;
     // The zone code at a window point, or NoZone outside the bar.
-    static constexpr int NoZone = -1;
     int ZoneAt(QPoint point) const;
 
     // The window's image, from the whole menu image.
