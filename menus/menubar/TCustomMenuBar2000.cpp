@@ -224,9 +224,8 @@ void TCustomMenuBar2000::Rebuild()
         return;
     m_drawingOptions = BarOptions();
     const TMenuItem2000* current = CurrentItem();
-    m_builtForWidth = AvailableWidth();
     m_items = m_menu ? T_AM2000_BarItems(m_menu->Root(), m_menu->DropDownFont(),
-                                         m_dropDownMenu->Images(), m_builtForWidth)
+                                         m_dropDownMenu->Images(), AvailableWidth())
                      : T_AM2000_BarItems();
     // A drop-down must not outlive the item it shows.
     if (DropDownOpen() && m_items.IndexOf(&Tracker().TopWindow()->Item()) < 0)
@@ -292,8 +291,6 @@ void TCustomMenuBar2000::Paint()
 {
     if (IsLoading() || height() == 0)
         return;
-    if (AvailableWidth() != m_builtForWidth)
-        Rebuild();
     PaintBuffer();
     Canvas()->DrawImage(rect(), m_buffer->Image(), rect());
 }
@@ -547,7 +544,8 @@ bool TCustomMenuBar2000::BarKeyDown(int key, Qt::KeyboardModifiers modifiers, co
 }
 
 // Keys of the bar's window reach the bar while no menu chain is open (the tracker hands
-// on what an open drop-down leaves alone); a press anywhere else ends keyboard mode.
+// on what an open drop-down leaves alone); a press anywhere else ends keyboard mode; the
+// parent's new size lays the items out again.
 bool TCustomMenuBar2000::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
@@ -566,6 +564,11 @@ bool TCustomMenuBar2000::eventFilter(QObject* watched, QEvent* event)
                 mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint())))
             ResetBar();
         return false;
+    case QEvent::Resize:
+        // The items flow across the parent's width.
+        if (watched == parentWidget())
+            Rebuild();
+        return false;
     case QEvent::ApplicationDeactivate:
         if (m_keyboardMode)
             ResetBar();
@@ -577,6 +580,8 @@ bool TCustomMenuBar2000::eventFilter(QObject* watched, QEvent* event)
 
 bool TCustomMenuBar2000::event(QEvent* event)
 {
+    if (event->type() == QEvent::ParentChange)
+        Rebuild();
     if (event->type() != QEvent::ToolTip)
         return TCustomControl::event(event);
     ShowToolTip(*static_cast<QHelpEvent*>(event));

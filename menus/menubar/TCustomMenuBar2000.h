@@ -96,7 +96,8 @@ protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Tooltips: the short hint of the item under the pointer, when the menu shows hints.
+    // Tooltips: the short hint of the item under the pointer, when the menu shows hints;
+    // a new parent lays the items out again.
     bool event(QEvent* event) override;
 
 private:
@@ -131,7 +132,6 @@ private:
     bool m_pressed = false;
     bool m_keyboardMode = false;
     bool m_showUnderlines = false;
-    int m_builtForWidth = -1; // the available width BarItems were built for, pixels
     std::unique_ptr<T_AM2000_MenuOptions> m_drawingOptions;
     std::unique_ptr<TCustomPopupMenu2000> m_dropDownMenu;
     std::unique_ptr<TBitmap> m_buffer;

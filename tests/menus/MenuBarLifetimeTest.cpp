@@ -124,3 +124,20 @@ TEST_F(MenuBarLifetime, FreeingTheItemWhoseDropDownIsOpenClosesTheDropDown)
     EXPECT_EQ(bar->BarState(), T_AM2000_BarState::bsIdle);
     RunFor(50);
 }
+
+TEST_F(MenuBarLifetime, ItemsFlowAgainWhenTheParentChangesItsWidth)
+{
+    const int first = bar->BarItems().Entries()[0].rect.width();
+    const int second = bar->BarItems().Entries()[1].rect.width();
+    ASSERT_EQ(bar->BarItems().Entries()[2].rect.y(), 0);
+    host.SetWidth(first + second);
+    EXPECT_GT(bar->BarItems().Entries()[2].rect.y(), 0);
+    host.SetWidth(400);
+    EXPECT_EQ(bar->BarItems().Entries()[2].rect.y(), 0);
+
+    TPanel narrow(nullptr);
+    narrow.SetBounds(0, 0, first, 40);
+    bar->SetParent(&narrow);
+    EXPECT_GT(bar->BarItems().Entries()[1].rect.y(), 0);
+    bar->SetParent(&host);
+}
