@@ -4,6 +4,7 @@
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_AnimationKind.h"
 #include "T_AM2000_Desktop.h"
+#include "T_AM2000_DropDownPlacement.h"
 #include "T_AM2000_DropShadow.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
@@ -14,15 +15,15 @@ namespace {
 
 using Placement = T_AM2000_WindowPlacement;
 
-Placement::Placement PlaceBelow(const TCustomPopupMenu2000Form& window, const QRect& itemOnScreen)
+// Below the item, or above it where the screen ends; scrolling where it fits nowhere.
+Placement::Placement PlaceBelow(TCustomPopupMenu2000Form& window, const QRect& itemOnScreen)
 {
     Placement::Request request;
     request.anchor = QPoint(itemOnScreen.x(), itemOnScreen.y() + itemOnScreen.height());
-    request.size = window.size();
     request.screen = Placement::ScreenSize();
     request.opener = Placement::Opener::MenuBar;
     request.openerRect = itemOnScreen;
-    return Placement::Place(request);
+    return T_AM2000_DropDownPlacement::Fit(window, request);
 }
 
 } // namespace

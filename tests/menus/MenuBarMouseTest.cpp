@@ -1,6 +1,7 @@
 #include "MenuBarTestSupport.h"
 
 #include "T_AM2000_DrawState.h"
+#include "T_AM2000_WindowPlacement.h"
 
 #include <QDeadlineTimer>
 #include <QHelpEvent>
@@ -219,4 +220,20 @@ TEST_F(MenuBarMouse, TheTooltipOverAnItemIsItsShortHint)
     menu.SetShowHint(false);
     QCoreApplication::sendEvent(bar.get(), &over);
     EXPECT_FALSE(QToolTip::isVisible());
+}
+
+TEST_F(MenuBarMouse, ADropDownTallerThanTheScreenScrollsWithinIt)
+{
+    struct ScreenSize {
+        ~ScreenSize() { T_AM2000_WindowPlacement::SetScreenSource(previous); }
+        T_AM2000_WindowPlacement::ScreenSource previous;
+    } small{T_AM2000_WindowPlacement::SetScreenSource([] { return QSize(1000, 400); })};
+    for (int i = 0; i < 40; ++i)
+        AddItem(QStringLiteral("Entry %1").arg(i), file);
+    Click(0);
+    TCustomPopupMenu2000Form* window = tracker.TopWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->Scrolling());
+    EXPECT_GE(window->geometry().top(), 0);
+    EXPECT_LE(window->geometry().bottom(), 399);
 }
