@@ -56,9 +56,9 @@ TEST_F(GlyphPainting, PlainGlyphIsCentredInTheGlyphColumnAndTransparent)
     const QImage image = Paint(0);
     EXPECT_EQ(At(image, 4, 2), 0x000000u);
     EXPECT_EQ(At(image, 19, 17), 0x000000u);
-    EXPECT_EQ(At(image, 4, 17), menu); // the transparent bottom-left pixel
-    EXPECT_EQ(At(image, 3, 2), menu);
-    EXPECT_EQ(At(image, 20, 17), menu);
+    EXPECT_EQ(At(image, 4, 17), systemMenu); // the transparent bottom-left pixel
+    EXPECT_EQ(At(image, 3, 2), systemMenu);
+    EXPECT_EQ(At(image, 20, 17), systemMenu);
 }
 
 TEST_F(GlyphPainting, UnselectedGlyphsAreLightenedSelectedOnesAreNot)
@@ -71,19 +71,19 @@ TEST_F(GlyphPainting, UnselectedGlyphsAreLightenedSelectedOnesAreNot)
 TEST_F(GlyphPainting, DisabledGlyphIsAFlatShapeOverItsShadow)
 {
     const QImage image = Paint(dsDisabled);
-    EXPECT_EQ(At(image, 9, 7), buttonShadow); // the shape in DisabledText
-    EXPECT_EQ(At(image, 20, 18), white);      // the shadow one pixel right and down
-    EXPECT_EQ(At(image, 4, 17), menu);
+    EXPECT_EQ(At(image, 9, 7), systemButtonShadow); // the shape in DisabledText
+    EXPECT_EQ(At(image, 20, 18), white);            // the shadow one pixel right and down
+    EXPECT_EQ(At(image, 4, 17), systemMenu);
 }
 
 TEST_F(GlyphPainting, RaisedGlyphMovesUpLeftOverItsShadowDownRight)
 {
     Use(T_AM2000_Flag::mfRaiseBitmaps);
     const QImage image = Paint(dsSelected);
-    EXPECT_EQ(At(image, 3, 1), 0x000000u);      // the glyph one pixel left and up
-    EXPECT_EQ(At(image, 20, 18), buttonShadow); // the shape in slot 19, right and down
-    EXPECT_EQ(At(image, 18, 16), 0x000000u);    // the glyph's last pixel, moved
-    EXPECT_EQ(At(image, 19, 17), buttonShadow); // where it would have been: shadow
+    EXPECT_EQ(At(image, 3, 1), 0x000000u);            // the glyph one pixel left and up
+    EXPECT_EQ(At(image, 20, 18), systemButtonShadow); // the shape in slot 19, right and down
+    EXPECT_EQ(At(image, 18, 16), 0x000000u);          // the glyph's last pixel, moved
+    EXPECT_EQ(At(image, 19, 17), systemButtonShadow); // where it would have been: shadow
 }
 
 TEST_F(GlyphPainting, ShadowUnderTheGlyphIsBlurredAtItsCorner)
@@ -105,14 +105,15 @@ TEST_F(GlyphPainting, CheckedGlyphSitsInASunkenBoxUnlessNoBitmapRect)
     QImage image = Paint(dsChecked);
     EXPECT_EQ(At(image, 1, 1), 0xFFFF00u);
     EXPECT_EQ(At(image, 22, 18), 0xFFFF00u);
-    EXPECT_EQ(At(image, 0, 0), menu);
-    EXPECT_EQ(At(image, 23, 1), menu);
+    EXPECT_EQ(At(image, 0, 0), systemMenu);
+    EXPECT_EQ(At(image, 23, 1), systemMenu);
     EXPECT_EQ(At(image, 9, 7), 0x000000u);
     // Sunken clNone: a 50 % dither of the menu colour and white.
     options.Colors()->SetValueAt(T_AM2000_Colors::Sunken, clNone);
     image = Paint(dsChecked);
-    EXPECT_EQ((std::set<QRgb>{At(image, 1, 1), At(image, 2, 1)}), (std::set<QRgb>{menu, white}));
+    EXPECT_EQ((std::set<QRgb>{At(image, 1, 1), At(image, 2, 1)}),
+              (std::set<QRgb>{systemMenu, white}));
     EXPECT_EQ(At(image, 1, 1), At(image, 2, 2));
     Use(T_AM2000_Flag::mfNoBitmapRect);
-    EXPECT_EQ(At(Paint(dsChecked), 1, 1), menu);
+    EXPECT_EQ(At(Paint(dsChecked), 1, 1), systemMenu);
 }

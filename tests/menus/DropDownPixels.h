@@ -16,6 +16,6 @@ constexpr QRgb black = 0x000000, white = 0xFFFFFF, red = 0xFF0000, lime = 0x00FF
                fuchsia = 0xFF00FF, aqua = 0x00FFFF, purple = 0x800080, yellow = 0xFFFF00;
 
 // The fixed system colour table of the test runs: menu, button shadow, highlight.
-constexpr QRgb menu = 0xF0F0F0, buttonShadow = 0xA0A0A0, highlight = 0x3399FF;
+constexpr QRgb systemMenu = 0xF0F0F0, systemButtonShadow = 0xA0A0A0, systemHighlight = 0x3399FF;
 
 } // namespace dropdownpixels

@@ -146,7 +146,7 @@ TEST_F(DropDown, ASelectionChangeRepaintsOnlyTheTwoEntriesConcerned)
                 ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
             }
     const QRect third = window->EntryRect(2);
-    EXPECT_EQ(Rgb(after, third.x() + 30, third.y() + 1), highlight);
+    EXPECT_EQ(Rgb(after, third.x() + 30, third.y() + 1), systemHighlight);
     EXPECT_EQ(Rgb(after, third.x() + 30, window->EntryRect(1).y() + 1), RGB(240, 240, 240));
 }
 
@@ -196,7 +196,7 @@ TEST_F(DropDown, XpRadioMarkSitsEightLeftOfTheGlyphColumnCentre)
     const QRect rect = window->EntryRect(0);
     // Glyph column 24 wide: x = centre 12 - 8 = 4 from the entry's left, y its top.
     const int x = rect.x() + 4, y = rect.y();
-    EXPECT_EQ(Rgb(image, x + 7, y + 2), buttonShadow);       // the ring in DisabledText
+    EXPECT_EQ(Rgb(image, x + 7, y + 2), systemButtonShadow); // the ring in DisabledText
     EXPECT_EQ(Rgb(image, x + 7, y + 7), RGB(0, 0, 0));       // the dot in MenuText
     EXPECT_EQ(Rgb(image, x + 7, y + 4), RGB(240, 240, 240)); // ring filled with Menu
     EXPECT_EQ(Rgb(image, x + 7, y + 1), RGB(240, 240, 240));
@@ -313,12 +313,12 @@ TEST_F(MainMenuDropDown, EveryRowOfTheWholeWindowAsDrawn)
     // Rows 0 and h - 1, columns 0 and w - 1: the bevel of width 1, top-left in Bevel and
     // bottom-right in BevelShadow, both button shadow.
     for (int x = 0; x < w; ++x) {
-        ASSERT_EQ(Rgb(image, x, 0), buttonShadow) << x;
-        ASSERT_EQ(Rgb(image, x, h - 1), buttonShadow) << x;
+        ASSERT_EQ(Rgb(image, x, 0), systemButtonShadow) << x;
+        ASSERT_EQ(Rgb(image, x, h - 1), systemButtonShadow) << x;
     }
     for (int y = 0; y < h; ++y) {
-        ASSERT_EQ(Rgb(image, 0, y), buttonShadow) << y;
-        ASSERT_EQ(Rgb(image, w - 1, y), buttonShadow) << y;
+        ASSERT_EQ(Rgb(image, 0, y), systemButtonShadow) << y;
+        ASSERT_EQ(Rgb(image, w - 1, y), systemButtonShadow) << y;
     }
     // Rows 1 to h - 2, columns 1 to 5: the title strip, black to white from the top.
     const int length = h - 2;
@@ -362,7 +362,7 @@ TEST_F(MainMenuDropDown, TheSelectedEntryIsHighlightedGlyphColumnIncluded)
     // 3 rows hold no text.
     for (int y = top; y < top + 3; ++y)
         for (int x = 6; x < w - 1; ++x)
-            ASSERT_EQ(Rgb(image, x, y), highlight) << x << "," << y;
+            ASSERT_EQ(Rgb(image, x, y), systemHighlight) << x << "," << y;
     // The text is in HighlightText (white): some white ink in the text cell.
     bool white = false;
     for (int y = top + 3; y < top + lineHeight - 4; ++y)
@@ -378,20 +378,20 @@ TEST_F(MainMenuDropDown, TheFrameOpensWhereTheRaisedMenuBarItemTouchesIt)
 {
     // Without mfRaiseMenuBarItem nothing opens.
     window->SetOpenBorder(10, 30);
-    EXPECT_EQ(Rgb(window->CanvasImage(), 20, 0), buttonShadow);
+    EXPECT_EQ(Rgb(window->CanvasImage(), 20, 0), systemButtonShadow);
     T_AM2000_Flags flags = popup.Options()->Flags();
     flags.Include(T_AM2000_Flag::mfRaiseMenuBarItem);
     popup.Options()->SetFlags(flags);
     window->Relayout();
     // Row 0 (the bevel, Border 0) takes the menu colour from x = 10 to 39.
     const QImage image = window->CanvasImage();
-    EXPECT_EQ(Rgb(image, 9, 0), buttonShadow);
+    EXPECT_EQ(Rgb(image, 9, 0), systemButtonShadow);
     EXPECT_EQ(Rgb(image, 10, 0), mainMenuColour);
     EXPECT_EQ(Rgb(image, 39, 0), mainMenuColour);
-    EXPECT_EQ(Rgb(image, 40, 0), buttonShadow);
-    EXPECT_EQ(Rgb(image, 20, window->height() - 1), buttonShadow);
+    EXPECT_EQ(Rgb(image, 40, 0), systemButtonShadow);
+    EXPECT_EQ(Rgb(image, 20, window->height() - 1), systemButtonShadow);
     // Opening upward: the bottom side opens instead.
     window->SetOpenBorder(10, 30, true);
-    EXPECT_EQ(Rgb(window->CanvasImage(), 20, 0), buttonShadow);
+    EXPECT_EQ(Rgb(window->CanvasImage(), 20, 0), systemButtonShadow);
     EXPECT_EQ(Rgb(window->CanvasImage(), 20, window->height() - 1), mainMenuColour);
 }

@@ -9,13 +9,6 @@ namespace {
 
 using C = T_AM2000_Colors;
 
-// 0x00BBGGRR, taken apart by hand.
-QRgb Rgb(TColor color)
-{
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-constexpr TColor menuColor = TColor(0x00302010);
 constexpr TColor highlight = TColor(0x00FF0000);
 constexpr TColor highlightText = TColor(0x000000FF);
 constexpr TColor pressed = TColor(0x0000FF00);

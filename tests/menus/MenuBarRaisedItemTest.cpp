@@ -9,12 +9,6 @@ namespace {
 
 using C = T_AM2000_Colors;
 
-QRgb Rgb(TColor color)
-{
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-constexpr TColor menuColor = TColor(0x00302010);
 constexpr TColor border = TColor(0x000000FF);
 constexpr TColor gutter = TColor(0x00336699);
 

@@ -30,6 +30,15 @@ public:
 // a test asks for one.
 class MenuBarTest : public ::testing::Test {
 protected:
+    // A colour of the options (0x00BBGGRR) as the opaque pixel it paints, taken apart by
+    // hand.
+    static QRgb Rgb(TColor color)
+    {
+        return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    }
+    // The bar's menu colour in the tests of its look.
+    static constexpr TColor menuColor = TColor(0x00302010);
+
     void SetUp() override
     {
         previousClock = TTickCount::SetSource([this] { return now; });
