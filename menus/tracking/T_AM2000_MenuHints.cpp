@@ -1,6 +1,7 @@
 #include "T_AM2000_MenuHints.h"
 
 #include "I_AM2000_StatusBar.h"
+#include "TApplication.h"
 #include "TControl.h"
 #include "TCustomMainMenu2000.h"
 #include "TMenuItem2000.h"
@@ -23,6 +24,8 @@ QString T_AM2000_MenuHints::LongHint(const QString& hint)
 
 void T_AM2000_MenuHints::Show(const TMenuItem2000* item, const TCustomMainMenu2000* mainMenu)
 {
+    if (Application)
+        Application->SetHint(item ? item->Hint() : QString());
     if (mainMenu)
         ShowOnStatusBar(*mainMenu, item ? LongHint(item->Hint()) : QString());
 }

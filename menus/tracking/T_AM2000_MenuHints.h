@@ -5,8 +5,8 @@
 class TCustomMainMenu2000;
 class TMenuItem2000;
 
-// The hint of the selected drop-down entry: its long part goes to the main menu's status
-// bar.
+// The hint of the selected drop-down entry: it becomes the program's current hint, and
+// its long part goes to the main menu's status bar.
 class T_AM2000_MenuHints {
 public:
     // The part after the vertical bar (all of it without one), trimmed, with every "&#"

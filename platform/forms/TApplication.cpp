@@ -29,6 +29,14 @@ TApplication::~TApplication()
     Application = nullptr;
 }
 
+void TApplication::SetHint(const QString& hint)
+{
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    OnHint(this);
+}
+
 void TApplication::Minimize()
 {
     if (m_mainForm)

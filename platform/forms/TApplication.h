@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TComponent.h"
+#include "TEvent.h"
 
 #include <QApplication>
 #include <functional>
@@ -26,6 +27,12 @@ public:
 
     // The full path of the running program.
     QString ExeName() const { return applicationFilePath(); }
+    // The current hint of the program: the one of the control or menu entry under
+    // the pointer or selected. OnHint follows every change.
+    const QString& Hint() const { return m_hint; }
+    void SetHint(const QString& hint);
+    TNotifyEvent OnHint;
+
     // Minimises the main window (the program's taskbar entry).
     void Minimize();
     void ProcessMessages() { processEvents(); }
@@ -44,6 +51,7 @@ private:
     static void InstallFontSubstitutions();
 
     TForm* m_mainForm = nullptr;
+    QString m_hint;
     bool m_terminated = false;
 };
 

@@ -1,5 +1,6 @@
 #include "I_AM2000_StatusBar.h"
 #include "MenuTrackingTestSupport.h"
+#include "TApplication.h"
 #include "TControl.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_MenuHints.h"
@@ -86,4 +87,19 @@ TEST_F(StatusBarHints, ASimpleBarTakesItAsItsTextAndAMissingPanelNothing)
     mainMenu.SetStatusBarIndex(3);
     Hover(*window, 0);
     EXPECT_TRUE(bar.panelTexts.empty());
+}
+
+TEST_F(StatusBarHints, TheSelectedEntrysWholeHintBecomesTheProgramsHint)
+{
+    int changes = 0;
+    Application->OnHint = [&](TObject*) { ++changes; };
+    Hover(*window, 0);
+    EXPECT_EQ(Application->Hint(), QStringLiteral("Open|Opens a picture"));
+    Hover(*window, 1);
+    EXPECT_EQ(Application->Hint(), QStringLiteral("Save|Saves&#160it"));
+    EXPECT_EQ(changes, 2);
+    tracker.CloseAllMenus(true);
+    EXPECT_EQ(Application->Hint(), QString());
+    EXPECT_EQ(changes, 3);
+    Application->OnHint.Clear();
 }
