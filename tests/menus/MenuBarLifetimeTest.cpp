@@ -2,6 +2,8 @@
 
 #include "T_AM2000_MenuAnimator.h"
 
+#include <QTest>
+
 namespace {
 
 class MenuBarLifetime : public MenuBarTest {
@@ -50,6 +52,23 @@ TEST_F(MenuBarLifetime, FreeingTheBarWhileItsDropDownAnimatesClosesIt)
     EXPECT_EQ(tracker.TopWindow(), nullptr);
     RunFor(300);
     EXPECT_EQ(tracker.TopWindow(), nullptr);
+}
+
+TEST_F(MenuBarLifetime, AClickOutsideWhileTheDropDownAnimatesClosesTheChain)
+{
+    menu.Options()->SetAnimation(T_AM2000_Animation::anVertSlide);
+    Click(0);
+    TCustomPopupMenu2000Form* window = tracker.TopWindow();
+    ASSERT_NE(window, nullptr);
+    T_AM2000_MenuAnimator* animator = AnimatorOf(*window);
+    ASSERT_NE(animator, nullptr);
+    RunFor(20);
+    ASSERT_TRUE(animator->Animating());
+    QTest::mouseClick(&host, Qt::LeftButton, {}, QPoint(350, 40));
+    EXPECT_EQ(tracker.TopWindow(), nullptr);
+    EXPECT_EQ(bar->BarState(), T_AM2000_BarState::bsIdle);
+    RunFor(300);
+    EXPECT_EQ(tracker.TopWindow(), nullptr) << "the steps still due open nothing again";
 }
 
 TEST_F(MenuBarLifetime, FreeingTheBarWithItsHoverTimerPendingDropsTheTimer)
