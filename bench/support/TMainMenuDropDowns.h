@@ -17,6 +17,7 @@ public:
     // Registers the classes and loads the menu; raises the layout's errors.
     TMainMenuDropDowns();
 
+    TMainMenu2000& Menu() const { return *m_menu; }
     int TopItemCount() const;
     TMenuItem2000& TopItem(int index) const;
     TCustomPopupMenu2000& Popup() { return m_popup; }

@@ -1,0 +1,176 @@
+#include "TApplication.h"
+#include "TCustomPopupMenu2000Form.h"
+#include "TForm.h"
+#include "TMainMenu2000.h"
+#include "TMainMenuDropDowns.h"
+#include "TMenuBar2000.h"
+#include "TStopwatch.h"
+#include "T_AM2000_MenuAnimator.h"
+#include "T_AM2000_MenuTracker.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+// The opening animation of the main menu's first drop-down (anVertStretch), on the real
+// clock: how late each step runs against its due time, 10 ms after the step before it
+// began (95th percentile), and what one step costs in processor time against copying
+// the whole menu image to a window once.
+namespace {
+
+constexpr int rounds = 30;
+// No step for this long: the opening is over.
+constexpr qint64 quietMs = 150;
+
+double ProcessorSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// When the drop-down's window changes its size: one step of its growth.
+class StepRecorder : public QObject {
+public:
+    struct Step {
+        double wall;
+        double processor;
+    };
+    std::vector<Step> steps;
+    QElapsedTimer clock;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize &&
+            watched == T_AM2000_MenuTracker::Instance().TopWindow())
+            steps.push_back({clock.nsecsElapsed() * 1e-9, ProcessorSeconds()});
+        return false;
+    }
+};
+
+struct Opening {
+    std::vector<double> lateness; // seconds, one per step after the first
+    double processorPerStep = 0;
+    QSize size;
+};
+
+Opening OpenOnce(TMenuBar2000& bar)
+{
+    StepRecorder recorder;
+    qApp->installEventFilter(&recorder);
+    recorder.clock.start();
+    const QPoint item = bar.BarItems().Entries().front().rect.center();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, item);
+    // Sleeps between events, so that the processor time counted is the steps' own.
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    bool over = false;
+    QObject::connect(&quiet, &QTimer::timeout, [&] { over = true; });
+    quiet.start(quietMs);
+    std::size_t seen = 0;
+    while (!over) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (recorder.steps.size() != seen) {
+            seen = recorder.steps.size();
+            quiet.start(quietMs);
+        }
+    }
+    qApp->removeEventFilter(&recorder);
+    Opening opening;
+    if (TCustomPopupMenu2000Form* window = T_AM2000_MenuTracker::Instance().TopWindow())
+        opening.size = window->size();
+    const auto& steps = recorder.steps;
+    const double interval = T_AM2000_MenuAnimator::StepInterval * 1e-3;
+    // Each step is due one interval after the step before it began.
+    for (std::size_t k = 1; k < steps.size(); ++k)
+        opening.lateness.push_back(std::max(0.0, steps[k].wall - steps[k - 1].wall - interval));
+    if (steps.size() > 1)
+        opening.processorPerStep =
+            (steps.back().processor - steps.front().processor) / double(steps.size() - 1);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, item);
+    T_AM2000_MenuTracker::Instance().CloseAllMenus(true);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    return opening;
+}
+
+// A window showing a picture of the menu's size: what one full copy of the menu image to
+// the screen costs.
+class PictureWindow : public QWidget {
+public:
+    explicit PictureWindow(QSize size)
+        : m_picture(size, QImage::Format_ARGB32_Premultiplied)
+    {
+        m_picture.fill(Qt::gray);
+        setWindowFlags(Qt::ToolTip);
+        resize(size);
+        show();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, m_picture); }
+
+private:
+    QImage m_picture;
+};
+
+double CopyWholeImage(QSize size)
+{
+    PictureWindow window(size);
+    QCoreApplication::processEvents();
+    return TStopwatch::Best(200, [&] { window.repaint(); });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication application(argc, argv);
+    // The offscreen platform warns of every raise of a menu window.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    TMainMenuDropDowns menus;
+    TForm host(nullptr);
+    host.SetBounds(100, 100, 400, 200);
+    TMenuBar2000 bar(nullptr);
+    bar.SetParent(&host);
+    bar.SetBounds(4, 0, 226, 19);
+    bar.SetMenu(&menus.Menu());
+    host.Show();
+    QCoreApplication::processEvents();
+
+    std::vector<double> lateness, perStep;
+    QSize size;
+    for (int round = 0; round < rounds; ++round) {
+        const Opening opening = OpenOnce(bar);
+        lateness.insert(lateness.end(), opening.lateness.begin(), opening.lateness.end());
+        if (opening.processorPerStep > 0)
+            perStep.push_back(opening.processorPerStep);
+        size = opening.size;
+    }
+    if (lateness.empty() || perStep.empty()) {
+        std::printf("the drop-down opened without animation steps\n");
+        return 1;
+    }
+    std::sort(lateness.begin(), lateness.end());
+    std::sort(perStep.begin(), perStep.end());
+    const double late95 = lateness[lateness.size() * 95 / 100];
+    const double step = perStep[perStep.size() / 2];
+    const double copy = CopyWholeImage(size);
+    std::printf("opening animation, steps due every %lld ms: 95th-percentile lateness %.2f ms "
+                "(%zu steps in %d openings)\n",
+                static_cast<long long>(T_AM2000_MenuAnimator::StepInterval), late95 * 1e3,
+                lateness.size(), rounds);
+    std::printf("one step's processor time / copying the whole %dx%d menu image to a window: %.2f "
+                "(%.1f us against %.1f us)\n",
+                size.width(), size.height(), step / copy, step * 1e6, copy * 1e6);
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <QWidget>
+
+// Waits, handling events, until a top-level window other than the ones it was told to
+// ignore has been painted: the first frame of a menu that just opened.
+class TFirstPaint : public QObject {
+public:
+    explicit TFirstPaint(const QWidget* ignored)
+        : m_ignored(ignored)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~TFirstPaint() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    void Wait()
+    {
+        m_painted = false;
+        while (!m_painted)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->isWindow() && widget != m_ignored)
+                m_painted = true;
+        }
+        return false;
+    }
+
+private:
+    const QWidget* m_ignored;
+    bool m_painted = false;
+};
