@@ -1,9 +1,6 @@
 #include "TApplication.h"
 #include "TCustomPopupMenu2000Form.h"
-#include "TForm.h"
-#include "TMainMenu2000.h"
-#include "TMainMenuDropDowns.h"
-#include "TMenuBar2000.h"
+#include "TMainMenuBar.h"
 #include "TStopwatch.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuTracker.h"
@@ -11,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -61,13 +57,12 @@ struct Opening {
     QSize size;
 };
 
-Opening OpenOnce(TMenuBar2000& bar)
+Opening OpenOnce(TMainMenuBar& bar)
 {
     StepRecorder recorder;
     qApp->installEventFilter(&recorder);
     recorder.clock.start();
-    const QPoint item = bar.BarItems().Entries().front().rect.center();
-    QTest::mousePress(&bar, Qt::LeftButton, {}, item);
+    bar.PressFirstItem();
     // Sleeps between events, so that the processor time counted is the steps' own.
     QTimer quiet;
     quiet.setSingleShot(true);
@@ -94,10 +89,7 @@ Opening OpenOnce(TMenuBar2000& bar)
     if (steps.size() > 1)
         opening.processorPerStep =
             (steps.back().processor - steps.front().processor) / double(steps.size() - 1);
-    QTest::mouseRelease(&bar, Qt::LeftButton, {}, item);
-    T_AM2000_MenuTracker::Instance().CloseAllMenus(true);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    bar.CloseMenus();
     return opening;
 }
 
@@ -137,15 +129,7 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     // The offscreen platform warns of every raise of a menu window.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    TMainMenuDropDowns menus;
-    TForm host(nullptr);
-    host.SetBounds(100, 100, 400, 200);
-    TMenuBar2000 bar(nullptr);
-    bar.SetParent(&host);
-    bar.SetBounds(4, 0, 226, 19);
-    bar.SetMenu(&menus.Menu());
-    host.Show();
-    QCoreApplication::processEvents();
+    TMainMenuBar bar;
 
     std::vector<double> lateness, perStep;
     QSize size;

@@ -1,15 +1,10 @@
 #include "TApplication.h"
 #include "TFirstPaint.h"
-#include "TForm.h"
-#include "TMainMenu2000.h"
-#include "TMainMenuDropDowns.h"
-#include "TMenuBar2000.h"
+#include "TMainMenuBar.h"
 #include "TMenuItem2000.h"
 #include "TStopwatch.h"
-#include "T_AM2000_MenuTracker.h"
 
 #include <QMenu>
-#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -26,17 +21,13 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-double PressToFirstFrame(TMenuBar2000& bar, TFirstPaint& firstPaint)
+double PressToFirstFrame(TMainMenuBar& bar, TFirstPaint& firstPaint)
 {
-    const QPoint item = bar.BarItems().Entries().front().rect.center();
     const double seconds = TStopwatch::Seconds([&] {
-        QTest::mousePress(&bar, Qt::LeftButton, {}, item);
+        bar.PressFirstItem();
         firstPaint.Wait();
     });
-    QTest::mouseRelease(&bar, Qt::LeftButton, {}, item);
-    T_AM2000_MenuTracker::Instance().CloseAllMenus(true);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    bar.CloseMenus();
     return seconds;
 }
 
@@ -60,23 +51,14 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     // The offscreen platform warns of every raise of a menu window.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    TMainMenuDropDowns menus;
-    TForm host(nullptr);
-    host.SetBounds(100, 100, 400, 200);
-    TMenuBar2000 bar(nullptr);
-    bar.SetParent(&host);
-    bar.SetBounds(4, 0, 226, 19);
-    bar.SetMenu(&menus.Menu());
-    host.Show();
-    QCoreApplication::processEvents();
-
+    TMainMenuBar bar;
     QMenu peer;
-    const TMenuItem2000& first = menus.TopItem(0);
+    const TMenuItem2000& first = bar.Menus().TopItem(0);
     for (int i = 0; i < first.Count(); ++i)
         peer.addAction(first.Items(i)->Caption());
-    const QPoint below = bar.mapToGlobal(bar.BarItems().Entries().front().rect.bottomLeft());
+    const QPoint below = bar.BelowFirstItem();
 
-    TFirstPaint firstPaint(&host);
+    TFirstPaint firstPaint(&bar.Host());
     std::vector<double> ours, theirs;
     for (int round = 0; round < rounds; ++round) {
         ours.push_back(PressToFirstFrame(bar, firstPaint));
