@@ -16,6 +16,17 @@ protected:
         }
         return nullptr;
     }
+    // Opens the first item's drop-down sliding open and lets 20 ms of its opening pass;
+    // its animator, or nullptr when it does not animate.
+    T_AM2000_MenuAnimator* OpenMidAnimation()
+    {
+        menu.Options()->SetAnimation(T_AM2000_Animation::anVertSlide);
+        Click(0);
+        TCustomPopupMenu2000Form* window = tracker.TopWindow();
+        T_AM2000_MenuAnimator* animator = window ? AnimatorOf(*window) : nullptr;
+        RunFor(20);
+        return animator && animator->Animating() ? animator : nullptr;
+    }
     // Lets the event loop run with the clock moving, as the program would.
     void RunFor(qint64 ms)
     {
@@ -40,14 +51,7 @@ TEST_F(MenuBarLifetime, TheBarListsItselfWithTheMenuTrackingWhileItExists)
 
 TEST_F(MenuBarLifetime, FreeingTheBarWhileItsDropDownAnimatesClosesIt)
 {
-    menu.Options()->SetAnimation(T_AM2000_Animation::anVertSlide);
-    Click(0);
-    TCustomPopupMenu2000Form* window = tracker.TopWindow();
-    ASSERT_NE(window, nullptr);
-    T_AM2000_MenuAnimator* animator = AnimatorOf(*window);
-    ASSERT_NE(animator, nullptr);
-    RunFor(20);
-    ASSERT_TRUE(animator->Animating());
+    ASSERT_NE(OpenMidAnimation(), nullptr);
     bar.reset();
     EXPECT_EQ(tracker.TopWindow(), nullptr);
     RunFor(300);
@@ -56,14 +60,7 @@ TEST_F(MenuBarLifetime, FreeingTheBarWhileItsDropDownAnimatesClosesIt)
 
 TEST_F(MenuBarLifetime, AClickOutsideWhileTheDropDownAnimatesClosesTheChain)
 {
-    menu.Options()->SetAnimation(T_AM2000_Animation::anVertSlide);
-    Click(0);
-    TCustomPopupMenu2000Form* window = tracker.TopWindow();
-    ASSERT_NE(window, nullptr);
-    T_AM2000_MenuAnimator* animator = AnimatorOf(*window);
-    ASSERT_NE(animator, nullptr);
-    RunFor(20);
-    ASSERT_TRUE(animator->Animating());
+    ASSERT_NE(OpenMidAnimation(), nullptr);
     QTest::mouseClick(&host, Qt::LeftButton, {}, QPoint(350, 40));
     EXPECT_EQ(tracker.TopWindow(), nullptr);
     EXPECT_EQ(bar->BarState(), T_AM2000_BarState::bsIdle);
