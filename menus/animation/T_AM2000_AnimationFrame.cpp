@@ -18,6 +18,12 @@ QImage T_AM2000_AnimationFrame::Copy(const QImage& menu, QSize size, T_AM2000_An
     return menu.copy(left, top, size.width(), size.height());
 }
 
+QImage T_AM2000_AnimationFrame::Prepared(const QImage& menu, T_AM2000_Animation kind)
+{
+    return T_AM2000_AnimationKind::Stretches(kind) ? menu.convertToFormat(QImage::Format_RGB32)
+                                                   : menu;
+}
+
 QImage T_AM2000_AnimationFrame::Stretch(const QImage& menu, QSize size)
 {
     const QImage source = menu.convertToFormat(QImage::Format_RGB32);

@@ -14,6 +14,9 @@ public:
     // toLeft: the window opens to the left (grows leftward); upward: it grows upward.
     static QImage Copy(const QImage& menu, QSize size, T_AM2000_Animation kind, bool toLeft,
                        bool upward);
+    // The menu image in the form that Copy reads for kind without converting it at every
+    // frame: stretch kinds read 32-bit RGB.
+    static QImage Prepared(const QImage& menu, T_AM2000_Animation kind);
     // Nearest neighbour: output row j takes source row round(j * H / h), and likewise
     // for columns.
     static QImage Stretch(const QImage& menu, QSize size);

@@ -74,7 +74,7 @@ void T_AM2000_MenuAnimator::Begin(const QImage& menu, const Opening& opening,
 {
     m_wake.stop();
     QCoreApplication::removePostedEvents(this, T_AM2000_StepEvent::TypeId());
-    m_menu = menu;
+    m_menu = T_AM2000_AnimationFrame::Prepared(menu, opening.kind);
     m_opening = opening;
     m_steps = steps;
     m_fade = opening.kind == T_AM2000_Animation::anFade;
@@ -87,7 +87,7 @@ void T_AM2000_MenuAnimator::Begin(const QImage& menu, const Opening& opening,
 
 void T_AM2000_MenuAnimator::UpdateImage(const QImage& menu)
 {
-    m_menu = menu;
+    m_menu = T_AM2000_AnimationFrame::Prepared(menu, m_opening.kind);
     m_window->update();
 }
 
