@@ -87,7 +87,8 @@ void TTextLineCache::Draw(QPainter& painter, const QRect& rect, int flags, const
         y += r.height() - height;
     else if (flags & Qt::AlignVCenter)
         y += (r.height() - height) / 2;
-    // The clip test aligns the ink's width, the drawing the advance.
+    // As the painter does: the clip test aligns the line's natural width, the drawing
+    // its advance.
     const auto alignedX = [&](qreal width) {
         if (flags & Qt::AlignRight)
             return r.x() + r.width() - width;
