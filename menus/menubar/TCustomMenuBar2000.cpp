@@ -97,7 +97,7 @@ TCustomMenuBar2000::~TCustomMenuBar2000()
     if (DropDownOpen())
         Tracker().CloseAllMenus(false);
     if (m_menu)
-        m_menu->OnChange.Clear();
+        m_menu->RemoveViewer(this);
 }
 
 void TCustomMenuBar2000::SetMenu(TCustomMainMenu2000* menu)
@@ -105,13 +105,13 @@ void TCustomMenuBar2000::SetMenu(TCustomMainMenu2000* menu)
     if (menu == m_menu)
         return;
     if (m_menu) {
-        m_menu->OnChange.Clear();
+        m_menu->RemoveViewer(this);
         RemoveFreeNotification(m_menu);
     }
     m_menu = menu;
     if (m_menu) {
         FreeNotification(m_menu);
-        m_menu->OnChange = [this](TObject*, TMenuItem*, bool) { Rebuild(); };
+        m_menu->AddViewer(this, [this](TMenuItem*, bool) { Rebuild(); });
     }
     ResetBar();
     Rebuild();

@@ -3,7 +3,10 @@
 #include "TComponent.h"
 #include "TEvent.h"
 
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class TMenuItem;
 
@@ -25,6 +28,12 @@ public:
     // itself changed.
     TEvent<TObject*, TMenuItem*, bool> OnChange;
 
+    // Controls that show the menu hear of the same changes without taking OnChange
+    // from the menu's user; viewer is the key they are removed by.
+    using ViewerHandler = std::function<void(TMenuItem* source, bool rebuild)>;
+    void AddViewer(const void* viewer, ViewerHandler handler);
+    void RemoveViewer(const void* viewer);
+
 protected:
     friend class TMenuItem;
     // Called for every change of an item of the tree and by derived menus for their
@@ -33,4 +42,5 @@ protected:
 
 private:
     std::unique_ptr<TMenuItem> m_items;
+    std::vector<std::pair<const void*, ViewerHandler>> m_viewers;
 };

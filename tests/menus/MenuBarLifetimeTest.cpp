@@ -157,3 +157,24 @@ TEST_F(MenuBarLifetime, ItemsFlowAgainWhenTheParentChangesItsWidth)
     EXPECT_GT(bar->BarItems().Entries()[1].rect.y(), 0);
     bar->SetParent(&host);
 }
+
+TEST_F(MenuBarLifetime, BarsFollowTheirMenuWithoutTakingItsChangeEvent)
+{
+    int userChanges = 0;
+    menu.OnChange = [&userChanges](TObject*, TMenuItem*, bool) { ++userChanges; };
+    TMenuBar2000 second(nullptr);
+    second.SetParent(&host);
+    second.SetBounds(0, 30, 300, 20);
+    second.SetMenu(&menu);
+    AddTop(QStringLiteral("&Window"), {QStringLiteral("&Tile")});
+    EXPECT_GT(userChanges, 0) << "the menu's own handler keeps hearing of changes";
+    EXPECT_EQ(bar->BarItems().Count(), 4);
+    EXPECT_EQ(second.BarItems().Count(), 4);
+
+    second.SetMenu(nullptr);
+    bar.reset();
+    const int before = userChanges;
+    AddTop(QStringLiteral("&Tools"), {});
+    EXPECT_GT(userChanges, before) << "bars that let go leave the handler in place";
+    EXPECT_EQ(second.BarItems().Count(), 0);
+}
