@@ -128,8 +128,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication application(argc, argv);
-    // The offscreen platform warns of every raise of a menu window.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     TMainMenuBar bar;
 
     std::vector<double> lateness, perStep;

@@ -49,8 +49,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication application(argc, argv);
-    // The offscreen platform warns of every raise of a menu window.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     TMainMenuBar bar;
     QMenu peer;
     const TMenuItem2000& first = bar.Menus().TopItem(0);

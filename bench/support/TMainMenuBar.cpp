@@ -8,6 +8,8 @@
 
 TMainMenuBar::TMainMenuBar()
 {
+    // The offscreen platform warns of every raise of a menu window, many times a round.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     m_host.SetBounds(100, 100, 400, 200);
     m_bar.SetParent(&m_host);
     m_bar.SetBounds(4, 0, 226, 19);

@@ -7,7 +7,8 @@
 #include <QPoint>
 
 // The main window's menu in a menu bar of the main window's bar size, shown in a host
-// window of its own: what the menu benchmarks press on. Needs the application.
+// window of its own: what the menu benchmarks press on. Needs the application, and
+// silences Qt's messages, which would drown the printed figures.
 class TMainMenuBar {
 public:
     TMainMenuBar();

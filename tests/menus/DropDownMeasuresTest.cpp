@@ -1,3 +1,4 @@
+#include "DropDownLayoutTest.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TFont.h"
@@ -18,31 +19,13 @@ using M = T_AM2000_Margins;
 
 // Items measured with the default font and the default margins (Left and Right 24,
 // Separator 9, Item 0: the line height is the text height of "Hj" plus 7).
-class DropDownMeasures : public ::testing::Test {
+class DropDownMeasures : public DropDownLayoutTest {
 protected:
-    DropDownMeasures() { measure.Canvas()->SetFont(&font); }
-
-    TMenuItem2000* Item(const QString& caption)
-    {
-        items.push_back(std::make_unique<TMenuItem2000>(nullptr));
-        items.back()->SetCaption(caption);
-        entries.push_back(items.back().get());
-        return items.back().get();
-    }
-    int TextWidth(const QString& text) const { return measure.Canvas()->TextWidth(text); }
-    int LineHeight() const { return measure.Canvas()->TextHeight(QStringLiteral("Hj")) + 7; }
     T_AM2000_DropDownLayout& Measured(const T_AM2000_DropDownLayout::Frame& frame = {})
     {
         layout.Measure(entries, frame);
         return layout;
     }
-
-    T_AM2000_MenuOptions options;
-    TFont font;
-    TBitmap measure{1, 1};
-    T_AM2000_DropDownLayout layout{options, font, nullptr};
-    std::vector<std::unique_ptr<TMenuItem2000>> items;
-    std::vector<TMenuItem2000*> entries;
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "DropDownLayoutTest.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TFont.h"
@@ -16,19 +17,8 @@ using M = T_AM2000_Margins;
 
 // Default margins: Left and Right 24, Border 1, Frame, Bevel and Space 0, so a one-line
 // item is one line height high and the window is two pixels wider than its content.
-class DropDownOwnerMeasure : public ::testing::Test {
+class DropDownOwnerMeasure : public DropDownLayoutTest {
 protected:
-    DropDownOwnerMeasure() { measure.Canvas()->SetFont(&font); }
-
-    TMenuItem2000* Item(const QString& caption)
-    {
-        items.push_back(std::make_unique<TMenuItem2000>(nullptr));
-        items.back()->SetCaption(caption);
-        entries.push_back(items.back().get());
-        return items.back().get();
-    }
-    int LineHeight() const { return measure.Canvas()->TextHeight(QStringLiteral("Hj")) + 7; }
-    int TextWidth(const QString& text) const { return measure.Canvas()->TextWidth(text); }
     void Measure(bool expanded = false)
     {
         T_AM2000_DropDownLayout::Frame frame;
@@ -42,13 +32,6 @@ protected:
         TBitmap picture(width, height);
         static_cast<T_AM2000_BitmapControl*>(item.ControlOptions())->Bitmap()->Assign(&picture);
     }
-
-    T_AM2000_MenuOptions options;
-    TFont font;
-    TBitmap measure{1, 1};
-    T_AM2000_DropDownLayout layout{options, font, nullptr};
-    std::vector<std::unique_ptr<TMenuItem2000>> items;
-    std::vector<TMenuItem2000*> entries;
 };
 
 } // namespace

@@ -20,11 +20,7 @@ protected:
     void SetUp() override
     {
         MenuTracking::SetUp();
-        previousSettings = T_AM2000_SystemSettings::SetSource([] {
-            T_AM2000_SystemSettings animated;
-            animated.menuAnimation = true;
-            return animated;
-        });
+        previousSettings = AnimateMenus();
         popup.Options()->SetAnimation(T_AM2000_Animation::anNone);
         sub = Add(QStringLiteral("Sub"));
         Add(QStringLiteral("Two"));

@@ -82,11 +82,7 @@ TEST_F(SubmenuTracking, ASubmenuOpensAfterTheSubmenuDelayBesideItsEntry)
 
 TEST_F(SubmenuTracking, ASubmenuGrowsWithTheMenusAnimationToItsPlace)
 {
-    const auto previous = T_AM2000_SystemSettings::SetSource([] {
-        T_AM2000_SystemSettings animated;
-        animated.menuAnimation = true;
-        return animated;
-    });
+    const auto previous = AnimateMenus();
     popup.Options()->SetAnimation(T_AM2000_Animation::anVertStretch);
     Form* child = OpenFirst();
     ASSERT_NE(child, nullptr);

@@ -22,11 +22,7 @@ protected:
     void SetUp() override
     {
         MenuTracking::SetUp();
-        previousSettings = T_AM2000_SystemSettings::SetSource([] {
-            T_AM2000_SystemSettings animated;
-            animated.menuAnimation = true;
-            return animated;
-        });
+        previousSettings = AnimateMenus();
         TMenuItem2000* level1 = Add(QStringLiteral("Level 1"));
         TMenuItem2000* level2 = Add(QStringLiteral("Level 2"), level1);
         Add(QStringLiteral("Beside"), level1);

@@ -8,6 +8,7 @@
 #include "TTickCount.h"
 #include "T_AM2000_MenuTimer.h"
 #include "T_AM2000_MenuTracker.h"
+#include "T_AM2000_SystemSettings.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -18,6 +19,16 @@
 
 // The first direct child of that class. The menu's helper objects carry no meta-object of
 // their own, so findChild would take any child for one of them.
+// Installs desktop settings with the menu animation on; returns the source they replace.
+inline T_AM2000_SystemSettings::Source AnimateMenus()
+{
+    return T_AM2000_SystemSettings::SetSource([] {
+        T_AM2000_SystemSettings animated;
+        animated.menuAnimation = true;
+        return animated;
+    });
+}
+
 template <typename T> T* ChildOfType(const QObject& parent)
 {
     for (QObject* child : parent.children()) {
