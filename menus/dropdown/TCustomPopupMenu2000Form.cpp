@@ -144,8 +144,10 @@ void TCustomPopupMenu2000Form::Measure()
     m_painter = std::make_unique<T_AM2000_ItemPainter>(*m_options, *m_menu.Font(), m_menu.Images(),
                                                        m_layout->RightTextWidth());
     const QSize size = m_layout->WindowSize();
-    if (m_canvas->PixelFormat() != TPixelFormat::pf24bit)
-        m_canvas->SetPixelFormat(TPixelFormat::pf24bit);
+    // 24 bits of colour held in 32-bit words: the painter's native format, so neither
+    // drawing nor the animation has to convert.
+    if (m_canvas->PixelFormat() != TPixelFormat::pf32bit)
+        m_canvas->SetPixelFormat(TPixelFormat::pf32bit);
     if (m_canvas->Width() != size.width() || m_canvas->Height() != size.height())
         m_canvas->SetSize(size.width(), size.height());
     m_background = QImage();
