@@ -4,6 +4,7 @@
 #include "TClassInfo.h"
 #include "TEdgeFlags.h"
 #include "TGraphic.h"
+#include "TTextLineCache.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -626,7 +627,7 @@ void TCanvas::TextRect(QRect& rect, QString& text, TTextFormats format)
     ApplyFont(painter);
     painter.setPen(TColors::ToQColor(m_font->Color()));
     if (TTextLineCache::Handles(shown, flags, painter))
-        m_lines.Draw(painter, rect, flags, shown);
+        TTextLineCache::ForThisThread().Draw(painter, rect, flags, shown);
     else
         painter.drawText(rect, flags, shown);
     Changed();

@@ -4,7 +4,6 @@
 #include "TFont.h"
 #include "TPen.h"
 #include "TSet.h"
-#include "TTextLineCache.h"
 
 #include <QPainter>
 #include <QPoint>
@@ -277,7 +276,6 @@ private:
     std::unique_ptr<TFont> m_font;
     mutable QFont m_qfont;
     mutable bool m_qfontValid = false;
-    TTextLineCache m_lines;
     QPoint m_penPos;
     TCopyMode m_copyMode = cmSrcCopy;
 

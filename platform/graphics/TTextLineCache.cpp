@@ -1,5 +1,6 @@
 #include "TTextLineCache.h"
 
+#include <QHashFunctions>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -22,16 +23,19 @@ bool HasLineBreakOrTab(const QString& text)
 
 } // namespace
 
-struct TTextLineCache::Entry {
-    QString text;
-    QFont font;
-    int dpiX;
-    int dpiY;
-    QTextLayout layout;
-};
-
 TTextLineCache::TTextLineCache() = default;
 TTextLineCache::~TTextLineCache() = default;
+
+TTextLineCache& TTextLineCache::ForThisThread()
+{
+    thread_local TTextLineCache cache;
+    return cache;
+}
+
+std::size_t TTextLineCache::KeyHash::operator()(const Key& key) const
+{
+    return qHashMulti(0, key.text, key.font, key.dpiX, key.dpiY);
+}
 
 bool TTextLineCache::Handles(const QString& text, int flags, const QPainter& painter)
 {
@@ -45,35 +49,24 @@ bool TTextLineCache::Handles(const QString& text, int flags, const QPainter& pai
 const QTextLayout& TTextLineCache::Line(const QString& text, const QFont& font, QPainter& painter)
 {
     const QPaintDevice* device = painter.device();
-    const int dpiX = device ? device->logicalDpiX() : 0;
-    const int dpiY = device ? device->logicalDpiY() : 0;
-    const auto found = std::find_if(m_entries.begin(), m_entries.end(), [&](const auto& entry) {
-        return entry->dpiX == dpiX && entry->dpiY == dpiY && entry->text == text &&
-               entry->font == font;
-    });
-    if (found != m_entries.end()) {
-        std::rotate(found, found + 1, m_entries.end());
-        return m_entries.back()->layout;
-    }
-    if (m_entries.size() == Capacity)
-        m_entries.erase(m_entries.begin());
-    auto entry = std::unique_ptr<Entry>(new Entry{text, font, dpiX, dpiY, {}});
-    QTextLayout& layout = entry->layout;
-    layout.setText(text);
-    layout.setFont(device ? QFont(font, device) : font);
+    Key key{text, font, device ? device->logicalDpiX() : 0, device ? device->logicalDpiY() : 0};
+    if (const auto found = m_lines.find(key); found != m_lines.end())
+        return *found->second;
+    if (m_lines.size() == Capacity)
+        m_lines.clear();
+    auto layout = std::make_unique<QTextLayout>(text, device ? QFont(font, device) : font);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     option.setAlignment(Qt::AlignLeft);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
-    layout.setTextOption(option);
-    layout.setCacheEnabled(true);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
     line.setLineWidth(unlimitedWidth);
     line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    m_entries.push_back(std::move(entry));
-    return m_entries.back()->layout;
+    layout->endLayout();
+    return *m_lines.emplace(std::move(key), std::move(layout)).first->second;
 }
 
 void TTextLineCache::Draw(QPainter& painter, const QRect& rect, int flags, const QString& text)

@@ -4,18 +4,22 @@
 #include <QRect>
 #include <QString>
 #include <memory>
-#include <vector>
+#include <unordered_map>
 
 class QPainter;
 class QTextLayout;
 
 // Single lines of text laid out once and drawn again and again (button captions, menu
 // entries): laying the text out is the dear part of QPainter::drawText with a rectangle.
-// A line lands exactly where that call puts it.
+// A line lands exactly where that call puts it. One cache serves every canvas of a
+// thread, so that a window made anew (a drop-down opening) finds its lines laid out.
 class TTextLineCache {
 public:
     TTextLineCache();
     ~TTextLineCache();
+
+    // The calling thread's cache.
+    static TTextLineCache& ForThisThread();
 
     // Whether Draw can take text with these alignment and text flags: one line without
     // mnemonics, tabs or line breaks, running left to right, in a font without decorations.
@@ -24,10 +28,19 @@ public:
     void Draw(QPainter& painter, const QRect& rect, int flags, const QString& text);
 
 private:
-    struct Entry;
+    struct Key {
+        QString text;
+        QFont font;
+        int dpiX;
+        int dpiY;
+        bool operator==(const Key& other) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const;
+    };
     const QTextLayout& Line(const QString& text, const QFont& font, QPainter& painter);
 
-    // The most recently used last; a few texts per canvas are drawn over and over.
-    static constexpr std::size_t Capacity = 16;
-    std::vector<std::unique_ptr<Entry>> m_entries;
+    // Enough for every caption on the screen at once; when full, the cache starts again.
+    static constexpr std::size_t Capacity = 1024;
+    std::unordered_map<Key, std::unique_ptr<QTextLayout>, KeyHash> m_lines;
 };

@@ -62,9 +62,10 @@ std::pair<QImage, QImage> DrawBothWays(const Case& c)
 
 } // namespace
 
-// Captions and entries are drawn from laid-out lines kept by the canvas; every pixel must
-// be where the painter's own aligned drawing puts it, whatever the alignment, the
-// rectangle's parity, blanks at either end or text wider than the rectangle.
+// Captions and entries are drawn from laid-out lines kept for every canvas of the thread;
+// every pixel must be where the painter's own aligned drawing puts it, whatever the
+// alignment, the rectangle's parity, blanks at either end or text wider than the
+// rectangle, and a text met before in another font keeps to its own font.
 TEST(CanvasTextLines, KeptLinesDrawExactlyLikeThePaintersAlignedText)
 {
     const TTextFormats centred = {F::tfSingleLine, F::tfCenter, F::tfVerticalCenter, F::tfNoClip};
@@ -79,6 +80,8 @@ TEST(CanvasTextLines, KeptLinesDrawExactlyLikeThePaintersAlignedText)
         {song, 12, false, QStringLiteral("商业类图标"), QRect(0, 0, 120, 19), centred},
         {sans, 13, false, QStringLiteral("Open File..."), QRect(5, 4, 100, 22), topLeft},
         {sans, 13, false, QStringLiteral("Ctrl+O"), QRect(5, 4, 101, 21), bottomRight},
+        {sans, 13, true, QStringLiteral("Open File..."), QRect(5, 4, 100, 22), topLeft},
+        {sans, 17, false, QStringLiteral("Open File..."), QRect(5, 4, 100, 22), topLeft},
         {sans, 13, true, QStringLiteral("A wide caption that does not fit"), QRect(10, 10, 60, 15),
          centredClipped},
         {sans, 11, false, QStringLiteral("i"), QRect(3, 3, 7, 9), centredClipped},
