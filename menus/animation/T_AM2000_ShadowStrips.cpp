@@ -17,29 +17,71 @@ constexpr Ninths middle{5, 6, 7, 8};
 constexpr std::array<Ninths, 4> bottomLeftEnd{
     {{8, 7, 6, 5}, {8, 7, 6, 6}, {8, 8, 7, 7}, {9, 8, 8, 8}}};
 
-using Table = std::array<std::array<std::uint8_t, 10>, 256>;
+// Every byte value darkened by every shade: columns 0..9 round, 10..19 divide first.
+using Table = std::array<std::array<std::uint8_t, 20>, 256>;
 
-Table MakeTable()
+const Table& Shades()
 {
-    Table table{};
-    for (int value = 0; value < 256; ++value)
-        for (int ninths = 0; ninths <= 9; ++ninths)
-            table[value][ninths] = std::uint8_t(std::lround(value * ninths / 9.0));
+    static const Table table = [] {
+        Table made{};
+        for (int value = 0; value < 256; ++value)
+            for (int ninths = 0; ninths <= 9; ++ninths) {
+                made[value][ninths] = std::uint8_t(std::lround(value * ninths / 9.0));
+                made[value][10 + ninths] = std::uint8_t(ninths * (value / 9));
+            }
+        return made;
+    }();
     return table;
+}
+
+int Column(T_AM2000_ShadowStrips::Shade shade)
+{
+    return shade.divideFirst ? 10 + shade.ninths : shade.ninths;
 }
 
 } // namespace
 
 std::uint8_t T_AM2000_ShadowStrips::Darken(std::uint8_t value, int ninths)
 {
-    static const Table table = MakeTable();
-    return table[value][ninths];
+    return Shades()[value][ninths];
 }
 
 std::uint8_t T_AM2000_ShadowStrips::Apply(Shade shade, std::uint8_t value)
 {
-    return shade.divideFirst ? std::uint8_t(shade.ninths * (value / 9))
-                             : Darken(value, shade.ninths);
+    return Shades()[value][Column(shade)];
+}
+
+template <typename ShadeAt>
+QImage T_AM2000_ShadowStrips::Darkened(const QImage& background, ShadeAt shadeAt)
+{
+    const QImage source = background.convertToFormat(QImage::Format_RGB32);
+    QImage strip(source.size(), QImage::Format_RGB888);
+    const Table& shades = Shades();
+    for (int row = 0; row < strip.height(); ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+        uchar* bytes = strip.scanLine(row);
+        for (int column = 0; column < strip.width(); ++column, bytes += 3) {
+            const int shade = Column(shadeAt(column, row));
+            const QRgb pixel = from[column];
+            bytes[0] = shades[qRed(pixel)][shade];
+            bytes[1] = shades[qGreen(pixel)][shade];
+            bytes[2] = shades[qBlue(pixel)][shade];
+        }
+    }
+    return strip;
+}
+
+// Black over the screen keeps 1 - alpha of it: the alpha that leaves what darkening
+// leaves of white.
+template <typename ShadeAt> QImage T_AM2000_ShadowStrips::Mask(QSize size, ShadeAt shadeAt)
+{
+    QImage mask(size, QImage::Format_ARGB32_Premultiplied);
+    for (int row = 0; row < size.height(); ++row) {
+        auto* pixels = reinterpret_cast<QRgb*>(mask.scanLine(row));
+        for (int column = 0; column < size.width(); ++column)
+            pixels[column] = qRgba(0, 0, 0, 255 - Apply(shadeAt(column, row), 255));
+    }
+    return mask;
 }
 
 T_AM2000_ShadowStrips::Shade T_AM2000_ShadowStrips::RightShade(int column, int row, int height)
@@ -76,31 +118,4 @@ QImage T_AM2000_ShadowStrips::RightMask(int height)
 QImage T_AM2000_ShadowStrips::BottomMask(int width)
 {
     return Mask(QSize(width, Width), BottomShade);
-}
-
-QImage T_AM2000_ShadowStrips::Darkened(const QImage& background, const ShadeAt& shadeAt)
-{
-    QImage strip = background.convertToFormat(QImage::Format_RGB888);
-    for (int row = 0; row < strip.height(); ++row) {
-        uchar* bytes = strip.scanLine(row);
-        for (int column = 0; column < strip.width(); ++column) {
-            const Shade shade = shadeAt(column, row);
-            for (int channel = 0; channel < 3; ++channel, ++bytes)
-                *bytes = Apply(shade, *bytes);
-        }
-    }
-    return strip;
-}
-
-// Black over the screen keeps 1 - alpha of it: the alpha that leaves what darkening
-// leaves of white.
-QImage T_AM2000_ShadowStrips::Mask(QSize size, const ShadeAt& shadeAt)
-{
-    QImage mask(size, QImage::Format_ARGB32_Premultiplied);
-    for (int row = 0; row < size.height(); ++row) {
-        auto* pixels = reinterpret_cast<QRgb*>(mask.scanLine(row));
-        for (int column = 0; column < size.width(); ++column)
-            pixels[column] = qRgba(0, 0, 0, 255 - Apply(shadeAt(column, row), 255));
-    }
-    return mask;
 }

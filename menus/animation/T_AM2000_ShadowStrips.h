@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <cstdint>
-#include <functional>
 
 // The two strips of a menu's soft shadow, made by darkening the screen under them by
 // ninths: the right strip (Width x window height) and the bottom strip
@@ -40,7 +39,7 @@ public:
     static QImage BottomMask(int width);
 
 private:
-    using ShadeAt = std::function<Shade(int column, int row)>;
-    static QImage Darkened(const QImage& background, const ShadeAt& shadeAt);
-    static QImage Mask(QSize size, const ShadeAt& shadeAt);
+    // shadeAt(column, row) gives each pixel's Shade.
+    template <typename ShadeAt> static QImage Darkened(const QImage& background, ShadeAt shadeAt);
+    template <typename ShadeAt> static QImage Mask(QSize size, ShadeAt shadeAt);
 };
