@@ -34,8 +34,15 @@ QImage T_AM2000_Desktop::Content(const QRect& rect)
 {
     if (rect.isEmpty())
         return {};
-    const T_AM2000_Screenshot* screenshot = NewestContaining(rect);
-    return (screenshot ? *screenshot : Take(rect)).Part(rect);
+    return Holding(rect).Part(rect);
+}
+
+void T_AM2000_Desktop::Paint(QPainter& painter, const QPoint& at, const QRect& rect)
+{
+    if (rect.isEmpty())
+        return;
+    const T_AM2000_Screenshot& screenshot = Holding(rect);
+    painter.drawImage(at, screenshot.Image(), rect.translated(-screenshot.Rect().topLeft()));
 }
 
 void T_AM2000_Desktop::MenusClosed()
@@ -58,6 +65,12 @@ const T_AM2000_Screenshot* T_AM2000_Desktop::NewestContaining(const QRect& rect)
         if ((*newest)->Contains(rect))
             return newest->get();
     return nullptr;
+}
+
+const T_AM2000_Screenshot& T_AM2000_Desktop::Holding(const QRect& rect)
+{
+    const T_AM2000_Screenshot* screenshot = NewestContaining(rect);
+    return screenshot ? *screenshot : Take(rect);
 }
 
 const T_AM2000_Screenshot& T_AM2000_Desktop::Take(const QRect& rect)

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+
 // What the screen showed before the menus opened, kept while any menu is open so that
 // translucency and shadows blend with the screen as it was and not with other menus.
 class T_AM2000_Desktop {
@@ -26,6 +28,9 @@ public:
     // new screenshot of rect widened by Margin, into which every older one is painted
     // first.
     QImage Content(const QRect& rect);
+    // Paints the screen content of rect with its top left at `at`, found as Content finds
+    // it, without copying it first.
+    void Paint(QPainter& painter, const QPoint& at, const QRect& rect);
     // All menus closed: the screenshots are freed, unless the keep flag is set (a menu bar
     // switching from one drop-down straight to the next); then only the flag is cleared.
     void MenusClosed();
@@ -44,6 +49,7 @@ public:
 
 private:
     const T_AM2000_Screenshot* NewestContaining(const QRect& rect) const;
+    const T_AM2000_Screenshot& Holding(const QRect& rect);
     const T_AM2000_Screenshot& Take(const QRect& rect);
 
     Grabber m_grabber;

@@ -91,7 +91,7 @@ void T_AM2000_DropShadow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QPoint origin = geometry().topLeft();
     if (!m_composed)
-        painter.drawImage(0, 0, m_desktop.Content(geometry()));
+        m_desktop.Paint(painter, QPoint(0, 0), geometry());
     painter.drawImage(RightStripRect().topLeft() - origin, m_right);
     painter.drawImage(BottomStripRect().topLeft() - origin, m_bottom);
 }

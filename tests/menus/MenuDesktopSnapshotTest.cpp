@@ -1,6 +1,7 @@
 #include "MenuAnimationTestSupport.h"
 #include "T_AM2000_Desktop.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -61,6 +62,17 @@ TEST(MenuDesktopSnapshot, OlderScreenshotsShowThroughANewOne)
     EXPECT_EQ(screen.grabbed.size(), 2u);
     EXPECT_EQ(across.pixel(0, 0), Grey(10));
     EXPECT_EQ(across.pixel(59, 59), Grey(20));
+    // Painted straight from the newest screenshot, at the place asked.
+    QImage painted = Filled(QSize(70, 70), qRgb(1, 2, 3));
+    {
+        QPainter painter(&painted);
+        desktop.Paint(painter, QPoint(5, 5), QRect(135, 135, 60, 60));
+    }
+    EXPECT_EQ(screen.grabbed.size(), 2u);
+    EXPECT_EQ(painted.pixel(4, 4), qRgb(1, 2, 3));
+    EXPECT_EQ(painted.pixel(5, 5), Grey(10));
+    EXPECT_EQ(painted.pixel(64, 64), Grey(20));
+    EXPECT_EQ(painted.pixel(65, 65), qRgb(1, 2, 3));
 }
 
 TEST(MenuDesktopSnapshot, ClosingTheMenusFreesTheScreenshotsUnlessKept)
