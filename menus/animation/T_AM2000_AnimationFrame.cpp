@@ -28,15 +28,20 @@ QImage T_AM2000_AnimationFrame::Stretch(const QImage& menu, QSize size)
 {
     const QImage source = menu.convertToFormat(QImage::Format_RGB32);
     QImage frame(size, QImage::Format_RGB32);
-    std::vector<int> columns(size.width());
-    for (int k = 0; k < size.width(); ++k)
+    // At full width every column is its own source: whole rows are copied.
+    const bool fullWidth = size.width() == source.width();
+    std::vector<int> columns(fullWidth ? 0 : size.width());
+    for (int k = 0; k < int(columns.size()); ++k)
         columns[k] = SourceIndex(k, source.width(), size.width());
     for (int j = 0; j < size.height(); ++j) {
         const auto* from = reinterpret_cast<const QRgb*>(
             source.constScanLine(SourceIndex(j, source.height(), size.height())));
         auto* to = reinterpret_cast<QRgb*>(frame.scanLine(j));
-        for (int k = 0; k < size.width(); ++k)
-            to[k] = from[columns[k]];
+        if (fullWidth)
+            std::copy_n(from, size.width(), to);
+        else
+            for (int k = 0; k < size.width(); ++k)
+                to[k] = from[columns[k]];
     }
     return frame;
 }
