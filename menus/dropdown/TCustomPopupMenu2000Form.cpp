@@ -74,6 +74,7 @@ TCustomPopupMenu2000Form::TCustomPopupMenu2000Form(TCustomPopupMenu2000& menu, T
     , m_item(item)
     , m_parentWindow(parentWindow)
     , m_canvas(std::make_unique<TBitmap>())
+    , m_showUnderlines(parentWindow && parentWindow->ShowUnderlines())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -99,6 +100,7 @@ void TCustomPopupMenu2000Form::Relayout()
     if (m_previousSelected >= count)
         m_previousSelected = NoEntry;
     Measure();
+    m_painter->SetShowUnderlines(m_showUnderlines);
     PaintAll();
     update();
 }
@@ -257,6 +259,18 @@ void TCustomPopupMenu2000Form::SetOpenBorder(int left, int width, bool bottomSid
     m_openBorderBottom = bottomSide;
     PaintAll();
     update();
+}
+
+void TCustomPopupMenu2000Form::SetShowUnderlines(bool show)
+{
+    if (show == m_showUnderlines)
+        return;
+    m_showUnderlines = show;
+    m_painter->SetShowUnderlines(show);
+    PaintAll();
+    update();
+    if (m_childWindow)
+        m_childWindow->SetShowUnderlines(show);
 }
 
 void TCustomPopupMenu2000Form::SetPressed(bool pressed)

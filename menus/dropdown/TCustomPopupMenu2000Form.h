@@ -66,6 +66,12 @@ public:
     // side, or of the bottom side for a window that opens upward. A width of 0 closes it.
     void SetOpenBorder(int left, int width, bool bottomSide = false);
 
+    // Captions underline their accelerator characters (the mode a menu bar sets while it
+    // shows its own underlines). A submenu window starts in its parent's mode, and an
+    // open one follows it. Changing the mode repaints the window.
+    bool ShowUnderlines() const { return m_showUnderlines; }
+    void SetShowUnderlines(bool show);
+
     // The draw state bits of an entry as it is now.
     int EntryState(int index) const;
 
@@ -151,5 +157,6 @@ private:
     bool m_expanded = false;
     bool m_opensLeft = false;
     bool m_opensUpward = false;
+    bool m_showUnderlines;
     std::optional<T_AM2000_Animation> m_submenuAnimation;
 };

@@ -389,7 +389,9 @@ TColor T_AM2000_ItemPainter::TextColor(int state) const
 void T_AM2000_ItemPainter::PaintTextInColors(TCanvas& canvas, QRect rect, const QString& text,
                                              TAlignment align, int state) const
 {
-    TTextFormats format{TTextFormat::tfSingleLine, TTextFormat::tfTop, TTextFormat::tfHidePrefix};
+    TTextFormats format{TTextFormat::tfSingleLine, TTextFormat::tfTop};
+    if (!m_showUnderlines)
+        format.Include(TTextFormat::tfHidePrefix);
     format.Include(align == TAlignment::taCenter         ? TTextFormat::tfCenter
                    : align == TAlignment::taRightJustify ? TTextFormat::tfRight
                                                          : TTextFormat::tfLeft);

@@ -28,6 +28,11 @@ public:
     // OnBeforeDrawItem may cancel the built-in drawing.
     void Paint(TCanvas& canvas, const QRect& rect, TMenuItem2000& item, int state) const;
 
+    // Texts underline their accelerator characters ("&&" stays a literal "&"); off (the
+    // default), the markers are only left out.
+    bool ShowUnderlines() const { return m_showUnderlines; }
+    void SetShowUnderlines(bool show) { m_showUnderlines = show; }
+
     // Whether the gutter band is drawn, and the band of rect it covers.
     bool GutterShown() const;
     QRect GutterBand(const QRect& rect) const;
@@ -70,4 +75,5 @@ private:
     const TFont& m_font;
     const TImageList* m_images;
     int m_rightColumn;
+    bool m_showUnderlines = false;
 };
