@@ -27,6 +27,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QToolTip>
+#include <utility>
 
 namespace {
 
@@ -51,10 +52,10 @@ bool HasSubmenu(const TMenuItem2000& item)
     return false;
 }
 
-// The desktop underlines accelerators all the time.
-bool SystemUnderlines()
+TCustomMenuBar2000::UnderlinesSource& InstalledUnderlinesSource()
 {
-    return QApplication::style()->styleHint(QStyle::SH_UnderlineShortcut) != 0;
+    static TCustomMenuBar2000::UnderlinesSource source;
+    return source;
 }
 
 // The first main menu that window owns.
@@ -156,6 +157,25 @@ void TCustomMenuBar2000::SetShowUnderlines(bool show)
         return;
     m_showUnderlines = show;
     update();
+    if (!DropDownOpen())
+        return;
+    Tracker().TopWindow()->SetShowUnderlines(show);
+    if (m_raised && m_raised->isVisible())
+        ShowRaisedItem(m_current);
+}
+
+bool TCustomMenuBar2000::SystemUnderlines()
+{
+    const UnderlinesSource& source = InstalledUnderlinesSource();
+    if (source)
+        return source();
+    return QApplication::style()->styleHint(QStyle::SH_UnderlineShortcut) != 0;
+}
+
+TCustomMenuBar2000::UnderlinesSource
+TCustomMenuBar2000::SetSystemUnderlinesSource(UnderlinesSource source)
+{
+    return std::exchange(InstalledUnderlinesSource(), std::move(source));
 }
 
 bool TCustomMenuBar2000::DropDownOpen() const
@@ -270,7 +290,8 @@ void TCustomMenuBar2000::ShowRaisedItem(int index)
     if (!m_raised)
         m_raised = std::make_unique<T_AM2000_RaisedItemForm>();
     m_raised->ShowOver(*m_items.Entries()[std::size_t(index)].item, *options,
-                       m_menu->DropDownFont(), m_dropDownMenu->Images(), ItemOnScreen(index));
+                       m_menu->DropDownFont(), m_dropDownMenu->Images(), ItemOnScreen(index),
+                       m_showUnderlines);
 }
 
 void TCustomMenuBar2000::HideRaisedItem()
@@ -324,8 +345,9 @@ void TCustomMenuBar2000::PaintBackground(TCanvas& canvas)
 void TCustomMenuBar2000::PaintItem(TCanvas& canvas, int index)
 {
     const T_AM2000_BarItems::Entry& entry = m_items.Entries()[std::size_t(index)];
-    const T_AM2000_ItemPainter painter(*m_drawingOptions, m_menu->DropDownFont(),
-                                       m_dropDownMenu->Images());
+    T_AM2000_ItemPainter painter(*m_drawingOptions, m_menu->DropDownFont(),
+                                 m_dropDownMenu->Images());
+    painter.SetShowUnderlines(m_showUnderlines);
     const bool edged = m_menu->Ctl3D() && index == m_current && m_state != State::bsIdle;
     QRect rect = entry.rect;
     painter.Paint(canvas, edged && m_state == State::bsOpen ? rect.translated(1, 1) : rect,
@@ -375,8 +397,12 @@ TCustomPopupMenu2000Form* TCustomMenuBar2000::OpenBarItem(TMenuItem2000* item, b
     OnPopup(this, item);
     SetState(State::bsOpen, index);
     const bool raised = m_drawingOptions->Flags().Contains(T_AM2000_Flag::mfRaiseMenuBarItem);
-    TCustomPopupMenu2000Form* window = T_AM2000_BarDropDown::Open(
-        *m_dropDownMenu, *item, ItemOnScreen(index), m_menu->SystemShadow(), raised);
+    T_AM2000_BarDropDown::Request request;
+    request.itemOnScreen = ItemOnScreen(index);
+    request.systemShadow = m_menu->SystemShadow();
+    request.raised = raised;
+    request.underlines = m_showUnderlines;
+    TCustomPopupMenu2000Form* window = T_AM2000_BarDropDown::Open(*m_dropDownMenu, *item, request);
     if (raised)
         ShowRaisedItem(index);
     else

@@ -5,6 +5,7 @@
 #include "T_AM2000_BarItems.h"
 #include "T_AM2000_MenuBarTypes.h"
 
+#include <functional>
 #include <memory>
 
 class QHelpEvent;
@@ -52,8 +53,17 @@ public:
     int CurrentIndex() const { return m_current; }
     // Entered by Alt or F10: an item is current without its drop-down.
     bool KeyboardMode() const { return m_keyboardMode; }
+    // Accelerator underlines: on after Alt, and while the desktop's keyboard-cue setting
+    // is on. The open drop-down shows them too.
     bool ShowUnderlines() const { return m_showUnderlines; }
     void SetShowUnderlines(bool show);
+    // The desktop underlines accelerators all the time: the style's shortcut hint, unless
+    // a source is installed.
+    static bool SystemUnderlines();
+    using UnderlinesSource = std::function<bool()>;
+    // Installs a source of that setting; returns the previous one. An empty source asks
+    // the style again.
+    static UnderlinesSource SetSystemUnderlinesSource(UnderlinesSource source);
     // The menu's options as the bar draws them: centred, without Left, Right and
     // Gutter margins.
     const T_AM2000_MenuOptions& DrawingOptions() const { return *m_drawingOptions; }

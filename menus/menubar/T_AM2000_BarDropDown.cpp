@@ -29,13 +29,14 @@ Placement::Placement PlaceBelow(TCustomPopupMenu2000Form& window, const QRect& i
 } // namespace
 
 TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
-                                                     TMenuItem2000& item, const QRect& itemOnScreen,
-                                                     bool systemShadow, bool raised)
+                                                     TMenuItem2000& item, const Request& request)
 {
+    const QRect& itemOnScreen = request.itemOnScreen;
     const QPoint anchor(itemOnScreen.x(), itemOnScreen.y() + itemOnScreen.height());
     TCustomPopupMenu2000Form* window = T_AM2000_MenuTracker::Instance().Popup(menu, item, anchor);
+    window->SetShowUnderlines(request.underlines);
     const Placement::Placement placement = PlaceBelow(*window, itemOnScreen);
-    if (raised)
+    if (request.raised)
         window->SetOpenBorder(itemOnScreen.x() - placement.bounds.x(), itemOnScreen.width(),
                               placement.upward);
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
@@ -52,7 +53,7 @@ TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
     // The animator is the window's first child: the menus find it among the children.
     auto* animator = new T_AM2000_MenuAnimator(window);
     T_AM2000_DropShadow* shadow = nullptr;
-    if (T_AM2000_DropShadow::Wanted(window->Options().Flags(), systemShadow, settings))
+    if (T_AM2000_DropShadow::Wanted(window->Options().Flags(), request.systemShadow, settings))
         shadow =
             new T_AM2000_DropShadow(window, T_AM2000_Desktop::Instance(), settings.layeredWindows);
     animator->Start(window->CanvasImage(), opening, shadow);

@@ -11,11 +11,18 @@ class TMenuItem2000;
 // shadow when the menu wants one.
 class T_AM2000_BarDropDown {
 public:
-    // itemOnScreen: the item's rectangle in screen pixels. systemShadow: the main menu
-    // follows the desktop's drop-shadow setting. raised: the item is raised above the
-    // drop-down, whose border is left open where the item touches it. The window belongs
-    // to menu.
+    struct Request {
+        QRect itemOnScreen; // the item's rectangle in screen pixels
+        // The main menu follows the desktop's drop-shadow setting.
+        bool systemShadow = false;
+        // The item is raised above the drop-down, whose border is left open where the
+        // item touches it.
+        bool raised = false;
+        // The bar shows accelerator underlines: so does the drop-down, from its first frame.
+        bool underlines = false;
+    };
+
+    // The window belongs to menu.
     static TCustomPopupMenu2000Form* Open(TCustomPopupMenu2000& menu, TMenuItem2000& item,
-                                          const QRect& itemOnScreen, bool systemShadow,
-                                          bool raised);
+                                          const Request& request);
 };

@@ -22,11 +22,12 @@ T_AM2000_RaisedItemForm::T_AM2000_RaisedItemForm()
 
 void T_AM2000_RaisedItemForm::ShowOver(TMenuItem2000& item, const T_AM2000_MenuOptions& options,
                                        const TFont& font, const TImageList* images,
-                                       const QRect& screenRect)
+                                       const QRect& screenRect, bool underlines)
 {
     TBitmap canvas(screenRect.width(), screenRect.height(), TPixelFormat::pf24bit);
-    T_AM2000_ItemPainter(options, font, images)
-        .Paint(*canvas.Canvas(), QRect(QPoint(0, 0), screenRect.size()), item, dsGlyphLeft);
+    T_AM2000_ItemPainter painter(options, font, images);
+    painter.SetShowUnderlines(underlines);
+    painter.Paint(*canvas.Canvas(), QRect(QPoint(0, 0), screenRect.size()), item, dsGlyphLeft);
     m_image = canvas.Image().copy();
     setGeometry(screenRect);
     if (!m_shadow) {

@@ -16,9 +16,10 @@ class T_AM2000_RaisedItemForm : public QWidget {
 public:
     T_AM2000_RaisedItemForm();
 
-    // Shows item drawn with options at screenRect (screen pixels), above other windows.
+    // Shows item drawn with options at screenRect (screen pixels), above other windows;
+    // underlines: its accelerator is underlined, as on the bar.
     void ShowOver(TMenuItem2000& item, const T_AM2000_MenuOptions& options, const TFont& font,
-                  const TImageList* images, const QRect& screenRect);
+                  const TImageList* images, const QRect& screenRect, bool underlines);
     // What the window shows.
     const QImage& Image() const { return m_image; }
 
