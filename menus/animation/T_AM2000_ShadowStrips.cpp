@@ -57,10 +57,11 @@ QImage T_AM2000_ShadowStrips::Darkened(const QImage& background, ShadeAt shadeAt
     const QImage source = background.convertToFormat(QImage::Format_RGB32);
     QImage strip(source.size(), QImage::Format_RGB888);
     const Table& shades = Shades();
-    for (int row = 0; row < strip.height(); ++row) {
+    const int width = strip.width(), height = strip.height();
+    for (int row = 0; row < height; ++row) {
         const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row));
         uchar* bytes = strip.scanLine(row);
-        for (int column = 0; column < strip.width(); ++column, bytes += 3) {
+        for (int column = 0; column < width; ++column, bytes += 3) {
             const int shade = Column(shadeAt(column, row));
             const QRgb pixel = from[column];
             bytes[0] = shades[qRed(pixel)][shade];
@@ -107,7 +108,7 @@ QImage T_AM2000_ShadowStrips::RightStrip(const QImage& background)
 
 QImage T_AM2000_ShadowStrips::BottomStrip(const QImage& background)
 {
-    return Darkened(background, BottomShade);
+    return Darkened(background, [](int c, int r) { return BottomShade(c, r); });
 }
 
 QImage T_AM2000_ShadowStrips::RightMask(int height)
@@ -117,5 +118,5 @@ QImage T_AM2000_ShadowStrips::RightMask(int height)
 
 QImage T_AM2000_ShadowStrips::BottomMask(int width)
 {
-    return Mask(QSize(width, Width), BottomShade);
+    return Mask(QSize(width, Width), [](int c, int r) { return BottomShade(c, r); });
 }
