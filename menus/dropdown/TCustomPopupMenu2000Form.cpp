@@ -267,8 +267,12 @@ void TCustomPopupMenu2000Form::SetShowUnderlines(bool show)
         return;
     m_showUnderlines = show;
     m_painter->SetShowUnderlines(show);
-    PaintAll();
-    update();
+    // Only captions with accelerator marks look different: a window opening from a bar
+    // that shows underlines is not painted twice.
+    for (int i = 0; i < int(m_entries.size()); ++i) {
+        if (m_entries[std::size_t(i)]->Caption().contains(u'&'))
+            RepaintEntry(i);
+    }
     if (m_childWindow)
         m_childWindow->SetShowUnderlines(show);
 }
