@@ -14,9 +14,9 @@ using M = T_AM2000_Margins;
 
 // Inks that no background uses: idle captions, the pressed (current) caption and the
 // selected drop-down entry.
-constexpr TColor menuText = TColor(0x000000FF);
-constexpr TColor pressedText = TColor(0x00FF00FF);
-constexpr TColor highlightText = TColor(0x0000FF00);
+constexpr TColor idleInk = TColor(0x000000FF);
+constexpr TColor pressedInk = TColor(0x00FF00FF);
+constexpr TColor selectedInk = TColor(0x0000FF00);
 
 // The bar of three items "&File", "&Edit", "&Help" in an 11-pixel face drawn without
 // smoothing, on a desktop whose keyboard-cue setting the test decides.
@@ -30,9 +30,9 @@ protected:
         menu.Font()->SetHeight(-11);
         C& colors = *menu.Options()->Colors();
         colors.SetValueAt(C::Menu, menuColor);
-        colors.SetValueAt(C::MenuText, menuText);
-        colors.SetValueAt(C::PressedText, pressedText);
-        colors.SetValueAt(C::HighlightText, highlightText);
+        colors.SetValueAt(C::MenuText, idleInk);
+        colors.SetValueAt(C::PressedText, pressedInk);
+        colors.SetValueAt(C::HighlightText, selectedInk);
         menu.SetCtl3D(false);
         MenuBarTest::SetUp();
     }
@@ -56,16 +56,16 @@ protected:
     }
     bool AllBarItemsUnderlined(bool current) const
     {
-        const TColor first = current ? pressedText : menuText;
+        const TColor first = current ? pressedInk : idleInk;
         return BarItemUnderlined(0, QStringLiteral("File"), 2, first) &&
-               BarItemUnderlined(1, QStringLiteral("Edit"), 2, menuText) &&
-               BarItemUnderlined(2, QStringLiteral("Help"), 2, menuText);
+               BarItemUnderlined(1, QStringLiteral("Edit"), 2, idleInk) &&
+               BarItemUnderlined(2, QStringLiteral("Help"), 2, idleInk);
     }
     bool NoBarItemUnderlined() const
     {
-        return !BarItemUnderlined(0, QStringLiteral("File"), 2, menuText) &&
-               !BarItemUnderlined(1, QStringLiteral("Edit"), 2, menuText) &&
-               !BarItemUnderlined(2, QStringLiteral("Help"), 2, menuText);
+        return !BarItemUnderlined(0, QStringLiteral("File"), 2, idleInk) &&
+               !BarItemUnderlined(1, QStringLiteral("Edit"), 2, idleInk) &&
+               !BarItemUnderlined(2, QStringLiteral("Help"), 2, idleInk);
     }
     // The same for the first entry of a drop-down window, left aligned after the Left
     // margin.
@@ -126,11 +126,11 @@ TEST_F(MenuBarUnderline, TheDropDownAndItsSubmenusUnderlineWhenTheBarDoes)
     ASSERT_EQ(OpenItem(), file);
     TCustomPopupMenu2000Form& window = *tracker.TopWindow();
     EXPECT_TRUE(window.ShowUnderlines());
-    EXPECT_TRUE(EntryUnderlined(window, QStringLiteral("Open"), 3, highlightText));
+    EXPECT_TRUE(EntryUnderlined(window, QStringLiteral("Open"), 3, selectedInk));
     Key(Qt::Key_Right);
     ASSERT_NE(window.ChildWindow(), nullptr);
     EXPECT_TRUE(window.ChildWindow()->ShowUnderlines());
-    EXPECT_TRUE(EntryUnderlined(*window.ChildWindow(), QStringLiteral("Find"), 1, highlightText));
+    EXPECT_TRUE(EntryUnderlined(*window.ChildWindow(), QStringLiteral("Find"), 1, selectedInk));
 }
 
 TEST_F(MenuBarUnderline, AMouseOpenedDropDownUnderlinesOnlyOnceAltIsPressed)
@@ -139,10 +139,10 @@ TEST_F(MenuBarUnderline, AMouseOpenedDropDownUnderlinesOnlyOnceAltIsPressed)
     ASSERT_EQ(OpenItem(), file);
     TCustomPopupMenu2000Form& window = *tracker.TopWindow();
     EXPECT_FALSE(window.ShowUnderlines());
-    EXPECT_FALSE(EntryUnderlined(window, QStringLiteral("Open"), 3, menuText));
+    EXPECT_FALSE(EntryUnderlined(window, QStringLiteral("Open"), 3, idleInk));
     QKeyEvent alt(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
     QCoreApplication::sendEvent(&host, &alt);
     EXPECT_TRUE(bar->ShowUnderlines());
-    EXPECT_TRUE(EntryUnderlined(window, QStringLiteral("Open"), 3, menuText));
-    EXPECT_TRUE(BarItemUnderlined(0, QStringLiteral("File"), 2, pressedText));
+    EXPECT_TRUE(EntryUnderlined(window, QStringLiteral("Open"), 3, idleInk));
+    EXPECT_TRUE(BarItemUnderlined(0, QStringLiteral("File"), 2, pressedInk));
 }
