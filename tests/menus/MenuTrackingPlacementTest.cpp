@@ -61,6 +61,16 @@ protected:
         Advance(Timer::SubmenuDelay);
         return parent.ChildWindow();
     }
+    // Placing the drop-down of a bar item at item, 40 x 19, on this screen.
+    T_AM2000_WindowPlacement::Request BarItemRequest(QPoint item) const
+    {
+        T_AM2000_WindowPlacement::Request request;
+        request.openerRect = QRect(item, QSize(40, 19));
+        request.anchor = request.openerRect.bottomLeft() + QPoint(0, 1);
+        request.screen = screen;
+        request.opener = T_AM2000_WindowPlacement::Opener::MenuBar;
+        return request;
+    }
 
     QSize screen{400, 300};
     T_AM2000_SystemSettings settings;
@@ -205,12 +215,8 @@ TEST_F(SubmenuPlacement, ATranslucentScrollingSubmenuShowsWhereItScrolledTo)
 TEST_F(SubmenuPlacement, ABarDropDownThatFitsNeitherBelowNorAboveScrollsBelowItsItem)
 {
     Form* dropDown = tracker.Popup(popup, *tall, QPoint(10, 119));
-    T_AM2000_WindowPlacement::Request request;
-    request.anchor = QPoint(10, 119);
-    request.screen = screen;
-    request.opener = T_AM2000_WindowPlacement::Opener::MenuBar;
-    request.openerRect = QRect(10, 100, 40, 19);
-    const auto placement = T_AM2000_DropDownPlacement::Fit(*dropDown, request);
+    const auto placement =
+        T_AM2000_DropDownPlacement::Fit(*dropDown, BarItemRequest(QPoint(10, 100)));
     EXPECT_TRUE(placement.scrolling);
     EXPECT_FALSE(placement.upward);
     EXPECT_TRUE(dropDown->Scrolling());
@@ -221,12 +227,8 @@ TEST_F(SubmenuPlacement, ABarDropDownThatFitsNeitherBelowNorAboveScrollsBelowIts
 TEST_F(SubmenuPlacement, ABarDropDownThatFitsAboveOpensUpwardAndRemembersIt)
 {
     Form* dropDown = tracker.Popup(popup, *deep, QPoint(10, 281));
-    T_AM2000_WindowPlacement::Request request;
-    request.anchor = QPoint(10, 281);
-    request.screen = screen;
-    request.opener = T_AM2000_WindowPlacement::Opener::MenuBar;
-    request.openerRect = QRect(10, 262, 40, 19);
-    const auto placement = T_AM2000_DropDownPlacement::Fit(*dropDown, request);
+    const auto placement =
+        T_AM2000_DropDownPlacement::Fit(*dropDown, BarItemRequest(QPoint(10, 262)));
     EXPECT_TRUE(placement.upward);
     EXPECT_TRUE(dropDown->OpensUpward());
     EXPECT_FALSE(dropDown->Scrolling());
