@@ -146,6 +146,10 @@ T_AM2000_MenuTracker::T_AM2000_MenuTracker()
     , m_beep(&QApplication::beep)
 {
     QCoreApplication::instance()->installEventFilter(m_filter.get());
+    // A command that quits the program may leave its entry fading: the picture's window
+    // goes before the application does, as it would after its last step.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            [this] { delete m_selectionFade.data(); });
 }
 
 T_AM2000_MenuTracker::~T_AM2000_MenuTracker()
@@ -486,8 +490,7 @@ void T_AM2000_MenuTracker::FadeSelection(const Form& window, const TMenuItem2000
     picture.bounds = shown.translated(window.geometry().topLeft());
     picture.opacity = window.Options().Opacity();
     picture.layered = T_AM2000_SystemSettings::Current().layeredWindows;
-    if (m_selectionFade)
-        delete m_selectionFade.data();
+    delete m_selectionFade.data();
     m_selectionFade = new T_AM2000_SelectionFade(picture, T_AM2000_Desktop::Instance());
     m_selectionFade->Start();
 }

@@ -272,3 +272,15 @@ TEST_F(ChoosingWithFade, ASubmenusChosenEntryFadesIntoTheScreenAsItWasBeforeTheS
                    step(qBlue(first), qBlue(before))));
     EXPECT_NE(fade->Frame().pixel(point), first);
 }
+
+TEST_F(ChoosingWithFade, QuittingTheProgramFreesAFadeStillRunning)
+{
+    settings.selectionFade = true;
+    ChooseSave(*Open());
+    QPointer<Fade> fade = tracker.SelectionFade();
+    ASSERT_TRUE(fade);
+    ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit",
+                                          Qt::DirectConnection));
+    EXPECT_FALSE(fade);
+    EXPECT_EQ(tracker.SelectionFade(), nullptr);
+}
