@@ -6,6 +6,7 @@
 #include "TEdgeFlags.h"
 #include "TMenu.h"
 #include "TMenuItem2000.h"
+#include "TPopupMenu.h"
 #include "T_AM2000_Colors.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
@@ -56,6 +57,19 @@ std::vector<TMenuItem2000*> SubmenuItems(const TMenuItem2000& item)
     return items;
 }
 
+// The animated items of item's context menu; its platform items are left out.
+std::vector<TMenuItem2000*> ContextMenuItems(const TMenuItem2000& item)
+{
+    std::vector<TMenuItem2000*> items;
+    if (const TPopupMenu* menu = item.PopupMenu()) {
+        for (TMenuItem* entry : menu->Items()) {
+            if (auto* animated = dynamic_cast<TMenuItem2000*>(entry))
+                items.push_back(animated);
+        }
+    }
+    return items;
+}
+
 bool HasSubmenu(const TMenuItem2000& item)
 {
     for (const TMenuItem2000* child : SubmenuItems(item)) {
@@ -68,11 +82,13 @@ bool HasSubmenu(const TMenuItem2000& item)
 } // namespace
 
 TCustomPopupMenu2000Form::TCustomPopupMenu2000Form(TCustomPopupMenu2000& menu, TMenuItem2000& item,
-                                                   TCustomPopupMenu2000Form* parentWindow)
+                                                   TCustomPopupMenu2000Form* parentWindow,
+                                                   Contents contents)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     , m_menu(menu)
     , m_item(item)
     , m_parentWindow(parentWindow)
+    , m_contents(contents)
     , m_canvas(std::make_unique<TBitmap>())
     , m_showUnderlines(parentWindow && parentWindow->ShowUnderlines())
 {
@@ -120,7 +136,9 @@ void TCustomPopupMenu2000Form::CollectEntries()
 {
     m_entries.clear();
     m_hiddenPresent = false;
-    for (TMenuItem2000* child : SubmenuItems(m_item)) {
+    const auto items =
+        m_contents == Contents::ContextMenu ? ContextMenuItems(m_item) : SubmenuItems(m_item);
+    for (TMenuItem2000* child : items) {
         if (!child->Visible())
             continue;
         if (child->Hidden() && !m_expanded) {

@@ -29,14 +29,20 @@ public:
     static constexpr int DragStrip = -2;
     static constexpr int ExpandButton = -3;
 
-    // Lays the window out for item's submenu (parentWindow: the window of the menu that
-    // holds item, for a submenu window).
+    // What a window lists: the submenu of its item, or the entries of the item's context
+    // menu (its PopupMenu) that are animated menu items.
+    enum class Contents { Submenu, ContextMenu };
+
+    // Lays the window out for item's submenu or context menu (parentWindow: the window of
+    // the menu that holds item, for a submenu or context window).
     TCustomPopupMenu2000Form(TCustomPopupMenu2000& menu, TMenuItem2000& item,
-                             TCustomPopupMenu2000Form* parentWindow = nullptr);
+                             TCustomPopupMenu2000Form* parentWindow = nullptr,
+                             Contents contents = Contents::Submenu);
     ~TCustomPopupMenu2000Form() override;
 
     TCustomPopupMenu2000& Menu() const { return m_menu; }
     TMenuItem2000& Item() const { return m_item; }
+    Contents ListedContents() const { return m_contents; }
     TCustomPopupMenu2000Form* ParentWindow() const { return m_parentWindow; }
     TCustomPopupMenu2000Form* ChildWindow() const { return m_childWindow; }
     void SetChildWindow(TCustomPopupMenu2000Form* child) { m_childWindow = child; }
@@ -138,6 +144,7 @@ private:
     TCustomPopupMenu2000& m_menu;
     TMenuItem2000& m_item;
     TCustomPopupMenu2000Form* m_parentWindow;
+    Contents m_contents;
     TCustomPopupMenu2000Form* m_childWindow = nullptr;
     std::unique_ptr<T_AM2000_MenuOptions> m_options;
     std::unique_ptr<T_AM2000_DropDownLayout> m_layout;

@@ -99,16 +99,27 @@ T_AM2000_Animation SubmenuAnimationOf(const Form& child, const T_AM2000_SystemSe
 
 // Beside its parent, flipped to the other side or moved up where the screen ends; a
 // submenu higher than the screen scrolls.
-Placement::Placement PlaceSubmenu(Form& child, QPoint anchor)
+Placement::Request SubmenuRequest(const Form& parent, QPoint anchor)
 {
-    const Form& parent = *child.ParentWindow();
     Placement::Request request;
     request.anchor = anchor;
     request.screen = Placement::ScreenSize();
     request.opener = Placement::Opener::Submenu;
     request.openerRect = parent.geometry();
     request.parentOpenedLeft = parent.OpensLeft();
-    return T_AM2000_DropDownPlacement::Fit(child, request);
+    return request;
+}
+
+// At the cursor, as a popup menu opens: moved in where the screen ends, above the cursor
+// where there is no room below.
+Placement::Request ContextMenuRequest(QPoint cursor)
+{
+    Placement::Request request;
+    request.anchor = cursor;
+    request.screen = Placement::ScreenSize();
+    request.opener = Placement::Opener::Other;
+    request.openerRect = QRect(cursor, QSize());
+    return request;
 }
 
 TCustomMainMenu2000* MainMenuOf(const TMenuItem2000& item)
@@ -290,9 +301,32 @@ void T_AM2000_MenuTracker::MouseUp(Form& window, QPoint point)
 
 void T_AM2000_MenuTracker::RightMouseUp(Form& window, QPoint point)
 {
-    const TMenuItem2000* item = EntryAt(window, T_AM2000_HitTest::At(window, point));
-    if (TCustomMainMenu2000* mainMenu = item ? MainMenuOf(*item) : nullptr)
+    const int hit = T_AM2000_HitTest::At(window, point);
+    TMenuItem2000* item = EntryAt(window, hit);
+    if (!item)
+        return;
+    if (TCustomMainMenu2000* mainMenu = MainMenuOf(*item))
         mainMenu->OnContextMenu(mainMenu);
+    // The handler may have closed the menus.
+    if (item->PopupMenu() && InChain(&window) && window.isVisible())
+        OpenContextMenu(window, hit, window.geometry().topLeft() + point);
+}
+
+// The entry stays selected while its context menu is open, as an opener does.
+void T_AM2000_MenuTracker::OpenContextMenu(Form& window, int index, QPoint cursor)
+{
+    TMenuItem2000& item = *EntryAt(window, index);
+    CloseChildOf(window);
+    SelectEntry(window, index);
+    auto* child = new TPopupMenu2000Form(window.Menu(), item, &window, Form::Contents::ContextMenu);
+    if (child->Entries().empty()) {
+        delete child;
+        return;
+    }
+    window.SetChildWindow(child);
+    m_children.emplace_back(child);
+    Track(*child);
+    ShowAnimated(*child, ContextMenuRequest(cursor));
 }
 
 void T_AM2000_MenuTracker::ClickSelected(Form& window)
@@ -384,15 +418,15 @@ void T_AM2000_MenuTracker::OpenSubmenu(Form& window, bool selectFirst)
     Track(*child);
     if (selectFirst)
         MoveSelection(*child, 0);
-    ShowAnimated(*child, SubmenuAnchor(window));
+    ShowAnimated(*child, SubmenuRequest(window, SubmenuAnchor(window)));
 }
 
-// The menu's animation for a submenu, at the menu's opacity, placed on the screen, with
-// its drop shadow, above the chain's windows.
-void T_AM2000_MenuTracker::ShowAnimated(Form& child, QPoint anchor)
+// The animation its parent gives submenus, at the menu's opacity, placed on the screen,
+// with its drop shadow, above the chain's windows.
+void T_AM2000_MenuTracker::ShowAnimated(Form& child, const Placement::Request& request)
 {
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
-    const Placement::Placement placement = PlaceSubmenu(child, anchor);
+    const Placement::Placement placement = T_AM2000_DropDownPlacement::Fit(child, request);
     const T_AM2000_AnimationKind::Resolved kind = T_AM2000_AnimationKind::Resolve(
         SubmenuAnimationOf(child, settings), false, false, settings);
     child.SetSubmenuAnimation(kind.submenus);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "T_AM2000_WindowPlacement.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -60,7 +62,8 @@ public:
     // screenPoint: where the pointer went.
     void MouseLeave(TCustomPopupMenu2000Form& window, QPoint screenPoint);
     void MouseUp(TCustomPopupMenu2000Form& window, QPoint point);
-    // The right button over an entry asks its main menu for a context menu.
+    // The right button over an entry asks its main menu for a context menu, and opens the
+    // entry's own context menu at the pointer as a further window of the chain.
     void RightMouseUp(TCustomPopupMenu2000Form& window, QPoint point);
 
     void OpenSubmenu(TCustomPopupMenu2000Form& window, bool selectFirst);
@@ -101,7 +104,9 @@ private:
     void HideWindow(TCustomPopupMenu2000Form& window);
     void TopWindowGone();
     bool Selectable(const TCustomPopupMenu2000Form& window, int index) const;
-    void ShowAnimated(TCustomPopupMenu2000Form& child, QPoint anchor);
+    void OpenContextMenu(TCustomPopupMenu2000Form& window, int index, QPoint cursor);
+    void ShowAnimated(TCustomPopupMenu2000Form& child,
+                      const T_AM2000_WindowPlacement::Request& request);
     QPoint SubmenuAnchor(const TCustomPopupMenu2000Form& window) const;
     void SlideExpansion(TCustomPopupMenu2000Form& window, int fromHeight);
     bool FadesSelection(const TCustomPopupMenu2000Form& window, const TMenuItem2000& item) const;

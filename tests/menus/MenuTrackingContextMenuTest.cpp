@@ -1,0 +1,160 @@
+#include "MenuTrackingTestSupport.h"
+#include "TCustomPopupMenu2000Form.h"
+#include "TPopupMenu.h"
+#include "T_AM2000_MenuAnimator.h"
+#include "T_AM2000_MenuKeyboard.h"
+#include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_WindowPlacement.h"
+
+namespace {
+
+using Form = TCustomPopupMenu2000Form;
+using Timer = T_AM2000_MenuTimer;
+
+// "Open" has a context menu of two animated entries and one platform entry, "Plain" has
+// none; the screen is 400 x 300 pixels and the menus open without animation.
+class ContextMenu : public MenuTracking {
+protected:
+    void SetUp() override
+    {
+        MenuTracking::SetUp();
+        previousScreen = T_AM2000_WindowPlacement::SetScreenSource([] { return QSize(400, 300); });
+        popup.Options()->SetAnimation(T_AM2000_Animation::anNone);
+        open = Add(QStringLiteral("Open"));
+        Add(QStringLiteral("Plain"));
+        rename = ContextEntry(QStringLiteral("Rename"));
+        remove = ContextEntry(QStringLiteral("Remove"));
+        platformEntry.SetCaption(QStringLiteral("Platform"));
+        context.Add(&platformEntry);
+        open->SetPopupMenu(&context);
+        window = Open();
+    }
+    void TearDown() override
+    {
+        MenuTracking::TearDown();
+        T_AM2000_WindowPlacement::SetScreenSource(previousScreen);
+    }
+    TMenuItem2000* ContextEntry(const QString& caption)
+    {
+        auto* item = new TMenuItem2000(nullptr);
+        owned.emplace_back(item);
+        item->SetCaption(caption);
+        context.Add(item);
+        return item;
+    }
+    // The right button released over entry index of the top window, at offset from the
+    // entry's top-left corner; returns the screen point.
+    QPoint RightClick(int index, QPoint offset = QPoint(5, 3))
+    {
+        const QPoint point = window->EntryRect(index).topLeft() + offset;
+        tracker.RightMouseUp(*window, point);
+        return window->geometry().topLeft() + point;
+    }
+
+    TPopupMenu context{nullptr};
+    TMenuItem platformEntry{nullptr};
+    TMenuItem2000* open = nullptr;
+    TMenuItem2000* rename = nullptr;
+    TMenuItem2000* remove = nullptr;
+    Form* window = nullptr;
+
+private:
+    T_AM2000_WindowPlacement::ScreenSource previousScreen;
+};
+
+} // namespace
+
+TEST_F(ContextMenu, OpensAtThePointerAsAFurtherWindowOfTheChain)
+{
+    int asked = 0;
+    mainMenu.OnContextMenu = [&asked](TObject*) { ++asked; };
+    const QPoint cursor = RightClick(0);
+    EXPECT_EQ(asked, 1);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->ListedContents(), Form::Contents::ContextMenu);
+    EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{rename, remove}));
+    EXPECT_TRUE(child->isVisible());
+    EXPECT_EQ(child->pos(), cursor);
+    EXPECT_EQ(tracker.DeepestWindow(), child);
+    EXPECT_EQ(window->Selected(), 0);
+}
+
+TEST_F(ContextMenu, AnEntryWithoutOneOrWithOnlyPlatformItemsOpensNothing)
+{
+    RightClick(1);
+    EXPECT_EQ(window->ChildWindow(), nullptr);
+    context.Remove(rename);
+    context.Remove(remove);
+    RightClick(0);
+    EXPECT_EQ(window->ChildWindow(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(ContextMenu, AHandlerThatClosesTheMenusLeavesItClosed)
+{
+    mainMenu.OnContextMenu = [this](TObject*) { tracker.CloseAllMenus(true); };
+    RightClick(0);
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    EXPECT_EQ(window->ChildWindow(), nullptr);
+}
+
+TEST_F(ContextMenu, ChoosingAnEntryRunsItsClickAndClosesTheWholeChain)
+{
+    int renamed = 0;
+    rename->OnClick = [&renamed](TObject*) { ++renamed; };
+    RightClick(0);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    Click(*child, 0);
+    Advance(Timer::PressPause);
+    EXPECT_EQ(renamed, 1);
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ContextMenu, EscapeClosesOnlyTheContextMenu)
+{
+    RightClick(0);
+    ASSERT_NE(window->ChildWindow(), nullptr);
+    EXPECT_TRUE(
+        tracker.Keyboard().KeyDown(*tracker.DeepestWindow(), Qt::Key_Escape, Qt::NoModifier, {}));
+    EXPECT_EQ(window->ChildWindow(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(tracker.DeepestWindow(), window);
+}
+
+TEST_F(ContextMenu, HoveringAnotherEntryClosesItAfterTheSubmenuDelay)
+{
+    RightClick(0);
+    Hover(*window, 1);
+    Advance(Timer::SubmenuDelay - 1);
+    EXPECT_NE(window->ChildWindow(), nullptr);
+    Advance(1);
+    EXPECT_EQ(window->ChildWindow(), nullptr);
+    EXPECT_EQ(window->Selected(), 1);
+}
+
+TEST_F(ContextMenu, WhereTheScreenEndsItOpensAboveThePointerAndInsideTheScreen)
+{
+    window->move(350, 270);
+    const QPoint cursor = RightClick(0);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->y() + child->height(), cursor.y());
+    EXPECT_EQ(child->x() + child->width(), 400);
+    EXPECT_TRUE(child->OpensUpward());
+}
+
+TEST_F(ContextMenu, AnimatesAsTheWindowAnimatesItsSubmenus)
+{
+    const auto previousSettings = AnimateMenus();
+    popup.Options()->SetAnimation(T_AM2000_Animation::anStretch);
+    RightClick(0);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    auto* animator = ChildOfType<T_AM2000_MenuAnimator>(*child);
+    ASSERT_NE(animator, nullptr);
+    EXPECT_EQ(animator->OpenedWith(), T_AM2000_Animation::anHorzStretch);
+    T_AM2000_SystemSettings::SetSource(previousSettings);
+}
