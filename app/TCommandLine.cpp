@@ -124,6 +124,7 @@ QString TCommandLine::Usage()
         "  --key KEY          with --screenshot: send a key to the focused window, spelt\n"
         "                     like Alt, Down, Return, Esc or Ctrl+Tab (repeatable)\n"
         "  --hover NAME       with --screenshot: move the pointer over the named control\n"
+        "                     or menu item\n"
         "  --wait MS          with --screenshot: let MS milliseconds pass\n"
         "                     (steps run in the order given)\n"
         "  --print NAME       with --screenshot: print the named control's caption\n"

@@ -75,11 +75,11 @@ bool TScreenshot::Run(TForm& window, const TScreenshotStep& step, int settle)
         Settle(settle);
         return true;
     }
-    if (step.kind == K::Click) {
+    if (step.kind == K::Click || step.kind == K::Hover) {
         if (auto* item = dynamic_cast<TMenuItem2000*>(window.FindComponent(step.value))) {
-            const bool clicked = ClickMenuItem(window, *item);
+            const bool done = PointAtMenuItem(window, *item, step.kind == K::Click);
             Settle(settle);
-            return clicked;
+            return done;
         }
     }
     const QString option = step.kind == K::Click         ? QStringLiteral("--click")
@@ -99,14 +99,19 @@ bool TScreenshot::Run(TForm& window, const TScreenshotStep& step, int settle)
     return true;
 }
 
-bool TScreenshot::ClickMenuItem(TForm& window, TMenuItem2000& item)
+bool TScreenshot::PointAtMenuItem(TForm& window, TMenuItem2000& item, bool click)
 {
     QPoint local;
     QWidget* place = MenuItemPlace(window, item, local);
     if (!place) {
         TErrorOutput::Print(
-            QStringLiteral("--click: the menu item %1 is not shown").arg(item.Name()));
+            QStringLiteral("%1: the menu item %2 is not shown")
+                .arg(click ? QStringLiteral("--click") : QStringLiteral("--hover"), item.Name()));
         return false;
+    }
+    if (!click) {
+        HoverAt(place, local);
+        return true;
     }
     QPointer<QWidget> target(place);
     SendButtonAt(place, local, QEvent::MouseButtonPress);
@@ -205,13 +210,18 @@ void TScreenshot::SendKey(TForm& window, const QString& key)
 
 void TScreenshot::Hover(QWidget* control)
 {
-    const QPointF local(control->width() / 2.0, control->height() / 2.0);
-    const QPointF global = control->mapToGlobal(local);
+    HoverAt(control, control->rect().center());
+}
+
+void TScreenshot::HoverAt(QWidget* widget, QPoint local)
+{
+    const QPointF at(local);
+    const QPointF global = widget->mapToGlobal(at);
     QCursor::setPos(global.toPoint());
-    QEnterEvent enter(local, local, global);
-    QCoreApplication::sendEvent(control, &enter);
-    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &move);
+    QEnterEvent enter(at, at, global);
+    QCoreApplication::sendEvent(widget, &enter);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
 }
 
 QImage TScreenshot::Picture(TForm& window)

@@ -31,10 +31,10 @@ private:
     // Runs one step, then handles events for settle milliseconds; false after naming an
     // unknown control.
     static bool Run(TForm& window, const TScreenshotStep& step, int settle);
-    // A click on a menu item: a top item is pressed on the window's menu bar that shows
-    // it, an item of an open drop-down is clicked in its window. False after naming an
-    // item that is shown nowhere.
-    static bool ClickMenuItem(TForm& window, TMenuItem2000& item);
+    // A click on a menu item, or the pointer coming to rest on it: a top item on the
+    // window's menu bar that shows it, an item of an open drop-down in its window. False
+    // after naming an item that is shown nowhere.
+    static bool PointAtMenuItem(TForm& window, TMenuItem2000& item, bool click);
     // Where the item lies on screen, and the widget that shows it there; null for none.
     static QWidget* MenuItemPlace(TForm& window, const TMenuItem2000& item, QPoint& local);
     // The window's control of that name; null after naming the option and the name.
@@ -49,8 +49,9 @@ private:
     static void SendButtonAt(QWidget* widget, QPoint local, QEvent::Type type);
     // A key press and release to the focused widget (the window without one).
     static void SendKey(TForm& window, const QString& key);
-    // The pointer comes onto the control and rests in its middle.
+    // The pointer comes onto the control and rests in its middle, or at a point of it.
     static void Hover(QWidget* control);
+    static void HoverAt(QWidget* widget, QPoint local);
     // The window with every other visible window of the program over it at its place,
     // in the order they were made, each drop shadow just behind its menu.
     static QImage Picture(TForm& window);

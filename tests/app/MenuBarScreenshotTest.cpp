@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,4 +60,43 @@ TEST(MenuBarScreenshot, AnEntryOfAClosedDropDownIsNamedWithExitCode2)
                        ProgramRun::Offscreen());
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("MenuItem115"))) << qPrintable(run.errors);
+}
+
+// Only the hovered entry's row of the drop-down changes: it is drawn selected.
+TEST(MenuBarScreenshot, HoveringAnEntryOfTheOpenDropDownSelectsIt)
+{
+    QTemporaryDir folder;
+    const QStringList open{QStringLiteral("--click"), QStringLiteral("N1")};
+    const QImage plain = Shot(folder, QStringLiteral("open.png"), open);
+    const QImage hovered =
+        Shot(folder, QStringLiteral("hovered.png"),
+             open + QStringList{QStringLiteral("--hover"), QStringLiteral("MenuItem115")});
+    ASSERT_EQ(hovered.size(), plain.size());
+    int firstRow = plain.height(), lastRow = -1;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (hovered.pixel(x, y) != plain.pixel(x, y)) {
+                firstRow = std::min(firstRow, y);
+                lastRow = std::max(lastRow, y);
+            }
+        }
+    }
+    ASSERT_GE(lastRow, 0) << "the hover changed nothing";
+    // The second of the drop-down's entries, each about 21 pixels high.
+    EXPECT_GT(firstRow, underFirstItem.top() + 10);
+    EXPECT_LT(lastRow, underFirstItem.top() + 50);
+    EXPECT_LT(lastRow - firstRow, 24);
+}
+
+TEST(MenuBarScreenshot, HoveringAnEntryOfAClosedDropDownIsNamedWithExitCode2)
+{
+    QTemporaryDir folder;
+    const ProgramRun run =
+        ProgramRun::Of(QStringLiteral(ZENTUVIO_EXECUTABLE),
+                       {QStringLiteral("--screenshot"), folder.filePath(QStringLiteral("x.png")),
+                        QStringLiteral("--hover"), QStringLiteral("MenuItem115")},
+                       ProgramRun::Offscreen());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("--hover: the menu item MenuItem115")))
+        << qPrintable(run.errors);
 }
