@@ -84,19 +84,33 @@ const T_AM2000_Screenshot& T_AM2000_Desktop::Take(const QRect& rect)
     return *m_screenshots.back();
 }
 
+// A rectangle on one screen is that screen's grab as it comes; one across screens or off
+// them is composed on black.
 QImage T_AM2000_Desktop::GrabScreen(const QRect& rect)
 {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens) {
+        if (screen->geometry().contains(rect)) {
+            QImage shot = GrabPart(*screen, rect).toImage();
+            if (shot.size() == rect.size())
+                return shot;
+        }
+    }
     QImage image(rect.size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect geometry = screen->geometry();
-        const QRect part = rect & geometry;
-        if (part.isEmpty())
-            continue;
-        const QPixmap shot = screen->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(),
-                                                part.width(), part.height());
-        painter.drawPixmap(QRect(part.topLeft() - rect.topLeft(), part.size()), shot);
+    for (QScreen* screen : screens) {
+        const QRect part = rect & screen->geometry();
+        if (!part.isEmpty())
+            painter.drawPixmap(QRect(part.topLeft() - rect.topLeft(), part.size()),
+                               GrabPart(*screen, part));
     }
     return image;
+}
+
+QPixmap T_AM2000_Desktop::GrabPart(QScreen& screen, const QRect& part)
+{
+    const QPoint origin = screen.geometry().topLeft();
+    return screen.grabWindow(0, part.x() - origin.x(), part.y() - origin.y(), part.width(),
+                             part.height());
 }

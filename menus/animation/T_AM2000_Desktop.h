@@ -9,6 +9,8 @@
 #include <vector>
 
 class QPainter;
+class QPixmap;
+class QScreen;
 
 // What the screen showed before the menus opened, kept while any menu is open so that
 // translucency and shadows blend with the screen as it was and not with other menus.
@@ -51,6 +53,7 @@ private:
     const T_AM2000_Screenshot* NewestContaining(const QRect& rect) const;
     const T_AM2000_Screenshot& Holding(const QRect& rect);
     const T_AM2000_Screenshot& Take(const QRect& rect);
+    static QPixmap GrabPart(QScreen& screen, const QRect& part);
 
     Grabber m_grabber;
     std::vector<std::unique_ptr<T_AM2000_Screenshot>> m_screenshots;

@@ -1,7 +1,10 @@
 #include "MenuAnimationTestSupport.h"
 #include "T_AM2000_Desktop.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -111,4 +114,39 @@ TEST(MenuDesktopSnapshot, TheScreenGrabAlwaysHasTheSizeAskedFor)
     const QImage grab = T_AM2000_Desktop::GrabScreen(QRect(-10, -10, 30, 20));
     EXPECT_EQ(grab.size(), QSize(30, 20));
     EXPECT_EQ(grab.pixel(0, 0), qRgb(0, 0, 0)); // off every screen
+}
+
+namespace {
+
+class FilledWindow : public QWidget {
+public:
+    explicit FilledWindow(QColor colour)
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint)
+        , m_colour(colour)
+    {}
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), m_colour); }
+
+private:
+    QColor m_colour;
+};
+
+} // namespace
+
+// The grab of a rectangle on the screen shows what the windows there show.
+TEST(MenuDesktopSnapshot, TheScreenGrabShowsTheWindowsOnTheScreen)
+{
+    FilledWindow window(QColor(10, 200, 30));
+    window.setGeometry(40, 50, 60, 40);
+    window.show();
+    for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i)
+        QCoreApplication::processEvents();
+    window.repaint();
+    // Across the window's left edge at x = 40.
+    const QImage grab = T_AM2000_Desktop::GrabScreen(QRect(30, 55, 20, 10));
+    ASSERT_EQ(grab.size(), QSize(20, 10));
+    EXPECT_NE(grab.pixel(9, 0), qRgb(10, 200, 30));
+    EXPECT_EQ(grab.pixel(10, 0), qRgb(10, 200, 30));
+    EXPECT_EQ(grab.pixel(19, 9), qRgb(10, 200, 30));
 }
