@@ -40,15 +40,17 @@ ca_context* TEventSound::Context()
     return m_context.get();
 }
 
-// ca_context_play returns at once and plays in the background. Its errors (no sound
-// server, unknown sound, no such file) mean only that nothing is heard.
 void TEventSound::Play(const char* property, const QString& value)
 {
     if (value.isEmpty())
         return;
-    ca_context* context = Context();
-    if (!context)
-        return;
-    const QByteArray text = value.toUtf8();
-    ca_context_play(context, 0, property, text.constData(), nullptr);
+    m_queue.Post([this, property, text = value.toUtf8()] { PlayNow(property, text); });
+}
+
+// The library's errors (no sound server, unknown sound, no such file) mean only that
+// nothing is heard.
+void TEventSound::PlayNow(const char* property, const QByteArray& value)
+{
+    if (ca_context* context = Context())
+        ca_context_play(context, 0, property, value.constData(), nullptr);
 }
