@@ -37,6 +37,12 @@ QImage T_AM2000_Desktop::Content(const QRect& rect)
     return Holding(rect).Part(rect);
 }
 
+void T_AM2000_Desktop::Capture(const QRect& rect)
+{
+    if (!rect.isEmpty())
+        Holding(rect);
+}
+
 void T_AM2000_Desktop::Paint(QPainter& painter, const QPoint& at, const QRect& rect)
 {
     if (rect.isEmpty())

@@ -30,6 +30,9 @@ public:
     // new screenshot of rect widened by Margin, into which every older one is painted
     // first.
     QImage Content(const QRect& rect);
+    // Makes sure a screenshot holds rect, as Content does, without copying anything out:
+    // before a window covers that part of the screen.
+    void Capture(const QRect& rect);
     // Paints the screen content of rect with its top left at `at`, found as Content finds
     // it, without copying it first.
     void Paint(QPainter& painter, const QPoint& at, const QRect& rect);

@@ -151,7 +151,7 @@ void T_AM2000_MenuAnimator::SetUpOpacity()
     }
     m_layered = false;
     if (m_shadow || translucent || m_fade)
-        m_desktop.Content(m_opening.bounds.adjusted(0, 0, T_AM2000_DropShadow::Offset,
+        m_desktop.Capture(m_opening.bounds.adjusted(0, 0, T_AM2000_DropShadow::Offset,
                                                     T_AM2000_DropShadow::Offset));
     if (translucent || m_fade)
         m_background = T_AM2000_Bits::FromImage(m_desktop.Content(m_opening.bounds));

@@ -443,7 +443,7 @@ void T_AM2000_MenuTracker::ShowAnimated(Form& child, const Placement::Request& r
     // Where the window system composes nothing, a chosen entry's picture fades into the
     // screen as it was before the window showed.
     if (!settings.layeredWindows && SelectionFadeWanted(mainMenu, kind.shown, settings))
-        T_AM2000_Desktop::Instance().Content(placement.bounds);
+        T_AM2000_Desktop::Instance().Capture(placement.bounds);
     T_AM2000_DropShadow* shadow = nullptr;
     if (T_AM2000_DropShadow::Wanted(child.Options().Flags(), mainMenu && mainMenu->SystemShadow(),
                                     settings))

@@ -48,6 +48,19 @@ TEST(MenuDesktopSnapshot, ANewScreenshotIsWidenedAndServesEveryRectangleInside)
     EXPECT_EQ(desktop.Screenshots().size(), 1u);
 }
 
+TEST(MenuDesktopSnapshot, CapturingTakesAScreenshotOnlyWhereNoneHoldsTheRectangle)
+{
+    ChangingScreen screen;
+    T_AM2000_Desktop desktop(screen.Grabber());
+    desktop.Capture(QRect(100, 100, 50, 50));
+    desktop.Capture(QRect(90, 90, 60, 60));
+    desktop.Capture(QRect(5, 5, 0, 10));
+    EXPECT_EQ(screen.grabbed, (std::vector<QRect>{QRect(80, 80, 90, 90)}));
+    desktop.Capture(QRect(150, 150, 30, 30));
+    EXPECT_EQ(screen.grabbed.size(), 2u);
+    EXPECT_EQ(desktop.Content(QRect(100, 100, 10, 10)).pixel(0, 0), Grey(10));
+}
+
 TEST(MenuDesktopSnapshot, OlderScreenshotsShowThroughANewOne)
 {
     ChangingScreen screen;
