@@ -95,12 +95,10 @@ TCustomPopupMenu2000::DropDownOptions(const TMenuItem2000& item) const
     return m_options->ForDropDown(*m_options, &item);
 }
 
-TCustomPopupMenu2000Form* TCustomPopupMenu2000::ShowDropDown(TMenuItem2000& item,
-                                                             QPoint screenPosition)
+TCustomPopupMenu2000Form* TCustomPopupMenu2000::OpenDropDown(TMenuItem2000& item)
 {
     CloseDropDown();
     m_window = std::make_unique<TPopupMenu2000Form>(*this, item);
-    m_window->ShowAt(screenPosition);
     return m_window.get();
 }
 

@@ -47,9 +47,9 @@ public:
     // caller.
     std::unique_ptr<T_AM2000_MenuOptions> DropDownOptions(const TMenuItem2000& item) const;
 
-    // Opens the drop-down window of item's submenu at a screen position, at full size and
-    // without animation, closing the one that was open; returns it (owned by this menu).
-    TCustomPopupMenu2000Form* ShowDropDown(TMenuItem2000& item, QPoint screenPosition);
+    // Makes the drop-down window of item's submenu, laid out and painted but not shown
+    // yet, closing the one that was open; returns it (owned by this menu).
+    TCustomPopupMenu2000Form* OpenDropDown(TMenuItem2000& item);
     // The open top window, or nullptr.
     TCustomPopupMenu2000Form* DropDown() const { return m_window.get(); }
     void CloseDropDown();

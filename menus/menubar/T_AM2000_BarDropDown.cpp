@@ -32,8 +32,7 @@ TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
                                                      TMenuItem2000& item, const Request& request)
 {
     const QRect& itemOnScreen = request.itemOnScreen;
-    const QPoint anchor(itemOnScreen.x(), itemOnScreen.y() + itemOnScreen.height());
-    TCustomPopupMenu2000Form* window = T_AM2000_MenuTracker::Instance().Popup(menu, item, anchor);
+    TCustomPopupMenu2000Form* window = T_AM2000_MenuTracker::Instance().Open(menu, item);
     window->SetShowUnderlines(request.underlines);
     const Placement::Placement placement = PlaceBelow(*window, itemOnScreen);
     if (request.raised)

@@ -171,9 +171,16 @@ T_AM2000_MenuTracker::~T_AM2000_MenuTracker()
 Form* T_AM2000_MenuTracker::Popup(TCustomPopupMenu2000& menu, TMenuItem2000& item,
                                   QPoint screenPosition)
 {
+    Form* window = Open(menu, item);
+    window->ShowAt(screenPosition);
+    return window;
+}
+
+Form* T_AM2000_MenuTracker::Open(TCustomPopupMenu2000& menu, TMenuItem2000& item)
+{
     CloseAllMenus(false);
     m_hotTracking = false;
-    Form* window = menu.ShowDropDown(item, screenPosition);
+    Form* window = menu.OpenDropDown(item);
     m_top = window;
     m_topAlive = window;
     m_topGone = connect(window, &QObject::destroyed, this, [this] { TopWindowGone(); });

@@ -32,8 +32,10 @@ public:
     static T_AM2000_MenuTracker& Instance();
     ~T_AM2000_MenuTracker() override;
 
-    // Opens menu's drop-down of item's submenu at a screen position as the current
-    // chain, closing any other first.
+    // Makes menu's drop-down of item's submenu the top window of the current chain,
+    // closing any other first; its opener places and shows it.
+    TCustomPopupMenu2000Form* Open(TCustomPopupMenu2000& menu, TMenuItem2000& item);
+    // The same, shown at a screen position at full size and without animation.
     TCustomPopupMenu2000Form* Popup(TCustomPopupMenu2000& menu, TMenuItem2000& item,
                                     QPoint screenPosition);
     TCustomPopupMenu2000* CurrentMenu() const;

@@ -105,8 +105,10 @@ TEST_F(DropDown, AWindowOfHiddenItemsOnlyOpensExpanded)
 TEST_F(DropDown, ShowsAtItsPlaceAtFullSizeWithoutTakingTheFocus)
 {
     Add(QStringLiteral("Open"));
-    TCustomPopupMenu2000Form* window = popup.ShowDropDown(parent, QPoint(120, 80));
+    TCustomPopupMenu2000Form* window = popup.OpenDropDown(parent);
     ASSERT_EQ(popup.DropDown(), window);
+    EXPECT_FALSE(window->isVisible()) << "its opener shows it";
+    window->ShowAt(QPoint(120, 80));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->pos(), QPoint(120, 80));
     EXPECT_EQ(window->size(), window->Layout().WindowSize());
@@ -154,7 +156,7 @@ TEST_F(DropDown, ANewLayoutKeepsTheSelectionWhileItNamesAnEntry)
 {
     Add(QStringLiteral("One"));
     TMenuItem2000* two = Add(QStringLiteral("Two"));
-    TCustomPopupMenu2000Form* window = popup.ShowDropDown(parent, QPoint(0, 0));
+    TCustomPopupMenu2000Form* window = popup.OpenDropDown(parent);
     window->SetSelected(1);
     popup.Options()->Colors()->SetValueAt(C::Highlight, clRed);
     QCoreApplication::processEvents(); // the open window lays out again

@@ -1,6 +1,7 @@
 #include "MenuBarTestSupport.h"
 
 #include "T_AM2000_DrawState.h"
+#include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_WindowPlacement.h"
 
 #include <QDeadlineTimer>
@@ -122,6 +123,33 @@ TEST_F(MenuBarMouse, TheDropDownOpensAtTheItemsLeftAndBottom)
     const QRect rect = bar->BarItems().Entries()[1].rect;
     const QPoint expected = bar->mapToGlobal(QPoint(rect.x(), rect.y() + rect.height()));
     EXPECT_EQ(tracker.TopWindow()->geometry().topLeft(), expected);
+}
+
+// Never a frame at full size before the animation's first: the window maps at its start
+// size.
+TEST_F(MenuBarMouse, AnAnimatedDropDownFirstShowsAtItsStartSize)
+{
+    class ShownSizes : public QObject {
+    public:
+        std::vector<QSize> sizes;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show && dynamic_cast<TCustomPopupMenu2000Form*>(watched))
+                sizes.push_back(static_cast<QWidget*>(watched)->size());
+            return false;
+        }
+    } shown;
+    menu.Options()->SetAnimation(T_AM2000_Animation::anVertStretch);
+    QCoreApplication::instance()->installEventFilter(&shown);
+    Click(0);
+    QCoreApplication::instance()->removeEventFilter(&shown);
+    ASSERT_NE(tracker.TopWindow(), nullptr);
+    const QSize full = tracker.TopWindow()->Layout().WindowSize();
+    ASSERT_EQ(shown.sizes.size(), 1u);
+    EXPECT_EQ(shown.sizes[0].width(), full.width());
+    EXPECT_LT(shown.sizes[0].height(), full.height());
 }
 
 TEST_F(MenuBarMouse, WithHotTrackTheHoveredItemOpensAfter200Ms)
