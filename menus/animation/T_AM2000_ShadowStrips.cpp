@@ -55,18 +55,19 @@ template <typename ShadeAt>
 QImage T_AM2000_ShadowStrips::Darkened(const QImage& background, ShadeAt shadeAt)
 {
     const QImage source = background.convertToFormat(QImage::Format_RGB32);
-    QImage strip(source.size(), QImage::Format_RGB888);
+    // 24-bit colour held in 32-bit words, as the window's backing store holds it, so that
+    // painting the strips converts nothing.
+    QImage strip(source.size(), QImage::Format_RGB32);
     const Table& shades = Shades();
     const int width = strip.width(), height = strip.height();
     for (int row = 0; row < height; ++row) {
         const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row));
-        uchar* bytes = strip.scanLine(row);
-        for (int column = 0; column < width; ++column, bytes += 3) {
+        auto* to = reinterpret_cast<QRgb*>(strip.scanLine(row));
+        for (int column = 0; column < width; ++column) {
             const int shade = Column(shadeAt(column, row));
             const QRgb pixel = from[column];
-            bytes[0] = shades[qRed(pixel)][shade];
-            bytes[1] = shades[qGreen(pixel)][shade];
-            bytes[2] = shades[qBlue(pixel)][shade];
+            to[column] = qRgb(shades[qRed(pixel)][shade], shades[qGreen(pixel)][shade],
+                              shades[qBlue(pixel)][shade]);
         }
     }
     return strip;

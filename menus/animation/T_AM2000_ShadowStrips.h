@@ -30,7 +30,7 @@ public:
     // outward, dividing first; the first four columns fade in from the left end.
     static Shade BottomShade(int column, int row);
 
-    // The strips darkened from the screen content under them (24-bit).
+    // The strips darkened from the screen content under them (24-bit colour).
     static QImage RightStrip(const QImage& background);
     static QImage BottomStrip(const QImage& background);
     // The same shades as black of partial opacity, for windows the window system
