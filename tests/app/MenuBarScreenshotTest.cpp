@@ -53,13 +53,16 @@ TEST(MenuBarScreenshot, ClickingAnEntryOfTheOpenDropDownRunsItsCommand)
 TEST(MenuBarScreenshot, AnEntryOfAClosedDropDownIsNamedWithExitCode2)
 {
     QTemporaryDir folder;
-    const ProgramRun run =
-        ProgramRun::Of(QStringLiteral(ZENTUVIO_EXECUTABLE),
-                       {QStringLiteral("--screenshot"), folder.filePath(QStringLiteral("x.png")),
-                        QStringLiteral("--click"), QStringLiteral("MenuItem115")},
-                       ProgramRun::Offscreen());
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.errors.contains(QStringLiteral("MenuItem115"))) << qPrintable(run.errors);
+    for (const QString& option : {QStringLiteral("--click"), QStringLiteral("--hover")}) {
+        const ProgramRun run = ProgramRun::Of(QStringLiteral(ZENTUVIO_EXECUTABLE),
+                                              {QStringLiteral("--screenshot"),
+                                               folder.filePath(QStringLiteral("x.png")), option,
+                                               QStringLiteral("MenuItem115")},
+                                              ProgramRun::Offscreen());
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(option);
+        EXPECT_TRUE(run.errors.contains(option + QStringLiteral(": the menu item MenuItem115")))
+            << qPrintable(run.errors);
+    }
 }
 
 // Only the hovered entry's row of the drop-down changes: it is drawn selected.
@@ -86,17 +89,4 @@ TEST(MenuBarScreenshot, HoveringAnEntryOfTheOpenDropDownSelectsIt)
     EXPECT_GT(firstRow, underFirstItem.top() + 10);
     EXPECT_LT(lastRow, underFirstItem.top() + 50);
     EXPECT_LT(lastRow - firstRow, 24);
-}
-
-TEST(MenuBarScreenshot, HoveringAnEntryOfAClosedDropDownIsNamedWithExitCode2)
-{
-    QTemporaryDir folder;
-    const ProgramRun run =
-        ProgramRun::Of(QStringLiteral(ZENTUVIO_EXECUTABLE),
-                       {QStringLiteral("--screenshot"), folder.filePath(QStringLiteral("x.png")),
-                        QStringLiteral("--hover"), QStringLiteral("MenuItem115")},
-                       ProgramRun::Offscreen());
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.errors.contains(QStringLiteral("--hover: the menu item MenuItem115")))
-        << qPrintable(run.errors);
 }
