@@ -5,10 +5,12 @@
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuTracker.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -114,10 +116,14 @@ private:
     QImage m_picture;
 };
 
+// On a real display a window paints only once it is exposed.
 double CopyWholeImage(QSize size)
 {
     PictureWindow window(size);
-    QCoreApplication::processEvents();
+    const QDeadlineTimer deadline(2000);
+    do
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!window.windowHandle()->isExposed() && !deadline.hasExpired());
     return TStopwatch::Best(200, [&] { window.repaint(); });
 }
 
