@@ -4,6 +4,7 @@
 #include "TCustomMainMenu2000.h"
 #include "TCustomPopupMenu2000.h"
 #include "TEventSound.h"
+#include "TMenu.h"
 #include "TMenuItem2000.h"
 #include "TPopupMenu2000Form.h"
 #include "T_AM2000_AnimationKind.h"
@@ -21,6 +22,7 @@
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_MenuScroller.h"
 #include "T_AM2000_MenuTimer.h"
+#include "T_AM2000_MenuWatch.h"
 #include "T_AM2000_ScrollView.h"
 #include "T_AM2000_SelectionFade.h"
 #include "T_AM2000_Separator.h"
@@ -46,11 +48,24 @@ TMenuItem2000* EntryAt(const Form& window, int index)
     return window.Entries()[std::size_t(index)];
 }
 
-int IndexOf(const Form& window, const TMenuItem2000& item)
+// Compares addresses only: item may be gone.
+int IndexOf(const Form& window, const TMenuItem2000* item)
 {
     const auto& entries = window.Entries();
-    const auto found = std::find(entries.begin(), entries.end(), &item);
+    const auto found = std::find(entries.begin(), entries.end(), item);
     return found == entries.end() ? Form::NoEntry : int(found - entries.begin());
+}
+
+// item is root or lies below it; only items of the tree are read.
+bool InTree(const TMenuItem& root, const TMenuItem* item)
+{
+    if (&root == item)
+        return true;
+    for (int i = 0; i < root.Count(); ++i) {
+        if (InTree(*root.Items(i), item))
+            return true;
+    }
+    return false;
 }
 
 bool EntryHasSubmenu(const Form& window, int index)
@@ -183,6 +198,7 @@ Form* T_AM2000_MenuTracker::Open(TCustomPopupMenu2000& menu, TMenuItem2000& item
     Form* window = menu.OpenDropDown(item);
     m_top = window;
     m_topAlive = window;
+    WatchMenuOf(item);
     m_topGone = connect(window, &QObject::destroyed, this, [this] { TopWindowGone(); });
     Track(*window);
     return window;
@@ -381,7 +397,7 @@ void T_AM2000_MenuTracker::ReselectOpener(Form& window)
     Form* parent = window.ParentWindow();
     if (!parent)
         return;
-    const int opener = IndexOf(*parent, window.Item());
+    const int opener = IndexOf(*parent, &window.Item());
     if (parent->Selected() != opener)
         SelectEntry(*parent, opener);
 }
@@ -482,7 +498,7 @@ QPoint T_AM2000_MenuTracker::SubmenuAnchor(const Form& window) const
 
 void T_AM2000_MenuTracker::ExecuteEntry(Form& window, TMenuItem2000& item)
 {
-    const int index = IndexOf(window, item);
+    const int index = IndexOf(window, &item);
     if (EntryHasSubmenu(window, index)) {
         SelectEntry(window, index);
         OpenSubmenu(window, false);
@@ -502,9 +518,11 @@ void T_AM2000_MenuTracker::ExecuteEntry(Form& window, TMenuItem2000& item)
     if (mainMenu)
         mainMenu->OnMenuCommand(&item);
     item.Click();
+    // What the command changed in the entries shows.
     if (stays) {
         StartSubmenuTimer(*stays, false);
-        stays->update();
+        stays->Relayout();
+        ShowChanges(*stays);
     }
 }
 
@@ -522,7 +540,7 @@ bool T_AM2000_MenuTracker::FadesSelection(const Form& window, const TMenuItem200
 // The entry's picture, widened by the item frame, over its place on the screen.
 void T_AM2000_MenuTracker::FadeSelection(const Form& window, const TMenuItem2000& item)
 {
-    const int index = IndexOf(window, item);
+    const int index = IndexOf(window, &item);
     const int frame = window.Options().Margins()->ValueAt(T_AM2000_Margins::Frame);
     const QRect place = window.EntryRect(index).adjusted(-frame, -frame, frame, frame);
     const QRect shown = window.ShownEntryRect(index).adjusted(-frame, -frame, frame, frame);
@@ -649,6 +667,7 @@ void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
         disconnect(m_topGone);
         m_top = nullptr;
         m_topAlive = nullptr;
+        m_watch.reset();
         HideWindow(*top);
         T_AM2000_Desktop::Instance().MenusClosed();
         QTimer::singleShot(0, this, [window = QPointer<Form>(top)] {
@@ -666,10 +685,58 @@ void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
 void T_AM2000_MenuTracker::TopWindowGone()
 {
     m_top = nullptr;
+    m_watch.reset();
     Timer::Instance().Stop();
     T_AM2000_Desktop::Instance().MenusClosed();
     for (const QPointer<Form>& child : std::exchange(m_children, {}))
         delete child.data();
+}
+
+void T_AM2000_MenuTracker::WatchMenuOf(const TMenuItem2000& item)
+{
+    TMenu* menu = item.GetParentMenu();
+    if (!menu)
+        return;
+    m_watch = std::make_unique<T_AM2000_MenuWatch>(
+        *menu, [this](bool rebuild) { ItemsChanged(rebuild); }, [this] { CloseAllMenus(true); });
+}
+
+// A changed item tree is taken in at once, so that no window goes on reading an item
+// that was freed; other changes show once control is back in the event loop.
+void T_AM2000_MenuTracker::ItemsChanged(bool rebuild)
+{
+    Form* top = TopWindow();
+    if (!top)
+        return;
+    if (!rebuild) {
+        for (Form* window = top; window; window = window->ChildWindow())
+            window->ScheduleRelayout();
+        return;
+    }
+    const TMenu* menu = m_watch ? m_watch->Menu() : nullptr;
+    if (!menu || !InTree(*menu->Items(), &top->Item())) {
+        CloseAllMenus(true);
+        return;
+    }
+    TakeInNewTree(*top);
+}
+
+// Top down, each window lays out its entries again with the selected item still
+// selected; a window whose item left its parent's entries closes with those below it.
+void T_AM2000_MenuTracker::TakeInNewTree(Form& top)
+{
+    for (Form* window = &top; window; window = window->ChildWindow()) {
+        const TMenuItem2000* selected = EntryAt(*window, window->Selected());
+        window->Relayout();
+        if (selected)
+            window->SetSelected(IndexOf(*window, selected));
+        ShowChanges(*window);
+        Form* child = window->ChildWindow();
+        if (child && IndexOf(*window, &child->Item()) == Form::NoEntry) {
+            CloseChildOf(*window);
+            return;
+        }
+    }
 }
 
 ISoundPlayer* T_AM2000_MenuTracker::SetSoundPlayer(ISoundPlayer* player)

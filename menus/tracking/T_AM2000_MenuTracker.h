@@ -17,6 +17,7 @@ class TMenuItem2000;
 class T_AM2000_MenuInputFilter;
 class T_AM2000_MenuKeyboard;
 class T_AM2000_MenuScroller;
+class T_AM2000_MenuWatch;
 class T_AM2000_SelectionFade;
 
 // The open menu chain of the whole program: the current menu with its top window and
@@ -105,6 +106,9 @@ private:
     void CloseChildOf(TCustomPopupMenu2000Form& window);
     void HideWindow(TCustomPopupMenu2000Form& window);
     void TopWindowGone();
+    void WatchMenuOf(const TMenuItem2000& item);
+    void ItemsChanged(bool rebuild);
+    void TakeInNewTree(TCustomPopupMenu2000Form& window);
     bool Selectable(const TCustomPopupMenu2000Form& window, int index) const;
     void OpenContextMenu(TCustomPopupMenu2000Form& window, int index, QPoint cursor);
     void ShowAnimated(TCustomPopupMenu2000Form& child,
@@ -123,6 +127,7 @@ private:
     std::unique_ptr<T_AM2000_MenuKeyboard> m_keyboard;
     std::unique_ptr<T_AM2000_MenuInputFilter> m_filter;
     std::unique_ptr<T_AM2000_MenuScroller> m_scroller;
+    std::unique_ptr<T_AM2000_MenuWatch> m_watch;
     QPointer<T_AM2000_SelectionFade> m_selectionFade;
     bool m_hotTracking = false;
     ISoundPlayer* m_sound;
