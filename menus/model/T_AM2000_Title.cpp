@@ -136,6 +136,10 @@ void T_AM2000_Title::Assign(const TPersistent* source)
         TPersistent::Assign(source);
         return;
     }
+    // The same title again (a menu bar hands its menu's title to every drop-down) keeps
+    // the strip rendered for it.
+    if (*title == *this)
+        return;
     T_AM2000_UpdatingScope updating;
     m_align = title->m_align;
     m_alignment = title->m_alignment;

@@ -208,6 +208,21 @@ TEST(MenuOptionGroups, ATitleChangeDropsTheRenderedStrip)
     EXPECT_EQ(title.CachedStrip(), nullptr);
 }
 
+TEST(MenuOptionGroups, AssigningAnEqualTitleKeepsTheRenderedStrip)
+{
+    T_AM2000_Title source;
+    source.SetText(QStringLiteral("Menu"));
+    T_AM2000_Title title;
+    title.Assign(&source);
+    title.SetCachedStrip(std::make_unique<TBitmap>(5, 40));
+    title.Assign(&source);
+    EXPECT_NE(title.CachedStrip(), nullptr);
+    source.SetWidth(7);
+    title.Assign(&source);
+    EXPECT_EQ(title.CachedStrip(), nullptr);
+    EXPECT_EQ(title.Width(), 7);
+}
+
 TEST(MenuOptionGroups, ASkinWithOnlyACornerSizeIsNotEmpty)
 {
     T_AM2000_ItemOptions options;
