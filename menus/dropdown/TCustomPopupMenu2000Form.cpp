@@ -239,6 +239,11 @@ QRect TCustomPopupMenu2000Form::ShownEntryRect(int index) const
     return m_scroll ? m_scroll->ShownEntryRect(index) : EntryRect(index);
 }
 
+QRect TCustomPopupMenu2000Form::ShownControlArea(int index) const
+{
+    return m_painter->ControlArea(ShownEntryRect(index), EntryState(index));
+}
+
 QRect TCustomPopupMenu2000Form::ShownExpandButtonRect() const
 {
     const QRect button = m_layout->ExpandButtonRect();

@@ -114,6 +114,8 @@ public:
     // Where an entry and the expand button are on the window; an entry scrolled out of
     // sight has an empty rectangle.
     QRect ShownEntryRect(int index) const;
+    // Where an entry's embedded control is painted on the window.
+    QRect ShownControlArea(int index) const;
     QRect ShownExpandButtonRect() const;
 
     // The canvas bitmap as painted last.

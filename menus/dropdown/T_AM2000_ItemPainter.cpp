@@ -168,14 +168,30 @@ void T_AM2000_ItemPainter::Paint(TCanvas& canvas, const QRect& rect, TMenuItem20
 void T_AM2000_ItemPainter::PaintContent(TCanvas& canvas, const QRect& rect,
                                         const TMenuItem2000& item, int state) const
 {
-    if (item.Control() != T_AM2000_MenuControlType::ctlNone) {
-        const T_AM2000_Margins& margins = *m_options.Margins();
-        const QRect area = Rect(rect.x() + margins.ValueAt(M::Left), rect.y(),
-                                Right(rect) - margins.ValueAt(M::Right), Bottom(rect));
-        if (item.ControlOptions()->Paint(canvas, area, Highlighted(state)))
-            return;
-    }
+    if (item.Control() != T_AM2000_MenuControlType::ctlNone &&
+        item.ControlOptions()->Paint(canvas, ContentArea(rect), Highlighted(state)))
+        return;
     PaintTexts(canvas, rect, item, state);
+}
+
+QRect T_AM2000_ItemPainter::ControlArea(const QRect& rect, int state) const
+{
+    return ContentArea(InnerRect(rect, state));
+}
+
+QRect T_AM2000_ItemPainter::ContentArea(const QRect& inner) const
+{
+    const T_AM2000_Margins& margins = *m_options.Margins();
+    return Rect(inner.x() + margins.ValueAt(M::Left), inner.y(),
+                Right(inner) - margins.ValueAt(M::Right), Bottom(inner));
+}
+
+// A demoted entry without a skin keeps a line of its sunken band at top and bottom.
+QRect T_AM2000_ItemPainter::InnerRect(const QRect& rect, int state) const
+{
+    if (SkinBackground(state) || !(state & dsHidden))
+        return rect;
+    return rect.adjusted(0, 1, 0, -1);
 }
 
 const QImage* T_AM2000_ItemPainter::SkinBackground(int state) const
@@ -215,11 +231,10 @@ QRect T_AM2000_ItemPainter::PaintBackground(TCanvas& canvas, const QRect& rect, 
         PaintSkinBackground(canvas, rect, item, state, *picture);
         return rect;
     }
-    QRect inner = rect;
+    const QRect inner = InnerRect(rect, state);
     if (state & dsHidden) {
         const int border = m_options.Margins()->ValueAt(M::Border);
         FillOrDither(canvas, rect.adjusted(-border, 0, border, 0), Color(C::Sunken));
-        inner.adjust(0, 1, 0, -1);
     }
     if (Highlighted(state)) {
         const bool withColumn = Flag(F::mfNoBitmapRect);

@@ -38,6 +38,9 @@ public:
     QRect GutterBand(const QRect& rect) const;
     // The glyph column of rect (the Left margin on the glyph side).
     QRect GlyphColumn(const QRect& rect) const;
+    // Where the entry at rect in the draw state paints its embedded control: between the
+    // glyph column and the right margin.
+    QRect ControlArea(const QRect& rect, int state) const;
     // Fills rect with color, or with a 50 % dither of the menu colour and white when
     // color is clNone.
     void FillOrDither(TCanvas& canvas, const QRect& rect, TColor color) const;
@@ -47,6 +50,9 @@ private:
     bool Flag(T_AM2000_Flag flag) const;
     bool Highlighted(int state) const;
     const QImage* SkinBackground(int state) const;
+    // The part of rect that the background leaves to the entry's content.
+    QRect InnerRect(const QRect& rect, int state) const;
+    QRect ContentArea(const QRect& inner) const;
     // Runs the item's owner-draw event, when one is assigned; tells whether it ran.
     static bool PaintOwnerDrawn(TCanvas& canvas, const QRect& rect, TMenuItem2000& item, int state);
     void PaintContent(TCanvas& canvas, const QRect& rect, const TMenuItem2000& item,

@@ -20,9 +20,23 @@ const TClassInfo& T_AM2000_EditControl::StaticClassInfo()
     return info;
 }
 
+namespace {
+
+QRect Box(const QRect& area)
+{
+    return area.adjusted(0, T_AM2000_EditControl::BoxInset, 0, -T_AM2000_EditControl::BoxInset);
+}
+
+} // namespace
+
+QRect T_AM2000_EditControl::TextBox(const QRect& area)
+{
+    return Box(area).adjusted(1, 1, -1, -1);
+}
+
 bool T_AM2000_EditControl::Paint(TCanvas& canvas, const QRect& rect, bool) const
 {
-    const QRect box = rect.adjusted(0, BoxInset, 0, -BoxInset);
+    const QRect box = Box(rect);
     canvas.Brush()->SetColor(m_color);
     canvas.FillRect(box);
     canvas.Brush()->SetColor(clBtnShadow);

@@ -14,6 +14,8 @@ public:
     // A box in Color, framed in the button shadow colour, over the item's height less
     // BoxInset at top and bottom, with Text at its left.
     bool Paint(TCanvas& canvas, const QRect& rect, bool selected) const override;
+    // The part of the control's area inside the box's frame, where the text is.
+    static QRect TextBox(const QRect& area);
 
     bool AutoSelect() const { return m_autoSelect; }
     void SetAutoSelect(bool autoSelect) { Update(m_autoSelect, autoSelect); }

@@ -37,13 +37,17 @@ bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
             ChainPress(*static_cast<QMouseEvent*>(event));
             return true;
         }
-        OutsidePress(*static_cast<QMouseEvent*>(event));
+        if (!InsideChainWindow(watched))
+            OutsidePress(*static_cast<QMouseEvent*>(event));
         return false;
     case QEvent::Wheel:
         m_tracker.Keyboard().Wheel(*m_tracker.DeepestWindow(),
                                    static_cast<QWheelEvent*>(event)->angleDelta().y());
         return true;
     case QEvent::KeyPress: {
+        // The active edit box of an entry gets the keys the tracker hands it.
+        if (InsideChainWindow(watched))
+            return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         return m_tracker.Keyboard().KeyDown(*m_tracker.DeepestWindow(), key->key(),
                                             key->modifiers(), key->text());
@@ -85,6 +89,13 @@ void T_AM2000_MenuInputFilter::ChainPress(const QMouseEvent& event)
     TCustomPopupMenu2000Form* window = m_tracker.WindowAt(global);
     if (window && event.button() == Qt::LeftButton)
         m_tracker.MouseDown(*window, global - window->geometry().topLeft());
+}
+
+// A widget of a chain window's own, such as an entry's edit box.
+bool T_AM2000_MenuInputFilter::InsideChainWindow(QObject* watched) const
+{
+    const QWidget* widget = static_cast<QWidget*>(watched);
+    return !widget->isWindow() && m_tracker.InChain(widget->window());
 }
 
 void T_AM2000_MenuInputFilter::OutsidePress(const QMouseEvent& event)

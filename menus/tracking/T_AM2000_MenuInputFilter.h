@@ -20,6 +20,7 @@ private:
     bool ChainMouse(QObject* watched, QEvent* event);
     void ChainPress(const QMouseEvent& event);
     void OutsidePress(const QMouseEvent& event);
+    bool InsideChainWindow(QObject* watched) const;
 
     T_AM2000_MenuTracker& m_tracker;
 };

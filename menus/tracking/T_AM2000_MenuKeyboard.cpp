@@ -36,7 +36,8 @@ T_AM2000_MenuKeyboard::T_AM2000_MenuKeyboard(T_AM2000_MenuTracker& tracker)
 bool T_AM2000_MenuKeyboard::KeyDown(Form& window, int key, Qt::KeyboardModifiers modifiers,
                                     const QString& text)
 {
-    return WindowKeyDown(window, key, modifiers, text) || OfferToMenuBars(key, modifiers, text);
+    return m_tracker.EditorKey(key, modifiers, text) ||
+           WindowKeyDown(window, key, modifiers, text) || OfferToMenuBars(key, modifiers, text);
 }
 
 // A bar may close the chain while it handles the key, so the list is copied first.

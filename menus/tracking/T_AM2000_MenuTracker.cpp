@@ -13,9 +13,11 @@
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_DropDownPlacement.h"
 #include "T_AM2000_DropShadow.h"
+#include "T_AM2000_EditControl.h"
 #include "T_AM2000_HitTest.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuAnimator.h"
+#include "T_AM2000_MenuEditor.h"
 #include "T_AM2000_MenuHints.h"
 #include "T_AM2000_MenuInputFilter.h"
 #include "T_AM2000_MenuKeyboard.h"
@@ -140,6 +142,12 @@ Placement::Request ContextMenuRequest(QPoint cursor)
 TCustomMainMenu2000* MainMenuOf(const TMenuItem2000& item)
 {
     return dynamic_cast<TCustomMainMenu2000*>(item.GetParentMenu());
+}
+
+bool Editable(const TMenuItem2000& item)
+{
+    return item.Control() == T_AM2000_MenuControlType::ctlEditbox &&
+           !item.EditControl()->ReadOnly();
 }
 
 // A chosen entry fades out in a window that opens by fading, or in a menu that follows
@@ -307,8 +315,10 @@ void T_AM2000_MenuTracker::MouseDown(Form& window, QPoint point)
     m_scroller->Press(window, hit, point);
 }
 
+// A click in the chain outside the edit box ends editing without taking the text.
 void T_AM2000_MenuTracker::MouseUp(Form& window, QPoint point)
 {
+    m_editor.reset();
     const bool scrolled = m_scroller->Holding();
     m_scroller->Release();
     const int hit = T_AM2000_HitTest::At(window, point);
@@ -367,13 +377,41 @@ void T_AM2000_MenuTracker::ClickSelected(Form& window)
                             [this, &window] { PressPauseOver(window); });
 }
 
+// An edit-box entry that can be written to starts editing instead of being chosen.
 void T_AM2000_MenuTracker::PressPauseOver(Form& window)
 {
     window.SetPressed(false);
     ShowChanges(window);
     TMenuItem2000* item = EntryAt(window, window.Selected());
-    if (item && item->Enabled() && !T_AM2000_Separator::IsSeparator(item->Caption()))
+    if (!item || !item->Enabled() || T_AM2000_Separator::IsSeparator(item->Caption()))
+        return;
+    if (Editable(*item))
+        m_editor = std::make_unique<T_AM2000_MenuEditor>(window, window.Selected());
+    else
         ExecuteEntry(window, *item);
+}
+
+bool T_AM2000_MenuTracker::EditorKey(int key, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    if (!m_editor)
+        return false;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        FinishEditing(true);
+    else if (key == Qt::Key_Escape)
+        FinishEditing(false);
+    else
+        m_editor->Key(key, modifiers, text);
+    return true;
+}
+
+void T_AM2000_MenuTracker::FinishEditing(bool accepted)
+{
+    const std::unique_ptr<T_AM2000_MenuEditor> editor = std::move(m_editor);
+    Form* window = editor->Window();
+    if (!accepted || !window)
+        return;
+    editor->Accept();
+    ExecuteEntry(*window, editor->Item());
 }
 
 void T_AM2000_MenuTracker::SelectEntry(Form& window, int index)
@@ -649,6 +687,8 @@ void T_AM2000_MenuTracker::CloseChildOf(Form& window)
 
 void T_AM2000_MenuTracker::HideWindow(Form& window)
 {
+    if (m_editor && m_editor->Window() == &window)
+        m_editor.reset();
     CloseChildOf(window);
     if (T_AM2000_MenuAnimator* animator = AnimatorOf(window))
         animator->SetClosing();
@@ -686,6 +726,7 @@ void T_AM2000_MenuTracker::TopWindowGone()
 {
     m_top = nullptr;
     m_watch.reset();
+    m_editor.reset();
     Timer::Instance().Stop();
     T_AM2000_Desktop::Instance().MenusClosed();
     for (const QPointer<Form>& child : std::exchange(m_children, {}))
@@ -713,6 +754,8 @@ void T_AM2000_MenuTracker::ItemsChanged(bool rebuild)
             window->ScheduleRelayout();
         return;
     }
+    // The edited entry may be gone.
+    m_editor.reset();
     const TMenu* menu = m_watch ? m_watch->Menu() : nullptr;
     if (!menu || !InTree(*menu->Items(), &top->Item())) {
         CloseAllMenus(true);

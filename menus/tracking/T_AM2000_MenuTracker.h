@@ -17,6 +17,7 @@ class TMenuItem2000;
 class T_AM2000_MenuInputFilter;
 class T_AM2000_MenuKeyboard;
 class T_AM2000_MenuScroller;
+class T_AM2000_MenuEditor;
 class T_AM2000_MenuWatch;
 class T_AM2000_SelectionFade;
 
@@ -83,6 +84,12 @@ public:
     void CloseWindow(TCustomPopupMenu2000Form& window);
     void CloseAllMenus(bool resetBars);
 
+    // The edit box of an edit-box entry that the user is typing into; nullptr for none.
+    T_AM2000_MenuEditor* Editor() const { return m_editor.get(); }
+    // While an edit box is active every key goes to it: Enter takes the text and chooses
+    // the entry, Escape ends editing with the text as it was. False when none is active.
+    bool EditorKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
     T_AM2000_MenuKeyboard& Keyboard() const { return *m_keyboard; }
     // The picture of the entry chosen last while it fades out; nullptr once it is gone.
     T_AM2000_SelectionFade* SelectionFade() const;
@@ -103,6 +110,7 @@ private:
     void StopHoverTimers();
     void SubmenuTimerFired(TCustomPopupMenu2000Form& window);
     void PressPauseOver(TCustomPopupMenu2000Form& window);
+    void FinishEditing(bool accepted);
     void CloseChildOf(TCustomPopupMenu2000Form& window);
     void HideWindow(TCustomPopupMenu2000Form& window);
     void TopWindowGone();
@@ -128,6 +136,7 @@ private:
     std::unique_ptr<T_AM2000_MenuInputFilter> m_filter;
     std::unique_ptr<T_AM2000_MenuScroller> m_scroller;
     std::unique_ptr<T_AM2000_MenuWatch> m_watch;
+    std::unique_ptr<T_AM2000_MenuEditor> m_editor;
     QPointer<T_AM2000_SelectionFade> m_selectionFade;
     bool m_hotTracking = false;
     ISoundPlayer* m_sound;
