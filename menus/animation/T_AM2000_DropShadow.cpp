@@ -17,6 +17,8 @@ T_AM2000_DropShadow::T_AM2000_DropShadow(QWidget* target, T_AM2000_Desktop& desk
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground, composed);
+    // Uncomposed, the snapshot covers every pixel, so the background fill is wasted.
+    setAttribute(Qt::WA_OpaquePaintEvent, !composed);
     setFocusPolicy(Qt::NoFocus);
     target->installEventFilter(this);
 }
