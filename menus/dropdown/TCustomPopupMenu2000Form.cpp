@@ -10,6 +10,7 @@
 #include "T_AM2000_Colors.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_EntryWatch.h"
 #include "T_AM2000_ItemPainter.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuOptions.h"
@@ -90,6 +91,8 @@ TCustomPopupMenu2000Form::TCustomPopupMenu2000Form(TCustomPopupMenu2000& menu, T
     , m_parentWindow(parentWindow)
     , m_contents(contents)
     , m_canvas(std::make_unique<TBitmap>())
+    , m_entryWatch(std::make_unique<T_AM2000_EntryWatch>(
+          item, [this] { EntryFreed(); }, [this] { Orphan(); }))
     , m_showUnderlines(parentWindow && parentWindow->ShowUnderlines())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -102,6 +105,8 @@ TCustomPopupMenu2000Form::~TCustomPopupMenu2000Form() = default;
 
 void TCustomPopupMenu2000Form::Relayout()
 {
+    if (ItemFreed())
+        return;
     m_options = m_menu.DropDownOptions(m_item);
     m_expanded = m_expanded || m_options->Flags().Contains(F::mfHiddenIsVisible);
     CollectEntries();
@@ -149,6 +154,36 @@ void TCustomPopupMenu2000Form::CollectEntries()
     }
     while (!m_entries.empty() && T_AM2000_Separator::IsSeparator(m_entries.back()->Caption()))
         m_entries.pop_back();
+    m_entryWatch->Watch(m_entries);
+}
+
+// The freed item has already left its parent and its context menu, so a new layout
+// lists what is left.
+void TCustomPopupMenu2000Form::EntryFreed()
+{
+    if (m_entryFreed)
+        m_entryFreed();
+    else
+        Relayout();
+}
+
+bool TCustomPopupMenu2000Form::ItemFreed() const
+{
+    return m_entryWatch->ItemFreed();
+}
+
+// The entries outlive the item, but nothing tells of their changes any more.
+void TCustomPopupMenu2000Form::Orphan()
+{
+    m_entries.clear();
+    m_selected = NoEntry;
+    m_previousSelected = NoEntry;
+    m_hiddenPresent = false;
+    Measure();
+    PaintAll();
+    hide();
+    if (m_itemFreed)
+        m_itemFreed();
 }
 
 void TCustomPopupMenu2000Form::Measure()

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@ class TBitmap;
 class TCustomPopupMenu2000;
 class TMenuItem2000;
 class T_AM2000_DropDownLayout;
+class T_AM2000_EntryWatch;
 class T_AM2000_ItemPainter;
 class T_AM2000_MenuOptions;
 class T_AM2000_ScrollView;
@@ -41,6 +43,7 @@ public:
     ~TCustomPopupMenu2000Form() override;
 
     TCustomPopupMenu2000& Menu() const { return m_menu; }
+    // Gone once ItemFreed().
     TMenuItem2000& Item() const { return m_item; }
     Contents ListedContents() const { return m_contents; }
     TCustomPopupMenu2000Form* ParentWindow() const { return m_parentWindow; }
@@ -87,6 +90,14 @@ public:
     // layout. An options change tells its owner before the group stops inheriting, so
     // the window takes the options only after the change is complete.
     void ScheduleRelayout();
+    // Runs at once when an item that the window lists is freed, before anything reads
+    // the entries again, so that whoever runs the window takes in the change; without
+    // a handler the window lays itself out again.
+    void SetEntryFreedHandler(std::function<void()> handler) { m_entryFreed = std::move(handler); }
+    // A window that outlives its item hides, lists nothing and never lays out again;
+    // then the handler runs.
+    void SetItemFreedHandler(std::function<void()> handler) { m_itemFreed = std::move(handler); }
+    bool ItemFreed() const;
     // Shows the window with its top-left corner at a screen position, at full size.
     void ShowAt(QPoint screenPosition);
 
@@ -128,6 +139,8 @@ protected:
 
 private:
     void CollectEntries();
+    void EntryFreed();
+    void Orphan();
     void Measure();
     void PaintAll();
     void PaintBackground();
@@ -155,6 +168,9 @@ private:
     std::unique_ptr<T_AM2000_ScrollView> m_scroll;
     QImage m_background; // the skin background laid out to the window's size
     std::vector<TMenuItem2000*> m_entries;
+    std::unique_ptr<T_AM2000_EntryWatch> m_entryWatch;
+    std::function<void()> m_entryFreed;
+    std::function<void()> m_itemFreed;
     int m_selected = NoEntry;
     int m_previousSelected = NoEntry;
     bool m_pressed = false;

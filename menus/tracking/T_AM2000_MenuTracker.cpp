@@ -266,6 +266,12 @@ bool T_AM2000_MenuTracker::OverMenuBar(QPoint screenPoint) const
 void T_AM2000_MenuTracker::Track(Form& window)
 {
     window.setMouseTracking(true);
+    window.SetEntryFreedHandler([this] { EntryFreed(); });
+    // Below the top, the window that lists the item takes the change in.
+    window.SetItemFreedHandler([this, &window] {
+        if (&window == TopWindow())
+            CloseAllMenus(true);
+    });
 }
 
 void T_AM2000_MenuTracker::MouseMove(Form& window, QPoint point)
@@ -703,7 +709,8 @@ void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
 {
     Timer::Instance().Stop();
     if (Form* top = TopWindow()) {
-        T_AM2000_MenuHints::Show(nullptr, MainMenuOf(top->Item()));
+        if (!top->ItemFreed())
+            T_AM2000_MenuHints::Show(nullptr, MainMenuOf(top->Item()));
         disconnect(m_topGone);
         m_top = nullptr;
         m_topAlive = nullptr;
@@ -762,6 +769,15 @@ void T_AM2000_MenuTracker::ItemsChanged(bool rebuild)
         return;
     }
     TakeInNewTree(*top);
+}
+
+// Wherever the freed entry was listed, the windows take in what is left; a window whose
+// item it was closes.
+void T_AM2000_MenuTracker::EntryFreed()
+{
+    m_editor.reset();
+    if (Form* top = TopWindow())
+        TakeInNewTree(*top);
 }
 
 // Top down, each window lays out its entries again with the selected item still

@@ -116,6 +116,7 @@ private:
     void TopWindowGone();
     void WatchMenuOf(const TMenuItem2000& item);
     void ItemsChanged(bool rebuild);
+    void EntryFreed();
     void TakeInNewTree(TCustomPopupMenu2000Form& window);
     bool Selectable(const TCustomPopupMenu2000Form& window, int index) const;
     void OpenContextMenu(TCustomPopupMenu2000Form& window, int index, QPoint cursor);

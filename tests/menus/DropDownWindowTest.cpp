@@ -168,6 +168,42 @@ TEST_F(DropDown, ANewLayoutKeepsTheSelectionWhileItNamesAnEntry)
     EXPECT_EQ(window->Selected(), TCustomPopupMenu2000Form::NoEntry);
 }
 
+// Items of a submenu that belongs to no menu tell nobody of their changes; the window
+// hears of their freeing itself.
+TEST_F(DropDown, AFreedEntryLeavesTheWindowOfAFreeStandingSubmenuAtOnce)
+{
+    TMenuItem2000* one = Add(QStringLiteral("One"));
+    Add(QStringLiteral("Two"));
+    TMenuItem2000* three = Add(QStringLiteral("Three"));
+    const auto window = Window();
+    const int height = window->height();
+    const QRect secondRect = window->EntryRect(1);
+    owned[1].reset();
+    EXPECT_EQ(window->Entries(), (std::vector<TMenuItem2000*>{one, three}));
+    EXPECT_EQ(window->EntryRect(1), secondRect);
+    EXPECT_EQ(window->height(), height - secondRect.height());
+}
+
+TEST_F(DropDown, AWindowThatOutlivesItsItemHidesAndNeverReadsItAgain)
+{
+    auto item = std::make_unique<TMenuItem2000>(nullptr);
+    TMenuItem2000 entry(nullptr);
+    entry.SetCaption(QStringLiteral("Entry"));
+    item->Add(&entry);
+    TPopupMenu2000Form window(popup, *item);
+    window.ShowAt(QPoint(10, 10));
+    const QSize shown = window.size();
+    item.reset();
+    EXPECT_TRUE(window.ItemFreed());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.Entries().empty());
+    EXPECT_LT(window.height(), shown.height());
+    window.Relayout();
+    popup.Options()->Colors()->SetValueAt(C::Highlight, clRed);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.Entries().empty());
+}
+
 TEST_F(DropDown, OnBeforeDrawItemCanCancelTheBuiltInDrawing)
 {
     TMenuItem2000* item = Add(QStringLiteral("Open"));

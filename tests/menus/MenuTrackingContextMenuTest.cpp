@@ -158,3 +158,34 @@ TEST_F(ContextMenu, AnimatesAsTheWindowAnimatesItsSubmenus)
     EXPECT_EQ(animator->OpenedWith(), T_AM2000_Animation::anHorzStretch);
     T_AM2000_SystemSettings::SetSource(previousSettings);
 }
+
+TEST_F(ContextMenu, AFreedEntryLeavesItAtOnce)
+{
+    RightClick(0);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    Hover(*child, 1);
+    Free(remove);
+    EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{rename}));
+    EXPECT_EQ(child->Selected(), Form::NoEntry);
+    EXPECT_EQ(window->ChildWindow(), child);
+    // The pointer where the entry was reads nothing freed.
+    tracker.MouseMove(*child, QPoint(child->width() / 2, child->height() - 2));
+    Hover(*child, 0);
+    EXPECT_EQ(child->Selected(), 0);
+}
+
+TEST_F(ContextMenu, FreeingTheEntryOfAnOpenSubmenuClosesThatSubmenu)
+{
+    Add(QStringLiteral("New name"), rename);
+    RightClick(0);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    Hover(*child, 0);
+    Advance(Timer::SubmenuDelay);
+    ASSERT_NE(child->ChildWindow(), nullptr);
+    Free(rename);
+    EXPECT_EQ(child->ChildWindow(), nullptr);
+    EXPECT_EQ(tracker.DeepestWindow(), child);
+    EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{remove}));
+}

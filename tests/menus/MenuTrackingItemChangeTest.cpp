@@ -2,8 +2,6 @@
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_DrawState.h"
 
-#include <algorithm>
-
 namespace {
 
 using Form = TCustomPopupMenu2000Form;
@@ -23,14 +21,6 @@ protected:
         Hover(*window, 1);
         Advance(Timer::SubmenuDelay);
     }
-    void Free(TMenuItem2000* item)
-    {
-        const auto found = std::find_if(owned.begin(), owned.end(),
-                                        [item](const auto& held) { return held.get() == item; });
-        ASSERT_NE(found, owned.end());
-        found->reset();
-    }
-
     TMenuItem2000* two = nullptr;
     TMenuItem2000* three = nullptr;
     Form* window = nullptr;
@@ -104,4 +94,18 @@ TEST_F(ItemChange, FreeingTheMenuClosesTheChain)
     menu.reset();
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_FALSE(shown->isVisible());
+}
+
+TEST_F(ItemChange, FreeingTheItemOfAPopupThatBelongsToNoMenuClosesIt)
+{
+    auto own = std::make_unique<TMenuItem2000>(nullptr);
+    TMenuItem2000 entry(nullptr);
+    entry.SetCaption(QStringLiteral("Entry"));
+    own->Add(&entry);
+    Form* shown = tracker.Popup(popup, *own, QPoint(50, 50));
+    Hover(*shown, 0);
+    own.reset();
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    EXPECT_FALSE(shown->isVisible());
+    EXPECT_TRUE(shown->Entries().empty());
 }

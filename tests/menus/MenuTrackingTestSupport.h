@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -74,6 +75,14 @@ protected:
         item->SetCaption(caption);
         (parent ? parent : &top)->Add(item);
         return item;
+    }
+    // Frees an item made by Add (or kept in owned).
+    void Free(TMenuItem2000* item)
+    {
+        const auto found = std::find_if(owned.begin(), owned.end(),
+                                        [item](const auto& held) { return held.get() == item; });
+        ASSERT_NE(found, owned.end());
+        found->reset();
     }
     TCustomPopupMenu2000Form* Open() { return tracker.Popup(popup, top, QPoint(100, 100)); }
     // Lets time pass on the tick count; the shared timer fires when it is due.
