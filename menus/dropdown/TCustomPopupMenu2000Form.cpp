@@ -44,12 +44,17 @@ int Bottom(const QRect& r)
     return r.y() + r.height();
 }
 
-// The items of a submenu: item's children, or those of its attached menu.
+// Where a submenu's items hang: item itself, or the root of its attached menu.
+const TMenuItem* SubmenuParent(const TMenuItem2000& item)
+{
+    if (item.Count() == 0 && item.AttachMenu())
+        return item.AttachMenu()->Items();
+    return &item;
+}
+
 std::vector<TMenuItem2000*> SubmenuItems(const TMenuItem2000& item)
 {
-    const TMenuItem* parent = &item;
-    if (item.Count() == 0 && item.AttachMenu())
-        parent = item.AttachMenu()->Items();
+    const TMenuItem* parent = SubmenuParent(item);
     std::vector<TMenuItem2000*> items;
     for (int i = 0; i < parent->Count(); ++i) {
         if (auto* child = dynamic_cast<TMenuItem2000*>(parent->Items(i)))
@@ -165,6 +170,13 @@ void TCustomPopupMenu2000Form::EntryFreed()
         m_entryFreed();
     else
         Relayout();
+}
+
+TMenu* TCustomPopupMenu2000Form::ListedMenu() const
+{
+    if (ItemFreed() || m_contents == Contents::ContextMenu)
+        return nullptr;
+    return SubmenuParent(m_item)->GetParentMenu();
 }
 
 bool TCustomPopupMenu2000Form::ItemFreed() const

@@ -12,6 +12,7 @@
 
 class TBitmap;
 class TCustomPopupMenu2000;
+class TMenu;
 class TMenuItem2000;
 class T_AM2000_DropDownLayout;
 class T_AM2000_EntryWatch;
@@ -46,6 +47,9 @@ public:
     // Gone once ItemFreed().
     TMenuItem2000& Item() const { return m_item; }
     Contents ListedContents() const { return m_contents; }
+    // The menu that tells of changes of the listed items: the item's own, or the menu
+    // attached to it; nullptr for a context menu, which tells nobody.
+    TMenu* ListedMenu() const;
     TCustomPopupMenu2000Form* ParentWindow() const { return m_parentWindow; }
     TCustomPopupMenu2000Form* ChildWindow() const { return m_childWindow; }
     void SetChildWindow(TCustomPopupMenu2000Form* child) { m_childWindow = child; }

@@ -266,6 +266,8 @@ bool T_AM2000_MenuTracker::OverMenuBar(QPoint screenPoint) const
 void T_AM2000_MenuTracker::Track(Form& window)
 {
     window.setMouseTracking(true);
+    if (TMenu* listed = window.ListedMenu(); listed && m_watch)
+        m_watch->Add(*listed);
     window.SetEntryFreedHandler([this] { EntryFreed(); });
     // Below the top, the window that lists the item takes the change in.
     window.SetItemFreedHandler([this, &window] {

@@ -109,3 +109,32 @@ TEST_F(ItemChange, FreeingTheItemOfAPopupThatBelongsToNoMenuClosesIt)
     EXPECT_FALSE(shown->isVisible());
     EXPECT_TRUE(shown->Entries().empty());
 }
+
+// Three lists the items of a menu of their own, "A" and "B".
+TEST_F(ItemChange, AnOpenSubmenuOfAnAttachedMenuFollowsThatMenu)
+{
+    auto attached = std::make_unique<TMainMenu2000>(nullptr);
+    TMenuItem2000 a(nullptr);
+    TMenuItem2000 b(nullptr);
+    a.SetCaption(QStringLiteral("A"));
+    b.SetCaption(QStringLiteral("B"));
+    attached->Root()->Add(&a);
+    attached->Root()->Add(&b);
+    three->SetAttachMenu(attached.get());
+    Hover(*window, 2);
+    Advance(Timer::SubmenuDelay);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    ASSERT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{&a, &b}));
+
+    b.SetVisible(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{&a}));
+
+    attached->Root()->Remove(&a);
+    EXPECT_TRUE(child->Entries().empty());
+
+    attached.reset();
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+}
