@@ -280,16 +280,18 @@ void T_AM2000_MenuTracker::MouseMove(Form& window, QPoint point)
 {
     if (m_scroller->Drag(window, point))
         return;
-    StopHoverTimers();
+    StopLeaveTimer();
     ReselectOpener(window);
     const int hit = T_AM2000_HitTest::At(window, point);
     if (hit == window.Selected()) {
         if (TMenuItem2000* item = EntryAt(window, hit)) {
-            const QPoint corner = window.EntryRect(hit).topLeft();
+            const QPoint corner = window.ShownEntryRect(hit).topLeft();
             item->OnMouseMove(item, TShiftState(), point.x() - corner.x(), point.y() - corner.y());
         }
         return;
     }
+    // A submenu waits for the pointer to rest on one entry, not for it to stand still.
+    StopSubmenuTimer();
     SelectEntry(window, hit);
     if (hit == Form::ExpandButton) {
         CloseChildOf(window);
@@ -444,8 +446,10 @@ void T_AM2000_MenuTracker::ReselectOpener(Form& window)
     if (!parent)
         return;
     const int opener = IndexOf(*parent, &window.Item());
-    if (parent->Selected() != opener)
-        SelectEntry(*parent, opener);
+    if (parent->Selected() == opener)
+        return;
+    StopSubmenuTimer();
+    SelectEntry(*parent, opener);
 }
 
 void T_AM2000_MenuTracker::StartSubmenuTimer(Form& window, bool quick)
@@ -455,12 +459,18 @@ void T_AM2000_MenuTracker::StartSubmenuTimer(Form& window, bool quick)
                             [this, &window] { SubmenuTimerFired(window); });
 }
 
-void T_AM2000_MenuTracker::StopHoverTimers()
+void T_AM2000_MenuTracker::StopSubmenuTimer()
 {
     Timer& timer = Timer::Instance();
     if (timer.TimerPending(Timer::SubmenuDelay, T_AM2000_TimerCallback::tcSubmenu) ||
-        timer.TimerPending(Timer::QuickSubmenuDelay, T_AM2000_TimerCallback::tcSubmenu) ||
-        timer.TimerPending(Timer::LeaveDelay, T_AM2000_TimerCallback::tcLeave))
+        timer.TimerPending(Timer::QuickSubmenuDelay, T_AM2000_TimerCallback::tcSubmenu))
+        timer.Stop();
+}
+
+void T_AM2000_MenuTracker::StopLeaveTimer()
+{
+    Timer& timer = Timer::Instance();
+    if (timer.TimerPending(Timer::LeaveDelay, T_AM2000_TimerCallback::tcLeave))
         timer.Stop();
 }
 

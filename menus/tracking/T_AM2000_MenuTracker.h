@@ -107,7 +107,8 @@ private:
     void ReselectOpener(TCustomPopupMenu2000Form& window);
     void StartSubmenuTimer(TCustomPopupMenu2000Form& window, bool quick);
     // Stops a pending submenu or leave timer: the pointer is back over the chain.
-    void StopHoverTimers();
+    void StopSubmenuTimer();
+    void StopLeaveTimer();
     void SubmenuTimerFired(TCustomPopupMenu2000Form& window);
     void PressPauseOver(TCustomPopupMenu2000Form& window);
     void FinishEditing(bool accepted);

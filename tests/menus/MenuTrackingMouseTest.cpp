@@ -130,6 +130,27 @@ TEST_F(SubmenuTracking, MovingToAPlainItemClosesTheSubmenuAfterTheSubmenuDelay)
     EXPECT_EQ(window->Selected(), 2);
 }
 
+// A hand on a mouse never stands still: moves within the entry keep the delay running.
+TEST_F(SubmenuTracking, TheDelaysRunWhileThePointerMovesWithinItsEntry)
+{
+    const QPoint firstCentre = window->EntryRect(0).center();
+    tracker.MouseMove(*window, firstCentre);
+    Advance(100);
+    tracker.MouseMove(*window, firstCentre + QPoint(3, 1));
+    Advance(Timer::SubmenuDelay - 100);
+    Form* firstChild = window->ChildWindow();
+    ASSERT_NE(firstChild, nullptr);
+
+    const QPoint secondCentre = window->EntryRect(1).center();
+    tracker.MouseMove(*window, secondCentre);
+    Advance(Timer::QuickSubmenuDelay - 1);
+    tracker.MouseMove(*window, secondCentre + QPoint(-2, 0));
+    EXPECT_EQ(window->ChildWindow(), firstChild);
+    Advance(1);
+    ASSERT_NE(window->ChildWindow(), nullptr);
+    EXPECT_EQ(&window->ChildWindow()->Item(), second);
+}
+
 TEST_F(SubmenuTracking, ThePointerInASubmenuStopsTheTimerAndKeepsItsOpenerSelected)
 {
     Form* child = OpenFirst();
@@ -189,6 +210,19 @@ TEST_F(SubmenuTracking, AHotTrackingChainClosesAfterTheLeaveDelayOutsideAllMenus
     tracker.MouseLeave(*window, QPoint(0, 0));
     Advance(200);
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+}
+
+TEST_F(SubmenuTracking, ComingBackOntoTheEntryOfTheOpenSubmenuStopsTheLeaveDelay)
+{
+    tracker.SetHotTracking(true);
+    ASSERT_NE(OpenFirst(), nullptr);
+    tracker.MouseLeave(*window, QPoint(0, 0));
+    ASSERT_TRUE(Timer::Instance().TimerPending(Timer::LeaveDelay, Callback::tcLeave));
+    ASSERT_EQ(window->Selected(), 0);
+    Hover(*window, 0);
+    Advance(1000);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(window->ChildWindow(), nullptr);
 }
 
 TEST_F(SubmenuTracking, WithoutHotTrackingLeavingStartsNoTimer)
