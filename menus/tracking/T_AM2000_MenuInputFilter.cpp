@@ -26,6 +26,8 @@ bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
     }
     if (!watched->isWidgetType())
         return false;
+    if (m_tracker.Choosing())
+        return IsUserInput(event->type());
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
@@ -102,4 +104,21 @@ void T_AM2000_MenuInputFilter::OutsidePress(const QMouseEvent& event)
 {
     if (!m_tracker.OverMenuBar(event.globalPosition().toPoint()))
         m_tracker.CloseAllMenus(true);
+}
+
+// Between the click on an entry and its command the entry stays chosen: no move, key or
+// wheel changes the selection or takes the shared timer from the command.
+bool T_AM2000_MenuInputFilter::IsUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 
 class QMouseEvent;
@@ -17,6 +18,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static bool IsUserInput(QEvent::Type type);
     bool ChainMouse(QObject* watched, QEvent* event);
     void ChainPress(const QMouseEvent& event);
     void OutsidePress(const QMouseEvent& event);

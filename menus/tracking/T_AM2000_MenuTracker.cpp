@@ -387,6 +387,11 @@ void T_AM2000_MenuTracker::ClickSelected(Form& window)
                             [this, &window] { PressPauseOver(window); });
 }
 
+bool T_AM2000_MenuTracker::Choosing() const
+{
+    return Timer::Instance().TimerPending(Timer::PressPause, T_AM2000_TimerCallback::tcPress);
+}
+
 // An edit-box entry that can be written to starts editing instead of being chosen.
 void T_AM2000_MenuTracker::PressPauseOver(Form& window)
 {

@@ -80,6 +80,8 @@ public:
     // Like a click on the selected entry: opens its submenu, or shows it pressed and
     // chooses it after the press pause.
     void ClickSelected(TCustomPopupMenu2000Form& window);
+    // A chosen entry shows pressed until its command runs after the press pause.
+    bool Choosing() const;
     // Closes window and its submenus; the top window closes the whole chain.
     void CloseWindow(TCustomPopupMenu2000Form& window);
     void CloseAllMenus(bool resetBars);

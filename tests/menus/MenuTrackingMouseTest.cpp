@@ -8,6 +8,9 @@
 #include "T_AM2000_StepEvent.h"
 #include "T_AM2000_SystemSettings.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStringList>
 
 namespace {
@@ -320,6 +323,28 @@ TEST_F(Choosing, AClickShowsTheEntryPressedForThePressPauseThenClosesAndRunsTheC
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_EQ(sounds.played, QStringList{"menu-click"});
+}
+
+// Moving on, even onto an entry with a submenu, or pressing Down right after the click
+// neither runs another entry nor loses the command.
+TEST_F(Choosing, TheClickedEntryStaysChosenThroughThePressPause)
+{
+    TMenuItem2000* recent = Add(QStringLiteral("Recent"));
+    Add(QStringLiteral("Letter"), recent);
+    ASSERT_EQ(window->Entries().size(), 3u);
+    Click(*window, 1);
+    const QPoint over = window->EntryRect(2).center();
+    QMouseEvent move(QEvent::MouseMove, over, window->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(window, &move);
+    QWidget focused;
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(&focused, &down);
+    EXPECT_EQ(window->Selected(), 1);
+    EXPECT_TRUE(window->Pressed());
+    Advance(Timer::PressPause);
+    EXPECT_EQ(calls, (QStringList{"close query", "command Save", "click, menus closed"}));
+    EXPECT_FALSE(window->Pressed());
 }
 
 TEST_F(Choosing, ACloseQueryAnsweringNoKeepsTheMenuOpenAndStillRunsTheClick)
