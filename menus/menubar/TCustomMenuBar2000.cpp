@@ -10,6 +10,7 @@
 #include "T_AM2000_Accelerator.h"
 #include "T_AM2000_BarDropDown.h"
 #include "T_AM2000_Colors.h"
+#include "T_AM2000_Desktop.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_ItemPainter.h"
 #include "T_AM2000_Margins.h"
@@ -441,13 +442,28 @@ void TCustomMenuBar2000::MoveToItem(int index)
     if (index < 0 || index >= m_items.Count())
         return;
     const bool wasOpen = DropDownOpen();
-    if (wasOpen)
-        Tracker().CloseAllMenus(false);
-    HideRaisedItem();
+    LeaveCurrentItemFor(index, wasOpen);
     m_keyboardMode = true;
-    SetState(State::bsOpen, index);
     if (wasOpen)
         OpenBarItem(CurrentItem(), true);
+}
+
+void TCustomMenuBar2000::SwitchToItem(int index)
+{
+    LeaveCurrentItemFor(index, true);
+    OpenBarItem(CurrentItem(), false);
+}
+
+// The screen under a drop-down that closes is not painted again yet when the next one
+// opens, so the desktop snapshot is kept for it.
+void TCustomMenuBar2000::LeaveCurrentItemFor(int index, bool nextOpens)
+{
+    if (DropDownOpen()) {
+        T_AM2000_Desktop::Instance().SetKeep(nextOpens);
+        Tracker().CloseAllMenus(false);
+    }
+    HideRaisedItem();
+    SetState(State::bsOpen, index);
 }
 
 TMenuItem2000* TCustomMenuBar2000::ItemWithAccelerator(const QString& typed) const
@@ -521,7 +537,7 @@ void TCustomMenuBar2000::MouseMove(TShiftState shift, int x, int y)
     if (index < 0 || index == m_current || m_pressed)
         return;
     if (DropDownOpen() || m_keyboardMode) {
-        MoveToItem(index);
+        SwitchToItem(index);
         return;
     }
     HoverItem(index);

@@ -124,6 +124,9 @@ private:
     int ItemDrawState(int index) const;
     void PressItem(int index);
     void HoverItem(int index);
+    // The pointer over another item while a drop-down is open or in keyboard mode.
+    void SwitchToItem(int index);
+    void LeaveCurrentItemFor(int index, bool nextOpens);
     void HoverTimerFired(bool open);
     bool PointerOverBarOrMenu() const;
     void StartExpandTimer(TCustomPopupMenu2000Form& window);

@@ -1,5 +1,6 @@
 #include "MenuBarTestSupport.h"
 
+#include "T_AM2000_Desktop.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_WindowPlacement.h"
@@ -54,6 +55,33 @@ TEST_F(MenuBarMouse, AfterOneClickMovingAcrossTheItemsSwitchesDropDownsAtOnce)
     for (QWidget* window : QApplication::topLevelWidgets())
         shown += dynamic_cast<TCustomPopupMenu2000Form*>(window) && window->isVisible();
     EXPECT_EQ(shown, 1);
+}
+
+// The pointer is no keyboard: the next drop-down opens with nothing selected, over the
+// snapshot taken before the first one covered the screen.
+TEST_F(MenuBarMouse, SwitchingByMouseKeepsTheSnapshotAndLeavesKeyboardModeOff)
+{
+    menu.Options()->SetFlags({T_AM2000_Flag::mfDropShadow});
+    T_AM2000_Desktop& desktop = T_AM2000_Desktop::Instance();
+    int grabs = 0;
+    const auto previous = desktop.SetGrabber([&grabs](const QRect& rect) {
+        QImage image(rect.size(), QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(++grabs * 60, 255, 255));
+        return image;
+    });
+    Click(0);
+    ASSERT_EQ(desktop.Screenshots().size(), 1u);
+    const QRgb beforeMenus = desktop.Screenshots().front()->Image().pixel(0, 0);
+    MoveTo(1);
+    ASSERT_EQ(OpenItem(), edit);
+    ASSERT_FALSE(desktop.Screenshots().empty());
+    EXPECT_EQ(desktop.Screenshots().front()->Image().pixel(0, 0), beforeMenus);
+    EXPECT_FALSE(desktop.Keep());
+    EXPECT_FALSE(bar->KeyboardMode());
+    EXPECT_EQ(tracker.TopWindow()->Selected(), TCustomPopupMenu2000Form::NoEntry);
+    tracker.CloseAllMenus(true);
+    EXPECT_TRUE(desktop.Screenshots().empty());
+    desktop.SetGrabber(previous);
 }
 
 TEST_F(MenuBarMouse, APressOnTheOpenItemClosesItsDropDownAndLeavesItHighlighted)
