@@ -3,12 +3,10 @@
 #include "TCustomPopupMenu2000.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_AnimationKind.h"
-#include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropDownPlacement.h"
-#include "T_AM2000_DropShadow.h"
-#include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_MenuTracker.h"
+#include "T_AM2000_SystemSettings.h"
 #include "T_AM2000_WindowPlacement.h"
 
 namespace {
@@ -38,23 +36,8 @@ TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
     if (request.raised)
         window->SetOpenBorder(itemOnScreen.x() - placement.bounds.x(), itemOnScreen.width(),
                               placement.upward);
-    const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
-    T_AM2000_MenuAnimator::Opening opening;
-    opening.kind =
-        T_AM2000_AnimationKind::Resolve(window->Options().Animation(), false, true, settings).shown;
-    opening.bounds = placement.bounds;
-    opening.toLeft = placement.toLeft;
-    opening.upward = placement.upward;
-    opening.opacity = window->Options().Opacity();
-    opening.layered = settings.layeredWindows;
-    // The window's fixed size would keep it from growing.
-    window->setMinimumSize(1, 1);
-    // The animator is the window's first child: the menus find it among the children.
-    auto* animator = new T_AM2000_MenuAnimator(window);
-    T_AM2000_DropShadow* shadow = nullptr;
-    if (T_AM2000_DropShadow::Wanted(window->Options().Flags(), request.systemShadow, settings))
-        shadow =
-            new T_AM2000_DropShadow(window, T_AM2000_Desktop::Instance(), settings.layeredWindows);
-    animator->Start(window->CanvasImage(), opening, shadow);
+    const T_AM2000_AnimationKind::Resolved kind = T_AM2000_AnimationKind::Resolve(
+        window->Options().Animation(), false, true, T_AM2000_SystemSettings::Current());
+    T_AM2000_MenuTracker::Instance().Animate(*window, kind, placement, request.systemShadow);
     return window;
 }

@@ -506,41 +506,48 @@ void T_AM2000_MenuTracker::OpenSubmenu(Form& window, bool selectFirst)
 }
 
 // The animation its parent gives submenus, at the menu's opacity, placed on the screen,
-// with its drop shadow, above the chain's windows.
+// above the chain's windows.
 void T_AM2000_MenuTracker::ShowAnimated(Form& child, const Placement::Request& request)
 {
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
     const Placement::Placement placement = T_AM2000_DropDownPlacement::Fit(child, request);
     const T_AM2000_AnimationKind::Resolved kind = T_AM2000_AnimationKind::Resolve(
         SubmenuAnimationOf(child, settings), false, false, settings);
-    child.SetSubmenuAnimation(kind.submenus);
+    const TCustomMainMenu2000* mainMenu = MainMenuOf(child.Item());
+    Animate(child, kind, placement, mainMenu && mainMenu->SystemShadow());
+}
+
+void T_AM2000_MenuTracker::Animate(Form& window, const T_AM2000_AnimationKind::Resolved& kind,
+                                   const Placement::Placement& placement, bool systemShadow)
+{
+    const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
+    window.SetSubmenuAnimation(kind.submenus);
     T_AM2000_MenuAnimator::Opening opening;
     opening.kind = kind.shown;
     opening.bounds = placement.bounds;
     opening.toLeft = placement.toLeft;
     opening.upward = placement.upward;
-    opening.opacity = child.Options().Opacity();
-    opening.layered = settings.layeredWindows;
-    for (Form* above = child.ParentWindow(); above; above = above->ParentWindow())
+    for (Form* above = window.ParentWindow(); above; above = above->ParentWindow())
         opening.chain.insert(opening.chain.begin(), above);
-    const TCustomMainMenu2000* mainMenu = MainMenuOf(child.Item());
+    opening.opacity = window.Options().Opacity();
+    opening.layered = settings.layeredWindows;
     // Where the window system composes nothing, a chosen entry's picture fades into the
     // screen as it was before the window showed.
-    if (!settings.layeredWindows && SelectionFadeWanted(mainMenu, kind.shown, settings))
-        T_AM2000_Desktop::Instance().Capture(placement.bounds);
+    if (!settings.layeredWindows &&
+        SelectionFadeWanted(MainMenuOf(window.Item()), kind.shown, settings))
+        T_AM2000_Desktop::Instance().Capture(opening.bounds);
     T_AM2000_DropShadow* shadow = nullptr;
-    if (T_AM2000_DropShadow::Wanted(child.Options().Flags(), mainMenu && mainMenu->SystemShadow(),
-                                    settings))
+    if (T_AM2000_DropShadow::Wanted(window.Options().Flags(), systemShadow, settings))
         shadow =
-            new T_AM2000_DropShadow(&child, T_AM2000_Desktop::Instance(), settings.layeredWindows);
+            new T_AM2000_DropShadow(&window, T_AM2000_Desktop::Instance(), settings.layeredWindows);
     // The window's fixed size would keep it from growing.
-    child.setMinimumSize(1, 1);
-    auto* animator = new T_AM2000_MenuAnimator(&child);
-    animator->SetFinished([this, &child] {
-        if (EntryAt(child, child.Selected()))
-            StartSubmenuTimer(child, false);
+    window.setMinimumSize(1, 1);
+    auto* animator = new T_AM2000_MenuAnimator(&window);
+    animator->SetFinished([this, &window] {
+        if (EntryAt(window, window.Selected()))
+            StartSubmenuTimer(window, false);
     });
-    animator->Start(child.ShownImage(), opening, shadow);
+    animator->Start(window.ShownImage(), opening, shadow);
 }
 
 // Beside the parent, overlapping it (over its scroll bar while it scrolls), with the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "T_AM2000_AnimationKind.h"
 #include "T_AM2000_WindowPlacement.h"
 
 #include <QObject>
@@ -82,6 +83,11 @@ public:
     void ClickSelected(TCustomPopupMenu2000Form& window);
     // A chosen entry shows pressed until its command runs after the press pause.
     bool Choosing() const;
+    // Shows a window growing into its placement as kind says, at its menu's opacity, with
+    // its drop shadow (systemShadow: the menu follows the desktop's setting) and above the
+    // chain's windows; a selected entry's submenu timer starts once it is there.
+    void Animate(TCustomPopupMenu2000Form& window, const T_AM2000_AnimationKind::Resolved& kind,
+                 const T_AM2000_WindowPlacement::Placement& placement, bool systemShadow);
     // Closes window and its submenus; the top window closes the whole chain.
     void CloseWindow(TCustomPopupMenu2000Form& window);
     void CloseAllMenus(bool resetBars);

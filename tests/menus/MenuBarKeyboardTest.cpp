@@ -1,4 +1,6 @@
 #include "MenuBarTestSupport.h"
+#include "T_AM2000_MenuAnimator.h"
+#include "T_AM2000_StepEvent.h"
 
 namespace {
 
@@ -94,6 +96,23 @@ TEST_F(MenuBarKeyboard, RightOverAnEntryWithASubmenuOpensTheSubmenuInstead)
     ASSERT_EQ(OpenItem(), file);
     Key(Qt::Key_Right);
     EXPECT_EQ(OpenItem(), file);
+    EXPECT_NE(tracker.TopWindow()->ChildWindow(), nullptr);
+}
+
+// Once the drop-down is there, its selected entry opens its submenu after the delay.
+TEST_F(MenuBarKeyboard, TheFirstEntrysSubmenuOpensWhenTheDropDownHasFinishedOpening)
+{
+    AddItem(QStringLiteral("Deeper"), file->Items(0));
+    Key(Qt::Key_Alt);
+    Key(Qt::Key_Down);
+    ASSERT_EQ(OpenItem(), file);
+    // The opening's steps.
+    for (int guard = 0; guard < 100; ++guard) {
+        now += T_AM2000_MenuAnimator::StepInterval;
+        QCoreApplication::sendPostedEvents(nullptr, T_AM2000_StepEvent::TypeId());
+    }
+    EXPECT_EQ(tracker.TopWindow()->ChildWindow(), nullptr);
+    Advance(T_AM2000_MenuTimer::SubmenuDelay);
     EXPECT_NE(tracker.TopWindow()->ChildWindow(), nullptr);
 }
 

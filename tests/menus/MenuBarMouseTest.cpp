@@ -3,6 +3,7 @@
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_WindowPlacement.h"
 
 #include <QDeadlineTimer>
@@ -292,4 +293,10 @@ TEST_F(MenuBarMouse, ADropDownTallerThanTheScreenScrollsWithinIt)
     EXPECT_TRUE(window->Scrolling());
     EXPECT_GE(window->geometry().top(), 0);
     EXPECT_LE(window->geometry().bottom(), 399);
+    // It opens with the part it shows, not squeezes the whole menu into the window.
+    const T_AM2000_MenuAnimator* animator = nullptr;
+    for (const QObject* child : window->children())
+        animator = animator ? animator : dynamic_cast<const T_AM2000_MenuAnimator*>(child);
+    ASSERT_NE(animator, nullptr);
+    EXPECT_EQ(animator->Frame(), window->ShownImage());
 }
