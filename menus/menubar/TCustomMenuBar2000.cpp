@@ -612,7 +612,9 @@ bool TCustomMenuBar2000::eventFilter(QObject* watched, QEvent* event)
             Rebuild();
         return false;
     case QEvent::ApplicationDeactivate:
-        if (m_keyboardMode)
+    case QEvent::WindowDeactivate:
+        if (m_keyboardMode &&
+            (event->type() == QEvent::ApplicationDeactivate || watched == window()))
             ResetBar();
         return false;
     default:

@@ -1,5 +1,6 @@
 #include "T_AM2000_MenuInputFilter.h"
 
+#include "I_AM2000_MenuBar.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_MenuKeyboard.h"
 #include "T_AM2000_MenuTracker.h"
@@ -13,9 +14,9 @@ T_AM2000_MenuInputFilter::T_AM2000_MenuInputFilter(T_AM2000_MenuTracker& tracker
     : m_tracker(tracker)
 {}
 
-// The whole application losing the activation closes the menus. Otherwise only widgets
-// count: the application sees mouse and key events once for the window handle and once
-// for the widget.
+// The whole application, or a window with a menu bar, losing the activation closes the
+// menus. Otherwise only widgets count: the application sees mouse and key events once for the
+// window handle and once for the widget.
 bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_tracker.TopWindow())
@@ -26,6 +27,10 @@ bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
     }
     if (!watched->isWidgetType())
         return false;
+    if (event->type() == QEvent::WindowDeactivate && OwnsMenuBar(*static_cast<QWidget*>(watched))) {
+        m_tracker.CloseAllMenus(true);
+        return false;
+    }
     if (m_tracker.Choosing())
         return IsUserInput(event->type());
     switch (event->type()) {
@@ -121,4 +126,14 @@ bool T_AM2000_MenuInputFilter::IsUserInput(QEvent::Type type)
     default:
         return false;
     }
+}
+
+bool T_AM2000_MenuInputFilter::OwnsMenuBar(const QWidget& window) const
+{
+    for (I_AM2000_MenuBar* bar : m_tracker.MenuBars()) {
+        const QWidget* widget = bar->BarWidget();
+        if (widget && widget->window() == &window)
+            return true;
+    }
+    return false;
 }

@@ -154,6 +154,19 @@ TEST_F(MenuBarKeyboard, KeysOfAnotherWindowAreNotTheBars)
     EXPECT_FALSE(bar->KeyboardMode());
 }
 
+TEST_F(MenuBarKeyboard, TheBarsWindowLosingTheActivationEndsKeyboardMode)
+{
+    Key(Qt::Key_Alt);
+    ASSERT_TRUE(bar->KeyboardMode());
+    QWidget other;
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&other, &deactivate);
+    EXPECT_TRUE(bar->KeyboardMode());
+    QCoreApplication::sendEvent(&host, &deactivate);
+    EXPECT_FALSE(bar->KeyboardMode());
+    EXPECT_EQ(bar->BarState(), State::bsIdle);
+}
+
 TEST_F(MenuBarKeyboard, APressOutsideTheBarEndsKeyboardMode)
 {
     Key(Qt::Key_Alt);

@@ -290,6 +290,25 @@ TEST_F(MenuKeys, TheRightButtonOverAnEntryAsksTheMainMenuForAContextMenu)
     EXPECT_TRUE(window->isVisible());
 }
 
+// Another window of the program taking the activation from the bar's window closes the
+// menus; any other window losing it changes nothing.
+TEST_F(MenuKeys, TheWindowOfAMenuBarLosingTheActivationClosesAll)
+{
+    QWidget owner;
+    FakeBar bar;
+    bar.widget.setParent(&owner);
+    tracker.RegisterMenuBar(&bar);
+    QWidget other;
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&other, &deactivate);
+    EXPECT_TRUE(window->isVisible());
+    QApplication::sendEvent(&owner, &deactivate);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    EXPECT_EQ(bar.resets, 1);
+    tracker.UnregisterMenuBar(&bar);
+}
+
 TEST_F(MenuKeys, TheApplicationLosingTheActivationClosesAll)
 {
     FakeBar bar;
