@@ -485,8 +485,11 @@ void TCustomMenuBar2000::MouseDown(TMouseButton button, TShiftState shift, int x
         return;
     }
     const int index = m_items.IndexAt(QPoint(x, y));
-    if (index < 0)
+    // The bar beside its items is no menu.
+    if (index < 0) {
+        Tracker().CloseAllMenus(true);
         return;
+    }
     TMenuItem2000* item = m_items.Entries()[std::size_t(index)].item;
     const QPoint corner = m_items.Entries()[std::size_t(index)].rect.topLeft();
     item->OnMouseDown(item, button, shift, x - corner.x(), y - corner.y());

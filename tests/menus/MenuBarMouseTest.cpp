@@ -95,6 +95,18 @@ TEST_F(MenuBarMouse, APressOnTheOpenItemClosesItsDropDownAndLeavesItHighlighted)
     EXPECT_EQ(bar->CurrentItem(), edit);
 }
 
+TEST_F(MenuBarMouse, APressOnTheBarBesideItsItemsClosesTheMenus)
+{
+    Click(0);
+    ASSERT_EQ(OpenItem(), file);
+    const QRect last = bar->BarItems().Entries().back().rect;
+    const QPoint beside(last.right() + 10, last.center().y());
+    ASSERT_LT(beside.x(), bar->width());
+    SendMouse(QEvent::MouseButtonPress, beside);
+    EXPECT_EQ(OpenItem(), nullptr);
+    EXPECT_EQ(bar->BarState(), State::bsIdle);
+}
+
 TEST_F(MenuBarMouse, AnyOtherButtonClosesTheMenus)
 {
     Click(0);
