@@ -350,9 +350,12 @@ void T_AM2000_MenuTracker::RightMouseUp(Form& window, QPoint point)
         return;
     if (TCustomMainMenu2000* mainMenu = MainMenuOf(*item))
         mainMenu->OnContextMenu(mainMenu);
-    // The handler may have closed the menus.
-    if (item->PopupMenu() && InChain(&window) && window.isVisible())
-        OpenContextMenu(window, hit, window.geometry().topLeft() + point);
+    // The handler may have closed the menus, or freed or moved the item.
+    if (!InChain(&window) || !window.isVisible())
+        return;
+    const int index = IndexOf(window, item);
+    if (index != Form::NoEntry && item->PopupMenu())
+        OpenContextMenu(window, index, window.geometry().topLeft() + point);
 }
 
 // The entry stays selected while its context menu is open, as an opener does.

@@ -99,6 +99,15 @@ TEST_F(ContextMenu, AHandlerThatClosesTheMenusLeavesItClosed)
     EXPECT_EQ(window->ChildWindow(), nullptr);
 }
 
+TEST_F(ContextMenu, AHandlerThatFreesTheEntryOpensNothing)
+{
+    mainMenu.OnContextMenu = [this](TObject*) { Free(open); };
+    RightClick(0);
+    EXPECT_EQ(window->ChildWindow(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Entries().size(), 1u);
+}
+
 TEST_F(ContextMenu, ChoosingAnEntryRunsItsClickAndClosesTheWholeChain)
 {
     int renamed = 0;
