@@ -672,12 +672,13 @@ bool T_AM2000_MenuTracker::Selectable(const Form& window, int index) const
     return item.Enabled() || !window.Options().Flags().Contains(T_AM2000_Flag::mfNoHighDisabled);
 }
 
+// A window with nothing hidden is left as it is.
 void T_AM2000_MenuTracker::Expand(Form& window)
 {
-    CloseChildOf(window);
-    SelectEntry(window, Form::NoEntry);
     if (window.Expanded() || !window.HiddenItemsPresent())
         return;
+    CloseChildOf(window);
+    SelectEntry(window, Form::NoEntry);
     const int fromHeight =
         window.Layout().WindowSize().height() - T_AM2000_DropDownLayout::ExpandButtonHeight;
     window.SetExpanded(true);

@@ -290,6 +290,19 @@ TEST_F(MenuKeys, TheRightButtonOverAnEntryAsksTheMainMenuForAContextMenu)
     EXPECT_TRUE(window->isVisible());
 }
 
+// The window has nothing hidden: the open submenu and its entry stay as they are.
+TEST_F(MenuKeys, CtrlDownWithNothingToExpandChangesNothing)
+{
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Right);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(tracker.Keyboard().KeyDown(*window, Qt::Key_Down, Qt::ControlModifier, {}));
+    EXPECT_EQ(window->ChildWindow(), child);
+    EXPECT_TRUE(child->isVisible());
+    EXPECT_EQ(window->Selected(), 3);
+}
+
 // Another window of the program taking the activation from the bar's window closes the
 // menus; any other window losing it changes nothing.
 TEST_F(MenuKeys, TheWindowOfAMenuBarLosingTheActivationClosesAll)
