@@ -65,21 +65,23 @@ bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
 }
 
 // A window holding the pressed button gets the moves and the release wherever the
-// pointer is: they go to the chain window under it.
+// pointer is: they go to the chain window under it. That holds for a menu bar whose item
+// was pressed too, so that the button dragged onto an entry and released there chooses it.
 bool T_AM2000_MenuInputFilter::ChainMouse(QObject* watched, QEvent* event)
 {
     // A window being hidden or freed is out of the chain's input.
-    if (!m_tracker.InChain(watched) || !static_cast<QWidget*>(watched)->isVisible())
-        return false;
+    const bool fromChain =
+        m_tracker.InChain(watched) && static_cast<QWidget*>(watched)->isVisible();
     if (event->type() == QEvent::Leave) {
-        m_tracker.MouseLeave(*static_cast<TCustomPopupMenu2000Form*>(watched), QCursor::pos());
+        if (fromChain)
+            m_tracker.MouseLeave(*static_cast<TCustomPopupMenu2000Form*>(watched), QCursor::pos());
         return false;
     }
     const auto& mouse = *static_cast<QMouseEvent*>(event);
     const QPoint global = mouse.globalPosition().toPoint();
     TCustomPopupMenu2000Form* window = m_tracker.WindowAt(global);
     if (!window)
-        return true;
+        return fromChain;
     const QPoint point = global - window->geometry().topLeft();
     if (event->type() == QEvent::MouseMove)
         m_tracker.MouseMove(*window, point);

@@ -107,6 +107,25 @@ TEST_F(MenuBarMouse, APressOnTheBarBesideItsItemsClosesTheMenus)
     EXPECT_EQ(bar->BarState(), State::bsIdle);
 }
 
+// The bar holds the pointer from the press on: the drag and the release over an entry
+// reach it, and the entry is chosen.
+TEST_F(MenuBarMouse, PressingAnItemAndReleasingOverAnEntryChoosesIt)
+{
+    int saved = 0;
+    auto* save = static_cast<TMenuItem2000*>(file->Items(1));
+    save->OnClick = [&saved](TObject*) { ++saved; };
+    Press(0);
+    TCustomPopupMenu2000Form* window = tracker.TopWindow();
+    ASSERT_NE(window, nullptr);
+    const QPoint over = window->mapToGlobal(window->EntryRect(1).center());
+    SendMouse(QEvent::MouseMove, bar->mapFromGlobal(over));
+    EXPECT_EQ(window->Selected(), 1);
+    SendMouse(QEvent::MouseButtonRelease, bar->mapFromGlobal(over));
+    Advance(T_AM2000_MenuTimer::PressPause);
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(OpenItem(), nullptr);
+}
+
 TEST_F(MenuBarMouse, AnyOtherButtonClosesTheMenus)
 {
     Click(0);
