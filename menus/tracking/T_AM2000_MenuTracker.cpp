@@ -736,9 +736,10 @@ void T_AM2000_MenuTracker::HideWindow(Form& window)
 void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
 {
     Timer::Instance().Stop();
+    TCustomMainMenu2000* closed = nullptr;
     if (Form* top = TopWindow()) {
-        if (!top->ItemFreed())
-            T_AM2000_MenuHints::Show(nullptr, MainMenuOf(top->Item()));
+        closed = top->ItemFreed() ? nullptr : MainMenuOf(top->Item());
+        T_AM2000_MenuHints::Show(nullptr, closed);
         disconnect(m_topGone);
         m_top = nullptr;
         m_topAlive = nullptr;
@@ -754,6 +755,9 @@ void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
         for (I_AM2000_MenuBar* bar : std::vector(m_bars))
             bar->ResetBar();
     }
+    // Told last, when the bars are idle again.
+    if (closed)
+        closed->OnMenuClose(closed);
 }
 
 // The menu freed its top window (or itself): the submenus go with it.

@@ -347,6 +347,21 @@ TEST_F(Choosing, TheClickedEntryStaysChosenThroughThePressPause)
     EXPECT_FALSE(window->Pressed());
 }
 
+TEST_F(Choosing, TheMainMenuHearsOnceThatTheMenusClosed)
+{
+    int closes = 0;
+    mainMenu.OnMenuClose = [this, &closes](TObject* sender) {
+        ++closes;
+        EXPECT_EQ(sender, &mainMenu);
+        EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    };
+    Click(*window, 1);
+    Advance(Timer::PressPause);
+    EXPECT_EQ(closes, 1);
+    tracker.CloseAllMenus(true);
+    EXPECT_EQ(closes, 1);
+}
+
 TEST_F(Choosing, ACloseQueryAnsweringNoKeepsTheMenuOpenAndStillRunsTheClick)
 {
     allowClose = false;
