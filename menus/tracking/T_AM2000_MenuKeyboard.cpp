@@ -70,10 +70,8 @@ bool T_AM2000_MenuKeyboard::WindowKeyDown(Form& window, int key, Qt::KeyboardMod
         return ArrowKey(window, key, modifiers);
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (SelectedHasSubmenu(window))
-            m_tracker.OpenSubmenu(window, true);
-        else
-            m_tracker.ClickSelected(window);
+        // As a click: a submenu opens with nothing selected, unlike with Right.
+        m_tracker.ClickSelected(window);
         return true;
     case Qt::Key_Escape:
         m_tracker.CloseWindow(window);

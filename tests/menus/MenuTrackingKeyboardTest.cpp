@@ -200,6 +200,23 @@ TEST_F(MenuKeys, EnterChoosesTheSelectedEntryAfterThePressPause)
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
 }
 
+// Enter is a click: the submenu opens at once with nothing selected; Right selects its
+// first entry.
+TEST_F(MenuKeys, EnterOnAnEntryWithASubmenuOpensItAsAClickDoes)
+{
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Return);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(&child->Item(), last);
+    EXPECT_EQ(child->Selected(), Form::NoEntry);
+    EXPECT_FALSE(window->Pressed());
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Right);
+    ASSERT_NE(window->ChildWindow(), nullptr);
+    EXPECT_EQ(window->ChildWindow()->Selected(), 0);
+}
+
 TEST_F(MenuKeys, TheWheelMovesOneEntryPerFullStepAndStopsAtTheEnds)
 {
     tracker.Keyboard().Wheel(*window, -60);
