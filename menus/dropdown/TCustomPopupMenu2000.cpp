@@ -2,10 +2,12 @@
 
 #include "TCustomMainMenu2000.h"
 #include "TImageList.h"
+#include "TMenuItem2000.h"
 #include "TPopupMenu2000Form.h"
 #include "T_AM2000_Colors.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_MenuTracker.h"
 #include "T_AM2000_Skin.h"
 #include "T_AM2000_Title.h"
 #include "T_AM2000_UpdatingScope.h"
@@ -95,11 +97,23 @@ TCustomPopupMenu2000::DropDownOptions(const TMenuItem2000& item) const
     return m_options->ForDropDown(*m_options, &item);
 }
 
-TCustomPopupMenu2000Form* TCustomPopupMenu2000::OpenDropDown(TMenuItem2000& item)
+TCustomPopupMenu2000Form* TCustomPopupMenu2000::OpenDropDown(TMenuItem2000& item, bool contextMenu)
 {
     CloseDropDown();
-    m_window = std::make_unique<TPopupMenu2000Form>(*this, item);
+    m_window = std::make_unique<TPopupMenu2000Form>(
+        *this, item, nullptr,
+        contextMenu ? TCustomPopupMenu2000Form::Contents::ContextMenu
+                    : TCustomPopupMenu2000Form::Contents::Submenu);
     return m_window.get();
+}
+
+void TCustomPopupMenu2000::Popup(QPoint screenPosition)
+{
+    if (!m_holder) {
+        m_holder = std::make_unique<TMenuItem2000>(nullptr);
+        m_holder->SetPopupMenu(this);
+    }
+    T_AM2000_MenuTracker::Instance().PopupAnimated(*this, *m_holder, screenPosition);
 }
 
 void TCustomPopupMenu2000::CloseDropDown()

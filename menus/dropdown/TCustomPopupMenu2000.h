@@ -47,9 +47,14 @@ public:
     // caller.
     std::unique_ptr<T_AM2000_MenuOptions> DropDownOptions(const TMenuItem2000& item) const;
 
-    // Makes the drop-down window of item's submenu, laid out and painted but not shown
-    // yet, closing the one that was open; returns it (owned by this menu).
-    TCustomPopupMenu2000Form* OpenDropDown(TMenuItem2000& item);
+    // Opens the menu's animated items at a screen position as the top window of a new
+    // chain, animated as Options say; the platform's items are left out. Returns at once.
+    void Popup(QPoint screenPosition) override;
+
+    // Makes the drop-down window of item's submenu (or context menu), laid out and
+    // painted but not shown yet, closing the one that was open; returns it (owned by
+    // this menu).
+    TCustomPopupMenu2000Form* OpenDropDown(TMenuItem2000& item, bool contextMenu = false);
     // The open top window, or nullptr.
     TCustomPopupMenu2000Form* DropDown() const { return m_window.get(); }
     void CloseDropDown();
@@ -66,5 +71,8 @@ private:
     TImageList* m_images = nullptr;
     bool m_ctl3D = true;
     bool m_systemCtl3D = false;
+    // Lists this menu as its context menu: the top window of Popup is made for it. It
+    // outlives the window.
+    std::unique_ptr<TMenuItem2000> m_holder;
     std::unique_ptr<TCustomPopupMenu2000Form> m_window;
 };

@@ -199,11 +199,26 @@ Form* T_AM2000_MenuTracker::Popup(TCustomPopupMenu2000& menu, TMenuItem2000& ite
     return window;
 }
 
-Form* T_AM2000_MenuTracker::Open(TCustomPopupMenu2000& menu, TMenuItem2000& item)
+Form* T_AM2000_MenuTracker::PopupAnimated(TCustomPopupMenu2000& menu, TMenuItem2000& holder,
+                                          QPoint cursor)
+{
+    Form* window = Open(menu, holder, true);
+    if (window->Entries().empty()) {
+        CloseAllMenus(false);
+        return nullptr;
+    }
+    const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
+    Animate(*window,
+            T_AM2000_AnimationKind::Resolve(window->Options().Animation(), false, false, settings),
+            T_AM2000_DropDownPlacement::Fit(*window, ContextMenuRequest(cursor)), false);
+    return window;
+}
+
+Form* T_AM2000_MenuTracker::Open(TCustomPopupMenu2000& menu, TMenuItem2000& item, bool contextMenu)
 {
     CloseAllMenus(false);
     m_hotTracking = false;
-    Form* window = menu.OpenDropDown(item);
+    Form* window = menu.OpenDropDown(item, contextMenu);
     m_top = window;
     m_topAlive = window;
     WatchMenuOf(item);

@@ -35,12 +35,17 @@ public:
     static T_AM2000_MenuTracker& Instance();
     ~T_AM2000_MenuTracker() override;
 
-    // Makes menu's drop-down of item's submenu the top window of the current chain,
-    // closing any other first; its opener places and shows it.
-    TCustomPopupMenu2000Form* Open(TCustomPopupMenu2000& menu, TMenuItem2000& item);
+    // Makes menu's drop-down of item's submenu (or context menu) the top window of the
+    // current chain, closing any other first; its opener places and shows it.
+    TCustomPopupMenu2000Form* Open(TCustomPopupMenu2000& menu, TMenuItem2000& item,
+                                   bool contextMenu = false);
     // The same, shown at a screen position at full size and without animation.
     TCustomPopupMenu2000Form* Popup(TCustomPopupMenu2000& menu, TMenuItem2000& item,
                                     QPoint screenPosition);
+    // A popup menu opening at the cursor: holder's context menu, placed as a popup menu
+    // is and animated; nullptr when it has no animated item.
+    TCustomPopupMenu2000Form* PopupAnimated(TCustomPopupMenu2000& menu, TMenuItem2000& holder,
+                                            QPoint cursor);
     TCustomPopupMenu2000* CurrentMenu() const;
     TCustomPopupMenu2000Form* TopWindow() const { return m_topAlive ? m_top : nullptr; }
     // The last window of the chain: the one that takes the keys.

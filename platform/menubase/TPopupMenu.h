@@ -23,7 +23,7 @@ public:
 
     // Shows the menu at a screen position and runs the chosen item's click; returns
     // when the menu is closed.
-    void Popup(QPoint screenPosition);
+    virtual void Popup(QPoint screenPosition);
     // The menu as it is while shown (nullptr otherwise), so tests can choose an item.
     static QMenu* ShownMenu();
 
