@@ -15,8 +15,8 @@ T_AM2000_MenuInputFilter::T_AM2000_MenuInputFilter(T_AM2000_MenuTracker& tracker
 {}
 
 // The whole application, or a window with a menu bar, losing the activation closes the
-// menus. Otherwise only widgets count: the application sees mouse and key events once for the
-// window handle and once for the widget.
+// menus. Otherwise only widgets count: the application sees mouse and key events once
+// for the window handle and once for the widget.
 bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_tracker.TopWindow())
@@ -69,6 +69,9 @@ bool T_AM2000_MenuInputFilter::eventFilter(QObject* watched, QEvent* event)
 // was pressed too, so that the button dragged onto an entry and released there chooses it.
 bool T_AM2000_MenuInputFilter::ChainMouse(QObject* watched, QEvent* event)
 {
+    // An entry's edit box handles its own mouse input.
+    if (InsideChainWindow(watched))
+        return false;
     // A window being hidden or freed is out of the chain's input.
     const bool fromChain =
         m_tracker.InChain(watched) && static_cast<QWidget*>(watched)->isVisible();

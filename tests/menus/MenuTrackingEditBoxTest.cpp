@@ -117,7 +117,7 @@ TEST_F(EditBox, EscapeEndsEditingWithTheOldTextAndLeavesTheMenuOpen)
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
 }
 
-TEST_F(EditBox, APressOnTheBoxKeepsTheMenuAndAClickElsewhereEndsEditing)
+TEST_F(EditBox, AClickOnTheBoxKeepsEditingAndAClickElsewhereEndsIt)
 {
     StartEditing();
     QLineEdit* box = Box();
@@ -126,6 +126,9 @@ TEST_F(EditBox, APressOnTheBoxKeepsTheMenuAndAClickElsewhereEndsEditing)
     QMouseEvent press(QEvent::MouseButtonPress, inside, box->mapToGlobal(inside), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(box, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, box->mapToGlobal(inside),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &release);
     EXPECT_NE(tracker.CurrentMenu(), nullptr);
     EXPECT_NE(tracker.Editor(), nullptr);
     Click(*window, 0);
