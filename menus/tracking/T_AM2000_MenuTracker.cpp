@@ -770,8 +770,8 @@ void T_AM2000_MenuTracker::CloseAllMenus(bool resetBars)
         for (I_AM2000_MenuBar* bar : std::vector(m_bars))
             bar->ResetBar();
     }
-    // Told last, when the bars are idle again.
-    if (closed)
+    // Told last, when the bars are idle again; not when another drop-down takes over.
+    if (closed && resetBars)
         closed->OnMenuClose(closed);
 }
 

@@ -360,6 +360,10 @@ TEST_F(Choosing, TheMainMenuHearsOnceThatTheMenusClosed)
     EXPECT_EQ(closes, 1);
     tracker.CloseAllMenus(true);
     EXPECT_EQ(closes, 1);
+    // Another drop-down taking over is no close.
+    Open();
+    Open();
+    EXPECT_EQ(closes, 1);
 }
 
 TEST_F(Choosing, ACloseQueryAnsweringNoKeepsTheMenuOpenAndStillRunsTheClick)
