@@ -1,10 +1,10 @@
 #include "MenuBarTestSupport.h"
+#include "ScopedScreenSize.h"
 
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_MenuAnimator.h"
-#include "T_AM2000_WindowPlacement.h"
 
 #include <QDeadlineTimer>
 #include <QHelpEvent>
@@ -312,10 +312,7 @@ TEST_F(MenuBarMouse, TheTooltipOverAnItemIsItsShortHint)
 
 TEST_F(MenuBarMouse, ADropDownTallerThanTheScreenScrollsWithinIt)
 {
-    struct ScreenSize {
-        ~ScreenSize() { T_AM2000_WindowPlacement::SetScreenSource(previous); }
-        T_AM2000_WindowPlacement::ScreenSource previous;
-    } small{T_AM2000_WindowPlacement::SetScreenSource([] { return QSize(1000, 400); })};
+    const ScopedScreenSize small(QSize(1000, 400));
     for (int i = 0; i < 40; ++i)
         AddItem(QStringLiteral("Entry %1").arg(i), file);
     Click(0);

@@ -1,10 +1,10 @@
 #include "MenuTrackingTestSupport.h"
+#include "ScopedScreenSize.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "TPopupMenu.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuKeyboard.h"
 #include "T_AM2000_MenuOptions.h"
-#include "T_AM2000_WindowPlacement.h"
 
 namespace {
 
@@ -18,29 +18,15 @@ protected:
     void SetUp() override
     {
         MenuTracking::SetUp();
-        previousScreen = T_AM2000_WindowPlacement::SetScreenSource([] { return QSize(400, 300); });
         popup.Options()->SetAnimation(T_AM2000_Animation::anNone);
         open = Add(QStringLiteral("Open"));
         Add(QStringLiteral("Plain"));
-        rename = ContextEntry(QStringLiteral("Rename"));
-        remove = ContextEntry(QStringLiteral("Remove"));
+        rename = AddTo(context, QStringLiteral("Rename"));
+        remove = AddTo(context, QStringLiteral("Remove"));
         platformEntry.SetCaption(QStringLiteral("Platform"));
         context.Add(&platformEntry);
         open->SetPopupMenu(&context);
         window = Open();
-    }
-    void TearDown() override
-    {
-        MenuTracking::TearDown();
-        T_AM2000_WindowPlacement::SetScreenSource(previousScreen);
-    }
-    TMenuItem2000* ContextEntry(const QString& caption)
-    {
-        auto* item = new TMenuItem2000(nullptr);
-        owned.emplace_back(item);
-        item->SetCaption(caption);
-        context.Add(item);
-        return item;
     }
     // The right button released over entry index of the top window, at offset from the
     // entry's top-left corner; returns the screen point.
@@ -51,15 +37,13 @@ protected:
         return window->geometry().topLeft() + point;
     }
 
+    ScopedScreenSize screenSize{QSize(400, 300)};
     TPopupMenu context{nullptr};
     TMenuItem platformEntry{nullptr};
     TMenuItem2000* open = nullptr;
     TMenuItem2000* rename = nullptr;
     TMenuItem2000* remove = nullptr;
     Form* window = nullptr;
-
-private:
-    T_AM2000_WindowPlacement::ScreenSource previousScreen;
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "MenuTrackingTestSupport.h"
+#include "ScopedScreenSize.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropDownLayout.h"
@@ -33,7 +34,6 @@ protected:
     void SetUp() override
     {
         MenuTracking::SetUp();
-        previousScreen = T_AM2000_WindowPlacement::SetScreenSource([this] { return screen; });
         previousSettings = T_AM2000_SystemSettings::SetSource([this] { return settings; });
         popup.Options()->SetAnimation(T_AM2000_Animation::anNone);
         deep = Add(QStringLiteral("Deep"));
@@ -48,7 +48,6 @@ protected:
     {
         MenuTracking::TearDown();
         T_AM2000_SystemSettings::SetSource(previousSettings);
-        T_AM2000_WindowPlacement::SetScreenSource(previousScreen);
     }
     Form* OpenSubmenuAt(QPoint position, int entry)
     {
@@ -73,13 +72,13 @@ protected:
     }
 
     QSize screen{400, 300};
+    ScopedScreenSize screenSize{[this] { return screen; }};
     T_AM2000_SystemSettings settings;
     TMenuItem2000* deep = nullptr;
     TMenuItem2000* tall = nullptr;
     Form* window = nullptr;
 
 private:
-    T_AM2000_WindowPlacement::ScreenSource previousScreen;
     T_AM2000_SystemSettings::Source previousSettings;
 };
 

@@ -1,9 +1,8 @@
 #include "MenuTrackingTestSupport.h"
+#include "ScopedScreenSize.h"
 #include "TCustomPopupMenu2000Form.h"
-#include "TPopupMenu.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
-#include "T_AM2000_WindowPlacement.h"
 
 namespace {
 
@@ -17,32 +16,15 @@ protected:
     void SetUp() override
     {
         MenuTracking::SetUp();
-        previousScreen = T_AM2000_WindowPlacement::SetScreenSource([] { return QSize(400, 300); });
-        copy = Entry(QStringLiteral("Copy"));
-        Entry(QStringLiteral("Save as"));
+        copy = AddTo(menu, QStringLiteral("Copy"));
+        AddTo(menu, QStringLiteral("Save as"));
         platformEntry.SetCaption(QStringLiteral("Platform"));
         menu.Add(&platformEntry);
     }
-    void TearDown() override
-    {
-        MenuTracking::TearDown();
-        T_AM2000_WindowPlacement::SetScreenSource(previousScreen);
-    }
-    TMenuItem2000* Entry(const QString& caption)
-    {
-        auto* item = new TMenuItem2000(nullptr);
-        owned.emplace_back(item);
-        item->SetCaption(caption);
-        menu.Add(item);
-        return item;
-    }
-
+    ScopedScreenSize screenSize{QSize(400, 300)};
     TCustomPopupMenu2000 menu{nullptr};
     TMenuItem platformEntry{nullptr};
     TMenuItem2000* copy = nullptr;
-
-private:
-    T_AM2000_WindowPlacement::ScreenSource previousScreen;
 };
 
 } // namespace

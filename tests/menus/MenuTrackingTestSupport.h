@@ -4,6 +4,7 @@
 #include "TCustomPopupMenu2000.h"
 #include "TMainMenu2000.h"
 #include "TMenuItem2000.h"
+#include "TPopupMenu.h"
 #include "TPopupMenu2000Form.h"
 #include "TTickCount.h"
 #include "T_AM2000_MenuTimer.h"
@@ -74,6 +75,15 @@ protected:
         owned.emplace_back(item);
         item->SetCaption(caption);
         (parent ? parent : &top)->Add(item);
+        return item;
+    }
+    // An animated entry of a platform popup menu, kept in owned.
+    TMenuItem2000* AddTo(TPopupMenu& menu, const QString& caption)
+    {
+        auto* item = new TMenuItem2000(nullptr);
+        owned.emplace_back(item);
+        item->SetCaption(caption);
+        menu.Add(item);
         return item;
     }
     // Frees an item made by Add (or kept in owned).
