@@ -5,6 +5,7 @@
 #include "TEdgeFlags.h"
 #include "TGraphic.h"
 #include "TTextLineCache.h"
+#include "TTextWidthCache.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -646,8 +647,8 @@ int TCanvas::TextHeight(const QString&) const
 
 QSize TCanvas::TextExtent(const QString& text) const
 {
-    const QFontMetrics metrics(QtFont());
-    return QSize(metrics.horizontalAdvance(text), metrics.height());
+    const QFont& font = QtFont();
+    return QSize(TTextWidthCache::ForThisThread().Width(text, font), QFontMetrics(font).height());
 }
 
 // --- Pictures -------------------------------------------------------------------------

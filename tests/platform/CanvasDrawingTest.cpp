@@ -3,6 +3,7 @@
 #include "TCanvas.h"
 #include "TFont.h"
 
+#include <QFontMetrics>
 #include <QSet>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -357,6 +358,35 @@ TEST(CanvasDrawing, TextIsDrawnInTheFontColourInsideItsExtent)
             reddish += qRed(bitmap->Image().pixel(x, y)) > 200 &&
                        qGreen(bitmap->Image().pixel(x, y)) < 100;
     EXPECT_GT(reddish, 5);
+}
+
+// Widths are remembered per text and font: a change of size, style or face is measured
+// anew, and a font seen before gives its width again.
+TEST(CanvasDrawing, TextWidthsFollowTheFont)
+{
+    auto bitmap = Surface(60, 30);
+    TCanvas* canvas = bitmap->Canvas();
+    const QString text = "Menu entry";
+    const auto measured = [&] {
+        return QFontMetrics(canvas->Font()->ToQFont()).horizontalAdvance(text);
+    };
+    canvas->Font()->SetHeight(-12);
+    const int small = canvas->TextWidth(text);
+    EXPECT_EQ(small, measured());
+    canvas->Font()->SetHeight(-24);
+    const int large = canvas->TextWidth(text);
+    EXPECT_EQ(large, measured());
+    EXPECT_GT(large, small);
+    canvas->Font()->SetStyle({TFontStyle::fsBold});
+    EXPECT_EQ(canvas->TextWidth(text), measured());
+    EXPECT_GT(canvas->TextWidth(text), large) << "bold is wider";
+    canvas->Font()->SetName("DejaVu Sans Mono");
+    EXPECT_EQ(canvas->TextExtent(text).width(), measured());
+    canvas->Font()->SetStyle({});
+    canvas->Font()->SetName(TFont().Name());
+    canvas->Font()->SetHeight(-12);
+    EXPECT_EQ(canvas->TextWidth(text), small);
+    EXPECT_LT(canvas->TextWidth("Menu"), small) << "a shorter text of the same font";
 }
 
 TEST(CanvasDrawing, SmallTextIsUnsmoothedAndLargeTextSmoothed)
