@@ -172,11 +172,14 @@ void TCustomPopupMenu2000Form::EntryFreed()
         Relayout();
 }
 
-TMenu* TCustomPopupMenu2000Form::ListedMenu() const
+TMenuViewers* TCustomPopupMenu2000Form::ListedViewers() const
 {
-    if (ItemFreed() || m_contents == Contents::ContextMenu)
+    if (ItemFreed())
         return nullptr;
-    return SubmenuParent(m_item)->GetParentMenu();
+    if (m_contents == Contents::Submenu)
+        return SubmenuParent(m_item)->Viewers();
+    TPopupMenu* contextMenu = m_item.PopupMenu();
+    return contextMenu ? &contextMenu->Viewers() : nullptr;
 }
 
 bool TCustomPopupMenu2000Form::ItemFreed() const

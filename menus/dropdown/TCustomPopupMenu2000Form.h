@@ -12,7 +12,7 @@
 
 class TBitmap;
 class TCustomPopupMenu2000;
-class TMenu;
+class TMenuViewers;
 class TMenuItem2000;
 class T_AM2000_DropDownLayout;
 class T_AM2000_EntryWatch;
@@ -47,9 +47,10 @@ public:
     // Gone once ItemFreed().
     TMenuItem2000& Item() const { return m_item; }
     Contents ListedContents() const { return m_contents; }
-    // The menu that tells of changes of the listed items: the item's own, or the menu
-    // attached to it; nullptr for a context menu, which tells nobody.
-    TMenu* ListedMenu() const;
+    // Who tells of changes of the listed items: the viewers of the item's own menu, of
+    // the menu attached to it, or of the context menu listed; nullptr for the items of
+    // a free-standing submenu, which tell nobody.
+    TMenuViewers* ListedViewers() const;
     TCustomPopupMenu2000Form* ParentWindow() const { return m_parentWindow; }
     TCustomPopupMenu2000Form* ChildWindow() const { return m_childWindow; }
     void SetChildWindow(TCustomPopupMenu2000Form* child) { m_childWindow = child; }

@@ -99,7 +99,7 @@ TCustomMenuBar2000::~TCustomMenuBar2000()
     if (DropDownOpen())
         Tracker().CloseAllMenus(false);
     if (m_menu)
-        m_menu->RemoveViewer(this);
+        m_menu->Viewers().Remove(this);
 }
 
 void TCustomMenuBar2000::SetMenu(TCustomMainMenu2000* menu)
@@ -107,13 +107,13 @@ void TCustomMenuBar2000::SetMenu(TCustomMainMenu2000* menu)
     if (menu == m_menu)
         return;
     if (m_menu) {
-        m_menu->RemoveViewer(this);
+        m_menu->Viewers().Remove(this);
         RemoveFreeNotification(m_menu);
     }
     m_menu = menu;
     if (m_menu) {
         FreeNotification(m_menu);
-        m_menu->AddViewer(this, [this](TMenuItem*, bool) { Rebuild(); });
+        m_menu->Viewers().Add(this, [this](TMenuItem*, bool) { Rebuild(); });
     }
     ResetBar();
     Rebuild();

@@ -281,7 +281,7 @@ bool T_AM2000_MenuTracker::OverMenuBar(QPoint screenPoint) const
 void T_AM2000_MenuTracker::Track(Form& window)
 {
     window.setMouseTracking(true);
-    if (TMenu* listed = window.ListedMenu(); listed && m_watch)
+    if (TMenuViewers* listed = window.ListedViewers(); listed && m_watch)
         m_watch->Add(*listed);
     window.SetEntryFreedHandler([this] { EntryFreed(); });
     // Below the top, the window that lists the item takes the change in.
@@ -789,11 +789,9 @@ void T_AM2000_MenuTracker::TopWindowGone()
 
 void T_AM2000_MenuTracker::WatchMenuOf(const TMenuItem2000& item)
 {
-    TMenu* menu = item.GetParentMenu();
-    if (!menu)
-        return;
     m_watch = std::make_unique<T_AM2000_MenuWatch>(
-        *menu, [this](bool rebuild) { ItemsChanged(rebuild); }, [this] { CloseAllMenus(true); });
+        item.GetParentMenu(), [this](bool rebuild) { ItemsChanged(rebuild); },
+        [this] { CloseAllMenus(true); });
 }
 
 // A changed item tree is taken in at once, so that no window goes on reading an item
@@ -810,8 +808,9 @@ void T_AM2000_MenuTracker::ItemsChanged(bool rebuild)
     }
     // The edited entry may be gone.
     m_editor.reset();
+    // A chain of a popup menu belongs to no menu tree that its top item could leave.
     const TMenu* menu = m_watch ? m_watch->Menu() : nullptr;
-    if (!menu || !InTree(*menu->Items(), &top->Item())) {
+    if (menu && !InTree(*menu->Items(), &top->Item())) {
         CloseAllMenus(true);
         return;
     }

@@ -1,48 +1,42 @@
 #include "T_AM2000_MenuWatch.h"
 
 #include "TMenu.h"
+#include "TMenuViewers.h"
 
 #include <algorithm>
 
-T_AM2000_MenuWatch::T_AM2000_MenuWatch(TMenu& menu, ChangeHandler changed,
+T_AM2000_MenuWatch::T_AM2000_MenuWatch(TMenu* menu, ChangeHandler changed,
                                        std::function<void()> freed)
     : TComponent(nullptr)
-    , m_menu(&menu)
+    , m_menu(menu)
     , m_changed(std::move(changed))
     , m_freed(std::move(freed))
 {
-    Listen(menu);
+    if (m_menu)
+        Listen(m_menu->Viewers());
 }
 
 T_AM2000_MenuWatch::~T_AM2000_MenuWatch()
 {
-    if (m_menu)
-        StopListening(*m_menu);
-    for (TMenu* menu : m_attached)
-        StopListening(*menu);
+    for (TMenuViewers* viewers : m_heard) {
+        viewers->Remove(this);
+        RemoveFreeNotification(&viewers->Menu());
+    }
 }
 
-void T_AM2000_MenuWatch::Add(TMenu& menu)
+void T_AM2000_MenuWatch::Add(TMenuViewers& viewers)
 {
-    if (&menu == m_menu ||
-        std::find(m_attached.begin(), m_attached.end(), &menu) != m_attached.end())
-        return;
-    m_attached.push_back(&menu);
-    Listen(menu);
+    if (std::find(m_heard.begin(), m_heard.end(), &viewers) == m_heard.end())
+        Listen(viewers);
 }
 
-void T_AM2000_MenuWatch::Listen(TMenu& menu)
+void T_AM2000_MenuWatch::Listen(TMenuViewers& viewers)
 {
-    FreeNotification(&menu);
+    m_heard.push_back(&viewers);
+    FreeNotification(&viewers.Menu());
     // The menu may still call a viewer that a change before removed: the handler goes
     // along by value rather than through this watch.
-    menu.AddViewer(this, [changed = m_changed](TMenuItem*, bool rebuild) { changed(rebuild); });
-}
-
-void T_AM2000_MenuWatch::StopListening(TMenu& menu)
-{
-    menu.RemoveViewer(this);
-    RemoveFreeNotification(&menu);
+    viewers.Add(this, [changed = m_changed](TMenuItem*, bool rebuild) { changed(rebuild); });
 }
 
 // A menu being freed has already dropped its viewers with its items.
@@ -53,7 +47,9 @@ void T_AM2000_MenuWatch::Notification(TComponent* component, TOperation operatio
         return;
     if (component == m_menu)
         m_menu = nullptr;
-    else if (std::erase(m_attached, component) == 0)
+    if (std::erase_if(m_heard, [component](TMenuViewers* viewers) {
+            return &viewers->Menu() == component;
+        }) == 0)
         return;
     // The handler may free this watch.
     const auto freed = m_freed;

@@ -32,18 +32,5 @@ void TMenu::ItemChanged(TMenuItem* source, bool rebuild)
     if (IsLoading() || IsDestroying() || (Owner() && Owner()->IsDestroying()))
         return;
     OnChange(this, source, rebuild);
-    // A copy: a viewer may leave while it is told.
-    const auto viewers = m_viewers;
-    for (const auto& [viewer, handler] : viewers)
-        handler(source, rebuild);
-}
-
-void TMenu::AddViewer(const void* viewer, ViewerHandler handler)
-{
-    m_viewers.emplace_back(viewer, std::move(handler));
-}
-
-void TMenu::RemoveViewer(const void* viewer)
-{
-    std::erase_if(m_viewers, [viewer](const auto& entry) { return entry.first == viewer; });
+    m_viewers.Tell(source, rebuild);
 }

@@ -2,10 +2,9 @@
 
 #include "TComponent.h"
 #include "TEvent.h"
+#include "TMenuViewers.h"
 
-#include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
 
 class TMenuItem;
@@ -29,10 +28,8 @@ public:
     TEvent<TObject*, TMenuItem*, bool> OnChange;
 
     // Controls that show the menu hear of the same changes without taking OnChange
-    // from the menu's user; viewer is the key they are removed by.
-    using ViewerHandler = std::function<void(TMenuItem* source, bool rebuild)>;
-    void AddViewer(const void* viewer, ViewerHandler handler);
-    void RemoveViewer(const void* viewer);
+    // from the menu's user.
+    TMenuViewers& Viewers() { return m_viewers; }
 
 protected:
     friend class TMenuItem;
@@ -42,5 +39,5 @@ protected:
 
 private:
     std::unique_ptr<TMenuItem> m_items;
-    std::vector<std::pair<const void*, ViewerHandler>> m_viewers;
+    TMenuViewers m_viewers{*this};
 };

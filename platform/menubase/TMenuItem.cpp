@@ -170,12 +170,25 @@ bool TMenuItem::Contains(const TMenuItem* item) const
     return false;
 }
 
-TMenu* TMenuItem::GetParentMenu() const
+const TMenuItem& TMenuItem::Root() const
 {
     const TMenuItem* root = this;
     while (root->m_parent)
         root = root->m_parent;
-    return root->m_rootOf;
+    return *root;
+}
+
+TMenu* TMenuItem::GetParentMenu() const
+{
+    return Root().m_rootOf;
+}
+
+TMenuViewers* TMenuItem::Viewers() const
+{
+    const TMenuItem& root = Root();
+    if (root.m_rootOf)
+        return &root.m_rootOf->Viewers();
+    return root.m_menu ? &root.m_menu->Viewers() : nullptr;
 }
 
 void TMenuItem::Click()
@@ -206,6 +219,9 @@ std::vector<TComponent*> TMenuItem::ChildComponents(const TComponent* root) cons
 
 void TMenuItem::Changed(bool rebuild)
 {
-    if (TMenu* menu = GetParentMenu())
-        menu->ItemChanged(this, rebuild);
+    const TMenuItem& root = Root();
+    if (root.m_rootOf)
+        root.m_rootOf->ItemChanged(this, rebuild);
+    else if (root.m_menu)
+        root.m_menu->ItemChanged(this, rebuild);
 }

@@ -11,6 +11,7 @@
 
 class TCanvas;
 class TMenu;
+class TMenuViewers;
 class TPopupMenu;
 
 // The states an owner-drawn item is drawn in.
@@ -85,6 +86,9 @@ public:
     void Remove(TMenuItem* item);
     // The menu whose tree holds this item, or nullptr.
     TMenu* GetParentMenu() const;
+    // Who hears of this item's changes: the viewers of the menu whose tree holds it, or
+    // of the popup menu that lists the top of its tree; nullptr for an item of neither.
+    TMenuViewers* Viewers() const;
 
     TPopupMenu* Menu() const { return m_menu; }
     // Runs OnClick when the item is enabled.
@@ -110,6 +114,7 @@ protected:
 private:
     friend class TPopupMenu;
     friend class TMenu;
+    const TMenuItem& Root() const;
     bool Contains(const TMenuItem* item) const;
     int LastPosition(const TMenuItem* item) const;
 

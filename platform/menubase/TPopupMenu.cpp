@@ -35,12 +35,21 @@ void TPopupMenu::Add(TMenuItem* item)
         item->m_menu->Remove(item);
     item->m_menu = this;
     m_items.push_back(item);
+    ItemChanged(item, true);
 }
 
 void TPopupMenu::Remove(TMenuItem* item)
 {
     std::erase(m_items, item);
     item->m_menu = nullptr;
+    ItemChanged(item, true);
+}
+
+// Nothing shows a menu that is being read or freed.
+void TPopupMenu::ItemChanged(TMenuItem* source, bool rebuild)
+{
+    if (!IsLoading() && !IsDestroying())
+        m_viewers.Tell(source, rebuild);
 }
 
 void TPopupMenu::Popup(QPoint screenPosition)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TComponent.h"
+#include "TMenuViewers.h"
 
 #include <QPoint>
 #include <vector>
@@ -29,6 +30,14 @@ public:
 
     std::vector<TComponent*> ChildComponents(const TComponent* root) const override;
 
+    // Whatever shows the menu hears of every change of its items and of theirs, and of
+    // items coming and going.
+    TMenuViewers& Viewers() { return m_viewers; }
+
 private:
+    friend class TMenuItem;
+    void ItemChanged(TMenuItem* source, bool rebuild);
+
     std::vector<TMenuItem*> m_items;
+    TMenuViewers m_viewers{*this};
 };

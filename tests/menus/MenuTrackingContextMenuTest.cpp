@@ -182,3 +182,39 @@ TEST_F(ContextMenu, FreeingTheEntryOfAnOpenSubmenuClosesThatSubmenu)
     EXPECT_EQ(tracker.DeepestWindow(), child);
     EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{remove}));
 }
+
+// The platform's popup menu tells of its items' changes, so an open context menu follows
+// them as a submenu follows its menu.
+TEST_F(ContextMenu, AnOpenContextMenuFollowsTheChangesOfItsItems)
+{
+    RightClick(0);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    const int width = child->width();
+    rename->SetCaption(QStringLiteral("Rename the picture and every copy of it"));
+    QCoreApplication::processEvents();
+    EXPECT_GT(child->width(), width) << "laid out again for the longer caption";
+
+    TMenuItem2000* added = AddTo(context, QStringLiteral("Added"));
+    EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{rename, remove, added}));
+    remove->SetVisible(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{rename, added}));
+    context.Remove(rename);
+    EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{added}));
+    EXPECT_EQ(window->ChildWindow(), child) << "the context menu stays open";
+}
+
+TEST_F(ContextMenu, FreeingTheOpenContextMenuClosesTheMenus)
+{
+    auto own = std::make_unique<TPopupMenu>(nullptr);
+    AddTo(*own, QStringLiteral("Only"));
+    open->SetPopupMenu(own.get());
+    RightClick(0);
+    Form* child = window->ChildWindow();
+    ASSERT_NE(child, nullptr);
+    own.reset();
+    EXPECT_EQ(tracker.CurrentMenu(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+    QCoreApplication::processEvents();
+}

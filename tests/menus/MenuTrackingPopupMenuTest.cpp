@@ -77,3 +77,19 @@ TEST_F(PopupMenuOpening, OnlyPlatformItemsOpenNothing)
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_EQ(TPopupMenu::ShownMenu(), nullptr);
 }
+
+TEST_F(PopupMenuOpening, TheOpenMenuFollowsTheChangesOfItsItems)
+{
+    menu.Options()->SetAnimation(T_AM2000_Animation::anNone);
+    menu.Popup(QPoint(50, 60));
+    Form* window = tracker.TopWindow();
+    ASSERT_NE(window, nullptr);
+    TMenuItem2000* paste = AddTo(menu, QStringLiteral("Paste"));
+    ASSERT_EQ(window->Entries().size(), 3u);
+    EXPECT_EQ(window->Entries()[2], paste);
+    copy->SetVisible(false);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->Entries().size(), 2u);
+    EXPECT_EQ(window->Entries()[1], paste);
+    EXPECT_TRUE(window->isVisible());
+}
