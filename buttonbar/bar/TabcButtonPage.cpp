@@ -37,19 +37,32 @@ TabcButtonPage::TabcButtonPage(TComponent* owner)
 
 TabcButtonPage::~TabcButtonPage()
 {
-    if (m_buttonBar)
-        m_buttonBar->RemovePage(this);
+    if (TabcPageSite* site = Site())
+        site->RemovePage(this);
+}
+
+// A page belongs to a bar while it lies in the bar and the bar lists it; a bar being
+// destroyed (no longer a bar by then) lists none.
+TabcCustomButtonBar* TabcButtonPage::ButtonBar() const
+{
+    auto* bar = dynamic_cast<TabcCustomButtonBar*>(Parent());
+    return bar && bar->IndexOfPage(this) >= 0 ? bar : nullptr;
+}
+
+TabcPageSite* TabcButtonPage::Site() const
+{
+    return ButtonBar();
 }
 
 void TabcButtonPage::SetButtonBar(TabcCustomButtonBar* bar)
 {
-    if (bar == m_buttonBar)
+    if (bar == ButtonBar())
         return;
-    if (m_buttonBar)
-        m_buttonBar->RemovePage(this);
+    if (TabcPageSite* site = Site())
+        site->RemovePage(this);
     TWinControl::SetParent(bar);
-    if (bar)
-        bar->InsertPage(this);
+    if (TabcPageSite* site = bar)
+        site->InsertPage(this);
 }
 
 void TabcButtonPage::SetParent(TWinControl* parent)
@@ -79,8 +92,8 @@ void TabcButtonPage::SetButtonEnabled(bool value)
     if (value == m_buttonEnabled)
         return;
     m_buttonEnabled = value;
-    if (m_buttonBar)
-        m_buttonBar->ButtonOf(this)->SetEnabled(value);
+    if (TabcCustomButtonBar* bar = ButtonBar())
+        bar->ButtonOf(this)->SetEnabled(value);
 }
 
 void TabcButtonPage::SetButtonVisible(bool value)
@@ -88,8 +101,8 @@ void TabcButtonPage::SetButtonVisible(bool value)
     if (value == m_buttonVisible)
         return;
     m_buttonVisible = value;
-    if (m_buttonBar)
-        m_buttonBar->UpdatePageButtonVisibility(this);
+    if (TabcPageSite* site = Site())
+        site->UpdatePageButtonVisibility(this);
 }
 
 void TabcButtonPage::SetImageIndex(int index)
@@ -97,7 +110,7 @@ void TabcButtonPage::SetImageIndex(int index)
     if (index == m_imageIndex)
         return;
     m_imageIndex = index;
-    if (m_buttonBar && !IsLoading() && m_buttonBar->Images())
+    if (TabcCustomButtonBar* bar = ButtonBar(); bar && !IsLoading() && bar->Images())
         ButtonContentsChanged();
 }
 
@@ -116,13 +129,14 @@ void TabcButtonPage::SetAction(TAction* action)
 
 int TabcButtonPage::PageIndex() const
 {
-    return m_buttonBar ? m_buttonBar->IndexOfPage(this) : -1;
+    const TabcCustomButtonBar* bar = ButtonBar();
+    return bar ? bar->IndexOfPage(this) : -1;
 }
 
 void TabcButtonPage::SetPageIndex(int index)
 {
-    if (m_buttonBar)
-        m_buttonBar->MovePage(this, index);
+    if (TabcPageSite* site = Site())
+        site->MovePage(this, index);
 }
 
 void TabcButtonPage::TextChanged()
@@ -133,15 +147,16 @@ void TabcButtonPage::TextChanged()
 
 void TabcButtonPage::ButtonContentsChanged()
 {
-    if (m_buttonBar)
-        m_buttonBar->UpdatePageButton(this);
+    if (TabcPageSite* site = Site())
+        site->UpdatePageButton(this);
 }
 
 // Ctrl+Tab inside a page cycles the bar's pages as it does on the bar itself.
 void TabcButtonPage::KeyDown(unsigned short& key, TShiftState shift)
 {
-    if (key == vkTab && shift.Contains(TShift::ssCtrl) && m_buttonBar) {
-        m_buttonBar->SelectNextPage(!shift.Contains(TShift::ssShift));
+    TabcCustomButtonBar* bar = ButtonBar();
+    if (key == vkTab && shift.Contains(TShift::ssCtrl) && bar) {
+        bar->SelectNextPage(!shift.Contains(TShift::ssShift));
         key = 0;
         return;
     }
@@ -151,8 +166,8 @@ void TabcButtonPage::KeyDown(unsigned short& key, TShiftState shift)
 void TabcButtonPage::DoEnter()
 {
     TWinControl::DoEnter();
-    if (m_buttonBar)
-        m_buttonBar->PageFocusChanged(this, true);
+    if (TabcPageSite* site = Site())
+        site->PageFocusChanged(this, true);
     PassFocusToButtonList();
 }
 
@@ -169,7 +184,7 @@ void TabcButtonPage::PassFocusToButtonList()
 
 void TabcButtonPage::DoExit()
 {
-    if (m_buttonBar)
-        m_buttonBar->PageFocusChanged(this, false);
+    if (TabcPageSite* site = Site())
+        site->PageFocusChanged(this, false);
     TWinControl::DoExit();
 }

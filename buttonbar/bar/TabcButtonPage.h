@@ -8,6 +8,7 @@ class TAction;
 class TPicture;
 class TabcButtonPageActionLink;
 class TabcCustomButtonBar;
+class TabcPageSite;
 
 using TabcControlRenameEvent = TEvent<TObject*, QString&>;
 
@@ -20,7 +21,8 @@ public:
     explicit TabcButtonPage(TComponent* owner);
     ~TabcButtonPage() override;
 
-    TabcCustomButtonBar* ButtonBar() const { return m_buttonBar; }
+    // The bar whose pages include this one, or nullptr.
+    TabcCustomButtonBar* ButtonBar() const;
     // Leaves the old bar, takes the new one as parent and joins it.
     void SetButtonBar(TabcCustomButtonBar* bar);
     bool ButtonEnabled() const { return m_buttonEnabled; }
@@ -40,7 +42,7 @@ public:
     // A parent other than a button bar is refused by a silent abort.
     void SetParent(TWinControl* parent) override;
     void SetParentComponent(TComponent* parent) override;
-    bool HasParentComponent() const override { return m_buttonBar != nullptr; }
+    bool HasParentComponent() const override { return ButtonBar() != nullptr; }
 
     TabcControlRenameEvent OnRename;
 
@@ -51,15 +53,13 @@ protected:
     void DoExit() override;
 
 private:
-    friend class TabcCustomButtonBar;
+    // What the page tells its bar; nullptr without a bar.
+    TabcPageSite* Site() const;
     void ButtonContentsChanged();
     void PassFocusToButtonList();
 
-    TabcCustomButtonBar* m_buttonBar = nullptr;
     bool m_buttonEnabled = true;
     bool m_buttonVisible = true;
-    // True while the page's button is shown.
-    bool m_buttonShown = false;
     std::unique_ptr<TPicture> m_buttonPicture;
     std::unique_ptr<TabcButtonPageActionLink> m_actionLink;
     int m_imageIndex = -1;

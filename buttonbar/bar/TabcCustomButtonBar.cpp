@@ -1,7 +1,7 @@
 #include "TabcCustomButtonBar.h"
 
 #include "Exception.h"
-#include "TApplication.h"
+#include "TAlignSuspension.h"
 #include "TClassInfo.h"
 #include "TEdgeFlags.h"
 #include "TImageList.h"
@@ -10,14 +10,13 @@
 #include "TTickCount.h"
 #include "TabcBarBtn.h"
 #include "TabcButtonPage.h"
+#include "TabcPageChangeAnimation.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <algorithm>
-#include <memory>
 
 const TClassInfo& TabcCustomButtonBar::StaticClassInfo()
 {
@@ -30,33 +29,6 @@ namespace {
 
 constexpr int borderWidth = 2;     // pixels of the sunken border of bsSingle
 constexpr int leftAlignMargin = 5; // pixels before a left-aligned caption
-
-// A caption up to its first line break: a page caption is one line.
-QString FirstLine(const QString& caption)
-{
-    const qsizetype end = caption.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    return end < 0 ? caption : caption.left(end);
-}
-
-// Holds the bar's alignment for a scope and gives it back, unless the bar went.
-class AlignSuspension {
-public:
-    explicit AlignSuspension(TWinControl* control)
-        : m_control(control)
-    {
-        control->DisableAlign();
-    }
-    ~AlignSuspension()
-    {
-        if (m_control)
-            m_control->EnableAlign();
-    }
-    AlignSuspension(const AlignSuspension&) = delete;
-    AlignSuspension& operator=(const AlignSuspension&) = delete;
-
-private:
-    QPointer<TWinControl> m_control;
-};
 
 // The character after a single '&' of a caption, or a null character.
 QChar AcceleratorOf(const QString& caption)
@@ -88,8 +60,7 @@ TabcCustomButtonBar::TabcCustomButtonBar(TComponent* owner)
 TabcCustomButtonBar::~TabcCustomButtonBar()
 {
     m_destroying = true;
-    for (TabcButtonPage* page : m_pages)
-        page->m_buttonBar = nullptr;
+    // From here on no page finds itself in the bar: none calls back while it goes.
     m_pages.clear();
     m_buttons.clear();
     m_activePage = nullptr;
@@ -112,7 +83,7 @@ TabcBarBtn* TabcCustomButtonBar::ButtonOf(const TabcButtonPage* page) const
 template <class Apply> void TabcCustomButtonBar::ForEachButtonAligned(Apply apply)
 {
     {
-        AlignSuspension suspended(this);
+        TAlignSuspension suspended(this);
         for (TabcBarBtn* button : m_buttons)
             apply(button);
     }
@@ -329,7 +300,7 @@ void TabcCustomButtonBar::Loaded()
 void TabcCustomButtonBar::InsertPage(TabcButtonPage* page)
 {
     {
-        AlignSuspension suspended(this);
+        TAlignSuspension suspended(this);
         auto* button = new TabcBarBtn(this, page);
         button->SetCaption(page->Caption());
         button->SetEnabled(page->ButtonEnabled());
@@ -347,7 +318,6 @@ void TabcCustomButtonBar::InsertPage(TabcButtonPage* page)
         button->SetParent(nullptr);
         button->SetParent(this);
         m_pages.push_back(page);
-        page->m_buttonBar = this;
         m_buttons.push_back(button);
         // One group for all buttons of the bar; never 0, which would mean no group.
         button->SetGroupIndex(m_buttons.size() == 1
@@ -379,7 +349,6 @@ void TabcCustomButtonBar::RemovePage(TabcButtonPage* page)
         SetActivePage(nullptr);
     if (m_activePage == page)
         m_activePage = nullptr; // a change under way ignored the call: never keep a gone page
-    page->m_buttonBar = nullptr;
     TabcBarBtn* button = m_buttons[size_t(index)];
     m_pages.erase(m_pages.begin() + index);
     m_buttons.erase(m_buttons.begin() + index);
@@ -456,7 +425,6 @@ void TabcCustomButtonBar::UpdatePageButtonVisibility(TabcButtonPage* page)
 
 void TabcCustomButtonBar::ShowPageButton(TabcButtonPage* page)
 {
-    page->m_buttonShown = true;
     UpdatePageButton(page);
     ButtonOf(page)->SetVisible(true);
     if (!IsLoading() && !m_activePage)
@@ -477,7 +445,6 @@ void TabcCustomButtonBar::HidePageButton(TabcButtonPage* page)
         }
         Realign();
     }
-    page->m_buttonShown = false;
 }
 
 bool TabcCustomButtonBar::AnyButtonVisible() const
@@ -575,8 +542,8 @@ void TabcCustomButtonBar::ChangeActivePage(TabcButtonPage* page)
         page->SetVisible(true);
     }
     {
-        AlignSuspension suspended(this);
-        AnimatePageChange(old, page);
+        TAlignSuspension suspended(this);
+        TabcPageChangeAnimation(*this, old, page).Run();
         if (!self)
             return;
         m_activePage = page;
@@ -594,72 +561,11 @@ void TabcCustomButtonBar::ChangeActivePage(TabcButtonPage* page)
             ->setFocus(Qt::OtherFocusReason);
 }
 
-// Slides the buttons between the two pages across the free space, one bounds change
-// per moved control and step; each step waits, handling events, until its deadline.
-void TabcCustomButtonBar::AnimatePageChange(TabcButtonPage* from, TabcButtonPage* to)
+void TabcCustomButtonBar::OpenPageForDrag(TabcButtonPage* page)
 {
-    const int o = IndexOfPage(from), w = IndexOfPage(to), n = PageCount();
-    if (o == w || n == 0)
-        return;
-    if (o < 0 || w < 0) {
-        Realign();
-        return;
-    }
-    const QRect inner = InnerRect();
-    const int free = inner.height() - n * m_buttonHeight;
-    if (free <= 0)
-        return;
-    const bool animate = m_options.Contains(TabcButtonBarOption::abbAnimate) && Showing();
-    const int steps = animate ? m_animationSteps : 1;
-    const int delay = animate ? m_animationTime / steps : 0;
-    qint64 deadline = TTickCount::Now();
-    int distance = free / steps;
-    const int rest = free % steps;
-    QRect oldBounds = from->BoundsRect();
-    QRect newBounds(inner.x(),
-                    w < o ? inner.y() + (w + 1) * m_buttonHeight
-                          : inner.y() + inner.height() - (n - w - 1) * m_buttonHeight,
-                    inner.width(), 0);
-    QPointer<TabcCustomButtonBar> self(this);
-    AlignSuspension suspended(this);
-    for (int step = 1; step <= steps; ++step) {
-        deadline += delay;
-        if (step == steps)
-            distance += rest;
-        AnimationStep(from, to, oldBounds, newBounds, distance);
-        if (animate && !m_dragSwitch) {
-            Application->WaitMessagesUntil(deadline);
-            if (!self || !from || !to)
-                return;
-        }
-    }
-    from->SetVisible(false);
-}
-
-void TabcCustomButtonBar::AnimationStep(TabcButtonPage* from, TabcButtonPage* to, QRect& oldBounds,
-                                        QRect& newBounds, int distance)
-{
-    const int o = IndexOfPage(from), w = IndexOfPage(to);
-    const auto moveButton = [this, distance](int index, int by) {
-        TabcBarBtn* button = m_buttons[size_t(index)];
-        if (button->Visible())
-            button->SetBounds(button->Left(), button->Top() + by * distance, button->Width(),
-                              button->Height());
-    };
-    if (w < o) {
-        oldBounds.setTop(oldBounds.top() + distance);
-        for (int i = o; i > w; --i)
-            moveButton(i, 1);
-        newBounds.setHeight(newBounds.height() + distance);
-    } else {
-        oldBounds.setHeight(oldBounds.height() - distance);
-        for (int i = o + 1; i <= w; ++i)
-            moveButton(i, -1);
-        newBounds.setTop(newBounds.top() - distance);
-    }
-    from->SetBounds(oldBounds.x(), oldBounds.y(), oldBounds.width(),
-                    std::max(0, oldBounds.height()));
-    to->SetBounds(newBounds.x(), newBounds.y(), newBounds.width(), newBounds.height());
+    m_dragSwitch = true;
+    const auto clear = qScopeGuard([this] { m_dragSwitch = false; });
+    SetActivePage(page);
 }
 
 // --- Keyboard and focus ------------------------------------------------------------------------
@@ -713,24 +619,16 @@ bool TabcCustomButtonBar::SelectPageByAccelerator(QChar character)
     return false;
 }
 
-void TabcCustomButtonBar::OpenPageForDrag(TabcButtonPage* page)
-{
-    m_dragSwitch = true;
-    const auto clear = qScopeGuard([this] { m_dragSwitch = false; });
-    SetActivePage(page);
-}
+// --- Docking ------------------------------------------------------------------------------------
 
 TControl* TabcCustomButtonBar::DockedControlOf(const TabcButtonPage* page) const
 {
-    for (TControl* client : DockClients())
-        if (client->Parent() == page)
-            return client;
-    return nullptr;
+    return m_docking.DockedControlOf(page);
 }
 
 bool TabcCustomButtonBar::CanDockClient(const TControl* control) const
 {
-    return control->HostDockSite() != this && TabcCustomEdgePanel::CanDockClient(control);
+    return m_docking.CanDock(control) && TabcCustomEdgePanel::CanDockClient(control);
 }
 
 QRect TabcCustomButtonBar::DockRect() const
@@ -742,47 +640,26 @@ QRect TabcCustomButtonBar::DockRect() const
 
 void TabcCustomButtonBar::DockDrop(TControl* control)
 {
-    auto page = std::make_unique<TabcButtonPage>(this);
-    page->SetCaption(control->Caption().isEmpty() ? control->Name() : control->Caption());
-    page->SetButtonBar(this);
-    control->SetParent(page.get());
-    page->SetButtonVisible(control->Visible());
-    if (control->Visible())
-        SetActivePage(page.get());
-    control->SetAlign(TAlign::alClient);
-    page.release();
+    m_docking.Dock(control);
 }
 
 void TabcCustomButtonBar::UnDockClient(TControl* control)
 {
-    control->SetAlign(TAlign::alNone);
+    m_docking.Undocking(control);
 }
 
-// The page goes once the current event is done: the control may leave from a handler of
-// the page's own button (a double click floats it).
 void TabcCustomButtonBar::DockClientLeft(TControl*, TWinControl* formerParent)
 {
-    auto* page = dynamic_cast<TabcButtonPage*>(formerParent);
-    if (!page || IndexOfPage(page) < 0 || m_destroying)
-        return;
-    page->SetButtonVisible(false);
-    page->deleteLater();
+    if (!m_destroying)
+        m_docking.Left(formerParent);
 }
 
 void TabcCustomButtonBar::DockClientCaptionChanged(TControl* control)
 {
-    if (auto* page = dynamic_cast<TabcButtonPage*>(control->Parent()))
-        page->SetCaption(FirstLine(control->Caption()));
+    m_docking.CaptionChanged(control);
 }
 
-// A control shown again makes its button reappear; its page shows only while open, so
-// that a page never covers the open one.
 void TabcCustomButtonBar::DockClientVisibilityChanged(TControl* control)
 {
-    auto* page = dynamic_cast<TabcButtonPage*>(control->Parent());
-    if (!page)
-        return;
-    page->SetButtonVisible(control->Visible());
-    if (!control->Visible() || page == m_activePage)
-        page->SetVisible(control->Visible());
+    m_docking.VisibilityChanged(control);
 }

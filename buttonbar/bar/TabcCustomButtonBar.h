@@ -1,7 +1,9 @@
 #pragma once
 
+#include "TabcButtonBarDocking.h"
 #include "TabcButtonTypes.h"
 #include "TabcCustomEdgePanel.h"
+#include "TabcPageSite.h"
 
 #include <vector>
 
@@ -31,7 +33,7 @@ using TabcButtonPageChangingEvent = TEvent<TObject*, TabcButtonPage*, bool&>;
 // and the open page fills the space between. Opening another page slides the buttons
 // between the two pages across the free space in AnimationSteps steps, waiting for
 // events (never spinning) until each step's deadline.
-class TabcCustomButtonBar : public TabcCustomEdgePanel {
+class TabcCustomButtonBar : public TabcCustomEdgePanel, public TabcPageSite {
     T_CLASS_INFO
 public:
     explicit TabcCustomButtonBar(TComponent* owner);
@@ -82,6 +84,8 @@ public:
     // Opens page at once, without waiting for the animation: something dragged over its
     // button asks for it.
     void OpenPageForDrag(TabcButtonPage* page);
+    // While a page opens for something dragged over its button: the change does not wait.
+    bool DragSwitching() const { return m_dragSwitch; }
     void EditActivePageCaption();
     bool Editing() const { return m_editing; }
     void SetEditing(bool editing) { m_editing = editing; }
@@ -116,22 +120,19 @@ protected:
     void DockClientVisibilityChanged(TControl* control) override;
 
 private:
-    friend class TabcButtonPage;
-    void InsertPage(TabcButtonPage* page);
-    void RemovePage(TabcButtonPage* page);
-    void MovePage(TabcButtonPage* page, int index);
-    void UpdatePageButton(TabcButtonPage* page);
-    void UpdatePageButtonVisibility(TabcButtonPage* page);
+    // What the pages tell their bar.
+    void InsertPage(TabcButtonPage* page) override;
+    void RemovePage(TabcButtonPage* page) override;
+    void MovePage(TabcButtonPage* page, int index) override;
+    void UpdatePageButton(TabcButtonPage* page) override;
+    void UpdatePageButtonVisibility(TabcButtonPage* page) override;
+    void PageFocusChanged(TabcButtonPage* page, bool focused) override;
+
     void ShowPageButton(TabcButtonPage* page);
     void HidePageButton(TabcButtonPage* page);
-    void PageFocusChanged(TabcButtonPage* page, bool focused);
-
     bool CanChange(TabcButtonPage* page);
     void ChangeActivePage(TabcButtonPage* page);
     void Change();
-    void AnimatePageChange(TabcButtonPage* from, TabcButtonPage* to);
-    void AnimationStep(TabcButtonPage* from, TabcButtonPage* to, QRect& oldBounds, QRect& newBounds,
-                       int distance);
     void UpdateButtonFont(TabcButtonPage* page);
     void UpdateButtonDown(bool keepDown);
     bool AnyButtonVisible() const;
@@ -164,4 +165,5 @@ private:
     // The bar's size at its first page change, recorded once.
     QSize m_firstSize{0, 0};
     bool m_destroying = false;
+    TabcButtonBarDocking m_docking{*this};
 };
