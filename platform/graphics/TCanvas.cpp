@@ -2,7 +2,7 @@
 
 #include "Exception.h"
 #include "TClassInfo.h"
-#include "TEdgeFlags.h"
+#include "TEdgePainter.h"
 #include "TGraphic.h"
 #include "TTextLineCache.h"
 #include "TTextWidthCache.h"
@@ -289,16 +289,17 @@ void TCanvas::ApplyPen(QPainter& painter)
 
 void TCanvas::ApplyBrush(QPainter& painter)
 {
-    if (!m_brush->Pattern().isNull()) {
-        painter.setBrush(QBrush(m_brush->Pattern()));
-        return;
-    }
+    painter.setBrush(QtBrush());
+}
+
+QBrush TCanvas::QtBrush() const
+{
+    if (!m_brush->Pattern().isNull())
+        return QBrush(m_brush->Pattern());
     const Qt::BrushStyle style = HatchStyle(m_brush->Style());
-    if (style == Qt::NoBrush) {
-        painter.setBrush(Qt::NoBrush);
-        return;
-    }
-    painter.setBrush(QBrush(TColors::ToQColor(m_brush->Color()), style));
+    if (style == Qt::NoBrush)
+        return QBrush(Qt::NoBrush);
+    return QBrush(TColors::ToQColor(m_brush->Color()), style);
 }
 
 const QFont& TCanvas::QtFont() const
@@ -474,94 +475,16 @@ void TCanvas::Frame3D(QRect& rect, TColor topColor, TColor bottomColor, int widt
     QPainter& painter = RequireHandle();
     Changing();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QColor top = TColors::ToQColor(topColor);
-    const QColor bottom = TColors::ToQColor(bottomColor);
-    for (; width > 0 && !rect.isEmpty(); --width) {
-        const int l = rect.x(), t = rect.y(), w = rect.width(), h = rect.height();
-        painter.fillRect(QRect(l, t, w - 1, 1), top);            // top edge
-        painter.fillRect(QRect(l, t + 1, 1, h - 2), top);        // left edge
-        painter.fillRect(QRect(l + w - 1, t, 1, h), bottom);     // right edge
-        painter.fillRect(QRect(l, t + h - 1, w - 1, 1), bottom); // bottom edge
-        rect.adjust(1, 1, -1, -1);
-    }
+    TEdgePainter::Frame3D(painter, rect, topColor, bottomColor, width);
     Changed();
 }
-
-namespace {
-
-// The colours of one ring of a 3-D edge: left and top, right and bottom.
-struct EdgeRing {
-    TColor topLeft;
-    TColor bottomRight;
-};
-
-EdgeRing RingOf(unsigned border, bool soft)
-{
-    switch (border) {
-    case BDR_RAISEDOUTER:
-        return {soft ? clBtnHighlight : cl3DLight, cl3DDkShadow};
-    case BDR_SUNKENOUTER:
-        return {soft ? cl3DDkShadow : clBtnShadow, clBtnHighlight};
-    case BDR_RAISEDINNER:
-        return {soft ? cl3DLight : clBtnHighlight, clBtnShadow};
-    default: // BDR_SUNKENINNER
-        return {soft ? clBtnShadow : cl3DDkShadow, cl3DLight};
-    }
-}
-
-// The border an edge has in one place (outer or inner), raised winning; 0 for none.
-unsigned BorderIn(unsigned edge, unsigned raised, unsigned sunken)
-{
-    return edge & raised ? raised : edge & sunken;
-}
-
-// The rings an edge draws, outermost first.
-std::vector<EdgeRing> RingsOf(unsigned edge, unsigned flags)
-{
-    if ((flags & BF_FLAT) && (flags & BF_MONO))
-        return {{clWindowFrame, clWindowFrame}};
-    std::vector<EdgeRing> rings;
-    for (const unsigned border : {BorderIn(edge, BDR_RAISEDOUTER, BDR_SUNKENOUTER),
-                                  BorderIn(edge, BDR_RAISEDINNER, BDR_SUNKENINNER)}) {
-        if (border == 0)
-            continue;
-        if (!(flags & BF_FLAT))
-            rings.push_back(RingOf(border, flags & BF_SOFT));
-        else if (rings.empty())
-            rings.push_back({clBtnShadow, clBtnShadow});
-        else
-            rings.push_back({clBtnFace, clBtnFace});
-    }
-    return rings;
-}
-
-} // namespace
 
 void TCanvas::DrawEdge(QRect& rect, unsigned edge, unsigned flags)
 {
     QPainter& painter = RequireHandle();
     Changing();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    QRect ring = rect;
-    for (const EdgeRing& colours : RingsOf(edge, flags)) {
-        if (ring.isEmpty())
-            break;
-        const int l = ring.x(), t = ring.y(), w = ring.width(), h = ring.height();
-        const QColor topLeft = TColors::ToQColor(colours.topLeft);
-        const QColor bottomRight = TColors::ToQColor(colours.bottomRight);
-        if (flags & BF_TOP)
-            painter.fillRect(QRect(l, t, w, 1), topLeft);
-        if (flags & BF_LEFT)
-            painter.fillRect(QRect(l, t, 1, h), topLeft);
-        if (flags & BF_RIGHT)
-            painter.fillRect(QRect(l + w - 1, t, 1, h), bottomRight);
-        if (flags & BF_BOTTOM)
-            painter.fillRect(QRect(l, t + h - 1, w, 1), bottomRight);
-        ring.adjust(flags & BF_LEFT ? 1 : 0, flags & BF_TOP ? 1 : 0, flags & BF_RIGHT ? -1 : 0,
-                    flags & BF_BOTTOM ? -1 : 0);
-    }
-    if (flags & BF_ADJUST)
-        rect = ring;
+    TEdgePainter::DrawEdge(painter, rect, edge, flags);
     Changed();
 }
 
@@ -685,100 +608,13 @@ void TCanvas::CopyRect(const QRect& dest, TCanvas& source, const QRect& sourceRe
     DrawImage(dest, pixels, pixels.rect());
 }
 
-void TCanvas::FillWithBrushRop(QPainter& painter, const QRect& rect, QPainter::CompositionMode mode)
-{
-    painter.setCompositionMode(mode);
-    FillWithBrush(painter, rect);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-}
-
-// Copy modes that only fill the destination (the source is not read).
-bool TCanvas::FillForCopyMode(QPainter& painter, const QRect& dest)
-{
-    switch (m_copyMode) {
-    case cmBlackness:
-        FillWithColor(painter, dest, clBlack);
-        return true;
-    case cmWhiteness:
-        FillWithColor(painter, dest, clWhite);
-        return true;
-    case cmPatCopy:
-        FillWithBrushRop(painter, dest, QPainter::CompositionMode_Source);
-        return true;
-    case cmPatInvert:
-        FillWithBrushRop(painter, dest, QPainter::RasterOp_SourceXorDestination);
-        return true;
-    case cmDstInvert:
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter.fillRect(dest, Qt::white);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Combines the brush into source (a copy) for the modes that involve the pattern, with
-// the brush aligned to where source lands at dest; gives the composition that puts the
-// result onto the destination.
-QPainter::CompositionMode TCanvas::PrepareSource(QImage& source, const QRect& dest)
-{
-    const bool mergeCopy = m_copyMode == cmMergeCopy; // S & P
-    const bool patPaint = m_copyMode == cmPatPaint;   // (~S | P) | D
-    if (mergeCopy || patPaint) {
-        if (patPaint)
-            source.invertPixels();
-        QPainter patterned(&source);
-        patterned.setBrushOrigin(-dest.topLeft());
-        patterned.setCompositionMode(mergeCopy ? QPainter::RasterOp_SourceAndDestination
-                                               : QPainter::RasterOp_SourceOrDestination);
-        ApplyBrush(patterned);
-        patterned.setPen(Qt::NoPen);
-        patterned.drawRect(source.rect());
-        return mergeCopy ? QPainter::CompositionMode_Source
-                         : QPainter::RasterOp_SourceOrDestination;
-    }
-    switch (m_copyMode) {
-    case cmSrcCopy:
-        return QPainter::CompositionMode_Source;
-    case cmSrcAnd:
-        return QPainter::RasterOp_SourceAndDestination;
-    case cmSrcPaint:
-        return QPainter::RasterOp_SourceOrDestination;
-    case cmSrcInvert:
-        return QPainter::RasterOp_SourceXorDestination;
-    case cmSrcErase:
-        return QPainter::RasterOp_SourceAndNotDestination;
-    case cmNotSrcCopy:
-        return QPainter::RasterOp_NotSource;
-    case cmNotSrcErase:
-        return QPainter::RasterOp_NotSourceAndNotDestination;
-    case cmMergePaint:
-        return QPainter::RasterOp_NotSourceOrDestination;
-    default:
-        throw EInvalidGraphicOperation(QStringLiteral("Unsupported copy mode $%1")
-                                           .arg(quint32(m_copyMode), 8, 16, QChar('0')));
-    }
-}
-
 void TCanvas::DrawImage(const QRect& dest, const QImage& image, const QRect& sourceRect)
 {
     QPainter& painter = RequireHandle();
     if (dest.isEmpty() || sourceRect.isEmpty() || image.isNull())
         return;
     Changing();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (image.hasAlphaChannel()) { // pixels left out by their alpha: blended, not combined
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(dest, image, sourceRect);
-    } else if (!FillForCopyMode(painter, dest)) {
-        QImage source = sourceRect == image.rect() ? image : image.copy(sourceRect);
-        if (source.format() != QImage::Format_RGB32)
-            source = source.convertToFormat(QImage::Format_RGB32);
-        painter.setCompositionMode(PrepareSource(source, dest));
-        painter.drawImage(dest, source, source.rect());
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
+    TRasterCopy(m_copyMode, QtBrush()).Draw(painter, dest, image, sourceRect);
     Changed();
 }
 

@@ -3,6 +3,7 @@
 #include "TBrush.h"
 #include "TFont.h"
 #include "TPen.h"
+#include "TRasterCopy.h"
 #include "TSet.h"
 
 #include <QPainter>
@@ -29,25 +30,6 @@ inline QRect Bounds(int left, int top, int width, int height)
 {
     return QRect(left, top, width, height);
 }
-
-// Copy modes of CopyRect and of drawing bitmaps: the system's ternary raster
-// operations on source S, destination D and the canvas brush P, by their values.
-using TCopyMode = qint32;
-constexpr TCopyMode cmBlackness = 0x00000042;   // 0
-constexpr TCopyMode cmDstInvert = 0x00550009;   // ~D
-constexpr TCopyMode cmMergeCopy = 0x00C000CA;   // S & P
-constexpr TCopyMode cmMergePaint = 0x00BB0226;  // ~S | D
-constexpr TCopyMode cmNotSrcCopy = 0x00330008;  // ~S
-constexpr TCopyMode cmNotSrcErase = 0x001100A6; // ~(S | D)
-constexpr TCopyMode cmPatCopy = 0x00F00021;     // P
-constexpr TCopyMode cmPatInvert = 0x005A0049;   // P ^ D
-constexpr TCopyMode cmPatPaint = 0x00FB0A09;    // P | ~S | D
-constexpr TCopyMode cmSrcAnd = 0x008800C6;      // S & D
-constexpr TCopyMode cmSrcCopy = 0x00CC0020;     // S
-constexpr TCopyMode cmSrcErase = 0x00440328;    // S & ~D
-constexpr TCopyMode cmSrcInvert = 0x00660046;   // S ^ D
-constexpr TCopyMode cmSrcPaint = 0x00EE0086;    // S | D
-constexpr TCopyMode cmWhiteness = 0x00FF0062;   // 1
 
 // Options of TextRect's formatted form, as the system's text drawing names them.
 enum class TTextFormat {
@@ -173,16 +155,9 @@ public:
     // The dotted focus frame just inside rect: every other pixel inverted, so that
     // drawing it twice restores the pixels.
     void DrawFocusRect(const QRect& rect);
-    // A 3-D frame of width rings just inside rect: left and top edges in topColor,
-    // right and bottom edges in bottomColor (the bottom colour owns the top-right and
-    // bottom-left corners). rect shrinks by width on every side.
+    // 3-D frames and the system's 3-D edges, as TEdgePainter draws them; rect shrinks
+    // by what was drawn (DrawEdge: with BF_ADJUST).
     void Frame3D(QRect& rect, TColor topColor, TColor bottomColor, int width);
-    // The system's 3-D edge (TEdgeFlags.h): the outer ring of edge (raised or sunken),
-    // then its inner ring, each one pixel wide just inside rect, on the sides that flags
-    // name. Left and top are drawn first, so right and bottom own the corners they
-    // share. BF_SOFT lightens the top-left colour of each ring; BF_FLAT draws each ring
-    // in one colour (button shadow, then button face); BF_FLAT | BF_MONO draws one ring
-    // in the window-frame colour. BF_ADJUST takes what was drawn off rect's named sides.
     void DrawEdge(QRect& rect, unsigned edge, unsigned flags);
 
     // --- Text (font; brush behind the text unless bsClear) ---------------------------
@@ -214,7 +189,8 @@ public:
     // otherwise EInvalidOperation.
     void CopyRect(const QRect& dest, TCanvas& source, const QRect& sourceRect);
     // Platform use: draws sourceRect of image into dest through CopyMode, like CopyRect;
-    // an image with an alpha channel is blended over the destination instead.
+    // an image with an alpha channel is blended over the destination instead
+    // (TRasterCopy).
     void DrawImage(const QRect& dest, const QImage& image, const QRect& sourceRect);
 
     // --- Pixels -------------------------------------------------------------------------
@@ -260,15 +236,14 @@ private:
     QPainter& RequireHandle();
     void ApplyPen(QPainter& painter);
     void ApplyBrush(QPainter& painter);
+    // The brush as Qt paints with it: its pattern, hatch or solid colour, or none.
+    QBrush QtBrush() const;
     void ApplyFont(QPainter& painter);
     void ApplyNoPen(QPainter& painter);
     void ApplyNoBrush(QPainter& painter);
     void FillWithBrush(QPainter& painter, const QRect& rect);
     void FillWithColor(QPainter& painter, const QRect& rect, TColor color);
     void DrawTextCell(QPainter& painter, int x, int y, const QString& text, const QRect* clip);
-    void FillWithBrushRop(QPainter& painter, const QRect& rect, QPainter::CompositionMode mode);
-    bool FillForCopyMode(QPainter& painter, const QRect& dest);
-    QPainter::CompositionMode PrepareSource(QImage& source, const QRect& dest);
     const QFont& QtFont() const;
 
     std::unique_ptr<TPen> m_pen;
