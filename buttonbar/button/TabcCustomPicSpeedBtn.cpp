@@ -301,15 +301,13 @@ bool TabcCustomPicSpeedBtn::NeedsHotRepaint() const
 // Asks BeforeMouseDown; a cancelled press is swallowed, and so is its release.
 bool TabcCustomPicSpeedBtn::AskBeforeMouseDown(QMouseEvent* event)
 {
-    TMouseButton button = TMouseButton::mbLeft;
-    if (event->button() == Qt::RightButton)
-        button = TMouseButton::mbRight;
-    else if (event->button() == Qt::MiddleButton)
-        button = TMouseButton::mbMiddle;
+    const std::optional<TMouseButton> button = MouseButtonOf(event->button());
+    if (!button)
+        return true; // a button controls do not see: nothing to ask about
     const QPoint at = event->position().toPoint();
     bool cancel = false;
     TErrorReport::Guard([&] {
-        BeforeMouseDown(this, button, ShiftState(event->modifiers(), event->buttons()), at.x(),
+        BeforeMouseDown(this, *button, ShiftState(event->modifiers(), event->buttons()), at.x(),
                         at.y(), cancel);
     });
     if (!cancel)
@@ -345,17 +343,16 @@ void TabcCustomPicSpeedBtn::mouseDoubleClickEvent(QMouseEvent* event)
 // The release does the button's own clicking (TGraphicControl's would click again).
 void TabcCustomPicSpeedBtn::mouseReleaseEvent(QMouseEvent* event)
 {
+    const std::optional<TMouseButton> button = MouseButtonOf(event->button());
+    if (!button)
+        return;
     event->accept();
     if (std::exchange(m_cancelledPress, false))
         return;
-    TMouseButton button = TMouseButton::mbLeft;
-    if (event->button() == Qt::RightButton)
-        button = TMouseButton::mbRight;
-    else if (event->button() == Qt::MiddleButton)
-        button = TMouseButton::mbMiddle;
     const QPoint at = event->position().toPoint();
-    TErrorReport::Guard(
-        [&] { MouseUp(button, ShiftState(event->modifiers(), event->buttons()), at.x(), at.y()); });
+    TErrorReport::Guard([&] {
+        MouseUp(*button, ShiftState(event->modifiers(), event->buttons()), at.x(), at.y());
+    });
 }
 
 void TabcCustomPicSpeedBtn::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -421,32 +421,26 @@ void TControl::RequestAlign()
         m_parent->Realign();
 }
 
-namespace {
-
-bool MapButton(Qt::MouseButton qtButton, TMouseButton& button)
+std::optional<TMouseButton> TControl::MouseButtonOf(Qt::MouseButton button)
 {
-    switch (qtButton) {
+    switch (button) {
     case Qt::LeftButton:
-        button = TMouseButton::mbLeft;
-        return true;
+        return TMouseButton::mbLeft;
     case Qt::RightButton:
-        button = TMouseButton::mbRight;
-        return true;
+        return TMouseButton::mbRight;
     case Qt::MiddleButton:
-        button = TMouseButton::mbMiddle;
-        return true;
+        return TMouseButton::mbMiddle;
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
-} // namespace
-
 void TControl::mousePressEvent(QMouseEvent* event)
 {
-    TMouseButton button;
-    if (!MapButton(event->button(), button))
+    const std::optional<TMouseButton> pressed = MouseButtonOf(event->button());
+    if (!pressed)
         return;
+    const TMouseButton button = *pressed;
     event->accept();
     m_pressed = button == TMouseButton::mbLeft;
     const QPoint at = event->position().toPoint();
@@ -457,9 +451,10 @@ void TControl::mousePressEvent(QMouseEvent* event)
 
 void TControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    TMouseButton button;
-    if (!MapButton(event->button(), button))
+    const std::optional<TMouseButton> released = MouseButtonOf(event->button());
+    if (!released)
         return;
+    const TMouseButton button = *released;
     event->accept();
     const QPoint at = event->position().toPoint();
     const bool click =
@@ -477,9 +472,10 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
 // ssDouble; its release does not click again.
 void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    TMouseButton button;
-    if (!MapButton(event->button(), button))
+    const std::optional<TMouseButton> pressed = MouseButtonOf(event->button());
+    if (!pressed)
         return;
+    const TMouseButton button = *pressed;
     event->accept();
     m_doubleClicked = button == TMouseButton::mbLeft;
     m_pressed = m_doubleClicked;

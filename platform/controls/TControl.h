@@ -10,6 +10,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class TWinControl;
 class TForm;
@@ -116,6 +117,8 @@ public:
 
     // Turns a Qt mouse event's buttons and modifiers into a shift state.
     static TShiftState ShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+    // The button of a Qt mouse event; none for the buttons controls do not see.
+    static std::optional<TMouseButton> MouseButtonOf(Qt::MouseButton button);
 
 protected:
     // Overridable steps of the control's behaviour, each raising its event.

@@ -176,6 +176,23 @@ TEST_F(SpeedButtons, ACancelledPressShowsNoPressClicksNothingAndSwallowsItsRelea
                                                 TMouseButton::mbLeft, TMouseButton::mbRight}));
 }
 
+TEST_F(SpeedButtons, ASideButtonOfTheMouseNeitherAsksNorEndsALeftPress)
+{
+    TabcPicSpeedBtn* button = Button(10);
+    int asked = 0;
+    button->BeforeMouseDown = [&asked](TObject*, TMouseButton, TShiftState, int, int, bool&) {
+        ++asked;
+    };
+    Press(button);
+    QTest::mousePress(button, Qt::BackButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(button, Qt::BackButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(button->State(), State::bsDown) << "still held by the left button";
+    EXPECT_TRUE(clicked.empty());
+    Release(button);
+    EXPECT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(asked, 1) << "only the left press was asked about";
+}
+
 TEST_F(SpeedButtons, BeforeClickCancelsTheClickButNotTheRelease)
 {
     TabcPicSpeedBtn* button = Button(10);
