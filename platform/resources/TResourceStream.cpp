@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <cstring>
 
 namespace {
 
@@ -29,6 +28,15 @@ const QHash<QString, QString>& ResourceIndex()
     return index;
 }
 
+// The bytes of the resource of that name; raises EResNotFound without one.
+QByteArray ResourceBytes(const QString& name)
+{
+    QFile file(TResourceStream::FindResource(name));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(name));
+    return file.readAll();
+}
+
 } // namespace
 
 QString TResourceStream::FindResource(const QString& name)
@@ -37,37 +45,13 @@ QString TResourceStream::FindResource(const QString& name)
 }
 
 TResourceStream::TResourceStream(const QString& name)
-    : m_path(FindResource(name))
-{
-    QFile file(m_path);
-    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(name));
-    m_bytes = file.readAll();
-}
-
-qint64 TResourceStream::Read(void* buffer, qint64 count)
-{
-    const qint64 n = qMax<qint64>(0, qMin(count, m_bytes.size() - m_position));
-    if (n > 0)
-        std::memcpy(buffer, m_bytes.constData() + m_position, size_t(n));
-    m_position += n;
-    return n;
-}
+    : TCustomMemoryStream(ResourceBytes(name))
+    , m_path(FindResource(name))
+{}
 
 qint64 TResourceStream::Write(const void*, qint64)
 {
     throw EWriteError(QStringLiteral("Cannot write to a read-only resource stream"));
-}
-
-qint64 TResourceStream::Seek(qint64 offset, TSeekOrigin origin)
-{
-    qint64 base = 0;
-    if (origin == TSeekOrigin::soCurrent)
-        base = m_position;
-    else if (origin == TSeekOrigin::soEnd)
-        base = m_bytes.size();
-    m_position = qMax<qint64>(0, base + offset);
-    return m_position;
 }
 
 QString TResourceStream::Extension() const
