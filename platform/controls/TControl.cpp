@@ -10,6 +10,7 @@
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 const TClassInfo& TControl::StaticClassInfo()
 {
@@ -461,9 +462,11 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
         button == TMouseButton::mbLeft && m_pressed && !m_doubleClicked && rect().contains(at);
     m_pressed = false;
     m_doubleClicked = false;
+    // A release handler may free the control (closing its window, say).
+    QPointer<TControl> self(this);
     TErrorReport::Guard([&] {
         MouseUp(button, ShiftState(event->modifiers(), event->buttons()), at.x(), at.y());
-        if (click)
+        if (click && self)
             Click();
     });
 }
