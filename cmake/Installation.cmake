@@ -5,6 +5,8 @@ include(GNUInstallDirs)
 set(ZENTUVIO_APP_ID org.zentuvio.Zentuvio)
 # The installed data folder: the help page and the sample catalogue.
 set(ZENTUVIO_DATADIR "${CMAKE_INSTALL_DATADIR}/zentuvio")
+# Programs that only the gallery and the tool start: the Access catalogue reader.
+set(ZENTUVIO_LIBEXECDIR "${CMAKE_INSTALL_LIBEXECDIR}/zentuvio")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zentuvio)

@@ -34,3 +34,14 @@ function(zentuvio_library name)
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
     zentuvio_shared_pch(${name} zentuvio_library_pch <QtWidgets> <functional> <memory> <vector>)
 endfunction()
+
+# zentuvio_beside_reader(TARGET): keeps a copy of the Access catalogue reader beside a
+# program of the build tree, where the program looks for it first (TJetReader).
+function(zentuvio_beside_reader target)
+    set(copy "${CMAKE_CURRENT_BINARY_DIR}/zentuvio-jet-reader")
+    add_custom_command(OUTPUT "${copy}"
+        COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:zentuvio-jet-reader>" "${copy}"
+        DEPENDS zentuvio-jet-reader)
+    add_custom_target(${target}_reader ALL DEPENDS "${copy}")
+    add_dependencies(${target} ${target}_reader)
+endfunction()
