@@ -3,6 +3,7 @@
 #include "AppClasses.h"
 #include "Exception.h"
 #include "TApplication.h"
+#include "TCatalogueStore.h"
 #include "TCommandLine.h"
 #include "TDataFiles.h"
 #include "TErrorOutput.h"
@@ -100,7 +101,10 @@ bool TStartup::ChoosePlatform(bool screenshot)
 void TStartup::CheckCatalogue(const QString& path)
 {
     try {
-        TSQLiteDatabase(path, TSQLiteDatabase::TAccess::ReadOnly, 0);
+        // An Access file is read, and copied for browsing, by the first category shown,
+        // under the wait box.
+        if (TCatalogueStore::Detect(path) == TCatalogueStore::TKind::SQLite)
+            TSQLiteDatabase(path, TSQLiteDatabase::TAccess::ReadOnly, 0);
     } catch (const Exception& error) {
         TErrorReport::ShowLater(EDatabaseError(
             QStringLiteral("Cannot open the catalogue %1: %2").arg(path, error.Message())));

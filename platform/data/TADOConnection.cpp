@@ -1,9 +1,12 @@
 #include "TADOConnection.h"
 
 #include "Exception.h"
+#include "TCatalogueStore.h"
 #include "TClassInfo.h"
 #include "TConnectionString.h"
 #include "TDataSet.h"
+#include "TErrorReport.h"
+#include "TJetCatalogueCache.h"
 #include "TSQLiteDatabase.h"
 
 #include <algorithm>
@@ -126,9 +129,26 @@ void TADOConnection::Open()
     const bool readOnly = m_mode == TConnectMode::cmRead || modes.contains(QLatin1String("read"));
     const bool exclusive =
         m_mode == TConnectMode::cmShareExclusive || modes.contains(QLatin1String("shareexclusive"));
+    const TCatalogueStore::TKind store = TCatalogueStore::Detect(path);
+    if (store == TCatalogueStore::TKind::Jet) {
+        OpenJet(path);
+        return;
+    }
+    m_readOnlyReason.clear();
     m_database = std::make_unique<TSQLiteDatabase>(
         path, readOnly ? TSQLiteDatabase::TAccess::ReadOnly : TSQLiteDatabase::TAccess::ReadWrite,
         m_busyTimeoutMs, exclusive);
+}
+
+// The rows of a damaged file that could be read are shown; the report that the rest could
+// not be read comes once the query that opened the connection has finished.
+void TADOConnection::OpenJet(const QString& path)
+{
+    TJetCatalogueCache::TOpened opened = TJetCatalogueCache::Open(path, m_busyTimeoutMs);
+    m_database = std::move(opened.database);
+    m_readOnlyReason = TCatalogueStore::ReadOnlyReason(TCatalogueStore::TKind::Jet, path);
+    if (!opened.problem.isEmpty())
+        TErrorReport::ShowLater(EDatabaseError(opened.problem));
 }
 
 void TADOConnection::Close()

@@ -25,8 +25,11 @@ T_ENUM_NAMES(TConnectMode, "cmUnknown", "cmRead", "cmWrite", "cmReadWrite", "cmS
 
 // A connection to the picture database, configured by an OLE DB connection string. The
 // provider "Microsoft.Jet.OLEDB.4.0" is served by the embedded SQLite store: "Data Source"
-// names the database file (an SQLite file under the system's .mdb name; "\" separators
-// in paths are read as "/"). The file is opened on first use
+// names the database file ("\" separators in paths are read as "/"), an SQLite file or,
+// told by its content (TCatalogueStore), an Access (Jet) file, which is only read: it is
+// browsed through the gallery's private copy of it (TJetCatalogueCache), and a file that
+// could be read only in part is reported once the query that opened it has finished.
+// The file is opened on first use
 // (the first query opens it) and stays open until Close or destruction, shared with other
 // programs; a lock of theirs is waited for up to CommandTimeout.
 //
@@ -75,6 +78,9 @@ public:
 
     // The open database, opening it first when needed.
     TSQLiteDatabase& Database();
+    // While open: why the catalogue cannot be changed whatever the mode (it is an Access
+    // file), or an empty text.
+    const QString& ReadOnlyReason() const { return m_readOnlyReason; }
 
     int DataSetCount() const { return int(m_dataSets.size()); }
     TDataSet* DataSets(int index) const { return m_dataSets.at(std::size_t(index)); }
@@ -86,7 +92,10 @@ protected:
     void Loaded() override;
 
 private:
+    void OpenJet(const QString& path);
+
     QString m_connectionString;
+    QString m_readOnlyReason;
     std::unique_ptr<TSQLiteDatabase> m_database;
     bool m_streamedConnected = false;
     bool m_loginPrompt = true;

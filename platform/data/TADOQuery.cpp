@@ -187,6 +187,11 @@ int TADOQuery::RecordsHeld() const
     return m_window ? m_window->Held() : m_recordCount;
 }
 
+QString TADOQuery::ReadOnlyReason() const
+{
+    return m_connection ? m_connection->ReadOnlyReason() : QString();
+}
+
 TADOConnection& TADOQuery::CheckConnection() const
 {
     if (!m_connection)

@@ -93,6 +93,9 @@ public:
     bool WalksByRowId() const;
     int RecordsHeld() const;
 
+    // The connection's: an Access catalogue is only read.
+    QString ReadOnlyReason() const override;
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
     void InternalOpen() override;

@@ -73,6 +73,9 @@ public:
 
     // Can the current record be changed (open, not empty, updatable)?
     bool CanModify() const;
+    // Why no record can ever be changed, whatever the mode (the store is only read), or
+    // an empty text.
+    virtual QString ReadOnlyReason() const { return QString(); }
     // Begins an edit of the current record; raises when it cannot be modified.
     void Edit();
     // Has the edit changed a field?

@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "TClassInfo.h"
 #include "TComponent.h"
+#include "TDataSet.h"
 #include "TField.h"
 
 const TClassInfo& TFieldDataLink::StaticClassInfo()
@@ -30,7 +31,14 @@ bool TFieldDataLink::Edit()
 {
     if (CanModify())
         TDataLink::Edit();
+    else if (const QString reason = ReadOnlyReason(); !reason.isEmpty())
+        throw EDatabaseError(reason);
     return m_fieldEditing;
+}
+
+QString TFieldDataLink::ReadOnlyReason() const
+{
+    return m_field && m_field->DataSet() ? m_field->DataSet()->ReadOnlyReason() : QString();
 }
 
 void TFieldDataLink::ActiveChanged()

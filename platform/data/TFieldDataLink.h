@@ -32,8 +32,11 @@ public:
     bool CanModify() const;
     // The data set is editing and this link's field can be modified.
     bool Editing() const override { return m_fieldEditing; }
-    // Puts the data set in edit state if CanModify; returns Editing.
+    // Puts the data set in edit state if CanModify; returns Editing. Raises
+    // EDatabaseError with the reason when the data set's store is only read (an Access
+    // catalogue), so that a change asked for is answered.
     bool Edit() override;
+    QString ReadOnlyReason() const;
     // Marks the control's value as changed, so that the next UpdateRecord writes it back.
     void Modified() { m_modified = true; }
     bool IsModified() const { return m_modified; }

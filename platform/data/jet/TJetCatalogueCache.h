@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QFileInfo;
+class TSQLiteDatabase;
+
+// The gallery's private SQLite copy of an Access (Jet) catalogue, which it browses with
+// the data layer as it does any catalogue, so that an Access catalogue keeps every
+// guarantee of the others at any size: the category walks by row id over an index on
+// parent, pictures are read only for the rows painted, memory stays flat.
+//
+// The copy lives in zentuvio/access under the user's XDG cache folder, one file per
+// Access file (named by a hash of its path), and holds the pictures that OLE objects
+// wrapped already unwrapped. It is made on first use, while busy indicators stay alive,
+// and again whenever the Access file's size or time of change differs from what the copy
+// was made from. It is made under a temporary name and renamed when whole, so that a
+// copy cut short is never used. The Access file is only read, and nothing is written
+// beside it.
+//
+// A damaged Access file is copied as far as it can be read; such a copy is used once and
+// not kept, so that every opening says again that the rest could not be read.
+class TJetCatalogueCache {
+public:
+    struct TOpened {
+        std::unique_ptr<TSQLiteDatabase> database; // read-only
+        QString problem; // why rows are missing: the Access file is damaged; else empty
+    };
+
+    // Raises EDatabaseError naming the Access file when nothing of it can be read, or
+    // naming the folder when the copy cannot be made there.
+    static TOpened Open(const QString& path, int busyTimeoutMs);
+
+    static QString Folder();
+    // The copy's file for the Access file at path.
+    static QString CopyPath(const QString& path);
+
+private:
+    static std::unique_ptr<TSQLiteDatabase> OpenCurrent(const QString& copy,
+                                                        const QFileInfo& source, int busyTimeoutMs);
+    // Makes the copy in file; returns the reader's problem for a damaged Access file.
+    static QString Build(const QFileInfo& source, const QString& file, int busyTimeoutMs);
+};
