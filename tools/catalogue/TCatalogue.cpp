@@ -1,6 +1,8 @@
 #include "TCatalogue.h"
 
 #include "Exception.h"
+#include "TCatalogueSchema.h"
+#include "TCatalogueStore.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteTableInfo.h"
 
@@ -14,12 +16,6 @@ namespace {
 
 // How long a command waits for the gallery or another tool to release the file.
 constexpr int busyTimeoutMs = 5000;
-
-const char* const schema =
-    "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, name TEXT, file TEXT, "
-    "Mirelvane BLOB);"
-    // The gallery's category queries filter on parent.
-    "CREATE INDEX picture_parent ON picture(parent);";
 
 const QString openAction = QStringLiteral("Cannot open catalogue");
 // What every command needs; the gallery reads nothing else.
@@ -46,17 +42,24 @@ void TCatalogue::Create(const QString& path)
     CreateEmptyFile(path);
     try {
         TSQLiteDatabase database(path, TSQLiteDatabase::TAccess::ReadWrite, busyTimeoutMs);
-        database.Execute(QString::fromLatin1(schema), QStringLiteral("Cannot create catalogue"));
+        const QString action = QStringLiteral("Cannot create catalogue");
+        database.Execute(QString::fromLatin1(TCatalogueSchema::pictureTable), action);
+        database.Execute(QString::fromLatin1(TCatalogueSchema::parentIndex), action);
     } catch (...) {
         QFile::remove(path);
         throw;
     }
 }
 
+// The store is told before the file is opened for writing: an Access file is never
+// opened so.
 TCatalogue::TCatalogue(const QString& path)
-    : m_database(std::make_unique<TSQLiteDatabase>(path, TSQLiteDatabase::TAccess::ReadWrite,
-                                                   busyTimeoutMs))
 {
+    const TCatalogueStore::TKind store = TCatalogueStore::Detect(path);
+    if (const QString readOnly = TCatalogueStore::ReadOnlyReason(store, path); !readOnly.isEmpty())
+        throw EDatabaseError(readOnly);
+    m_database =
+        std::make_unique<TSQLiteDatabase>(path, TSQLiteDatabase::TAccess::ReadWrite, busyTimeoutMs);
     CheckTable();
 }
 
@@ -122,8 +125,9 @@ void TCatalogue::InTransaction(const std::function<void()>& work)
 
 qint64 TCatalogue::Add(const TPicture& picture)
 {
-    QStringList columns = {QStringLiteral("parent")};
-    QVariantList values = {picture.parent};
+    // The row id is always named, NULL for a new one, so that one statement serves both.
+    QStringList columns = {m_key, QStringLiteral("parent")};
+    QVariantList values = {picture.id ? QVariant(*picture.id) : QVariant(), picture.parent};
     for (const auto& [column, value] : {std::pair(QStringLiteral("name"), picture.name),
                                         std::pair(QStringLiteral("file"), picture.file)}) {
         if (HasColumn(column)) {
@@ -132,7 +136,7 @@ qint64 TCatalogue::Add(const TPicture& picture)
         }
     }
     columns << QStringLiteral("Mirelvane");
-    values << picture.data;
+    values << (picture.data.isNull() ? QVariant() : QVariant(picture.data));
     if (!m_insert.IsValid())
         m_insert =
             TSQLiteStatement(*m_database,
@@ -187,7 +191,11 @@ QByteArray TCatalogue::PictureData(qint64 id)
 
 void TCatalogue::Export(qint64 id, const QString& file)
 {
-    const QByteArray data = PictureData(id);
+    Save(PictureData(id), file);
+}
+
+void TCatalogue::Save(const QByteArray& data, const QString& file)
+{
     // QSaveFile writes beside the target and renames, so a failed write loses nothing.
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())

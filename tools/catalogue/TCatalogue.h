@@ -35,12 +35,14 @@ public:
         QString file;
         qint64 bytes = 0; // size of the stored picture
     };
-    // A row to add: its category code, names and the picture bytes to store.
+    // A row to add: its category code, names, the picture bytes to store (NULL for a null
+    // array) and its ID (a new one when empty).
     struct TPicture {
         qint64 parent = 0;
         QString name;
         QString file;
         QByteArray data;
+        std::optional<qint64> id = std::nullopt;
     };
 
     // Makes a new, empty catalogue at path. An existing file is never touched; a file
@@ -48,7 +50,8 @@ public:
     static void Create(const QString& path);
 
     // Opens an existing catalogue for reading and writing and checks that its table has
-    // what every command needs: columns parent and Mirelvane, and row ids.
+    // what every command needs: columns parent and Mirelvane, and row ids. An Access (Jet)
+    // catalogue raises the error that says it is read-only (see TJetCatalogue).
     explicit TCatalogue(const QString& path);
     ~TCatalogue();
     TCatalogue(const TCatalogue&) = delete;
@@ -63,7 +66,8 @@ public:
     // throws (the exception passes on), so that the file stays as it was.
     void InTransaction(const std::function<void()>& work);
 
-    // Adds one row and returns its ID (row id); names without a column are left out.
+    // Adds one row and returns its ID (row id); names without a column are left out. An ID
+    // that is taken raises EDatabaseError.
     qint64 Add(const TPicture& picture);
     // Calls visit for each row of the category (all rows when parent is empty), in ID
     // order, without reading any picture; names without a column are empty.
@@ -73,6 +77,8 @@ public:
     // Writes the stored bytes of picture id to file unchanged; an error leaves an
     // existing file as it was.
     void Export(qint64 id, const QString& file);
+    // Writes data to file; an error leaves an existing file as it was.
+    static void Save(const QByteArray& data, const QString& file);
     // Removes the rows, all or none: an ID that is not there raises and removes nothing.
     void Remove(const std::vector<qint64>& ids);
     // Adds the index on parent that the gallery's category queries need, unless an index

@@ -9,13 +9,14 @@ namespace {
 
 const QString parentOption = QStringLiteral("--parent");
 
-const std::array<std::pair<const char*, TCatalogueCommandLine::TCommand>, 6> commands = {{
+const std::array<std::pair<const char*, TCatalogueCommandLine::TCommand>, 7> commands = {{
     {"create", TCatalogueCommandLine::TCommand::Create},
     {"import", TCatalogueCommandLine::TCommand::Import},
     {"list", TCatalogueCommandLine::TCommand::List},
     {"export", TCatalogueCommandLine::TCommand::Export},
     {"remove", TCatalogueCommandLine::TCommand::Remove},
     {"index", TCatalogueCommandLine::TCommand::Index},
+    {"import-mdb", TCatalogueCommandLine::TCommand::ImportMdb},
 }};
 
 qint64 ParseNumber(const QString& text, const QString& what)
@@ -96,6 +97,12 @@ void TCatalogueCommandLine::ReadOperands(const QStringList& operands)
         m_ids.push_back(ParseNumber(operands[0], QStringLiteral("A picture ID")));
         m_files = operands.mid(1);
         return;
+    case TCommand::ImportMdb:
+        if (operands.size() != 1)
+            throw Exception(
+                QStringLiteral("import-mdb needs the Access file and the new catalogue."));
+        m_files = operands;
+        return;
     case TCommand::Remove:
         if (operands.isEmpty())
             throw Exception(QStringLiteral("remove needs the IDs of the pictures."));
@@ -129,9 +136,15 @@ QString TCatalogueCommandLine::Usage()
         "                                   reading the whole table; the pictures stay as\n"
         "                                   they are. Run it once on a catalogue made by\n"
         "                                   another program when its categories open slowly\n"
+        "  import-mdb ACCESS.mdb NEW.db     copy every picture of an Access (Jet) catalogue,\n"
+        "                                   with its category, names and ID, into a new\n"
+        "                                   catalogue; pictures that Access wrapped as OLE\n"
+        "                                   objects are unwrapped, and the rows that cannot\n"
+        "                                   be are named and copied as they are\n"
         "  --help                           show this text\n"
         "\n"
         "Category codes shown by the gallery: 0 icons, 10 screen templates.\n"
+        "list and export also read Access (Jet) catalogues, which are never changed.\n"
         "A catalogue made by another program needs only the columns parent and Mirelvane\n"
         "in its table picture; its pictures' IDs are then their row ids, and names are\n"
         "kept only where the table has columns name and file.\n"

@@ -7,11 +7,11 @@
 
 // The command line of zentuvio-catalogue, checked completely before anything runs:
 //   create DB | import DB --parent N FILE|DIR... | list DB [--parent N]
-//   export DB ID FILE | remove DB ID... | index DB | --help
+//   export DB ID FILE | remove DB ID... | index DB | import-mdb ACCESS.mdb NEW.db | --help
 // A wrong command line raises Exception whose text says what is wrong.
 class TCatalogueCommandLine {
 public:
-    enum class TCommand { Help, Create, Import, List, Export, Remove, Index };
+    enum class TCommand { Help, Create, Import, List, Export, Remove, Index, ImportMdb };
 
     // arguments: without the program name.
     explicit TCatalogueCommandLine(const QStringList& arguments);
@@ -20,7 +20,8 @@ public:
     const QString& Database() const { return m_database; }
     // The category code of --parent, when given.
     std::optional<qint64> Parent() const { return m_parent; }
-    // import: the files and folders; export: the one target file.
+    // import: the files and folders; export: the one target file; import-mdb: the new
+    // catalogue.
     const QStringList& Files() const { return m_files; }
     // export: the one picture; remove: the pictures.
     const std::vector<qint64>& Ids() const { return m_ids; }

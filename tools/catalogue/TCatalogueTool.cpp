@@ -4,6 +4,9 @@
 #include "TCatalogue.h"
 #include "TCatalogueCommandLine.h"
 #include "TCatalogueImporter.h"
+#include "TCatalogueStore.h"
+#include "TJetCatalogue.h"
+#include "TJetImporter.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -54,11 +57,9 @@ int TCatalogueTool::Execute(const TCatalogueCommandLine& commandLine)
     case TCommand::Import:
         return Import(commandLine);
     case TCommand::List:
-        List(commandLine);
-        return Done;
+        return List(commandLine);
     case TCommand::Export:
-        TCatalogue(commandLine.Database())
-            .Export(commandLine.Ids().front(), commandLine.Files().front());
+        Export(commandLine);
         return Done;
     case TCommand::Remove:
         TCatalogue(commandLine.Database()).Remove(commandLine.Ids());
@@ -66,6 +67,8 @@ int TCatalogueTool::Execute(const TCatalogueCommandLine& commandLine)
     case TCommand::Index:
         Index(commandLine);
         return Done;
+    case TCommand::ImportMdb:
+        return ImportMdb(commandLine);
     }
     return Failed;
 }
@@ -96,14 +99,59 @@ int TCatalogueTool::Import(const TCatalogueCommandLine& commandLine)
     return importer.Failures().empty() ? Done : Failed;
 }
 
-void TCatalogueTool::List(const TCatalogueCommandLine& commandLine)
+// An Access catalogue is read straight from its file; a damaged one lists what could be
+// read and then says that the rest could not be.
+int TCatalogueTool::List(const TCatalogueCommandLine& commandLine)
 {
-    TCatalogue catalogue(commandLine.Database());
-    catalogue.List(commandLine.Parent(), [&](const TCatalogue::TEntry& entry) {
+    const auto print = [&](const TCatalogue::TEntry& entry) {
         m_out << entry.id << '\t' << entry.parent << '\t' << entry.name << '\t' << entry.file
               << '\t' << entry.bytes << '\n';
-    });
+    };
+    QString problem;
+    if (IsAccess(commandLine.Database()))
+        problem = TJetCatalogue(commandLine.Database()).List(commandLine.Parent(), print);
+    else
+        TCatalogue(commandLine.Database()).List(commandLine.Parent(), print);
     m_out.flush();
+    return Reported(problem);
+}
+
+void TCatalogueTool::Export(const TCatalogueCommandLine& commandLine)
+{
+    const qint64 id = commandLine.Ids().front();
+    const QString& file = commandLine.Files().front();
+    if (IsAccess(commandLine.Database()))
+        TJetCatalogue(commandLine.Database()).Export(id, file);
+    else
+        TCatalogue(commandLine.Database()).Export(id, file);
+}
+
+int TCatalogueTool::ImportMdb(const TCatalogueCommandLine& commandLine)
+{
+    const QString& target = commandLine.Files().front();
+    const TJetImporter::TReport report = TJetImporter::Import(commandLine.Database(), target);
+    for (const TJetImporter::TNote& note : report.notes)
+        m_err << programName << ": row " << note.row << ": " << note.text << Qt::endl;
+    m_out << report.copied << " pictures copied from '" << commandLine.Database() << "' to '"
+          << target << "'";
+    if (!report.notes.empty())
+        m_out << ", " << report.notes.size() << " of them with a note";
+    m_out << Qt::endl;
+    const int read = Reported(report.problem);
+    return report.notes.empty() ? read : Failed;
+}
+
+bool TCatalogueTool::IsAccess(const QString& database)
+{
+    return TCatalogueStore::Detect(database) == TCatalogueStore::TKind::Jet;
+}
+
+int TCatalogueTool::Reported(const QString& problem)
+{
+    if (problem.isEmpty())
+        return Done;
+    m_err << programName << ": " << problem << Qt::endl;
+    return Failed;
 }
 
 void TCatalogueTool::Index(const TCatalogueCommandLine& commandLine)

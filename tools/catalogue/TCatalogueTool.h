@@ -19,8 +19,13 @@ public:
 private:
     int Execute(const TCatalogueCommandLine& commandLine);
     int Import(const TCatalogueCommandLine& commandLine);
-    void List(const TCatalogueCommandLine& commandLine);
+    int List(const TCatalogueCommandLine& commandLine);
+    void Export(const TCatalogueCommandLine& commandLine);
     void Index(const TCatalogueCommandLine& commandLine);
+    int ImportMdb(const TCatalogueCommandLine& commandLine);
+    static bool IsAccess(const QString& database);
+    // Prints a reader's problem, if any; Failed after one.
+    int Reported(const QString& problem);
 
     QTextStream& m_out;
     QTextStream& m_err;
