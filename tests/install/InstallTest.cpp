@@ -39,12 +39,15 @@ protected:
 
     static QString Installed(const QString& path) { return prefix->filePath(path); }
 
-    // An installed program, run in a folder of its own with no display.
+    // An installed program, run in a folder of its own with no display, and a cache
+    // folder of its own.
     static ProgramRun Run(const QString& program, const QStringList& arguments)
     {
-        const ProgramRun run =
-            ProgramRun::Of(Installed(QStringLiteral("bin/") + program), arguments,
-                           ProgramRun::WithoutDisplay(), elsewhere->path());
+        QProcessEnvironment environment = ProgramRun::WithoutDisplay();
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"),
+                           elsewhere->filePath(QStringLiteral("cache")));
+        const ProgramRun run = ProgramRun::Of(Installed(QStringLiteral("bin/") + program),
+                                              arguments, environment, elsewhere->path());
         EXPECT_TRUE(run.finished);
         return run;
     }
@@ -89,7 +92,8 @@ TEST_F(Installation, PutsEveryFileWhereTheDesktopLooks)
           QStringLiteral("share/applications/%1.desktop").arg(appId),
           QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId),
           QStringLiteral("share/man/man1/zentuvio.1.gz"),
-          QStringLiteral("share/man/man1/zentuvio-catalogue.1.gz")})
+          QStringLiteral("share/man/man1/zentuvio-catalogue.1.gz"),
+          QStringLiteral("libexec/zentuvio/zentuvio-jet-reader")})
         EXPECT_TRUE(QFile::exists(Installed(path))) << qPrintable(path);
     EXPECT_FALSE(QFile::exists(Installed(QStringLiteral("bin/help")))) << "data stays out of bin";
 }
@@ -193,6 +197,20 @@ TEST_F(Installation, TheGalleryOpensACatalogueMadeWithTheTool)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_FALSE(run.errors.contains(programErrors)) << qPrintable(run.errors);
     EXPECT_EQ(run.output, QStringLiteral("综合类共:3个\n"));
+}
+
+// The reader of Access catalogues is not beside the installed programs: they find it in
+// their private program folder.
+TEST_F(Installation, TheGalleryAndTheToolReadAnAccessCatalogue)
+{
+    const QString access = QStringLiteral(ZENTUVIO_JET_FIXTURES "/catalogue-jet4.mdb");
+    const ProgramRun run =
+        Screenshot(elsewhere->filePath(QStringLiteral("access.png")),
+                   {QStringLiteral("SpeedButton16")}, {QStringLiteral("--catalogue"), access});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_FALSE(run.errors.contains(programErrors)) << qPrintable(run.errors);
+    EXPECT_EQ(run.output, QStringLiteral("综合类共:4个\n"));
+    EXPECT_EQ(CountInCategory(access, 10), 2);
 }
 
 TEST_F(Installation, AMissingChosenCatalogueIsReportedAndTheWindowOpens)

@@ -136,7 +136,8 @@ TEST(ADOConnection, AFileThatIsNotADatabaseNamesTheFileAndTheCause)
     const QString error =
         OpenError(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(path));
     EXPECT_TRUE(error.contains(path)) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("not an SQLite database"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("neither an SQLite database nor an Access")))
+        << error.toStdString();
 }
 
 TEST(ADOConnection, AFolderIsNotADatabase)

@@ -1,5 +1,6 @@
 #include "TApplication.h"
 #include "TErrorReport.h"
+#include "TJetReader.h"
 #include "TModalWatchdog.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     TApplication application(argc, argv);
+    TJetReader::SetProgram(QStringLiteral(ZENTUVIO_JET_READER));
     TErrorReport::SetReporter([](const QString& message) {
         ADD_FAILURE() << "unexpected error report: " << message.toStdString();
     });

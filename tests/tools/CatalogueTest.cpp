@@ -47,7 +47,7 @@ TEST(Catalogue, OpeningNamesTheFileAndTheCause)
         QString path;
         const char* cause;
     } cases[] = {{missing, "Could not find file"},
-                 {text, "not an SQLite database"},
+                 {text, "neither an SQLite database nor an Access"},
                  {other, "no column Mirelvane"},
                  {keyless, "no row ids"},
                  {empty, "no table picture"}};

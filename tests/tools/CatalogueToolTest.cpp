@@ -1,5 +1,5 @@
 #include "CatalogueFiles.h"
-#include "TCatalogueTool.h"
+#include "CatalogueToolRun.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteTableInfo.h"
 
@@ -8,20 +8,11 @@
 
 namespace {
 
-// The tool run on a command line, with what it wrote.
-struct TRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using TRun = TCatalogueToolRun;
 
 TRun RunTool(const QStringList& arguments)
 {
-    TRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = TCatalogueTool(out, err).Run(arguments);
-    return run;
+    return TCatalogueToolRun::Of(arguments);
 }
 
 TEST(CatalogueTool, WrongCommandLinesSayWhatIsWrong)

@@ -1,0 +1,211 @@
+#include "Exception.h"
+#include "JetTestSupport.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TDataSource.h"
+#include "TErrorReport.h"
+#include "TField.h"
+#include "TFieldDataLink.h"
+#include "TJetCatalogueCache.h"
+#include "TJetReader.h"
+#include "TMemoryStream.h"
+#include "TSQLiteDatabase.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <memory>
+
+// The gallery's data layer over an Access catalogue: the category queries find what the
+// manifests hold, pictures wrapped by Access come out unwrapped, nothing can be changed,
+// the copy it browses is made once and again only when the file changes, and a damaged
+// file shows what could be read with a report that the rest could not be.
+using namespace JetTestSupport;
+
+namespace {
+
+// A connection and a category query over one catalogue, as the main window has them.
+class TCatalogueQuery {
+public:
+    explicit TCatalogueQuery(const QString& path)
+        : m_form(nullptr)
+    {
+        m_connection = new TADOConnection(&m_form);
+        m_connection->SetConnectionString(
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security "
+                           "Info=False")
+                .arg(path));
+        m_query = new TADOQuery(&m_form);
+        m_query->SetName(QStringLiteral("ADOQuery1"));
+        m_query->SetConnection(m_connection);
+        m_query->SetSQL({QStringLiteral("Select * From picture"), QString(), QString()});
+    }
+
+    TADOQuery& Open(qint64 parent)
+    {
+        m_query->Close();
+        m_query->SetSQLLine(1, QStringLiteral("where parent=%1").arg(parent));
+        m_query->Open();
+        return *m_query;
+    }
+    TADOConnection& Connection() { return *m_connection; }
+    TComponent& Form() { return m_form; }
+
+    // The pictures of the open query, in record order; an invalid value for NULL.
+    std::vector<QVariant> Pictures()
+    {
+        std::vector<QVariant> pictures;
+        for (m_query->First(); !m_query->Eof(); m_query->Next())
+            pictures.push_back(m_query->FieldByName(QStringLiteral("Mirelvane"))->Value());
+        return pictures;
+    }
+
+private:
+    TComponent m_form;
+    TADOConnection* m_connection = nullptr;
+    TADOQuery* m_query = nullptr;
+};
+
+// Collects the error reports made while it lives (delivered from the event loop).
+class TReports {
+public:
+    TReports()
+        : m_previous(TErrorReport::SetReporter([this](const QString& text) { m_texts << text; }))
+    {}
+    ~TReports() { TErrorReport::SetReporter(m_previous); }
+    const QStringList& Texts()
+    {
+        QCoreApplication::sendPostedEvents();
+        return m_texts;
+    }
+
+private:
+    QStringList m_texts;
+    TErrorReport::Reporter m_previous;
+};
+
+} // namespace
+
+TEST(JetCatalogue, EveryCategoryHoldsTheManifestsPicturesByteForByte)
+{
+    const TJetScope scope;
+    for (const QString& name : PlainCatalogues()) {
+        const std::vector<TManifestRow> manifest = Manifest(name);
+        TCatalogueQuery catalogue(FixturePath(name + QStringLiteral(".mdb")));
+        for (const qint64 parent : {0, 10, 20, 30}) {
+            TADOQuery& query = catalogue.Open(parent);
+            EXPECT_EQ(query.RecordCount(), CountInCategory(manifest, parent)) << parent;
+            std::vector<QVariant> pictures = catalogue.Pictures();
+            auto next = pictures.begin();
+            for (const TManifestRow& row : manifest) {
+                if (row.parent != parent)
+                    continue;
+                ASSERT_NE(next, pictures.end());
+                const QVariant picture = *next++;
+                if (row.length < 0)
+                    EXPECT_FALSE(picture.isValid()) << row.source.toStdString();
+                else
+                    EXPECT_EQ(Sha256(picture.toByteArray()), row.sha256)
+                        << row.source.toStdString();
+            }
+        }
+    }
+}
+
+TEST(JetCatalogue, PicturesWrappedByAccessComeOutAsTheirFiles)
+{
+    const TJetScope scope;
+    TCatalogueQuery catalogue(FixturePath(QStringLiteral("catalogue-jet4-olewrapped.mdb")));
+    catalogue.Open(0);
+    EXPECT_EQ(catalogue.Pictures().at(0).toByteArray(),
+              ReadFile(FixturePath(QStringLiteral("images/small2.jpg"))));
+    catalogue.Open(10);
+    EXPECT_EQ(catalogue.Pictures().at(0).toByteArray(),
+              ReadFile(FixturePath(QStringLiteral("images/small16.bmp"))));
+}
+
+TEST(JetCatalogue, NothingCanBeChangedAndTheReasonIsGiven)
+{
+    const TJetScope scope;
+    const QString path = FixturePath(QStringLiteral("catalogue-jet4.mdb"));
+    TCatalogueQuery catalogue(path);
+    TADOQuery& query = catalogue.Open(0);
+    EXPECT_FALSE(query.CanModify());
+    EXPECT_THROW(query.Edit(), EDatabaseError);
+    EXPECT_TRUE(catalogue.Connection().ReadOnlyReason().contains(path));
+    EXPECT_TRUE(catalogue.Connection().ReadOnlyReason().contains(QStringLiteral("import-mdb")));
+    // A picture control asking to change its picture (a paste) is told why it cannot.
+    auto* source = new TDataSource(&catalogue.Form());
+    source->SetDataSet(&query);
+    TFieldDataLink link;
+    link.SetDataSource(source);
+    link.SetFieldName(QStringLiteral("Mirelvane"));
+    try {
+        link.Edit();
+        ADD_FAILURE() << "an edit began";
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("only read")))
+            << error.Message().toStdString();
+    }
+    link.SetDataSource(nullptr);
+}
+
+TEST(JetCatalogue, TheCopyIsMadeOnceAndAgainWhenTheFileChanges)
+{
+    TJetScope scope;
+    const QString path = scope.Written(QStringLiteral("mine.mdb"),
+                                       ReadFile(FixturePath(QStringLiteral("catalogue-jet4.mdb"))));
+    {
+        TCatalogueQuery(path).Open(0);
+    }
+    const QString copy = TJetCatalogueCache::CopyPath(path);
+    ASSERT_TRUE(QFileInfo::exists(copy));
+    EXPECT_TRUE(copy.startsWith(scope.CacheFolder()));
+    EXPECT_EQ(QFileInfo(path).dir().entryList(QDir::Files).size(), 1) << "written beside";
+    // Opened again, the copy serves without the reader.
+    const QString reader = TJetReader::Program();
+    TJetReader::SetProgram(QStringLiteral("/nonexistent/reader"));
+    EXPECT_EQ(TCatalogueQuery(path).Open(0).RecordCount(), 4);
+    // The file changed: the copy is made again, which needs the reader.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                     QFileDevice::FileModificationTime);
+    file.close();
+    EXPECT_THROW(TCatalogueQuery(path).Open(0), EDatabaseError);
+    TJetReader::SetProgram(reader);
+    EXPECT_EQ(TCatalogueQuery(path).Open(10).RecordCount(), 2);
+}
+
+TEST(JetCatalogue, ADamagedFileShowsTheRowsReadAndReportsTheRestOnce)
+{
+    TJetScope scope;
+    // Cut inside the 300 KB picture's pages: every row is there, that picture in part.
+    const qsizetype size = QFileInfo(FixturePath(QStringLiteral("catalogue-jet4.mdb"))).size();
+    const QString path = scope.Truncated(QStringLiteral("catalogue-jet4"), size - 30 * pageBytes);
+    TReports reports;
+    TCatalogueQuery catalogue(path);
+    const int count = catalogue.Open(0).RecordCount();
+    EXPECT_GT(count, 0);
+    ASSERT_EQ(reports.Texts().size(), 1);
+    EXPECT_TRUE(reports.Texts()[0].contains(path));
+    EXPECT_TRUE(reports.Texts()[0].contains(QStringLiteral("could not be read")));
+    // The damaged copy is not kept: the next opening reads the file and says it again.
+    EXPECT_FALSE(QFileInfo::exists(TJetCatalogueCache::CopyPath(path)));
+    EXPECT_EQ(TCatalogueQuery(path).Open(0).RecordCount(), count);
+    EXPECT_EQ(reports.Texts().size(), 2);
+}
+
+TEST(JetCatalogue, AFileThatIsNeitherStoreIsNamedWhenTheQueryOpens)
+{
+    TJetScope scope;
+    const QString path = scope.ZeroedHeader(QStringLiteral("catalogue-jet4"));
+    try {
+        TCatalogueQuery(path).Open(0);
+        ADD_FAILURE() << "opened";
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains(path));
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("neither an SQLite database")));
+    }
+}

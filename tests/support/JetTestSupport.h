@@ -1,0 +1,192 @@
+#pragma once
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+// The Access (Jet) catalogues of tests/data/jet with their manifests, copies of them
+// damaged on purpose, and a private XDG cache folder for the gallery's copies.
+namespace JetTestSupport {
+
+// One line of a manifest: a row as the Access file stores it.
+struct TManifestRow {
+    qint64 id = 0;
+    qint64 parent = 0;
+    qint64 length = -1; // -1 for NULL
+    QByteArray sha256;  // hex; "NULL" for NULL
+    QString source;
+};
+
+inline QString FixturePath(const QString& name)
+{
+    return QStringLiteral(ZENTUVIO_JET_FIXTURES "/") + name;
+}
+
+inline QByteArray FileSha256(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result().toHex();
+}
+
+inline QByteArray Sha256(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+inline QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The manifest of catalogue name ("catalogue-jet4" for catalogue-jet4.mdb).
+inline std::vector<TManifestRow> Manifest(const QString& name)
+{
+    QFile file(FixturePath(name + QStringLiteral(".manifest.tsv")));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::vector<TManifestRow> rows;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QStringList fields = in.readLine().split(QLatin1Char('\t'));
+        if (fields.size() < 5)
+            continue;
+        rows.push_back({fields[0].toLongLong(), fields[1].toLongLong(), fields[2].toLongLong(),
+                        fields[3].toLatin1(), fields[4]});
+    }
+    return rows;
+}
+
+inline int CountInCategory(const std::vector<TManifestRow>& rows, qint64 parent)
+{
+    return int(std::count_if(rows.begin(), rows.end(),
+                             [&](const TManifestRow& row) { return row.parent == parent; }));
+}
+
+// The catalogues every Jet test may read, raw values only (no OLE objects).
+inline const QStringList& PlainCatalogues()
+{
+    static const QStringList names = {QStringLiteral("catalogue-jet4"),
+                                      QStringLiteral("catalogue-jet4-v2003")};
+    return names;
+}
+
+inline const QStringList& AllCatalogues()
+{
+    static const QStringList names = {QStringLiteral("catalogue-jet4"),
+                                      QStringLiteral("catalogue-jet4-v2003"),
+                                      QStringLiteral("catalogue-jet4-olewrapped")};
+    return names;
+}
+
+// Jet 4 pages are 4096 bytes; byte 0 of a page says its kind (1 for data).
+constexpr qsizetype pageBytes = 4096;
+
+// A copy of a catalogue with damage done to it, in a temporary folder.
+class TDamagedCopies {
+public:
+    QString Truncated(const QString& name, qsizetype keep) const
+    {
+        return Written(name + QStringLiteral("-truncated.mdb"),
+                       ReadFile(FixturePath(name + QStringLiteral(".mdb"))).left(keep));
+    }
+    QString ZeroedHeader(const QString& name) const
+    {
+        QByteArray bytes = ReadFile(FixturePath(name + QStringLiteral(".mdb")));
+        bytes.replace(0, pageBytes, QByteArray(pageBytes, '\0'));
+        return Written(name + QStringLiteral("-zeroed.mdb"), bytes);
+    }
+    // Every data page with bytes after its header flipped, a pseudo-random choice of
+    // count bytes each, from seed.
+    QString FlippedDataPages(const QString& name, quint32 seed, int count) const
+    {
+        QByteArray bytes = ReadFile(FixturePath(name + QStringLiteral(".mdb")));
+        quint32 state = seed * 2654435761u + 1;
+        for (qsizetype page = pageBytes; page + pageBytes <= bytes.size(); page += pageBytes) {
+            if (bytes[page] != '\x01')
+                continue;
+            for (int i = 0; i < count; ++i) {
+                state = state * 1664525u + 1013904223u;
+                const qsizetype at = page + 8 + qsizetype(state % quint32(pageBytes - 8));
+                bytes[at] = char(bytes[at] ^ char(1 + (state >> 24) % 255));
+            }
+        }
+        return Written(QStringLiteral("%1-flipped-%2.mdb").arg(name).arg(seed), bytes);
+    }
+    QString Written(const QString& fileName, const QByteArray& bytes) const
+    {
+        const QString path = m_dir.filePath(fileName);
+        WriteFile(path, bytes);
+        return path;
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// For the length of a test: a cache folder of its own, damaged copies of the catalogues,
+// and every Access file it reads (the catalogues, the copies) checked to be byte for byte
+// the same afterwards.
+class TJetScope {
+public:
+    TJetScope()
+    {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
+        for (const QString& name : AllCatalogues())
+            Watch(FixturePath(name + QStringLiteral(".mdb")));
+    }
+    ~TJetScope()
+    {
+        for (const auto& [path, sha] : m_watched)
+            EXPECT_EQ(FileSha256(path), sha) << "changed by reading: " << path.toStdString();
+        qunsetenv("XDG_CACHE_HOME");
+    }
+    TJetScope(const TJetScope&) = delete;
+    TJetScope& operator=(const TJetScope&) = delete;
+
+    // Checks path too at the end of the test.
+    QString Watch(const QString& path)
+    {
+        m_watched[path] = FileSha256(path);
+        return path;
+    }
+    QString CacheFolder() const { return m_cache.path(); }
+
+    // Damaged copies, made through Watched so that they are checked too.
+    QString Truncated(const QString& name, qsizetype keep)
+    {
+        return Watch(m_copies.Truncated(name, keep));
+    }
+    QString ZeroedHeader(const QString& name) { return Watch(m_copies.ZeroedHeader(name)); }
+    QString FlippedDataPages(const QString& name, quint32 seed, int count)
+    {
+        return Watch(m_copies.FlippedDataPages(name, seed, count));
+    }
+    QString Written(const QString& fileName, const QByteArray& bytes)
+    {
+        return Watch(m_copies.Written(fileName, bytes));
+    }
+
+private:
+    QTemporaryDir m_cache;
+    TDamagedCopies m_copies;
+    std::map<QString, QByteArray> m_watched;
+};
+
+} // namespace JetTestSupport
