@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
@@ -129,6 +130,24 @@ public:
         }
         return Written(QStringLiteral("%1-flipped-%2.mdb").arg(name).arg(seed), bytes);
     }
+    // The page chain of the long value of length bytes made to loop: its third page
+    // leads back to its first.
+    QString LoopedChain(const QString& name, quint32 length) const
+    {
+        QByteArray bytes = ReadFile(FixturePath(name + QStringLiteral(".mdb")));
+        // The value's header in its row: the length (a chain of pages has no flag bits),
+        // then the first page's row number (low byte) and page number.
+        char needle[4];
+        qToLittleEndian<quint32>(length, needle);
+        const qsizetype header = bytes.indexOf(QByteArray(needle, 4));
+        EXPECT_GT(header, 0);
+        const quint32 first = qFromLittleEndian<quint32>(bytes.constData() + header + 4);
+        quint32 link = first;
+        for (int step = 0; step < 2; ++step)
+            link = qFromLittleEndian<quint32>(bytes.constData() + RowAt(bytes, link));
+        qToLittleEndian<quint32>(first, bytes.data() + RowAt(bytes, link));
+        return Written(QStringLiteral("%1-looped.mdb").arg(name), bytes);
+    }
     QString Written(const QString& fileName, const QByteArray& bytes) const
     {
         const QString path = m_dir.filePath(fileName);
@@ -137,6 +156,16 @@ public:
     }
 
 private:
+    // Where the row that a long-value link (row number, page number) names starts: a data
+    // page lists its rows' offsets from byte 14.
+    static qsizetype RowAt(const QByteArray& bytes, quint32 link)
+    {
+        const qsizetype page = qsizetype(link >> 8) * pageBytes;
+        const quint16 offset =
+            qFromLittleEndian<quint16>(bytes.constData() + page + 14 + 2 * (link & 0xff));
+        return page + (offset & 0x1fff);
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -177,6 +206,10 @@ public:
     QString FlippedDataPages(const QString& name, quint32 seed, int count)
     {
         return Watch(m_copies.FlippedDataPages(name, seed, count));
+    }
+    QString LoopedChain(const QString& name, quint32 length)
+    {
+        return Watch(m_copies.LoopedChain(name, length));
     }
     QString Written(const QString& fileName, const QByteArray& bytes)
     {
