@@ -8,6 +8,7 @@
 #include "TBitmap.h"
 #include "TCatalogue.h"
 #include "TDBCtrlGrid.h"
+#include "TGalleryWindow.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
 #include "TMianForm.h"
@@ -77,13 +78,7 @@ int main(int argc, char** argv)
     const QString path = folder.filePath(QStringLiteral("Mirelvane.mdb"));
     BuildCatalogue(path);
 
-    std::unique_ptr<TMianForm> form(TForm::Create<TMianForm>(nullptr));
-    MianForm = form.get();
-    Application->SetMainForm(form.get());
-    form->Myado->SetConnectionString(
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
-    form->Show();
-    form->grab();
+    const TGalleryWindow form(path);
     const double peakBefore = TProcessMemory::StatusMiB("VmHWM:");
 
     const double click = TStopwatch::Seconds([&] {
@@ -105,7 +100,5 @@ int main(int argc, char** argv)
     std::printf("scrolling one page: %.1f ms, ratio to plain count %.1f\n", scroll * 1e3,
                 scroll / plain);
     std::printf("peak memory growth for the click: %.1f MiB\n", peakAfter - peakBefore);
-    Application->SetMainForm(nullptr);
-    MianForm = nullptr;
     return 0;
 }

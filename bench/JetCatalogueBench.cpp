@@ -7,13 +7,10 @@
 // Its pictures are random bytes under a JPEG signature: every thumbnail fails to decode,
 // the same way on both stores, and the failures are not shown.
 #include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
 #include "TADOConnection.h"
 #include "TApplication.h"
 #include "TErrorReport.h"
+#include "TGalleryWindow.h"
 #include "TJetCatalogueCache.h"
 #include "TJetImporter.h"
 #include "TJetReader.h"
@@ -35,21 +32,13 @@ constexpr int rounds = 5;
 // seconds from the click to the painted grid and label.
 double OpenCategory(const QString& path, QString* label = nullptr)
 {
-    std::unique_ptr<TMianForm> form(TForm::Create<TMianForm>(nullptr));
-    MianForm = form.get();
-    Application->SetMainForm(form.get());
-    form->Myado->SetConnectionString(
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
-    form->Show();
-    form->grab();
+    const TGalleryWindow form(path);
     const double seconds = TStopwatch::Seconds([&] {
         form->SpeedButton16Click(nullptr);
         form->grab();
     });
     if (label)
         *label = form->Label10->Caption();
-    Application->SetMainForm(nullptr);
-    MianForm = nullptr;
     return seconds;
 }
 
@@ -70,10 +59,6 @@ int main(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication application(argc, argv);
-    RegisterDataClasses();
-    RegisterGifClasses();
-    RegisterDbPictureClasses();
-    RegisterSkinClasses();
     RegisterAppClasses();
     TErrorReport::SetReporter([](const QString&) {});
     TJetReader::SetProgram(QStringLiteral(ZENTUVIO_JET_READER));

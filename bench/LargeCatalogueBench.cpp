@@ -18,6 +18,7 @@
 #include "TBitmap.h"
 #include "TCatalogue.h"
 #include "TDBCtrlGrid.h"
+#include "TGalleryWindow.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
 #include "TMianForm.h"
@@ -107,26 +108,6 @@ struct TFigures {
     QString label;
 };
 
-// The main window on the catalogue at path, as the program starts on it.
-std::unique_ptr<TMianForm> OpenWindow(const QString& path)
-{
-    std::unique_ptr<TMianForm> form(TForm::Create<TMianForm>(nullptr));
-    MianForm = form.get();
-    Application->SetMainForm(form.get());
-    form->Myado->SetConnectionString(
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
-    form->Show();
-    form->grab();
-    return form;
-}
-
-void CloseWindow(std::unique_ptr<TMianForm>& form)
-{
-    Application->SetMainForm(nullptr);
-    MianForm = nullptr;
-    form.reset();
-}
-
 TFigures Measure(const QString& path, int pictures)
 {
     TFigures figures;
@@ -134,7 +115,7 @@ TFigures Measure(const QString& path, int pictures)
         if (PlainCount(path) != pictures)
             std::fprintf(stderr, "plain count found other rows\n");
     });
-    std::unique_ptr<TMianForm> form = OpenWindow(path);
+    const TGalleryWindow form(path);
     const auto click = [&] {
         form->SpeedButton16Click(nullptr);
         form->grab(); // paints the grid and the count label
@@ -165,7 +146,6 @@ TFigures Measure(const QString& path, int pictures)
     };
     figures.middlePage = dragTo([&] { return bar->maximum() / 2; });
     figures.lastPage = dragTo([&] { return bar->maximum(); });
-    CloseWindow(form);
     return figures;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace {
 
@@ -18,14 +19,12 @@ const QByteArray aceSignature("Standard ACE DB\0", 16);
 // What a few files that people mistake for catalogues are, to name in the message.
 QString Resemblance(const QByteArray& header)
 {
-    if (header.startsWith("\xFF\xD8\xFF"))
-        return QStringLiteral(" (it holds a JPEG picture)");
-    if (header.startsWith("\x89PNG"))
-        return QStringLiteral(" (it holds a PNG picture)");
-    if (header.startsWith("GIF8"))
-        return QStringLiteral(" (it holds a GIF picture)");
-    if (header.startsWith("BM"))
-        return QStringLiteral(" (it holds a bitmap picture)");
+    static const std::pair<const char*, const char*> pictures[] = {
+        {"\xFF\xD8\xFF", "JPEG"}, {"\x89PNG", "PNG"}, {"GIF8", "GIF"}, {"BM", "bitmap"}};
+    for (const auto& [signature, kind] : pictures) {
+        if (header.startsWith(signature))
+            return QStringLiteral(" (it holds a %1 picture)").arg(QLatin1String(kind));
+    }
     if (header.count('\0') == header.size())
         return QStringLiteral(" (its first bytes are all zero: its header is lost)");
     return QString();
