@@ -54,10 +54,11 @@ void InsertRow(TSQLiteStatement& insert, const TJetRow& row)
     insert.Bind(2, row.parent ? QVariant(qint64(*row.parent)) : QVariant());
     insert.Bind(3, TextOrNull(row.name));
     insert.Bind(4, TextOrNull(row.file));
+    // The row's bytes are lent, not copied: SQLite takes its own copy when binding.
     insert.Bind(5, row.state == TJetRowFormat::vsNull
                        ? QVariant()
-                       : QVariant(TAccessOleObject::Picture(
-                             QByteArray(row.bytes.data(), qsizetype(row.bytes.size())))));
+                       : QVariant(TAccessOleObject::Picture(QByteArray::fromRawData(
+                             row.bytes.data(), qsizetype(row.bytes.size())))));
     try {
         insert.Step();
     } catch (const EDatabaseError&) {
