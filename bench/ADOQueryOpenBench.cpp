@@ -1,11 +1,11 @@
-#include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TComponent.h"
 
-#include "TBenchDatabase.h"
 #include "TOpenRun.h"
 #include "TPlainKeySelect.h"
 #include "TStopwatch.h"
+#include "TTestQuery.h"
+#include "TTestStore.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -23,32 +23,30 @@ constexpr int otherPictures = 1000;
 constexpr int pictureBytes = 6000;
 
 // The picture database, made once per run in a temporary folder.
-const TBenchDatabase& Database()
+const TTestCatalogue& Database()
 {
-    static const QByteArray picture(pictureBytes, '\xd8');
-    // The other category's pictures are spread among the category's.
-    static const TBenchDatabase database(categoryPictures + otherPictures, [](int i) {
-        const bool other = i % 101 == 100 && i / 101 < otherPictures;
-        return TBenchDatabase::Row{other ? 10 : 0, picture};
-    });
-    return database;
+    static const std::unique_ptr<TTestCatalogue> database = [] {
+        std::unique_ptr<TTestCatalogue> made = TTestStore::SQLite().NewCatalogue();
+        const QByteArray picture(pictureBytes, '\xd8');
+        // The other category's pictures are spread among the category's.
+        made->AddMany(categoryPictures + otherPictures, [&picture](int i) {
+            const bool other = i % 101 == 100 && i / 101 < otherPictures;
+            return TPictureRow{other ? 10 : 0, picture};
+        });
+        return made;
+    }();
+    return *database;
 }
 
 // The main window's connection and category query, kept across runs as in the program.
 struct TCatalogue {
     TComponent form{nullptr};
-    TADOConnection* connection = new TADOConnection(&form);
-    TADOQuery* query = new TADOQuery(&form);
+    TTestQuery data{&form, Database().ConnectionString()};
+    TADOQuery* query = data.query;
     TCatalogue()
     {
-        connection->SetConnectionString(
-            QStringLiteral(
-                "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False")
-                .arg(Database().Path()));
-        query->SetConnection(connection);
         query->SetCursorType(TCursorType::ctStatic);
         query->SetCacheSize(1000);
-        query->SetSQL({QStringLiteral("Select * From picture"), QString(), QString()});
     }
 };
 
@@ -75,7 +73,7 @@ void CloseQuery()
 // The peer: the same rows' keys (and category) by a plain SELECT, kept in a vector.
 TPlainKeySelect& Plain()
 {
-    static TPlainKeySelect plain(Database().Path());
+    static TPlainKeySelect plain(Database().Location());
     return plain;
 }
 

@@ -12,10 +12,11 @@
 #include "TPanel.h"
 #include "TPicture.h"
 
-#include "TBenchDatabase.h"
 #include "TOpenRun.h"
 #include "TPlainKeySelect.h"
 #include "TStopwatch.h"
+#include "TTestQuery.h"
+#include "TTestStore.h"
 
 #include <QImage>
 #include <QRandomGenerator>
@@ -63,29 +64,24 @@ QByteArray JpegOf(int width, int height, int seed)
     return out.Bytes();
 }
 
-// A picture database of its own in a temporary folder.
-// Rows of category 0 that cycle through pictures, which must outlive the filling.
-std::function<TBenchDatabase::Row(int)> CyclingThrough(const std::vector<QByteArray>& pictures)
+// A catalogue of count pictures of category 0 that cycle through pictures.
+std::unique_ptr<TTestCatalogue> CatalogueCycling(int count, const std::vector<QByteArray>& pictures)
 {
-    return [&pictures](int i) {
-        return TBenchDatabase::Row{0, pictures[size_t(i) % pictures.size()]};
-    };
+    std::unique_ptr<TTestCatalogue> catalogue = TTestStore::SQLite().NewCatalogue();
+    catalogue->AddMany(count, [&pictures](int i) {
+        return TPictureRow{0, pictures[size_t(i) % pictures.size()]};
+    });
+    return catalogue;
 }
 
-// The catalogue's connection, query and data source over one database.
-struct TCatalogue {
+// The catalogue's connection, query of category 0 and data source, on a window.
+struct TCatalogueWindow {
     TPanel window{nullptr};
-    TADOConnection* connection = new TADOConnection(&window);
-    TADOQuery* query = new TADOQuery(&window);
-    TDataSource* source = new TDataSource(&window);
-    explicit TCatalogue(const QString& path)
+    TTestQuery data;
+    explicit TCatalogueWindow(const TTestCatalogue& catalogue)
+        : data(&window, catalogue.ConnectionString())
     {
-        connection->SetConnectionString(
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(path));
-        query->SetConnection(connection);
-        query->SetSQL(
-            {QStringLiteral("Select * From picture"), QStringLiteral("where parent=0"), QString()});
-        source->SetDataSet(query);
+        data.query->SetSQLLine(1, QStringLiteral("where parent=0"));
     }
 };
 
@@ -104,17 +100,17 @@ const std::vector<QByteArray>& DecodeSet()
 
 // A second query without a control over the same database reads the blobs alone.
 struct TDecodeRig {
-    TBenchDatabase database{decodePictures, CyclingThrough(DecodeSet())};
-    TCatalogue catalogue{database.Path()};
-    TCatalogue readOnly{database.Path()};
+    std::unique_ptr<TTestCatalogue> database = CatalogueCycling(decodePictures, DecodeSet());
+    TCatalogueWindow catalogue{*database};
+    TCatalogueWindow readOnly{*database};
     TBzDBImage* image = new TBzDBImage(&catalogue.window);
     TDecodeRig()
     {
         image->SetDataField(QStringLiteral("Mirelvane"));
-        image->SetDataSource(catalogue.source);
-        catalogue.query->Open();
-        catalogue.query->Last();
-        readOnly.query->Open();
+        image->SetDataSource(catalogue.data.source);
+        catalogue.data.query->Open();
+        catalogue.data.query->Last();
+        readOnly.data.query->Open();
     }
 };
 
@@ -128,7 +124,7 @@ TDecodeRig& DecodeRig()
 // the record and the control fetches and decodes that record's blob, N decodes in all.
 void DecodeThroughControl()
 {
-    TADOQuery* query = DecodeRig().catalogue.query;
+    TADOQuery* query = DecodeRig().catalogue.data.query;
     query->First();
     for (int record = 1; record < decodePictures; ++record)
         query->Next();
@@ -138,7 +134,7 @@ void DecodeThroughControl()
 // What the data layer's blob reads take of the control's path.
 void ReadBlobsOnly()
 {
-    TADOQuery* query = DecodeRig().readOnly.query;
+    TADOQuery* query = DecodeRig().readOnly.data.query;
     TBlobField* field = dynamic_cast<TBlobField*>(query->FieldByName(QStringLiteral("Mirelvane")));
     qint64 bytes = 0;
     for (query->First(); !query->Eof(); query->Next())
@@ -201,8 +197,8 @@ struct TPageRig {
             pictures.push_back(JpegOf(cellWidth, cellHeight, i));
         return pictures;
     }();
-    TBenchDatabase database{categoryPictures, CyclingThrough(thumbnails)};
-    TCatalogue catalogue{database.Path()};
+    std::unique_ptr<TTestCatalogue> database = CatalogueCycling(categoryPictures, thumbnails);
+    TCatalogueWindow catalogue{*database};
     TDBCtrlGrid* grid = new TDBCtrlGrid(&catalogue.window);
     TPageRig()
     {
@@ -218,7 +214,7 @@ struct TPageRig {
         image->SetBorderStyle(TBorderStyle::bsNone);
         image->SetParent(grid->Panel());
         image->SetAlign(TAlign::alClient);
-        grid->SetDataSource(catalogue.source);
+        grid->SetDataSource(catalogue.data.source);
     }
 };
 
@@ -232,20 +228,20 @@ TPageRig& PageRig()
 int OpenAndPaintPage()
 {
     TPageRig& rig = PageRig();
-    rig.catalogue.query->Close();
-    rig.catalogue.query->Open();
+    rig.catalogue.data.query->Close();
+    rig.catalogue.data.query->Open();
     const QPixmap page = rig.grid->grab();
     benchmark::DoNotOptimize(page.cacheKey());
-    return rig.catalogue.query->RecordCount();
+    return rig.catalogue.data.query->RecordCount();
 }
 void ClosePage()
 {
-    PageRig().catalogue.query->Close();
+    PageRig().catalogue.data.query->Close();
 }
 
 TPlainKeySelect& Plain()
 {
-    static TPlainKeySelect plain(PageRig().database.Path());
+    static TPlainKeySelect plain(PageRig().database->Location());
     return plain;
 }
 

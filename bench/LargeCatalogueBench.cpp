@@ -23,6 +23,7 @@
 #include "TMemoryStream.h"
 #include "TMianForm.h"
 #include "TProcessMemory.h"
+#include "TSQLiteTestCatalogue.h"
 #include "TStopwatch.h"
 
 #include <QScrollBar>
@@ -64,25 +65,6 @@ void BuildToolCatalogue(const QString& path, int pictures, const QByteArray& pic
             catalogue.Add({0, name, name + QStringLiteral(".bmp"), picture});
         }
     });
-}
-
-// A catalogue as another program may have made it: parent and Mirelvane only.
-void BuildPlainCatalogue(const QString& path, int pictures, const QByteArray& picture)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    sqlite3_exec(db, "CREATE TABLE picture(parent INTEGER, Mirelvane BLOB); BEGIN", nullptr,
-                 nullptr, nullptr);
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO picture VALUES(0, ?)", -1, &insert, nullptr);
-    for (int i = 0; i < pictures; ++i) {
-        sqlite3_bind_blob(insert, 1, picture.constData(), int(picture.size()), SQLITE_STATIC);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
 }
 
 int PlainCount(const QString& path)
@@ -183,13 +165,16 @@ int main(int argc, char** argv)
           Measure(tool, million));
     QFile::remove(tool);
 
-    const QString plain = folder.filePath(QStringLiteral("plain.mdb"));
-    BuildPlainCatalogue(plain, million, bitmap);
-    Print("1,000,000 pictures, only parent and Mirelvane (no key column, no index)",
-          Measure(plain, million));
-    TCatalogue(plain).AddParentIndex();
-    Print("the same after zentuvio-catalogue index (no key column)", Measure(plain, million));
-    QFile::remove(plain);
+    {
+        // As another program may have made it: parent and Mirelvane only.
+        TSQLiteTestCatalogue plain(TPictureTable::Unkeyed);
+        plain.AddMany(million, [&bitmap](int) { return TPictureRow{0, bitmap}; });
+        Print("1,000,000 pictures, only parent and Mirelvane (no key column, no index)",
+              Measure(plain.Location(), million));
+        TCatalogue(plain.Location()).AddParentIndex();
+        Print("the same after zentuvio-catalogue index (no key column)",
+              Measure(plain.Location(), million));
+    }
 
     const QString small = folder.filePath(QStringLiteral("small.mdb"));
     BuildToolCatalogue(small, hundredThousand, Thumbnail(true));

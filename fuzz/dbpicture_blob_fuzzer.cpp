@@ -1,22 +1,19 @@
 #include "Exception.h"
-#include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TBzDBImage.h"
-#include "TDataSource.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
 #include "TPanel.h"
+#include "TSQLiteTestCatalogue.h"
+#include "TTestQuery.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
-#include <sqlite3.h>
 
 // The picture control's route from a blob to a picture: the input is stored as the one
 // record's blob, the control fetches it (JPEG first, then a bitmap file) and paints a copy
@@ -32,36 +29,20 @@ class TFuzzRig {
 public:
     TFuzzRig()
     {
-        QDir(m_dir.path()).mkpath(QStringLiteral("Data"));
-        const QString path = m_dir.path() + QStringLiteral("/Data/Mirelvane.mdb");
-        sqlite3_open(path.toUtf8().constData(), &m_db);
-        sqlite3_exec(m_db,
-                     "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;"
-                     "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB);"
-                     "INSERT INTO picture(parent) VALUES(0)",
-                     nullptr, nullptr, nullptr);
-        auto* connection = new TADOConnection(&m_window);
-        connection->SetConnectionString(
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(path));
-        m_query = new TADOQuery(&m_window);
-        m_query->SetConnection(connection);
-        m_query->SetSQL({QStringLiteral("Select * From picture")});
-        auto* source = new TDataSource(&m_window);
-        source->SetDataSet(m_query);
-        m_image = new TBzDBImage(&m_window);
+        m_catalogue.Exec(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF"));
+        m_id = m_catalogue.Add({0, QVariant()});
         m_image->SetParent(&m_window);
         m_image->SetBounds(0, 0, 40, 30);
         m_image->SetAutoDisplay(false);
         m_image->SetDataField(QStringLiteral("Mirelvane"));
-        m_image->SetDataSource(source);
+        m_image->SetDataSource(m_data.source);
     }
-    ~TFuzzRig() { sqlite3_close(m_db); }
 
     void Run(const QByteArray& blob)
     {
-        Store(blob);
-        m_query->Close();
-        m_query->Open();
+        m_catalogue.SetPicture(m_id, blob);
+        m_data.query->Close();
+        m_data.query->Open();
         try {
             m_image->FetchPicture();
         } catch (const EInvalidGraphic&) {
@@ -77,20 +58,11 @@ public:
     }
 
 private:
-    void Store(const QByteArray& blob)
-    {
-        sqlite3_stmt* update = nullptr;
-        sqlite3_prepare_v2(m_db, "UPDATE picture SET Mirelvane = ?", -1, &update, nullptr);
-        sqlite3_bind_blob(update, 1, blob.constData(), int(blob.size()), SQLITE_STATIC);
-        sqlite3_step(update);
-        sqlite3_finalize(update);
-    }
-
-    QTemporaryDir m_dir;
-    sqlite3* m_db = nullptr;
+    TSQLiteTestCatalogue m_catalogue;
+    qint64 m_id = 0;
     TPanel m_window{nullptr};
-    TADOQuery* m_query = nullptr;
-    TBzDBImage* m_image = nullptr;
+    TTestQuery m_data{&m_window, m_catalogue.ConnectionString()};
+    TBzDBImage* m_image = new TBzDBImage(&m_window);
 };
 
 bool TooLargeToDecode(const QByteArray& blob)

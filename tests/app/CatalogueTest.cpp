@@ -10,7 +10,10 @@
 #include "TMemoryStream.h"
 #include "TMess.h"
 #include "TPictureSaver.h"
+#include "TSQLiteTestCatalogue.h"
 #include "TSavePictureDialog.h"
+#include "TTestPictures.h"
+#include "TTestQuery.h"
 
 #include "TPopupMenu.h"
 #include <QContextMenuEvent>
@@ -20,42 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <sqlite3.h>
 
 namespace {
-
-QByteArray JpegOfColour(TColor colour)
-{
-    TBitmap bitmap(40, 30, TPixelFormat::pf24bit);
-    bitmap.Canvas()->Brush()->SetColor(colour);
-    bitmap.Canvas()->FillRect(QRect(0, 0, 40, 30));
-    TJPEGImage jpeg;
-    jpeg.Assign(&bitmap);
-    TMemoryStream stream;
-    jpeg.SaveToStream(stream);
-    return stream.Bytes();
-}
-
-// A picture database with icons (category 0) and templates (category 10).
-void CreateCatalogue(const QString& path, int icons, int templates)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    sqlite3_exec(db, "create table picture(ID integer primary key, parent integer, Mirelvane blob)",
-                 nullptr, nullptr, nullptr);
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "insert into picture(parent, Mirelvane) values(?, ?)", -1, &insert,
-                       nullptr);
-    const QByteArray blob = JpegOfColour(clRed);
-    for (int i = 0; i < icons + templates; ++i) {
-        sqlite3_bind_int(insert, 1, i < icons ? 0 : 10);
-        sqlite3_bind_blob(insert, 2, blob.constData(), int(blob.size()), SQLITE_TRANSIENT);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_close(db);
-}
 
 class Catalogue : public MainWindowFixture {
 protected:
@@ -63,7 +32,7 @@ protected:
     {
         MainWindowFixture::SetUp();
         ASSERT_TRUE(folder.isValid());
-        UseDatabase(folder.filePath(QStringLiteral("Mirelvane.mdb")));
+        form->Myado->SetConnectionString(catalogue.ConnectionString());
         previousChooser = TSavePictureDialog::SetChooser(
             [this](const TSavePictureDialog&) { return chosenName; });
     }
@@ -72,12 +41,17 @@ protected:
         TSavePictureDialog::SetChooser(previousChooser);
         MainWindowFixture::TearDown();
     }
+    // Icons (category 0) and templates (category 10), all red JPEG pictures.
+    void AddPictures(int icons, int templates)
+    {
+        const QByteArray red = TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::red));
+        catalogue.AddMany(icons + templates, [&](int i) {
+            return TPictureRow{i < icons ? 0 : 10, red};
+        });
+    }
     void UseDatabase(const QString& path)
     {
-        form->Myado->SetConnectionString(
-            QStringLiteral(
-                "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False")
-                .arg(path));
+        form->Myado->SetConnectionString(TTestQuery::FileConnectionString(path));
     }
     TSpeedButton* Button(const char* name)
     {
@@ -86,7 +60,8 @@ protected:
     void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
     void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QTemporaryDir folder;
+    TSQLiteTestCatalogue catalogue;
+    QTemporaryDir folder; // where pictures are saved
     QString chosenName;
     TSavePictureDialog::Chooser previousChooser;
 };
@@ -95,7 +70,7 @@ protected:
 
 TEST_F(Catalogue, EveryIconsButtonRunsTheSameQueryAndCountsItsPictures)
 {
-    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 7, 3);
+    AddPictures(7, 3);
     for (const char* name : {"SpeedButton16", "SpeedButton8", "SpeedButton21", "SpeedButton28"}) {
         form->Label10->SetCaption(QString());
         Click(name);
@@ -111,7 +86,7 @@ TEST_F(Catalogue, EveryIconsButtonRunsTheSameQueryAndCountsItsPictures)
 
 TEST_F(Catalogue, CancellingTheExitBoxLeavesEveryPanelQueryAndGridAsItWas)
 {
-    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 7, 3);
+    AddPictures(7, 3);
     Click("SpeedButton16");
     form->ADOQuery1->MoveBy(2);
     const QWidget* strip = TopStrip();
@@ -137,7 +112,7 @@ TEST_F(Catalogue, CancellingTheExitBoxLeavesEveryPanelQueryAndGridAsItWas)
 
 TEST_F(Catalogue, TheWaitBoxStandsOverTheWorkingAreaWhileTheQueryRuns)
 {
-    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 3, 0);
+    AddPictures(3, 0);
     auto* source = dynamic_cast<TDataSource*>(form->FindComponent(QStringLiteral("DataSource1")));
     ASSERT_NE(source, nullptr);
     QRect waitBox;
@@ -156,7 +131,7 @@ TEST_F(Catalogue, TheWaitBoxStandsOverTheWorkingAreaWhileTheQueryRuns)
 
 TEST_F(Catalogue, TemplatesAndEmptyResultsShowTheirCounts)
 {
-    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 0, 4);
+    AddPictures(0, 4);
     Click("SpeedButton6");
     EXPECT_EQ(form->Label10->Caption(), QStringLiteral("普通类共:4张界面模板"));
     Click("SpeedButton9");
@@ -170,7 +145,7 @@ TEST_F(Catalogue, TemplatesAndEmptyResultsShowTheirCounts)
 
 TEST_F(Catalogue, ZeroCountButtonsShowTheirOwnCaptionAndKeepTheGrid)
 {
-    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 5, 0);
+    AddPictures(5, 0);
     Click("SpeedButton16");
     Click("SpeedButton12");
     EXPECT_EQ(form->Label10->Caption(), QStringLiteral("图形图像类共:0个"));
@@ -195,11 +170,8 @@ TEST_F(Catalogue, AFailedQueryIsReportedAndClosesTheWaitBox)
     FlushDeletes();
     EXPECT_EQ(Findwait_form, nullptr);
 
-    sqlite3* db = nullptr;
-    sqlite3_open(folder.filePath(QStringLiteral("empty.mdb")).toUtf8().constData(), &db);
-    sqlite3_exec(db, "create table other(x)", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    UseDatabase(folder.filePath(QStringLiteral("empty.mdb")));
+    const TSQLiteTestCatalogue withoutPictures("create table other(x)");
+    UseDatabase(withoutPictures.Location());
     Click("SpeedButton6");
     ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors.back().contains(QStringLiteral("picture"))) << qPrintable(errors.back());
@@ -209,13 +181,8 @@ TEST_F(Catalogue, AFailedQueryIsReportedAndClosesTheWaitBox)
 
 TEST_F(Catalogue, ADamagedFirstPictureIsReportedAndTheCategoryStillOpens)
 {
-    const QString path = folder.filePath(QStringLiteral("Mirelvane.mdb"));
-    CreateCatalogue(path, 5, 0);
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    sqlite3_exec(db, "update picture set Mirelvane = x'ffd8ffe000104a46' where ID = 1", nullptr,
-                 nullptr, nullptr);
-    sqlite3_close(db);
+    AddPictures(5, 0);
+    catalogue.SetPicture(1, QByteArray::fromHex("ffd8ffe000104a46"));
 
     Click("SpeedButton16");
     QCoreApplication::processEvents();
@@ -233,7 +200,7 @@ TEST_F(Catalogue, ADamagedFirstPictureIsReportedAndTheCategoryStillOpens)
 
 TEST_F(Catalogue, SavingWritesJpegDataAndAddsTheExtensionOnlyWhenMissing)
 {
-    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 2, 0);
+    AddPictures(2, 0);
     Click("SpeedButton16");
     form->BzDBImage1->FetchPicture();
 
@@ -285,7 +252,7 @@ QStringList MenuOnRightClick(TDBCtrlGrid& grid, QPoint at)
 
 TEST_F(Catalogue, OnlyTheCurrentThumbnailOpensTheSaveMenu)
 {
-    CreateCatalogue(folder.filePath(QStringLiteral("Mirelvane.mdb")), 8, 0);
+    AddPictures(8, 0);
     Click("SpeedButton16");
     TDBCtrlGrid& grid = *form->DBCtrlGrid1;
     const QPoint second = grid.CellRect(1).center();

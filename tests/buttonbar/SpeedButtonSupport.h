@@ -3,6 +3,7 @@
 #include "PointerEvents.h"
 #include "TForm.h"
 #include "TabcPicSpeedBtn.h"
+#include "WidgetImage.h"
 
 #include <QApplication>
 #include <QImage>
@@ -33,11 +34,6 @@ public:
     }
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
 };
-
-inline QImage Grab(QWidget* widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 inline TColor At(const QImage& image, int x, int y)
 {

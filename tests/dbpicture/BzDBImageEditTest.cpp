@@ -1,7 +1,9 @@
 #include "DbPictureTestSupport.h"
+#include "TBitmap.h"
 #include "TBlobField.h"
 #include "TClipboard.h"
 #include "TJpegDataLink.h"
+#include "TMemoryStream.h"
 #include "TPicture.h"
 
 #include <QClipboard>
@@ -20,9 +22,9 @@ class BzDBImageEdit : public PictureQueryTest {
 protected:
     void SetUp() override
     {
-        PictureQueryTest::SetUp();
-        database.AddPicture(0, BitmapFileBytes(SolidImage(6, 4, pictureColor)));
-        database.AddPicture(0, QByteArray(""));
+        catalogue.Add({0, TTestPictures::BitmapFile(TTestPictures::Solid(6, 4, pictureColor),
+                                                    TPixelFormat::pf24bit)});
+        catalogue.Add({0, QByteArray("")});
         image = NewImage(host.get(), 30, 20);
         query->Open();
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -31,7 +33,7 @@ protected:
     static void PutBitmapOnClipboard()
     {
         TPicture picture;
-        picture.Bitmap()->SetImage(SolidImage(3, 2, pastedColor));
+        picture.Bitmap()->SetImage(TTestPictures::Solid(3, 2, pastedColor));
         Clipboard().Assign(&picture);
     }
 
@@ -110,7 +112,7 @@ TEST_F(BzDBImageEdit, APasteMarksTheRecordAndIsStoredAsABitmapFileOnUpdate)
     EXPECT_TRUE(LinkModified());
     query->Post();
 
-    const QByteArray stored = database.StoredBlob(1).toByteArray();
+    const QByteArray stored = catalogue.StoredPicture(1).toByteArray();
     ASSERT_TRUE(stored.startsWith("BM"));
     TBitmap bitmap;
     TMemoryStream in(stored);
@@ -131,7 +133,7 @@ TEST_F(BzDBImageEdit, ACutCopiesClearsAndStoresNull)
     EXPECT_EQ(image->Picture()->Graphic(), nullptr);
     EXPECT_TRUE(image->PictureFetched());
     query->Post();
-    EXPECT_FALSE(database.StoredBlob(1).isValid());
+    EXPECT_FALSE(catalogue.StoredPicture(1).isValid());
 }
 
 TEST_F(BzDBImageEdit, EscapeDiscardsThePasteAndShowsTheRecordAgain)
@@ -160,7 +162,8 @@ TEST_F(BzDBImageEdit, LeavingTheControlWritesThePasteIntoTheRecord)
     ASSERT_TRUE(QTest::qWaitFor([&] { return other->hasFocus(); }, 2000));
     EXPECT_FALSE(LinkModified());
     query->Post();
-    EXPECT_TRUE(database.StoredBlob(1).toByteArray().startsWith("BM"));
-    EXPECT_NE(database.StoredBlob(1).toByteArray(),
-              BitmapFileBytes(SolidImage(6, 4, pictureColor)));
+    EXPECT_TRUE(catalogue.StoredPicture(1).toByteArray().startsWith("BM"));
+    EXPECT_NE(
+        catalogue.StoredPicture(1).toByteArray(),
+        TTestPictures::BitmapFile(TTestPictures::Solid(6, 4, pictureColor), TPixelFormat::pf24bit));
 }

@@ -1,5 +1,6 @@
 #include "DbPictureTestSupport.h"
 #include "Exception.h"
+#include "TBitmap.h"
 #include "TBlobField.h"
 #include "TPicture.h"
 
@@ -31,7 +32,7 @@ QRect InkBounds(const QImage& image, QColor background)
 
 TEST_F(BzDBImageFetch, AJpegBlobIsHeldAsItsDecodedBitmapAndSavedAsOne)
 {
-    database.AddPicture(0, JpegBytes(SolidImage(40, 30, Qt::red)));
+    catalogue.Add({0, TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::red))});
     TBzDBImage* image = NewImage(host.get(), 60, 50);
     query->Open();
 
@@ -52,7 +53,8 @@ TEST_F(BzDBImageFetch, AJpegBlobIsHeldAsItsDecodedBitmapAndSavedAsOne)
 
 TEST_F(BzDBImageFetch, ABitmapFileBlobShowsThroughTheFallback)
 {
-    database.AddPicture(0, BitmapFileBytes(SolidImage(8, 6, QColor(10, 200, 30))));
+    catalogue.Add({0, TTestPictures::BitmapFile(TTestPictures::Solid(8, 6, QColor(10, 200, 30)),
+                                                TPixelFormat::pf24bit)});
     TBzDBImage* image = NewImage(host.get(), 8, 6);
     query->Open();
 
@@ -64,7 +66,7 @@ TEST_F(BzDBImageFetch, ABitmapFileBlobShowsThroughTheFallback)
 
 TEST_F(BzDBImageFetch, BytesThatAreNeitherJpegNorBitmapRaiseTheBitmapError)
 {
-    database.AddPicture(0, QByteArray("not a picture at all"));
+    catalogue.Add({0, QByteArray("not a picture at all")});
     TBzDBImage* image = NewImage(host.get(), 20, 20);
     image->SetAutoDisplay(false);
     query->Open();
@@ -81,8 +83,8 @@ TEST_F(BzDBImageFetch, BytesThatAreNeitherJpegNorBitmapRaiseTheBitmapError)
 
 TEST_F(BzDBImageFetch, AnEmptyOrNullBlobPaintsOnlyTheBackground)
 {
-    database.AddPicture(0, QByteArray(""));
-    database.AddPicture(0, QVariant());
+    catalogue.Add({0, QByteArray("")});
+    catalogue.Add({0, QVariant()});
     TBzDBImage* image = NewImage(host.get(), 30, 20);
     query->Open();
 
@@ -96,7 +98,7 @@ TEST_F(BzDBImageFetch, AnEmptyOrNullBlobPaintsOnlyTheBackground)
 
 TEST_F(BzDBImageFetch, NothingFetchedShowsTheFieldsLabelOrTheNameCentred)
 {
-    database.AddPicture(0, JpegBytes(SolidImage(10, 10, Qt::blue)));
+    catalogue.Add({0, TTestPictures::Jpeg(TTestPictures::Solid(10, 10, Qt::blue))});
     TBzDBImage* image = NewImage(host.get(), 200, 40);
     image->SetAutoDisplay(false);
     image->SetName(QStringLiteral("Thumbnail"));
@@ -123,8 +125,10 @@ TEST_F(BzDBImageFetch, NothingFetchedShowsTheFieldsLabelOrTheNameCentred)
 
 TEST_F(BzDBImageFetch, ALargerPictureIsCentredWithOddDifferencesTruncated)
 {
-    database.AddPicture(0, BitmapFileBytes(PatternImage(41, 31)));
-    database.AddPicture(0, BitmapFileBytes(PatternImage(5, 5)));
+    catalogue.Add(
+        {0, TTestPictures::BitmapFile(TTestPictures::Pattern(41, 31), TPixelFormat::pf24bit)});
+    catalogue.Add(
+        {0, TTestPictures::BitmapFile(TTestPictures::Pattern(5, 5), TPixelFormat::pf24bit)});
     TBzDBImage* image = NewImage(host.get(), 20, 10);
     query->Open();
 
@@ -146,8 +150,9 @@ TEST_F(BzDBImageFetch, ALargerPictureIsCentredWithOddDifferencesTruncated)
 
 TEST_F(BzDBImageFetch, StretchFillsWithThePictureOrWithTheBackground)
 {
-    database.AddPicture(0, BitmapFileBytes(SolidImage(4, 4, QColor(200, 100, 0))));
-    database.AddPicture(0, QByteArray(""));
+    catalogue.Add({0, TTestPictures::BitmapFile(TTestPictures::Solid(4, 4, QColor(200, 100, 0)),
+                                                TPixelFormat::pf24bit)});
+    catalogue.Add({0, QByteArray("")});
     TBzDBImage* image = NewImage(host.get(), 30, 20);
     image->SetStretch(true);
     query->Open();
@@ -161,7 +166,8 @@ TEST_F(BzDBImageFetch, StretchFillsWithThePictureOrWithTheBackground)
 
 TEST_F(BzDBImageFetch, ASingleBorderFramesTheClientArea)
 {
-    database.AddPicture(0, BitmapFileBytes(SolidImage(40, 40, QColor(0, 128, 255))));
+    catalogue.Add({0, TTestPictures::BitmapFile(TTestPictures::Solid(40, 40, QColor(0, 128, 255)),
+                                                TPixelFormat::pf24bit)});
     TBzDBImage* image = NewImage(host.get(), 20, 20);
     image->SetBorderStyle(TBorderStyle::bsSingle);
     query->Open();
@@ -174,7 +180,8 @@ TEST_F(BzDBImageFetch, ASingleBorderFramesTheClientArea)
 
 TEST_F(BzDBImageFetch, OnlyTheFocusedLiveControlIsFramed)
 {
-    database.AddPicture(0, BitmapFileBytes(SolidImage(40, 40, QColor(0, 128, 255))));
+    catalogue.Add({0, TTestPictures::BitmapFile(TTestPictures::Solid(40, 40, QColor(0, 128, 255)),
+                                                TPixelFormat::pf24bit)});
     TBzDBImage* image = NewImage(host.get(), 20, 20);
     query->Open();
     EXPECT_EQ(Grab(image).pixelColor(0, 0), QColor(0, 128, 255));

@@ -19,18 +19,13 @@ protected:
     void AddColouredPictures()
     {
         for (const QColor& color : recordColors)
-            database.AddPicture(0, JpegBytes(SolidImage(cellWidth, cellHeight, color)));
+            ids.push_back(catalogue.Add(
+                {0, TTestPictures::Jpeg(TTestPictures::Solid(cellWidth, cellHeight, color))}));
     }
 
     void MakeGrid()
     {
-        grid = new TDBCtrlGrid(host.get());
-        grid->SetParent(host.get());
-        grid->SetColCount(2);
-        grid->SetRowCount(2);
-        grid->SetPanelWidth(cellWidth);
-        grid->SetPanelHeight(cellHeight);
-        grid->SetBounds(0, 0, 2 * cellWidth + 20, 2 * cellHeight);
+        grid = NewGrid(cellWidth, cellHeight);
         image = NewImage(grid->Panel(), cellWidth, cellHeight);
         image->SetAlign(TAlign::alClient);
         grid->SetDataSource(source);
@@ -38,6 +33,7 @@ protected:
 
     QPoint CellCentre(int index) const { return grid->CellRect(index).center(); }
 
+    std::vector<qint64> ids; // of the coloured pictures, in order
     TDBCtrlGrid* grid = nullptr;
     TBzDBImage* image = nullptr;
 };
@@ -70,7 +66,7 @@ TEST_F(BzDBImageInGrid, EveryCellShowsItsOwnRecordsPicture)
 TEST_F(BzDBImageInGrid, ADamagedBlobPaintsABrokenMarkWithoutAnyReport)
 {
     AddColouredPictures();
-    database.Exec("UPDATE picture SET Mirelvane = x'ffd8ffe000104a46' WHERE ID = 2");
+    catalogue.SetPicture(ids[1], QByteArray::fromHex("ffd8ffe000104a46"));
     MakeGrid();
     query->Open();
     ReportCapture reports;

@@ -5,14 +5,14 @@
 #include "TForm.h"
 #include "TPanel.h"
 #include "TRxGIFAnimator.h"
+#include "Waits.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTest>
 #include <thread>
 
 // Helpers shared by the animator and timer tests: GIF files with chosen colours,
-// delays and disposal, a shown window to animate in, and bounded waits.
+// delays and disposal, and a shown window to animate in.
 namespace AnimatorTest {
 
 // Colour indices of the test palette; index 5 is the backdrop (background index).
@@ -109,29 +109,5 @@ struct Host {
     TPanel* panel = new TPanel(form.get());
     TRxGIFAnimator* animator = new TRxGIFAnimator(form.get());
 };
-
-// Handles events until condition holds or the time is up; true when it holds.
-template <class F> bool WaitFor(F condition, int milliseconds = 10000)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return condition();
-        QTest::qWait(5);
-    }
-    return true;
-}
-
-// Waits for condition without handling events (another thread makes it true).
-template <class F> bool SpinFor(F condition, int milliseconds = 10000)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return condition();
-        std::this_thread::yield();
-    }
-    return true;
-}
 
 } // namespace AnimatorTest

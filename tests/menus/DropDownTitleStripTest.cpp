@@ -8,8 +8,6 @@
 
 using namespace dropdownpixels;
 
-namespace {} // namespace
-
 TEST(TitleStripGradient, DefaultsRunFromBlackAtTheTopToBlueAtTheBottomIn256Bands)
 {
     // 512 rows: band i covers rows 2i and 2i + 1. A = ColorEnd (black), B = ColorBegin

@@ -68,6 +68,8 @@ bool CanvasIsBlank(TBitmap& bitmap)
     return true;
 }
 
+} // namespace
+
 TEST(StockGlyphDrawingTest, StripsAreEightBitBitmapsOfOneCellPerRow)
 {
     const std::pair<const char*, int> strips[] = {{"BMP_AM2000_MENUITEMCACHE0", 111},
@@ -213,5 +215,3 @@ TEST(StockGlyphDrawingTest, BadStripResourcesRaiseErrors)
     const T_AM2000_GlyphStripResource jpeg[] = {{"TOP", 1}};
     EXPECT_THROW(T_AM2000_MenuItemCache{jpeg}, EInvalidGraphic);
 }
-
-} // namespace

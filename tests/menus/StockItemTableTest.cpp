@@ -17,6 +17,8 @@ QString Text(TShortCut shortCut)
     return ShortCutToText(shortCut);
 }
 
+} // namespace
+
 TEST(StockItemTableTest, HoldsEveryRowOnceInKeyOrder)
 {
     ASSERT_EQ(Table().Count(), 221);
@@ -153,5 +155,3 @@ TEST(StockItemTableTest, ItemShortcutTextPrefersTheItemsOwn)
     EXPECT_EQ(Table().ItemShortCutText(QString(), T_AM2000_MenuItemCache::NoneText, "Copy"),
               QString());
 }
-
-} // namespace

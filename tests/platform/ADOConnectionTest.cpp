@@ -2,7 +2,8 @@
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TSQLiteDatabase.h"
-#include "TestPictureDatabase.h"
+#include "TSQLiteTestCatalogue.h"
+#include "TTestQuery.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -13,12 +14,8 @@ namespace {
 QString OpenError(const QString& connectionString)
 {
     TComponent form(nullptr);
-    auto* connection = new TADOConnection(&form);
-    connection->SetConnectionString(connectionString);
-    auto* query = new TADOQuery(&form);
+    TADOQuery* query = TTestQuery(&form, connectionString).query;
     query->SetName(QStringLiteral("ADOQuery1"));
-    query->SetConnection(connection);
-    query->SetSQL({QStringLiteral("Select * From picture"), QString(), QString()});
     try {
         query->Open();
     } catch (const EDatabaseError& error) {
@@ -32,31 +29,23 @@ QString OpenError(const QString& connectionString)
 
 TEST(ADOConnection, OpensOnTheFirstQueryAndStaysOpen)
 {
-    TTestPictureDatabase database;
-    database.AddPicture(0, QByteArray("x"));
+    TSQLiteTestCatalogue catalogue;
+    catalogue.Add({0, QByteArray("x")});
     TComponent form(nullptr);
-    auto* connection = new TADOConnection(&form);
-    connection->SetConnectionString(database.ConnectionString());
-    auto* query = new TADOQuery(&form);
-    query->SetConnection(connection);
-    query->SetSQL({QStringLiteral("Select * From picture")});
+    const auto [connection, query, source] = TTestQuery(&form, catalogue.ConnectionString());
     EXPECT_FALSE(connection->Connected());
     query->Open();
     EXPECT_TRUE(connection->Connected());
     query->Close();
     EXPECT_TRUE(connection->Connected());
-    EXPECT_EQ(connection->Database().Path(), database.Path());
+    EXPECT_EQ(connection->Database().Path(), catalogue.Location());
 }
 
 TEST(ADOConnection, ClosingTheConnectionClosesItsQueries)
 {
-    TTestPictureDatabase database;
+    TSQLiteTestCatalogue catalogue;
     TComponent form(nullptr);
-    auto* connection = new TADOConnection(&form);
-    connection->SetConnectionString(database.ConnectionString());
-    auto* query = new TADOQuery(&form);
-    query->SetConnection(connection);
-    query->SetSQL({QStringLiteral("Select * From picture")});
+    const auto [connection, query, source] = TTestQuery(&form, catalogue.ConnectionString());
     query->Open();
     EXPECT_EQ(connection->DataSetCount(), 1);
     connection->Close();
@@ -66,9 +55,9 @@ TEST(ADOConnection, ClosingTheConnectionClosesItsQueries)
 
 TEST(ADOConnection, TheConnectionStringCannotChangeWhileConnected)
 {
-    TTestPictureDatabase database;
+    TSQLiteTestCatalogue catalogue;
     TADOConnection connection(nullptr);
-    connection.SetConnectionString(database.ConnectionString());
+    connection.SetConnectionString(catalogue.ConnectionString());
     connection.Open();
     EXPECT_THROW(connection.SetConnectionString(QStringLiteral("Provider=x")), EDatabaseError);
     connection.Close();
@@ -78,10 +67,10 @@ TEST(ADOConnection, TheConnectionStringCannotChangeWhileConnected)
 
 TEST(ADOConnection, QuotedDataSourceWithSeparatorsAndWindowsSeparators)
 {
-    TTestPictureDatabase database;
+    TSQLiteTestCatalogue catalogue;
     // The file name itself holds a ";": only a quoted value can name it.
-    const QString path = database.Folder() + QStringLiteral("/Data/a;b.mdb");
-    ASSERT_TRUE(QFile::copy(database.Path(), path));
+    const QString path = catalogue.Folder() + QStringLiteral("/Data/a;b.mdb");
+    ASSERT_TRUE(QFile::copy(catalogue.Location(), path));
     QString windowsPath = path;
     windowsPath.replace(QLatin1Char('/'), QLatin1Char('\\'));
     EXPECT_EQ(
@@ -101,24 +90,23 @@ TEST(ADOConnection, MissingDataSourceIsAnError)
 
 TEST(ADOConnection, UnknownOrMissingProviderIsAnError)
 {
-    TTestPictureDatabase database;
+    TSQLiteTestCatalogue catalogue;
     const QString unknown =
-        OpenError(QStringLiteral("Provider=SQLOLEDB;Data Source=%1").arg(database.Path()));
+        OpenError(QStringLiteral("Provider=SQLOLEDB;Data Source=%1").arg(catalogue.Location()));
     EXPECT_TRUE(unknown.contains(QStringLiteral("Provider cannot be found")));
     EXPECT_TRUE(unknown.contains(QStringLiteral("'SQLOLEDB'")));
-    EXPECT_TRUE(OpenError(QStringLiteral("Data Source=%1").arg(database.Path()))
+    EXPECT_TRUE(OpenError(QStringLiteral("Data Source=%1").arg(catalogue.Location()))
                     .contains(QStringLiteral("names no provider")));
     // The provider name is matched without regard to case.
-    EXPECT_EQ(
-        OpenError(
-            QStringLiteral("provider=microsoft.jet.oledb.4.0;Data Source=%1").arg(database.Path())),
-        QString());
+    EXPECT_EQ(OpenError(QStringLiteral("provider=microsoft.jet.oledb.4.0;Data Source=%1")
+                            .arg(catalogue.Location())),
+              QString());
 }
 
 TEST(ADOConnection, MissingFileNamesTheFileAndIsNotCreated)
 {
-    TTestPictureDatabase database;
-    const QString path = database.Folder() + QStringLiteral("/Data/Missing.mdb");
+    TSQLiteTestCatalogue catalogue;
+    const QString path = catalogue.Folder() + QStringLiteral("/Data/Missing.mdb");
     const QString error =
         OpenError(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(path));
     EXPECT_EQ(error, QStringLiteral("Could not find file '%1'.").arg(path));
@@ -127,8 +115,8 @@ TEST(ADOConnection, MissingFileNamesTheFileAndIsNotCreated)
 
 TEST(ADOConnection, AFileThatIsNotADatabaseNamesTheFileAndTheCause)
 {
-    TTestPictureDatabase database;
-    const QString path = database.Folder() + QStringLiteral("/Data/Jet.mdb");
+    TSQLiteTestCatalogue catalogue;
+    const QString path = catalogue.Folder() + QStringLiteral("/Data/Jet.mdb");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray("\x00\x01\x00\x00Standard Jet DB", 19).append(QByteArray(4096, '\x5a')));
@@ -142,37 +130,34 @@ TEST(ADOConnection, AFileThatIsNotADatabaseNamesTheFileAndTheCause)
 
 TEST(ADOConnection, AFolderIsNotADatabase)
 {
-    TTestPictureDatabase database;
+    TSQLiteTestCatalogue catalogue;
     const QString error = OpenError(
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(database.Folder()));
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(catalogue.Folder()));
     EXPECT_TRUE(error.contains(QStringLiteral("it is a folder"))) << error.toStdString();
 }
 
 TEST(ADOConnection, AMissingTableNamesTheFileAndTheTable)
 {
-    TTestPictureDatabase database("CREATE TABLE other(x)");
-    const QString error = OpenError(database.ConnectionString());
+    TSQLiteTestCatalogue catalogue("CREATE TABLE other(x)");
+    const QString error = OpenError(catalogue.ConnectionString());
     EXPECT_EQ(error,
               QStringLiteral("Cannot run the query on database '%1': no such table: picture.")
-                  .arg(database.Path()));
+                  .arg(catalogue.Location()));
 }
 
 TEST(ADOConnection, ReadModeOpensReadOnly)
 {
-    TTestPictureDatabase database;
-    database.AddPicture(0, QByteArray("x"));
+    TSQLiteTestCatalogue catalogue;
+    catalogue.Add({0, QByteArray("x")});
     TComponent form(nullptr);
-    auto* connection = new TADOConnection(&form);
-    connection->SetConnectionString(database.ConnectionString() + QStringLiteral(";Mode=Read"));
-    auto* query = new TADOQuery(&form);
-    query->SetConnection(connection);
-    query->SetSQL({QStringLiteral("Select * From picture")});
+    const auto [connection, query, source] =
+        TTestQuery(&form, catalogue.ConnectionString() + QStringLiteral(";Mode=Read"));
     query->Open();
     EXPECT_TRUE(connection->Database().IsReadOnly());
     EXPECT_FALSE(query->CanModify());
 
     connection->Close();
-    connection->SetConnectionString(database.ConnectionString());
+    connection->SetConnectionString(catalogue.ConnectionString());
     connection->SetMode(TConnectMode::cmShareDenyNone);
     query->Open();
     EXPECT_FALSE(connection->Database().IsReadOnly());

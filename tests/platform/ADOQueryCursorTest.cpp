@@ -1,9 +1,8 @@
 #include "Exception.h"
-#include "TADOConnection.h"
+#include "PictureDataTest.h"
 #include "TADOQuery.h"
 #include "TField.h"
 #include "TIntegerField.h"
-#include "TestPictureDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -11,31 +10,11 @@ namespace {
 
 // The main window's arrangement: a connection and a query over table picture, with the
 // three-line SQL text whose line 1 carries the category filter.
-class CategoryQuery : public ::testing::Test {
+class CategoryQuery : public PictureDataTest {
 protected:
-    void SetUp() override
-    {
-        connection = new TADOConnection(&form);
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(&form);
-        query->SetName(QStringLiteral("ADOQuery1"));
-        query->SetConnection(connection);
-        query->SetSQL({QStringLiteral("Select * From picture"), QString(), QString()});
-    }
-
-    void OpenCategory(int parent)
-    {
-        query->Close();
-        query->SetSQLLine(1, QStringLiteral("where parent=%1").arg(parent));
-        query->Open();
-    }
+    CategoryQuery() { query->SetName(QStringLiteral("ADOQuery1")); }
 
     qint64 CurrentId() const { return query->FieldByName(QStringLiteral("ID"))->AsInteger(); }
-
-    TTestPictureDatabase database;
-    TComponent form{nullptr};
-    TADOConnection* connection = nullptr;
-    TADOQuery* query = nullptr;
 };
 
 } // namespace
@@ -50,7 +29,7 @@ TEST_F(CategoryQuery, TheStatementIsTheLinesJoinedByLineBreaks)
 
 TEST_F(CategoryQuery, AnEmptyCategoryIsAtBofAndEof)
 {
-    database.AddPicture(10, QByteArray("t"));
+    catalogue.Add({10, QByteArray("t")});
     OpenCategory(0);
     EXPECT_TRUE(query->Active());
     EXPECT_EQ(query->RecordCount(), 0);
@@ -69,8 +48,8 @@ TEST_F(CategoryQuery, AnEmptyCategoryIsAtBofAndEof)
 
 TEST_F(CategoryQuery, OneRecord)
 {
-    const qint64 id = database.AddPicture(0, QByteArray("i"));
-    database.AddPicture(10, QByteArray("t"));
+    const qint64 id = catalogue.Add({0, QByteArray("i")});
+    catalogue.Add({10, QByteArray("t")});
     OpenCategory(0);
     EXPECT_EQ(query->RecordCount(), 1);
     EXPECT_TRUE(query->Bof());
@@ -90,8 +69,8 @@ TEST_F(CategoryQuery, ManyRecordsWalkForwardAndBack)
 {
     std::vector<qint64> ids;
     for (int i = 0; i < 5; ++i) {
-        ids.push_back(database.AddPicture(0, QByteArray(1, char('a' + i))));
-        database.AddPicture(10, QByteArray("t"));
+        ids.push_back(catalogue.Add({0, QByteArray(1, char('a' + i))}));
+        catalogue.Add({10, QByteArray("t")});
     }
     OpenCategory(0);
     ASSERT_EQ(query->RecordCount(), 5);
@@ -110,7 +89,7 @@ TEST_F(CategoryQuery, ManyRecordsWalkForwardAndBack)
 
 TEST_F(CategoryQuery, MoveByStopsAtTheEndsAndSaysHowFar)
 {
-    database.AddPictures(5, 0, 4);
+    catalogue.AddPictures(5, 0, 4);
     OpenCategory(0);
     EXPECT_EQ(query->MoveBy(3), 3);
     EXPECT_EQ(query->RecNo(), 4);
@@ -132,8 +111,8 @@ TEST_F(CategoryQuery, MoveByStopsAtTheEndsAndSaysHowFar)
 
 TEST_F(CategoryQuery, ReplacingTheFilterLineClosesAndTheNextOpenShowsTheNewCategory)
 {
-    database.AddPictures(3, 0, 4);
-    database.AddPictures(2, 10, 4);
+    catalogue.AddPictures(3, 0, 4);
+    catalogue.AddPictures(2, 10, 4);
     OpenCategory(0);
     EXPECT_EQ(query->RecordCount(), 3);
     query->SetSQLLine(1, QStringLiteral("where parent=10"));
@@ -146,7 +125,7 @@ TEST_F(CategoryQuery, ReplacingTheFilterLineClosesAndTheNextOpenShowsTheNewCateg
 
 TEST_F(CategoryQuery, FieldsFollowTheColumnsWithTheirKinds)
 {
-    database.AddPicture(0, QByteArray("i"));
+    catalogue.Add({0, QByteArray("i")});
     OpenCategory(0);
     ASSERT_EQ(query->FieldCount(), 3);
     EXPECT_EQ(query->Fields()[0]->FieldName(), QStringLiteral("ID"));
@@ -183,7 +162,7 @@ TEST_F(CategoryQuery, AClosedQueryHasNoRecordCount)
 
 TEST_F(CategoryQuery, MaxRecordsLimitsTheFetch)
 {
-    database.AddPictures(5, 0, 4);
+    catalogue.AddPictures(5, 0, 4);
     query->SetMaxRecords(2);
     OpenCategory(0);
     EXPECT_EQ(query->RecordCount(), 2);
@@ -191,7 +170,7 @@ TEST_F(CategoryQuery, MaxRecordsLimitsTheFetch)
 
 TEST_F(CategoryQuery, OnlyOneStatementThatReadsIsAccepted)
 {
-    database.AddPictures(1, 0, 4);
+    catalogue.AddPictures(1, 0, 4);
     query->SetSQL(
         {QStringLiteral("Select * From picture;"), QStringLiteral("Delete From picture")});
     EXPECT_THROW(query->Open(), EDatabaseError);
@@ -220,8 +199,8 @@ TEST_F(CategoryQuery, AQueryWithoutConnectionSaysSo)
 
 TEST_F(CategoryQuery, TextAndRealColumnsAndDuplicateNames)
 {
-    database.Exec("CREATE TABLE info(name TEXT, size REAL, extra)");
-    database.Exec("INSERT INTO info VALUES('图标', 2.5, 7)");
+    catalogue.Exec("CREATE TABLE info(name TEXT, size REAL, extra)");
+    catalogue.Exec("INSERT INTO info VALUES('图标', 2.5, 7)");
     query->SetSQL({QStringLiteral("Select name, size, extra, name From info")});
     query->Open();
     EXPECT_EQ(query->Fields()[0]->DataType(), TFieldType::ftString);

@@ -1,11 +1,10 @@
 #include "Exception.h"
 #include "IStreamPersist.h"
-#include "TADOConnection.h"
+#include "PictureDataTest.h"
 #include "TADOQuery.h"
 #include "TBlobField.h"
 #include "TMemoryStream.h"
 #include "TPersistent.h"
-#include "TestPictureDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -32,20 +31,14 @@ private:
     QByteArray m_bytes;
 };
 
-class EditBlob : public ::testing::Test {
+class EditBlob : public PictureStoreTest {
 protected:
     void SetUp() override
     {
-        first = database.AddPicture(0, QByteArray("old"));
-        second = database.AddPicture(0, QByteArray("two"));
-        connection = new TADOConnection(&form);
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(&form);
+        first = catalogue.Add({0, QByteArray("old")});
+        second = catalogue.Add({0, QByteArray("two")});
         query->SetName(QStringLiteral("ADOQuery1"));
-        query->SetConnection(connection);
-        query->SetSQL(
-            {QStringLiteral("Select * From picture"), QStringLiteral("where parent=0"), QString()});
-        query->Open();
+        OpenCategory(0);
     }
 
     TBlobField* Picture() const
@@ -53,17 +46,13 @@ protected:
         return dynamic_cast<TBlobField*>(query->FieldByName(QStringLiteral("Mirelvane")));
     }
 
-    TTestPictureDatabase database;
     qint64 first = 0;
     qint64 second = 0;
-    TComponent form{nullptr};
-    TADOConnection* connection = nullptr;
-    TADOQuery* query = nullptr;
 };
 
 } // namespace
 
-TEST_F(EditBlob, PostWritesTheBlobToTheRecordsRow)
+TEST_P(EditBlob, PostWritesTheBlobToTheRecordsRow)
 {
     ASSERT_TRUE(query->CanModify());
     ASSERT_TRUE(Picture()->CanModify());
@@ -72,15 +61,15 @@ TEST_F(EditBlob, PostWritesTheBlobToTheRecordsRow)
     Picture()->SetAsBytes(QByteArray("new picture"));
     EXPECT_TRUE(query->Modified());
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("new picture")); // the edit's value
-    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("old"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("old"));
     query->Post();
     EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
-    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("new picture"));
-    EXPECT_EQ(database.StoredBlob(second).toByteArray(), QByteArray("two"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("new picture"));
+    EXPECT_EQ(catalogue.StoredPicture(second).toByteArray(), QByteArray("two"));
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("new picture"));
 }
 
-TEST_F(EditBlob, CancelDiscardsTheEdit)
+TEST_P(EditBlob, CancelDiscardsTheEdit)
 {
     query->Edit();
     Picture()->Clear();
@@ -89,57 +78,57 @@ TEST_F(EditBlob, CancelDiscardsTheEdit)
     EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
     EXPECT_FALSE(query->Modified());
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("old"));
-    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("old"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("old"));
 }
 
-TEST_F(EditBlob, ClearingStoresNullAndEmptyStoresAnEmptyBlob)
+TEST_P(EditBlob, ClearingStoresNullAndEmptyStoresAnEmptyBlob)
 {
     query->Edit();
     Picture()->Clear();
     query->Post();
-    EXPECT_FALSE(database.StoredBlob(first).isValid());
+    EXPECT_FALSE(catalogue.StoredPicture(first).isValid());
     EXPECT_TRUE(Picture()->IsNull());
     query->Edit();
     Picture()->SetAsBytes(QByteArray());
     query->Post();
-    EXPECT_TRUE(database.StoredBlob(first).isValid());
+    EXPECT_TRUE(catalogue.StoredPicture(first).isValid());
     EXPECT_FALSE(Picture()->IsNull());
     EXPECT_EQ(Picture()->BlobSize(), 0);
 }
 
-TEST_F(EditBlob, MovingPostsAChangedRecordAndCancelsAnUnchangedOne)
+TEST_P(EditBlob, MovingPostsAChangedRecordAndCancelsAnUnchangedOne)
 {
     query->Edit();
     Picture()->SetAsBytes(QByteArray("moved"));
     query->Next();
     EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
-    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("moved"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("moved"));
     query->Edit();
     query->Prior();
     EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
-    EXPECT_EQ(database.StoredBlob(second).toByteArray(), QByteArray("two"));
+    EXPECT_EQ(catalogue.StoredPicture(second).toByteArray(), QByteArray("two"));
 }
 
-TEST_F(EditBlob, AGraphicIsStoredByItsStreamForm)
+TEST_P(EditBlob, AGraphicIsStoredByItsStreamForm)
 {
     const TStreamablePicture picture(QByteArray("pixels"));
     query->Edit();
     Picture()->Assign(&picture);
     query->Post();
-    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("BMpixels"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("BMpixels"));
 
     query->Edit();
     Picture()->AssignStreamForm([](TStream& stream) { stream.WriteBuffer("JPEG", 4); });
     query->Post();
-    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("JPEG"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("JPEG"));
 
     query->Edit();
     Picture()->Assign(nullptr);
     query->Post();
-    EXPECT_FALSE(database.StoredBlob(first).isValid());
+    EXPECT_FALSE(catalogue.StoredPicture(first).isValid());
 }
 
-TEST_F(EditBlob, StreamsInAndOut)
+TEST_P(EditBlob, StreamsInAndOut)
 {
     TMemoryStream in(QByteArray("xxstreamed"));
     in.SetPosition(2);
@@ -152,7 +141,7 @@ TEST_F(EditBlob, StreamsInAndOut)
     EXPECT_EQ(out.Bytes(), QByteArray(">streamed"));
 }
 
-TEST_F(EditBlob, FieldsChangeOnlyInEditStateAndNeverTheKey)
+TEST_P(EditBlob, FieldsChangeOnlyInEditStateAndNeverTheKey)
 {
     EXPECT_THROW(Picture()->SetAsBytes(QByteArray("x")), EDatabaseError);
     query->Edit();
@@ -164,7 +153,7 @@ TEST_F(EditBlob, FieldsChangeOnlyInEditStateAndNeverTheKey)
     EXPECT_THROW(query->Post(), EDatabaseError); // not editing
 }
 
-TEST_F(EditBlob, AReadOnlyLockTypeForbidsEditing)
+TEST_P(EditBlob, AReadOnlyLockTypeForbidsEditing)
 {
     query->Close();
     query->SetLockType(TADOLockType::ltReadOnly);
@@ -179,11 +168,12 @@ TEST_F(EditBlob, AReadOnlyLockTypeForbidsEditing)
     }
 }
 
-TEST_F(EditBlob, PostingARowDeletedByAnotherProgramFailsAndKeepsTheEdit)
+TEST_P(EditBlob, PostingARowDeletedByAnotherProgramFailsAndKeepsTheEdit)
 {
     query->Edit();
     Picture()->SetAsBytes(QByteArray("lost"));
-    ASSERT_EQ(database.Exec("DELETE FROM picture WHERE ID = 1"), SQLITE_OK);
+    ASSERT_TRUE(catalogue.Exec(QStringLiteral("DELETE FROM picture WHERE ID = %1").arg(first)))
+        << catalogue.LastError().toStdString();
     try {
         query->Post();
         ADD_FAILURE();
@@ -195,10 +185,12 @@ TEST_F(EditBlob, PostingARowDeletedByAnotherProgramFailsAndKeepsTheEdit)
     query->Cancel();
 }
 
-TEST_F(EditBlob, ClosingDiscardsAPendingEdit)
+TEST_P(EditBlob, ClosingDiscardsAPendingEdit)
 {
     query->Edit();
     Picture()->SetAsBytes(QByteArray("discarded"));
     query->Close();
-    EXPECT_EQ(database.StoredBlob(first).toByteArray(), QByteArray("old"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("old"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, EditBlob, EveryStore(), StoreName);

@@ -1,13 +1,15 @@
 #include "Exception.h"
+#include "PictureDataTest.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TBlobField.h"
 #include "TField.h"
 #include "TMemoryStream.h"
 #include "TSQLiteDatabase.h"
-#include "TestPictureDatabase.h"
+#include "TSQLiteTestCatalogue.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -16,16 +18,8 @@ constexpr int pictureCount = 40;
 // SQLite's page size for new files: a picture spans this many overflow pages.
 constexpr int pagesPerPicture = pictureBytes / 4096;
 
-class LazyBlobs : public ::testing::Test {
+class LazyBlobs : public PictureDataTest {
 protected:
-    void SetUp() override
-    {
-        connection = new TADOConnection(&form);
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(&form);
-        query->SetConnection(connection);
-    }
-
     void Open(const QString& sql)
     {
         query->Close();
@@ -60,18 +54,13 @@ protected:
             blobs.push_back(field->Value().toByteArray());
         return blobs;
     }
-
-    TTestPictureDatabase database;
-    TComponent form{nullptr};
-    TADOConnection* connection = nullptr;
-    TADOQuery* query = nullptr;
 };
 
 } // namespace
 
 TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture)
 {
-    database.AddPictures(pictureCount, 0, pictureBytes);
+    catalogue.AddPictures(pictureCount, 0, pictureBytes);
     connection->Open();
     PagesFetched();
     Open(QStringLiteral("Select * From picture\nwhere parent=0\n"));
@@ -94,7 +83,7 @@ TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture)
 
 TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture)
 {
-    database.AddPictures(pictureCount, 0, pictureBytes);
+    catalogue.AddPictures(pictureCount, 0, pictureBytes);
     // The blob is read by the WHERE clause too, so SQLite has to load it while stepping.
     Open(QStringLiteral("Select * From picture where length(Mirelvane) > 0"));
     EXPECT_TRUE(query->BlobsAreLazy());
@@ -106,9 +95,9 @@ TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture)
 
 TEST_F(LazyBlobs, NullAndEmptyDiffer)
 {
-    const qint64 nullId = database.AddPicture(0, QVariant());
-    database.AddPicture(0, QByteArray(""));
-    database.AddPicture(0, QByteArray("abc"));
+    const qint64 nullId = catalogue.Add({0, QVariant()});
+    catalogue.Add({0, QByteArray("")});
+    catalogue.Add({0, QByteArray("abc")});
     Open(QStringLiteral("Select * From picture"));
     ASSERT_EQ(query->RecordCount(), 3);
     EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), nullId);
@@ -134,8 +123,8 @@ TEST_F(LazyBlobs, NullAndEmptyDiffer)
 
 TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes)
 {
-    database.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 42)");
-    database.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 'text')");
+    catalogue.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 42)");
+    catalogue.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 'text')");
     Open(QStringLiteral("Select * From picture"));
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("42"));
     query->Next();
@@ -144,7 +133,7 @@ TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes)
 
 TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadByItsImplicitRowId)
 {
-    TTestPictureDatabase plain("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
+    TSQLiteTestCatalogue plain(TPictureTable::Unkeyed);
     plain.Exec("INSERT INTO picture VALUES(0, x'0102'), (0, NULL), (10, x'03')");
     connection->SetConnectionString(plain.ConnectionString());
     Open(QStringLiteral("Select * From picture\nwhere parent=0"));
@@ -169,11 +158,11 @@ TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadByItsImplicitRowId)
 
 TEST_F(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning)
 {
-    database.AddPicture(0, QByteArray("b"));
-    database.AddPicture(0, QByteArray("c"));
-    database.AddPicture(0, QByteArray("a"));
-    database.AddPicture(0, QByteArray("a"));
-    database.Exec("CREATE VIEW pictures AS SELECT * FROM picture");
+    catalogue.Add({0, QByteArray("b")});
+    catalogue.Add({0, QByteArray("c")});
+    catalogue.Add({0, QByteArray("a")});
+    catalogue.Add({0, QByteArray("a")});
+    catalogue.Exec("CREATE VIEW pictures AS SELECT * FROM picture");
 
     Open(QStringLiteral("Select * From picture order by Mirelvane, ID"));
     EXPECT_FALSE(query->BlobLoadsSkipped());
@@ -204,8 +193,8 @@ TEST_F(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning)
 
 TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers)
 {
-    database.AddPicture(0, QByteArray("1"));
-    database.AddPicture(0, QByteArray("2"));
+    catalogue.Add({0, QByteArray("1")});
+    catalogue.Add({0, QByteArray("2")});
     Open(QStringLiteral(
         "Select p.ID, q.Mirelvane From picture p join picture q on q.ID = p.ID + 1"));
     EXPECT_FALSE(query->BlobsAreLazy());
@@ -216,9 +205,9 @@ TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers)
 
 TEST_F(LazyBlobs, TheMissingSideOfALeftJoinIsNull)
 {
-    database.AddPicture(0, QByteArray("p"));
-    database.Exec("CREATE TABLE info(name TEXT, pic INTEGER)");
-    database.Exec("INSERT INTO info VALUES('has', 1), ('lacks', 99)");
+    catalogue.Add({0, QByteArray("p")});
+    catalogue.Exec("CREATE TABLE info(name TEXT, pic INTEGER)");
+    catalogue.Exec("INSERT INTO info VALUES('has', 1), ('lacks', 99)");
     Open(QStringLiteral(
         "Select i.name, p.ID, p.Mirelvane From info i left join picture p on p.ID = i.pic"));
     EXPECT_TRUE(query->BlobsAreLazy());
@@ -230,9 +219,9 @@ TEST_F(LazyBlobs, TheMissingSideOfALeftJoinIsNull)
 
 TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError)
 {
-    const qint64 id = database.AddPicture(0, QByteArray("x"));
+    const qint64 id = catalogue.Add({0, QByteArray("x")});
     Open(QStringLiteral("Select * From picture"));
-    ASSERT_EQ(database.Exec("DELETE FROM picture"), SQLITE_OK);
+    ASSERT_TRUE(catalogue.Exec("DELETE FROM picture")) << catalogue.LastError().toStdString();
     try {
         Picture()->AsBytes();
         ADD_FAILURE();
@@ -240,14 +229,14 @@ TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError)
         EXPECT_TRUE(error.Message().contains(
             QStringLiteral("the record with ID = %1 no longer exists").arg(id)))
             << error.Message().toStdString();
-        EXPECT_TRUE(error.Message().contains(database.Path()));
+        EXPECT_TRUE(error.Message().contains(catalogue.Location()));
     }
 }
 
 TEST_F(LazyBlobs, AGridCanShowAnotherRecordWithoutMovingTheCursor)
 {
-    database.AddPicture(0, QByteArray("first"));
-    database.AddPicture(0, QByteArray("second"));
+    catalogue.Add({0, QByteArray("first")});
+    catalogue.Add({0, QByteArray("second")});
     Open(QStringLiteral("Select * From picture"));
     query->SetDisplayRecord(2);
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("second"));

@@ -1,10 +1,11 @@
+#include "PictureDataTest.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TBlobField.h"
 #include "TBusyPulse.h"
 #include "TField.h"
 #include "TSQLiteDatabase.h"
-#include "TestPictureDatabase.h"
+#include "TSQLiteTestCatalogue.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -23,47 +24,33 @@ QByteArray PictureOf(qint64 rowId)
 
 // A category query over a catalogue much larger than the query's record cache; the row
 // ids of its records are known, and every picture names its own row id.
-class RowIdWalk : public ::testing::Test {
+class RowIdWalk : public PictureDataTest {
 protected:
-    void SetUp() override
+    RowIdWalk()
+        : PictureDataTest(TTestStore::SQLite(), TPictureTable::Indexed)
     {
-        connection = new TADOConnection(&form);
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(&form);
-        query->SetConnection(connection);
         query->SetCacheSize(cacheSize);
-        query->SetSQL(
-            {QStringLiteral("Select * From picture"), QStringLiteral("where parent=0"), QString()});
+        query->SetSQLLine(1, QStringLiteral("where parent=0"));
     }
 
-    // Fills a table whose row id is rowid or ID alike.
-    void Fill(TTestPictureDatabase& db)
+    // Fills a table whose row id is rowid or ID alike: row ids 1, 2, ... in order.
+    void Fill(TTestCatalogue& target)
     {
-        db.Exec("BEGIN");
-        for (qint64 rowId = 1; expected.size() < std::size_t(categoryRecords); ++rowId) {
-            const bool other = rowId % otherEvery == 0;
-            Insert(db, other ? 10 : 0, PictureOf(rowId));
-            if (!other)
-                expected.push_back(rowId);
+        qint64 rows = 0;
+        while (expected.size() < std::size_t(categoryRecords)) {
+            if (++rows % otherEvery != 0)
+                expected.push_back(rows);
         }
-        db.Exec("COMMIT");
+        target.AddMany(int(rows), [](int i) {
+            const qint64 rowId = i + 1;
+            return TPictureRow{rowId % otherEvery == 0 ? 10 : 0, PictureOf(rowId)};
+        });
     }
 
-    static void Insert(TTestPictureDatabase& db, int parent, const QByteArray& picture)
-    {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db.Handle(), "INSERT INTO picture(parent, Mirelvane) VALUES(?, ?)", -1,
-                           &stmt, nullptr);
-        sqlite3_bind_int(stmt, 1, parent);
-        sqlite3_bind_blob(stmt, 2, picture.constData(), int(picture.size()), SQLITE_TRANSIENT);
-        EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
-        sqlite3_finalize(stmt);
-    }
-
-    void Use(TTestPictureDatabase& db)
+    void Use(TTestCatalogue& target)
     {
         connection->Close();
-        connection->SetConnectionString(db.ConnectionString());
+        connection->SetConnectionString(target.ConnectionString());
     }
 
     QByteArray Shown() const
@@ -94,20 +81,14 @@ protected:
 
     qint64 BytesRead() const { return connection->Database().BlobBytesRead(); }
 
-    TTestPictureDatabase database{
-        "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, "
-        "Mirelvane BLOB); CREATE INDEX picture_parent ON picture(parent)"};
     std::vector<qint64> expected; // row ids of the category's records, in order
-    TComponent form{nullptr};
-    TADOConnection* connection = nullptr;
-    TADOQuery* query = nullptr;
 };
 
 } // namespace
 
 TEST_F(RowIdWalk, OpeningCountsTheRecordsAndHoldsOnlyTheFirstCache)
 {
-    Fill(database);
+    Fill(catalogue);
     query->Open();
     EXPECT_TRUE(query->WalksByRowId());
     EXPECT_EQ(query->RecordCount(), categoryRecords);
@@ -119,14 +100,14 @@ TEST_F(RowIdWalk, OpeningCountsTheRecordsAndHoldsOnlyTheFirstCache)
 
 TEST_F(RowIdWalk, WalksForwardsAndBackwardsAcrossTheCacheBoundaries)
 {
-    Fill(database);
+    Fill(catalogue);
     query->Open();
     WalkBothWays();
 }
 
 TEST_F(RowIdWalk, JumpsToTheLastRecordAndAnywhereBetween)
 {
-    Fill(database);
+    Fill(catalogue);
     query->Open();
     query->Last();
     EXPECT_EQ(query->RecNo(), categoryRecords);
@@ -145,7 +126,7 @@ TEST_F(RowIdWalk, JumpsToTheLastRecordAndAnywhereBetween)
 
 TEST_F(RowIdWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
 {
-    Fill(database);
+    Fill(catalogue);
     query->Open();
     const int recNo = categoryRecords - 3;
     query->SetRecNo(recNo);
@@ -153,7 +134,7 @@ TEST_F(RowIdWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
     query->FieldByName(QStringLiteral("Mirelvane"))->SetValue(QByteArray("edited"));
     query->FieldByName(QStringLiteral("parent"))->SetAsInteger(0);
     query->Post();
-    EXPECT_EQ(database.StoredBlob(expected[std::size_t(recNo - 1)]), QByteArray("edited"));
+    EXPECT_EQ(catalogue.StoredPicture(expected[std::size_t(recNo - 1)]), QByteArray("edited"));
     query->First();
     query->SetRecNo(recNo);
     EXPECT_EQ(Shown(), QByteArray("edited"));
@@ -162,9 +143,9 @@ TEST_F(RowIdWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
 // Pictures added together: the records are known from their count and their ends.
 TEST_F(RowIdWalk, ACategoryOfConsecutiveRowIdsAndItsNeighbours)
 {
-    database.AddPictures(categoryRecords, 10, 1);
-    database.AddPictures(categoryRecords, 0, 1);
-    database.AddPictures(3, 10, 1);
+    catalogue.AddPictures(categoryRecords, 10, 1);
+    catalogue.AddPictures(categoryRecords, 0, 1);
+    catalogue.AddPictures(3, 10, 1);
     const auto idAt = [&](int recNo) {
         query->SetRecNo(recNo);
         return query->FieldByName(QStringLiteral("ID"))->AsInteger();
@@ -184,7 +165,7 @@ TEST_F(RowIdWalk, ACategoryOfConsecutiveRowIdsAndItsNeighbours)
 
 TEST_F(RowIdWalk, MaxRecordsAndAnEmptyCategory)
 {
-    Fill(database);
+    Fill(catalogue);
     query->SetMaxRecords(cacheSize + 7);
     query->Open();
     EXPECT_EQ(query->RecordCount(), cacheSize + 7);
@@ -202,14 +183,12 @@ TEST_F(RowIdWalk, MaxRecordsAndAnEmptyCategory)
 // shows nothing, an added row is no record of the open query.
 TEST_F(RowIdWalk, RowsRemovedOrAddedByAnotherProgramAfterOpening)
 {
-    Fill(database);
+    Fill(catalogue);
     query->Open();
     const qint64 removed = expected[categoryRecords / 2];
-    ASSERT_EQ(
-        database.Exec(
-            QStringLiteral("DELETE FROM picture WHERE ID = %1").arg(removed).toUtf8().constData()),
-        SQLITE_OK);
-    Insert(database, 0, QByteArray("added"));
+    ASSERT_TRUE(catalogue.Exec(QStringLiteral("DELETE FROM picture WHERE ID = %1").arg(removed)))
+        << catalogue.LastError().toStdString();
+    catalogue.Add({0, QByteArray("added")});
     query->SetRecNo(categoryRecords / 2 + 1);
     EXPECT_TRUE(query->FieldByName(QStringLiteral("parent"))->IsNull());
     query->Next();
@@ -222,7 +201,7 @@ TEST_F(RowIdWalk, RowsRemovedOrAddedByAnotherProgramAfterOpening)
 // A catalogue made by another program: no key column and no index on parent.
 TEST_F(RowIdWalk, ACatalogueWithOnlyParentAndPictureIsWalkedByItsImplicitRowId)
 {
-    TTestPictureDatabase plain("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
+    TSQLiteTestCatalogue plain(TPictureTable::Unkeyed);
     Fill(plain);
     Use(plain);
     query->Open();
@@ -245,7 +224,7 @@ TEST_F(RowIdWalk, ACatalogueWithOnlyParentAndPictureIsWalkedByItsImplicitRowId)
 
 TEST_F(RowIdWalk, TextsAroundThePlainSelectStillWalkByRowId)
 {
-    Fill(database);
+    Fill(catalogue);
     for (const char* filter :
          {"where parent=0;", "where parent=0 -- icons", "WHERE parent = 0 ;\n"}) {
         query->Close();
@@ -259,7 +238,7 @@ TEST_F(RowIdWalk, TextsAroundThePlainSelectStillWalkByRowId)
 // Statements whose records are no plain rows of one table are read as before.
 TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
 {
-    Fill(database);
+    Fill(catalogue);
     for (const char* sql : {"Select * From picture where parent=0 order by ID desc",
                             "Select * From picture where parent=0 limit 5",
                             "Select parent + 1 From picture", "Select count(*) From picture"}) {
@@ -273,7 +252,7 @@ TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
     query->Open();
     EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), expected.back());
 
-    TTestPictureDatabase keyed(
+    TSQLiteTestCatalogue keyed(
         "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB) "
         "WITHOUT ROWID");
     keyed.Exec("INSERT INTO picture VALUES(7, 0, CAST('only' AS BLOB))");
@@ -288,7 +267,7 @@ TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
 // waiting in the queue stays there until the query has opened.
 TEST_F(RowIdWalk, OpeningPulsesBusyIndicatorsAndProcessesNoEvents)
 {
-    TTestPictureDatabase plain("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
+    TSQLiteTestCatalogue plain(TPictureTable::Unkeyed);
     Fill(plain);
     Use(plain);
     const int interval = TBusyPulse::IntervalMs();

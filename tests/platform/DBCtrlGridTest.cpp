@@ -1,8 +1,8 @@
 #include "DataClasses.h"
 #include "IDataLinkQuery.h"
 #include "IReplicatable.h"
+#include "PictureDataTest.h"
 #include "PlatformClasses.h"
-#include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TDBCtrlGrid.h"
 #include "TDBCtrlPanel.h"
@@ -12,7 +12,6 @@
 #include "TLayoutLoader.h"
 #include "TLayoutWriter.h"
 #include "TPanel.h"
-#include "TestPictureDatabase.h"
 
 #include <QPainter>
 #include <QTest>
@@ -51,28 +50,14 @@ private:
     QColor Shown() const { return link.Field() ? ColorOf(link.Field()->AsInteger()) : Qt::black; }
 };
 
-class DBCtrlGrid : public ::testing::Test {
+class DBCtrlGrid : public PictureDataTest {
 protected:
     void SetUp() override
     {
         for (int record = 1; record <= 7; ++record)
-            database.AddPicture(record * 30, QByteArray("x"));
-        host = std::make_unique<TPanel>(nullptr);
-        host->SetBounds(0, 0, 200, 200);
-        auto* connection = new TADOConnection(host.get());
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(host.get());
-        query->SetConnection(connection);
+            catalogue.Add({record * 30, QByteArray("x")});
         query->SetSQL({QStringLiteral("Select * From picture")});
-        source = new TDataSource(host.get());
-        source->SetDataSet(query);
-        grid = new TDBCtrlGrid(host.get());
-        grid->SetParent(host.get());
-        grid->SetColCount(2);
-        grid->SetRowCount(2);
-        grid->SetPanelWidth(cellWidth);
-        grid->SetPanelHeight(cellHeight);
-        grid->SetBounds(0, 0, 2 * cellWidth + 20, 2 * cellHeight);
+        grid = NewGrid(cellWidth, cellHeight);
         swatch = new TRecordSwatch(host.get());
         swatch->SetParent(grid->Panel());
         swatch->SetBounds(5, 5, 10, 10);
@@ -82,10 +67,6 @@ protected:
     QImage Shot() const { return grid->grab().toImage(); }
     QPoint SwatchIn(int cell) const { return grid->CellRect(cell).topLeft() + QPoint(8, 8); }
 
-    TTestPictureDatabase database;
-    std::unique_ptr<TPanel> host;
-    TADOQuery* query = nullptr;
-    TDataSource* source = nullptr;
     TDBCtrlGrid* grid = nullptr;
     TRecordSwatch* swatch = nullptr;
 };
@@ -152,10 +133,9 @@ TEST_F(DBCtrlGrid, TheScrollBarReachesAnyRecordOfACategoryLargerThanTheCache)
 {
     constexpr int records = 2000;
     const auto parentOf = [](int recNo) { return recNo <= 7 ? 30 * recNo : recNo * 7 % 250; };
-    database.Exec("BEGIN");
-    for (int recNo = 8; recNo <= records; ++recNo)
-        database.AddPicture(parentOf(recNo), QByteArray("x"));
-    database.Exec("COMMIT");
+    catalogue.AddMany(records - 7, [&](int i) {
+        return TPictureRow{parentOf(i + 8), QByteArray("x")};
+    });
     query->SetCacheSize(50);
     query->Open();
     ASSERT_TRUE(query->WalksByRowId());

@@ -1,43 +1,33 @@
+#include "PictureDataTest.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TDataSource.h"
 #include "TFieldDataLink.h"
-#include "TestPictureDatabase.h"
+#include "TSQLiteTestCatalogue.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class FreedComponents : public ::testing::Test {
+class FreedComponents : public PictureStoreTest {
 protected:
     void SetUp() override
     {
-        database.AddPicture(0, QByteArray("a"));
-        connection = new TADOConnection(&form);
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(&form);
-        query->SetConnection(connection);
+        catalogue.Add({0, QByteArray("a")});
         query->SetSQL({QStringLiteral("Select * From picture")});
-        source = new TDataSource(&form);
-        source->SetDataSet(query);
         link.SetDataSource(source);
         link.SetFieldName(QStringLiteral("Mirelvane"));
         link.OnActiveChange = [this](TObject*) { ++activeChanges; };
         query->Open();
     }
 
-    TTestPictureDatabase database;
-    TFieldDataLink link; // outlives the form, as a control's link may
-    TComponent form{nullptr};
-    TADOConnection* connection = nullptr;
-    TADOQuery* query = nullptr;
-    TDataSource* source = nullptr;
+    TFieldDataLink link; // outlives the window, as a control's link may
     int activeChanges = 0;
 };
 
 } // namespace
 
-TEST_F(FreedComponents, FreeingTheConnectionClosesTheQueryAndClearsItsConnection)
+TEST_P(FreedComponents, FreeingTheConnectionClosesTheQueryAndClearsItsConnection)
 {
     ASSERT_TRUE(link.Active());
     delete connection;
@@ -47,7 +37,7 @@ TEST_F(FreedComponents, FreeingTheConnectionClosesTheQueryAndClearsItsConnection
     EXPECT_EQ(link.Field(), nullptr);
 }
 
-TEST_F(FreedComponents, FreeingTheQueryClearsTheDataSourcesDataSet)
+TEST_P(FreedComponents, FreeingTheQueryClearsTheDataSourcesDataSet)
 {
     delete query;
     EXPECT_EQ(source->DataSet(), nullptr);
@@ -57,7 +47,7 @@ TEST_F(FreedComponents, FreeingTheQueryClearsTheDataSourcesDataSet)
     EXPECT_EQ(connection->DataSetCount(), 0);
 }
 
-TEST_F(FreedComponents, FreeingTheDataSourceDetachesItsLinks)
+TEST_P(FreedComponents, FreeingTheDataSourceDetachesItsLinks)
 {
     delete source;
     EXPECT_EQ(link.DataSource(), nullptr);
@@ -68,7 +58,7 @@ TEST_F(FreedComponents, FreeingTheDataSourceDetachesItsLinks)
     EXPECT_TRUE(query->Active());
 }
 
-TEST_F(FreedComponents, FreeingTheLinkDetachesItFromTheSource)
+TEST_P(FreedComponents, FreeingTheLinkDetachesItFromTheSource)
 {
     {
         TFieldDataLink shortLived;
@@ -79,22 +69,24 @@ TEST_F(FreedComponents, FreeingTheLinkDetachesItFromTheSource)
     EXPECT_TRUE(link.Active());
 }
 
-TEST_F(FreedComponents, FreeingTheWholeFormInAnyOrderIsSafe)
+TEST_P(FreedComponents, FreeingTheWholeFormInAnyOrderIsSafe)
 {
     // The connection was created first and so is freed last; the data source, created
     // last, goes first. Each goes with its references intact or cleared, never dangling.
-    form.DestroyComponents();
+    host->DestroyComponents();
     EXPECT_EQ(link.DataSource(), nullptr);
     EXPECT_FALSE(link.Active());
 }
 
+INSTANTIATE_TEST_SUITE_P(Stores, FreedComponents, EveryStore(), StoreName);
+
 TEST(DataFreeNotification, ConnectionFreedBeforeItsQueryInAForm)
 {
-    TTestPictureDatabase database;
+    TSQLiteTestCatalogue catalogue;
     TComponent form(nullptr);
     auto* query = new TADOQuery(&form);
     auto* connection = new TADOConnection(&form); // newer: freed first by the form
-    connection->SetConnectionString(database.ConnectionString());
+    connection->SetConnectionString(catalogue.ConnectionString());
     query->SetConnection(connection);
     query->SetSQL({QStringLiteral("Select * From picture")});
     query->Open();

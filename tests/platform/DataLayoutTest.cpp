@@ -6,7 +6,7 @@
 #include "TDataSource.h"
 #include "TLayoutLoader.h"
 #include "TLayoutWriter.h"
-#include "TestPictureDatabase.h"
+#include "TSQLiteTestCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -49,10 +49,10 @@ TEST(DataLayout, EveryDataClassIsFoundByName)
 TEST(DataLayout, TheMainWindowsQueriesLoadWriteBackAndOpen)
 {
     RegisterDataClasses();
-    TTestPictureDatabase database;
-    database.AddPicture(0, QByteArray("a"));
+    TSQLiteTestCatalogue catalogue;
+    catalogue.Add({0, QByteArray("a")});
     TComponent form(nullptr);
-    const QString text = QString::fromUtf8(mainWindowData).arg(database.ConnectionString());
+    const QString text = QString::fromUtf8(mainWindowData).arg(catalogue.ConnectionString());
     TLayoutLoader(&form, QStringLiteral("MianForm")).Apply(text);
 
     auto* connection = dynamic_cast<TADOConnection*>(form.FindComponent(QStringLiteral("Myado")));
@@ -83,8 +83,8 @@ TEST(DataLayout, TheMainWindowsQueriesLoadWriteBackAndOpen)
 TEST(DataLayout, AnActiveQueryInALayoutOpensWhenTheLayoutIsDone)
 {
     RegisterDataClasses();
-    TTestPictureDatabase database;
-    database.AddPicture(0, QByteArray("a"));
+    TSQLiteTestCatalogue catalogue;
+    catalogue.Add({0, QByteArray("a")});
     TComponent form(nullptr);
     // The query comes before its connection: it can open only after the whole layout.
     const QString text = QStringLiteral(R"(object Form1: TComponent
@@ -98,7 +98,7 @@ TEST(DataLayout, AnActiveQueryInALayoutOpensWhenTheLayoutIsDone)
   end
 end
 )")
-                             .arg(database.ConnectionString());
+                             .arg(catalogue.ConnectionString());
     TLayoutLoader(&form, QStringLiteral("Form1")).Apply(text);
     auto* query = dynamic_cast<TADOQuery*>(form.FindComponent(QStringLiteral("Query")));
     ASSERT_NE(query, nullptr);

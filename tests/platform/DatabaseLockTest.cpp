@@ -1,8 +1,9 @@
 #include "Exception.h"
+#include "PictureDataTest.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TField.h"
-#include "TestPictureDatabase.h"
+#include "Waits.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,66 +15,37 @@ namespace {
 
 // A query of the main window over a database that another program (the test's own
 // connection) uses at the same time.
-class SharedDatabase : public ::testing::Test {
+class SharedDatabase : public PictureDataTest {
 protected:
     void SetUp() override
     {
-        database.AddPicture(0, QByteArray("a"));
-        database.AddPicture(0, QByteArray("b"));
-        connection = new TADOConnection(&form);
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(&form);
-        query->SetConnection(connection);
-        query->SetSQL(
-            {QStringLiteral("Select * From picture"), QStringLiteral("where parent=0"), QString()});
+        catalogue.Add({0, QByteArray("a")});
+        catalogue.Add({0, QByteArray("b")});
+        query->SetSQLLine(1, QStringLiteral("where parent=0"));
     }
-
-    TTestPictureDatabase database;
-    TComponent form{nullptr};
-    TADOConnection* connection = nullptr;
-    TADOQuery* query = nullptr;
 };
-
-// Whether the thread is asleep (state S in its kernel status): a query waiting for
-// another program's lock sleeps between its tries. Gives up after ten seconds.
-bool WaitUntilAsleep(pid_t thread)
-{
-    const QString status = QStringLiteral("/proc/self/task/%1/stat").arg(thread);
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 10000) {
-        QFile file(status);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        // pid (name) state ...: the state follows the closing parenthesis of the name.
-        const QByteArray line = file.readAll();
-        const qsizetype nameEnd = line.lastIndexOf(')');
-        if (nameEnd >= 0 && line.mid(nameEnd + 2, 1) == "S")
-            return true;
-        std::this_thread::yield();
-    }
-    return false;
-}
 
 } // namespace
 
 TEST_F(SharedDatabase, ReadingWorksWhileAnotherProgramIsWriting)
 {
-    ASSERT_EQ(database.Exec("BEGIN IMMEDIATE"), SQLITE_OK);
-    ASSERT_EQ(database.Exec("UPDATE picture SET parent = 0"), SQLITE_OK);
+    ASSERT_TRUE(catalogue.Exec("BEGIN IMMEDIATE")) << catalogue.LastError().toStdString();
+    ASSERT_TRUE(catalogue.Exec("UPDATE picture SET parent = 0"))
+        << catalogue.LastError().toStdString();
     query->Open();
     EXPECT_EQ(query->RecordCount(), 2);
     // No lock is held after opening: the other program can commit.
-    EXPECT_EQ(database.Exec("COMMIT"), SQLITE_OK);
+    EXPECT_TRUE(catalogue.Exec("COMMIT")) << catalogue.LastError().toStdString();
 }
 
 TEST_F(SharedDatabase, AnotherProgramCanWriteWhileTheQueryIsOpenAndBlobsAreRead)
 {
     query->Open();
     EXPECT_EQ(query->FieldByName(QStringLiteral("Mirelvane"))->AsString(), QStringLiteral("a"));
-    EXPECT_EQ(database.Exec("BEGIN EXCLUSIVE"), SQLITE_OK) << database.LastError().toStdString();
-    EXPECT_EQ(database.Exec("UPDATE picture SET Mirelvane = x'7a' WHERE ID = 2"), SQLITE_OK);
-    EXPECT_EQ(database.Exec("COMMIT"), SQLITE_OK);
+    EXPECT_TRUE(catalogue.Exec("BEGIN EXCLUSIVE")) << catalogue.LastError().toStdString();
+    EXPECT_TRUE(catalogue.Exec("UPDATE picture SET Mirelvane = x'7a' WHERE ID = 2"))
+        << catalogue.LastError().toStdString();
+    EXPECT_TRUE(catalogue.Exec("COMMIT")) << catalogue.LastError().toStdString();
     query->Next();
     EXPECT_EQ(query->FieldByName(QStringLiteral("Mirelvane"))->AsString(), QStringLiteral("z"));
 }
@@ -82,7 +54,7 @@ TEST_F(SharedDatabase, AnExclusiveLockIsWaitedForUpToTheTimeoutThenNamed)
 {
     connection->Open();
     query->SetBusyTimeoutMs(300);
-    ASSERT_EQ(database.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+    ASSERT_TRUE(catalogue.Exec("BEGIN EXCLUSIVE")) << catalogue.LastError().toStdString();
     QElapsedTimer timer;
     timer.start();
     try {
@@ -94,10 +66,10 @@ TEST_F(SharedDatabase, AnExclusiveLockIsWaitedForUpToTheTimeoutThenNamed)
             error.Message(),
             QStringLiteral("Cannot run the query on database '%1': the file is locked by "
                            "another program and stayed locked for 300 ms (database is locked).")
-                .arg(database.Path()));
+                .arg(catalogue.Location()));
     }
     EXPECT_FALSE(query->Active());
-    database.Exec("ROLLBACK");
+    catalogue.Exec("ROLLBACK");
     query->Open();
     EXPECT_EQ(query->RecordCount(), 2);
 }
@@ -106,14 +78,14 @@ TEST_F(SharedDatabase, ALockReleasedWithinTheTimeoutIsNoError)
 {
     connection->Open();
     query->SetBusyTimeoutMs(20000);
-    ASSERT_EQ(database.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+    ASSERT_TRUE(catalogue.Exec("BEGIN EXCLUSIVE")) << catalogue.LastError().toStdString();
     // The other program commits only once the query is asleep waiting for the lock, so
     // the test always takes the waiting path, however the threads are scheduled.
     const pid_t opener = gettid();
     bool sawWaiting = false;
     std::thread other([&] {
         sawWaiting = WaitUntilAsleep(opener);
-        database.Exec("COMMIT");
+        catalogue.Exec("COMMIT");
     });
     query->Open();
     other.join();
@@ -127,7 +99,7 @@ TEST_F(SharedDatabase, PostingWaitsForTheLockAndReportsItClearly)
     query->Open();
     query->Edit();
     query->FieldByName(QStringLiteral("Mirelvane"))->SetValue(QByteArray("new"));
-    ASSERT_EQ(database.Exec("BEGIN IMMEDIATE"), SQLITE_OK);
+    ASSERT_TRUE(catalogue.Exec("BEGIN IMMEDIATE")) << catalogue.LastError().toStdString();
     try {
         query->Post();
         ADD_FAILURE();
@@ -136,7 +108,7 @@ TEST_F(SharedDatabase, PostingWaitsForTheLockAndReportsItClearly)
             << error.Message().toStdString();
     }
     EXPECT_EQ(query->State(), TDataSetState::dsEdit);
-    database.Exec("COMMIT");
+    catalogue.Exec("COMMIT");
     query->Post();
-    EXPECT_EQ(database.StoredBlob(1).toByteArray(), QByteArray("new"));
+    EXPECT_EQ(catalogue.StoredPicture(1).toByteArray(), QByteArray("new"));
 }

@@ -1,11 +1,10 @@
 #include "Exception.h"
 #include "IDataLinkQuery.h"
-#include "TADOConnection.h"
+#include "PictureDataTest.h"
 #include "TADOQuery.h"
 #include "TBlobField.h"
 #include "TDataSource.h"
 #include "TFieldDataLink.h"
-#include "TestPictureDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -48,36 +47,26 @@ public:
     int updates = 0;
 };
 
-class BoundControl : public ::testing::Test {
+class BoundControl : public PictureStoreTest {
 protected:
     void SetUp() override
     {
-        database.AddPicture(0, QByteArray("one"));
-        database.AddPicture(0, QByteArray("two"));
-        connection = new TADOConnection(&form);
-        connection->SetConnectionString(database.ConnectionString());
-        query = new TADOQuery(&form);
-        query->SetConnection(connection);
+        first = catalogue.Add({0, QByteArray("one")});
+        catalogue.Add({0, QByteArray("two")});
         query->SetSQL({QStringLiteral("Select * From picture")});
-        source = new TDataSource(&form);
-        source->SetDataSet(query);
-        control = new TPictureHolder(&form);
+        control = new TPictureHolder(host.get());
         control->SetName(QStringLiteral("BzDBImage1"));
         control->link.SetDataSource(source);
         control->link.SetFieldName(QStringLiteral("Mirelvane"));
     }
 
-    TTestPictureDatabase database;
-    TComponent form{nullptr};
-    TADOConnection* connection = nullptr;
-    TADOQuery* query = nullptr;
-    TDataSource* source = nullptr;
+    qint64 first = 0;
     TPictureHolder* control = nullptr;
 };
 
 } // namespace
 
-TEST_F(BoundControl, OpeningBindsTheFieldAndShowsTheRecord)
+TEST_P(BoundControl, OpeningBindsTheFieldAndShowsTheRecord)
 {
     EXPECT_FALSE(control->link.Active());
     EXPECT_EQ(control->link.Field(), nullptr);
@@ -89,7 +78,7 @@ TEST_F(BoundControl, OpeningBindsTheFieldAndShowsTheRecord)
     EXPECT_EQ(control->dataChanges, 1);
 }
 
-TEST_F(BoundControl, ScrollingReportsEachNewRecord)
+TEST_P(BoundControl, ScrollingReportsEachNewRecord)
 {
     query->Open();
     const int before = control->dataChanges;
@@ -102,7 +91,7 @@ TEST_F(BoundControl, ScrollingReportsEachNewRecord)
     EXPECT_EQ(control->dataChanges, before + 2);
 }
 
-TEST_F(BoundControl, EditingAndWriteBackThroughTheLink)
+TEST_P(BoundControl, EditingAndWriteBackThroughTheLink)
 {
     query->Open();
     ASSERT_TRUE(control->link.CanModify());
@@ -124,20 +113,20 @@ TEST_F(BoundControl, EditingAndWriteBackThroughTheLink)
     query->Post();
     EXPECT_FALSE(control->link.Editing());
     EXPECT_EQ(control->editingChanges, 2);
-    EXPECT_EQ(database.StoredBlob(1).toByteArray(), QByteArray("pasted"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("pasted"));
     EXPECT_EQ(control->shown, QStringLiteral("pasted"));
 }
 
-TEST_F(BoundControl, PostAsksModifiedControlsForTheirValue)
+TEST_P(BoundControl, PostAsksModifiedControlsForTheirValue)
 {
     query->Open();
     control->Paste(QStringLiteral("by post"));
     query->Post();
     EXPECT_EQ(control->updates, 1);
-    EXPECT_EQ(database.StoredBlob(1).toByteArray(), QByteArray("by post"));
+    EXPECT_EQ(catalogue.StoredPicture(first).toByteArray(), QByteArray("by post"));
 }
 
-TEST_F(BoundControl, ResetDiscardsTheControlsChange)
+TEST_P(BoundControl, ResetDiscardsTheControlsChange)
 {
     query->Open();
     control->Paste(QStringLiteral("unwanted"));
@@ -148,7 +137,7 @@ TEST_F(BoundControl, ResetDiscardsTheControlsChange)
     EXPECT_EQ(control->updates, 0);
 }
 
-TEST_F(BoundControl, TheModifiedMarkIsDroppedAfterTheRecordChangeCallback)
+TEST_P(BoundControl, TheModifiedMarkIsDroppedAfterTheRecordChangeCallback)
 {
     query->Open();
     // A control that clears its picture while reloading marks the link modified in the
@@ -158,7 +147,7 @@ TEST_F(BoundControl, TheModifiedMarkIsDroppedAfterTheRecordChangeCallback)
     EXPECT_FALSE(control->link.IsModified());
 }
 
-TEST_F(BoundControl, AReadOnlyLinkNeverEdits)
+TEST_P(BoundControl, AReadOnlyLinkNeverEdits)
 {
     query->Open();
     control->link.SetReadOnly(true);
@@ -167,7 +156,7 @@ TEST_F(BoundControl, AReadOnlyLinkNeverEdits)
     EXPECT_EQ(query->State(), TDataSetState::dsBrowse);
 }
 
-TEST_F(BoundControl, NoAutoEditOnTheSourceMeansNoEdit)
+TEST_P(BoundControl, NoAutoEditOnTheSourceMeansNoEdit)
 {
     query->Open();
     source->SetAutoEdit(false);
@@ -176,7 +165,7 @@ TEST_F(BoundControl, NoAutoEditOnTheSourceMeansNoEdit)
     EXPECT_TRUE(control->link.Editing());
 }
 
-TEST_F(BoundControl, ClosingUnbindsTheField)
+TEST_P(BoundControl, ClosingUnbindsTheField)
 {
     query->Open();
     const int changes = control->dataChanges;
@@ -187,7 +176,7 @@ TEST_F(BoundControl, ClosingUnbindsTheField)
     EXPECT_EQ(control->dataChanges, changes + 1);
 }
 
-TEST_F(BoundControl, ADisabledSourceIsInactive)
+TEST_P(BoundControl, ADisabledSourceIsInactive)
 {
     query->Open();
     source->SetEnabled(false);
@@ -197,7 +186,7 @@ TEST_F(BoundControl, ADisabledSourceIsInactive)
     EXPECT_TRUE(control->link.Active());
 }
 
-TEST_F(BoundControl, AnUnknownFieldNamesTheControl)
+TEST_P(BoundControl, AnUnknownFieldNamesTheControl)
 {
     query->Open();
     try {
@@ -209,7 +198,7 @@ TEST_F(BoundControl, AnUnknownFieldNamesTheControl)
     EXPECT_EQ(control->link.Field(), nullptr);
 }
 
-TEST_F(BoundControl, AFixedDataSourceCannotChange)
+TEST_P(BoundControl, AFixedDataSourceCannotChange)
 {
     control->link.SetDataSourceFixed(true);
     EXPECT_THROW(control->link.SetDataSource(nullptr), EDatabaseError);
@@ -218,13 +207,13 @@ TEST_F(BoundControl, AFixedDataSourceCannotChange)
     EXPECT_EQ(control->link.DataSource(), nullptr);
 }
 
-TEST_F(BoundControl, AHostFindsTheControlsLinkByTheQuery)
+TEST_P(BoundControl, AHostFindsTheControlsLinkByTheQuery)
 {
     EXPECT_EQ(IDataLinkQuery::DataLinkOf(control), &control->link);
     EXPECT_EQ(IDataLinkQuery::DataLinkOf(query), nullptr);
 }
 
-TEST_F(BoundControl, TheSourceReportsStateAndDataChanges)
+TEST_P(BoundControl, TheSourceReportsStateAndDataChanges)
 {
     std::vector<TDataSetState> states;
     int dataChanges = 0;
@@ -241,3 +230,5 @@ TEST_F(BoundControl, TheSourceReportsStateAndDataChanges)
     EXPECT_EQ(dataChanges, 4); // opened, scrolled, edit began, posted
     EXPECT_EQ(updates, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, BoundControl, EveryStore(), StoreName);

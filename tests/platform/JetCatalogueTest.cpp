@@ -10,6 +10,7 @@
 #include "TJetReader.h"
 #include "TMemoryStream.h"
 #include "TSQLiteDatabase.h"
+#include "TTestQuery.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -29,42 +30,32 @@ namespace {
 class TCatalogueQuery {
 public:
     explicit TCatalogueQuery(const QString& path)
-        : m_form(nullptr)
+        : m_data(&m_form, TTestQuery::FileConnectionString(path))
     {
-        m_connection = new TADOConnection(&m_form);
-        m_connection->SetConnectionString(
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security "
-                           "Info=False")
-                .arg(path));
-        m_query = new TADOQuery(&m_form);
-        m_query->SetName(QStringLiteral("ADOQuery1"));
-        m_query->SetConnection(m_connection);
-        m_query->SetSQL({QStringLiteral("Select * From picture"), QString(), QString()});
+        m_data.query->SetName(QStringLiteral("ADOQuery1"));
     }
 
     TADOQuery& Open(qint64 parent)
     {
-        m_query->Close();
-        m_query->SetSQLLine(1, QStringLiteral("where parent=%1").arg(parent));
-        m_query->Open();
-        return *m_query;
+        m_data.OpenCategory(parent);
+        return *m_data.query;
     }
-    TADOConnection& Connection() { return *m_connection; }
-    TComponent& Form() { return m_form; }
+    TADOConnection& Connection() { return *m_data.connection; }
+    TDataSource* Source() { return m_data.source; }
 
     // The pictures of the open query, in record order; an invalid value for NULL.
     std::vector<QVariant> Pictures()
     {
         std::vector<QVariant> pictures;
-        for (m_query->First(); !m_query->Eof(); m_query->Next())
-            pictures.push_back(m_query->FieldByName(QStringLiteral("Mirelvane"))->Value());
+        TADOQuery* query = m_data.query;
+        for (query->First(); !query->Eof(); query->Next())
+            pictures.push_back(query->FieldByName(QStringLiteral("Mirelvane"))->Value());
         return pictures;
     }
 
 private:
-    TComponent m_form;
-    TADOConnection* m_connection = nullptr;
-    TADOQuery* m_query = nullptr;
+    TComponent m_form{nullptr};
+    TTestQuery m_data;
 };
 
 // Collects the error reports made while it lives (delivered from the event loop).
@@ -136,10 +127,8 @@ TEST(JetCatalogue, NothingCanBeChangedAndTheReasonIsGiven)
     EXPECT_TRUE(catalogue.Connection().ReadOnlyReason().contains(path));
     EXPECT_TRUE(catalogue.Connection().ReadOnlyReason().contains(QStringLiteral("import-mdb")));
     // A picture control asking to change its picture (a paste) is told why it cannot.
-    auto* source = new TDataSource(&catalogue.Form());
-    source->SetDataSet(&query);
     TFieldDataLink link;
-    link.SetDataSource(source);
+    link.SetDataSource(catalogue.Source());
     link.SetFieldName(QStringLiteral("Mirelvane"));
     try {
         link.Edit();

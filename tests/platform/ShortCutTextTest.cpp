@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(ShortCutTextTest, NamesModifiersInThePlatformsOrder)
 {
     EXPECT_EQ(ShortCutToText(ShortCut('C', {TShift::ssCtrl})), "Ctrl+C");
@@ -54,5 +52,3 @@ TEST(ShortCutTextTest, TextsNamingNoKeyGiveNone)
          {"", "Ctrl+", "Ctrl", "Hyper+A", "Ctrl+Shift", "F25", "Ctrl+AB", "A+Ctrl", "\x01"})
         EXPECT_EQ(TextToShortCut(QString::fromUtf8(text)), scNone) << text;
 }
-
-} // namespace

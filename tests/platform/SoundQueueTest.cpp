@@ -1,4 +1,5 @@
 #include "TSoundQueue.h"
+#include "Waits.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <future>
 #include <mutex>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -81,8 +83,7 @@ TEST(SoundQueue, RequestsBeyondTheCapacityAreDroppedWhileOthersWait)
         EXPECT_FALSE(queue.Post([&] { ++ran; }));
         gate.Open();
         // Once the two waiting requests ran, there is room again.
-        while (ran < 2)
-            std::this_thread::sleep_for(1ms);
+        ASSERT_TRUE(SpinFor([&ran] { return ran == 2; }));
         EXPECT_TRUE(queue.Post([&] { done.set_value(); }));
         ASSERT_EQ(done.get_future().wait_for(10s), std::future_status::ready);
     }
@@ -99,8 +100,13 @@ TEST(SoundQueue, EndingWaitsForTheRunningRequest)
         finished = true;
     });
     gate.WaitUntilHeld();
-    std::thread ender([&] { queue.reset(); });
-    std::this_thread::sleep_for(20ms);
+    std::promise<pid_t> enderThread;
+    std::thread ender([&] {
+        enderThread.set_value(gettid());
+        queue.reset();
+    });
+    // The gate opens only once the queue's end waits for the request.
+    EXPECT_TRUE(WaitUntilAsleep(enderThread.get_future().get()));
     gate.Open();
     ender.join();
     EXPECT_TRUE(finished);

@@ -1,3 +1,4 @@
+#include "PointerEvents.h"
 #include "SkinClasses.h"
 #include "SkinTestSupport.h"
 #include "TMyForm.h"
@@ -159,16 +160,16 @@ TEST(FrameWindowCommands, FrameButtonsShowTheirHoverPictures)
         return image->Picture()->Graphic()->Equals(holder->Picture()->Graphic());
     };
     EXPECT_TRUE(shows(form->imgCloseButton, form->imgCloseButton2));
-    skintest::SendEnter(form->imgCloseButton);
+    SendEnter(form->imgCloseButton);
     EXPECT_TRUE(shows(form->imgCloseButton, form->imgCloseButton1));
-    skintest::SendLeave(form->imgCloseButton);
+    SendLeave(form->imgCloseButton);
     EXPECT_TRUE(shows(form->imgCloseButton, form->imgCloseButton2));
 
-    skintest::SendEnter(form->imgMinButton);
+    SendEnter(form->imgMinButton);
     EXPECT_TRUE(shows(form->imgMinButton, form->imgMinButton1));
-    skintest::SendEnter(form->imgSizeButton);
+    SendEnter(form->imgSizeButton);
     EXPECT_TRUE(shows(form->imgSizeButton, form->imgSizeButton1));
-    skintest::SendLeave(form->imgSizeButton);
+    SendLeave(form->imgSizeButton);
     EXPECT_TRUE(shows(form->imgSizeButton, form->imgSizeButton2));
 }
 

@@ -1,3 +1,4 @@
+#include "PointerEvents.h"
 #include "PublicCode.h"
 #include "SkinClasses.h"
 #include "SkinTestSupport.h"
@@ -101,10 +102,10 @@ TEST_F(MessageBoxes, InformationBoxAnswers)
 TEST_F(MessageBoxes, ButtonPicturesChangeUnderThePointer)
 {
     AnswerWith<TMess>(Mess, [](TMess* box) {
-        skintest::SendEnter(box->Mybutton2);
+        SendEnter(box->Mybutton2);
         EXPECT_TRUE(
             box->Mybutton2->Picture()->Graphic()->Equals(box->Image2->Picture()->Graphic()));
-        skintest::SendLeave(box->Mybutton2);
+        SendLeave(box->Mybutton2);
         EXPECT_TRUE(
             box->Mybutton2->Picture()->Graphic()->Equals(box->Image3->Picture()->Graphic()));
         Key(box, Qt::Key_Escape);

@@ -1,3 +1,4 @@
+#include "PointerEvents.h"
 #include "SkinClasses.h"
 #include "SkinTestSupport.h"
 #include "TForm.h"
@@ -39,9 +40,9 @@ TEST(MySpeedButton, HotPictureNeverSetShowsAnEmptyGlyphUnderThePointer)
     auto* button = new TMySpeedButton(&form);
     button->SetParent(&form);
     button->SetNormalPicture(Filled(clRed).get());
-    skintest::SendEnter(button);
+    SendEnter(button);
     EXPECT_TRUE(button->Glyph()->Empty());
-    skintest::SendLeave(button);
+    SendLeave(button);
     EXPECT_TRUE(ShowsColor(*button, clRed));
 }
 
@@ -51,11 +52,11 @@ TEST(MySpeedButton, HotPictureSetWhileHoveredShowsOnlyAfterTheNextEntry)
     auto* button = new TMySpeedButton(&form);
     button->SetParent(&form);
     button->SetNormalPicture(Filled(clRed).get());
-    skintest::SendEnter(button);
+    SendEnter(button);
     button->SetHotPicture(Filled(clBlue).get());
     EXPECT_TRUE(button->Glyph()->Empty()) << "the glyph is not touched";
-    skintest::SendLeave(button);
-    skintest::SendEnter(button);
+    SendLeave(button);
+    SendEnter(button);
     EXPECT_TRUE(ShowsColor(*button, clBlue));
 }
 
@@ -75,10 +76,10 @@ TEST(Newimage, WithoutEventsBehavesAsAPlainPicture)
     TForm form(nullptr);
     auto* image = new TNewimage(&form);
     image->SetParent(&form);
-    skintest::SendEnter(image);
-    skintest::SendLeave(image);
+    SendEnter(image);
+    SendLeave(image);
     int entered = 0;
     image->OnMouseEnter = [&entered](TObject* sender) { entered += sender != nullptr; };
-    skintest::SendEnter(image);
+    SendEnter(image);
     EXPECT_EQ(entered, 1);
 }

@@ -5,7 +5,6 @@
 #include "TPanel.h"
 
 #include <QCoreApplication>
-#include <QEnterEvent>
 #include <QEvent>
 
 // Helpers shared by the skinned window tests.
@@ -16,18 +15,6 @@ inline void FlushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-}
-
-inline void SendEnter(QWidget* widget)
-{
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QCoreApplication::sendEvent(widget, &enter);
-}
-
-inline void SendLeave(QWidget* widget)
-{
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(widget, &leave);
 }
 
 // A stand-in main window whose working area "Client" lies inside "palClient" at the

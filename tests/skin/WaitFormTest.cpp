@@ -6,8 +6,8 @@
 #include "TLayoutLoader.h"
 #include "TLayoutWriter.h"
 #include "TRxGIFAnimator.h"
+#include "Waits.h"
 
-#include <QDeadlineTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -89,10 +89,7 @@ TEST_F(WaitForm, TheAnimationMovesOnWhileEventsAreHandled)
 {
     TFindwait_form* form = ShowWaitForm();
     const TRxGIFAnimator& animator = *form->RxGIFAnimator1;
-    const QDeadlineTimer deadline(10000);
-    while (animator.FrameIndex() < 2 && !deadline.hasExpired())
-        QTest::qWait(5);
-    EXPECT_GE(animator.FrameIndex(), 2);
+    EXPECT_TRUE(WaitFor([&animator] { return animator.FrameIndex() >= 2; }));
     form->Close();
 }
 

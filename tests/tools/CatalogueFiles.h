@@ -1,9 +1,7 @@
 #pragma once
 
-#include "TBitmap.h"
 #include "TCatalogue.h"
-#include "TJPEGImage.h"
-#include "TMemoryStream.h"
+#include "TTestPictures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -39,24 +37,8 @@ public:
         image.fill(QColor(200, 40, 30));
         return image;
     }
-    static QByteArray Jpeg(const QImage& image = Sample())
-    {
-        TBitmap bitmap;
-        bitmap.SetImage(image);
-        TJPEGImage jpeg;
-        jpeg.Assign(&bitmap);
-        TMemoryStream out;
-        jpeg.SaveToStream(out);
-        return out.Bytes();
-    }
-    static QByteArray Bitmap(const QImage& image = Sample())
-    {
-        TBitmap bitmap;
-        bitmap.SetImage(image);
-        TMemoryStream out;
-        bitmap.SaveToStream(out);
-        return out.Bytes();
-    }
+    static QByteArray Jpeg() { return TTestPictures::Jpeg(Sample()); }
+    static QByteArray Bitmap() { return TTestPictures::BitmapFile(Sample()); }
     static QByteArray Png(const QImage& image)
     {
         QBuffer buffer;
@@ -71,15 +53,6 @@ public:
         std::vector<TCatalogue::TEntry> entries;
         catalogue.List(parent, [&](const TCatalogue::TEntry& entry) { entries.push_back(entry); });
         return entries;
-    }
-
-    // Runs sql on the file as another program would.
-    static void Exec(const QString& path, const char* sql)
-    {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
     }
 
     // Every row of table picture, every column's bytes as SQLite holds them (with its

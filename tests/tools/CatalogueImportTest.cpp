@@ -14,6 +14,8 @@ QStringList FailedFiles(const TCatalogueImporter& importer)
     return files;
 }
 
+} // namespace
+
 TEST(CatalogueImport, KeepsJpegAndBitmapBytesAndConvertsOtherPictures)
 {
     TCatalogueFiles files;
@@ -115,5 +117,3 @@ TEST(CatalogueImport, DatabaseFailureAddsNothing)
     EXPECT_THROW(importer.Import(0, paths), EDatabaseError);
     EXPECT_TRUE(TCatalogueFiles::Entries(catalogue).empty());
 }
-
-} // namespace

@@ -2,6 +2,7 @@
 #include "Exception.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteResultPlan.h"
+#include "TSQLiteTestCatalogue.h"
 
 #include <sqlite3.h>
 
@@ -17,6 +18,8 @@ template <typename Call> QString DatabaseError(Call call)
     }
     return {};
 }
+
+} // namespace
 
 TEST(Catalogue, CreateRefusesAnExistingFileAndLeavesItAlone)
 {
@@ -35,12 +38,12 @@ TEST(Catalogue, OpeningNamesTheFileAndTheCause)
     TCatalogueFiles files;
     const QString missing = files.PathOf(QStringLiteral("missing.mdb"));
     const QString text = files.Write(QStringLiteral("text.mdb"), QByteArray(2048, 'x'));
-    const QString other = files.PathOf(QStringLiteral("other.mdb"));
-    TCatalogueFiles::Exec(
-        other, "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, image BLOB)");
-    const QString keyless = files.PathOf(QStringLiteral("keyless.mdb"));
-    TCatalogueFiles::Exec(keyless, "CREATE TABLE picture(code TEXT PRIMARY KEY, parent INTEGER, "
-                                   "Mirelvane BLOB) WITHOUT ROWID");
+    const TSQLiteTestCatalogue otherColumns(
+        "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, image BLOB)");
+    const QString other = otherColumns.Location();
+    const TSQLiteTestCatalogue withoutRowIds("CREATE TABLE picture(code TEXT PRIMARY KEY, "
+                                             "parent INTEGER, Mirelvane BLOB) WITHOUT ROWID");
+    const QString keyless = withoutRowIds.Location();
     const QString empty = files.Write(QStringLiteral("empty.mdb"), QByteArray());
 
     const struct {
@@ -115,5 +118,3 @@ TEST(Catalogue, GalleryQueryReadsPicturesLazily)
     EXPECT_TRUE(columns.back().lazy);
     EXPECT_TRUE(plan.SkipsBlobLoads());
 }
-
-} // namespace

@@ -2,6 +2,7 @@
 #include "CatalogueToolRun.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteTableInfo.h"
+#include "TSQLiteTestCatalogue.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -14,6 +15,8 @@ TRun RunTool(const QStringList& arguments)
 {
     return TCatalogueToolRun::Of(arguments);
 }
+
+} // namespace
 
 TEST(CatalogueTool, WrongCommandLinesSayWhatIsWrong)
 {
@@ -77,18 +80,12 @@ TEST(CatalogueTool, DatabaseErrorsNameTheFile)
     }
 }
 
+namespace {
+
 // A catalogue made by another program: table picture has parent, Mirelvane and a column
 // of its own, but no key column, no name columns and no index.
 class CatalogueOfAnotherProgram : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        TCatalogueFiles::Exec(path,
-                              "CREATE TABLE picture(parent INTEGER, Mirelvane BLOB, note TEXT);"
-                              "INSERT INTO picture VALUES(0, x'0a0b', 'first'), "
-                              "(10, x'0c', NULL), (0, zeroblob(70000), 'large')");
-    }
-
     QStringList ListedLines(const QStringList& options = {}) const
     {
         const TRun list = RunTool(QStringList{"list", path} + options);
@@ -96,9 +93,15 @@ protected:
         return list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
+    const TSQLiteTestCatalogue other{
+        "CREATE TABLE picture(parent INTEGER, Mirelvane BLOB, note TEXT);"
+        "INSERT INTO picture VALUES(0, x'0a0b', 'first'), "
+        "(10, x'0c', NULL), (0, zeroblob(70000), 'large')"};
+    const QString path = other.Location();
     TCatalogueFiles files;
-    const QString path = files.PathOf(QStringLiteral("other.mdb"));
 };
+
+} // namespace
 
 TEST_F(CatalogueOfAnotherProgram, ListExportRemoveAndImportGoByRowId)
 {
@@ -145,5 +148,3 @@ TEST_F(CatalogueOfAnotherProgram, IndexAddsTheIndexOnceAndLeavesEveryPictureAsIt
     EXPECT_TRUE(RunTool({"index", files.DatabasePath()}).out.contains(QStringLiteral("already")));
     EXPECT_EQ(RunTool({"index", path, "extra"}).status, TCatalogueTool::WrongUsage);
 }
-
-} // namespace

@@ -5,8 +5,6 @@
 #include <QEvent>
 #include <QWidget>
 
-namespace buttonbartest {
-
 // The pointer coming onto and leaving a control, as the windowing system reports it.
 inline void SendEnter(QWidget* widget)
 {
@@ -19,5 +17,3 @@ inline void SendLeave(QWidget* widget)
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(widget, &leave);
 }
-
-} // namespace buttonbartest

@@ -1,0 +1,28 @@
+#include "PictureDataTest.h"
+
+#include "TDBCtrlGrid.h"
+
+TPictureDataGround::TPictureDataGround(std::unique_ptr<TTestCatalogue> made)
+    : m_catalogue(std::move(made))
+    , catalogue(*m_catalogue)
+    , host(std::make_unique<TPanel>(nullptr))
+{
+    host->SetBounds(0, 0, 300, 200);
+}
+
+PictureDataTest::PictureDataTest(const TTestStore& store, TPictureTable table)
+    : TPictureDataGround(store.NewCatalogue(table))
+    , TTestQuery(host.get(), catalogue.ConnectionString())
+{}
+
+TDBCtrlGrid* PictureDataTest::NewGrid(int cellWidth, int cellHeight) const
+{
+    auto* grid = new TDBCtrlGrid(host.get());
+    grid->SetParent(host.get());
+    grid->SetColCount(2);
+    grid->SetRowCount(2);
+    grid->SetPanelWidth(cellWidth);
+    grid->SetPanelHeight(cellHeight);
+    grid->SetBounds(0, 0, 2 * cellWidth + 20, 2 * cellHeight);
+    return grid;
+}
