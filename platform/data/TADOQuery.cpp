@@ -12,14 +12,18 @@
 #include "TSQLiteRecordWindow.h"
 #include "TSQLiteResultPlan.h"
 #include "TSQLiteRowIds.h"
+#include "TSQLiteSavepoint.h"
 
 #include <QHash>
 #include <algorithm>
+#include <optional>
 #include <sqlite3.h>
 
 namespace {
 
 using TKind = TSQLiteResultPlan::TKind;
+
+const QString saveAction = QStringLiteral("Cannot save the record to database");
 
 // Sets the database's busy timeout to the query's for one operation and gives the
 // connection's back afterwards.
@@ -40,26 +44,6 @@ private:
     int m_previous;
 };
 
-// One read transaction for the length of a scope; a savepoint, so that it also nests.
-class TReadScope {
-public:
-    explicit TReadScope(TSQLiteDatabase& database)
-        : m_database(database)
-    {
-        m_database.Execute(QStringLiteral("SAVEPOINT zentuvio_read"),
-                           QStringLiteral("Cannot run the query on database"));
-    }
-    ~TReadScope()
-    {
-        sqlite3_exec(m_database.Handle(), "RELEASE zentuvio_read", nullptr, nullptr, nullptr);
-    }
-    TReadScope(const TReadScope&) = delete;
-    TReadScope& operator=(const TReadScope&) = delete;
-
-private:
-    TSQLiteDatabase& m_database;
-};
-
 // The first column of the statement's one row (finalized when done).
 QVariant SingleValue(TSQLiteStatement statement)
 {
@@ -70,6 +54,24 @@ void StepRowIds(TSQLiteStatement scan, TSQLiteRowIds& rowIds, int wanted)
 {
     while (rowIds.Count() < wanted && scan.Step())
         rowIds.Append(scan.ColumnInt64(0));
+}
+
+// The row ids of the plan's records, at most maxRecords of them (0: all). A category whose
+// pictures were added together has row ids that follow each other: then its count and its
+// first and last row ids say which they are, at the cost of a plain count. Otherwise the
+// row ids are stepped through once.
+void FetchRowIdsOf(TSQLiteResultPlan& plan, int maxRecords, TSQLiteRowIds& rowIds)
+{
+    const qint64 count = SingleValue(std::move(plan.RowIdCount())).toLongLong();
+    TSQLiteStatement ends = std::move(plan.RowIdEnds());
+    const bool hasEnds = ends.Step();
+    const qint64 first = hasEnds ? ends.ColumnInt64(0) : 0;
+    const qint64 last = hasEnds ? ends.ColumnInt64(1) : -1;
+    const int wanted = int(maxRecords == 0 ? count : std::min<qint64>(count, maxRecords));
+    if (last - first + 1 == count)
+        rowIds.AppendRun(first, wanted);
+    else
+        StepRowIds(std::move(plan.RowIdScan()), rowIds, wanted);
 }
 
 QString UniqueFieldName(const TFields& fields, const QString& name)
@@ -266,28 +268,15 @@ void TADOQuery::FetchRecords()
     }
 }
 
-// A category whose pictures were added together has row ids that follow each other:
-// then its count and its first and last row ids say which they are, at the cost of a
-// plain count. Otherwise the row ids are stepped through once. Either way the first
-// records' values are fetched at once: the first page is shown next.
+// The first records' values are fetched at once: the first page is shown next.
 void TADOQuery::FetchRowIds()
 {
     auto rowIds = std::make_unique<TSQLiteRowIds>();
-    {
-        // One read transaction, so that the count and the row ids agree.
-        TSQLiteDatabase& database = CheckConnection().Database();
-        const TReadScope reading(database);
-        const qint64 count = SingleValue(std::move(m_plan->RowIdCount())).toLongLong();
-        TSQLiteStatement ends = std::move(m_plan->RowIdEnds());
-        const bool hasEnds = ends.Step();
-        const qint64 first = hasEnds ? ends.ColumnInt64(0) : 0;
-        const qint64 last = hasEnds ? ends.ColumnInt64(1) : -1;
-        const int wanted = int(m_maxRecords == 0 ? count : std::min<qint64>(count, m_maxRecords));
-        if (last - first + 1 == count)
-            rowIds->AppendRun(first, wanted);
-        else
-            StepRowIds(std::move(m_plan->RowIdScan()), *rowIds, wanted);
-    }
+    // One read transaction, so that the count and the row ids agree.
+    TSQLiteSavepoint reading(CheckConnection().Database(), QStringLiteral("zentuvio_read"),
+                             QStringLiteral("Cannot run the query on database"));
+    FetchRowIdsOf(*m_plan, m_maxRecords, *rowIds);
+    reading.Release();
     m_recordCount = rowIds->Count();
     m_rowIds = std::move(rowIds);
     m_window = std::make_unique<TSQLiteRecordWindow>(m_slots, m_slotCount, m_cacheSize);
@@ -404,43 +393,14 @@ void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
         sets[table][column.origin.column] = value;
         tableColumn.insert(table, field);
     }
-    const QString action = QStringLiteral("Cannot save the record to database");
-    const bool several = sets.size() > 1;
-    if (several)
-        database.Execute(QStringLiteral("SAVEPOINT zentuvio_post"), action);
-    try {
-        for (auto it = sets.cbegin(); it != sets.cend(); ++it) {
-            const int anyField = tableColumn[it.key()];
-            const TSQLiteResultPlan::TColumn& any = columns[std::size_t(anyField)];
-            const QVariant key = RowKey(row, anyField);
-            QStringList assignments;
-            for (const auto& entry : it.value())
-                assignments << SQLiteQuoted(entry.first) + QStringLiteral(" = ?");
-            const QString sql =
-                QStringLiteral("UPDATE %1.%2 SET %3 WHERE %4 = ?")
-                    .arg(SQLiteQuoted(any.origin.schema), SQLiteQuoted(any.origin.table),
-                         assignments.join(u", "), SQLiteQuoted(any.origin.keyName));
-            TSQLiteStatement update(database, sql, action);
-            int parameter = 1;
-            for (const auto& entry : it.value())
-                update.Bind(parameter++, entry.second);
-            update.Bind(parameter, key);
-            update.Step();
-            if (sqlite3_changes(database.Handle()) == 0)
-                throw EDatabaseError(QStringLiteral("Row cannot be located for updating. Some "
-                                                    "values may have been changed since it was "
-                                                    "last read. (%1 = %2 in table %3 of '%4')")
-                                         .arg(any.origin.keyName, key.toString(), any.origin.table,
-                                              database.Path()));
-        }
-        if (several)
-            database.Execute(QStringLiteral("RELEASE zentuvio_post"), action);
-    } catch (...) {
-        if (several)
-            sqlite3_exec(database.Handle(), "ROLLBACK TO zentuvio_post; RELEASE zentuvio_post",
-                         nullptr, nullptr, nullptr);
-        throw;
-    }
+    // Several tables are written all or none.
+    std::optional<TSQLiteSavepoint> posting;
+    if (sets.size() > 1)
+        posting.emplace(database, QStringLiteral("zentuvio_post"), saveAction);
+    for (auto it = sets.cbegin(); it != sets.cend(); ++it)
+        UpdateTable(database, row, tableColumn[it.key()], it.value());
+    if (posting)
+        posting->Release();
     // The records take the stored values, in every column from the same origin.
     for (const auto& [field, value] : changes) {
         const TSQLiteColumnRef& origin = columns[std::size_t(field)].origin;
@@ -449,4 +409,31 @@ void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
                 Store(row, int(i), value);
         }
     }
+}
+
+// Writes values (by column name) to the row of the table that field's column comes from.
+void TADOQuery::UpdateTable(TSQLiteDatabase& database, int row, int field,
+                            const std::map<QString, QVariant>& values) const
+{
+    const TSQLiteResultPlan::TColumn& column = m_plan->Columns()[std::size_t(field)];
+    const QVariant key = RowKey(row, field);
+    QStringList assignments;
+    for (const auto& entry : values)
+        assignments << SQLiteQuoted(entry.first) + QStringLiteral(" = ?");
+    const QString sql =
+        QStringLiteral("UPDATE %1.%2 SET %3 WHERE %4 = ?")
+            .arg(SQLiteQuoted(column.origin.schema), SQLiteQuoted(column.origin.table),
+                 assignments.join(u", "), SQLiteQuoted(column.origin.keyName));
+    TSQLiteStatement update(database, sql, saveAction);
+    int parameter = 1;
+    for (const auto& entry : values)
+        update.Bind(parameter++, entry.second);
+    update.Bind(parameter, key);
+    update.Step();
+    if (sqlite3_changes(database.Handle()) == 0)
+        throw EDatabaseError(
+            QStringLiteral("Row cannot be located for updating. Some values may "
+                           "have been changed since it was last read. (%1 = %2 "
+                           "in table %3 of '%4')")
+                .arg(column.origin.keyName, key.toString(), column.origin.table, database.Path()));
 }

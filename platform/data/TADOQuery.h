@@ -8,6 +8,7 @@
 #include <vector>
 
 class TADOConnection;
+class TSQLiteDatabase;
 class TSQLiteRecordWindow;
 class TSQLiteResultPlan;
 class TSQLiteRowIds;
@@ -115,6 +116,8 @@ private:
     void Store(int row, int column, const QVariant& value);
     // The row id of the row that column's value of record row comes from; invalid for none.
     QVariant RowKey(int row, int column) const;
+    void UpdateTable(TSQLiteDatabase& database, int row, int field,
+                     const std::map<QString, QVariant>& values) const;
     TADOConnection& CheckConnection() const;
 
     TADOConnection* m_connection = nullptr;

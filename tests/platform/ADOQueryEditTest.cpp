@@ -5,6 +5,8 @@
 #include "TBlobField.h"
 #include "TMemoryStream.h"
 #include "TPersistent.h"
+#include "TSQLiteTestCatalogue.h"
+#include "TTestQuery.h"
 
 #include <gtest/gtest.h>
 
@@ -194,3 +196,38 @@ TEST_P(EditBlob, ClosingDiscardsAPendingEdit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, EditBlob, EveryStore(), StoreName);
+
+// A record whose fields come from two tables is saved to both or to neither: whichever of
+// them refuses the update, the other keeps its old value too.
+TEST(EditAcrossTables, APostThatFailsInOneTableChangesNeither)
+{
+    for (const char* refusing : {"picture", "info"}) {
+        TSQLiteTestCatalogue catalogue;
+        catalogue.Add({0, QByteArray("old")});
+        ASSERT_TRUE(
+            catalogue.Exec(QStringLiteral("CREATE TABLE info(ID INTEGER PRIMARY KEY, note TEXT);"
+                                          "INSERT INTO info VALUES(1, 'old');"
+                                          "CREATE TRIGGER refuse BEFORE UPDATE ON %1 BEGIN SELECT "
+                                          "RAISE(ABORT, 'refused'); END")
+                               .arg(QLatin1String(refusing))))
+            << catalogue.LastError().toStdString();
+        TComponent form(nullptr);
+        TADOQuery* query = TTestQuery(&form, catalogue.ConnectionString()).query;
+        query->SetSQL({QStringLiteral(
+            "Select p.ID, p.Mirelvane, i.ID, i.note From picture p join info i on i.ID = p.ID")});
+        query->Open();
+        query->Edit();
+        query->FieldByName(QStringLiteral("Mirelvane"))->SetAsString(QStringLiteral("new"));
+        query->FieldByName(QStringLiteral("note"))->SetAsString(QStringLiteral("new"));
+        EXPECT_THROW(query->Post(), EDatabaseError) << refusing;
+        EXPECT_EQ(query->State(), TDataSetState::dsEdit);
+        query->Cancel();
+        query->Close();
+        query->Open();
+        EXPECT_EQ(query->FieldByName(QStringLiteral("Mirelvane"))->AsString(),
+                  QStringLiteral("old"))
+            << refusing;
+        EXPECT_EQ(query->FieldByName(QStringLiteral("note"))->AsString(), QStringLiteral("old"))
+            << refusing;
+    }
+}
