@@ -35,6 +35,17 @@ T_AM2000_MenuAnimator::T_AM2000_MenuAnimator(QWidget* window)
     : T_AM2000_MenuAnimator(window, T_AM2000_Desktop::Instance(), TEventSound::Instance())
 {}
 
+// The animator carries no meta-object of its own, so findChild would take any child for
+// one.
+T_AM2000_MenuAnimator* T_AM2000_MenuAnimator::Of(const QObject& window)
+{
+    for (QObject* child : window.children()) {
+        if (auto* animator = dynamic_cast<T_AM2000_MenuAnimator*>(child))
+            return animator;
+    }
+    return nullptr;
+}
+
 void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
                                   T_AM2000_DropShadow* shadow)
 {

@@ -49,6 +49,9 @@ public:
     T_AM2000_MenuAnimator(QWidget* window, T_AM2000_Desktop& desktop, ISoundPlayer& sound);
     explicit T_AM2000_MenuAnimator(QWidget* window);
 
+    // The animator that belongs to window; nullptr for none.
+    static T_AM2000_MenuAnimator* Of(const QObject& window);
+
     // Shows window (and shadow, when given) without activating it at the start of its
     // opening, plays the popup sound and posts the first step.
     void Start(const QImage& menu, const Opening& opening, T_AM2000_DropShadow* shadow = nullptr);

@@ -37,6 +37,12 @@ T_AM2000_SelectionFade::T_AM2000_SelectionFade(const Picture& picture, T_AM2000_
     m_deltas = T_AM2000_Bits::FadeDeltas(screen, m_shown);
 }
 
+bool T_AM2000_SelectionFade::Wanted(T_AM2000_Animation kind, bool systemSelectionFade,
+                                    const T_AM2000_SystemSettings& settings)
+{
+    return kind == T_AM2000_Animation::anFade || (systemSelectionFade && settings.selectionFade);
+}
+
 void T_AM2000_SelectionFade::Start()
 {
     show();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "T_AM2000_Bits.h"
+#include "T_AM2000_SystemSettings.h"
+#include "T_AM2000_Types.h"
 
 #include <QImage>
 #include <QRect>
@@ -28,6 +30,12 @@ public:
     };
 
     T_AM2000_SelectionFade(const Picture& picture, T_AM2000_Desktop& desktop);
+
+    // Whether a chosen entry fades out: in a window that opened by fading (kind), or in
+    // a menu that follows the desktop's selection fade (systemSelectionFade) when that
+    // is on.
+    static bool Wanted(T_AM2000_Animation kind, bool systemSelectionFade,
+                       const T_AM2000_SystemSettings& settings);
 
     // Shows the picture without activating it and posts the first step.
     void Start();

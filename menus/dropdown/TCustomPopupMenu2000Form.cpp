@@ -24,6 +24,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -298,6 +299,30 @@ QRect TCustomPopupMenu2000Form::ShownExpandButtonRect() const
 {
     const QRect button = m_layout->ExpandButtonRect();
     return m_scroll && !button.isEmpty() ? m_scroll->ShownFooterRect(button) : button;
+}
+
+TMenuItem2000* TCustomPopupMenu2000Form::EntryAt(int index) const
+{
+    if (index < 0 || index >= int(m_entries.size()))
+        return nullptr;
+    return m_entries[std::size_t(index)];
+}
+
+int TCustomPopupMenu2000Form::IndexOf(const TMenuItem2000* item) const
+{
+    const auto found = std::find(m_entries.begin(), m_entries.end(), item);
+    return found == m_entries.end() ? NoEntry : int(found - m_entries.begin());
+}
+
+bool TCustomPopupMenu2000Form::HasSubmenuAt(int index) const
+{
+    const TMenuItem2000* item = EntryAt(index);
+    return item && HasSubmenu(*item);
+}
+
+bool TCustomPopupMenu2000Form::ChildShowsSelected() const
+{
+    return m_childWindow && &m_childWindow->Item() == EntryAt(m_selected);
 }
 
 QRect TCustomPopupMenu2000Form::EntryRect(int index) const

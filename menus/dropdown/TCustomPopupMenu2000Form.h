@@ -60,6 +60,15 @@ public:
     // The visible entries in order: visible items, hidden ones only while expanded, no
     // trailing separator.
     const std::vector<TMenuItem2000*>& Entries() const { return m_entries; }
+    // The item of an entry; nullptr for a zone code or an index out of range.
+    TMenuItem2000* EntryAt(int index) const;
+    // Where item is listed, comparing addresses only (item may be gone); NoEntry when
+    // it is not.
+    int IndexOf(const TMenuItem2000* item) const;
+    // The entry has visible items to show in a submenu.
+    bool HasSubmenuAt(int index) const;
+    // The open child window shows the submenu of the selected entry.
+    bool ChildShowsSelected() const;
     QRect EntryRect(int index) const;
     // Hidden items were left out (the window shows an expand button).
     bool HiddenItemsPresent() const { return m_hiddenPresent; }

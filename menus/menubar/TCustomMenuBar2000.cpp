@@ -15,7 +15,11 @@
 #include "T_AM2000_ItemPainter.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuBarKeys.h"
+#include "T_AM2000_MenuBarList.h"
+#include "T_AM2000_MenuChain.h"
+#include "T_AM2000_MenuNavigator.h"
 #include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_MenuPointer.h"
 #include "T_AM2000_MenuTimer.h"
 #include "T_AM2000_MenuTracker.h"
 #include "T_AM2000_RaisedItemForm.h"
@@ -87,7 +91,7 @@ TCustomMenuBar2000::TCustomMenuBar2000(TComponent* owner)
 {
     m_showUnderlines = SystemUnderlines();
     m_drawingOptions = BarOptions();
-    Tracker().RegisterMenuBar(this);
+    Tracker().MenuBars().Register(this);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -95,7 +99,7 @@ TCustomMenuBar2000::TCustomMenuBar2000(TComponent* owner)
 TCustomMenuBar2000::~TCustomMenuBar2000()
 {
     QCoreApplication::instance()->removeEventFilter(this);
-    Tracker().UnregisterMenuBar(this);
+    Tracker().MenuBars().Unregister(this);
     if (DropDownOpen())
         Tracker().CloseAllMenus(false);
     if (m_menu)
@@ -408,9 +412,9 @@ TCustomPopupMenu2000Form* TCustomMenuBar2000::OpenBarItem(TMenuItem2000* item, b
         ShowRaisedItem(index);
     else
         HideRaisedItem();
-    Tracker().SetHotTracking(m_hotTrack);
+    Tracker().Pointer().SetHotTracking(m_hotTrack);
     if (selectFirst || m_keyboardMode)
-        Tracker().MoveSelection(*window, 0);
+        Tracker().Navigator().MoveSelection(*window, 0);
     StartExpandTimer(*window);
     return window;
 }
@@ -424,7 +428,7 @@ void TCustomMenuBar2000::StartExpandTimer(TCustomPopupMenu2000Form& window)
     Timer::Instance().Start(Timer::ExpandDelay, T_AM2000_TimerCallback::tcExpand, &window,
                             [&window] {
                                 if (Tracker().TopWindow() == &window && window.isVisible())
-                                    Tracker().Expand(window);
+                                    Tracker().Navigator().Expand(window);
                             });
 }
 
@@ -578,7 +582,7 @@ void TCustomMenuBar2000::HoverTimerFired(bool open)
 bool TCustomMenuBar2000::PointerOverBarOrMenu() const
 {
     const QPoint pointer = QCursor::pos();
-    return rect().contains(mapFromGlobal(pointer)) || Tracker().WindowAt(pointer);
+    return rect().contains(mapFromGlobal(pointer)) || Tracker().Chain().WindowAt(pointer);
 }
 
 // --- Keys ----------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "TCustomPopupMenu2000Form.h"
 #include "T_AM2000_AnimationKind.h"
 #include "T_AM2000_DropDownPlacement.h"
+#include "T_AM2000_MenuOpener.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_MenuTracker.h"
 #include "T_AM2000_SystemSettings.h"
@@ -38,6 +39,6 @@ TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
                               placement.upward);
     const T_AM2000_AnimationKind::Resolved kind = T_AM2000_AnimationKind::Resolve(
         window->Options().Animation(), false, true, T_AM2000_SystemSettings::Current());
-    T_AM2000_MenuTracker::Instance().Animate(*window, kind, placement, request.systemShadow);
+    T_AM2000_MenuTracker::Instance().Opener().Show(*window, kind, placement, request.systemShadow);
     return window;
 }

@@ -50,6 +50,11 @@ TCustomMainMenu2000::~TCustomMainMenu2000()
         m_animatedSkin->RemoveClient(this);
 }
 
+TCustomMainMenu2000* TCustomMainMenu2000::OfItem(const TMenuItem& item)
+{
+    return dynamic_cast<TCustomMainMenu2000*>(item.GetParentMenu());
+}
+
 TMenuItem2000* TCustomMainMenu2000::Root() const
 {
     return static_cast<TMenuItem2000*>(Items());

@@ -9,6 +9,7 @@
 
 class TControl;
 class TEditableMenuItem2000;
+class TMenuItem;
 class TMenuItem2000;
 class T_AM2000_AnimatedSkin;
 class T_AM2000_MenuOptions;
@@ -28,6 +29,10 @@ class TCustomMainMenu2000 : public TMainMenu, public I_AM2000_OptionsOwner {
 public:
     explicit TCustomMainMenu2000(TComponent* owner);
     ~TCustomMainMenu2000() override;
+
+    // The animated main menu whose tree holds item; nullptr for an item of another menu
+    // or of none. Safe while item is being freed.
+    static TCustomMainMenu2000* OfItem(const TMenuItem& item);
 
     // The root of the item tree; the top-level items are its children.
     TMenuItem2000* Root() const;

@@ -1,25 +1,18 @@
 #include "T_AM2000_MenuKeyboard.h"
 
-#include "I_AM2000_MenuBar.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "TMenuItem2000.h"
 #include "T_AM2000_Accelerator.h"
-#include "T_AM2000_DrawState.h"
-#include "T_AM2000_MenuTracker.h"
+#include "T_AM2000_MenuBarList.h"
+#include "T_AM2000_MenuChooser.h"
+#include "T_AM2000_MenuNavigator.h"
 #include "T_AM2000_Separator.h"
 
-#include <QWidget>
-#include <vector>
+#include <QApplication>
 
 namespace {
 
 using Form = TCustomPopupMenu2000Form;
-
-bool SelectedHasSubmenu(const Form& window)
-{
-    const int selected = window.Selected();
-    return selected >= 0 && (window.EntryState(selected) & dsSubmenu) != 0;
-}
 
 bool ModifierAlone(int key)
 {
@@ -29,28 +22,25 @@ bool ModifierAlone(int key)
 
 } // namespace
 
-T_AM2000_MenuKeyboard::T_AM2000_MenuKeyboard(T_AM2000_MenuTracker& tracker)
-    : m_tracker(tracker)
+T_AM2000_MenuKeyboard::T_AM2000_MenuKeyboard(T_AM2000_MenuNavigator& navigator,
+                                             T_AM2000_MenuChooser& chooser,
+                                             T_AM2000_MenuBarList& bars)
+    : m_navigator(navigator)
+    , m_chooser(chooser)
+    , m_bars(bars)
+    , m_beep(&QApplication::beep)
 {}
 
 bool T_AM2000_MenuKeyboard::KeyDown(Form& window, int key, Qt::KeyboardModifiers modifiers,
                                     const QString& text)
 {
-    return m_tracker.EditorKey(key, modifiers, text) ||
-           WindowKeyDown(window, key, modifiers, text) || OfferToMenuBars(key, modifiers, text);
+    return m_chooser.EditorKey(key, modifiers, text) ||
+           WindowKeyDown(window, key, modifiers, text) || m_bars.OfferKey(key, modifiers, text);
 }
 
-// A bar may close the chain while it handles the key, so the list is copied first.
-bool T_AM2000_MenuKeyboard::OfferToMenuBars(int key, Qt::KeyboardModifiers modifiers,
-                                            const QString& text)
+std::function<void()> T_AM2000_MenuKeyboard::SetBeep(std::function<void()> beep)
 {
-    const std::vector<I_AM2000_MenuBar*> bars = m_tracker.MenuBars();
-    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
-        const QWidget* widget = (*bar)->BarWidget();
-        if (widget && widget->isVisible() && (*bar)->BarKeyDown(key, modifiers, text))
-            return true;
-    }
-    return false;
+    return std::exchange(m_beep, std::move(beep));
 }
 
 bool T_AM2000_MenuKeyboard::WindowKeyDown(Form& window, int key, Qt::KeyboardModifiers modifiers,
@@ -71,10 +61,10 @@ bool T_AM2000_MenuKeyboard::WindowKeyDown(Form& window, int key, Qt::KeyboardMod
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // As a click: a submenu opens with nothing selected, unlike with Right.
-        m_tracker.ClickSelected(window);
+        m_chooser.ClickSelected(window);
         return true;
     case Qt::Key_Escape:
-        m_tracker.CloseWindow(window);
+        m_navigator.CloseWindow(window);
         return true;
     default:
         break;
@@ -95,19 +85,19 @@ bool T_AM2000_MenuKeyboard::ArrowKey(Form& window, int key, Qt::KeyboardModifier
         return true;
     case Qt::Key_Down:
         if (modifiers.testFlag(Qt::ControlModifier))
-            m_tracker.Expand(window);
+            m_navigator.Expand(window);
         else
             Move(window, 1, true);
         return true;
     case Qt::Key_Right:
-        if (!SelectedHasSubmenu(window))
+        if (!window.HasSubmenuAt(window.Selected()))
             return false;
-        m_tracker.OpenSubmenu(window, true);
+        m_navigator.OpenSubmenu(window, true);
         return true;
     default: // Left
         if (!window.ParentWindow())
             return false;
-        m_tracker.CloseWindow(window);
+        m_navigator.CloseWindow(window);
         return true;
     }
 }
@@ -116,7 +106,7 @@ bool T_AM2000_MenuKeyboard::ArrowKey(Form& window, int key, Qt::KeyboardModifier
 void T_AM2000_MenuKeyboard::Move(Form& window, int step, bool wrap)
 {
     const int from = std::max(window.Selected(), int(Form::NoEntry));
-    m_tracker.MoveSelection(window, from + step, wrap);
+    m_navigator.MoveSelection(window, from + step, wrap);
 }
 
 void T_AM2000_MenuKeyboard::Wheel(Form& window, int delta)
@@ -136,9 +126,10 @@ void T_AM2000_MenuKeyboard::SearchAccelerator(Form& window, const QString& text)
         if (!item.Enabled() || T_AM2000_Separator::IsSeparator(item.Caption()) ||
             !T_AM2000_Accelerator::Matches(item.Caption(), text))
             continue;
-        m_tracker.MoveSelection(window, i);
-        m_tracker.ExecuteEntry(window, item);
+        m_navigator.MoveSelection(window, i);
+        m_chooser.ExecuteEntry(window, item);
         return;
     }
-    m_tracker.Beep();
+    if (m_beep)
+        m_beep();
 }

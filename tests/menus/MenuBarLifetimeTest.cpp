@@ -42,7 +42,7 @@ protected:
 
 TEST_F(MenuBarLifetime, TheBarListsItselfWithTheMenuTrackingWhileItExists)
 {
-    const auto& bars = tracker.MenuBars();
+    const auto& bars = tracker.MenuBars().Bars();
     EXPECT_NE(std::find(bars.begin(), bars.end(), bar.get()), bars.end());
     const I_AM2000_MenuBar* gone = bar.get();
     bar.reset();

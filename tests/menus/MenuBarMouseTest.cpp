@@ -220,7 +220,7 @@ TEST_F(MenuBarMouse, WithHotTrackTheHoveredItemOpensAfter200Ms)
     EXPECT_EQ(OpenItem(), nullptr);
     Advance(1);
     EXPECT_EQ(OpenItem(), edit);
-    EXPECT_TRUE(tracker.HotTracking());
+    EXPECT_TRUE(tracker.Pointer().HotTracking());
 }
 
 TEST_F(MenuBarMouse, WithHotTrackNothingOpensWhenThePointerHasLeftTheBar)
@@ -286,7 +286,7 @@ TEST_F(MenuBarMouse, ChoosingAnEntryClosesTheDropDownAndReturnsTheBarToIdle)
     Click(0);
     TCustomPopupMenu2000Form* window = tracker.TopWindow();
     ASSERT_NE(window, nullptr);
-    tracker.ExecuteEntry(*window, *static_cast<TMenuItem2000*>(file->Items(1)));
+    tracker.Chooser().ExecuteEntry(*window, *static_cast<TMenuItem2000*>(file->Items(1)));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(OpenItem(), nullptr);
     EXPECT_EQ(bar->BarState(), State::bsIdle);

@@ -7,7 +7,11 @@
 #include "TMenuItem2000.h"
 #include "TPanel.h"
 #include "TTickCount.h"
+#include "T_AM2000_MenuBarList.h"
+#include "T_AM2000_MenuChain.h"
+#include "T_AM2000_MenuChooser.h"
 #include "T_AM2000_MenuOptions.h"
+#include "T_AM2000_MenuPointer.h"
 #include "T_AM2000_MenuTimer.h"
 #include "T_AM2000_MenuTracker.h"
 
@@ -42,7 +46,7 @@ protected:
     void SetUp() override
     {
         previousClock = TTickCount::SetSource([this] { return now; });
-        previousSound = tracker.SetSoundPlayer(&sounds);
+        previousSound = tracker.Chooser().SetSoundPlayer(&sounds);
         menu.Options()->SetAnimation(T_AM2000_Animation::anNone);
         file = AddTop(QStringLiteral("&File"), {QStringLiteral("&Open"), QStringLiteral("&Save")});
         edit = AddTop(QStringLiteral("&Edit"), {QStringLiteral("Cu&t")});
@@ -62,7 +66,7 @@ protected:
         T_AM2000_MenuTimer::Instance().Stop();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        tracker.SetSoundPlayer(previousSound);
+        tracker.Chooser().SetSoundPlayer(previousSound);
         TTickCount::SetSource(previousClock);
     }
 

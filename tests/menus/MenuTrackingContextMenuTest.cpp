@@ -33,7 +33,7 @@ protected:
     QPoint RightClick(int index, QPoint offset = QPoint(5, 3))
     {
         const QPoint point = window->EntryRect(index).topLeft() + offset;
-        tracker.RightMouseUp(*window, point);
+        tracker.Pointer().RightMouseUp(*window, point);
         return window->geometry().topLeft() + point;
     }
 
@@ -163,7 +163,7 @@ TEST_F(ContextMenu, AFreedEntryLeavesItAtOnce)
     EXPECT_EQ(child->Selected(), Form::NoEntry);
     EXPECT_EQ(window->ChildWindow(), child);
     // The pointer where the entry was reads nothing freed.
-    tracker.MouseMove(*child, QPoint(child->width() / 2, child->height() - 2));
+    tracker.Pointer().MouseMove(*child, QPoint(child->width() / 2, child->height() - 2));
     Hover(*child, 0);
     EXPECT_EQ(child->Selected(), 0);
 }

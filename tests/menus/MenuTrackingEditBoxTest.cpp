@@ -54,7 +54,7 @@ protected:
 TEST_F(EditBox, ClickingTheEntryStartsEditingInItsBoxWithTheTextSelected)
 {
     StartEditing();
-    ASSERT_NE(tracker.Editor(), nullptr);
+    ASSERT_NE(tracker.Chooser().Editor(), nullptr);
     EXPECT_TRUE(chosenWith.isEmpty());
     EXPECT_TRUE(window->isVisible());
     QLineEdit* box = Box();
@@ -96,10 +96,10 @@ TEST_F(EditBox, TypedKeysGoToTheBoxAndEnterChoosesTheEntryWithTheNewText)
     StartEditing();
     for (const QChar c : QStringLiteral("new!x"))
         Type(c.toUpper().unicode(), QString(c));
-    EXPECT_EQ(tracker.Editor()->Text(), QStringLiteral("new!"));
+    EXPECT_EQ(tracker.Chooser().Editor()->Text(), QStringLiteral("new!"));
     Type(Qt::Key_Return);
     EXPECT_EQ(chosenWith, QStringList{QStringLiteral("new!")});
-    EXPECT_EQ(tracker.Editor(), nullptr);
+    EXPECT_EQ(tracker.Chooser().Editor(), nullptr);
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
 }
 
@@ -108,7 +108,7 @@ TEST_F(EditBox, EscapeEndsEditingWithTheOldTextAndLeavesTheMenuOpen)
     StartEditing();
     Type(Qt::Key_Z, QStringLiteral("z"));
     Type(Qt::Key_Escape);
-    EXPECT_EQ(tracker.Editor(), nullptr);
+    EXPECT_EQ(tracker.Chooser().Editor(), nullptr);
     EXPECT_EQ(Box(), nullptr);
     EXPECT_EQ(find->EditControl()->Text(), QStringLiteral("old"));
     EXPECT_TRUE(window->isVisible());
@@ -130,9 +130,9 @@ TEST_F(EditBox, AClickOnTheBoxKeepsEditingAndAClickElsewhereEndsIt)
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(box, &release);
     EXPECT_NE(tracker.CurrentMenu(), nullptr);
-    EXPECT_NE(tracker.Editor(), nullptr);
+    EXPECT_NE(tracker.Chooser().Editor(), nullptr);
     Click(*window, 0);
-    EXPECT_EQ(tracker.Editor(), nullptr);
+    EXPECT_EQ(tracker.Chooser().Editor(), nullptr);
     EXPECT_TRUE(chosenWith.isEmpty());
 }
 
@@ -140,7 +140,7 @@ TEST_F(EditBox, AReadOnlyBoxIsChosenLikeAnyEntry)
 {
     find->EditControl()->SetReadOnly(true);
     StartEditing();
-    EXPECT_EQ(tracker.Editor(), nullptr);
+    EXPECT_EQ(tracker.Chooser().Editor(), nullptr);
     EXPECT_EQ(chosenWith, QStringList{QStringLiteral("old")});
 }
 
@@ -148,6 +148,6 @@ TEST_F(EditBox, EditingEndsWhenTheMenusClose)
 {
     StartEditing();
     tracker.CloseAllMenus(true);
-    EXPECT_EQ(tracker.Editor(), nullptr);
+    EXPECT_EQ(tracker.Chooser().Editor(), nullptr);
     EXPECT_EQ(find->EditControl()->Text(), QStringLiteral("old"));
 }

@@ -61,7 +61,7 @@ TEST_F(Expansion, TheWindowKeepsItsPlaceAndSlidesFromItsHeightWithoutTheButton)
     const QRect before = window->geometry();
     const int from = before.height() - T_AM2000_DropDownLayout::ExpandButtonHeight;
     Hover(*window, 1);
-    tracker.Expand(*window);
+    tracker.Navigator().Expand(*window);
     EXPECT_TRUE(window->Expanded());
     EXPECT_EQ(window->Entries().size(), 4u);
     EXPECT_EQ(window->Selected(), Form::NoEntry);
@@ -89,13 +89,13 @@ TEST_F(Expansion, TheWindowKeepsItsPlaceAndSlidesFromItsHeightWithoutTheButton)
 
 TEST_F(Expansion, AnExpandedWindowSlidesNoMore)
 {
-    tracker.Expand(*window);
+    tracker.Navigator().Expand(*window);
     auto* animator = ChildOfType<Animator>(*window);
     ASSERT_NE(animator, nullptr);
     for (int i = 0; i < 100 && animator->Animating(); ++i)
         Step(*animator);
     const QRect full = window->geometry();
-    tracker.Expand(*window);
+    tracker.Navigator().Expand(*window);
     EXPECT_FALSE(animator->Animating());
     EXPECT_EQ(window->geometry(), full);
 }
@@ -110,7 +110,7 @@ TEST_F(Expansion, ASubmenuSlidesThenKeepsTheKindItOpenedWith)
     for (int i = 0; i < 100 && animator->Animating(); ++i)
         Step(*animator);
     const QPoint place = child->pos();
-    tracker.Expand(*child);
+    tracker.Navigator().Expand(*child);
     ASSERT_TRUE(animator->Animating());
     Step(*animator);
     // Slid, not stretched: the frame's first row is a row from further down the menu.
@@ -127,12 +127,12 @@ TEST_F(Expansion, ASubmenuSlidesThenKeepsTheKindItOpenedWith)
 TEST_F(Expansion, ClosingOrFreeingTheChainWhileStepsArePendingLeavesNothingBehind)
 {
     popup.Options()->SetAnimation(T_AM2000_Animation::anVertStretch);
-    tracker.Expand(*window);
+    tracker.Navigator().Expand(*window);
     Form* child = OpenSub();
     ASSERT_NE(child, nullptr);
     auto* animator = ChildOfType<Animator>(*child);
     ASSERT_TRUE(animator && animator->Animating());
-    tracker.Expand(*child);
+    tracker.Navigator().Expand(*child);
     ASSERT_TRUE(ChildOfType<Animator>(*window)->Animating());
     const QRect closing = child->geometry();
     tracker.CloseAllMenus(true);
@@ -155,10 +155,10 @@ TEST_F(Expansion, WithoutAutomaticShowingTheExpandButtonWaitsForAClick)
     popup.Options()->SetFlags({T_AM2000_Flag::mfNoAutoShowHidden});
     window->Relayout();
     const QPoint button = window->Layout().ExpandButtonRect().center();
-    tracker.MouseMove(*window, button);
+    tracker.Pointer().MouseMove(*window, button);
     EXPECT_EQ(window->Selected(), Form::ExpandButton);
     Advance(Timer::ExpandDelay * 2);
     EXPECT_FALSE(window->Expanded());
-    tracker.MouseUp(*window, button);
+    tracker.Pointer().MouseUp(*window, button);
     EXPECT_TRUE(window->Expanded());
 }

@@ -70,7 +70,7 @@ TEST_F(StatusBarHints, TheSelectedEntrysLongHintGoesToTheChosenPanel)
     EXPECT_EQ(bar.panelTexts[1], QStringLiteral("Saves it"));
     EXPECT_EQ(bar.panelTexts.size(), 1u);
     EXPECT_EQ(bar.simpleText, QStringLiteral("untouched"));
-    tracker.MouseLeave(*window, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*window, QPoint(0, 0));
     EXPECT_EQ(bar.panelTexts[1], QString());
     Hover(*window, 0);
     tracker.CloseAllMenus(true);

@@ -171,7 +171,7 @@ public:
 TEST_F(MenuKeys, EscapeInASubmenuClosesOnlyItAndInTheTopWindowEverything)
 {
     FakeBar bar;
-    tracker.RegisterMenuBar(&bar);
+    tracker.MenuBars().Register(&bar);
     Key(Qt::Key_Up);
     Key(Qt::Key_Right);
     Form* child = window->ChildWindow();
@@ -185,7 +185,7 @@ TEST_F(MenuKeys, EscapeInASubmenuClosesOnlyItAndInTheTopWindowEverything)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_EQ(bar.resets, 1);
-    tracker.UnregisterMenuBar(&bar);
+    tracker.MenuBars().Unregister(&bar);
 }
 
 TEST_F(MenuKeys, EnterChoosesTheSelectedEntryAfterThePressPause)
@@ -260,7 +260,7 @@ void Press(QWidget& widget, QPoint local)
 TEST_F(MenuKeys, APressOutsideEveryMenuWindowClosesAll)
 {
     FakeBar bar;
-    tracker.RegisterMenuBar(&bar);
+    tracker.MenuBars().Register(&bar);
     Press(*window, window->EntryRect(0).center());
     EXPECT_TRUE(window->isVisible());
     bar.widget.setGeometry(500, 500, 50, 20);
@@ -276,7 +276,7 @@ TEST_F(MenuKeys, APressOutsideEveryMenuWindowClosesAll)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_EQ(bar.resets, 1);
-    tracker.UnregisterMenuBar(&bar);
+    tracker.MenuBars().Unregister(&bar);
 }
 
 TEST_F(MenuKeys, MouseInputOverTheWindowsGoesToTheTracker)
@@ -302,7 +302,7 @@ TEST_F(MenuKeys, TheRightButtonOverAnEntryAsksTheMainMenuForAContextMenu)
                         Qt::RightButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(window, &release);
     EXPECT_EQ(senders, std::vector<TObject*>{&mainMenu});
-    tracker.RightMouseUp(*window, QPoint(0, 0));
+    tracker.Pointer().RightMouseUp(*window, QPoint(0, 0));
     EXPECT_EQ(senders.size(), 1u);
     EXPECT_TRUE(window->isVisible());
 }
@@ -327,7 +327,7 @@ TEST_F(MenuKeys, TheWindowOfAMenuBarLosingTheActivationClosesAll)
     QWidget owner;
     FakeBar bar;
     bar.widget.setParent(&owner);
-    tracker.RegisterMenuBar(&bar);
+    tracker.MenuBars().Register(&bar);
     QWidget other;
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(&other, &deactivate);
@@ -336,17 +336,17 @@ TEST_F(MenuKeys, TheWindowOfAMenuBarLosingTheActivationClosesAll)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_EQ(bar.resets, 1);
-    tracker.UnregisterMenuBar(&bar);
+    tracker.MenuBars().Unregister(&bar);
 }
 
 TEST_F(MenuKeys, TheApplicationLosingTheActivationClosesAll)
 {
     FakeBar bar;
-    tracker.RegisterMenuBar(&bar);
+    tracker.MenuBars().Register(&bar);
     QEvent deactivate(QEvent::ApplicationDeactivate);
     QApplication::sendEvent(QApplication::instance(), &deactivate);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_EQ(bar.resets, 1);
-    tracker.UnregisterMenuBar(&bar);
+    tracker.MenuBars().Unregister(&bar);
 }

@@ -137,17 +137,17 @@ TEST_F(SubmenuTracking, MovingToAPlainItemClosesTheSubmenuAfterTheSubmenuDelay)
 TEST_F(SubmenuTracking, TheDelaysRunWhileThePointerMovesWithinItsEntry)
 {
     const QPoint firstCentre = window->EntryRect(0).center();
-    tracker.MouseMove(*window, firstCentre);
+    tracker.Pointer().MouseMove(*window, firstCentre);
     Advance(100);
-    tracker.MouseMove(*window, firstCentre + QPoint(3, 1));
+    tracker.Pointer().MouseMove(*window, firstCentre + QPoint(3, 1));
     Advance(Timer::SubmenuDelay - 100);
     Form* firstChild = window->ChildWindow();
     ASSERT_NE(firstChild, nullptr);
 
     const QPoint secondCentre = window->EntryRect(1).center();
-    tracker.MouseMove(*window, secondCentre);
+    tracker.Pointer().MouseMove(*window, secondCentre);
     Advance(Timer::QuickSubmenuDelay - 1);
-    tracker.MouseMove(*window, secondCentre + QPoint(-2, 0));
+    tracker.Pointer().MouseMove(*window, secondCentre + QPoint(-2, 0));
     EXPECT_EQ(window->ChildWindow(), firstChild);
     Advance(1);
     ASSERT_NE(window->ChildWindow(), nullptr);
@@ -177,7 +177,7 @@ TEST_F(SubmenuTracking, SelectionChangesTellTheItemsInOrder)
     Hover(*window, 0);
     Hover(*window, 0);
     Hover(*window, 2);
-    tracker.MouseLeave(*window, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*window, QPoint(0, 0));
     EXPECT_EQ(calls, (QStringList{"enter First", "exit First", "enter Plain", "exit Plain"}));
     EXPECT_EQ(window->Selected(), Form::NoEntry);
     EXPECT_EQ(window->PreviousSelected(), 2);
@@ -186,40 +186,40 @@ TEST_F(SubmenuTracking, SelectionChangesTellTheItemsInOrder)
 TEST_F(SubmenuTracking, LeavingKeepsTheEntryOfAnOpenSubmenuSelected)
 {
     ASSERT_NE(OpenFirst(), nullptr);
-    tracker.MouseLeave(*window, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*window, QPoint(0, 0));
     EXPECT_EQ(window->Selected(), 0);
 }
 
 TEST_F(SubmenuTracking, AHotTrackingChainClosesAfterTheLeaveDelayOutsideAllMenus)
 {
-    tracker.SetHotTracking(true);
+    tracker.Pointer().SetHotTracking(true);
     Form* child = OpenFirst();
     ASSERT_NE(child, nullptr);
     // Into the submenu: no leave delay.
-    tracker.MouseLeave(*window, child->geometry().center());
+    tracker.Pointer().MouseLeave(*window, child->geometry().center());
     EXPECT_FALSE(Timer::Instance().Running());
     // Out and back in before the delay is over.
-    tracker.MouseLeave(*child, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*child, QPoint(0, 0));
     EXPECT_TRUE(Timer::Instance().TimerPending(200, Callback::tcLeave));
     Hover(*child, 0);
     Advance(1000);
     EXPECT_TRUE(child->isVisible());
-    tracker.MouseLeave(*child, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*child, QPoint(0, 0));
     Advance(199);
     EXPECT_TRUE(child->isVisible());
     Advance(1);
     EXPECT_FALSE(child->isVisible());
     EXPECT_TRUE(window->isVisible());
-    tracker.MouseLeave(*window, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*window, QPoint(0, 0));
     Advance(200);
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
 }
 
 TEST_F(SubmenuTracking, ComingBackOntoTheEntryOfTheOpenSubmenuStopsTheLeaveDelay)
 {
-    tracker.SetHotTracking(true);
+    tracker.Pointer().SetHotTracking(true);
     ASSERT_NE(OpenFirst(), nullptr);
-    tracker.MouseLeave(*window, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*window, QPoint(0, 0));
     ASSERT_TRUE(Timer::Instance().TimerPending(Timer::LeaveDelay, Callback::tcLeave));
     ASSERT_EQ(window->Selected(), 0);
     Hover(*window, 0);
@@ -231,7 +231,7 @@ TEST_F(SubmenuTracking, ComingBackOntoTheEntryOfTheOpenSubmenuStopsTheLeaveDelay
 TEST_F(SubmenuTracking, WithoutHotTrackingLeavingStartsNoTimer)
 {
     Hover(*window, 2);
-    tracker.MouseLeave(*window, QPoint(0, 0));
+    tracker.Pointer().MouseLeave(*window, QPoint(0, 0));
     EXPECT_FALSE(Timer::Instance().Running());
     Advance(1000);
     EXPECT_TRUE(window->isVisible());
@@ -242,7 +242,7 @@ TEST_F(SubmenuTracking, HoveringTheExpandButtonShowsHiddenItemsAfterTheExpandDel
     Add(QStringLiteral("Rare"))->SetHidden(true);
     window->Relayout();
     ASSERT_NE(OpenFirst(), nullptr);
-    tracker.MouseMove(*window, window->Layout().ExpandButtonRect().center());
+    tracker.Pointer().MouseMove(*window, window->Layout().ExpandButtonRect().center());
     EXPECT_EQ(window->ChildWindow(), nullptr);
     EXPECT_TRUE(Timer::Instance().TimerPending(2000, Callback::tcExpand));
     Advance(1999);
@@ -390,7 +390,7 @@ TEST_F(Choosing, ADisabledEntryIsNotChosen)
 TEST_F(Choosing, AReleaseOutsideTheEntriesChoosesNothing)
 {
     Hover(*window, 1);
-    tracker.MouseUp(*window, QPoint(0, 0));
+    tracker.Pointer().MouseUp(*window, QPoint(0, 0));
     Advance(1000);
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_EQ(tracker.CurrentMenu(), &popup);

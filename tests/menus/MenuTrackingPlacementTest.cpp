@@ -152,7 +152,7 @@ TEST_F(SubmenuPlacement, WithDropShadowsASubmenuGetsOneThatFollowsIt)
     ASSERT_NE(shadow, nullptr);
     EXPECT_TRUE(shadow->isVisible());
     EXPECT_EQ(shadow->geometry(), child->geometry().translated(4, 4));
-    tracker.CloseWindow(*child);
+    tracker.Navigator().CloseWindow(*child);
     EXPECT_FALSE(shadow->isVisible());
 }
 
@@ -191,9 +191,9 @@ TEST_F(SubmenuPlacement, ATranslucentScrollingSubmenuShowsWhereItScrolledTo)
     auto* animator = ChildOfType<T_AM2000_MenuAnimator>(*child);
     ASSERT_NE(animator, nullptr);
     const QImage before = animator->Frame();
-    tracker.MouseDown(*child,
-                      child->ScrollView()->ZoneRect(T_AM2000_ScrollView::PageDown).center());
-    tracker.MouseUp(*child, QPoint(0, 0));
+    tracker.Pointer().MouseDown(
+        *child, child->ScrollView()->ZoneRect(T_AM2000_ScrollView::PageDown).center());
+    tracker.Pointer().MouseUp(*child, QPoint(0, 0));
     ASSERT_GT(child->FirstShown(), 0);
     // Over black at 50 %: round(value / 2) of what the window shows now.
     const QImage shown = child->ShownImage();

@@ -211,13 +211,13 @@ TEST_F(ScrollingMenu, HitTestNamesTheShownEntriesAndTheBarsZones)
     EXPECT_EQ(T_AM2000_HitTest::At(*window, Zone(View::PageUp)), View::PageUp);
     // The pointer on a zone selects no entry.
     Hover(*window, 6);
-    tracker.MouseMove(*window, Zone(View::LineDown));
+    tracker.Pointer().MouseMove(*window, Zone(View::LineDown));
     EXPECT_EQ(window->Selected(), View::LineDown);
 }
 
 TEST_F(ScrollingMenu, AHeldArrowScrollsAtOnceThenAfterTheRepeatDelayThenEveryInterval)
 {
-    tracker.MouseDown(*window, Zone(View::LineDown));
+    tracker.Pointer().MouseDown(*window, Zone(View::LineDown));
     EXPECT_EQ(window->FirstShown(), 1);
     EXPECT_TRUE(Timer::Instance().TimerPending(100, T_AM2000_TimerCallback::tcScroll));
     Advance(99);
@@ -229,7 +229,7 @@ TEST_F(ScrollingMenu, AHeldArrowScrollsAtOnceThenAfterTheRepeatDelayThenEveryInt
     EXPECT_EQ(window->FirstShown(), 3);
     bool chosen = false;
     owned[3]->OnClick = [&chosen](TObject*) { chosen = true; };
-    tracker.MouseUp(*window, window->ShownEntryRect(3).center());
+    tracker.Pointer().MouseUp(*window, window->ShownEntryRect(3).center());
     Advance(1000);
     EXPECT_EQ(window->FirstShown(), 3);
     EXPECT_FALSE(chosen);
@@ -238,14 +238,14 @@ TEST_F(ScrollingMenu, AHeldArrowScrollsAtOnceThenAfterTheRepeatDelayThenEveryInt
 
 TEST_F(ScrollingMenu, TheRepeatEndsWhereTheEntriesStopMoving)
 {
-    tracker.MouseDown(*window, Zone(View::PageDown));
+    tracker.Pointer().MouseDown(*window, Zone(View::PageDown));
     for (int i = 0; i < 20; ++i)
         Advance(100);
     EXPECT_EQ(window->LastShown(), 39);
     EXPECT_EQ(window->FirstShown(), window->ScrollView()->LastFirstShown());
     EXPECT_FALSE(Timer::Instance().Running());
-    tracker.MouseUp(*window, Zone(View::PageDown));
-    tracker.MouseDown(*window, Zone(View::LineUp));
+    tracker.Pointer().MouseUp(*window, Zone(View::PageDown));
+    tracker.Pointer().MouseDown(*window, Zone(View::LineUp));
     EXPECT_EQ(window->FirstShown(), window->ScrollView()->LastFirstShown() - 1);
 }
 
@@ -253,25 +253,25 @@ TEST_F(ScrollingMenu, ADraggedThumbMovesAnEntryPerEntryHeight)
 {
     const QPoint grip = Zone(View::Thumb);
     const int line = window->ScrollView()->LineHeight();
-    tracker.MouseDown(*window, grip);
+    tracker.Pointer().MouseDown(*window, grip);
     EXPECT_EQ(window->FirstShown(), 0);
-    tracker.MouseMove(*window, grip + QPoint(0, 2 * line + line / 2));
+    tracker.Pointer().MouseMove(*window, grip + QPoint(0, 2 * line + line / 2));
     EXPECT_EQ(window->FirstShown(), 2);
-    tracker.MouseMove(*window, grip + QPoint(3, 7 * line));
+    tracker.Pointer().MouseMove(*window, grip + QPoint(3, 7 * line));
     EXPECT_EQ(window->FirstShown(), 7);
-    tracker.MouseMove(*window, grip - QPoint(0, line));
+    tracker.Pointer().MouseMove(*window, grip - QPoint(0, line));
     EXPECT_EQ(window->FirstShown(), 0);
-    tracker.MouseUp(*window, grip);
-    tracker.MouseMove(*window, grip + QPoint(0, 5 * line));
+    tracker.Pointer().MouseUp(*window, grip);
+    tracker.Pointer().MouseMove(*window, grip + QPoint(0, 5 * line));
     EXPECT_EQ(window->FirstShown(), 0);
 }
 
 TEST_F(ScrollingMenu, KeysAndTheWheelScrollTheSelectionIntoView)
 {
     const int last = window->LastShown();
-    tracker.MoveSelection(*window, last);
+    tracker.Navigator().MoveSelection(*window, last);
     EXPECT_EQ(window->FirstShown(), 0);
-    tracker.MoveSelection(*window, last + 1);
+    tracker.Navigator().MoveSelection(*window, last + 1);
     EXPECT_EQ(window->Selected(), last + 1);
     EXPECT_EQ(window->FirstShown(), 1);
     EXPECT_EQ(window->LastShown(), last + 1);
@@ -282,7 +282,7 @@ TEST_F(ScrollingMenu, KeysAndTheWheelScrollTheSelectionIntoView)
     EXPECT_EQ(window->Selected(), 0);
     EXPECT_EQ(window->FirstShown(), 0);
     // Wrapping from the first entry to the last shows the end.
-    tracker.MoveSelection(*window, -1);
+    tracker.Navigator().MoveSelection(*window, -1);
     EXPECT_EQ(window->Selected(), 39);
     EXPECT_EQ(window->LastShown(), 39);
 }
@@ -291,7 +291,7 @@ TEST_F(ScrollingMenu, ASubmenuOpensBesideItsEntryAsShownOverTheBar)
 {
     window->ScrollToShow(20);
     ASSERT_GT(window->FirstShown(), 0);
-    tracker.MouseMove(*window, window->ShownEntryRect(20).center());
+    tracker.Pointer().MouseMove(*window, window->ShownEntryRect(20).center());
     Advance(Timer::SubmenuDelay);
     Form* child = window->ChildWindow();
     ASSERT_NE(child, nullptr);
@@ -301,13 +301,13 @@ TEST_F(ScrollingMenu, ASubmenuOpensBesideItsEntryAsShownOverTheBar)
                                                    window->ShownEntryRect(20).y() -
                                                        window->Layout().Bevel() - border - frame));
     // Scrolling closes it.
-    tracker.MouseDown(*window, Zone(View::LineUp));
+    tracker.Pointer().MouseDown(*window, Zone(View::LineUp));
     EXPECT_EQ(window->ChildWindow(), nullptr);
 }
 
 TEST_F(ScrollingMenu, ClosingWhileAScrollRepeatsLeavesNothingBehind)
 {
-    tracker.MouseDown(*window, Zone(View::LineDown));
+    tracker.Pointer().MouseDown(*window, Zone(View::LineDown));
     ASSERT_TRUE(Timer::Instance().Running());
     tracker.CloseAllMenus(false);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -325,7 +325,8 @@ TEST_F(ScrollingMenu, FreeingTheMenuWhileAScrollRepeatsLeavesNothingBehind)
         other.Options()->SetAnimation(T_AM2000_Animation::anNone);
         Form* scrolling = tracker.Popup(other, top, QPoint(10, 10));
         scrolling->SetScrollHeight(150);
-        tracker.MouseDown(*scrolling, scrolling->ScrollView()->ZoneRect(View::PageDown).center());
+        tracker.Pointer().MouseDown(*scrolling,
+                                    scrolling->ScrollView()->ZoneRect(View::PageDown).center());
         ASSERT_TRUE(Timer::Instance().Running());
     }
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);

@@ -126,7 +126,7 @@ protected:
     }
     void TearDown() override
     {
-        delete tracker.SelectionFade();
+        delete tracker.Chooser().SelectionFade();
         MenuTracking::TearDown();
         T_AM2000_Desktop::Instance().SetGrabber(previousGrabber);
         T_AM2000_SystemSettings::SetSource(previousSettings);
@@ -157,7 +157,7 @@ TEST_F(ChoosingWithFade, AFadingMenuLeavesTheChosenEntrysPictureOverItsPlace)
     // The menus closed and the command ran; the picture is still there.
     EXPECT_EQ(tracker.CurrentMenu(), nullptr);
     EXPECT_EQ(clicks, 1);
-    Fade* fade = tracker.SelectionFade();
+    Fade* fade = tracker.Chooser().SelectionFade();
     ASSERT_NE(fade, nullptr);
     EXPECT_TRUE(fade->isVisible());
     const QRect place = window->EntryRect(1).adjusted(-2, -2, 2, 2);
@@ -172,14 +172,14 @@ TEST_F(ChoosingWithFade, TheDesktopsSelectionFadeCountsForMenusThatFollowIt)
 {
     settings.selectionFade = false;
     ChooseSave(*Open());
-    EXPECT_EQ(tracker.SelectionFade(), nullptr);
+    EXPECT_EQ(tracker.Chooser().SelectionFade(), nullptr);
     settings.selectionFade = true;
     mainMenu.SetSystemSelectionFade(false);
     ChooseSave(*Open());
-    EXPECT_EQ(tracker.SelectionFade(), nullptr);
+    EXPECT_EQ(tracker.Chooser().SelectionFade(), nullptr);
     mainMenu.SetSystemSelectionFade(true);
     ChooseSave(*Open());
-    EXPECT_NE(tracker.SelectionFade(), nullptr);
+    EXPECT_NE(tracker.Chooser().SelectionFade(), nullptr);
     EXPECT_EQ(clicks, 3);
 }
 
@@ -189,7 +189,7 @@ TEST_F(ChoosingWithFade, AMenuThatStaysOpenFadesNothing)
     mainMenu.OnCloseQuery = [](TObject*, bool& canClose) { canClose = false; };
     Form* window = Open();
     ChooseSave(*window);
-    EXPECT_EQ(tracker.SelectionFade(), nullptr);
+    EXPECT_EQ(tracker.Chooser().SelectionFade(), nullptr);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -202,7 +202,7 @@ TEST_F(ChoosingWithFade, TheFadeOutlivesItsMenuComponent)
         ChooseSave(*window);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QPointer<Fade> fade = tracker.SelectionFade();
+    QPointer<Fade> fade = tracker.Chooser().SelectionFade();
     ASSERT_TRUE(fade);
     for (int i = 0; i < Fade::Steps && fade; ++i) {
         now += Fade::StepInterval;
@@ -258,7 +258,7 @@ TEST_F(ChoosingWithFade, ASubmenusChosenEntryFadesIntoTheScreenAsItWasBeforeTheS
     Click(*child, 0);
     Advance(T_AM2000_MenuTimer::PressPause);
     ASSERT_EQ(clicks, 1);
-    Fade* fade = tracker.SelectionFade();
+    Fade* fade = tracker.Chooser().SelectionFade();
     ASSERT_NE(fade, nullptr);
     const QPoint point(4, 3);
     const QRgb first = fade->Frame().pixel(point);
@@ -277,10 +277,10 @@ TEST_F(ChoosingWithFade, QuittingTheProgramFreesAFadeStillRunning)
 {
     settings.selectionFade = true;
     ChooseSave(*Open());
-    QPointer<Fade> fade = tracker.SelectionFade();
+    QPointer<Fade> fade = tracker.Chooser().SelectionFade();
     ASSERT_TRUE(fade);
     ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit",
                                           Qt::DirectConnection));
     EXPECT_FALSE(fade);
-    EXPECT_EQ(tracker.SelectionFade(), nullptr);
+    EXPECT_EQ(tracker.Chooser().SelectionFade(), nullptr);
 }

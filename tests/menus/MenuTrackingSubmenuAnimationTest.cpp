@@ -88,8 +88,8 @@ TEST_F(SubmenuAnimation, ASubmenuOpenedWithItsFirstEntrySelectedOpensThatOnesAft
 {
     popup.Options()->SetAnimation(anVertStretch);
     Form* window = Open();
-    tracker.MoveSelection(*window, 0);
-    tracker.OpenSubmenu(*window, true);
+    tracker.Navigator().MoveSelection(*window, 0);
+    tracker.Navigator().OpenSubmenu(*window, true);
     Form* child = window->ChildWindow();
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->Selected(), 0);

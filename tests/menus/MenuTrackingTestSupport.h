@@ -7,6 +7,12 @@
 #include "TPopupMenu.h"
 #include "TPopupMenu2000Form.h"
 #include "TTickCount.h"
+#include "T_AM2000_MenuBarList.h"
+#include "T_AM2000_MenuChain.h"
+#include "T_AM2000_MenuChooser.h"
+#include "T_AM2000_MenuKeyboard.h"
+#include "T_AM2000_MenuNavigator.h"
+#include "T_AM2000_MenuPointer.h"
 #include "T_AM2000_MenuTimer.h"
 #include "T_AM2000_MenuTracker.h"
 #include "T_AM2000_SystemSettings.h"
@@ -54,8 +60,8 @@ protected:
     void SetUp() override
     {
         previousClock = TTickCount::SetSource([this] { return now; });
-        previousSound = tracker.SetSoundPlayer(&sounds);
-        previousBeep = tracker.SetBeep([this] { ++beeps; });
+        previousSound = tracker.Chooser().SetSoundPlayer(&sounds);
+        previousBeep = tracker.Keyboard().SetBeep([this] { ++beeps; });
         mainMenu.Root()->Add(&top);
     }
     void TearDown() override
@@ -64,8 +70,8 @@ protected:
         T_AM2000_MenuTimer::Instance().Stop();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        tracker.SetSoundPlayer(previousSound);
-        tracker.SetBeep(previousBeep);
+        tracker.Chooser().SetSoundPlayer(previousSound);
+        tracker.Keyboard().SetBeep(previousBeep);
         TTickCount::SetSource(previousClock);
     }
 
@@ -103,12 +109,12 @@ protected:
     }
     void Hover(TCustomPopupMenu2000Form& window, int index)
     {
-        tracker.MouseMove(window, window.EntryRect(index).center());
+        tracker.Pointer().MouseMove(window, window.EntryRect(index).center());
     }
     void Click(TCustomPopupMenu2000Form& window, int index)
     {
         Hover(window, index);
-        tracker.MouseUp(window, window.EntryRect(index).center());
+        tracker.Pointer().MouseUp(window, window.EntryRect(index).center());
     }
 
     T_AM2000_MenuTracker& tracker = T_AM2000_MenuTracker::Instance();
