@@ -7,7 +7,6 @@
 #include "T_AM2000_Colors.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuOptions.h"
-#include "T_AM2000_MenuTracker.h"
 #include "T_AM2000_Skin.h"
 #include "T_AM2000_Title.h"
 #include "T_AM2000_UpdatingScope.h"
@@ -105,15 +104,6 @@ TCustomPopupMenu2000Form* TCustomPopupMenu2000::OpenDropDown(TMenuItem2000& item
         contextMenu ? TCustomPopupMenu2000Form::Contents::ContextMenu
                     : TCustomPopupMenu2000Form::Contents::Submenu);
     return m_window.get();
-}
-
-void TCustomPopupMenu2000::Popup(QPoint screenPosition)
-{
-    if (!m_holder) {
-        m_holder = std::make_unique<TMenuItem2000>(nullptr);
-        m_holder->SetPopupMenu(this);
-    }
-    T_AM2000_MenuTracker::Instance().PopupAnimated(*this, *m_holder, screenPosition);
 }
 
 void TCustomPopupMenu2000::CloseDropDown()

@@ -4,7 +4,6 @@
 #include "TFont.h"
 #include "TPopupMenu.h"
 
-#include <QPoint>
 #include <memory>
 
 class TCustomMainMenu2000;
@@ -47,10 +46,6 @@ public:
     // caller.
     std::unique_ptr<T_AM2000_MenuOptions> DropDownOptions(const TMenuItem2000& item) const;
 
-    // Opens the menu's animated items at a screen position as the top window of a new
-    // chain, animated as Options say; the platform's items are left out. Returns at once.
-    void Popup(QPoint screenPosition) override;
-
     // Makes the drop-down window of item's submenu (or context menu), laid out and
     // painted but not shown yet, closing the one that was open; returns it (owned by
     // this menu).
@@ -71,8 +66,5 @@ private:
     TImageList* m_images = nullptr;
     bool m_ctl3D = true;
     bool m_systemCtl3D = false;
-    // Lists this menu as its context menu: the top window of Popup is made for it. It
-    // outlives the window.
-    std::unique_ptr<TMenuItem2000> m_holder;
     std::unique_ptr<TCustomPopupMenu2000Form> m_window;
 };

@@ -1,5 +1,6 @@
 #include "TCustomPopupMenu2000Form.h"
 
+#include "RectEdges.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TCustomPopupMenu2000.h"
@@ -35,15 +36,6 @@ constexpr int ChevronHalfWidth = 3; // the expand button's two chevrons, 7 pixel
 constexpr int ChevronPitch = 4;
 constexpr int GripInset = 2; // the drag strip's raised bar
 constexpr int GripHeight = 3;
-
-int Right(const QRect& r)
-{
-    return r.x() + r.width();
-}
-int Bottom(const QRect& r)
-{
-    return r.y() + r.height();
-}
 
 // Where a submenu's items hang: item itself, or the root of its attached menu.
 const TMenuItem* SubmenuParent(const TMenuItem2000& item)
@@ -517,9 +509,9 @@ void TCustomPopupMenu2000Form::PaintFrame()
     const TColor sunken = colors.ValueAt(C::Sunken);
     canvas.Brush()->SetColor(colors.ValueAt(C::Border));
     canvas.FillRect(QRect(inner.x(), inner.y(), border, inner.height()));
-    canvas.FillRect(QRect(Right(inner) - border, inner.y(), border, inner.height()));
+    canvas.FillRect(QRect(RightEdge(inner) - border, inner.y(), border, inner.height()));
     const QRect top(inner.x(), inner.y(), inner.width(), border);
-    const QRect bottom(inner.x(), Bottom(inner) - border, inner.width(), border);
+    const QRect bottom(inner.x(), BottomEdge(inner) - border, inner.width(), border);
     if (IsShownHidden(0))
         m_painter->FillOrDither(canvas, top, sunken);
     else

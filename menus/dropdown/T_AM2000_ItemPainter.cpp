@@ -1,5 +1,6 @@
 #include "T_AM2000_ItemPainter.h"
 
+#include "RectEdges.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 #include "TImageList.h"
@@ -37,16 +38,6 @@ QImage Transparent(const TBitmap& bitmap)
 {
     return T_AM2000_GlyphEffects::KeyedOut(bitmap.Image(),
                                            TColors::ToQColor(bitmap.TransparentColor()).rgb());
-}
-
-int Right(const QRect& r)
-{
-    return r.x() + r.width();
-}
-
-int Bottom(const QRect& r)
-{
-    return r.y() + r.height();
 }
 
 } // namespace
@@ -183,7 +174,7 @@ QRect T_AM2000_ItemPainter::ContentArea(const QRect& inner) const
 {
     const T_AM2000_Margins& margins = *m_options.Margins();
     return Rect(inner.x() + margins.ValueAt(M::Left), inner.y(),
-                Right(inner) - margins.ValueAt(M::Right), Bottom(inner));
+                RightEdge(inner) - margins.ValueAt(M::Right), BottomEdge(inner));
 }
 
 // A demoted entry without a skin keeps a line of its sunken band at top and bottom.
@@ -437,7 +428,7 @@ void T_AM2000_ItemPainter::PaintTexts(TCanvas& canvas, const QRect& rect, const 
     const int lines = int(texts.Lines().size());
     const int pitch = (rect.height() - 2 * frame - 3) / lines; // LineHeight - 3
     const int left = rect.x() + margins.ValueAt(M::Left);
-    const int right = Right(rect) - margins.ValueAt(M::Right);
+    const int right = RightEdge(rect) - margins.ValueAt(M::Right);
     for (int i = 0; i < lines; ++i) {
         const int y = rect.y() + frame + i * pitch + (pitch + 3 - textHeight) / 2;
         PaintTextInColors(canvas, Rect(left, y, right, y + textHeight), texts.Lines()[i],
@@ -456,7 +447,7 @@ void T_AM2000_ItemPainter::PaintTexts(TCanvas& canvas, const QRect& rect, const 
 void T_AM2000_ItemPainter::PaintArrow(TCanvas& canvas, const QRect& rect, int state) const
 {
     const int margin = m_options.Margins()->ValueAt(M::Right);
-    const QRect column(Right(rect) - margin, rect.y(), margin, rect.height());
+    const QRect column(RightEdge(rect) - margin, rect.y(), margin, rect.height());
     const TBitmap& triangle = *m_options.Skin()->ValueAt(T_AM2000_Skin::Triangle);
     if (!triangle.Empty()) {
         PaintMarkImage(canvas, column, Transparent(triangle), !(state & dsDisabled));

@@ -1,6 +1,7 @@
 #include "MenuTrackingTestSupport.h"
 #include "ScopedScreenSize.h"
 #include "TCustomPopupMenu2000Form.h"
+#include "TPopupMenu2000.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
 
@@ -22,7 +23,7 @@ protected:
         menu.Add(&platformEntry);
     }
     ScopedScreenSize screenSize{QSize(400, 300)};
-    TCustomPopupMenu2000 menu{nullptr};
+    TPopupMenu2000 menu{nullptr};
     TMenuItem platformEntry{nullptr};
     TMenuItem2000* copy = nullptr;
 };

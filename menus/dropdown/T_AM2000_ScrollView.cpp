@@ -1,5 +1,7 @@
 #include "T_AM2000_ScrollView.h"
 
+#include "RectEdges.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPolygon>
@@ -7,11 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-int Bottom(const QRect& r)
-{
-    return r.y() + r.height();
-}
 
 // A scroll-bar arrow: a triangle pointing up or down in the middle of button.
 void PaintArrow(QPainter& painter, const QRect& button, bool up, const QColor& color)
@@ -32,7 +29,7 @@ void PaintRaised(QPainter& painter, const QRect& rect, const T_AM2000_ScrollView
     painter.fillRect(rect, colors.face);
     painter.fillRect(QRect(rect.x(), rect.y(), rect.width(), 1), colors.light);
     painter.fillRect(QRect(rect.x(), rect.y(), 1, rect.height()), colors.light);
-    painter.fillRect(QRect(rect.x(), Bottom(rect) - 1, rect.width(), 1), colors.shadow);
+    painter.fillRect(QRect(rect.x(), BottomEdge(rect) - 1, rect.width(), 1), colors.shadow);
     painter.fillRect(QRect(rect.x() + rect.width() - 1, rect.y(), 1, rect.height()), colors.shadow);
 }
 
@@ -116,7 +113,7 @@ int T_AM2000_ScrollView::HeaderHeight() const
 
 int T_AM2000_ScrollView::FooterTop() const
 {
-    return m_menu.entries.empty() ? m_menu.size.height() : Bottom(m_menu.entries.back());
+    return m_menu.entries.empty() ? m_menu.size.height() : BottomEdge(m_menu.entries.back());
 }
 
 int T_AM2000_ScrollView::AreaBottom() const
@@ -142,7 +139,7 @@ int T_AM2000_ScrollView::LastFitting(int first) const
     const int shift = m_menu.entries[std::size_t(first)].y() - HeaderHeight();
     int last = first;
     while (last + 1 < EntryCount() &&
-           Bottom(m_menu.entries[std::size_t(last + 1)]) - shift <= AreaBottom())
+           BottomEdge(m_menu.entries[std::size_t(last + 1)]) - shift <= AreaBottom())
         ++last;
     return last;
 }
@@ -187,13 +184,13 @@ QRect T_AM2000_ScrollView::ZoneRect(int zone) const
     case LineUp:
         return QRect(bar.x(), bar.y(), m_barWidth, m_barWidth);
     case LineDown:
-        return QRect(bar.x(), Bottom(bar) - m_barWidth, m_barWidth, m_barWidth);
+        return QRect(bar.x(), BottomEdge(bar) - m_barWidth, m_barWidth, m_barWidth);
     case Thumb:
         return QRect(bar.x(), top, m_barWidth, length);
     case PageUp:
         return QRect(bar.x(), track.y(), m_barWidth, top - track.y());
     case PageDown:
-        return QRect(bar.x(), top + length, m_barWidth, Bottom(track) - top - length);
+        return QRect(bar.x(), top + length, m_barWidth, BottomEdge(track) - top - length);
     default:
         return QRect();
     }
@@ -230,7 +227,7 @@ QImage T_AM2000_ScrollView::Compose(const QImage& menu, const Colors& colors) co
     band(0, header, 0, header);
     band(FooterTop(), footer, AreaBottom(), footer);
     if (!m_menu.entries.empty()) {
-        const int shown = Bottom(ShownEntryRect(m_last)) - header;
+        const int shown = BottomEdge(ShownEntryRect(m_last)) - header;
         const int gap = AreaBottom() - header - shown;
         band(header + Offset(), shown, header, shown);
         if (gap > 0) {
