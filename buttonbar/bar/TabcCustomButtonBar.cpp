@@ -502,11 +502,8 @@ void TabcCustomButtonBar::SetActivePage(TabcButtonPage* page)
     QPointer<TabcCustomButtonBar> self(this);
     m_changing = true;
     try {
-        if (CanChange(page)) {
-            ChangeActivePage(page);
-            if (self)
-                Change();
-        }
+        if (CanChange(page) && ChangeActivePage(page) && self)
+            Change();
     } catch (...) {
         if (self)
             m_changing = false;
@@ -528,10 +525,12 @@ void TabcCustomButtonBar::Change()
     OnChange(this);
 }
 
-void TabcCustomButtonBar::ChangeActivePage(TabcButtonPage* page)
+bool TabcCustomButtonBar::ChangeActivePage(TabcButtonPage* page)
 {
+    // The slide waits for events: the bar and both pages may go meanwhile.
     QPointer<TabcCustomButtonBar> self(this);
     QPointer<TabcButtonPage> old(m_activePage);
+    QPointer<TabcButtonPage> opening(page);
     QWidget* focus = QApplication::focusWidget();
     const bool focusInOld = old && focus && (focus == old || old->isAncestorOf(focus));
     if (page) {
@@ -541,24 +540,29 @@ void TabcCustomButtonBar::ChangeActivePage(TabcButtonPage* page)
         page->BringToFront();
         page->SetVisible(true);
     }
+    bool opened = false;
     {
         TAlignSuspension suspended(this);
         TabcPageChangeAnimation(*this, old, page).Run();
         if (!self)
-            return;
-        m_activePage = page;
-        UpdateButtonFont(old);
-        UpdateButtonFont(page);
-        UpdateButtonDown(m_options.Contains(TabcButtonBarOption::abbButtonDown));
-        if (old && old != page) {
-            old->SendToBack();
-            old->SetVisible(false);
+            return false;
+        opened = !page || opening;
+        if (opened) {
+            m_activePage = page;
+            UpdateButtonFont(old);
+            UpdateButtonFont(page);
+            UpdateButtonDown(m_options.Contains(TabcButtonBarOption::abbButtonDown));
+            if (old && old != page) {
+                old->SendToBack();
+                old->SetVisible(false);
+            }
         }
     }
     Realign();
-    if (focusInOld && page)
+    if (opened && focusInOld && page)
         (page->focusPolicy() != Qt::NoFocus ? static_cast<QWidget*>(page) : this)
             ->setFocus(Qt::OtherFocusReason);
+    return opened;
 }
 
 void TabcCustomButtonBar::OpenPageForDrag(TabcButtonPage* page)

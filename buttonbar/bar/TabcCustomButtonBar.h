@@ -131,7 +131,8 @@ private:
     void ShowPageButton(TabcButtonPage* page);
     void HidePageButton(TabcButtonPage* page);
     bool CanChange(TabcButtonPage* page);
-    void ChangeActivePage(TabcButtonPage* page);
+    // False when page was freed while it slid in: the old page then stays open.
+    bool ChangeActivePage(TabcButtonPage* page);
     void Change();
     void UpdateButtonFont(TabcButtonPage* page);
     void UpdateButtonDown(bool keepDown);

@@ -17,7 +17,7 @@ public:
     TabcPageChangeAnimation(TabcCustomButtonBar& bar, TabcButtonPage* from, TabcButtonPage* to);
 
     // Slides from the old page to the new one and hides the old page. Stops early when
-    // the bar goes while a step waits.
+    // the bar or either page goes while a step waits.
     void Run();
 
 private:
@@ -25,8 +25,8 @@ private:
     void Step(int distance);
 
     QPointer<TabcCustomButtonBar> m_bar;
-    TabcButtonPage* m_from;
-    TabcButtonPage* m_to;
+    QPointer<TabcButtonPage> m_from;
+    QPointer<TabcButtonPage> m_to;
     QRect m_oldBounds; // the old page, shrinking
     QRect m_newBounds; // the new page, growing
 };

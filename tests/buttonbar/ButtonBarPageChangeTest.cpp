@@ -268,3 +268,48 @@ TEST(ButtonBarLifetime, DestroyingTheBarInTheMiddleOfAPageChangeLeavesNothingBeh
     EXPECT_TRUE(watched.isNull());
     EXPECT_TRUE(page.isNull()) << "its pages went with it";
 }
+
+// A page freed while the change waits (undocking its control frees it, say).
+class PageFreedDuringTheChange : public ::testing::Test {
+protected:
+    PageFreedDuringTheChange() { bar.bar->SetAnimationTime(500); }
+    void FreeDuringTheChangeTo(int freed, int opened)
+    {
+        QPointer<TabcButtonPage> page(bar.Page(freed));
+        bar.bar->OnChange = [this](TObject*) { ++changes; };
+        QTimer::singleShot(20, [&] {
+            EXPECT_TRUE(bar.bar->Changing());
+            delete page.data();
+        });
+        bar.bar->SetActivePage(bar.Page(opened));
+        EXPECT_TRUE(page.isNull());
+        EXPECT_FALSE(bar.bar->Changing());
+        EXPECT_EQ(bar.bar->PageCount(), 2);
+    }
+    // The open page fills the inner rectangle between two 21-pixel buttons.
+    void ExpectOpenAndLaidOut(TabcButtonPage* page) const
+    {
+        EXPECT_EQ(bar.bar->ActivePage(), page);
+        EXPECT_TRUE(page->isVisible());
+        EXPECT_EQ(page->BoundsRect().height(), 296 - 2 * 21);
+    }
+    BarForm bar{3};
+    int changes = 0;
+};
+
+TEST_F(PageFreedDuringTheChange, ThePageBeingOpenedLeavesTheOldPageOpen)
+{
+    TabcButtonPage* old = bar.Page(0);
+    FreeDuringTheChangeTo(2, 2);
+    ExpectOpenAndLaidOut(old);
+    EXPECT_EQ(changes, 0) << "no change happened";
+}
+
+TEST_F(PageFreedDuringTheChange, ThePageBeingLeftLetsTheNewPageOpen)
+{
+    TabcButtonPage* opened = bar.Page(2);
+    FreeDuringTheChangeTo(0, 2);
+    ExpectOpenAndLaidOut(opened);
+    EXPECT_EQ(bar.bar->Buttons()[1]->Top(), 2 + 21) << "its button stands under the other";
+    EXPECT_EQ(changes, 1);
+}
