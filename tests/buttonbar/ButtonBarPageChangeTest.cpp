@@ -254,6 +254,29 @@ TEST(ButtonBarPages, CtrlTabCyclesVisiblePagesOrAllWhenNoneIsVisible)
     EXPECT_EQ(bar.bar->FindNextPage(nullptr, true, false), bar.Page(0));
 }
 
+TEST(ButtonBarPages, CtrlTabWithEveryButtonHiddenStillCyclesThroughAllPages)
+{
+    BarForm bar(3);
+    bar.bar->SetOptions({});
+    for (int i = 0; i < 3; ++i)
+        bar.Page(i)->SetButtonVisible(false);
+    ASSERT_EQ(bar.bar->ActivePage(), nullptr);
+    bar.bar->SetFocus();
+    std::vector<TabcButtonPage*> opened;
+    for (int i = 0; i < 4; ++i) {
+        // To whatever has the focus now: the bar, or the page that took it over.
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus == bar.bar || bar.bar->isAncestorOf(focus));
+        QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
+        opened.push_back(bar.bar->ActivePage());
+    }
+    EXPECT_EQ(opened,
+              (std::vector<TabcButtonPage*>{bar.Page(0), bar.Page(1), bar.Page(2), bar.Page(0)}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(bar.bar->ActivePage(), bar.Page(2)) << "and backwards";
+}
+
 TEST(ButtonBarLifetime, DestroyingTheBarInTheMiddleOfAPageChangeLeavesNothingBehind)
 {
     BarForm bar(3);

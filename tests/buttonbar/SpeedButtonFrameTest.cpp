@@ -67,6 +67,21 @@ std::string FromBottom(const QImage& image)
     return s;
 }
 
+// Where the fully covered pixels of text fall when its cell's top-left corner is at
+// (0, 0), drawn in red on the buttons' face.
+QRect InkInCell(const QFont& font, const QString& text)
+{
+    const QFontMetrics metrics(font);
+    QImage cell(metrics.horizontalAdvance(text) + 4, metrics.height() + 4, QImage::Format_RGB32);
+    cell.fill(TColors::ToQColor(face));
+    QPainter painter(&cell);
+    painter.setFont(font);
+    painter.setPen(Qt::red);
+    painter.drawText(QPoint(0, metrics.ascent()), text);
+    painter.end();
+    return BoxOf(cell, clRed);
+}
+
 struct Looks {
     TabcButtonStyle style;
     const char* upLeft;
@@ -185,14 +200,12 @@ TEST_F(SpeedButtonFrames, AShortCaptionWithMarginFiveStartsFivePixelsIntoTheCont
     button->Font()->SetColor(clRed);
     button->SetMargin(5);
     button->SetCaption(QStringLiteral("I"));
-    const QRect ink = BoxOf(Grab(button), clRed);
-    // The content starts after the one-pixel ring; the caption's cell starts 5 pixels
-    // in, and the letter's ink a pixel or two inside its cell.
-    EXPECT_GE(ink.left(), 1 + 5);
-    EXPECT_LE(ink.left(), 1 + 5 + 3);
-    const int middle = (24 - 1) / 2;
-    EXPECT_LE(ink.top(), middle);
-    EXPECT_GE(ink.bottom(), middle);
+    // The one-pixel ring leaves a content rectangle of 38 x 22 at (1, 1); the caption's
+    // cell starts 5 pixels into it and is centred in its height: (22 - h + 1) div 2.
+    const QFont font = button->Font()->ToQFont();
+    const int cellTop = 1 + (22 - QFontMetrics(font).height() + 1) / 2;
+    const QPoint cell(1 + 5, cellTop);
+    EXPECT_EQ(BoxOf(Grab(button), clRed), InkInCell(font, QStringLiteral("I")).translated(cell));
 }
 
 TEST_F(SpeedButtonFrames, ADisabledCaptionIsGreyOverAWhiteShadow)
