@@ -123,19 +123,23 @@ TEST_F(MessageBoxes, LongTextWrapsInsideTheFixedMessageLabel)
     ShowMess(QString(80, QChar(0x6587)), QStringLiteral("提示"));
 }
 
-TEST_F(MessageBoxes, BoxesArePlacedOverTheWorkingArea)
+// A borderless box is as large on screen as its client, which its minimum size enlarges:
+// the confirmation box shows at 385 x 215, the information box at 377 x 207.
+TEST_F(MessageBoxes, BoxesArePlacedOverTheWorkingAreaByTheSizeTheyShowAt)
 {
     skintest::StandInMainWindow main(160, 651);
     AnswerWith<TMess>(Mess, [](TMess* box) {
-        EXPECT_EQ(box->Left(), 100 + 160 + 137) << "half of 651 - 377, rounded to even";
-        EXPECT_EQ(box->Top(), 50 + 47 + TCentringRule::RoundHalfEven((403 - 188) / 2.0));
+        EXPECT_EQ(box->BoundsRect(), QRect(100 + 160 + 133, 50 + 47 + 94, 385, 215))
+            << "half of 651 - 385 across, of 403 - 215 down";
+        EXPECT_EQ(box->geometry(), box->BoundsRect());
         Key(box, Qt::Key_Return);
     });
     ShowMess(QStringLiteral("x"), QStringLiteral("y"));
 
     skintest::StandInMainWindow barOnTheRight(0, 651);
     AnswerWith<TMessnoresult>(Messnoresult, [](TMessnoresult* box) {
-        EXPECT_EQ(box->Left(), 100 + 0 + TCentringRule::RoundHalfEven((651 - 369) / 2.0));
+        EXPECT_EQ(box->BoundsRect(), QRect(100 + 0 + 137, 50 + 47 + 98, 377, 207))
+            << "half of 651 - 377 across, of 403 - 207 down";
         Key(box, Qt::Key_Return);
     });
     ShowMessnoresult(QStringLiteral("x"), QStringLiteral("y"));
