@@ -96,7 +96,8 @@ void TabcBarBtn::EditCaption()
     const bool barWasEditing = m_bar->Editing();
     m_bar->SetEditing(true);
     m_editing = true;
-    // The bar or the page may go while the editor waits for the user.
+    // The bar or the page may go while the editor waits for the user. The flags clear
+    // as soon as the edit ends, so that a press on another button that ended it works.
     QPointer<TabcBarBtn> self(this);
     QPointer<TabcCustomButtonBar> bar(m_bar);
     const auto finish = [&] {
@@ -112,7 +113,7 @@ void TabcBarBtn::EditCaption()
         font.SetColor(clBlack);
         const bool accepted =
             TabcInPlaceEdit::InPlaceEdit(this, ClientRect(), text, TAlignment::taCenter, clWindow,
-                                         font, TBorderStyle::bsSingle, false);
+                                         font, TBorderStyle::bsSingle, false, finish);
         if (accepted && self) {
             m_page->OnRename(m_page, text);
             m_page->SetCaption(text);

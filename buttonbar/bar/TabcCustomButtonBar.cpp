@@ -474,16 +474,11 @@ void TabcCustomButtonBar::SelectNextPage(bool forward)
     SetActivePage(FindNextPage(m_activePage, forward, AnyButtonVisible()));
 }
 
+// The button sets the bar's editing flag for the edit and clears it when the edit ends.
 void TabcCustomButtonBar::EditActivePageCaption()
 {
-    if (!m_activePage)
-        return;
-    QPointer<TabcCustomButtonBar> self(this);
-    const bool wasEditing = m_editing;
-    m_editing = true;
-    ButtonOf(m_activePage)->EditCaption();
-    if (self)
-        m_editing = wasEditing;
+    if (m_activePage)
+        ButtonOf(m_activePage)->EditCaption();
 }
 
 // --- Changing the open page --------------------------------------------------------------

@@ -44,15 +44,14 @@ TabcInPlaceEdit& TabcInPlaceEdit::Instance()
 
 bool TabcInPlaceEdit::InPlaceEdit(TControl* control, const QRect& rect, QString& text,
                                   TAlignment alignment, TColor color, const TFont& font,
-                                  TBorderStyle borderStyle, bool ctl3D)
+                                  TBorderStyle borderStyle, bool ctl3D, std::function<void()> ended)
 {
     TabcInPlaceEdit& editor = Instance();
-    editor.HideAndDetach();
+    const bool busy = editor.Editing();
+    editor.End(false);
     TForm* form = control ? control->ParentForm() : nullptr;
-    if (editor.m_editing || !form)
+    if (busy || !form)
         return false;
-    editor.m_editing = true;
-    editor.m_accepted = false;
     editor.SetBorderStyle(borderStyle);
     editor.Font()->Assign(&font);
     editor.SetColor(color);
@@ -64,6 +63,9 @@ bool TabcInPlaceEdit::InPlaceEdit(TControl* control, const QRect& rect, QString&
         control->mapToGlobal(QPoint(rect.x() + rect.width(), rect.y() + rect.height())));
     editor.SetBounds(topLeft.x(), topLeft.y(), bottomRight.x() - topLeft.x(),
                      bottomRight.y() - topLeft.y());
+    auto session = std::make_shared<Session>();
+    session->ended = std::move(ended);
+    editor.Begin(session);
     editor.BringToFront();
     editor.Show();
     editor.SetCtl3D(ctl3D);
@@ -73,30 +75,45 @@ bool TabcInPlaceEdit::InPlaceEdit(TControl* control, const QRect& rect, QString&
     // user edits; the edit then ends unaccepted.
     QPointer<TabcInPlaceEdit> alive(&editor);
     QPointer<TControl> target(control);
-    Application->WaitMessagesWhile([&] { return alive && target && editor.isVisible(); });
-    if (!alive)
+    Application->WaitMessagesWhile([&] { return alive && target && session->open; });
+    if (alive && editor.m_session == session)
+        editor.End(false); // the program is ending, or the control went
+    if (!target || !session->accepted)
         return false;
-    if (editor.isVisible())
-        editor.HideAndDetach(); // the program is ending, or the control went
-    if (!target)
-        editor.m_accepted = false;
-    const bool accepted = editor.m_accepted;
-    if (accepted)
-        text = editor.Text();
-    editor.m_editing = false;
-    return accepted;
+    text = session->text;
+    return true;
+}
+
+void TabcInPlaceEdit::Begin(std::shared_ptr<Session> session)
+{
+    m_session = std::move(session);
+    m_outsidePress.Start([this] { End(false); });
+}
+
+void TabcInPlaceEdit::End(bool accepted)
+{
+    const std::shared_ptr<Session> session = std::exchange(m_session, nullptr);
+    m_outsidePress.Stop();
+    if (session) {
+        session->open = false;
+        session->accepted = accepted;
+        if (accepted)
+            session->text = Text();
+    }
+    // Hiding moves the focus away, which ends nothing more: the edit is closed by now.
+    HideAndDetach();
+    if (session && session->ended)
+        session->ended();
 }
 
 void TabcInPlaceEdit::KeyDown(unsigned short& key, TShiftState shift)
 {
     switch (key) {
     case vkReturn:
-        m_accepted = true;
-        [[fallthrough]];
     case vkEscape:
     case vkTab:
+        End(key == vkReturn);
         key = 0;
-        HideAndDetach();
         return;
     default:
         TEdit::KeyDown(key, shift);
@@ -106,7 +123,7 @@ void TabcInPlaceEdit::KeyDown(unsigned short& key, TShiftState shift)
 void TabcInPlaceEdit::DoExit()
 {
     TEdit::DoExit();
-    HideAndDetach();
+    End(false);
 }
 
 void TabcInPlaceEdit::HideAndDetach()

@@ -1,4 +1,5 @@
 #include "ButtonBarSupport.h"
+#include "PointerEvents.h"
 #include "TabcInPlaceEdit.h"
 
 #include <QPlainTextEdit>
@@ -32,11 +33,20 @@ protected:
         QTest::keyClicks(input, text);
         QTest::keyClick(input, key);
     }
+    // After what should have ended the edit: notes whether it is still open, and ends it
+    // with Escape then, so that a failing test does not wait for ever.
+    void GiveUpIfStillOpen(TabcInPlaceEdit* editor)
+    {
+        stillOpen = editor->isVisible();
+        if (stillOpen)
+            Type(editor, QString(), Qt::Key_Escape);
+    }
 
     BarForm bar{3};
     QRect sawEditor;
     QString sawText;
     std::pair<TColor, TColor> sawColours;
+    bool stillOpen = false;
 };
 
 } // namespace
@@ -79,11 +89,87 @@ TEST_F(CaptionEdit, EscapeTabAndLeavingTheEditorKeepTheOldCaption)
     EXPECT_FALSE(bar.bar->Editing());
 }
 
-TEST_F(CaptionEdit, WhileEditingTheButtonsIgnoreClicks)
+TEST_F(CaptionEdit, APressOnAnotherButtonEndsTheEditAndThenDoesItsWork)
 {
+    bool renamed = false;
+    bar.Page(0)->OnRename = [&](TObject*, QString&) { renamed = true; };
+    EditWith([this](TabcInPlaceEdit* editor) {
+        QTest::keyClicks(editor->focusProxy(), QStringLiteral("x"));
+        QTest::mouseClick(bar.Button(2), Qt::LeftButton, {}, QPoint(10, 10));
+        GiveUpIfStillOpen(editor);
+    });
+    EXPECT_FALSE(stillOpen);
+    EXPECT_FALSE(renamed);
+    EXPECT_EQ(bar.Page(0)->Caption(), QStringLiteral("Page1"));
+    EXPECT_EQ(bar.bar->ActivePage(), bar.Page(2)) << "the click opened its page";
+    EXPECT_FALSE(bar.bar->Editing());
+    EXPECT_FALSE(TabcInPlaceEdit::Editor()->isVisible());
+}
+
+// Presses on what takes no focus: the form beside the bar, and another window of the
+// program.
+TEST_F(CaptionEdit, APressAnywhereOutsideTheEditorKeepsTheOldCaption)
+{
+    TForm other(nullptr);
+    other.SetBounds(400, 10, 100, 100);
+    other.Show();
+    const std::pair<QWidget*, QPoint> presses[] = {{bar.form.get(), QPoint(250, 50)},
+                                                   {&other, QPoint(50, 50)}};
+    for (const auto& [elsewhere, at] : presses) {
+        EditWith([this, elsewhere, at](TabcInPlaceEdit* editor) {
+            QTest::keyClicks(editor->focusProxy(), QStringLiteral("x"));
+            QTest::mouseClick(elsewhere, Qt::LeftButton, {}, at);
+            GiveUpIfStillOpen(editor);
+        });
+        EXPECT_FALSE(stillOpen);
+        EXPECT_EQ(sawText, QStringLiteral("Page1"));
+        EXPECT_EQ(bar.Page(0)->Caption(), QStringLiteral("Page1"));
+        EXPECT_FALSE(TabcInPlaceEdit::Editor()->isVisible());
+        EXPECT_FALSE(bar.bar->Editing());
+    }
+}
+
+TEST_F(CaptionEdit, APressInsideTheEditorKeepsEditing)
+{
+    EditWith([](TabcInPlaceEdit* editor) {
+        QWidget* input = editor->focusProxy();
+        QTest::keyClicks(input, QStringLiteral("ab"));
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_TRUE(editor->isVisible());
+        QTest::keyClick(input, Qt::Key_End);
+        QTest::keyClicks(input, QStringLiteral("c"));
+        QTest::keyClick(input, Qt::Key_Return);
+    });
+    EXPECT_EQ(bar.Page(0)->Caption(), QStringLiteral("abc"));
+}
+
+// The right press that ends the first edit starts the second; each keeps its own answer.
+TEST_F(CaptionEdit, ARightClickOnAnotherButtonEditsThatOneInstead)
+{
+    bool secondSeen = false;
+    EditWith([this, &secondSeen](TabcInPlaceEdit* editor) {
+        QTest::keyClicks(editor->focusProxy(), QStringLiteral("first"));
+        QTimer::singleShot(0, [&secondSeen] {
+            TabcInPlaceEdit* second = TabcInPlaceEdit::Editor();
+            secondSeen = second->isVisible() && second->Text() == QStringLiteral("Page2");
+            Type(second, QStringLiteral("Second"), Qt::Key_Return);
+        });
+        QTest::mouseClick(bar.Button(1), Qt::RightButton, {}, QPoint(10, 10));
+        GiveUpIfStillOpen(editor);
+    });
+    EXPECT_FALSE(stillOpen);
+    EXPECT_TRUE(secondSeen);
+    EXPECT_EQ(bar.Page(0)->Caption(), QStringLiteral("Page1"));
+    EXPECT_EQ(bar.Page(1)->Caption(), QStringLiteral("Second"));
+    EXPECT_FALSE(bar.bar->Editing());
+}
+
+TEST_F(CaptionEdit, WhileEditingHotTrackingOpensNothing)
+{
+    bar.bar->SetOptions({TabcButtonBarOption::abbHotTrack, TabcButtonBarOption::abbInPlaceEdit});
     EditWith([this](TabcInPlaceEdit* editor) {
         EXPECT_TRUE(bar.bar->Editing());
-        QTest::mouseClick(bar.Button(2), Qt::LeftButton, {}, QPoint(10, 10));
+        SendEnter(bar.Button(2));
         EXPECT_EQ(bar.bar->ActivePage(), bar.Page(0));
         Type(editor, QString(), Qt::Key_Escape);
     });
