@@ -126,7 +126,8 @@ QString TCommandLine::Usage()
         "  --hover NAME       with --screenshot: move the pointer over the named control\n"
         "                     or menu item\n"
         "  --wait MS          with --screenshot: let MS milliseconds pass\n"
-        "                     (steps run in the order given)\n"
+        "                     (steps run in the order given, and go on while a box\n"
+        "                     is open; a box still open at the end is cancelled)\n"
         "  --print NAME       with --screenshot: print the named control's caption\n"
         "                     (repeatable)\n"
         "  --help             show this text\n"
@@ -134,7 +135,8 @@ QString TCommandLine::Usage()
         "\n"
         "The catalogue Data/Mirelvane.mdb and the help page help/question.htm are looked\n"
         "for beside the program, then in the installed data folder (share/zentuvio).\n"
-        "Exit status: 0 done, 1 failed, 2 wrong command line or unknown control name.\n");
+        "Exit status: 0 done, 1 failed (also a step that could not finish), 2 wrong\n"
+        "command line or unknown control name.\n");
 }
 
 QString TCommandLine::VersionText()

@@ -1,4 +1,5 @@
 #include "TScreenshot.h"
+#include "TScreenshotStepRunner.h"
 
 #include "TForm.h"
 #include "TabcBarBtn.h"
@@ -39,14 +40,57 @@ int TScreenshot::Take(TForm& window, const QString& fileName, const TScreenshotS
 {
     window.Show();
     Settle(settleTime);
-    // A wait right after a step takes the place of its settling time, so that a picture
-    // can show an animation halfway.
+    // A step may close the window (confirming the exit box, say).
+    QPointer<TForm> main(&window);
+    const auto onWindow = [main](const std::function<int(TForm&)>& work) {
+        return main ? work(*main) : Failed;
+    };
+    QList<TScreenshotStepRunner::Step> runs;
     for (qsizetype i = 0; i < steps.size(); ++i) {
-        const bool waitFollows =
-            i + 1 < steps.size() && steps[i + 1].kind == TScreenshotStep::Kind::Wait;
-        if (!Run(window, steps[i], waitFollows ? 0 : settleTime))
-            return UnknownControl;
+        const TScreenshotStep step = steps[i];
+        runs.append({Describe(step),
+                     [onWindow, step] { return onWindow([&](TForm& w) { return Run(w, step); }); },
+                     SettleTime(steps, i)});
     }
+    TScreenshotStepRunner runner(
+        runs, [&] { return onWindow([&](TForm& w) { return Finish(w, fileName, prints); }); });
+    return runner.Run();
+}
+
+// A wait right after a step takes the place of its settling time, so that a picture
+// can show an animation halfway.
+int TScreenshot::SettleTime(const TScreenshotSteps& steps, qsizetype index)
+{
+    if (steps[index].kind == TScreenshotStep::Kind::Wait)
+        return steps[index].value.toInt();
+    const bool waitFollows =
+        index + 1 < steps.size() && steps[index + 1].kind == TScreenshotStep::Kind::Wait;
+    return waitFollows ? 0 : settleTime;
+}
+
+QString TScreenshot::Describe(const TScreenshotStep& step)
+{
+    return QStringLiteral("%1 %2").arg(OptionOf(step.kind), step.value);
+}
+
+QString TScreenshot::OptionOf(TScreenshotStep::Kind kind)
+{
+    switch (kind) {
+    case TScreenshotStep::Kind::Click:
+        return QStringLiteral("--click");
+    case TScreenshotStep::Kind::DoubleClick:
+        return QStringLiteral("--double-click");
+    case TScreenshotStep::Kind::Key:
+        return QStringLiteral("--key");
+    case TScreenshotStep::Kind::Hover:
+        return QStringLiteral("--hover");
+    default:
+        return QStringLiteral("--wait");
+    }
+}
+
+int TScreenshot::Finish(TForm& window, const QString& fileName, const QStringList& prints)
+{
     QStringList captions;
     for (const QString& name : prints) {
         const TControl* control = FindControl(window, name, QStringLiteral("--print"));
@@ -60,34 +104,26 @@ int TScreenshot::Take(TForm& window, const QString& fileName, const TScreenshotS
     }
     for (const QString& caption : captions)
         std::printf("%s\n", qPrintable(caption));
+    std::fflush(stdout);
     return Written;
 }
 
-bool TScreenshot::Run(TForm& window, const TScreenshotStep& step, int settle)
+int TScreenshot::Run(TForm& window, const TScreenshotStep& step)
 {
     using K = TScreenshotStep::Kind;
-    if (step.kind == K::Wait) {
-        Settle(step.value.toInt());
-        return true;
-    }
+    if (step.kind == K::Wait)
+        return Written;
     if (step.kind == K::Key) {
         SendKey(window, step.value);
-        Settle(settle);
-        return true;
+        return Written;
     }
     if (step.kind == K::Click || step.kind == K::Hover) {
-        if (auto* item = dynamic_cast<TMenuItem2000*>(window.FindComponent(step.value))) {
-            const bool done = PointAtMenuItem(window, *item, step.kind == K::Click);
-            Settle(settle);
-            return done;
-        }
+        if (auto* item = dynamic_cast<TMenuItem2000*>(window.FindComponent(step.value)))
+            return PointAtMenuItem(window, *item, step.kind == K::Click) ? Written : UnknownControl;
     }
-    const QString option = step.kind == K::Click         ? QStringLiteral("--click")
-                           : step.kind == K::DoubleClick ? QStringLiteral("--double-click")
-                                                         : QStringLiteral("--hover");
-    TControl* control = FindControl(window, step.value, option);
+    TControl* control = FindControl(window, step.value, OptionOf(step.kind));
     if (!control)
-        return false;
+        return UnknownControl;
     QWidget* target = ClickTarget(control);
     if (step.kind == K::Click)
         Click(target);
@@ -95,8 +131,7 @@ bool TScreenshot::Run(TForm& window, const TScreenshotStep& step, int settle)
         DoubleClick(target);
     else
         Hover(target);
-    Settle(settle);
-    return true;
+    return Written;
 }
 
 bool TScreenshot::PointAtMenuItem(TForm& window, TMenuItem2000& item, bool click)
@@ -143,9 +178,13 @@ QWidget* TScreenshot::MenuItemPlace(TForm& window, const TMenuItem2000& item, QP
     return nullptr;
 }
 
+// While a modal box is open, its controls are looked for first: that is where the user
+// acts then.
 TControl* TScreenshot::FindControl(TForm& window, const QString& name, const QString& option)
 {
-    auto* control = dynamic_cast<TControl*>(window.FindComponent(name));
+    auto* modal = dynamic_cast<TForm*>(QApplication::activeModalWidget());
+    TComponent* found = modal ? modal->FindComponent(name) : nullptr;
+    auto* control = dynamic_cast<TControl*>(found ? found : window.FindComponent(name));
     if (!control)
         TErrorOutput::Print(
             QStringLiteral("%1: the window has no control named %2").arg(option, name));
@@ -196,7 +235,11 @@ void TScreenshot::SendKey(TForm& window, const QString& key)
     const std::optional<TKeyStroke> stroke = TKeyStroke::Parse(key);
     if (!stroke)
         return;
+    // Keys go where the user's would: into the modal box while one is open.
     QWidget* focus = QApplication::focusWidget();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && !(focus && (focus == modal || modal->isAncestorOf(focus))))
+        focus = modal->focusWidget() ? modal->focusWidget() : modal;
     QPointer<QWidget> target = focus ? focus : &window;
     QKeyEvent press(QEvent::KeyPress, stroke->key, stroke->modifiers);
     QCoreApplication::sendEvent(target, &press);

@@ -134,3 +134,87 @@ TEST(ScreenshotOption, AChosenCatalogueThatCannotBeOpenedIsReportedAndTheWindowO
         QFile::remove(file);
     }
 }
+
+namespace {
+
+// Where two pictures of the same size differ.
+QRect Difference(const QImage& one, const QImage& other)
+{
+    QRect differing;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            if (one.pixel(x, y) != other.pixel(x, y))
+                differing |= QRect(x, y, 1, 1);
+    return differing;
+}
+
+// Pictures of the started window and of what some steps leave over it.
+class ScreenshotWithABox : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(Zentuvio({QStringLiteral("--screenshot"), File("plain")}).exitCode, 0);
+        plain = QImage(File("plain"));
+    }
+    QString File(const QString& name) const { return folder.filePath(name + ".png"); }
+    ProgramRun Take(const QString& name, const QStringList& steps) const
+    {
+        return Zentuvio(QStringList{QStringLiteral("--screenshot"), File(name)} + steps);
+    }
+
+    QTemporaryDir folder;
+    QImage plain;
+    // The exit box (385 x 215 on screen) centred over the working area, which lies at
+    // (160, 48) in the window and is 651 x 402: half the differences, ties to even.
+    const QRect exitBox{160 + 133, 48 + 94, 385, 215};
+};
+
+} // namespace
+
+TEST_F(ScreenshotWithABox, AClickThatOpensTheExitBoxShowsItThenTheProgramCancelsIt)
+{
+    const ProgramRun run =
+        Take("exit", {QStringLiteral("--click"), QStringLiteral("imgCloseButton")});
+    ASSERT_TRUE(run.finished) << "the box does not hold the program up";
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    EXPECT_FALSE(run.errors.contains(QStringLiteral("zentuvio:"))) << qPrintable(run.errors);
+    const QImage shot(File("exit"));
+    ASSERT_EQ(shot.size(), plain.size());
+    EXPECT_EQ(Difference(plain, shot), exitBox) << "the box, and nothing else";
+    EXPECT_EQ(QColor(shot.pixel(exitBox.topLeft() + QPoint(20, 60))), QColor(208, 207, 233))
+        << "the box's own colour";
+}
+
+TEST_F(ScreenshotWithABox, TheStepsAfterTheClickAnswerTheBox)
+{
+    const QStringList answers[] = {{QStringLiteral("--key"), QStringLiteral("Esc")},
+                                   {QStringLiteral("--click"), QStringLiteral("Mybutton2")},
+                                   {QStringLiteral("--click"), QStringLiteral("Label3")}};
+    for (const QStringList& answer : answers) {
+        const ProgramRun run =
+            Take("answered",
+                 QStringList{QStringLiteral("--click"), QStringLiteral("imgCloseButton")} + answer);
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(answer.join(' ')) << qPrintable(run.errors);
+        EXPECT_EQ(QImage(File("answered")), plain) << qPrintable(answer.join(' '));
+    }
+}
+
+// An unknown control still exits with code 2; confirming the exit leaves no window to
+// picture.
+TEST_F(ScreenshotWithABox, AStepAfterTheBoxThatFailsOrClosesTheProgramWritesNoPicture)
+{
+    const struct {
+        QStringList step;
+        int exitCode;
+        QString named;
+    } cases[] = {{{QStringLiteral("--click"), QStringLiteral("NoSuchButton")}, 2, "NoSuchButton"},
+                 {{QStringLiteral("--key"), QStringLiteral("Return")}, 1, "--key Return"}};
+    for (const auto& c : cases) {
+        const ProgramRun run =
+            Take("none",
+                 QStringList{QStringLiteral("--click"), QStringLiteral("imgCloseButton")} + c.step);
+        EXPECT_EQ(run.exitCode, c.exitCode) << qPrintable(c.named);
+        EXPECT_TRUE(run.errors.contains(c.named)) << qPrintable(run.errors);
+        EXPECT_FALSE(QFile::exists(File("none"))) << qPrintable(c.named);
+    }
+}
