@@ -226,6 +226,7 @@ TModalResult TForm::ShowModal()
     m_modalResult = mrNone;
     ++m_modalLevel;
     setWindowModality(Qt::ApplicationModal);
+    BelongToMainWindow();
     Show();
     TCloseAction action = TCloseAction::caHide;
     while (true) {
@@ -246,6 +247,15 @@ TModalResult TForm::ShowModal()
     if (action == TCloseAction::caFree)
         Release();
     return result;
+}
+
+void TForm::BelongToMainWindow()
+{
+    const TForm* main = Application ? Application->MainForm() : nullptr;
+    if (!main || main == this || !main->windowHandle())
+        return;
+    winId(); // the platform window exists from here on
+    windowHandle()->setTransientParent(main->windowHandle());
 }
 
 void TForm::Release()

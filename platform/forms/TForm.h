@@ -69,7 +69,9 @@ public:
     // its modal loop with mrCancel instead; the main window ends the program.
     void Close();
     // Shows the window modally: other windows take no input until a handler sets a
-    // modal result. Returns that result.
+    // modal result. Returns that result. The window belongs to the main window meanwhile
+    // (is transient for it), so that a compositor that places windows itself (a tiling
+    // Wayland one) floats it over that one instead of tiling it beside it.
     TModalResult ShowModal();
     TModalResult ModalResult() const { return m_modalResult; }
     void SetModalResult(TModalResult result) { m_modalResult = result; }
@@ -108,6 +110,7 @@ private:
     void BindFields();
     void PlaceOnFirstShow();
     void ApplyWindowFlags();
+    void BelongToMainWindow();
 
     TBorderStyle m_borderStyle = TBorderStyle::bsSizeable;
     TPosition m_position = TPosition::poDesigned;

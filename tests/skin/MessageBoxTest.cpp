@@ -145,6 +145,18 @@ TEST_F(MessageBoxes, BoxesArePlacedOverTheWorkingAreaByTheSizeTheyShowAt)
     ShowMessnoresult(QStringLiteral("x"), QStringLiteral("y"));
 }
 
+TEST_F(MessageBoxes, ABoxBelongsToTheMainWindowWhileItIsOpen)
+{
+    skintest::StandInMainWindow main(160);
+    main.form.Show();
+    AnswerWith<TMess>(Mess, [&main](TMess* box) {
+        ASSERT_NE(box->windowHandle(), nullptr);
+        EXPECT_EQ(box->windowHandle()->transientParent(), main.form.windowHandle());
+        Key(box, Qt::Key_Return);
+    });
+    ShowMess(QStringLiteral("x"), QStringLiteral("y"));
+}
+
 TEST(CentringRule, TiesGoToTheEvenNeighbour)
 {
     EXPECT_EQ(TCentringRule::RoundHalfEven(273 / 2.0), 136);
