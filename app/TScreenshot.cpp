@@ -7,12 +7,11 @@
 #include "TabcCustomButtonBar.h"
 
 #include "TCustomMenuBar2000.h"
-#include "TCustomPopupMenu2000Form.h"
 #include "TErrorOutput.h"
 #include "TKeyStroke.h"
 #include "TMenuItem2000.h"
-#include "T_AM2000_DropShadow.h"
-#include "T_AM2000_MenuTracker.h"
+#include "TScreen.h"
+#include "TWindowStack.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -24,7 +23,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -159,21 +157,8 @@ QWidget* TScreenshot::MenuItemPlace(TForm& window, const TMenuItem2000& item, QP
 {
     for (QWidget* child : window.findChildren<QWidget*>()) {
         auto* bar = dynamic_cast<TCustomMenuBar2000*>(child);
-        const int index = bar ? bar->BarItems().IndexOf(&item) : -1;
-        if (index >= 0 && bar->isVisible()) {
-            local = bar->BarItems().Entries()[std::size_t(index)].rect.center();
-            return bar;
-        }
-    }
-    const T_AM2000_MenuTracker& tracker = T_AM2000_MenuTracker::Instance();
-    for (TCustomPopupMenu2000Form* open = tracker.DeepestWindow(); open;
-         open = open->ParentWindow()) {
-        const auto& entries = open->Entries();
-        const auto found = std::find(entries.begin(), entries.end(), &item);
-        if (found != entries.end()) {
-            local = open->EntryRect(int(found - entries.begin())).center();
-            return open;
-        }
+        if (QWidget* place = bar ? bar->ItemPlace(item, local) : nullptr)
+            return place;
     }
     return nullptr;
 }
@@ -272,26 +257,11 @@ QImage TScreenshot::Picture(TForm& window)
     QImage picture = window.grab().toImage();
     QPainter painter(&picture);
     const QPoint origin = window.mapToGlobal(QPoint(0, 0));
-    auto draw = [&](QWidget* other) {
-        painter.drawPixmap(other->mapToGlobal(QPoint(0, 0)) - origin, other->grab());
-    };
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* other : windows) {
-        if (other == &window || !other->isVisible() || IsDropShadow(other))
-            continue;
-        // A drop shadow lies behind the window it belongs to.
-        for (QWidget* shadow : windows) {
-            if (IsDropShadow(shadow) && shadow->isVisible() && shadow->parentWidget() == other)
-                draw(shadow);
-        }
-        draw(other);
+    for (QWidget* other : Screen->Windows().Visible()) {
+        if (other != &window)
+            painter.drawPixmap(other->mapToGlobal(QPoint(0, 0)) - origin, other->grab());
     }
     return picture;
-}
-
-bool TScreenshot::IsDropShadow(const QWidget* window)
-{
-    return dynamic_cast<const T_AM2000_DropShadow*>(window) != nullptr;
 }
 
 void TScreenshot::Settle(int milliseconds)

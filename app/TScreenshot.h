@@ -64,9 +64,8 @@ private:
     static void Hover(QWidget* control);
     static void HoverAt(QWidget* widget, QPoint local);
     // The window with every other visible window of the program over it at its place,
-    // in the order they were made, each drop shadow just behind its menu.
+    // in the order they stack.
     static QImage Picture(TForm& window);
-    static bool IsDropShadow(const QWidget* window);
     // Handles events for that long so that animations and deferred repaints finish.
     static void Settle(int milliseconds);
 };

@@ -1,5 +1,6 @@
 #include "T_AM2000_DropShadow.h"
 
+#include "TWindowStack.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_ShadowStrips.h"
 
@@ -21,6 +22,7 @@ T_AM2000_DropShadow::T_AM2000_DropShadow(QWidget* target, T_AM2000_Desktop& desk
     setAttribute(Qt::WA_OpaquePaintEvent, !composed);
     setFocusPolicy(Qt::NoFocus);
     target->installEventFilter(this);
+    TWindowStack::PlaceBehind(*this, *target);
 }
 
 bool T_AM2000_DropShadow::Wanted(T_AM2000_Flags flags, bool systemShadow,

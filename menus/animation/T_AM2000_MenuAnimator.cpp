@@ -2,6 +2,7 @@
 
 #include "TEventSound.h"
 #include "TTickCount.h"
+#include "TWindowStack.h"
 #include "T_AM2000_AnimationFrame.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropShadow.h"
@@ -53,6 +54,8 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
     m_openedWith = opening.kind;
     Begin(menu, opening, T_AM2000_AnimationSteps(opening.bounds.size(), opening.kind));
     m_window->setGeometry(CurrentBounds());
+    if (m_shadow && !opening.chain.empty())
+        TWindowStack::PlaceBehind(*m_shadow, *opening.chain.front());
     if (m_shadow)
         m_shadow->ShowBehind();
     for (QWidget* above : opening.chain)

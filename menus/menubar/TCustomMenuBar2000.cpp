@@ -188,6 +188,24 @@ bool TCustomMenuBar2000::DropDownOpen() const
     return Tracker().CurrentMenu() == m_dropDownMenu.get();
 }
 
+QWidget* TCustomMenuBar2000::ItemPlace(const TMenuItem2000& item, QPoint& local)
+{
+    if (const int index = m_items.IndexOf(&item); index >= 0 && isVisible()) {
+        local = m_items.Entries()[std::size_t(index)].rect.center();
+        return this;
+    }
+    if (!DropDownOpen())
+        return nullptr;
+    for (TCustomPopupMenu2000Form* open = Tracker().DeepestWindow(); open;
+         open = open->ParentWindow()) {
+        if (const int entry = open->IndexOf(&item); entry != TCustomPopupMenu2000Form::NoEntry) {
+            local = open->EntryRect(entry).center();
+            return open;
+        }
+    }
+    return nullptr;
+}
+
 // Every change of state or current item goes through here.
 void TCustomMenuBar2000::SetState(State state, int current)
 {

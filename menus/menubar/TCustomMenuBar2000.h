@@ -73,6 +73,10 @@ public:
     TCustomPopupMenu2000& DropDownMenu() const { return *m_dropDownMenu; }
     // The bar's drop-down is the open menu chain.
     bool DropDownOpen() const;
+    // Where item is shown: a top item on the bar, or an entry of a window of the bar's
+    // open drop-down chain. Returns the widget showing it, with local set to the item's
+    // centre in that widget; nullptr when it is shown in neither.
+    QWidget* ItemPlace(const TMenuItem2000& item, QPoint& local);
 
     // Makes item current and opens its drop-down, when it is enabled and has a submenu;
     // with selectFirst (and always in keyboard mode) its first entry is selected.

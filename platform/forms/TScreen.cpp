@@ -1,5 +1,7 @@
 #include "TScreen.h"
 
+#include "TWindowStack.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -7,6 +9,7 @@ TScreen* Screen = nullptr;
 
 TScreen::TScreen(TComponent* owner)
     : TComponent(owner)
+    , m_windows(std::make_unique<TWindowStack>())
 {
     Screen = this;
 }

@@ -5,9 +5,13 @@
 
 #include <QCursor>
 #include <QRect>
+#include <memory>
 
-// The screen: its size and work area, and the cursor shown over the whole program
-// while one is set (crDefault: each control's own).
+class TWindowStack;
+
+// The screen: its size and work area, the program's windows on it in stacking order,
+// and the cursor shown over the whole program while one is set (crDefault: each
+// control's own).
 class TScreen : public TComponent {
 public:
     explicit TScreen(TComponent* owner);
@@ -17,6 +21,8 @@ public:
     int Height() const;
     // The screen less the desktop's panels, in screen pixels.
     QRect WorkAreaRect() const;
+    // The program's top-level windows as they stack, noted from the screen's making on.
+    TWindowStack& Windows() const { return *m_windows; }
 
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor cursor);
@@ -25,6 +31,7 @@ public:
 
 private:
     TCursor m_cursor = crDefault;
+    std::unique_ptr<TWindowStack> m_windows;
 };
 
 extern TScreen* Screen;

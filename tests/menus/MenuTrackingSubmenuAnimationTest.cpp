@@ -1,5 +1,8 @@
 #include "MenuTrackingTestSupport.h"
 #include "TCustomPopupMenu2000Form.h"
+#include "TScreen.h"
+#include "TWindowStack.h"
+#include "T_AM2000_DropShadow.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_StepEvent.h"
@@ -133,4 +136,29 @@ TEST_F(SubmenuAnimation, FreeingTheMenuWhileSubmenusGrowLeavesNothingBehind)
     now += 100;
     QCoreApplication::sendPostedEvents(nullptr, T_AM2000_StepEvent::TypeId());
     Advance(1000);
+}
+
+// A submenu's shadow never darkens a menu of its chain: the windows stack over every
+// shadow, in the order they opened.
+TEST_F(SubmenuAnimation, TheShadowsOfSubmenusLieUnderTheWholeChain)
+{
+    popup.Options()->SetFlags({T_AM2000_Flag::mfDropShadow});
+    Form* window = Open();
+    Form* child = OpenFirst(*window);
+    ASSERT_NE(child, nullptr);
+    Form* grandchild = OpenFirst(*child);
+    ASSERT_NE(grandchild, nullptr);
+    const QWidgetList stack = Screen->Windows().Visible();
+    const auto at = [&stack](const QWidget* window) {
+        const qsizetype index = stack.indexOf(window);
+        EXPECT_GE(index, 0);
+        return index;
+    };
+    const auto* childShadow = ChildOfType<T_AM2000_DropShadow>(*child);
+    const auto* grandchildShadow = ChildOfType<T_AM2000_DropShadow>(*grandchild);
+    ASSERT_TRUE(childShadow && grandchildShadow);
+    EXPECT_LT(at(childShadow), at(window));
+    EXPECT_LT(at(grandchildShadow), at(window));
+    EXPECT_LT(at(window), at(child));
+    EXPECT_LT(at(child), at(grandchild));
 }
