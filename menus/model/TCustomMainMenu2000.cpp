@@ -4,7 +4,6 @@
 #include "TControl.h"
 #include "TEditableMenuItem2000.h"
 #include "TMenuItem2000.h"
-#include "TMenuStateLoader.h"
 #include "T_AM2000_AnimatedSkin.h"
 #include "T_AM2000_MenuOptions.h"
 
@@ -25,6 +24,12 @@ const TFont& SystemMenuFont()
         return result;
     }();
     return font;
+}
+
+TCustomMainMenu2000::LoadedHandler& InstalledLoadedHandler()
+{
+    static TCustomMainMenu2000::LoadedHandler handler;
+    return handler;
 }
 
 } // namespace
@@ -160,7 +165,13 @@ void TCustomMainMenu2000::OptionsChanged()
 void TCustomMainMenu2000::Loaded()
 {
     TMainMenu::Loaded();
-    TMenuStateLoader::Apply(*this);
+    if (const LoadedHandler& handler = InstalledLoadedHandler())
+        handler(*this);
+}
+
+TCustomMainMenu2000::LoadedHandler TCustomMainMenu2000::SetLoadedHandler(LoadedHandler handler)
+{
+    return std::exchange(InstalledLoadedHandler(), std::move(handler));
 }
 
 void TCustomMainMenu2000::Notification(TComponent* component, TOperation operation)

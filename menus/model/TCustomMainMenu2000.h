@@ -5,6 +5,7 @@
 #include "TFont.h"
 #include "TMainMenu.h"
 
+#include <functional>
 #include <memory>
 
 class TControl;
@@ -84,8 +85,12 @@ public:
                                                           I_AM2000_OptionsOwner* owner) const;
 
     void OptionsChanged() override;
-    // At the end of loading from a layout the menu takes its stored per-user state.
+    // At the end of loading from a layout every menu hands itself to the loaded handler
+    // (the menu state storage applies the stored per-user state there).
     void Loaded() override;
+    using LoadedHandler = std::function<void(TCustomMainMenu2000&)>;
+    // Installs the loaded handler; returns the one it replaces.
+    static LoadedHandler SetLoadedHandler(LoadedHandler handler);
     bool OptionGroupsShared() const override { return m_animatedSkin != nullptr; }
 
     // Fired when any item is executed, before the item's own click.

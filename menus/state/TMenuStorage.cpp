@@ -2,6 +2,8 @@
 
 #include "Exception.h"
 #include "MenuStateWarning.h"
+#include "TCustomMainMenu2000.h"
+#include "TMenuStateLoader.h"
 #include "TRegistry.h"
 #include "TTickCount.h"
 
@@ -67,6 +69,9 @@ void TMenuStorage::Start(const QString& executablePath)
     else if (!executable.isEmpty() && registry.OpenKey(m_applicationKey, false))
         m_elapsedTime = StoredElapsedTime(registry);
     m_startTick = TTickCount::Now();
+    // Every main menu takes its stored state as it finishes loading; the loader leaves
+    // it alone unless the storage is in registry mode.
+    TCustomMainMenu2000::SetLoadedHandler(&TMenuStateLoader::Apply);
 }
 
 void TMenuStorage::Finish()
@@ -84,6 +89,9 @@ void TMenuStorage::Finish()
         MenuStateWarning(QStringLiteral("running time not written: %1").arg(error.Message()));
     }
     m_startTick = TTickCount::Now();
+    // Every main menu takes its stored state as it finishes loading; the loader leaves
+    // it alone unless the storage is in registry mode.
+    TCustomMainMenu2000::SetLoadedHandler(&TMenuStateLoader::Apply);
 }
 
 QString TMenuStorage::MenuKey(const QString& menuName) const
