@@ -663,7 +663,7 @@ void TCustomMenuBar2000::ShowToolTip(const QHelpEvent& help)
     const int index = m_items.IndexAt(help.pos());
     const TMenuItem2000* item = index >= 0 ? m_items.Entries()[std::size_t(index)].item : nullptr;
     const QString hint =
-        item && m_menu->ShowHint() ? item->Hint().section(QLatin1Char('|'), 0, 0) : QString();
+        item && m_menu->ShowHint() ? item->ShownHint().section(QLatin1Char('|'), 0, 0) : QString();
     if (hint.isEmpty()) {
         QToolTip::hideText();
         return;

@@ -216,6 +216,11 @@ void TMenuItem2000::OptionsChanged()
     Changed();
 }
 
+QString TMenuItem2000::ShownHint() const
+{
+    return T_AM2000_MenuItemCache::Instance().ItemHint(Hint(), Caption());
+}
+
 // A hint the item would get from the stock table anyway is not stored.
 bool TMenuItem2000::IsHintStored() const
 {

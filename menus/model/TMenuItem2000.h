@@ -80,6 +80,9 @@ public:
     void SetShortCutText(const QString& text);
     // The key code of the shortcut text (scNone for none).
     TShortCut ShortCut() const { return m_shortCut; }
+    // The hint the item shows, wherever it shows one: its own Hint; when that is empty,
+    // the stock hint of its caption; none for the single character with code 1.
+    QString ShownHint() const;
 
     // Glyphs side by side in Bitmap: 1 to 4 (normal, disabled, selected, down); anything
     // else raises EInvalidOperation "Value must be between 1 and 4.".

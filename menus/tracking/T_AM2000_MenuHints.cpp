@@ -24,10 +24,11 @@ QString T_AM2000_MenuHints::LongHint(const QString& hint)
 
 void T_AM2000_MenuHints::Show(const TMenuItem2000* item, const TCustomMainMenu2000* mainMenu)
 {
+    const QString hint = item ? item->ShownHint() : QString();
     if (Application)
-        Application->SetHint(item ? item->Hint() : QString());
+        Application->SetHint(hint);
     if (mainMenu)
-        ShowOnStatusBar(*mainMenu, item ? LongHint(item->Hint()) : QString());
+        ShowOnStatusBar(*mainMenu, LongHint(hint));
 }
 
 // Simple text in simple mode, else the chosen panel when the bar has it.

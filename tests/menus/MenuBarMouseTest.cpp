@@ -301,8 +301,13 @@ TEST_F(MenuBarMouse, TheTooltipOverAnItemIsItsShortHint)
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Change the text"));
 
-    QHelpEvent noHint(QEvent::ToolTip, Center(2), bar->mapToGlobal(Center(2)));
-    QCoreApplication::sendEvent(bar.get(), &noHint);
+    // "Help" says nothing itself: the stock hint of its caption shows, until its hint
+    // says none.
+    QHelpEvent overHelp(QEvent::ToolTip, Center(2), bar->mapToGlobal(Center(2)));
+    QCoreApplication::sendEvent(bar.get(), &overHelp);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Contains commands for showing help"));
+    help->SetHint(QString(QChar(1)));
+    QCoreApplication::sendEvent(bar.get(), &overHelp);
     EXPECT_TRUE(TooltipGoes());
 
     menu.SetShowHint(false);

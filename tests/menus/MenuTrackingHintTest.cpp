@@ -103,3 +103,20 @@ TEST_F(StatusBarHints, TheSelectedEntrysWholeHintBecomesTheProgramsHint)
     EXPECT_EQ(changes, 3);
     Application->OnHint.Clear();
 }
+
+// The stock table speaks for an entry that says nothing itself; the character with code 1
+// says "none" and keeps the stock hint away.
+TEST_F(StatusBarHints, AnEntryWithoutAHintShowsTheStockHintOfItsCaptionUnlessItsHintIsNone)
+{
+    const QString stock = QStringLiteral("Removes the selection and puts it on the clipboard");
+    TMenuItem2000* cut = Add(QStringLiteral("Cu&t"));
+    window->Relayout();
+    Hover(*window, 2);
+    EXPECT_EQ(bar.panelTexts[1], stock);
+    EXPECT_EQ(Application->Hint(), stock);
+    Hover(*window, 0);
+    cut->SetHint(QString(QChar(1)));
+    Hover(*window, 2);
+    EXPECT_EQ(bar.panelTexts[1], QString());
+    EXPECT_EQ(Application->Hint(), QString());
+}
