@@ -9,6 +9,7 @@
 #include "TDBCtrlGrid.h"
 #include "TDataFiles.h"
 #include "TJPEGImage.h"
+#include "TMenuBar2000.h"
 #include "TPictureSaver.h"
 #include "TQueryWaitBox.h"
 #include "TResourceStream.h"
@@ -93,6 +94,7 @@ const TClassInfo& TMianForm::StaticClassInfo()
         c.Field("BzDBImage1", &F::BzDBImage1);
         c.Field("BzDBImage2", &F::BzDBImage2);
         c.Field("SavePictureDialog1", &F::SavePictureDialog1);
+        c.Field("MenuBar20001", &F::MenuBar20001);
     });
     return info;
 }
@@ -105,6 +107,9 @@ void TMianForm::FormCreate(TObject* sender)
 {
     TMyForm::FormCreate(sender);
     Myado->SetConnectionString(ConnectionString());
+    // The stored width leaves the last item cut off in the menu font; the menu strip has
+    // the room.
+    MenuBar20001->SetWidensToItems(true);
 }
 
 void TMianForm::SpeedButton1Click(TObject*)

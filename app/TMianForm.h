@@ -12,6 +12,7 @@ class TADOConnection;
 class TADOQuery;
 class TBzDBImage;
 class TDBCtrlGrid;
+class TMenuBar2000;
 class TSavePictureDialog;
 
 // The gallery's main window: a menu strip, a strip of sub-category buttons above the
@@ -87,6 +88,7 @@ public:
     TBzDBImage* BzDBImage1 = nullptr;
     TBzDBImage* BzDBImage2 = nullptr;
     TSavePictureDialog* SavePictureDialog1 = nullptr;
+    TMenuBar2000* MenuBar20001 = nullptr;
 
 private:
     void RunCategory(TADOQuery& query, const QString& filter, TDBCtrlGrid& grid,

@@ -279,7 +279,17 @@ void TCustomMenuBar2000::Rebuild()
         m_current = m_items.IndexOf(current);
     if (Align() == TAlign::alTop || Align() == TAlign::alBottom)
         SetHeight(std::max(m_items.Bottom(), 1));
+    if (m_widensToItems && Align() == TAlign::alNone && Width() < m_items.Right())
+        SetWidth(m_items.Right());
     update();
+}
+
+void TCustomMenuBar2000::SetWidensToItems(bool widens)
+{
+    if (widens == m_widensToItems)
+        return;
+    m_widensToItems = widens;
+    Rebuild();
 }
 
 std::unique_ptr<T_AM2000_MenuOptions> TCustomMenuBar2000::BarOptions() const

@@ -42,6 +42,10 @@ public:
     // Drop-downs open on hovering, and close a while after the pointer left them.
     bool HotTrack() const { return m_hotTrack; }
     void SetHotTrack(bool hotTrack) { m_hotTrack = hotTrack; }
+    // A bar of its own bounds (alNone) widens to its items whenever they need more than
+    // its width, so that none is cut off; off by default, where it keeps its width.
+    bool WidensToItems() const { return m_widensToItems; }
+    void SetWidensToItems(bool widens);
     // A fixed product-and-build text. Read-only: a layout that sets it is refused.
     QString Version() const;
     void SetVersion(const QString& version);
@@ -142,6 +146,7 @@ private:
     bool m_transparent = false;
     T_AM2000_FlatStyle m_flat = T_AM2000_FlatStyle::fsDefault;
     bool m_hotTrack = false;
+    bool m_widensToItems = false;
     T_AM2000_BarItems m_items;
     T_AM2000_BarState m_state = T_AM2000_BarState::bsIdle;
     int m_current = -1;

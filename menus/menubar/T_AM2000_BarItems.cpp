@@ -66,3 +66,11 @@ int T_AM2000_BarItems::Bottom() const
         bottom = std::max(bottom, entry.rect.y() + entry.rect.height());
     return bottom;
 }
+
+int T_AM2000_BarItems::Right() const
+{
+    int right = 0;
+    for (const Entry& entry : m_entries)
+        right = std::max(right, entry.rect.x() + entry.rect.width());
+    return right;
+}

@@ -42,6 +42,8 @@ public:
     int IndexAt(QPoint point) const;
     // The bottom of the lowest item.
     int Bottom() const;
+    // The right edge of the item that reaches furthest right.
+    int Right() const;
 
     // An item's size: caption without accelerator marks, glyph, padding.
     static QSize ItemSize(const TMenuItem2000& item, TCanvas& canvas, const TImageList* images);

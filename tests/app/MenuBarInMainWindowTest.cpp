@@ -86,10 +86,30 @@ protected:
 
 } // namespace
 
+// The stored width is narrower than the three captions in the menu font: the last item,
+// "【帮 助】", shows whole, its closing bracket drawn in the menu's text colour.
+TEST_F(MenuBarInMainWindow, TheLastItemIsNotCutOff)
+{
+    const QRect last = bar->BarItems().Entries().back().rect;
+    ASSERT_GT(last.x() + last.width(), 226);
+    EXPECT_TRUE(bar->rect().contains(last));
+    const QImage shown = bar->grab().toImage();
+    // The caption is centred: its last character cell ends half the padding before the
+    // item's right edge, and a Chinese character of the menu font is 12 pixels wide.
+    const int textEnd = last.x() + last.width() - T_AM2000_BarItems::HorizontalPadding / 2;
+    const QRect bracket(textEnd - 12, last.y(), 12, last.height());
+    int ink = 0;
+    for (int y = bracket.top(); y <= bracket.bottom(); ++y)
+        for (int x = bracket.left(); x <= bracket.right(); ++x)
+            ink += shown.rect().contains(x, y) && qGray(shown.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 3);
+}
+
 TEST_F(MenuBarInMainWindow, TheBarSitsInTheMenuStripShowingTheMainMenu)
 {
     EXPECT_EQ(bar->Parent(), Named<TPanel>("Panel7"));
-    EXPECT_EQ(bar->BoundsRect(), QRect(4, 0, 226, 19));
+    // As stored, but as wide as the items need.
+    EXPECT_EQ(bar->BoundsRect(), QRect(4, 0, std::max(226, bar->BarItems().Right()), 19));
     EXPECT_EQ(bar->Align(), TAlign::alNone);
     EXPECT_EQ(bar->Flat(), T_AM2000_FlatStyle::fsWinXP);
     EXPECT_EQ(bar->Menu(), Named<TMainMenu2000>("MainMenu20001"));

@@ -178,3 +178,23 @@ TEST_F(MenuBarLifetime, BarsFollowTheirMenuWithoutTakingItsChangeEvent)
     EXPECT_GT(userChanges, before) << "bars that let go leave the handler in place";
     EXPECT_EQ(second.BarItems().Count(), 0);
 }
+
+// A bar of its own bounds keeps its width, even where its items need more, unless it
+// widens to them; it never narrows to them.
+TEST_F(MenuBarLifetime, ABarThatWidensToItsItemsGrowsToThemAndNeverNarrows)
+{
+    bar->SetWidth(40);
+    bar->Rebuild();
+    EXPECT_EQ(bar->Width(), 40);
+    ASSERT_GT(bar->BarItems().Right(), 40);
+    bar->SetWidensToItems(true);
+    EXPECT_EQ(bar->Width(), bar->BarItems().Right());
+    const int threeItems = bar->Width();
+    AddTop(QStringLiteral("&Window"), {QStringLiteral("&Cascade")});
+    EXPECT_GT(bar->Width(), threeItems);
+    EXPECT_EQ(bar->Width(), bar->BarItems().Right());
+    bar->SetWidth(380);
+    bar->Rebuild();
+    EXPECT_EQ(bar->Width(), 380);
+    EXPECT_EQ(bar->Height(), 20);
+}
