@@ -14,6 +14,13 @@ void TStream::WriteBuffer(const void* buffer, qint64 count)
         throw EWriteError(QStringLiteral("Stream write error"));
 }
 
+QByteArray TStream::ReadRest()
+{
+    QByteArray bytes(qMax<qint64>(0, Remaining()), Qt::Uninitialized);
+    ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
 qint64 TStream::CopyFrom(TStream& source, qint64 count)
 {
     if (count == 0) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArray>
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
@@ -22,6 +22,8 @@ public:
 
     void ReadBuffer(void* buffer, qint64 count);
     void WriteBuffer(const void* buffer, qint64 count);
+    // The bytes from the position to the end; the position moves to the end.
+    QByteArray ReadRest();
     // Copies count bytes from source (all of it from its start when count is 0).
     qint64 CopyFrom(TStream& source, qint64 count);
 };

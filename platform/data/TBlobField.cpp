@@ -46,10 +46,7 @@ void TBlobField::SaveToStream(TStream& stream) const
 
 void TBlobField::LoadFromStream(TStream& stream)
 {
-    const qint64 size = stream.Remaining();
-    QByteArray bytes(qMax<qint64>(0, size), Qt::Uninitialized);
-    stream.ReadBuffer(bytes.data(), bytes.size());
-    SetAsBytes(bytes);
+    SetAsBytes(stream.ReadRest());
 }
 
 void TBlobField::Assign(const TPersistent* source)

@@ -44,6 +44,9 @@ public:
     virtual void SetWidth(int width) = 0;
     virtual void SetHeight(int height) = 0;
     virtual bool Empty() const = 0;
+    // Whether the graphic draws as sharply at any size (a vector drawing); controls that
+    // show pictures at their own size fit such a graphic to their area instead.
+    virtual bool Scalable() const { return false; }
 
     // Whether drawing leaves some pixels out (a bitmap's transparent colour).
     virtual bool Transparent() const { return m_transparent; }

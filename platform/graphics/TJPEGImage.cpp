@@ -417,9 +417,7 @@ void TJPEGImage::Draw(TCanvas& canvas, const QRect& rect)
 
 void TJPEGImage::LoadFromStream(TStream& stream)
 {
-    const qint64 size = std::max<qint64>(0, stream.Size() - stream.Position());
-    QByteArray data(size, Qt::Uninitialized);
-    stream.ReadBuffer(data.data(), size);
+    QByteArray data = stream.ReadRest();
     m_bitmap.reset();
     m_data = std::move(data);
     m_imageWidth = m_imageHeight = 0;

@@ -4,10 +4,13 @@
 #include "IStreamPersist.h"
 #include "TBitmap.h"
 #include "TClassInfo.h"
+#include "TImageFormat.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
+#include "TPngImage.h"
 #include "TResourceStream.h"
 #include "TStream.h"
+#include "TSvgImage.h"
 
 #include <QFileInfo>
 #include <mutex>
@@ -39,6 +42,10 @@ Registry& TheRegistry()
             {QStringLiteral("jpg"), QStringLiteral("JPEG Image File"), FactoryOf<TJPEGImage>()});
         registry.files.push_back(
             {QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"), FactoryOf<TJPEGImage>()});
+        registry.files.push_back(
+            {QStringLiteral("png"), QStringLiteral("PNG Image File"), FactoryOf<TPngImage>()});
+        registry.files.push_back(
+            {QStringLiteral("svg"), QStringLiteral("SVG Image File"), FactoryOf<TSvgImage>()});
         registry.clipboard.emplace_back(QStringLiteral("Bitmap"), FactoryOf<TBitmap>());
     });
     return registry;
@@ -52,28 +59,15 @@ QString NormalExtension(const QString& extension)
     return ext;
 }
 
-// The file extension whose kind reads data that starts with these bytes, or empty.
-QString ExtensionBySignature(const QByteArray& head)
-{
-    if (head.startsWith("BM"))
-        return QStringLiteral("bmp");
-    if (head.startsWith("\xFF\xD8\xFF"))
-        return QStringLiteral("jpg");
-    if (head.startsWith("GIF8"))
-        return QStringLiteral("gif");
-    if (head.startsWith("\x89PNG"))
-        return QStringLiteral("png");
-    return QString();
-}
-
 // A graphic of the kind that the stream's next bytes name; the position is kept.
 std::unique_ptr<TGraphic> GraphicForStream(TStream& stream)
 {
     const qint64 start = stream.Position();
-    QByteArray head(8, '\0');
+    QByteArray head(TImageFormat::SvgHeadBytes, '\0');
     head.resize(stream.Read(head.data(), head.size()));
     stream.SetPosition(start);
-    const TGraphicFactory factory = TPicture::FileFormat(ExtensionBySignature(head));
+    const TGraphicFactory factory =
+        TPicture::FileFormat(TImageFormat::Extension(TImageFormat::Detect(head)));
     if (!factory)
         throw EInvalidGraphic(QStringLiteral("Unsupported stream format"));
     return factory();

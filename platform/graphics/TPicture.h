@@ -25,10 +25,10 @@ struct TPictureFormat {
 // tells OnChange after every change of the graphic or of its content.
 //
 // File formats are registered by extension: "bmp" (TBitmap), "jpg" and "jpeg"
-// (TJPEGImage) are there from the start; other kinds register themselves at start-up
-// (RegisterFileFormat) and unregister at shutdown. Loading a file chooses the kind by
-// the file's extension; loading a stream or a resource without extension by the first
-// bytes (BMP, JPEG, GIF, PNG signatures, then the registry).
+// (TJPEGImage), "png" (TPngImage) and "svg" (TSvgImage) are there from the start; other
+// kinds register themselves at start-up (RegisterFileFormat) and unregister at shutdown.
+// Loading a file chooses the kind by the file's extension; loading a stream or a
+// resource without extension by the content (TImageFormat), then the registry.
 class TPicture : public TPersistent {
     T_CLASS_INFO
 public:
