@@ -3,12 +3,15 @@
 #include "Exception.h"
 #include "TBitmap.h"
 #include "TClassInfo.h"
+#include "TGraphic.h"
 #include "TPicture.h"
+#include "TPictureMimeData.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
 
 const TClassInfo& TClipboard::StaticClassInfo()
 {
@@ -26,22 +29,26 @@ QClipboard& SystemClipboard()
     return *clipboard;
 }
 
-// The pixels of a picture or graphic, drawn into a bitmap when it is another kind.
-QImage ImageOf(const TPersistent* source)
+// The graphic of a picture or the graphic itself; nullptr for a picture without one.
+const TGraphic* GraphicOf(const TPersistent* source)
 {
-    const TGraphic* graphic = dynamic_cast<const TGraphic*>(source);
     if (const auto* picture = dynamic_cast<const TPicture*>(source))
-        graphic = picture->Graphic();
-    else if (!graphic)
-        throw EInvalidOperation(
-            QStringLiteral("Cannot assign a %1 to the clipboard").arg(source->ClassInfo().Name()));
-    if (!graphic || graphic->Empty())
-        return {};
-    if (const auto* bitmap = dynamic_cast<const TBitmap*>(graphic))
-        return bitmap->Image();
-    TBitmap converted;
-    converted.Assign(graphic);
-    return converted.Image();
+        return picture->Graphic();
+    if (const auto* graphic = dynamic_cast<const TGraphic*>(source))
+        return graphic;
+    throw EInvalidOperation(
+        QStringLiteral("Cannot assign a %1 to the clipboard").arg(source->ClassInfo().Name()));
+}
+
+// A bitmap has no alpha: transparent parts become white, as on a sheet of paper.
+QImage Opaque(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
 }
 
 } // namespace
@@ -58,12 +65,13 @@ bool TClipboard::HasFormat(TClipboardFormat format) const
 
 void TClipboard::Assign(const TPersistent* source)
 {
-    const QImage image = source ? ImageOf(source) : QImage();
-    if (image.isNull()) {
+    const TGraphic* graphic = source ? GraphicOf(source) : nullptr;
+    std::unique_ptr<QMimeData> data = graphic ? TPictureMimeData::FromGraphic(*graphic) : nullptr;
+    if (!data || !data->hasImage()) {
         Clear();
         return;
     }
-    SystemClipboard().setImage(image);
+    SystemClipboard().setMimeData(data.release());
 }
 
 void TClipboard::Clear()
@@ -82,7 +90,7 @@ void TClipboard::AssignTo(TPersistent* dest) const
     const QImage image = HasFormat(CF_BITMAP) ? SystemClipboard().image() : QImage();
     if (image.isNull())
         throw EInvalidOperation(QStringLiteral("Clipboard holds no bitmap"));
-    (picture ? picture->Bitmap() : bitmap)->SetImage(image.convertToFormat(QImage::Format_RGB32));
+    (picture ? picture->Bitmap() : bitmap)->SetImage(Opaque(image));
 }
 
 TClipboard& Clipboard()

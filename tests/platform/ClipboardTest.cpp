@@ -1,11 +1,14 @@
+#include "../support/PictureSamples.h"
 #include "Exception.h"
 #include "TBitmap.h"
 #include "TClipboard.h"
 #include "TJPEGImage.h"
+#include "TMemoryStream.h"
 #include "TPicture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,4 +66,47 @@ TEST(Clipboard, WithoutABitmapNothingCanBeTakenFromIt)
     Clipboard().Assign(&picture);
     Clipboard().Assign(static_cast<const TPersistent*>(nullptr));
     EXPECT_FALSE(Clipboard().HasFormat(CF_BITMAP));
+}
+
+TEST(Clipboard, APngGoesOnWithItsTransparencyAndItsOwnBytes)
+{
+    QImage image(4, 2, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    image.setPixelColor(1, 1, QColor(20, 40, 60, 100));
+    const QByteArray bytes = picturesamples::Png(image);
+    TPicture picture;
+    TMemoryStream stream(bytes);
+    picture.LoadFromStream(stream);
+    Clipboard().Assign(&picture);
+
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data(QStringLiteral("image/png")), bytes);
+    EXPECT_FALSE(data->hasFormat(QStringLiteral("image/svg+xml")));
+    const QImage held = qvariant_cast<QImage>(data->imageData());
+    EXPECT_EQ(held.pixelColor(0, 0).alpha(), 0);
+    EXPECT_TRUE(picturesamples::Close(held.pixelColor(1, 1), QColor(20, 40, 60)));
+    EXPECT_NEAR(held.pixelColor(1, 1).alpha(), 100, 1);
+
+    // Pasted back as a bitmap, transparent parts are white.
+    TBitmap pasted;
+    pasted.Assign(&Clipboard());
+    EXPECT_EQ(pasted.Image().pixelColor(0, 0), QColor(Qt::white));
+}
+
+TEST(Clipboard, ADrawingGoesOnAsSvgAndAsPixels)
+{
+    const QByteArray bytes = picturesamples::HalfFilledSvg(30, 10, Qt::blue);
+    TPicture picture;
+    TMemoryStream stream(bytes);
+    picture.LoadFromStream(stream);
+    Clipboard().Assign(&picture);
+
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data(QStringLiteral("image/svg+xml")), bytes);
+    const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    ASSERT_EQ(png.size(), QSize(30, 10));
+    EXPECT_EQ(png.pixelColor(5, 5), QColor(Qt::blue));
+    EXPECT_EQ(png.pixelColor(25, 5).alpha(), 0);
 }
