@@ -7,12 +7,18 @@
 #include "TClipboard.h"
 #include "TDataSource.h"
 #include "TErrorReport.h"
+#include "TImageFormat.h"
 #include "TJpegDataLink.h"
 #include "TKeyCodes.h"
 #include "TMemoryStream.h"
 #include "TPicture.h"
+#include "TPictureDrag.h"
 
+#include <QApplication>
+#include <QHelpEvent>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 const TClassInfo& TBzDBImage::StaticClassInfo()
 {
@@ -25,6 +31,7 @@ const TClassInfo& TBzDBImage::StaticClassInfo()
             c.Property("Center", &TBzDBImage::Center, &TBzDBImage::SetCenter, true);
             c.Property("Ctl3D", &TBzDBImage::Ctl3D, &TBzDBImage::SetCtl3D, true);
             c.Property("DataField", &TBzDBImage::DataField, &TBzDBImage::SetDataField, QString());
+            c.Property("NameField", &TBzDBImage::NameField, &TBzDBImage::SetNameField, QString());
             c.Reference("DataSource", &TBzDBImage::DataSource, &TBzDBImage::SetDataSource);
             c.Property("ReadOnly", &TBzDBImage::ReadOnly, &TBzDBImage::SetReadOnly, false);
             c.Property("QuickDraw", &TBzDBImage::QuickDraw, &TBzDBImage::SetQuickDraw, true);
@@ -187,13 +194,20 @@ void TBzDBImage::FetchPicture()
 {
     if (m_pictureFetched)
         return;
-    if (TBlobField* field = Field())
+    TBlobField* field = Field();
+    if (!field)
+        return;
+    try {
         LoadBlob(*field, *m_picture);
+    } catch (...) {
+        m_damaged = true;
+        update();
+        throw;
+    }
 }
 
-// JPEG first, then the same bytes as a bitmap file; an error of that second route goes
-// to the caller, and picture then holds an empty bitmap. An empty or NULL blob clears
-// picture; a JPEG stream that decodes to nothing leaves it as it was.
+// JPEG first, then by content; an error of the second route goes to the caller. An empty
+// or NULL blob clears picture; a JPEG stream that decodes to nothing leaves it as it was.
 void TBzDBImage::LoadBlob(TBlobField& field, TPicture& picture)
 {
     TMemoryStream stream;
@@ -209,8 +223,21 @@ void TBzDBImage::LoadBlob(TBlobField& field, TPicture& picture)
         if (!decoded->Empty())
             picture.Assign(decoded);
     } catch (const std::exception&) {
-        picture.Assign(&field);
+        LoadAfterJpeg(field, stream.Bytes(), picture);
     }
+}
+
+// A PNG picture or SVG drawing is held as it is; anything else goes the bitmap route,
+// whose error ("Bitmap image is not valid") leaves picture holding an empty bitmap.
+void TBzDBImage::LoadAfterJpeg(TBlobField& field, const QByteArray& bytes, TPicture& picture)
+{
+    const TImageKind kind = TImageFormat::Detect(bytes);
+    if (kind != TImageKind::ikPng && kind != TImageKind::ikSvg) {
+        picture.Assign(&field);
+        return;
+    }
+    TMemoryStream stream(bytes);
+    picture.LoadFromStream(stream);
 }
 
 void TBzDBImage::HandlePictureChange()
@@ -228,6 +255,7 @@ void TBzDBImage::HandleRecordChange()
 {
     m_picture->Assign(nullptr);
     m_pictureFetched = false;
+    m_damaged = false;
     if (!m_autoDisplay || !m_dataLink->DataSet())
         return;
     try {
@@ -253,6 +281,60 @@ bool TBzDBImage::HasPicture() const
 {
     const TGraphic* graphic = m_picture->Graphic();
     return graphic && !graphic->Empty();
+}
+
+// --- The picture as stored, and its name -------------------------------------------------
+
+QByteArray TBzDBImage::PictureBytes() const
+{
+    if (m_dataLink->IsModified()) {
+        TMemoryStream stored;
+        if (HasPicture())
+            m_picture->SaveToStream(stored);
+        return stored.Bytes();
+    }
+    const TBlobField* field = Field();
+    return field ? field->AsBytes() : QByteArray();
+}
+
+QString TBzDBImage::PictureName() const
+{
+    const TDataSet* dataSet = m_dataLink->DataSet();
+    const TField* field =
+        dataSet && !m_nameField.isEmpty() ? dataSet->FindField(m_nameField) : nullptr;
+    return field ? field->AsString().trimmed() : QString();
+}
+
+QString TBzDBImage::PictureFileName() const
+{
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+    QString name = PictureName().replace(unsafe, QStringLiteral("_"));
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
+        name.prepend(QStringLiteral("picture"));
+    const TImageKind kind = TImageFormat::Detect(PictureBytes());
+    if (kind == TImageKind::ikUnknown || TImageFormat::HasExtension(name, kind))
+        return name;
+    return name + QLatin1Char('.') + TImageFormat::Extension(kind);
+}
+
+QString TBzDBImage::PictureHint() const
+{
+    const QString name = PictureName();
+    if (name.isEmpty())
+        return QString();
+    const QByteArray bytes = PictureBytes();
+    TPicture picture;
+    TMemoryStream stream(bytes);
+    try {
+        picture.LoadFromStream(stream);
+    } catch (const std::exception&) {
+        return QString();
+    }
+    return QStringLiteral("%1  %2 × %3  %4")
+        .arg(name)
+        .arg(picture.Width())
+        .arg(picture.Height())
+        .arg(TImageFormat::Name(TImageFormat::Detect(bytes)));
 }
 
 // --- Clipboard ------------------------------------------------------------------------------
@@ -318,9 +400,50 @@ void TBzDBImage::KeyPress(QChar& key)
 
 void TBzDBImage::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == TMouseButton::mbLeft && TabStop() && isEnabled() && isVisible())
-        SetFocus();
+    if (button == TMouseButton::mbLeft) {
+        m_dragStart = QPoint(x, y);
+        if (TabStop() && isEnabled() && isVisible())
+            SetFocus();
+    }
     TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TBzDBImage::MouseMove(TShiftState shift, int x, int y)
+{
+    TCustomControl::MouseMove(shift, x, y);
+    if (!m_dragStart || !shift.Contains(TShift::ssLeft))
+        return;
+    if ((QPoint(x, y) - *m_dragStart).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_dragStart.reset();
+    DragOut();
+}
+
+void TBzDBImage::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == TMouseButton::mbLeft)
+        m_dragStart.reset();
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+// Nothing to drag for a record without a picture, or one that cannot be read.
+void TBzDBImage::DragOut()
+{
+    const QByteArray bytes = PictureBytes();
+    if (!bytes.isEmpty() && !m_damaged)
+        TPictureDrag::Start(this, bytes, PictureFileName());
+}
+
+bool TBzDBImage::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return TCustomControl::event(event);
+    const QString hint = PictureHint();
+    if (hint.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), hint, this);
+    return true;
 }
 
 void TBzDBImage::DblClick()
@@ -370,7 +493,9 @@ void TBzDBImage::Paint()
     PaintBorder();
     const QRect area = ClientArea();
     canvas->IntersectClipRect(area);
-    if (m_pictureFetched || m_paintingCopy)
+    if (m_damaged && !m_paintingCopy)
+        PaintBrokenMark(area);
+    else if (m_pictureFetched || m_paintingCopy)
         PaintPicture(area);
     else
         PaintPlaceholder(area);
@@ -426,29 +551,31 @@ void TBzDBImage::PaintPicture(const QRect& area)
     PaintGraphic(copy.Graphic(), area);
 }
 
-// Stretched over the area, or at its own size (centred: cut evenly on all sides when
-// larger) with the background around it.
+// The background first, so that transparent parts of a picture show it; then the
+// picture stretched over the area or in its place.
 void TBzDBImage::PaintGraphic(TGraphic* graphic, const QRect& area)
 {
     TCanvas* canvas = Canvas();
-    const bool empty = !graphic || graphic->Empty();
-    if (m_stretch) {
-        if (empty)
-            canvas->FillRect(area);
-        else
-            canvas->StretchDraw(area, graphic);
-        return;
-    }
-    if (!empty) {
-        QRect place(area.topLeft(), QSize(graphic->Width(), graphic->Height()));
-        if (m_center)
-            place.translate((area.width() - graphic->Width()) / 2,
-                            (area.height() - graphic->Height()) / 2);
-        canvas->Draw(place.x(), place.y(), graphic);
-        canvas->ExcludeClipRect(place);
-    }
     canvas->FillRect(area);
-    canvas->ResetClipRegion();
+    if (!graphic || graphic->Empty())
+        return;
+    if (m_stretch)
+        canvas->StretchDraw(area, graphic);
+    else
+        canvas->StretchDraw(PicturePlace(*graphic, area), graphic);
+}
+
+// At its own size, or for a drawing as large as fits with its proportions; centred (cut
+// evenly on all sides when larger, odd differences truncating) or at the top left.
+QRect TBzDBImage::PicturePlace(const TGraphic& graphic, const QRect& area) const
+{
+    QSize size(graphic.Width(), graphic.Height());
+    if (graphic.Scalable())
+        size.scale(area.size(), Qt::KeepAspectRatio);
+    QRect place(area.topLeft(), size);
+    if (m_center)
+        place.translate((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+    return place;
 }
 
 void TBzDBImage::PaintBrokenMark(const QRect& area)

@@ -11,12 +11,14 @@
 #include "TKeyCodes.h"
 
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 const TClassInfo& TDBCtrlGrid::StaticClassInfo()
@@ -387,6 +389,38 @@ void TDBCtrlGrid::PaintCell(QPainter& painter, const QRect& cell)
         else if (control->Color() != clNone)
             painter.fillRect(place, TColors::ToQColor(control->Color()));
     }
+}
+
+bool TDBCtrlGrid::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return TWinControl::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QString hint;
+    TErrorReport::Guard([&] { hint = CopyHintAt(help->pos()); });
+    if (hint.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), hint, this,
+                           CellRect(RecordAt(help->pos()) - m_topRecord));
+    return true;
+}
+
+QString TDBCtrlGrid::CopyHintAt(const QPoint& at)
+{
+    TDataSet* dataSet = ActiveDataSet();
+    const int recNo = RecordAt(at);
+    if (!dataSet || recNo == 0 || recNo == dataSet->RecNo())
+        return QString();
+    const QPoint inCell = at - CellRect(recNo - m_topRecord).topLeft();
+    const DisplayRecordScope displaying(*dataSet);
+    dataSet->SetDisplayRecord(recNo);
+    for (TControl* control : m_panel->Controls()) {
+        auto* replicatable = dynamic_cast<IReplicatable*>(control);
+        if (replicatable && control->Visible() && control->geometry().contains(inCell))
+            return replicatable->CopyHint();
+    }
+    return QString();
 }
 
 void TDBCtrlGrid::resizeEvent(QResizeEvent* event)

@@ -24,7 +24,8 @@ class TDBCtrlPanel;
 // A left press on another cell makes its record current and passes the press on to the
 // live control that then lies under the pointer; a right or middle press on another
 // cell does nothing. Arrows, PageUp/PageDown and Home/End move between records, also
-// while one of the panel's controls has the focus.
+// while one of the panel's controls has the focus. Resting the pointer on another cell
+// shows the tooltip that the control under it gives for that cell's record.
 class TDBCtrlGrid : public TWinControl {
     T_CLASS_INFO
 public:
@@ -66,6 +67,7 @@ public:
 protected:
     void KeyDown(unsigned short& key, TShiftState shift) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -90,6 +92,8 @@ private:
     void SetLayoutValue(int& field, int value);
     void PaintCopies(QPainter& painter, TDataSet& dataSet, const QRegion& area);
     void PaintCell(QPainter& painter, const QRect& cell);
+    // The tooltip for a point of another record's cell; empty for none.
+    QString CopyHintAt(const QPoint& at);
     void ForwardMouse(QMouseEvent* event, QWidget* target);
 
     std::unique_ptr<Link> m_link;
