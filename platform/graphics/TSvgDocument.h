@@ -16,7 +16,8 @@
 // drawing that ran out of time is not tried again at every paint.
 //
 // Parsing and rendering run within TSvgLimits::RenderBudgetMs on a thread of their own
-// (TBoundedTask), after TSvgLimits::Check. Any thread may use a document.
+// (TBoundedTask), after TSvgLimits::Check. Any thread may use a document; rendering
+// needs a QGuiApplication (for the fonts of text in drawings).
 class TSvgDocument {
 public:
     // Made by Open only.

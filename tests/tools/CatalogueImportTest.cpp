@@ -1,3 +1,4 @@
+#include "../support/PictureSamples.h"
 #include "CatalogueFiles.h"
 #include "Exception.h"
 #include "TCatalogueImporter.h"
@@ -16,35 +17,45 @@ QStringList FailedFiles(const TCatalogueImporter& importer)
 
 } // namespace
 
-TEST(CatalogueImport, KeepsJpegAndBitmapBytesAndConvertsOtherPictures)
+TEST(CatalogueImport, KeepsJpegBitmapPngAndSvgBytesAndConvertsOtherPicturesToPng)
 {
     TCatalogueFiles files;
-    const QByteArray jpeg = TCatalogueFiles::Jpeg();
-    const QByteArray bitmap = TCatalogueFiles::Bitmap();
+    QImage deep(5, 4, QImage::Format_RGBA64);
+    deep.fill(QColor(10, 20, 30, 40));
     QImage icon = TCatalogueFiles::Sample(QImage::Format_ARGB32);
     icon.setPixelColor(0, 0, Qt::transparent);
-    const QStringList paths = {files.Write(QStringLiteral("photo.jpg"), jpeg),
-                               files.Write(QStringLiteral("frame.bmp"), bitmap),
-                               files.Write(QStringLiteral("icon.png"), TCatalogueFiles::Png(icon))};
+    const QByteArray stored[] = {TCatalogueFiles::Jpeg(), TCatalogueFiles::Bitmap(),
+                                 picturesamples::Png(deep),
+                                 picturesamples::HalfFilledSvg(16, 16, Qt::red, 0.5)};
+    QByteArray xpm;
+    {
+        QBuffer buffer(&xpm);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(icon.save(&buffer, "XPM"));
+    }
+    const QStringList paths = {files.Write(QStringLiteral("photo.jpg"), stored[0]),
+                               files.Write(QStringLiteral("frame.bmp"), stored[1]),
+                               files.Write(QStringLiteral("deep.png"), stored[2]),
+                               files.Write(QStringLiteral("drawing.svg"), stored[3]),
+                               files.Write(QStringLiteral("icon.xpm"), xpm)};
     TCatalogue catalogue(files.DatabasePath());
     TCatalogueImporter importer(catalogue);
-    ASSERT_EQ(importer.Import(7, paths), 3);
+    ASSERT_EQ(importer.Import(7, paths), 5);
     EXPECT_TRUE(importer.Failures().empty());
 
     const auto entries = TCatalogueFiles::Entries(catalogue, 7);
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[2].name, QStringLiteral("icon"));
-    EXPECT_EQ(entries[2].file, QStringLiteral("icon.png"));
-    EXPECT_EQ(catalogue.PictureData(entries[0].id), jpeg);
-    EXPECT_EQ(catalogue.PictureData(entries[1].id), bitmap);
-
-    const QImage converted = QImage::fromData(catalogue.PictureData(entries[2].id), "JPEG");
-    ASSERT_EQ(converted.size(), icon.size());
-    // Transparency lies on white; opaque pixels keep their colour (within JPEG's loss).
-    EXPECT_GT(qGray(converted.pixel(0, 0)), 200);
-    const QColor inside = converted.pixelColor(12, 8);
-    EXPECT_NEAR(inside.red(), 200, 12);
-    EXPECT_NEAR(inside.green(), 40, 12);
+    ASSERT_EQ(entries.size(), 5u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(catalogue.PictureData(entries[i].id), stored[i]) << i;
+    EXPECT_EQ(entries[4].name, QStringLiteral("icon"));
+    EXPECT_EQ(entries[4].file, QStringLiteral("icon.xpm"));
+    const QByteArray converted = catalogue.PictureData(entries[4].id);
+    EXPECT_TRUE(converted.startsWith("\x89PNG"));
+    const QImage image = QImage::fromData(converted, "PNG");
+    ASSERT_EQ(image.size(), icon.size());
+    // Transparency survives; opaque pixels keep their colour exactly.
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(image.pixelColor(12, 8), QColor(200, 40, 30));
 }
 
 TEST(CatalogueImport, SkipsAndListsFilesThatAreNotPictures)
@@ -57,19 +68,26 @@ TEST(CatalogueImport, SkipsAndListsFilesThatAreNotPictures)
         files.Write(QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() / 2)),
         files.Write(QStringLiteral("cut.bmp"), bitmap.left(60)),
         files.Write(QStringLiteral("readme.txt"), "plain words"),
-        files.Write(QStringLiteral("drawing.svg"),
-                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\"/>"),
+        files.Write(QStringLiteral("cut.svg"), "<svg xmlns=\"http://www.w3.org/2000/svg\"><g>"),
+        files.Write(QStringLiteral("deep.svg"),
+                    picturesamples::Svg(8, 8,
+                                        QStringLiteral("<g>").repeated(200) +
+                                            QStringLiteral("</g>").repeated(200))),
+        files.Write(QStringLiteral("cut.png"),
+                    picturesamples::Png(TCatalogueFiles::Sample()).left(40)),
         files.Write(QStringLiteral("empty.png"), QByteArray()),
         files.PathOf(QStringLiteral("absent.png")),
     };
     TCatalogue catalogue(files.DatabasePath());
     TCatalogueImporter importer(catalogue);
     EXPECT_EQ(importer.Import(0, paths), 1);
-    EXPECT_EQ(FailedFiles(importer), QStringList({"cut.jpg", "cut.bmp", "readme.txt", "drawing.svg",
-                                                  "empty.png", "absent.png"}));
+    EXPECT_EQ(FailedFiles(importer),
+              QStringList({"cut.jpg", "cut.bmp", "readme.txt", "cut.svg", "deep.svg", "cut.png",
+                           "empty.png", "absent.png"}));
     for (const auto& failure : importer.Failures())
         EXPECT_FALSE(failure.cause.isEmpty()) << failure.file.toStdString();
     EXPECT_TRUE(importer.Failures()[0].cause.contains(QStringLiteral("JPEG")));
+    EXPECT_TRUE(importer.Failures()[4].cause.contains(QStringLiteral("too complex")));
     EXPECT_EQ(TCatalogueFiles::Entries(catalogue).size(), 1u);
 }
 

@@ -3,27 +3,23 @@
 #include "Exception.h"
 #include "TBitmap.h"
 #include "TCatalogue.h"
+#include "TImageFormat.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
+#include "TPictureLimits.h"
+#include "TPngImage.h"
+#include "TSvgImage.h"
 
 #include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 
 namespace {
 
-bool IsJpeg(const QByteArray& contents)
-{
-    return contents.startsWith("\xff\xd8\xff");
-}
-
-bool IsWindowsBitmap(const QByteArray& contents)
-{
-    return contents.startsWith("BM");
-}
+// The side, in pixels, at which a drawing is drawn once to see that it can be drawn.
+constexpr int svgTrialSide = 64;
 
 // Decodes the whole picture, so that damage anywhere in it is found now and not when
 // the gallery draws it.
@@ -52,6 +48,31 @@ void CheckWindowsBitmap(const QByteArray& contents)
         throw Exception(QStringLiteral("Windows bitmap without pixels"));
 }
 
+void CheckPng(const QByteArray& contents)
+{
+    try {
+        TPngImage::Decode(contents);
+    } catch (const Exception& error) {
+        throw Exception(QStringLiteral("damaged PNG picture (%1)").arg(error.Message()));
+    }
+}
+
+// Within the limits that the gallery draws it under, and drawn once.
+void CheckSvg(const QByteArray& contents)
+{
+    TMemoryStream stream(contents);
+    TSvgImage drawing;
+    try {
+        drawing.LoadFromStream(stream);
+    } catch (const Exception& error) {
+        throw Exception(
+            QStringLiteral("SVG drawing that cannot be shown (%1)").arg(error.Message()));
+    }
+    if (drawing.RenderWithin(svgTrialSide).isNull())
+        throw Exception(QStringLiteral("SVG drawing that takes too long to draw"));
+}
+
+// Other raster pictures that Qt reads (GIF, ICO, XPM, ...), limited as PNG pictures are.
 QImage ReadRaster(const QByteArray& contents)
 {
     QBuffer buffer;
@@ -59,30 +80,17 @@ QImage ReadRaster(const QByteArray& contents)
     QImageReader reader(&buffer);
     const QByteArray format = reader.format();
     if (format.startsWith("svg"))
-        throw Exception(QStringLiteral("SVG drawings are not stored; convert them to a raster "
-                                       "picture first"));
+        throw Exception(
+            QStringLiteral("compressed SVG drawings are not stored; unpack them first"));
     if (format.isEmpty())
         throw Exception(QStringLiteral("not a picture format that can be read"));
+    const QString name = QString::fromLatin1(format).toUpper();
+    if (!TPictureLimits::Allows(reader.size()))
+        throw Exception(QStringLiteral("%1 picture too large or without a size").arg(name));
     QImage image = reader.read();
     if (image.isNull())
-        throw Exception(QStringLiteral("damaged %1 picture (%2)")
-                            .arg(QString::fromLatin1(format).toUpper(), reader.errorString()));
+        throw Exception(QStringLiteral("damaged %1 picture (%2)").arg(name, reader.errorString()));
     return image;
-}
-
-QByteArray ToJpeg(const QImage& image)
-{
-    QImage flat(image.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    QPainter(&flat).drawImage(0, 0, image);
-    TBitmap bitmap;
-    bitmap.SetImage(flat);
-    TJPEGImage jpeg;
-    jpeg.SetCompressionQuality(TCatalogueImporter::convertedQuality);
-    jpeg.Assign(&bitmap);
-    TMemoryStream out;
-    jpeg.SaveToStream(out);
-    return out.Bytes();
 }
 
 QByteArray ReadContents(const QString& path)
@@ -106,15 +114,22 @@ TCatalogueImporter::TCatalogueImporter(TCatalogue& catalogue)
 
 QByteArray TCatalogueImporter::StoredForm(const QByteArray& contents)
 {
-    if (IsJpeg(contents)) {
+    switch (TImageFormat::Detect(contents)) {
+    case TImageKind::ikJpeg:
         CheckJpeg(contents);
         return contents;
-    }
-    if (IsWindowsBitmap(contents)) {
+    case TImageKind::ikBitmap:
         CheckWindowsBitmap(contents);
         return contents;
+    case TImageKind::ikPng:
+        CheckPng(contents);
+        return contents;
+    case TImageKind::ikSvg:
+        CheckSvg(contents);
+        return contents;
+    default:
+        return TPngImage::Encode(ReadRaster(contents));
     }
-    return ToJpeg(ReadRaster(contents));
 }
 
 int TCatalogueImporter::Import(qint64 parent, const QStringList& paths)

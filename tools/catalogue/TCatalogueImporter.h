@@ -8,10 +8,11 @@
 
 class TCatalogue;
 
-// Adds picture files to a catalogue. JPEG files and Windows bitmaps are stored byte for
-// byte once they decode; other raster pictures that Qt reads (PNG, GIF, ...) are stored
-// as JPEG, transparency laid over white, since the gallery shows JPEG and bitmaps only.
-// Files that are not pictures are skipped and listed; the rest go in as one transaction.
+// Adds picture files to a catalogue. JPEG, Windows bitmap and PNG files and SVG drawings
+// are stored byte for byte once they decode (a drawing once it is drawn within the
+// gallery's limits); other raster pictures that Qt reads (GIF, ICO, XPM, ...) are stored
+// as PNG, so that transparency survives. Files that are not pictures are skipped and
+// listed; the rest go in as one transaction.
 class TCatalogueImporter {
 public:
     // A skipped file and why it was skipped.
@@ -21,8 +22,6 @@ public:
     };
     // Files done so far and the total, after each file.
     using TProgress = std::function<void(int done, int total)>;
-
-    static constexpr int convertedQuality = 92;
 
     explicit TCatalogueImporter(TCatalogue& catalogue);
 
