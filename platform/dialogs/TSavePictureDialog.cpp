@@ -3,7 +3,9 @@
 #include "TClassInfo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
@@ -23,6 +25,7 @@ const TClassInfo& TSavePictureDialog::StaticClassInfo()
             c.Creatable<D>();
             c.Property("FileName", &D::FileName, &D::SetFileName, QString());
             c.Property("Filter", &D::Filter, &D::SetFilter, QString());
+            c.Property("InitialDir", &D::InitialDir, &D::SetInitialDir, QString());
             c.Property("Title", &D::Title, &D::SetTitle, QString());
         });
     return info;
@@ -37,7 +40,7 @@ bool TSavePictureDialog::Execute()
     const QString chosen =
         CurrentChooser()
             ? CurrentChooser()(*this)
-            : QFileDialog::getSaveFileName(QApplication::activeWindow(), m_title, m_fileName,
+            : QFileDialog::getSaveFileName(QApplication::activeWindow(), m_title, StartPath(),
                                            QtFilter(), nullptr, QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty())
         return false;
@@ -48,6 +51,13 @@ bool TSavePictureDialog::Execute()
 TSavePictureDialog::Chooser TSavePictureDialog::SetChooser(Chooser chooser)
 {
     return std::exchange(CurrentChooser(), std::move(chooser));
+}
+
+QString TSavePictureDialog::StartPath() const
+{
+    if (m_initialDir.isEmpty())
+        return m_fileName;
+    return QDir(m_initialDir).filePath(QFileInfo(m_fileName).fileName());
 }
 
 QString TSavePictureDialog::QtFilter() const

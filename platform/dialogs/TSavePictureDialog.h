@@ -5,8 +5,9 @@
 #include <functional>
 
 // The save-picture dialog: asks the user for a file name under a filter such as
-// "JPEG Image File (*.jpg)|*.jpg" (description|pattern pairs). Tests and scripted runs
-// install a chooser that answers instead of the dialog.
+// "JPEG Image File (*.jpg)|*.jpg" (description|pattern pairs), starting in InitialDir
+// (when set) with FileName's name proposed. Tests and scripted runs install a chooser
+// that answers instead of the dialog.
 class TSavePictureDialog : public TComponent {
     T_CLASS_INFO
 public:
@@ -19,6 +20,8 @@ public:
     void SetFilter(const QString& filter) { m_filter = filter; }
     const QString& FileName() const { return m_fileName; }
     void SetFileName(const QString& name) { m_fileName = name; }
+    const QString& InitialDir() const { return m_initialDir; }
+    void SetInitialDir(const QString& folder) { m_initialDir = folder; }
     const QString& Title() const { return m_title; }
     void SetTitle(const QString& title) { m_title = title; }
 
@@ -31,8 +34,11 @@ public:
 private:
     // The filter as Qt's file dialog writes it: "JPEG Image File (*.jpg)".
     QString QtFilter() const;
+    // Where the dialog starts: FileName's name in InitialDir, or FileName.
+    QString StartPath() const;
 
     QString m_filter;
     QString m_fileName;
+    QString m_initialDir;
     QString m_title;
 };

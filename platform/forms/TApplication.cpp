@@ -5,7 +5,10 @@
 #include "TTickCount.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <algorithm>
 #include <limits>
 
@@ -20,6 +23,7 @@ TApplication::TApplication(int& argc, char** argv)
     new TScreen(this);
     RegisterPlatformClasses();
     InstallFontSubstitutions();
+    InstallQtTranslations();
 }
 
 TApplication::~TApplication()
@@ -78,6 +82,18 @@ void TApplication::Terminate()
 
 // Layouts name faces by their traditional names; these map them to free faces installed
 // here (a Song-style face for "宋体").
+// Dialogs, buttons and menus that Qt itself provides (the save dialog) speak the
+// interface's language. Without Qt's translations installed they stay in English.
+void TApplication::InstallQtTranslations()
+{
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qt"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
+}
+
 void TApplication::InstallFontSubstitutions()
 {
     QFont::insertSubstitutions(QStringLiteral("宋体"),

@@ -49,6 +49,7 @@ public:
 
 private:
     static void InstallFontSubstitutions();
+    void InstallQtTranslations();
 
     TForm* m_mainForm = nullptr;
     QString m_hint;
