@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "TKeyStroke.h"
 
+#include <QFileInfo>
 #include <optional>
 
 namespace {
@@ -26,8 +27,8 @@ TCommandLine::TCommandLine(const QStringList& arguments)
         i = ReadOption(arguments, i);
     }
     if (m_screenshot.isEmpty() && !m_steps.isEmpty())
-        throw Exception(QStringLiteral(
-            "--click, --double-click, --key, --hover and --wait go with --screenshot FILE."));
+        throw Exception(QStringLiteral("--click, --double-click, --key, --hover, --wait and --drop "
+                                       "go with --screenshot FILE."));
     if (m_screenshot.isEmpty() && !m_prints.isEmpty())
         throw Exception(QStringLiteral("--print goes with --screenshot FILE."));
 }
@@ -65,7 +66,9 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
         throw Exception(QStringLiteral("%1 needs a value.").arg(name));
     if (step) {
         CheckStep(*step, name, value);
-        m_steps.append({*step, value});
+        m_steps.append({*step, value, {}});
+        if (*step == TScreenshotStep::Kind::Drop)
+            index = ReadDroppedFiles(arguments, index, m_steps.last());
     } else if (repeated) {
         repeated->append(value);
     } else if (single->isEmpty()) {
@@ -76,15 +79,24 @@ qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index
     return index;
 }
 
+// The files of --drop NAME FILE...: the arguments up to the next option.
+qsizetype TCommandLine::ReadDroppedFiles(const QStringList& arguments, qsizetype index,
+                                         TScreenshotStep& step)
+{
+    while (index + 1 < arguments.size() && !arguments[index + 1].startsWith(optionPrefix))
+        step.files << QFileInfo(arguments[++index]).absoluteFilePath();
+    if (step.files.isEmpty())
+        throw Exception(QStringLiteral("--drop %1 needs files to drop.").arg(step.value));
+    return index;
+}
+
 std::optional<TScreenshotStep::Kind> TCommandLine::StepKind(const QString& option)
 {
     using K = TScreenshotStep::Kind;
     static const std::pair<QLatin1String, K> options[] = {
-        {QLatin1String("--click"), K::Click},
-        {QLatin1String("--double-click"), K::DoubleClick},
-        {QLatin1String("--key"), K::Key},
-        {QLatin1String("--hover"), K::Hover},
-        {QLatin1String("--wait"), K::Wait}};
+        {QLatin1String("--click"), K::Click}, {QLatin1String("--double-click"), K::DoubleClick},
+        {QLatin1String("--key"), K::Key},     {QLatin1String("--hover"), K::Hover},
+        {QLatin1String("--wait"), K::Wait},   {QLatin1String("--drop"), K::Drop}};
     for (const auto& [name, kind] : options)
         if (option == name)
             return kind;
@@ -109,8 +121,8 @@ QString TCommandLine::Usage()
     return QStringLiteral(
         "Usage: zentuvio [--catalogue FILE]\n"
         "                [--screenshot FILE [--click NAME | --double-click NAME | --key KEY\n"
-        "                                   | --hover NAME | --wait MS]... "
-        "[--print NAME]...]\n"
+        "                                   | --hover NAME | --wait MS\n"
+        "                                   | --drop NAME FILE...]... [--print NAME]...]\n"
         "A gallery of user-interface artwork: icon collections and screen templates.\n"
         "\n"
         "  --catalogue FILE   open this picture catalogue (made with zentuvio-catalogue)\n"
@@ -126,6 +138,9 @@ QString TCommandLine::Usage()
         "  --hover NAME       with --screenshot: move the pointer over the named control\n"
         "                     or menu item\n"
         "  --wait MS          with --screenshot: let MS milliseconds pass\n"
+        "  --drop NAME FILE...\n"
+        "                     with --screenshot: drop the files onto the named control,\n"
+        "                     as from a file manager\n"
         "                     (steps run in the order given, and go on while a box\n"
         "                     is open; a box still open at the end is cancelled)\n"
         "  --print NAME       with --screenshot: print the named control's caption\n"

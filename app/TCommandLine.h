@@ -9,7 +9,7 @@
 // The command line of zentuvio, checked completely before anything starts:
 //   [--catalogue FILE]
 //   [--screenshot FILE [--click NAME | --double-click NAME | --key KEY | --hover NAME
-//                       | --wait MS]... [--print NAME]...]
+//                       | --wait MS | --drop NAME FILE...]... [--print NAME]...]
 //   | --help | --version
 // Options that take a value accept it as the next argument or after "=". A wrong
 // command line raises Exception whose text names the wrong argument.
@@ -39,6 +39,8 @@ private:
     // argument it used.
     qsizetype ReadOption(const QStringList& arguments, qsizetype index);
     static std::optional<TScreenshotStep::Kind> StepKind(const QString& option);
+    static qsizetype ReadDroppedFiles(const QStringList& arguments, qsizetype index,
+                                      TScreenshotStep& step);
     static void CheckStep(TScreenshotStep::Kind kind, const QString& option, const QString& value);
 
     bool m_help = false;

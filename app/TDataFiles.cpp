@@ -1,13 +1,18 @@
 #include "TDataFiles.h"
 
+#include "TUserCatalogue.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 QString TDataFiles::CataloguePath()
 {
     if (!ChosenCatalogue().isEmpty())
         return ChosenCatalogue();
+    if (TUserCatalogue::Exists())
+        return TUserCatalogue::Path();
     return Find(QCoreApplication::applicationDirPath(), QStringLiteral("Data/Mirelvane.mdb"));
 }
 
@@ -33,6 +38,24 @@ QString TDataFiles::Find(const QString& programFolder, const QString& relativePa
 QString TDataFiles::InstalledDataFolder(const QString& programFolder)
 {
     return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(ZENTUVIO_DATA_FROM_BIN)));
+}
+
+bool TDataFiles::CatalogueWritable(const QString& path, const QString& programFolder)
+{
+    const QFileInfo file(path);
+    const QString installed = QDir(InstalledDataFolder(programFolder)).absolutePath() + u'/';
+    if (file.absoluteFilePath().startsWith(installed))
+        return false;
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (!file.isFile() || !file.isWritable() || !(file.permissions() & anyWrite) ||
+        !QFileInfo(file.absolutePath()).isWritable())
+        return false;
+    QFile catalogue(path);
+    if (!catalogue.open(QIODevice::ReadOnly))
+        return false;
+    // An empty file is an empty SQLite database.
+    const QByteArray head = catalogue.read(16);
+    return head.isEmpty() || head == QByteArray("SQLite format 3\0", 16);
 }
 
 QString& TDataFiles::ChosenCatalogue()

@@ -5,8 +5,9 @@
 // Where the program finds its data files, the picture catalogue Data/Mirelvane.mdb and
 // the help page help/question.htm: beside the executable first (the build tree, a
 // self-contained copy), then in the installed data folder, share/zentuvio under the
-// install prefix, found relative to the executable. A catalogue chosen on the command
-// line takes the place of the one found.
+// install prefix, found relative to the executable. The user's own catalogue
+// (TUserCatalogue), once there is one, takes the place of the catalogue found; a
+// catalogue chosen on the command line takes the place of both.
 class TDataFiles {
 public:
     static QString CataloguePath();
@@ -20,6 +21,12 @@ public:
     static QString Find(const QString& programFolder, const QString& relativePath);
     // The installed data folder for a program installed in programFolder.
     static QString InstalledDataFolder(const QString& programFolder);
+
+    // Whether pictures may be added to the catalogue file at path: an SQLite file that
+    // is writable and has no write permission taken away (which even the administrator's
+    // writes respect here), in a writable folder (SQLite writes its journal beside it),
+    // and not one of the installed data files of a program in programFolder.
+    static bool CatalogueWritable(const QString& path, const QString& programFolder);
 
 private:
     static QString& ChosenCatalogue();

@@ -4,18 +4,30 @@
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TApplication.h"
+#include "TBusyPulse.h"
 #include "TBzDBImage.h"
+#include "TCatalogue.h"
+#include "TCatalogueImporter.h"
 #include "TClassInfo.h"
 #include "TDBCtrlGrid.h"
 #include "TDataFiles.h"
+#include "TErrorReport.h"
+#include "TFileDropTarget.h"
+#include "TImageFormat.h"
 #include "TJPEGImage.h"
 #include "TMenuBar2000.h"
 #include "TPictureSaver.h"
 #include "TQueryWaitBox.h"
 #include "TResourceStream.h"
 #include "TSavePictureDialog.h"
+#include "TSkippedFiles.h"
+#include "TUserCatalogue.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 TMianForm* MianForm = nullptr;
 
@@ -110,6 +122,14 @@ void TMianForm::FormCreate(TObject* sender)
     // The stored width leaves the last item cut off in the menu font; the menu strip has
     // the room.
     MenuBar20001->SetWidensToItems(true);
+    SavePictureDialog1->SetInitialDir(PicturesFolder());
+    auto* drops = new TFileDropTarget(
+        this, [this](QWidget* target) { return TakesPictures(dynamic_cast<TDBCtrlGrid*>(target)); },
+        [this](QWidget* target, const QStringList& paths) {
+            TErrorReport::Guard([&] { AddPictures(dynamic_cast<TDBCtrlGrid*>(target), paths); });
+        });
+    drops->Attach(DBCtrlGrid1);
+    drops->Attach(DBCtrlGrid2);
 }
 
 void TMianForm::SpeedButton1Click(TObject*)
@@ -151,20 +171,19 @@ void TMianForm::SpeedButton10Click(TObject*)
 
 void TMianForm::SpeedButton16Click(TObject*)
 {
-    RunCategory(*ADOQuery1, QStringLiteral("where parent=0"), *DBCtrlGrid1,
-                SpeedButton16->Caption(), QStringLiteral("个"));
+    RunCategory(Icons());
 }
 
 void TMianForm::SpeedButton6Click(TObject*)
 {
-    RunCategory(*ADOQuery2, QStringLiteral("where parent=10"), *DBCtrlGrid2,
-                SpeedButton6->Caption(), QStringLiteral("张界面模板"));
+    RunCategory(Templates());
 }
 
 void TMianForm::EmptyCategoryClick(TObject* sender)
 {
     if (auto* button = dynamic_cast<TControl*>(sender))
         SetCount(button->Caption(), 0, QStringLiteral("个"));
+    m_countedGrid = nullptr;
     FrontGrid(*DBCtrlGrid1);
 }
 
@@ -189,17 +208,114 @@ void TMianForm::N4Click(TObject*)
     SavePicture(*BzDBImage2);
 }
 
+TMianForm::TCategory TMianForm::Icons() const
+{
+    return {ADOQuery1, 0, DBCtrlGrid1, SpeedButton16, QStringLiteral("个")};
+}
+
+TMianForm::TCategory TMianForm::Templates() const
+{
+    return {ADOQuery2, 10, DBCtrlGrid2, SpeedButton6, QStringLiteral("张界面模板")};
+}
+
 // The wait box closes on every way out; an error of the query leaves the panels and the
 // count label as they were and goes on to the standard error report.
-void TMianForm::RunCategory(TADOQuery& query, const QString& filter, TDBCtrlGrid& grid,
-                            const QString& caption, const QString& unit)
+void TMianForm::RunCategory(const TCategory& category)
 {
     const TQueryWaitBox wait;
+    TADOQuery& query = *category.query;
     query.Close();
-    query.SetSQLLine(categoryFilterLine, filter);
+    query.SetSQLLine(categoryFilterLine, QStringLiteral("where parent=%1").arg(category.parent));
     query.Open();
-    FrontGrid(grid);
-    SetCount(caption, query.RecordCount(), unit);
+    FrontGrid(*category.grid);
+    SetCount(category.button->Caption(), query.RecordCount(), category.unit);
+    m_countedGrid = category.grid;
+}
+
+// --- Pictures dropped onto a grid -----------------------------------------------------------
+
+bool TMianForm::TakesPictures(const TDBCtrlGrid* grid) const
+{
+    for (const TCategory& category : {Icons(), Templates()}) {
+        if (grid && grid == category.grid)
+            return grid == m_countedGrid && category.query->Active();
+    }
+    return false;
+}
+
+void TMianForm::AddPictures(TDBCtrlGrid* grid, const QStringList& paths)
+{
+    if (!TakesPictures(grid) || paths.isEmpty() || !OpenWritableCatalogue())
+        return;
+    AddToCategory(grid == DBCtrlGrid1 ? Icons() : Templates(), paths);
+}
+
+// The category's query is closed while the import writes, so that it holds no read
+// lock on the file, and opened again to show the new pictures, the first of them current,
+// also when the import failed.
+void TMianForm::AddToCategory(const TCategory& category, const QStringList& paths)
+{
+    std::vector<TCatalogueImporter::TFailure> skipped;
+    {
+        const TQueryWaitBox wait;
+        const int before = category.query->Active() ? category.query->RecordCount() : 0;
+        category.query->Close();
+        int added = 0;
+        std::exception_ptr failure;
+        try {
+            TCatalogue catalogue(Myado->DatabasePath());
+            TCatalogueImporter importer(catalogue);
+            importer.SetProgress([](int, int) { TBusyPulse::Pulse(); });
+            added = importer.Import(category.parent, paths);
+            skipped = importer.Failures();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        RunCategory(category);
+        if (failure)
+            std::rethrow_exception(failure);
+        if (added > 0)
+            category.query->SetRecNo(before + 1);
+    }
+    if (!skipped.empty())
+        ShowMessnoresult(TSkippedFiles::Text(skipped), QStringLiteral("提示"));
+}
+
+// A catalogue that cannot be written becomes the user's own copy of it, if the user
+// agrees; one that the user has already is taken as it is.
+bool TMianForm::OpenWritableCatalogue()
+{
+    const QString path = Myado->DatabasePath();
+    if (TDataFiles::CatalogueWritable(path, QCoreApplication::applicationDirPath()))
+        return true;
+    const bool own = TUserCatalogue::Exists() && TUserCatalogue::Path() != path;
+    const QString question =
+        own ? QStringLiteral("这个图库不能修改。\n要把图片加到您自己的图库吗？")
+            : QStringLiteral("这个图库不能修改。\n要建立您自己的图库（这个图库的副本），"
+                             "把图片加到那里吗？");
+    if (!ShowMess(question, QStringLiteral("提示")))
+        return false;
+    if (!own) {
+        const TQueryWaitBox wait;
+        TUserCatalogue::CreateFrom(path);
+    }
+    SwitchCatalogue(TUserCatalogue::Path());
+    return true;
+}
+
+// The queries that were open are opened again on the new catalogue.
+void TMianForm::SwitchCatalogue(const QString& path)
+{
+    std::vector<TCategory> open;
+    for (const TCategory& category : {Icons(), Templates()}) {
+        if (category.query->Active())
+            open.push_back(category);
+    }
+    Myado->Close();
+    TDataFiles::ChooseCatalogue(path);
+    Myado->SetConnectionString(ConnectionString());
+    for (const TCategory& category : open)
+        category.query->Open();
 }
 
 void TMianForm::FrontGrid(TDBCtrlGrid& grid)
@@ -213,11 +329,26 @@ void TMianForm::SetCount(const QString& caption, int count, const QString& unit)
     Label10->SetCaption(caption + QStringLiteral("共:") + QString::number(count) + unit);
 }
 
+// The stored bytes go out unchanged under a name with their own extension; the next
+// dialog opens where this one saved.
 void TMianForm::SavePicture(const TBzDBImage& image)
 {
+    const QByteArray bytes = image.PictureBytes();
+    if (bytes.isEmpty())
+        return;
+    SavePictureDialog1->SetFilter(TPictureSaver::Filter(TImageFormat::Detect(bytes)));
+    SavePictureDialog1->SetFileName(image.PictureFileName());
     if (!SavePictureDialog1->Execute())
         return;
-    TPictureSaver::Save(*image.Picture(), SavePictureDialog1->FileName());
+    const QString saved = TPictureSaver::Save(bytes, SavePictureDialog1->FileName());
+    SavePictureDialog1->SetInitialDir(QFileInfo(saved).absolutePath());
+}
+
+// The user's pictures folder (XDG), or the home folder where there is none.
+QString TMianForm::PicturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
 QString TMianForm::ConnectionString()

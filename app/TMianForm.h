@@ -6,6 +6,7 @@
 #include "TWebBrowser.h"
 #include "TabcButtonBar.h"
 
+#include <QStringList>
 #include <vector>
 
 class TADOConnection;
@@ -58,6 +59,18 @@ public:
     // set again.
     void ApplyAppearance(const TAppearanceSet& set);
 
+    // Adds picture files and folders dropped onto a category's grid to that category, as
+    // the catalogue tool imports them (folders recursively, names kept), in one
+    // transaction under the wait box; the grid and the count label show them at once and
+    // the first of them becomes current. Files that are not pictures are named in one box
+    // afterwards. A catalogue that cannot be written is never written: the user is asked
+    // whether to start their own catalogue, a copy of it (TUserCatalogue), which then
+    // takes the pictures and is opened from then on. Errors go to the standard report.
+    void AddPictures(TDBCtrlGrid* grid, const QStringList& paths);
+    // Whether grid shows the category that the count label names, so that pictures
+    // dropped onto it have a category to go to.
+    bool TakesPictures(const TDBCtrlGrid* grid) const;
+
     // The database connection string for the picture catalogue (see TDataFiles).
     static QString ConnectionString();
     // The help page's path, help/question.htm beside the program or in its data folder.
@@ -91,12 +104,29 @@ public:
     TMenuBar2000* MenuBar20001 = nullptr;
 
 private:
-    void RunCategory(TADOQuery& query, const QString& filter, TDBCtrlGrid& grid,
-                     const QString& caption, const QString& unit);
+    // A category that a query shows in a grid, with the words of its count label.
+    struct TCategory {
+        TADOQuery* query;
+        int parent; // category code
+        TDBCtrlGrid* grid;
+        TSpeedButton* button; // whose caption the count label shows
+        QString unit;
+    };
+    TCategory Icons() const;
+    TCategory Templates() const;
+    void RunCategory(const TCategory& category);
+    void AddToCategory(const TCategory& category, const QStringList& paths);
+    bool OpenWritableCatalogue();
+    void SwitchCatalogue(const QString& path);
     void FrontGrid(TDBCtrlGrid& grid);
     void SetCount(const QString& caption, int count, const QString& unit);
+    static QString PicturesFolder();
     void SavePicture(const TBzDBImage& image);
     std::vector<TImage*> AppearanceTargets(TAppearanceSet::Row row) const;
+
+    // The grid whose category the count label names; none after a label of another
+    // sub-category.
+    const TDBCtrlGrid* m_countedGrid = nullptr;
 };
 
 // The main window for the whole life of the program.

@@ -17,12 +17,15 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
+#include <QDropEvent>
 #include <QEnterEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QUrl>
 #include <cstdio>
 
 namespace {
@@ -82,6 +85,8 @@ QString TScreenshot::OptionOf(TScreenshotStep::Kind kind)
         return QStringLiteral("--key");
     case TScreenshotStep::Kind::Hover:
         return QStringLiteral("--hover");
+    case TScreenshotStep::Kind::Drop:
+        return QStringLiteral("--drop");
     default:
         return QStringLiteral("--wait");
     }
@@ -125,6 +130,8 @@ int TScreenshot::Run(TForm& window, const TScreenshotStep& step)
     QWidget* target = ClickTarget(control);
     if (step.kind == K::Click)
         Click(target);
+    else if (step.kind == K::Drop)
+        DropFiles(target, step.files);
     else if (step.kind == K::DoubleClick)
         DoubleClick(target);
     else
@@ -213,6 +220,27 @@ void TScreenshot::SendButtonAt(QWidget* widget, QPoint local, QEvent::Type type)
     QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), Qt::LeftButton,
                       held, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
+}
+
+// Enters the control's middle with the files, moves there and lets go, as a drag from
+// another program does; a control that refuses the drag gets no drop.
+void TScreenshot::DropFiles(QWidget* control, const QStringList& files)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+    const QPointF at = QRectF(control->rect()).center();
+    const auto send = [&](QDropEvent&& event) {
+        QCoreApplication::sendEvent(control, &event);
+        return event.isAccepted();
+    };
+    constexpr Qt::DropActions actions = Qt::CopyAction;
+    if (!send(QDragEnterEvent(at.toPoint(), actions, &data, Qt::NoButton, Qt::NoModifier)) ||
+        !send(QDragMoveEvent(at.toPoint(), actions, &data, Qt::NoButton, Qt::NoModifier)))
+        return;
+    send(QDropEvent(at, actions, &data, Qt::NoButton, Qt::NoModifier));
 }
 
 void TScreenshot::SendKey(TForm& window, const QString& key)

@@ -13,11 +13,11 @@ class TMenuItem2000;
 class QWidget;
 
 // The --screenshot option: runs the steps in order (clicks, double clicks, keys, pointer
-// moves, waits), each followed by time for painting to settle, writes the window as a
-// PNG file and prints the captions of the controls named for printing, one a line. The
-// steps go on while a step waits for an answer: after a click that opens a modal box,
-// the next steps act on the box; a box still open when the picture is taken is in it,
-// and is then cancelled so that the program ends normally.
+// moves, waits, dropped files), each followed by time for painting to settle, writes the
+// window as a PNG file and prints the captions of the controls named for printing, one a
+// line. The steps go on while a step waits for an answer: after a click that opens a
+// modal box, the next steps act on the box; a box still open when the picture is taken
+// is in it, and is then cancelled so that the program ends normally.
 class TScreenshot {
 public:
     // Exit codes of the program for the option.
@@ -60,6 +60,8 @@ private:
     // A key press and release to the focused widget (the window without one), inside
     // the modal box while one is open.
     static void SendKey(TForm& window, const QString& key);
+    // Files dropped onto the control as another program drops them.
+    static void DropFiles(QWidget* control, const QStringList& files);
     // The pointer comes onto the control and rests in its middle, or at a point of it.
     static void Hover(QWidget* control);
     static void HoverAt(QWidget* widget, QPoint local);

@@ -1,3 +1,4 @@
+#include "../support/PictureSamples.h"
 #include "MainWindowFixture.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
@@ -198,23 +199,62 @@ TEST_F(Catalogue, ADamagedFirstPictureIsReportedAndTheCategoryStillOpens)
     EXPECT_EQ(errors.size(), 1) << "the other pictures are fine";
 }
 
-TEST_F(Catalogue, SavingWritesJpegDataAndAddsTheExtensionOnlyWhenMissing)
+TEST_F(Catalogue, SavingWritesTheStoredBytesUnderTheirOwnExtension)
 {
-    AddPictures(2, 0);
+    QImage transparent(6, 6, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    const QList<QByteArray> blobs = {
+        TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::red)),
+        picturesamples::Png(transparent), picturesamples::HalfFilledSvg(8, 8, Qt::blue),
+        TTestPictures::BitmapFile(TTestPictures::Solid(5, 5, Qt::green), TPixelFormat::pf24bit)};
+    for (const QByteArray& blob : blobs)
+        catalogue.Add({0, blob});
     Click("SpeedButton16");
-    form->BzDBImage1->FetchPicture();
+    QStringList filters;
+    form->SavePictureDialog1->SetInitialDir(folder.path());
+    const QStringList extensions = {"jpg", "png", "svg", "bmp"};
+    for (int record = 1; record <= 4; ++record) {
+        form->ADOQuery1->SetRecNo(record);
+        chosenName = folder.filePath(QStringLiteral("icon%1").arg(record));
+        form->MenuItem1Click(nullptr);
+        filters << form->SavePictureDialog1->Filter();
+        QFile saved(chosenName + u'.' + extensions[record - 1]);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << qPrintable(saved.fileName());
+        EXPECT_EQ(saved.readAll(), blobs[record - 1]) << record;
+    }
+    EXPECT_EQ(filters,
+              QStringList({"JPEG Image File (*.jpg)|*.jpg", "PNG Image File (*.png)|*.png",
+                           "SVG Image File (*.svg)|*.svg", "Bitmap Image File (*.bmp)|*.bmp"}));
 
-    chosenName = folder.filePath(QStringLiteral("icon"));
-    form->MenuItem1Click(nullptr);
-    QFile plain(chosenName + QStringLiteral(".jpg"));
-    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(plain.readAll().startsWith("\xFF\xD8")) << "real JPEG data";
-
-    chosenName = folder.filePath(QStringLiteral("named.JPG"));
+    // A name that ends with the extension already, in any case, is not given it twice.
+    form->ADOQuery1->SetRecNo(2);
+    chosenName = folder.filePath(QStringLiteral("named.PNG"));
     form->MenuItem1Click(nullptr);
     EXPECT_TRUE(QFile::exists(chosenName));
-    EXPECT_FALSE(QFile::exists(chosenName + QStringLiteral(".jpg")));
+    EXPECT_FALSE(QFile::exists(chosenName + QStringLiteral(".png")));
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+TEST_F(Catalogue, TheSaveDialogProposesThePicturesNameAndOpensWhereItLastSaved)
+{
+    ASSERT_TRUE(catalogue.Exec(QStringLiteral("alter table picture add column name text")));
+    catalogue.Add({0, picturesamples::HalfFilledSvg(8, 8, Qt::blue)});
+    ASSERT_TRUE(catalogue.Exec(QStringLiteral("update picture set name = 'go-up'")));
+    Click("SpeedButton16");
+    const QString pictures = form->SavePictureDialog1->InitialDir();
+    EXPECT_TRUE(QFileInfo(pictures).isDir());
+
+    QStringList started;
+    TSavePictureDialog::SetChooser([&](const TSavePictureDialog& dialog) {
+        started << QDir(dialog.InitialDir()).filePath(dialog.FileName());
+        return folder.filePath(QStringLiteral("kept/mine"));
+    });
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("kept")));
+    form->MenuItem1Click(nullptr);
+    form->MenuItem1Click(nullptr);
+    EXPECT_EQ(started, QStringList({QDir(pictures).filePath(QStringLiteral("go-up.svg")),
+                                    folder.filePath(QStringLiteral("kept/go-up.svg"))}));
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("kept/mine.svg"))));
 }
 
 TEST_F(Catalogue, ACancelledDialogOrAClosedQueryWritesNothing)
@@ -267,13 +307,13 @@ TEST_F(Catalogue, OnlyTheCurrentThumbnailOpensTheSaveMenu)
 TEST(PictureSaver, AFailedSaveReportsTheFileAndLosesNothing)
 {
     QTemporaryDir folder;
-    TPicture picture;
-    TBitmap bitmap(8, 8, TPixelFormat::pf24bit);
-    picture.SetGraphic(&bitmap);
+    QImage image(8, 8, QImage::Format_ARGB32);
+    image.fill(Qt::green);
+    const QByteArray png = picturesamples::Png(image);
 
     const QString missingFolder = folder.filePath(QStringLiteral("no/such/folder/pic"));
     try {
-        TPictureSaver::Save(picture, missingFolder);
+        TPictureSaver::Save(png, missingFolder);
         FAIL() << "no error for a missing folder";
     } catch (const EWriteError& error) {
         EXPECT_TRUE(error.Message().contains(missingFolder)) << qPrintable(error.Message());
@@ -281,13 +321,13 @@ TEST(PictureSaver, AFailedSaveReportsTheFileAndLosesNothing)
 
     // The target cannot be replaced (a folder of that name holds a file): the save fails
     // and what was there stays.
-    const QString target = folder.filePath(QStringLiteral("taken.jpg"));
+    const QString target = folder.filePath(QStringLiteral("taken.png"));
     ASSERT_TRUE(QDir().mkpath(target));
     QFile kept(target + QStringLiteral("/kept.txt"));
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
     kept.write("kept");
     kept.close();
-    EXPECT_THROW(TPictureSaver::Save(picture, target), EWriteError);
+    EXPECT_THROW(TPictureSaver::Save(png, target), EWriteError);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("kept"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0) << "no temporary file left";

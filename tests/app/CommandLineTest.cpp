@@ -2,6 +2,7 @@
 #include "TCommandLine.h"
 #include "TKeyStroke.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,8 +65,8 @@ TEST(CommandLine, AWrongCommandLineIsNamedInItsError)
     EXPECT_EQ(ErrorOf({"--catalogue", "a", "--catalogue", "b"}),
               QStringLiteral("--catalogue is given twice."));
     EXPECT_EQ(ErrorOf({"--click", "SpeedButton1"}),
-              QStringLiteral(
-                  "--click, --double-click, --key, --hover and --wait go with --screenshot FILE."));
+              QStringLiteral("--click, --double-click, --key, --hover, --wait and --drop go with "
+                             "--screenshot FILE."));
     EXPECT_EQ(ErrorOf({"--print", "Label10"}),
               QStringLiteral("--print goes with --screenshot FILE."));
     EXPECT_EQ(ErrorOf({"--help", "--bogus"}), QStringLiteral("Unknown option '--bogus'."));
@@ -90,6 +91,22 @@ TEST(CommandLine, KeysHoversAndWaitsAreStepsCheckedBeforeAnythingStarts)
     EXPECT_EQ(ErrorOf({"--screenshot", "s.png", "--key", "a,b"}),
               QStringLiteral("--key: 'a,b' is no key."))
         << "one key, not a sequence";
+}
+
+TEST(CommandLine, ADropTakesAControlAndTheFilesUpToTheNextOption)
+{
+    using K = TScreenshotStep::Kind;
+    const TCommandLine commandLine({"--screenshot", "s.png", "--drop", "DBCtrlGrid1", "a.png",
+                                    "/icons", "--print", "Label10"});
+    ASSERT_EQ(commandLine.Steps().size(), 1);
+    const TScreenshotStep& drop = commandLine.Steps().first();
+    EXPECT_EQ(drop.kind, K::Drop);
+    EXPECT_EQ(drop.value, QStringLiteral("DBCtrlGrid1"));
+    EXPECT_EQ(drop.files, QStringList({QDir::current().absoluteFilePath(QStringLiteral("a.png")),
+                                       QStringLiteral("/icons")}));
+    EXPECT_EQ(commandLine.Prints(), QStringList{QStringLiteral("Label10")});
+    EXPECT_EQ(ErrorOf({"--screenshot", "s.png", "--drop", "DBCtrlGrid1", "--print", "Label10"}),
+              QStringLiteral("--drop DBCtrlGrid1 needs files to drop."));
 }
 
 TEST(KeyStroke, ReadsQtKeyNamesAndLoneModifiers)

@@ -1,4 +1,5 @@
 #include "ProgramRun.h"
+#include "TCatalogue.h"
 
 #include <QFile>
 #include <QImage>
@@ -217,4 +218,26 @@ TEST_F(ScreenshotWithABox, AStepAfterTheBoxThatFailsOrClosesTheProgramWritesNoPi
         EXPECT_TRUE(run.errors.contains(c.named)) << qPrintable(run.errors);
         EXPECT_FALSE(QFile::exists(File("none"))) << qPrintable(c.named);
     }
+}
+
+// Files dropped onto the icons' grid are added to the catalogue and counted.
+TEST(ScreenshotOption, DropsFilesOntoTheNamedControl)
+{
+    QTemporaryDir folder;
+    const QString catalogue = folder.filePath(QStringLiteral("mine.mdb"));
+    TCatalogue::Create(catalogue);
+    QImage icon(12, 12, QImage::Format_ARGB32);
+    icon.fill(QColor(0, 0, 200, 100));
+    const QString png = folder.filePath(QStringLiteral("dropped.png"));
+    ASSERT_TRUE(icon.save(png));
+    const ProgramRun run = Zentuvio(
+        {QStringLiteral("--catalogue"), catalogue, QStringLiteral("--screenshot"),
+         folder.filePath(QStringLiteral("drop.png")), QStringLiteral("--click"),
+         QStringLiteral("SpeedButton16"), QStringLiteral("--drop"), QStringLiteral("DBCtrlGrid1"),
+         png, QStringLiteral("--print"), QStringLiteral("Label10")});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    EXPECT_EQ(run.output.trimmed(), QStringLiteral("综合类共:1个"));
+    QFile file(png);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(TCatalogue(catalogue).PictureData(1), file.readAll());
 }

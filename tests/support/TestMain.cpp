@@ -3,6 +3,7 @@
 #include "TJetReader.h"
 #include "TModalWatchdog.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +20,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The user's own catalogue and other data files live in a folder of the run's own, so
+    // that no test reads or writes those of the person running the tests, nor do the
+    // programs that tests start.
+    const QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     TApplication application(argc, argv);
     TJetReader::SetProgram(QStringLiteral(ZENTUVIO_JET_READER));
