@@ -248,8 +248,10 @@ void TScreenshot::SendKey(TForm& window, const QString& key)
     const std::optional<TKeyStroke> stroke = TKeyStroke::Parse(key);
     if (!stroke)
         return;
-    // Keys go where the user's would: into the modal box while one is open.
-    QWidget* focus = QApplication::focusWidget();
+    // Keys go where the user's would: into the modal box while one is open; where the
+    // platform activates no window (offscreen), to the window's own focus.
+    QWidget* focus =
+        QApplication::focusWidget() ? QApplication::focusWidget() : window.focusWidget();
     QWidget* modal = QApplication::activeModalWidget();
     if (modal && !(focus && (focus == modal || modal->isAncestorOf(focus))))
         focus = modal->focusWidget() ? modal->focusWidget() : modal;
