@@ -122,7 +122,6 @@ void TMianForm::FormCreate(TObject* sender)
     // The stored width leaves the last item cut off in the menu font; the menu strip has
     // the room.
     MenuBar20001->SetWidensToItems(true);
-    SavePictureDialog1->SetInitialDir(PicturesFolder());
     auto* drops = new TFileDropTarget(
         this, [this](QWidget* target) { return TakesPictures(dynamic_cast<TDBCtrlGrid*>(target)); },
         [this](QWidget* target, const QStringList& paths) {
@@ -329,8 +328,8 @@ void TMianForm::SetCount(const QString& caption, int count, const QString& unit)
     Label10->SetCaption(caption + QStringLiteral("共:") + QString::number(count) + unit);
 }
 
-// The stored bytes go out unchanged under a name with their own extension; the next
-// dialog opens where this one saved.
+// The stored bytes go out unchanged under a name with their own extension. The first
+// dialog opens in the pictures folder, the next ones where the last one saved.
 void TMianForm::SavePicture(const TBzDBImage& image)
 {
     const QByteArray bytes = image.PictureBytes();
@@ -338,6 +337,8 @@ void TMianForm::SavePicture(const TBzDBImage& image)
         return;
     SavePictureDialog1->SetFilter(TPictureSaver::Filter(TImageFormat::Detect(bytes)));
     SavePictureDialog1->SetFileName(image.PictureFileName());
+    if (SavePictureDialog1->InitialDir().isEmpty())
+        SavePictureDialog1->SetInitialDir(PicturesFolder());
     if (!SavePictureDialog1->Execute())
         return;
     const QString saved = TPictureSaver::Save(bytes, SavePictureDialog1->FileName());

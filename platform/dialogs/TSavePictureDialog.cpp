@@ -60,11 +60,16 @@ QString TSavePictureDialog::StartPath() const
     return QDir(m_initialDir).filePath(QFileInfo(m_fileName).fileName());
 }
 
+// A description that shows its patterns already ("JPEG Image File (*.jpg)") keeps them
+// once.
 QString TSavePictureDialog::QtFilter() const
 {
     const QStringList parts = m_filter.split(QLatin1Char('|'));
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(';', ' '));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns =
+            QStringLiteral("(%1)").arg(QString(parts[i + 1]).replace(';', ' '));
+        filters << (parts[i].endsWith(patterns) ? parts[i] : parts[i] + u' ' + patterns);
+    }
     return filters.join(QStringLiteral(";;"));
 }
