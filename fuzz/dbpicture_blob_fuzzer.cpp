@@ -16,9 +16,10 @@
 #include <memory>
 
 // The picture control's route from a blob to a picture: the input is stored as the one
-// record's blob, the control fetches it (JPEG first, then a bitmap file) and paints a copy
-// of itself for it. Fetching may raise the platform's error kinds; painting a copy must
-// never raise. Seeds: the JPEG and bitmap corpora (corpus/jpeg, corpus/bitmap).
+// record's blob, the control fetches it (JPEG first, then by content a bitmap file, a PNG
+// picture or an SVG drawing) and paints a copy of itself for it. Fetching may raise the
+// platform's error kinds; painting a copy must never raise. Seeds: the JPEG, bitmap, PNG
+// and SVG corpora (corpus/jpeg, corpus/bitmap, corpus/png, corpus/svg).
 namespace {
 
 // JPEG pictures above this many pixels are left out: decoding them is slow without
