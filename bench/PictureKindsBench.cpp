@@ -8,6 +8,7 @@
 #include "AppClasses.h"
 #include "TADOQuery.h"
 #include "TApplication.h"
+#include "TBenchMainWindow.h"
 #include "TCatalogue.h"
 #include "TDBCtrlGrid.h"
 #include "TLabel.h"
@@ -79,25 +80,6 @@ void BuildPageCatalogue(const QString& path, const QStringList& icons)
     });
 }
 
-// A main window on the catalogue at path.
-std::unique_ptr<TMianForm> MainWindowOn(const QString& path)
-{
-    std::unique_ptr<TMianForm> form(TForm::Create<TMianForm>(nullptr));
-    MianForm = form.get();
-    Application->SetMainForm(form.get());
-    form->Myado->SetConnectionString(
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
-    form->Show();
-    form->grab();
-    return form;
-}
-
-void ForgetMainWindow()
-{
-    Application->SetMainForm(nullptr);
-    MianForm = nullptr;
-}
-
 // The icon grid showing category parent, painted once; then the best of many repaints.
 double PagePaintSeconds(TMianForm& form, int parent)
 {
@@ -116,12 +98,11 @@ void ComparePagePaints(const QString& folder)
     const QStringList icons = IconsOfBothKinds();
     const QString path = QDir(folder).filePath(QStringLiteral("page.mdb"));
     BuildPageCatalogue(path, icons);
-    std::unique_ptr<TMianForm> form = MainWindowOn(path);
+    const TBenchMainWindow form(path);
     const double svg = PagePaintSeconds(*form, 0);
     const double png = PagePaintSeconds(*form, 10);
     std::printf("page of %d icons: SVG %.2f ms, PNG %.2f ms, ratio %.2f (target <= 2)\n",
                 int(icons.size()), svg * 1e3, png * 1e3, svg / png);
-    ForgetMainWindow();
 }
 
 // droppedFiles PNG files in a folder of their own: the theme's 32 x 32 icons, cycled.
@@ -147,7 +128,7 @@ QString WritePngFolder(const QString& folder)
 double DropSeconds(const QString& catalogue, const QString& pngs)
 {
     TCatalogue::Create(catalogue);
-    std::unique_ptr<TMianForm> form = MainWindowOn(catalogue);
+    const TBenchMainWindow form(catalogue);
     form->SpeedButton16Click(nullptr);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(pngs)});
@@ -163,7 +144,6 @@ double DropSeconds(const QString& catalogue, const QString& pngs)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
         form->grab(); // the grid painted with them
     });
-    ForgetMainWindow();
     return seconds;
 }
 

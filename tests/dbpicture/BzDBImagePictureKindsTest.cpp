@@ -40,17 +40,8 @@ class PictureKindsInGrid : public PictureQueryTest {
 protected:
     void MakeGrid()
     {
-        grid = new TDBCtrlGrid(host.get());
-        grid->SetParent(host.get());
-        grid->SetColCount(2);
-        grid->SetRowCount(2);
-        grid->SetPanelWidth(cellWidth);
-        grid->SetPanelHeight(cellHeight);
-        grid->SetBounds(0, 0, 2 * cellWidth + 20, 2 * cellHeight);
-        image = NewImage(grid->Panel(), cellWidth, cellHeight);
-        image->SetAlign(TAlign::alClient);
+        grid = NewGrid(QSize(cellWidth, cellHeight), image);
         image->SetColor(clYellow);
-        grid->SetDataSource(source);
     }
 
     // The grid painted into an image of scale times its size in device pixels.
@@ -138,15 +129,8 @@ TEST_F(PictureKindsInGrid, DrawingsAreSharpAtTwiceTheScale)
 
 TEST_F(PictureKindsInGrid, HostilePicturesShowTheBrokenMarkAndReportOnlyWhenCurrent)
 {
-    QString bomb = QStringLiteral("<rect id=\"l0\" width=\"1\" height=\"1\"/>");
-    for (int level = 1; level <= 8; ++level) {
-        bomb += QStringLiteral("<g id=\"l%1\">").arg(level);
-        for (int i = 0; i < 10; ++i)
-            bomb += QStringLiteral("<use xlink:href=\"#l%1\"/>").arg(level - 1);
-        bomb += QStringLiteral("</g>");
-    }
     database.AddPicture(0, HalfTransparentPng());
-    database.AddPicture(0, Svg(8, 8, bomb));
+    database.AddPicture(0, UseBombSvg(8));
     database.AddPicture(0, Svg(8, 8, QStringLiteral("<g>").repeated(300)));
     MakeGrid();
     query->Open();

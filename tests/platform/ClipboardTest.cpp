@@ -75,8 +75,7 @@ TEST(Clipboard, APngGoesOnWithItsTransparencyAndItsOwnBytes)
     image.setPixelColor(1, 1, QColor(20, 40, 60, 100));
     const QByteArray bytes = picturesamples::Png(image);
     TPicture picture;
-    TMemoryStream stream(bytes);
-    picture.LoadFromStream(stream);
+    picturesamples::LoadBytes(picture, bytes);
     Clipboard().Assign(&picture);
 
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -98,8 +97,7 @@ TEST(Clipboard, ADrawingGoesOnAsSvgAndAsPixels)
 {
     const QByteArray bytes = picturesamples::HalfFilledSvg(30, 10, Qt::blue);
     TPicture picture;
-    TMemoryStream stream(bytes);
-    picture.LoadFromStream(stream);
+    picturesamples::LoadBytes(picture, bytes);
     Clipboard().Assign(&picture);
 
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();

@@ -13,14 +13,6 @@ using namespace picturesamples;
 
 namespace {
 
-std::unique_ptr<TPngImage> Load(const QByteArray& bytes)
-{
-    auto png = std::make_unique<TPngImage>();
-    TMemoryStream stream(bytes);
-    png->LoadFromStream(stream);
-    return png;
-}
-
 quint32 Crc32(const QByteArray& bytes)
 {
     quint32 crc = 0xFFFFFFFF;
@@ -69,15 +61,15 @@ TEST(PngImage, DecodesEveryKindOfPngWithItsTransparency)
     palette.setPixel(0, 0, 0);
     palette.setPixel(1, 0, 1);
 
-    const auto deepPng = Load(Png(deep));
+    const auto deepPng = Loaded<TPngImage>(Png(deep));
     EXPECT_EQ(deepPng->Width(), 3);
     EXPECT_EQ(deepPng->Height(), 2);
     EXPECT_EQ(deepPng->Image().pixelColor(0, 0).alpha(), 0);
     const QColor half = deepPng->Image().pixelColor(1, 0);
     EXPECT_NEAR(half.alpha(), 128, 1);
     EXPECT_NEAR(half.green(), 200, 2);
-    EXPECT_EQ(Load(Png(grey))->Image().pixelColor(1, 1), QColor(90, 90, 90));
-    const auto palettePng = Load(Png(palette));
+    EXPECT_EQ(Loaded<TPngImage>(Png(grey))->Image().pixelColor(1, 1), QColor(90, 90, 90));
+    const auto palettePng = Loaded<TPngImage>(Png(palette));
     EXPECT_EQ(palettePng->Image().pixelColor(0, 0).alpha(), 0);
     EXPECT_EQ(palettePng->Image().pixelColor(1, 0), QColor(250, 0, 0));
 }
@@ -88,8 +80,7 @@ TEST(PngImage, KeepsTheFilesBytesAndIsFoundByContent)
     image.fill(QColor(1, 2, 3, 4));
     const QByteArray bytes = Png(image);
     TPicture picture;
-    TMemoryStream in(bytes);
-    picture.LoadFromStream(in);
+    LoadBytes(picture, bytes);
     ASSERT_NE(dynamic_cast<TPngImage*>(picture.Graphic()), nullptr);
     TMemoryStream out;
     picture.SaveToStream(out);
@@ -103,7 +94,7 @@ TEST(PngImage, DrawingBlendsOverWhatLiesBelow)
     QImage image(2, 1, QImage::Format_ARGB32);
     image.setPixelColor(0, 0, QColor(0, 0, 255, 64));
     image.setPixelColor(1, 0, QColor(0, 0, 0, 0));
-    const auto png = Load(Png(image));
+    const auto png = Loaded<TPngImage>(Png(image));
     TBitmap target(2, 1);
     target.Canvas()->Brush()->SetColor(clRed);
     target.Canvas()->FillRect(QRect(0, 0, 2, 1));
@@ -124,13 +115,14 @@ TEST(PngImage, DamagedOrOversizedDataRaisesAndLeavesItEmpty)
 
     // A header announcing 100000 x 100000 pixels is refused before any pixel memory.
     try {
-        Load(AnnouncingPng(100000, 100000));
+        Loaded<TPngImage>(AnnouncingPng(100000, 100000));
         ADD_FAILURE() << "a huge PNG was accepted";
     } catch (const EInvalidGraphic& error) {
         EXPECT_EQ(error.Message(), QStringLiteral("PNG image is too large"));
     }
     try {
-        Load(AnnouncingPng(3000, 3000)); // within the limits, but the pixels are missing
+        Loaded<TPngImage>(
+            AnnouncingPng(3000, 3000)); // within the limits, but the pixels are missing
         ADD_FAILURE() << "a PNG without its pixels was accepted";
     } catch (const EInvalidGraphic& error) {
         EXPECT_EQ(error.Message(), QStringLiteral("PNG image is not valid"));

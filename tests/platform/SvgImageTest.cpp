@@ -13,18 +13,10 @@ using namespace picturesamples;
 
 namespace {
 
-std::unique_ptr<TSvgImage> Load(const QByteArray& bytes)
-{
-    auto svg = std::make_unique<TSvgImage>();
-    TMemoryStream stream(bytes);
-    svg->LoadFromStream(stream);
-    return svg;
-}
-
 QString LoadError(const QByteArray& bytes)
 {
     try {
-        Load(bytes);
+        Loaded<TSvgImage>(bytes);
     } catch (const EInvalidGraphic& error) {
         return error.Message();
     }
@@ -37,19 +29,6 @@ QByteArray Nested(int depth)
                QStringLiteral("<g>").repeated(depth) +
                    QStringLiteral("<rect width=\"8\" height=\"8\"/>") +
                    QStringLiteral("</g>").repeated(depth));
-}
-
-// Ten levels, each using the level below ten times: 10^10 rectangles when drawn.
-QByteArray UseBomb()
-{
-    QString defs = QStringLiteral("<rect id=\"l0\" width=\"1\" height=\"1\"/>");
-    for (int level = 1; level <= 10; ++level) {
-        defs += QStringLiteral("<g id=\"l%1\">").arg(level);
-        for (int i = 0; i < 10; ++i)
-            defs += QStringLiteral("<use xlink:href=\"#l%1\"/>").arg(level - 1);
-        defs += QStringLiteral("</g>");
-    }
-    return Svg(8, 8, QStringLiteral("<defs>%1</defs><use xlink:href=\"#l10\"/>").arg(defs));
 }
 
 QByteArray EntityBomb()
@@ -69,7 +48,7 @@ QByteArray EntityBomb()
 
 TEST(SvgImage, DeclaresItsSizeAndRendersAtAnySizeAsked)
 {
-    const auto svg = Load(HalfFilledSvg(40, 20, QColor(0, 128, 255)));
+    const auto svg = Loaded<TSvgImage>(HalfFilledSvg(40, 20, QColor(0, 128, 255)));
     EXPECT_EQ(svg->Width(), 40);
     EXPECT_EQ(svg->Height(), 20);
     EXPECT_TRUE(svg->Scalable());
@@ -85,7 +64,7 @@ TEST(SvgImage, DeclaresItsSizeAndRendersAtAnySizeAsked)
 
 TEST(SvgImage, DrawsInDevicePixelsOverWhatLiesBelow)
 {
-    const auto svg = Load(HalfFilledSvg(10, 10, QColor(0, 0, 255), 0.5));
+    const auto svg = Loaded<TSvgImage>(HalfFilledSvg(10, 10, QColor(0, 0, 255), 0.5));
     QImage target(40, 40, QImage::Format_RGB32);
     target.setDevicePixelRatio(2);
     target.fill(Qt::yellow);
@@ -105,8 +84,7 @@ TEST(SvgImage, KeepsItsBytesAndIsFoundByContent)
 {
     const QByteArray bytes = "<!-- drawn by hand -->\n" + HalfFilledSvg(6, 6, Qt::red).mid(39);
     TPicture picture;
-    TMemoryStream in(bytes);
-    picture.LoadFromStream(in);
+    LoadBytes(picture, bytes);
     ASSERT_NE(dynamic_cast<TSvgImage*>(picture.Graphic()), nullptr);
     TMemoryStream out;
     picture.SaveToStream(out);
@@ -117,7 +95,7 @@ TEST(SvgImage, HostileDrawingsCountAsDamaged)
 {
     EXPECT_EQ(LoadError(Nested(10)), QString());
     EXPECT_EQ(LoadError(Nested(500)), QStringLiteral("SVG image is too complex"));
-    EXPECT_EQ(LoadError(UseBomb()), QStringLiteral("SVG image is too complex"));
+    EXPECT_EQ(LoadError(UseBombSvg(10)), QStringLiteral("SVG image is too complex"));
     EXPECT_EQ(LoadError(Svg(8, 8, QStringLiteral("<g id=\"a\"><use xlink:href=\"#a\"/></g>"))),
               QStringLiteral("SVG image is too complex"));
     EXPECT_FALSE(LoadError(EntityBomb()).isEmpty());
@@ -128,7 +106,7 @@ TEST(SvgImage, HostileDrawingsCountAsDamaged)
               QStringLiteral("SVG image is not valid"));
     EXPECT_EQ(LoadError("<html><svg/></html>"), QStringLiteral("SVG image is not valid"));
     // The verdict is kept: the same bytes fail again without being read again.
-    EXPECT_EQ(LoadError(UseBomb()), QStringLiteral("SVG image is too complex"));
+    EXPECT_EQ(LoadError(UseBombSvg(10)), QStringLiteral("SVG image is too complex"));
 }
 
 TEST(SvgImage, ALongChainOfReferencesIsCountedWithoutRecursion)

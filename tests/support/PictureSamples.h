@@ -1,14 +1,32 @@
 #pragma once
 
+#include "TMemoryStream.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <memory>
 
 // Picture files made for tests: PNG pictures as Qt writes them (16 bits per channel for
 // 64-bit and 16-bit grey images, a palette for indexed ones) and small SVG drawings.
 namespace picturesamples {
+
+// A picture or graphic loaded from bytes (raising as its kind does).
+template <class T> void LoadBytes(T& target, const QByteArray& bytes)
+{
+    TMemoryStream stream(bytes);
+    target.LoadFromStream(stream);
+}
+
+// A graphic of kind T loaded from bytes.
+template <class T> std::unique_ptr<T> Loaded(const QByteArray& bytes)
+{
+    auto graphic = std::make_unique<T>();
+    LoadBytes(*graphic, bytes);
+    return graphic;
+}
 
 inline QByteArray Png(const QImage& image)
 {
@@ -29,6 +47,21 @@ inline QByteArray Svg(int width, int height, const QString& body)
         .arg(height)
         .arg(body)
         .toUtf8();
+}
+
+// A drawing whose every level uses the level below ten times: 10^levels rectangles
+// when drawn, in a file of a few kilobytes.
+inline QByteArray UseBombSvg(int levels)
+{
+    QString defs = QStringLiteral("<rect id=\"l0\" width=\"1\" height=\"1\"/>");
+    for (int level = 1; level <= levels; ++level) {
+        defs += QStringLiteral("<g id=\"l%1\">").arg(level);
+        for (int i = 0; i < 10; ++i)
+            defs += QStringLiteral("<use xlink:href=\"#l%1\"/>").arg(level - 1);
+        defs += QStringLiteral("</g>");
+    }
+    return Svg(8, 8,
+               QStringLiteral("<defs>%1</defs><use xlink:href=\"#l%2\"/>").arg(defs).arg(levels));
 }
 
 // A drawing whose left half is a rectangle of colour at opacity, its right half empty.
