@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TADOConnection.h"
 #include "TApplication.h"
 #include "TMianForm.h"
 
