@@ -8,9 +8,9 @@
 #include "AppClasses.h"
 #include "TADOQuery.h"
 #include "TApplication.h"
-#include "TBenchMainWindow.h"
 #include "TCatalogue.h"
 #include "TDBCtrlGrid.h"
+#include "TGalleryWindow.h"
 #include "TLabel.h"
 #include "TMianForm.h"
 #include "TStopwatch.h"
@@ -81,13 +81,13 @@ void BuildPageCatalogue(const QString& path, const QStringList& icons)
 }
 
 // The icon grid showing category parent, painted once; then the best of many repaints.
-double PagePaintSeconds(TMianForm& form, int parent)
+double PagePaintSeconds(const TGalleryWindow& form, int parent)
 {
-    form.ADOQuery1->Close();
-    form.ADOQuery1->SetSQLLine(1, QStringLiteral("where parent=%1").arg(parent));
-    form.ADOQuery1->Open();
-    TDBCtrlGrid& grid = *form.DBCtrlGrid1;
-    form.SpeedButton27Click(nullptr); // the icon grid in front, the query as it is
+    form->ADOQuery1->Close();
+    form->ADOQuery1->SetSQLLine(1, QStringLiteral("where parent=%1").arg(parent));
+    form->ADOQuery1->Open();
+    TDBCtrlGrid& grid = *form->DBCtrlGrid1;
+    form->SpeedButton27Click(nullptr); // the icon grid in front, the query as it is
     QImage page(grid.size(), QImage::Format_RGB32);
     grid.render(&page); // the first paint
     return TStopwatch::Best(paintRounds, [&] { grid.render(&page); });
@@ -98,9 +98,9 @@ void ComparePagePaints(const QString& folder)
     const QStringList icons = IconsOfBothKinds();
     const QString path = QDir(folder).filePath(QStringLiteral("page.mdb"));
     BuildPageCatalogue(path, icons);
-    const TBenchMainWindow form(path);
-    const double svg = PagePaintSeconds(*form, 0);
-    const double png = PagePaintSeconds(*form, 10);
+    const TGalleryWindow form(path);
+    const double svg = PagePaintSeconds(form, 0);
+    const double png = PagePaintSeconds(form, 10);
     std::printf("page of %d icons: SVG %.2f ms, PNG %.2f ms, ratio %.2f (target <= 2)\n",
                 int(icons.size()), svg * 1e3, png * 1e3, svg / png);
 }
@@ -128,7 +128,7 @@ QString WritePngFolder(const QString& folder)
 double DropSeconds(const QString& catalogue, const QString& pngs)
 {
     TCatalogue::Create(catalogue);
-    const TBenchMainWindow form(catalogue);
+    const TGalleryWindow form(catalogue);
     form->SpeedButton16Click(nullptr);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(pngs)});
@@ -151,9 +151,12 @@ double ToolSeconds(const QString& catalogue, const QString& pngs)
 {
     TCatalogue::Create(catalogue);
     return TStopwatch::Seconds([&] {
-        QProcess::execute(QStringLiteral(CATALOGUE_TOOL),
-                          {QStringLiteral("import"), catalogue, QStringLiteral("--parent"),
-                           QStringLiteral("0"), pngs});
+        QProcess tool;
+        tool.setStandardOutputFile(QProcess::nullDevice());
+        tool.start(QStringLiteral(CATALOGUE_TOOL),
+                   {QStringLiteral("import"), catalogue, QStringLiteral("--parent"),
+                    QStringLiteral("0"), pngs});
+        tool.waitForFinished(-1);
     });
 }
 

@@ -40,8 +40,11 @@ class PictureKindsInGrid : public PictureQueryTest {
 protected:
     void MakeGrid()
     {
-        grid = NewGrid(QSize(cellWidth, cellHeight), image);
+        grid = NewGrid(cellWidth, cellHeight);
+        image = NewImage(grid->Panel(), cellWidth, cellHeight);
+        image->SetAlign(TAlign::alClient);
         image->SetColor(clYellow);
+        grid->SetDataSource(source);
     }
 
     // The grid painted into an image of scale times its size in device pixels.
@@ -66,8 +69,8 @@ using namespace picturekinds;
 
 TEST_F(PictureKindsInGrid, TransparentPngIsLaidOverTheControlsColourInCopiesAndLive)
 {
-    database.AddPicture(0, HalfTransparentPng());
-    database.AddPicture(0, HalfTransparentPng());
+    catalogue.Add({0, HalfTransparentPng()});
+    catalogue.Add({0, HalfTransparentPng()});
     MakeGrid();
     query->Open();
     ReportCapture reports;
@@ -88,8 +91,8 @@ TEST_F(PictureKindsInGrid, TransparentPngIsLaidOverTheControlsColourInCopiesAndL
 
 TEST_F(PictureKindsInGrid, DrawingsFillTheCellWithTheirProportions)
 {
-    database.AddPicture(0, HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5));
-    database.AddPicture(0, HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5));
+    catalogue.Add({0, HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5)});
+    catalogue.Add({0, HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5)});
     MakeGrid();
     query->Open();
     const QColor blended = Over(QColor(200, 0, 0, 128), Yellow());
@@ -112,8 +115,8 @@ TEST_F(PictureKindsInGrid, DrawingsAreSharpAtTwiceTheScale)
     // The rectangle ends at 19.5 of the cell's 40 pixels: at scale 2 on device pixel 39.
     const QByteArray drawing =
         Svg(40, 30, QStringLiteral("<rect width=\"19.5\" height=\"30\" fill=\"#0000ff\"/>"));
-    database.AddPicture(0, drawing);
-    database.AddPicture(0, drawing);
+    catalogue.Add({0, drawing});
+    catalogue.Add({0, drawing});
     MakeGrid();
     query->Open();
 
@@ -129,9 +132,9 @@ TEST_F(PictureKindsInGrid, DrawingsAreSharpAtTwiceTheScale)
 
 TEST_F(PictureKindsInGrid, HostilePicturesShowTheBrokenMarkAndReportOnlyWhenCurrent)
 {
-    database.AddPicture(0, HalfTransparentPng());
-    database.AddPicture(0, UseBombSvg(8));
-    database.AddPicture(0, Svg(8, 8, QStringLiteral("<g>").repeated(300)));
+    catalogue.Add({0, HalfTransparentPng()});
+    catalogue.Add({0, UseBombSvg(8)});
+    catalogue.Add({0, Svg(8, 8, QStringLiteral("<g>").repeated(300))});
     MakeGrid();
     query->Open();
     ReportCapture reports;
@@ -152,12 +155,12 @@ TEST_F(PictureKindsInGrid, HostilePicturesShowTheBrokenMarkAndReportOnlyWhenCurr
 
 TEST_F(PictureKindsInGrid, RestingOnAPictureShowsItsNameSizeAndFormat)
 {
-    database.Exec("ALTER TABLE picture ADD COLUMN name TEXT");
-    database.AddPicture(0, HalfTransparentPng());
-    database.AddPicture(0, HalfFilledSvg(48, 24, Qt::red));
-    database.AddPicture(0, JpegBytes(SolidImage(7, 5, Qt::green)));
-    database.Exec("UPDATE picture SET name = 'edit-copy' WHERE ID = 1");
-    database.Exec("UPDATE picture SET name = 'go-home' WHERE ID = 2");
+    ASSERT_TRUE(catalogue.Exec(QStringLiteral("ALTER TABLE picture ADD COLUMN name TEXT")));
+    catalogue.Add({0, HalfTransparentPng()});
+    catalogue.Add({0, HalfFilledSvg(48, 24, Qt::red)});
+    catalogue.Add({0, TTestPictures::Jpeg(TTestPictures::Solid(7, 5, Qt::green))});
+    catalogue.Exec(QStringLiteral("UPDATE picture SET name = 'edit-copy' WHERE ID = 1"));
+    catalogue.Exec(QStringLiteral("UPDATE picture SET name = 'go-home' WHERE ID = 2"));
     MakeGrid();
     image->SetNameField(QStringLiteral("name"));
     host->show();
@@ -179,12 +182,12 @@ TEST_F(PictureKindsInGrid, RestingOnAPictureShowsItsNameSizeAndFormat)
 
 TEST_F(PictureKindsInGrid, MovingAPressedPictureDragsItOutWithItsBytesAndAFile)
 {
-    database.Exec("ALTER TABLE picture ADD COLUMN name TEXT");
+    ASSERT_TRUE(catalogue.Exec(QStringLiteral("ALTER TABLE picture ADD COLUMN name TEXT")));
     const QByteArray png = HalfTransparentPng();
     const QByteArray drawing = HalfFilledSvg(48, 24, Qt::red);
-    database.AddPicture(0, png);
-    database.AddPicture(0, drawing);
-    database.Exec("UPDATE picture SET name = 'go-home' WHERE ID = 2");
+    catalogue.Add({0, png});
+    catalogue.Add({0, drawing});
+    catalogue.Exec(QStringLiteral("UPDATE picture SET name = 'go-home' WHERE ID = 2"));
     MakeGrid();
     image->SetNameField(QStringLiteral("name"));
     host->show();
