@@ -1,5 +1,7 @@
 #include "TDataFiles.h"
 
+#include "Exception.h"
+#include "TCatalogueStore.h"
 #include "TUserCatalogue.h"
 
 #include <QCoreApplication>
@@ -50,12 +52,12 @@ bool TDataFiles::CatalogueWritable(const QString& path, const QString& programFo
     if (!file.isFile() || !file.isWritable() || !(file.permissions() & anyWrite) ||
         !QFileInfo(file.absolutePath()).isWritable())
         return false;
-    QFile catalogue(path);
-    if (!catalogue.open(QIODevice::ReadOnly))
-        return false;
-    // An empty file is an empty SQLite database.
-    const QByteArray head = catalogue.read(16);
-    return head.isEmpty() || head == QByteArray("SQLite format 3\0", 16);
+    try {
+        const TCatalogueStore::TKind kind = TCatalogueStore::Detect(path);
+        return TCatalogueStore::ReadOnlyReason(kind, path).isEmpty();
+    } catch (const Exception&) {
+        return false; // neither store: nothing can be added to it
+    }
 }
 
 QString& TDataFiles::ChosenCatalogue()

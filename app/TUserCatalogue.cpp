@@ -1,6 +1,8 @@
 #include "TUserCatalogue.h"
 
 #include "Exception.h"
+#include "TCatalogueStore.h"
+#include "TJetImporter.h"
 #include "TSQLiteDatabase.h"
 
 #include <QDir>
@@ -27,6 +29,20 @@ bool TUserCatalogue::Exists()
     return QFileInfo::exists(Path());
 }
 
+// An SQLite catalogue is copied whole and compacted; an Access one is converted, every
+// row that can be read, by the catalogue tool's own conversion.
+void TUserCatalogue::Copy(const QString& source, const QString& target)
+{
+    if (TCatalogueStore::Detect(source) == TCatalogueStore::TKind::Jet) {
+        TJetImporter::Import(source, target);
+        return;
+    }
+    TSQLiteDatabase database(source, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
+    database.Execute(QStringLiteral("VACUUM INTO '%1'")
+                         .arg(QString(target).replace(QStringLiteral("'"), QStringLiteral("''"))),
+                     QStringLiteral("Cannot copy the catalogue"));
+}
+
 void TUserCatalogue::CreateFrom(const QString& source)
 {
     const QString target = Path();
@@ -36,7 +52,7 @@ void TUserCatalogue::CreateFrom(const QString& source)
     };
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         throw fail(QStringLiteral("the folder cannot be made"));
-    // A name beside the target that nothing else uses; VACUUM INTO wants no file there.
+    // A name beside the target that nothing else uses; the copy wants no file there.
     QString part;
     {
         QTemporaryFile reserve(target + QStringLiteral(".XXXXXX"));
@@ -45,10 +61,7 @@ void TUserCatalogue::CreateFrom(const QString& source)
         part = reserve.fileName();
     }
     try {
-        TSQLiteDatabase database(source, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
-        database.Execute(QStringLiteral("VACUUM INTO '%1'")
-                             .arg(QString(part).replace(QStringLiteral("'"), QStringLiteral("''"))),
-                         QStringLiteral("Cannot copy the catalogue"));
+        Copy(source, part);
     } catch (const Exception& error) {
         QFile::remove(part);
         throw fail(error.Message());

@@ -1,5 +1,6 @@
 #include "../support/PictureSamples.h"
 #include "../tools/CatalogueFiles.h"
+#include "JetTestSupport.h"
 #include "MainWindowFixture.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
@@ -228,4 +229,26 @@ TEST(CatalogueWritability, OnlyWritableSqliteFilesOutsideTheInstalledDataTakePic
         TDataFiles::CatalogueWritable(folder.filePath(QStringLiteral("none.mdb")), programFolder));
     QFile::setPermissions(mine, QFile::ReadOwner | QFile::ReadGroup);
     EXPECT_FALSE(TDataFiles::CatalogueWritable(mine, programFolder));
+}
+
+TEST_F(PictureDrop, AnAccessCatalogueIsOnlyReadAndItsPicturesGoIntoTheUsersOwnCopy)
+{
+    const JetTestSupport::TJetScope scope; // checks that the Access file is unchanged
+    const QString access = JetTestSupport::FixturePath(QStringLiteral("catalogue-jet4.mdb"));
+    form->Myado->SetConnectionString(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(access));
+    QTest::mouseClick(form->SpeedButton16, Qt::LeftButton);
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:4个"));
+
+    answers = {true};
+    EXPECT_TRUE(Drop(form->DBCtrlGrid1, {files.Write(QStringLiteral("new.png"), Icon())}));
+    EXPECT_EQ(questions.size(), 1);
+    ASSERT_TRUE(TUserCatalogue::Exists());
+    EXPECT_EQ(form->Myado->DatabasePath(), TUserCatalogue::Path());
+    const QStringList icons = Names(0);
+    EXPECT_EQ(icons.size(), 5);
+    EXPECT_EQ(icons.value(4), QStringLiteral("new"));
+    EXPECT_EQ(Names(10).size(), 2);
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:5个"));
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
 }
