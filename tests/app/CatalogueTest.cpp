@@ -205,8 +205,8 @@ TEST_F(Catalogue, SavingWritesTheStoredBytesUnderTheirOwnExtension)
     QImage transparent(6, 6, QImage::Format_ARGB32);
     transparent.fill(Qt::transparent);
     const QList<QByteArray> blobs = {
-        TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::red)),
-        picturesamples::Png(transparent), picturesamples::HalfFilledSvg(8, 8, Qt::blue),
+        TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::red)), TTestPictures::Png(transparent),
+        TTestPictures::HalfFilledSvg(8, 8, Qt::blue),
         TTestPictures::BitmapFile(TTestPictures::Solid(5, 5, Qt::green), TPixelFormat::pf24bit)};
     for (const QByteArray& blob : blobs)
         catalogue.Add({0, blob});
@@ -239,7 +239,7 @@ TEST_F(Catalogue, SavingWritesTheStoredBytesUnderTheirOwnExtension)
 TEST_F(Catalogue, TheSaveDialogProposesThePicturesNameAndOpensWhereItLastSaved)
 {
     ASSERT_TRUE(catalogue.Exec(QStringLiteral("alter table picture add column name text")));
-    catalogue.Add({0, picturesamples::HalfFilledSvg(8, 8, Qt::blue)});
+    catalogue.Add({0, TTestPictures::HalfFilledSvg(8, 8, Qt::blue)});
     ASSERT_TRUE(catalogue.Exec(QStringLiteral("update picture set name = 'go-up'")));
     Click("SpeedButton16");
     QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -311,7 +311,7 @@ TEST(PictureSaver, AFailedSaveReportsTheFileAndLosesNothing)
     QTemporaryDir folder;
     QImage image(8, 8, QImage::Format_ARGB32);
     image.fill(Qt::green);
-    const QByteArray png = picturesamples::Png(image);
+    const QByteArray png = TTestPictures::Png(image);
 
     const QString missingFolder = folder.filePath(QStringLiteral("no/such/folder/pic"));
     try {

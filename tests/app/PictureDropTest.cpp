@@ -9,6 +9,7 @@
 #include "TDataFiles.h"
 #include "TMess.h"
 #include "TMessnoresult.h"
+#include "TTestPictures.h"
 #include "TUserCatalogue.h"
 
 #include <QCryptographicHash>
@@ -51,7 +52,7 @@ protected:
     {
         QImage image(16, 16, QImage::Format_ARGB32);
         image.fill(QColor(0, 120, 0, 200));
-        return Png(image);
+        return TTestPictures::Png(image);
     }
 
     // Drags the files over grid and lets go; whether the grid took them. The work that
@@ -125,12 +126,13 @@ TEST_F(PictureDrop, FilesAndFoldersGoIntoTheShownCategoryAndTheOthersAreNamed)
     QTest::mouseClick(form->SpeedButton16, Qt::LeftButton);
     const QStringList dropped = {
         files.Write(QStringLiteral("in/alpha.png"), Icon()),
-        files.Write(QStringLiteral("in/beta.svg"), HalfFilledSvg(20, 20, Qt::red)),
+        files.Write(QStringLiteral("in/beta.svg"), TTestPictures::HalfFilledSvg(20, 20, Qt::red)),
         files.Write(QStringLiteral("in/gamma.jpg"), TCatalogueFiles::Jpeg()),
         files.Write(QStringLiteral("in/notes.txt"), "not a picture"),
     };
     files.Write(QStringLiteral("in/set/delta.png"), Icon());
-    files.Write(QStringLiteral("in/set/deeper/epsilon.svg"), HalfFilledSvg(8, 8, Qt::blue));
+    files.Write(QStringLiteral("in/set/deeper/epsilon.svg"),
+                TTestPictures::HalfFilledSvg(8, 8, Qt::blue));
     files.Write(QStringLiteral("in/set/readme.md"), "# words");
     EXPECT_TRUE(
         Drop(form->DBCtrlGrid1, dropped + QStringList{files.PathOf(QStringLiteral("in/set"))}));

@@ -5,6 +5,7 @@
 #include "TPicture.h"
 #include "TPngImage.h"
 #include "TSvgImage.h"
+#include "TTestPictures.h"
 
 #include <QCursor>
 #include <QDrag>
@@ -32,7 +33,7 @@ QByteArray HalfTransparentPng()
         for (int x = 0; x < 10; ++x)
             image.setPixelColor(x, y, QColor(0, 0, 255, 128));
     }
-    return Png(image);
+    return TTestPictures::Png(image);
 }
 
 // A 2 x 2 grid of picture controls in yellow over the query's records.
@@ -91,8 +92,8 @@ TEST_F(PictureKindsInGrid, TransparentPngIsLaidOverTheControlsColourInCopiesAndL
 
 TEST_F(PictureKindsInGrid, DrawingsFillTheCellWithTheirProportions)
 {
-    catalogue.Add({0, HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5)});
-    catalogue.Add({0, HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5)});
+    catalogue.Add({0, TTestPictures::HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5)});
+    catalogue.Add({0, TTestPictures::HalfFilledSvg(20, 10, QColor(200, 0, 0), 0.5)});
     MakeGrid();
     query->Open();
     const QColor blended = Over(QColor(200, 0, 0, 128), Yellow());
@@ -113,8 +114,8 @@ TEST_F(PictureKindsInGrid, DrawingsFillTheCellWithTheirProportions)
 TEST_F(PictureKindsInGrid, DrawingsAreSharpAtTwiceTheScale)
 {
     // The rectangle ends at 19.5 of the cell's 40 pixels: at scale 2 on device pixel 39.
-    const QByteArray drawing =
-        Svg(40, 30, QStringLiteral("<rect width=\"19.5\" height=\"30\" fill=\"#0000ff\"/>"));
+    const QByteArray drawing = TTestPictures::Svg(
+        40, 30, QStringLiteral("<rect width=\"19.5\" height=\"30\" fill=\"#0000ff\"/>"));
     catalogue.Add({0, drawing});
     catalogue.Add({0, drawing});
     MakeGrid();
@@ -133,8 +134,8 @@ TEST_F(PictureKindsInGrid, DrawingsAreSharpAtTwiceTheScale)
 TEST_F(PictureKindsInGrid, HostilePicturesShowTheBrokenMarkAndReportOnlyWhenCurrent)
 {
     catalogue.Add({0, HalfTransparentPng()});
-    catalogue.Add({0, UseBombSvg(8)});
-    catalogue.Add({0, Svg(8, 8, QStringLiteral("<g>").repeated(300))});
+    catalogue.Add({0, TTestPictures::UseBombSvg(8)});
+    catalogue.Add({0, TTestPictures::Svg(8, 8, QStringLiteral("<g>").repeated(300))});
     MakeGrid();
     query->Open();
     ReportCapture reports;
@@ -157,7 +158,7 @@ TEST_F(PictureKindsInGrid, RestingOnAPictureShowsItsNameSizeAndFormat)
 {
     ASSERT_TRUE(catalogue.Exec(QStringLiteral("ALTER TABLE picture ADD COLUMN name TEXT")));
     catalogue.Add({0, HalfTransparentPng()});
-    catalogue.Add({0, HalfFilledSvg(48, 24, Qt::red)});
+    catalogue.Add({0, TTestPictures::HalfFilledSvg(48, 24, Qt::red)});
     catalogue.Add({0, TTestPictures::Jpeg(TTestPictures::Solid(7, 5, Qt::green))});
     catalogue.Exec(QStringLiteral("UPDATE picture SET name = 'edit-copy' WHERE ID = 1"));
     catalogue.Exec(QStringLiteral("UPDATE picture SET name = 'go-home' WHERE ID = 2"));
@@ -184,7 +185,7 @@ TEST_F(PictureKindsInGrid, MovingAPressedPictureDragsItOutWithItsBytesAndAFile)
 {
     ASSERT_TRUE(catalogue.Exec(QStringLiteral("ALTER TABLE picture ADD COLUMN name TEXT")));
     const QByteArray png = HalfTransparentPng();
-    const QByteArray drawing = HalfFilledSvg(48, 24, Qt::red);
+    const QByteArray drawing = TTestPictures::HalfFilledSvg(48, 24, Qt::red);
     catalogue.Add({0, png});
     catalogue.Add({0, drawing});
     catalogue.Exec(QStringLiteral("UPDATE picture SET name = 'go-home' WHERE ID = 2"));

@@ -5,6 +5,7 @@
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
 #include "TPicture.h"
+#include "TTestPictures.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -73,7 +74,7 @@ TEST(Clipboard, APngGoesOnWithItsTransparencyAndItsOwnBytes)
     QImage image(4, 2, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     image.setPixelColor(1, 1, QColor(20, 40, 60, 100));
-    const QByteArray bytes = picturesamples::Png(image);
+    const QByteArray bytes = TTestPictures::Png(image);
     TPicture picture;
     picturesamples::LoadBytes(picture, bytes);
     Clipboard().Assign(&picture);
@@ -95,7 +96,7 @@ TEST(Clipboard, APngGoesOnWithItsTransparencyAndItsOwnBytes)
 
 TEST(Clipboard, ADrawingGoesOnAsSvgAndAsPixels)
 {
-    const QByteArray bytes = picturesamples::HalfFilledSvg(30, 10, Qt::blue);
+    const QByteArray bytes = TTestPictures::HalfFilledSvg(30, 10, Qt::blue);
     TPicture picture;
     picturesamples::LoadBytes(picture, bytes);
     Clipboard().Assign(&picture);

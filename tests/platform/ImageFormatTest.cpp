@@ -1,5 +1,6 @@
 #include "../support/PictureSamples.h"
 #include "TImageFormat.h"
+#include "TTestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +8,11 @@ TEST(ImageFormat, TellsPicturesByContentNotByName)
 {
     QImage image(2, 2, QImage::Format_ARGB32);
     image.fill(Qt::red);
-    EXPECT_EQ(TImageFormat::Detect(picturesamples::Png(image)), TImageKind::ikPng);
+    EXPECT_EQ(TImageFormat::Detect(TTestPictures::Png(image)), TImageKind::ikPng);
     EXPECT_EQ(TImageFormat::Detect("\xFF\xD8\xFF\xE0rest"), TImageKind::ikJpeg);
     EXPECT_EQ(TImageFormat::Detect("BM\x36\x00"), TImageKind::ikBitmap);
     EXPECT_EQ(TImageFormat::Detect("GIF89a..."), TImageKind::ikGif);
-    EXPECT_EQ(TImageFormat::Detect(picturesamples::Svg(4, 4, QString())), TImageKind::ikSvg);
+    EXPECT_EQ(TImageFormat::Detect(TTestPictures::Svg(4, 4, QString())), TImageKind::ikSvg);
     // Declarations, comments and a document type may come before the root element.
     EXPECT_EQ(TImageFormat::Detect("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- note -->\n"
                                    "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "

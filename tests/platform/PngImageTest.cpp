@@ -5,6 +5,7 @@
 #include "TMemoryStream.h"
 #include "TPicture.h"
 #include "TPngImage.h"
+#include "TTestPictures.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -61,15 +62,16 @@ TEST(PngImage, DecodesEveryKindOfPngWithItsTransparency)
     palette.setPixel(0, 0, 0);
     palette.setPixel(1, 0, 1);
 
-    const auto deepPng = Loaded<TPngImage>(Png(deep));
+    const auto deepPng = Loaded<TPngImage>(TTestPictures::Png(deep));
     EXPECT_EQ(deepPng->Width(), 3);
     EXPECT_EQ(deepPng->Height(), 2);
     EXPECT_EQ(deepPng->Image().pixelColor(0, 0).alpha(), 0);
     const QColor half = deepPng->Image().pixelColor(1, 0);
     EXPECT_NEAR(half.alpha(), 128, 1);
     EXPECT_NEAR(half.green(), 200, 2);
-    EXPECT_EQ(Loaded<TPngImage>(Png(grey))->Image().pixelColor(1, 1), QColor(90, 90, 90));
-    const auto palettePng = Loaded<TPngImage>(Png(palette));
+    EXPECT_EQ(Loaded<TPngImage>(TTestPictures::Png(grey))->Image().pixelColor(1, 1),
+              QColor(90, 90, 90));
+    const auto palettePng = Loaded<TPngImage>(TTestPictures::Png(palette));
     EXPECT_EQ(palettePng->Image().pixelColor(0, 0).alpha(), 0);
     EXPECT_EQ(palettePng->Image().pixelColor(1, 0), QColor(250, 0, 0));
 }
@@ -78,7 +80,7 @@ TEST(PngImage, KeepsTheFilesBytesAndIsFoundByContent)
 {
     QImage image(4, 4, QImage::Format_ARGB32);
     image.fill(QColor(1, 2, 3, 4));
-    const QByteArray bytes = Png(image);
+    const QByteArray bytes = TTestPictures::Png(image);
     TPicture picture;
     LoadBytes(picture, bytes);
     ASSERT_NE(dynamic_cast<TPngImage*>(picture.Graphic()), nullptr);
@@ -94,7 +96,7 @@ TEST(PngImage, DrawingBlendsOverWhatLiesBelow)
     QImage image(2, 1, QImage::Format_ARGB32);
     image.setPixelColor(0, 0, QColor(0, 0, 255, 64));
     image.setPixelColor(1, 0, QColor(0, 0, 0, 0));
-    const auto png = Loaded<TPngImage>(Png(image));
+    const auto png = Loaded<TPngImage>(TTestPictures::Png(image));
     TBitmap target(2, 1);
     target.Canvas()->Brush()->SetColor(clRed);
     target.Canvas()->FillRect(QRect(0, 0, 2, 1));
@@ -107,7 +109,7 @@ TEST(PngImage, DamagedOrOversizedDataRaisesAndLeavesItEmpty)
 {
     QImage image(8, 8, QImage::Format_ARGB32);
     image.fill(Qt::green);
-    const QByteArray good = Png(image);
+    const QByteArray good = TTestPictures::Png(image);
     TPngImage png;
     TMemoryStream cut(good.left(good.size() - 30));
     EXPECT_THROW(png.LoadFromStream(cut), EInvalidGraphic);

@@ -6,6 +6,7 @@
 #include "TPicture.h"
 #include "TSvgDocument.h"
 #include "TSvgImage.h"
+#include "TTestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +26,10 @@ QString LoadError(const QByteArray& bytes)
 
 QByteArray Nested(int depth)
 {
-    return Svg(8, 8,
-               QStringLiteral("<g>").repeated(depth) +
-                   QStringLiteral("<rect width=\"8\" height=\"8\"/>") +
-                   QStringLiteral("</g>").repeated(depth));
+    return TTestPictures::Svg(8, 8,
+                              QStringLiteral("<g>").repeated(depth) +
+                                  QStringLiteral("<rect width=\"8\" height=\"8\"/>") +
+                                  QStringLiteral("</g>").repeated(depth));
 }
 
 QByteArray EntityBomb()
@@ -48,7 +49,7 @@ QByteArray EntityBomb()
 
 TEST(SvgImage, DeclaresItsSizeAndRendersAtAnySizeAsked)
 {
-    const auto svg = Loaded<TSvgImage>(HalfFilledSvg(40, 20, QColor(0, 128, 255)));
+    const auto svg = Loaded<TSvgImage>(TTestPictures::HalfFilledSvg(40, 20, QColor(0, 128, 255)));
     EXPECT_EQ(svg->Width(), 40);
     EXPECT_EQ(svg->Height(), 20);
     EXPECT_TRUE(svg->Scalable());
@@ -64,7 +65,8 @@ TEST(SvgImage, DeclaresItsSizeAndRendersAtAnySizeAsked)
 
 TEST(SvgImage, DrawsInDevicePixelsOverWhatLiesBelow)
 {
-    const auto svg = Loaded<TSvgImage>(HalfFilledSvg(10, 10, QColor(0, 0, 255), 0.5));
+    const auto svg =
+        Loaded<TSvgImage>(TTestPictures::HalfFilledSvg(10, 10, QColor(0, 0, 255), 0.5));
     QImage target(40, 40, QImage::Format_RGB32);
     target.setDevicePixelRatio(2);
     target.fill(Qt::yellow);
@@ -82,7 +84,8 @@ TEST(SvgImage, DrawsInDevicePixelsOverWhatLiesBelow)
 
 TEST(SvgImage, KeepsItsBytesAndIsFoundByContent)
 {
-    const QByteArray bytes = "<!-- drawn by hand -->\n" + HalfFilledSvg(6, 6, Qt::red).mid(39);
+    const QByteArray bytes =
+        "<!-- drawn by hand -->\n" + TTestPictures::HalfFilledSvg(6, 6, Qt::red).mid(39);
     TPicture picture;
     LoadBytes(picture, bytes);
     ASSERT_NE(dynamic_cast<TSvgImage*>(picture.Graphic()), nullptr);
@@ -95,18 +98,20 @@ TEST(SvgImage, HostileDrawingsCountAsDamaged)
 {
     EXPECT_EQ(LoadError(Nested(10)), QString());
     EXPECT_EQ(LoadError(Nested(500)), QStringLiteral("SVG image is too complex"));
-    EXPECT_EQ(LoadError(UseBombSvg(10)), QStringLiteral("SVG image is too complex"));
-    EXPECT_EQ(LoadError(Svg(8, 8, QStringLiteral("<g id=\"a\"><use xlink:href=\"#a\"/></g>"))),
+    EXPECT_EQ(LoadError(TTestPictures::UseBombSvg(10)), QStringLiteral("SVG image is too complex"));
+    EXPECT_EQ(LoadError(TTestPictures::Svg(
+                  8, 8, QStringLiteral("<g id=\"a\"><use xlink:href=\"#a\"/></g>"))),
               QStringLiteral("SVG image is too complex"));
     EXPECT_FALSE(LoadError(EntityBomb()).isEmpty());
-    EXPECT_EQ(LoadError(Svg(100000, 100000, QString())), QStringLiteral("SVG image is too large"));
-    EXPECT_EQ(LoadError(QByteArray(5 * 1024 * 1024, ' ') + Svg(8, 8, QString())),
+    EXPECT_EQ(LoadError(TTestPictures::Svg(100000, 100000, QString())),
+              QStringLiteral("SVG image is too large"));
+    EXPECT_EQ(LoadError(QByteArray(5 * 1024 * 1024, ' ') + TTestPictures::Svg(8, 8, QString())),
               QStringLiteral("SVG image is too complex"));
     EXPECT_EQ(LoadError("<svg xmlns=\"http://www.w3.org/2000/svg\"><rect"),
               QStringLiteral("SVG image is not valid"));
     EXPECT_EQ(LoadError("<html><svg/></html>"), QStringLiteral("SVG image is not valid"));
     // The verdict is kept: the same bytes fail again without being read again.
-    EXPECT_EQ(LoadError(UseBombSvg(10)), QStringLiteral("SVG image is too complex"));
+    EXPECT_EQ(LoadError(TTestPictures::UseBombSvg(10)), QStringLiteral("SVG image is too complex"));
 }
 
 TEST(SvgImage, ALongChainOfReferencesIsCountedWithoutRecursion)
@@ -114,6 +119,6 @@ TEST(SvgImage, ALongChainOfReferencesIsCountedWithoutRecursion)
     QString chain = QStringLiteral("<rect id=\"r0\" width=\"1\" height=\"1\"/>");
     for (int i = 1; i < 20000; ++i)
         chain += QStringLiteral("<g id=\"r%1\"><use xlink:href=\"#r%2\"/></g>").arg(i).arg(i - 1);
-    EXPECT_EQ(LoadError(Svg(8, 8, QStringLiteral("<defs>%1</defs>").arg(chain))),
+    EXPECT_EQ(LoadError(TTestPictures::Svg(8, 8, QStringLiteral("<defs>%1</defs>").arg(chain))),
               QStringLiteral("SVG image is too complex"));
 }

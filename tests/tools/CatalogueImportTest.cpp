@@ -2,6 +2,7 @@
 #include "CatalogueFiles.h"
 #include "Exception.h"
 #include "TCatalogueImporter.h"
+#include "TTestPictures.h"
 
 #include <sqlite3.h>
 
@@ -25,8 +26,8 @@ TEST(CatalogueImport, KeepsJpegBitmapPngAndSvgBytesAndConvertsOtherPicturesToPng
     QImage icon = TCatalogueFiles::Sample(QImage::Format_ARGB32);
     icon.setPixelColor(0, 0, Qt::transparent);
     const QByteArray stored[] = {TCatalogueFiles::Jpeg(), TCatalogueFiles::Bitmap(),
-                                 picturesamples::Png(deep),
-                                 picturesamples::HalfFilledSvg(16, 16, Qt::red, 0.5)};
+                                 TTestPictures::Png(deep),
+                                 TTestPictures::HalfFilledSvg(16, 16, Qt::red, 0.5)};
     QByteArray xpm;
     {
         QBuffer buffer(&xpm);
@@ -70,11 +71,11 @@ TEST(CatalogueImport, SkipsAndListsFilesThatAreNotPictures)
         files.Write(QStringLiteral("readme.txt"), "plain words"),
         files.Write(QStringLiteral("cut.svg"), "<svg xmlns=\"http://www.w3.org/2000/svg\"><g>"),
         files.Write(QStringLiteral("deep.svg"),
-                    picturesamples::Svg(8, 8,
-                                        QStringLiteral("<g>").repeated(200) +
-                                            QStringLiteral("</g>").repeated(200))),
+                    TTestPictures::Svg(8, 8,
+                                       QStringLiteral("<g>").repeated(200) +
+                                           QStringLiteral("</g>").repeated(200))),
         files.Write(QStringLiteral("cut.png"),
-                    picturesamples::Png(TCatalogueFiles::Sample()).left(40)),
+                    TTestPictures::Png(TCatalogueFiles::Sample()).left(40)),
         files.Write(QStringLiteral("empty.png"), QByteArray()),
         files.PathOf(QStringLiteral("absent.png")),
     };
