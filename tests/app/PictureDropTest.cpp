@@ -9,6 +9,7 @@
 #include "TDataFiles.h"
 #include "TMess.h"
 #include "TMessnoresult.h"
+#include "TSkippedFiles.h"
 #include "TTestPictures.h"
 #include "TUserCatalogue.h"
 
@@ -253,4 +254,16 @@ TEST_F(PictureDrop, AnAccessCatalogueIsOnlyReadAndItsPicturesGoIntoTheUsersOwnCo
     EXPECT_EQ(Names(10).size(), 2);
     EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:5个"));
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+TEST(SkippedFiles, TheBoxNamesAFewShortenedNamesAndCountsThemAll)
+{
+    std::vector<TCatalogueImporter::TFailure> skipped;
+    for (const char* name : {"a.txt", "a-very-long-name-of-notes.txt", "c.md", "d.md", "e.md"})
+        skipped.push_back({QStringLiteral("/in/") + QLatin1String(name), QStringLiteral("cause")});
+    const QStringList lines = TSkippedFiles::Text(skipped).split(u'\n');
+    ASSERT_EQ(lines.size(), 2) << "the box has room for two lines";
+    EXPECT_EQ(lines[1], QStringLiteral("a.txt、a-very-l…otes.txt、c.md 等 5 个文件"));
+    skipped.resize(1);
+    EXPECT_EQ(TSkippedFiles::Text(skipped).split(u'\n').value(1), QStringLiteral("a.txt"));
 }
