@@ -10,8 +10,8 @@
 // MaxNamed file names (long ones shortened in the middle) and how many there are in all.
 class TSkippedFiles {
 public:
-    static constexpr int MaxNamed = 3;
-    static constexpr int MaxNameLength = 18; // characters
+    static constexpr int MaxNamed = 2;
+    static constexpr int MaxNameLength = 15; // characters
 
     static QString Text(const std::vector<TCatalogueImporter::TFailure>& skipped);
 };
