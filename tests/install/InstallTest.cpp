@@ -1,6 +1,7 @@
 #include "ProgramRun.h"
 #include "QtPrinters.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -39,13 +40,17 @@ protected:
 
     static QString Installed(const QString& path) { return prefix->filePath(path); }
 
-    // An installed program, run in a folder of its own with no display, and a cache
-    // folder of its own.
-    static ProgramRun Run(const QString& program, const QStringList& arguments)
+    // An installed program, run in a folder of its own with no display, and cache and
+    // data folders of its own (the data folder given, else one with no user catalogue).
+    static ProgramRun Run(const QString& program, const QStringList& arguments,
+                          const QString& dataFolder = {})
     {
         QProcessEnvironment environment = ProgramRun::WithoutDisplay();
         environment.insert(QStringLiteral("XDG_CACHE_HOME"),
                            elsewhere->filePath(QStringLiteral("cache")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           dataFolder.isEmpty() ? elsewhere->filePath(QStringLiteral("data"))
+                                                : dataFolder);
         const ProgramRun run = ProgramRun::Of(Installed(QStringLiteral("bin/") + program),
                                               arguments, environment, elsewhere->path());
         EXPECT_TRUE(run.finished);
@@ -72,6 +77,13 @@ protected:
                                      QString::number(category)});
         EXPECT_EQ(list.exitCode, 0) << qPrintable(list.errors);
         return int(list.output.count(QLatin1Char('\n')));
+    }
+
+    static QByteArray Sha256Of(const QString& path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
     }
 
     static std::unique_ptr<QTemporaryDir> prefix;
@@ -158,6 +170,40 @@ TEST_F(Installation, TheGalleryFindsTheSampleCatalogueInItsDataFolder)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_FALSE(run.errors.contains(programErrors)) << qPrintable(run.errors);
     EXPECT_EQ(run.output, QStringLiteral("综合类共:%1个\n").arg(icons));
+}
+
+// The installed sample is never written: the pictures dropped onto it go into the user's
+// own copy of it, which the gallery opens from then on.
+TEST_F(Installation, PicturesDroppedOnTheSampleGoIntoTheUsersOwnCopy)
+{
+    const QString sample = Installed(QStringLiteral("share/zentuvio/Data/Mirelvane.mdb"));
+    const QByteArray before = Sha256Of(sample);
+    const int icons = CountInCategory(sample, 0);
+    const QString dropped = elsewhere->filePath(QStringLiteral("dropped.png"));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral("/usr/share/icons/Tango/32x32/actions/go-up.png"), dropped));
+    const QTemporaryDir data;
+    const QStringList drop = {QStringLiteral("--screenshot"),
+                              elsewhere->filePath(QStringLiteral("dropped-shot.png")),
+                              QStringLiteral("--click"), QStringLiteral("SpeedButton16"),
+                              QStringLiteral("--drop"), QStringLiteral("DBCtrlGrid1"), dropped,
+                              // Yes to starting the user's own catalogue.
+                              QStringLiteral("--key"), QStringLiteral("Return"),
+                              QStringLiteral("--print"), QStringLiteral("Label10")};
+    const ProgramRun run = Run(QStringLiteral("zentuvio"), drop, data.path());
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    EXPECT_EQ(run.output, QStringLiteral("综合类共:%1个\n").arg(icons + 1));
+    const QString own = QDir(data.path()).filePath(QStringLiteral("zentuvio/Mirelvane.mdb"));
+    EXPECT_EQ(CountInCategory(own, 0), icons + 1);
+    EXPECT_EQ(Sha256Of(sample), before);
+
+    const ProgramRun next =
+        Run(QStringLiteral("zentuvio"),
+            {QStringLiteral("--screenshot"), elsewhere->filePath(QStringLiteral("next-shot.png")),
+             QStringLiteral("--click"), QStringLiteral("SpeedButton16"), QStringLiteral("--print"),
+             QStringLiteral("Label10")},
+            data.path());
+    EXPECT_EQ(next.output, QStringLiteral("综合类共:%1个\n").arg(icons + 1));
 }
 
 TEST_F(Installation, TheGalleryFindsTheHelpPageInItsDataFolder)
