@@ -8,6 +8,7 @@
 #include "TErrorReport.h"
 #include "TJetCatalogueCache.h"
 #include "TSQLiteDatabase.h"
+#include "TSQLiteNameSearch.h"
 
 #include <algorithm>
 
@@ -163,6 +164,11 @@ TSQLiteDatabase& TADOConnection::Database()
 {
     Open();
     return *m_database;
+}
+
+std::unique_ptr<TNameSearch> TADOConnection::OpenNameSearch()
+{
+    return TSQLiteNameSearch::Open(Database().Path(), m_busyTimeoutMs);
 }
 
 void TADOConnection::AttachDataSet(TDataSet* dataSet)

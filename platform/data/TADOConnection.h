@@ -8,6 +8,7 @@
 #include <vector>
 
 class TDataSet;
+class TNameSearch;
 class TSQLiteDatabase;
 
 enum class TConnectMode {
@@ -81,6 +82,11 @@ public:
     // While open: why the catalogue cannot be changed whatever the mode (it is an Access
     // file), or an empty text.
     const QString& ReadOnlyReason() const { return m_readOnlyReason; }
+
+    // A search of the catalogue's pictures by name, on a connection of its own to the
+    // store, so that it can run on another thread (see TNameSearch); the catalogue is
+    // opened first when needed.
+    std::unique_ptr<TNameSearch> OpenNameSearch();
 
     int DataSetCount() const { return int(m_dataSets.size()); }
     TDataSet* DataSets(int index) const { return m_dataSets.at(std::size_t(index)); }

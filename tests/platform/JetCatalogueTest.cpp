@@ -9,6 +9,7 @@
 #include "TJetCatalogueCache.h"
 #include "TJetReader.h"
 #include "TMemoryStream.h"
+#include "TNameSearch.h"
 #include "TSQLiteDatabase.h"
 #include "TTestQuery.h"
 
@@ -184,6 +185,25 @@ TEST(JetCatalogue, ADamagedFileShowsTheRowsReadAndReportsTheRestOnce)
     EXPECT_FALSE(QFileInfo::exists(TJetCatalogueCache::CopyPath(path)));
     EXPECT_EQ(TCatalogueQuery(path).Open(0).RecordCount(), count);
     EXPECT_EQ(reports.Texts().size(), 2);
+}
+
+// The copy has the index of names, and a damaged file's copy stays a file while it is
+// used, so that a search can open a connection of its own to it.
+TEST(JetCatalogue, CopiesWholeOrDamagedAreSearchedThroughTheirIndexOfNames)
+{
+    TJetScope scope;
+    const qsizetype size = QFileInfo(FixturePath(QStringLiteral("catalogue-jet4.mdb"))).size();
+    const TReports reports;
+    for (const QString& path :
+         {FixturePath(QStringLiteral("catalogue-jet4.mdb")),
+          scope.Truncated(QStringLiteral("catalogue-jet4"), size - 30 * pageBytes)}) {
+        TCatalogueQuery catalogue(path);
+        catalogue.Open(0);
+        const std::unique_ptr<TNameSearch> search = catalogue.Connection().OpenNameSearch();
+        EXPECT_TRUE(search->HasNames());
+        EXPECT_FALSE(search->Scans(QStringLiteral("small"))) << path.toStdString();
+        EXPECT_TRUE(search->Find(QStringLiteral("small"), {}).empty());
+    }
 }
 
 TEST(JetCatalogue, AFileThatIsNeitherStoreIsNamedWhenTheQueryOpens)

@@ -4,6 +4,8 @@
 #include "TCatalogueSchema.h"
 #include "TCatalogueStore.h"
 #include "TSQLiteDatabase.h"
+#include "TSQLiteNameIndex.h"
+#include "TSQLiteNameSearch.h"
 #include "TSQLiteTableInfo.h"
 
 #include <QFile>
@@ -45,6 +47,10 @@ void TCatalogue::Create(const QString& path)
         const QString action = QStringLiteral("Cannot create catalogue");
         database.Execute(QString::fromLatin1(TCatalogueSchema::pictureTable), action);
         database.Execute(QString::fromLatin1(TCatalogueSchema::parentIndex), action);
+        TSQLiteNameIndex::Create(database,
+                                 TSQLiteTableInfo::Read(database, QStringLiteral("main"),
+                                                        QStringLiteral("picture"), action),
+                                 action);
     } catch (...) {
         QFile::remove(path);
         throw;
@@ -153,25 +159,45 @@ qint64 TCatalogue::Add(const TPicture& picture)
 
 void TCatalogue::List(std::optional<qint64> parent, const std::function<void(const TEntry&)>& visit)
 {
-    // length() takes a blob's size from the row header and never reads its pages.
-    QString sql =
-        QStringLiteral("SELECT %1, parent, %2, %3, length(Mirelvane) FROM picture")
-            .arg(m_key, NameColumn(QStringLiteral("name")), NameColumn(QStringLiteral("file")));
-    if (parent)
-        sql += QStringLiteral(" WHERE parent = ?");
-    sql += QStringLiteral(" ORDER BY %1").arg(m_key);
-    TSQLiteStatement rows(*m_database, sql, QStringLiteral("Cannot list catalogue"));
+    TSQLiteStatement rows =
+        EntryStatement(QStringLiteral("%1 ORDER BY %2")
+                           .arg(parent ? QStringLiteral("parent = ?") : QStringLiteral("1"), m_key),
+                       QStringLiteral("Cannot list catalogue"));
     if (parent)
         rows.Bind(1, *parent);
-    TEntry entry;
-    while (rows.Step()) {
-        entry.id = rows.ColumnInt64(0);
-        entry.parent = rows.ColumnInt64(1);
-        entry.name = rows.Column(2).toString();
-        entry.file = rows.Column(3).toString();
-        entry.bytes = rows.ColumnInt64(4);
-        visit(entry);
+    while (rows.Step())
+        visit(ReadEntry(rows));
+}
+
+void TCatalogue::Find(const QString& text, const std::function<void(const TEntry&)>& visit)
+{
+    CheckNames();
+    const std::vector<qint64> found = TSQLiteNameSearch(*m_database).Find(text, {});
+    TSQLiteStatement row = EntryStatement(QStringLiteral("%1 = ?").arg(m_key),
+                                          QStringLiteral("Cannot find pictures in catalogue"));
+    for (const qint64 id : found) {
+        row.Reset();
+        row.Bind(1, id);
+        if (row.Step())
+            visit(ReadEntry(row));
     }
+}
+
+TSQLiteStatement TCatalogue::EntryStatement(const QString& condition, const QString& action)
+{
+    // length() takes a blob's size from the row header and never reads its pages.
+    return TSQLiteStatement(
+        *m_database,
+        QStringLiteral("SELECT %1, parent, %2, %3, length(Mirelvane) FROM picture WHERE %4")
+            .arg(m_key, NameColumn(QStringLiteral("name")), NameColumn(QStringLiteral("file")),
+                 condition),
+        action);
+}
+
+TCatalogue::TEntry TCatalogue::ReadEntry(const TSQLiteStatement& row)
+{
+    return {row.ColumnInt64(0), row.ColumnInt64(1), row.Column(2).toString(),
+            row.Column(3).toString(), row.ColumnInt64(4)};
 }
 
 QByteArray TCatalogue::PictureData(qint64 id)
@@ -227,6 +253,29 @@ bool TCatalogue::AddParentIndex()
     // One statement: SQLite builds the index from the column alone and writes no row.
     m_database->Execute(QStringLiteral("CREATE INDEX picture_parent ON picture(parent)"), action);
     return true;
+}
+
+bool TCatalogue::AddNameIndex()
+{
+    CheckNames();
+    const QString action = QStringLiteral("Cannot add the index of names to catalogue");
+    if (TSQLiteNameIndex::Exists(*m_database, action))
+        return false;
+    InTransaction([&] {
+        TSQLiteNameIndex::Create(*m_database,
+                                 TSQLiteTableInfo::Read(*m_database, QStringLiteral("main"),
+                                                        QStringLiteral("picture"), action),
+                                 action);
+    });
+    return true;
+}
+
+void TCatalogue::CheckNames() const
+{
+    if (m_missingNameColumns.size() == nameColumns.size())
+        throw EDatabaseError(QStringLiteral("Catalogue '%1' keeps no names of its pictures: table "
+                                            "picture has no column name or file.")
+                                 .arg(Path()));
 }
 
 void TCatalogue::FailNoPicture(qint64 id) const

@@ -13,10 +13,10 @@
 class TSQLiteDatabase;
 
 // A picture catalogue: an SQLite file with the table picture. Catalogues made here have
-// picture(ID INTEGER PRIMARY KEY, parent INTEGER, name TEXT, file TEXT, Mirelvane BLOB)
-// and an index on parent. The blob is the last column because the gallery reads it lazily
-// by row id and SQLite reaches columns stored after a large blob only by walking its
-// overflow pages.
+// picture(ID INTEGER PRIMARY KEY, parent INTEGER, name TEXT, file TEXT, Mirelvane BLOB),
+// an index on parent and the index of names (TSQLiteNameIndex). The blob is the last column because
+// the gallery reads it lazily by row id and SQLite reaches columns stored after a large blob only
+// by walking its overflow pages.
 //
 // Any catalogue the gallery shows can be kept, also one made by another program whose
 // table has only parent and Mirelvane (and columns of its own): its pictures are then
@@ -72,6 +72,11 @@ public:
     // Calls visit for each row of the category (all rows when parent is empty), in ID
     // order, without reading any picture; names without a column are empty.
     void List(std::optional<qint64> parent, const std::function<void(const TEntry&)>& visit);
+    // Calls visit for each picture whose name or file name holds text, without regard to
+    // case, by category and then by ID, as the gallery's find box shows them (see
+    // TNameSearch); through the index of names where it serves the text, else by reading
+    // every row. Raises when the table has no name column.
+    void Find(const QString& text, const std::function<void(const TEntry&)>& visit);
     // The stored bytes of picture id; raises when there is no such row or it holds none.
     QByteArray PictureData(qint64 id);
     // Writes the stored bytes of picture id to file unchanged; an error leaves an
@@ -85,9 +90,16 @@ public:
     // starting with parent is there already; returns whether it added one. The rows and
     // their pictures stay as they are.
     bool AddParentIndex();
+    // Adds the index of names that finds pictures by any part of their names, unless it is
+    // there already; returns whether it added it. Raises when the table has no name column.
+    bool AddNameIndex();
 
 private:
     void CheckTable();
+    void CheckNames() const;
+    // The statement that reads entries; condition selects the rows.
+    TSQLiteStatement EntryStatement(const QString& condition, const QString& action);
+    static TEntry ReadEntry(const TSQLiteStatement& row);
     [[noreturn]] void FailNoPicture(qint64 id) const;
     // The name column, or NULL where the table has none, as a result column.
     QString NameColumn(const QString& column) const;

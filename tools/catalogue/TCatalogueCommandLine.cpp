@@ -9,10 +9,11 @@ namespace {
 
 const QString parentOption = QStringLiteral("--parent");
 
-const std::array<std::pair<const char*, TCatalogueCommandLine::TCommand>, 7> commands = {{
+const std::array<std::pair<const char*, TCatalogueCommandLine::TCommand>, 8> commands = {{
     {"create", TCatalogueCommandLine::TCommand::Create},
     {"import", TCatalogueCommandLine::TCommand::Import},
     {"list", TCatalogueCommandLine::TCommand::List},
+    {"find", TCatalogueCommandLine::TCommand::Find},
     {"export", TCatalogueCommandLine::TCommand::Export},
     {"remove", TCatalogueCommandLine::TCommand::Remove},
     {"index", TCatalogueCommandLine::TCommand::Index},
@@ -91,6 +92,11 @@ void TCatalogueCommandLine::ReadOperands(const QStringList& operands)
             throw Exception(QStringLiteral("import needs the files or folders to add."));
         m_files = operands;
         return;
+    case TCommand::Find:
+        if (operands.size() != 1 || operands.front().isEmpty())
+            throw Exception(QStringLiteral("find needs the text to look for, as one argument."));
+        m_text = operands.front();
+        return;
     case TCommand::Export:
         if (operands.size() != 2)
             throw Exception(QStringLiteral("export needs the picture ID and the target file."));
@@ -129,13 +135,17 @@ QString TCatalogueCommandLine::Usage()
         "                                   are skipped and listed\n"
         "  list DB [--parent N]             one line per picture: ID, category, name,\n"
         "                                   file name and size in bytes, tab-separated\n"
+        "  find DB TEXT                     list's lines for the pictures whose name or file\n"
+        "                                   name holds TEXT, whatever its case, by category\n"
+        "                                   and then by ID; exit status 1 when none does\n"
         "  export DB ID FILE                write a picture's stored bytes to FILE\n"
         "  remove DB ID...                  remove pictures (all or none)\n"
-        "  index DB                         add the index on the category column that the\n"
-        "                                   gallery needs to open a category without\n"
-        "                                   reading the whole table; the pictures stay as\n"
-        "                                   they are. Run it once on a catalogue made by\n"
-        "                                   another program when its categories open slowly\n"
+        "  index DB                         add what is missing of the indexes that the\n"
+        "                                   gallery needs to open a category and to find\n"
+        "                                   pictures by name without reading the whole\n"
+        "                                   table (on category and on names); the pictures\n"
+        "                                   stay as they are. Run it once on a catalogue\n"
+        "                                   made by another program, or by an older version\n"
         "  import-mdb ACCESS.mdb NEW.db     copy every picture of an Access (Jet) catalogue,\n"
         "                                   with its category, names and ID, into a new\n"
         "                                   catalogue; pictures that Access wrapped as OLE\n"
@@ -148,5 +158,6 @@ QString TCatalogueCommandLine::Usage()
         "A catalogue made by another program needs only the columns parent and Mirelvane\n"
         "in its table picture; its pictures' IDs are then their row ids, and names are\n"
         "kept only where the table has columns name and file.\n"
-        "Exit status: 0 done, 1 failed or files skipped, 2 wrong command line.\n");
+        "Exit status: 0 done, 1 failed, files skipped or nothing found, 2 wrong command\n"
+        "line.\n");
 }

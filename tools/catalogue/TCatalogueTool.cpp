@@ -58,6 +58,8 @@ int TCatalogueTool::Execute(const TCatalogueCommandLine& commandLine)
         return Import(commandLine);
     case TCommand::List:
         return List(commandLine);
+    case TCommand::Find:
+        return Find(commandLine);
     case TCommand::Export:
         Export(commandLine);
         return Done;
@@ -103,10 +105,7 @@ int TCatalogueTool::Import(const TCatalogueCommandLine& commandLine)
 // read and then says that the rest could not be.
 int TCatalogueTool::List(const TCatalogueCommandLine& commandLine)
 {
-    const auto print = [&](const TCatalogue::TEntry& entry) {
-        m_out << entry.id << '\t' << entry.parent << '\t' << entry.name << '\t' << entry.file
-              << '\t' << entry.bytes << '\n';
-    };
+    const auto print = [this](const TCatalogue::TEntry& entry) { PrintEntry(entry); };
     QString problem;
     if (IsAccess(commandLine.Database()))
         problem = TJetCatalogue(commandLine.Database()).List(commandLine.Parent(), print);
@@ -114,6 +113,30 @@ int TCatalogueTool::List(const TCatalogueCommandLine& commandLine)
         TCatalogue(commandLine.Database()).List(commandLine.Parent(), print);
     m_out.flush();
     return Reported(problem);
+}
+
+// Failed when nothing was found, as grep does.
+int TCatalogueTool::Find(const TCatalogueCommandLine& commandLine)
+{
+    int found = 0;
+    const auto print = [&](const TCatalogue::TEntry& entry) {
+        PrintEntry(entry);
+        ++found;
+    };
+    QString problem;
+    if (IsAccess(commandLine.Database()))
+        problem = TJetCatalogue(commandLine.Database()).Find(commandLine.Text(), print);
+    else
+        TCatalogue(commandLine.Database()).Find(commandLine.Text(), print);
+    m_out.flush();
+    const int read = Reported(problem);
+    return found > 0 ? read : Failed;
+}
+
+void TCatalogueTool::PrintEntry(const TCatalogue::TEntry& entry)
+{
+    m_out << entry.id << '\t' << entry.parent << '\t' << entry.name << '\t' << entry.file << '\t'
+          << entry.bytes << '\n';
 }
 
 void TCatalogueTool::Export(const TCatalogueCommandLine& commandLine)
@@ -154,12 +177,25 @@ int TCatalogueTool::Reported(const QString& problem)
     return Failed;
 }
 
+// Each index is added on its own; a catalogue without names gets the other one.
 void TCatalogueTool::Index(const TCatalogueCommandLine& commandLine)
 {
     TCatalogue catalogue(commandLine.Database());
-    if (catalogue.AddParentIndex())
-        m_out << "added the index on parent to '" << catalogue.Path() << "'" << Qt::endl;
+    const QString quoted = QLatin1Char('\'') + catalogue.Path() + QLatin1Char('\'');
+    bool changed = catalogue.AddParentIndex();
+    if (changed)
+        m_out << "added the index on parent to " << quoted << Qt::endl;
     else
-        m_out << "'" << catalogue.Path() << "' has an index on parent already; nothing changed"
-              << Qt::endl;
+        m_out << quoted << " has an index on parent already" << Qt::endl;
+    if (catalogue.MissingNameColumns().size() == 2) {
+        m_out << quoted << " keeps no names (table picture has no column name or file): "
+              << "there is no index of names to add" << Qt::endl;
+    } else if (catalogue.AddNameIndex()) {
+        m_out << "added the index of names to " << quoted << Qt::endl;
+        changed = true;
+    } else {
+        m_out << quoted << " has an index of names already" << Qt::endl;
+    }
+    if (!changed)
+        m_out << "nothing changed" << Qt::endl;
 }

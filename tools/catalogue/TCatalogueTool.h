@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TCatalogue.h"
+
 #include <QStringList>
 
 class QTextStream;
@@ -20,6 +22,8 @@ private:
     int Execute(const TCatalogueCommandLine& commandLine);
     int Import(const TCatalogueCommandLine& commandLine);
     int List(const TCatalogueCommandLine& commandLine);
+    int Find(const TCatalogueCommandLine& commandLine);
+    void PrintEntry(const TCatalogue::TEntry& entry);
     void Export(const TCatalogueCommandLine& commandLine);
     void Index(const TCatalogueCommandLine& commandLine);
     int ImportMdb(const TCatalogueCommandLine& commandLine);

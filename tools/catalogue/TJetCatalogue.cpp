@@ -4,6 +4,8 @@
 #include "TJetReader.h"
 
 #include <QByteArray>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -33,6 +35,25 @@ QString TJetCatalogue::List(std::optional<qint64> parent,
                                     visit(EntryOf(row));
                             })
         .problem;
+}
+
+QString TJetCatalogue::Find(const QString& text,
+                            const std::function<void(const TCatalogue::TEntry&)>& visit) const
+{
+    std::vector<TCatalogue::TEntry> found;
+    const QString problem =
+        TJetReader::Read(m_path, TJetReader::TContent::Lengths, [&](const TJetRow& row) {
+            const TCatalogue::TEntry entry = EntryOf(row);
+            if (row.parent && (entry.name.contains(text, Qt::CaseInsensitive) ||
+                               entry.file.contains(text, Qt::CaseInsensitive)))
+                found.push_back(entry);
+        }).problem;
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.parent, a.id) < std::pair(b.parent, b.id);
+    });
+    for (const TCatalogue::TEntry& entry : found)
+        visit(entry);
+    return problem;
 }
 
 void TJetCatalogue::Export(qint64 id, const QString& file) const

@@ -24,6 +24,10 @@ public:
     // the reading early, or an empty text.
     QString List(std::optional<qint64> parent,
                  const std::function<void(const TCatalogue::TEntry&)>& visit) const;
+    // Calls visit for each row in a category whose name or file name holds text, without
+    // regard to case, by category and then by ID; returns the problem as List does.
+    QString Find(const QString& text,
+                 const std::function<void(const TCatalogue::TEntry&)>& visit) const;
     // Writes the stored bytes of picture id to file unchanged (an OLE object as Access
     // stored it); raises when it is not among the rows read or holds none.
     void Export(qint64 id, const QString& file) const;

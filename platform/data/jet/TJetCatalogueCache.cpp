@@ -5,7 +5,9 @@
 #include "TCatalogueSchema.h"
 #include "TJetReader.h"
 #include "TSQLiteDatabase.h"
+#include "TSQLiteNameIndex.h"
 #include "TSQLiteStatement.h"
+#include "TSQLiteTableInfo.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -19,7 +21,8 @@
 namespace {
 
 // Raised whenever what a copy holds changes meaning: older copies are made anew.
-constexpr int copyVersion = 1;
+// 2: the copy has the index of names.
+constexpr int copyVersion = 2;
 
 const QString buildAction = QStringLiteral("Cannot copy the Access catalogue");
 
@@ -79,11 +82,20 @@ QString TJetCatalogueCache::Folder()
 
 QString TJetCatalogueCache::CopyPath(const QString& path)
 {
+    return CopyPathWithout(path) + QStringLiteral(".sqlite");
+}
+
+QString TJetCatalogueCache::DamagedCopyPath(const QString& path)
+{
+    return CopyPathWithout(path) + QStringLiteral(".damaged.sqlite");
+}
+
+QString TJetCatalogueCache::CopyPathWithout(const QString& path)
+{
     const QString key = QFileInfo(path).absoluteFilePath();
     return Folder() + QLatin1Char('/') +
            QString::fromLatin1(
-               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex()) +
-           QStringLiteral(".sqlite");
+               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex());
 }
 
 TJetCatalogueCache::TOpened TJetCatalogueCache::Open(const QString& path, int busyTimeoutMs)
@@ -100,16 +112,16 @@ TJetCatalogueCache::TOpened TJetCatalogueCache::Open(const QString& path, int bu
     const QString part = copy + QStringLiteral(".part-%1").arg(::getpid());
     try {
         opened.problem = Build(source, part, busyTimeoutMs);
-        if (opened.problem.isEmpty() && std::rename(QFile::encodeName(part).constData(),
-                                                    QFile::encodeName(copy).constData()) == 0) {
-            opened.database = std::make_unique<TSQLiteDatabase>(
-                copy, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
-            return opened;
-        }
-        // Used this once and not kept: the open file stays readable once removed.
+        // A damaged file's copy is used this once, under a name that the next opening
+        // replaces, so that it reads the file again and says again what is missing. It
+        // stays a file while it is used, for the connections that searches open on it.
+        const QString kept = opened.problem.isEmpty() ? copy : DamagedCopyPath(path);
+        if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(kept).constData()) !=
+            0)
+            throw EDatabaseError(QStringLiteral("%1 '%2': cannot rename '%3' to '%4'.")
+                                     .arg(buildAction, path, part, kept));
         opened.database = std::make_unique<TSQLiteDatabase>(
-            part, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
-        QFile::remove(part);
+            kept, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
         return opened;
     } catch (...) {
         QFile::remove(part);
@@ -159,6 +171,10 @@ QString TJetCatalogueCache::Build(const QFileInfo& source, const QString& file, 
                          [&](const TJetRow& row) { InsertRow(insert, row); });
     insert = TSQLiteStatement();
     database.Execute(QString::fromLatin1(TCatalogueSchema::parentIndex), buildAction);
+    TSQLiteNameIndex::Create(database,
+                             TSQLiteTableInfo::Read(database, QStringLiteral("main"),
+                                                    QStringLiteral("picture"), buildAction),
+                             buildAction);
     TSQLiteStatement made(database, QStringLiteral("INSERT INTO access_source VALUES(?, ?, ?, ?)"),
                           buildAction);
     made.Bind(1, source.absoluteFilePath());

@@ -19,8 +19,9 @@ class TSQLiteDatabase;
 // copy cut short is never used. The Access file is only read, and nothing is written
 // beside it.
 //
-// A damaged Access file is copied as far as it can be read; such a copy is used once and
-// not kept, so that every opening says again that the rest could not be read.
+// A damaged Access file is copied as far as it can be read; such a copy is used once,
+// under a name of its own that the next opening replaces, so that every opening says
+// again that the rest could not be read.
 class TJetCatalogueCache {
 public:
     struct TOpened {
@@ -33,10 +34,12 @@ public:
     static TOpened Open(const QString& path, int busyTimeoutMs);
 
     static QString Folder();
-    // The copy's file for the Access file at path.
+    // The copy's file for the Access file at path, and the one of its damaged copy.
     static QString CopyPath(const QString& path);
+    static QString DamagedCopyPath(const QString& path);
 
 private:
+    static QString CopyPathWithout(const QString& path);
     static std::unique_ptr<TSQLiteDatabase> OpenCurrent(const QString& copy,
                                                         const QFileInfo& source, int busyTimeoutMs);
     // Makes the copy in file; returns the reader's problem for a damaged Access file.

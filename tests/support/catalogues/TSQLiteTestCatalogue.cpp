@@ -1,5 +1,7 @@
 #include "TSQLiteTestCatalogue.h"
 
+#include "TCatalogueSchema.h"
+#include "TSQLiteNameIndex.h"
 #include "TTestQuery.h"
 
 #include <QDir>
@@ -19,6 +21,13 @@ QString SchemaOf(TPictureTable table)
         return keyed + QStringLiteral("; CREATE INDEX picture_parent ON picture(parent)");
     case TPictureTable::Unkeyed:
         return QStringLiteral("CREATE TABLE picture(parent INTEGER, Mirelvane BLOB)");
+    case TPictureTable::Named:
+        return SchemaOf(TPictureTable::NamedUnindexed) + QLatin1Char(';') +
+               TSQLiteNameIndex::CreationSql({QStringLiteral("name"), QStringLiteral("file")},
+                                             QStringLiteral("ID"));
+    case TPictureTable::NamedUnindexed:
+        return QString::fromLatin1(TCatalogueSchema::pictureTable) + QLatin1Char(';') +
+               QString::fromLatin1(TCatalogueSchema::parentIndex);
     case TPictureTable::None:
         break;
     }
@@ -53,6 +62,9 @@ TSQLiteTestCatalogue::TSQLiteTestCatalogue(const QString& schema)
         Fail("cannot make the test catalogue");
     if (!schema.isEmpty())
         Run(schema.toUtf8().constData());
+    const TStatement names = Prepare("SELECT count(*) FROM pragma_table_info('picture') "
+                                     "WHERE name IN ('name', 'file')");
+    m_named = sqlite3_step(names.get()) == SQLITE_ROW && sqlite3_column_int(names.get(), 0) == 2;
 }
 
 TSQLiteTestCatalogue::~TSQLiteTestCatalogue() = default;
@@ -64,9 +76,8 @@ QString TSQLiteTestCatalogue::ConnectionString() const
 
 qint64 TSQLiteTestCatalogue::Add(const TPictureRow& row)
 {
-    const TStatement insert = Prepare("INSERT INTO picture(parent, Mirelvane) VALUES(?, ?)");
-    sqlite3_bind_int64(insert.get(), 1, row.parent);
-    BindPicture(insert.get(), 2, row.picture);
+    const TStatement insert = PrepareInsert();
+    BindRow(insert.get(), row);
     Step(insert.get());
     return sqlite3_last_insert_rowid(m_db.get());
 }
@@ -75,11 +86,9 @@ void TSQLiteTestCatalogue::AddMany(int count, const std::function<TPictureRow(in
 {
     Run("BEGIN");
     try {
-        const TStatement insert = Prepare("INSERT INTO picture(parent, Mirelvane) VALUES(?, ?)");
+        const TStatement insert = PrepareInsert();
         for (int i = 0; i < count; ++i) {
-            const TPictureRow row = rowAt(i);
-            sqlite3_bind_int64(insert.get(), 1, row.parent);
-            BindPicture(insert.get(), 2, row.picture);
+            BindRow(insert.get(), rowAt(i));
             Step(insert.get());
             sqlite3_reset(insert.get());
         }
@@ -87,6 +96,29 @@ void TSQLiteTestCatalogue::AddMany(int count, const std::function<TPictureRow(in
     } catch (...) {
         sqlite3_exec(m_db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
+    }
+}
+
+TSQLiteTestCatalogue::TStatement TSQLiteTestCatalogue::PrepareInsert() const
+{
+    return Prepare(m_named ? "INSERT INTO picture(parent, Mirelvane, name, file) VALUES(?, ?, ?, ?)"
+                           : "INSERT INTO picture(parent, Mirelvane) VALUES(?, ?)");
+}
+
+void TSQLiteTestCatalogue::BindRow(sqlite3_stmt* insert, const TPictureRow& row) const
+{
+    sqlite3_bind_int64(insert, 1, row.parent);
+    BindPicture(insert, 2, row.picture);
+    if (!m_named)
+        return;
+    int index = 3;
+    for (const QString& name : {row.name, row.file}) {
+        const QByteArray text = name.toUtf8();
+        if (name.isNull())
+            sqlite3_bind_null(insert, index++);
+        else
+            sqlite3_bind_text(insert, index++, text.constData(), int(text.size()),
+                              SQLITE_TRANSIENT);
     }
 }
 

@@ -40,6 +40,9 @@ private:
     using TStatement = std::unique_ptr<sqlite3_stmt, TFinalizeStatement>;
 
     TStatement Prepare(const char* sql) const;
+    // The statement that adds a row, with the names where the table has their columns.
+    TStatement PrepareInsert() const;
+    void BindRow(sqlite3_stmt* insert, const TPictureRow& row) const;
     // Binds picture as a blob, or NULL when it is invalid.
     static void BindPicture(sqlite3_stmt* statement, int index, const QVariant& picture);
     void Step(sqlite3_stmt* statement) const;
@@ -49,4 +52,5 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
     std::unique_ptr<sqlite3, TCloseDatabase> m_db;
+    bool m_named = false; // the table has columns name and file
 };

@@ -10,12 +10,20 @@ enum class TPictureTable {
     Indexed, // the same with the index on parent that category queries walk
     Unkeyed, // parent and Mirelvane only, as another program may make it: rows have no ID
     None,    // no table at all
+    // As the catalogue tool makes it: names (name, file), the index on parent and the
+    // index of names.
+    Named,
+    // The same as an older catalogue tool made it, without the index of names.
+    NamedUnindexed,
 };
 
-// One picture of a test catalogue; an invalid picture is stored as NULL.
+// One picture of a test catalogue; an invalid picture is stored as NULL, and so are null
+// names. Names are stored where the table has columns for them.
 struct TPictureRow {
     qint64 parent = 0;
     QVariant picture;
+    QString name = {};
+    QString file = {};
 };
 
 // A picture catalogue made for one test, benchmark or fuzzer, on one of the stores the
