@@ -17,6 +17,7 @@ const TClassInfo& TEdit::StaticClassInfo()
         c.Property("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle,
                    TBorderStyle::bsSingle);
         c.Property("Ctl3D", &TEdit::Ctl3D, &TEdit::SetCtl3D, true);
+        c.Event("OnChange", &TEdit::OnChange);
     });
     return info;
 }
@@ -31,6 +32,8 @@ TEdit::TEdit(TComponent* owner)
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->installEventFilter(this);
+    connect(m_editor, &QPlainTextEdit::textChanged, this,
+            [this] { TErrorReport::Guard([this] { Change(); }); });
     setFocusProxy(m_editor);
     SetColor(clWindow);
     SetTabStop(true);
@@ -128,19 +131,10 @@ bool TEdit::eventFilter(QObject* watched, QEvent* event)
 
 bool TEdit::FilterKey(QKeyEvent* event)
 {
-    unsigned short key = VirtualKey(event);
-    const TShiftState shift = ShiftState(event->modifiers(), Qt::NoButton);
-    QChar character = event->text().isEmpty() ? QChar() : event->text().front();
-    bool swallowed = false;
-    TErrorReport::Guard([&] {
-        if (key != 0) {
-            KeyDown(key, shift);
-            swallowed = key == 0;
-        }
-        if (!swallowed && !character.isNull()) {
-            KeyPress(character);
-            swallowed = character.isNull();
-        }
-    });
-    return swallowed;
+    return RunKeySteps(event);
+}
+
+void TEdit::Change()
+{
+    OnChange(this);
 }

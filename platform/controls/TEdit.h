@@ -5,8 +5,9 @@
 class QPlainTextEdit;
 
 // An edit box for text, one or more lines, on a platform text editor that fills the
-// control. Keys reach KeyDown and KeyPress (and their events) before the editor: a
-// handler that sets the key to 0 keeps it from the text. Losing the focus runs DoExit.
+// control. Keys reach KeyDown and KeyPress (and their events), the form's first when it
+// previews keys, before the editor: a handler that sets the key to 0 keeps it from the
+// text. Losing the focus runs DoExit; any change of the text runs Change (OnChange).
 class TEdit : public TWinControl {
     T_CLASS_INFO
 public:
@@ -25,7 +26,10 @@ public:
     bool Ctl3D() const { return m_ctl3D; }
     void SetCtl3D(bool value);
 
+    TNotifyEvent OnChange;
+
 protected:
+    virtual void Change();
     void FontChanged() override;
     void ColorChanged() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -361,32 +361,39 @@ unsigned short TWinControl::VirtualKey(const QKeyEvent* event)
     }
 }
 
-// A key goes first to the form when it previews keys, then to the control itself;
-// either may swallow it by setting it to 0.
 void TWinControl::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
         event->ignore(); // the window's system Close command; the form decides
         return;
     }
+    RunKeySteps(event);
+}
+
+bool TWinControl::RunKeySteps(const QKeyEvent* event)
+{
     TForm* form = ParentForm();
     const bool preview = form && form != this && form->KeyPreview();
     unsigned short key = VirtualKey(event);
     const TShiftState shift = ShiftState(event->modifiers(), Qt::NoButton);
     QChar character = KeyCharacter(event);
+    bool swallowed = false;
     TErrorReport::Guard([&] {
         const bool known = key != 0;
         if (known && preview)
             static_cast<TWinControl*>(form)->KeyDown(key, shift);
         if (known && key)
             KeyDown(key, shift);
-        if ((known && !key) || character.isNull())
+        swallowed = known && !key;
+        if (swallowed || character.isNull())
             return;
         if (preview)
             static_cast<TWinControl*>(form)->KeyPress(character);
         if (!character.isNull())
             KeyPress(character);
+        swallowed = character.isNull();
     });
+    return swallowed;
 }
 
 void TWinControl::keyReleaseEvent(QKeyEvent* event)

@@ -82,6 +82,10 @@ protected:
     virtual void KeyDown(unsigned short& key, TShiftState shift);
     virtual void KeyUp(unsigned short& key, TShiftState shift);
     virtual void KeyPress(QChar& key);
+    // The key steps of a key press: the form's first when it previews keys, then the
+    // control's own; either may swallow the key by setting it to 0. True when swallowed.
+    // Errors go to the standard error report.
+    bool RunKeySteps(const QKeyEvent* event);
     virtual void DoEnter();
     virtual void DoExit();
     // Takes a control being docked: by default makes it a child. A site that raises

@@ -168,6 +168,13 @@ void TADOQuery::SetSQLLine(int index, const QString& line)
     m_sql[index] = line;
 }
 
+void TADOQuery::SetRecordKeys(std::optional<std::vector<qint64>> rowIds)
+{
+    if (Active())
+        Close();
+    m_recordKeys = std::move(rowIds);
+}
+
 bool TADOQuery::BlobsAreLazy() const
 {
     return m_plan && std::any_of(m_plan->Columns().begin(), m_plan->Columns().end(),
@@ -213,6 +220,10 @@ void TADOQuery::InternalOpen()
     CreateFields();
     if (m_plan->KeyedByRowId())
         FetchRowIds();
+    else if (m_recordKeys)
+        throw EDatabaseError(QStringLiteral("%1: records chosen by row id need a plain SELECT of "
+                                            "one table, not '%2'.")
+                                 .arg(Name(), SQLText()));
     else
         FetchRecords();
     // Finalized at once: a statement left open would keep a read lock on the file.
@@ -272,11 +283,19 @@ void TADOQuery::FetchRecords()
 void TADOQuery::FetchRowIds()
 {
     auto rowIds = std::make_unique<TSQLiteRowIds>();
-    // One read transaction, so that the count and the row ids agree.
-    TSQLiteSavepoint reading(CheckConnection().Database(), QStringLiteral("zentuvio_read"),
-                             QStringLiteral("Cannot run the query on database"));
-    FetchRowIdsOf(*m_plan, m_maxRecords, *rowIds);
-    reading.Release();
+    if (m_recordKeys) {
+        const std::size_t count = m_maxRecords == 0
+                                      ? m_recordKeys->size()
+                                      : std::min(m_recordKeys->size(), std::size_t(m_maxRecords));
+        for (std::size_t i = 0; i < count; ++i)
+            rowIds->Append((*m_recordKeys)[i]);
+    } else {
+        // One read transaction, so that the count and the row ids agree.
+        TSQLiteSavepoint reading(CheckConnection().Database(), QStringLiteral("zentuvio_read"),
+                                 QStringLiteral("Cannot run the query on database"));
+        FetchRowIdsOf(*m_plan, m_maxRecords, *rowIds);
+        reading.Release();
+    }
     m_recordCount = rowIds->Count();
     m_rowIds = std::move(rowIds);
     m_window = std::make_unique<TSQLiteRecordWindow>(m_slots, m_slotCount, m_cacheSize);

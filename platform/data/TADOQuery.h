@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TADOConnection;
@@ -67,6 +68,13 @@ public:
     // The statement sent: the lines joined by line breaks.
     QString SQLText() const { return m_sql.join(QLatin1Char('\n')); }
 
+    // Limits the records of a plain SELECT of one table (a query walked by row id) to the
+    // rows with these row ids, in this order: a find's result in the order it was found.
+    // A row that is not there has NULL values (as one removed after opening). None: every
+    // row that the statement selects. Changing it closes the query; another statement
+    // raises EDatabaseError when it opens with row ids given.
+    void SetRecordKeys(std::optional<std::vector<qint64>> rowIds);
+
     TCursorLocation CursorLocation() const { return m_cursorLocation; }
     void SetCursorLocation(TCursorLocation location) { m_cursorLocation = location; }
     TCursorType CursorType() const { return m_cursorType; }
@@ -122,6 +130,7 @@ private:
 
     TADOConnection* m_connection = nullptr;
     QStringList m_sql;
+    std::optional<std::vector<qint64>> m_recordKeys;
     TCursorLocation m_cursorLocation = TCursorLocation::clUseClient;
     TCursorType m_cursorType = TCursorType::ctKeyset;
     TADOLockType m_lockType = TADOLockType::ltOptimistic;

@@ -32,10 +32,13 @@ TDataSource::~TDataSource()
     SetDataSet(nullptr);
 }
 
+// Between two open data sets the links go inactive first, so that they let go of the
+// old set's fields before they take the new set's.
 void TDataSource::SetDataSet(TDataSet* dataSet)
 {
     if (dataSet == m_dataSet)
         return;
+    SetState(TDataSetState::dsInactive);
     if (m_dataSet) {
         m_dataSet->RemoveDataSource(this);
         RemoveFreeNotification(m_dataSet);

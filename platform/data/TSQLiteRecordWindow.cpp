@@ -24,6 +24,9 @@ void TSQLiteRecordWindow::Hold(TSQLiteStatement& window, const TSQLiteRowIds& ro
     Fetch(window, rowIds, first, count);
 }
 
+// The records are read in runs of rising row ids that lie close together, one window
+// statement each: a category is one run or a few, and a find's scattered records are
+// read one by one rather than with every row between them.
 void TSQLiteRecordWindow::Fetch(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int first,
                                 int count)
 {
@@ -31,12 +34,26 @@ void TSQLiteRecordWindow::Fetch(TSQLiteStatement& window, const TSQLiteRowIds& r
     m_values.assign(std::size_t(count) * std::size_t(m_slotCount), QVariant());
     // Reset at once: a statement left stepping would keep a read lock on the file.
     const auto reset = qScopeGuard([&] { window.Reset(); });
+    m_first = first;
+    const int end = first + count;
+    for (int start = first; start < end;) {
+        int stop = start + 1;
+        while (stop < end && rowIds.At(stop) > rowIds.At(stop - 1) &&
+               rowIds.At(stop) - rowIds.At(stop - 1) <= largestGap)
+            ++stop;
+        FetchRun(window, rowIds, start, stop);
+        start = stop;
+    }
+    m_held = count;
+}
+
+void TSQLiteRecordWindow::FetchRun(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int first,
+                                   int end)
+{
     window.Reset();
     window.Bind(1, rowIds.At(first));
-    window.Bind(2, rowIds.At(first + count - 1));
-    m_first = first;
+    window.Bind(2, rowIds.At(end - 1));
     int row = first;
-    const int end = first + count;
     while (row < end && window.Step()) {
         const qint64 rowId = window.ColumnInt64(0);
         // Rows added meanwhile between the records are not records of this query.
@@ -50,7 +67,6 @@ void TSQLiteRecordWindow::Fetch(TSQLiteStatement& window, const TSQLiteRowIds& r
         }
         ++row;
     }
-    m_held = count;
 }
 
 std::size_t TSQLiteRecordWindow::Index(int row, int column) const

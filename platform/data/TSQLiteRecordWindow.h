@@ -7,10 +7,10 @@ class TSQLiteRowIds;
 class TSQLiteStatement;
 
 // The values of at most Capacity consecutive records of a query keyed by row id: the
-// records around the one asked for, fetched together by one window statement (records
-// whose row ids lie between ?1 and ?2, the row id in front of the columns). Only the
-// columns with a slot are kept. A record that another program removed meanwhile has
-// NULL values.
+// records around the one asked for, fetched together by the window statement (records
+// whose row ids lie between ?1 and ?2, the row id in front of the columns), once for
+// each run of records whose row ids rise by at most largestGap. Only the columns with a
+// slot are kept. A record that another program removed meanwhile has NULL values.
 class TSQLiteRecordWindow {
 public:
     // columnSlots: the slot of each result column, -1 for a column not kept.
@@ -29,7 +29,11 @@ public:
 
 private:
     bool Holds(int row) const { return row >= m_first && row < m_first + m_held; }
+    static constexpr qint64 largestGap = 16;
+
     void Fetch(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int first, int count);
+    // Reads records first to end (exclusive), whose row ids rise.
+    void FetchRun(TSQLiteStatement& window, const TSQLiteRowIds& rowIds, int first, int end);
     std::size_t Index(int row, int column) const;
 
     std::vector<int> m_slots;

@@ -3,13 +3,13 @@
 #include <QtGlobal>
 #include <vector>
 
-// The row ids of a query's records in record order (rising), kept as runs of consecutive ids: a
-// category whose pictures were added together is one run, so a million records cost a
-// few bytes, and scattered ones at most 16 bytes each. At() finds any record's row id by
-// a binary search over the runs.
+// The row ids of a query's records in record order (rising, but for a find's records),
+// kept as runs of consecutive ids: a category whose pictures were added together is one
+// run, so a million records cost a few bytes, and scattered ones at most 16 bytes each.
+// At() finds any record's row id by a binary search over the runs.
 class TSQLiteRowIds {
 public:
-    // Adds the row id of the next record, greater than the last one.
+    // Adds the row id of the next record.
     void Append(qint64 rowId);
     // Adds count records whose row ids follow each other from firstRowId on, all greater
     // than the last one.

@@ -3,6 +3,7 @@
 #include "TAction.h"
 #include "TButton.h"
 #include "TDBCtrlGrid.h"
+#include "TEdit.h"
 #include "TForm.h"
 #include "TImage.h"
 #include "TLabel.h"
@@ -18,6 +19,7 @@ void RegisterPlatformClasses()
     TAction::StaticClassInfo();
     TButton::StaticClassInfo();
     TDBCtrlGrid::StaticClassInfo();
+    TEdit::StaticClassInfo();
     TForm::StaticClassInfo();
     TImage::StaticClassInfo();
     TLabel::StaticClassInfo();

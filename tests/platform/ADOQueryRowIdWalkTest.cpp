@@ -6,6 +6,7 @@
 #include "TField.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteTestCatalogue.h"
+#include "TTestPictures.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -16,11 +17,6 @@ constexpr int cacheSize = 100;
 constexpr int categoryRecords = 1000; // ten caches
 // Every fifth picture belongs to another category, so the category's row ids have gaps.
 constexpr int otherEvery = 5;
-
-QByteArray PictureOf(qint64 rowId)
-{
-    return QByteArray("picture ") + QByteArray::number(rowId);
-}
 
 // A category query over a catalogue much larger than the query's record cache; the row
 // ids of its records are known, and every picture names its own row id.
@@ -43,7 +39,7 @@ protected:
         }
         target.AddMany(int(rows), [](int i) {
             const qint64 rowId = i + 1;
-            return TPictureRow{rowId % otherEvery == 0 ? 10 : 0, PictureOf(rowId)};
+            return TPictureRow{rowId % otherEvery == 0 ? 10 : 0, TTestPictures::NamingRow(rowId)};
         });
     }
 
@@ -63,7 +59,7 @@ protected:
     void ExpectCurrentIsItsRow() const
     {
         const qint64 rowId = expected[std::size_t(query->RecNo() - 1)];
-        EXPECT_EQ(Shown(), PictureOf(rowId)) << "record " << query->RecNo();
+        EXPECT_EQ(Shown(), TTestPictures::NamingRow(rowId)) << "record " << query->RecNo();
         EXPECT_LE(query->RecordsHeld(), cacheSize);
     }
 
@@ -119,7 +115,7 @@ TEST_F(RowIdWalk, JumpsToTheLastRecordAndAnywhereBetween)
     }
     // A record shown by a grid cell, far from the current one, without moving the cursor.
     query->SetDisplayRecord(categoryRecords / 3);
-    EXPECT_EQ(Shown(), PictureOf(expected[categoryRecords / 3 - 1]));
+    EXPECT_EQ(Shown(), TTestPictures::NamingRow(expected[categoryRecords / 3 - 1]));
     query->ClearDisplayRecord();
     EXPECT_EQ(query->RecNo(), categoryRecords - cacheSize);
 }

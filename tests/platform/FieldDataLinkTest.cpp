@@ -52,7 +52,7 @@ protected:
     void SetUp() override
     {
         first = catalogue.Add({0, QByteArray("one")});
-        catalogue.Add({0, QByteArray("two")});
+        second = catalogue.Add({0, QByteArray("two")});
         query->SetSQL({QStringLiteral("Select * From picture")});
         control = new TPictureHolder(host.get());
         control->SetName(QStringLiteral("BzDBImage1"));
@@ -61,6 +61,7 @@ protected:
     }
 
     qint64 first = 0;
+    qint64 second = 0;
     TPictureHolder* control = nullptr;
 };
 
@@ -174,6 +175,23 @@ TEST_P(BoundControl, ClosingUnbindsTheField)
     EXPECT_EQ(control->link.Field(), nullptr);
     EXPECT_EQ(control->shown, QString());
     EXPECT_EQ(control->dataChanges, changes + 1);
+}
+
+TEST_P(BoundControl, ASourceMovedToAnotherOpenDataSetBindsItsField)
+{
+    query->Open();
+    auto* other = new TADOQuery(host.get());
+    other->SetConnection(connection);
+    other->SetSQL({QStringLiteral("Select * From picture where ID = %1").arg(second)});
+    other->Open();
+    source->SetDataSet(other);
+    EXPECT_EQ(control->link.Field(), other->FieldByName(QStringLiteral("Mirelvane")));
+    EXPECT_EQ(control->shown, QStringLiteral("two"));
+    // The first query's fields go with it; the control never looks at them again.
+    delete query;
+    query = nullptr;
+    other->First();
+    EXPECT_EQ(control->shown, QStringLiteral("two"));
 }
 
 TEST_P(BoundControl, ADisabledSourceIsInactive)

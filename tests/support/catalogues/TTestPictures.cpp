@@ -88,3 +88,8 @@ QByteArray TTestPictures::UseBombSvg(int levels)
     return Svg(8, 8,
                QStringLiteral("<defs>%1</defs><use xlink:href=\"#l%2\"/>").arg(defs).arg(levels));
 }
+
+QByteArray TTestPictures::NamingRow(qint64 rowId)
+{
+    return QByteArray("picture ") + QByteArray::number(rowId);
+}

@@ -18,6 +18,10 @@ public:
     // part of it is shown.
     static QImage Pattern(int width, int height);
 
+    // Bytes that stand for the picture of row id in a test that reads them back: they
+    // name the row id.
+    static QByteArray NamingRow(qint64 rowId);
+
     // The image as a JPEG file.
     static QByteArray Jpeg(const QImage& image);
     // The image as a Windows bitmap file, in format when one is given (else as the image's

@@ -1,0 +1,105 @@
+#include "Exception.h"
+#include "PictureDataTest.h"
+#include "TADOQuery.h"
+#include "TField.h"
+#include "TTestPictures.h"
+
+#include <gtest/gtest.h>
+
+// A query whose records are the rows of given keys, in the order given (a find's
+// result): read, walked and written like a category's records.
+
+namespace {
+
+constexpr int keyedPictures = 40;
+
+class RecordKeys : public PictureStoreTest {
+protected:
+    RecordKeys()
+    {
+        catalogue.AddMany(keyedPictures, [](int i) {
+            return TPictureRow{i % 2, TTestPictures::NamingRow(i + 1)};
+        });
+        query->SetSQL({QStringLiteral("Select * From picture")});
+        query->SetCacheSize(3);
+    }
+
+    // The pictures of the records, walked forwards then backwards.
+    std::pair<QList<QByteArray>, QList<QByteArray>> Walked() const
+    {
+        QList<QByteArray> forwards;
+        QList<QByteArray> backwards;
+        for (query->First(); !query->Eof(); query->Next()) {
+            forwards << Picture();
+            EXPECT_LE(query->RecordsHeld(), 3);
+        }
+        for (query->Last(); !query->Bof(); query->Prior())
+            backwards.prepend(Picture());
+        return {forwards, backwards};
+    }
+    QByteArray Picture() const
+    {
+        return query->FieldByName(QStringLiteral("Mirelvane"))->Value().toByteArray();
+    }
+};
+
+} // namespace
+
+TEST_P(RecordKeys, TheRecordsAreTheRowsOfTheKeysInTheirOrder)
+{
+    const std::vector<qint64> keys = {7, 2, 9, 3, 4, 5, 40, 1, 39, 38};
+    query->SetRecordKeys(keys);
+    query->Open();
+    ASSERT_EQ(query->RecordCount(), int(keys.size()));
+    QList<QByteArray> expected;
+    for (const qint64 key : keys)
+        expected << TTestPictures::NamingRow(key);
+    const auto [forwards, backwards] = Walked();
+    EXPECT_EQ(forwards, expected);
+    EXPECT_EQ(backwards, expected);
+    query->SetRecNo(7);
+    EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->Value().toLongLong(), 40);
+}
+
+TEST_P(RecordKeys, ARowThatIsNotThereHasNullValues)
+{
+    query->SetRecordKeys(std::vector<qint64>{5, 1000, 6});
+    query->Open();
+    query->SetRecNo(2);
+    EXPECT_TRUE(query->FieldByName(QStringLiteral("parent"))->IsNull());
+    EXPECT_FALSE(query->FieldByName(QStringLiteral("ID"))->Value().isValid());
+    query->Next();
+    EXPECT_EQ(Picture(), TTestPictures::NamingRow(6));
+}
+
+TEST_P(RecordKeys, ARecordChosenByKeyIsWrittenToItsRow)
+{
+    query->SetRecordKeys(std::vector<qint64>{30, 10});
+    query->Open();
+    query->Next();
+    query->Edit();
+    query->FieldByName(QStringLiteral("Mirelvane"))->SetValue(QByteArray("new"));
+    query->Post();
+    EXPECT_EQ(catalogue.StoredPicture(10), QVariant(QByteArray("new")));
+    EXPECT_EQ(catalogue.StoredPicture(30), QVariant(TTestPictures::NamingRow(30)));
+}
+
+TEST_P(RecordKeys, ChangingTheKeysClosesTheQueryAndNoneMeansEveryRow)
+{
+    query->SetRecordKeys(std::vector<qint64>{1});
+    query->Open();
+    query->SetRecordKeys(std::nullopt);
+    EXPECT_FALSE(query->Active());
+    query->Open();
+    EXPECT_EQ(query->RecordCount(), keyedPictures);
+}
+
+TEST_P(RecordKeys, OnlyAPlainSelectOfOneTableTakesKeys)
+{
+    query->SetSQL({QStringLiteral("Select * From picture order by parent")});
+    query->SetRecordKeys(std::vector<qint64>{1});
+    EXPECT_THROW(query->Open(), EDatabaseError);
+    EXPECT_FALSE(query->Active());
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, RecordKeys, EveryStore(), StoreName);
