@@ -11,11 +11,14 @@
 #include "TClassInfo.h"
 #include "TDBCtrlGrid.h"
 #include "TDataFiles.h"
+#include "TDataSource.h"
 #include "TErrorReport.h"
 #include "TFileDropTarget.h"
 #include "TImageFormat.h"
 #include "TJPEGImage.h"
+#include "TKeyCodes.h"
 #include "TMenuBar2000.h"
+#include "TPictureFind.h"
 #include "TPictureSaver.h"
 #include "TQueryWaitBox.h"
 #include "TResourceStream.h"
@@ -53,6 +56,7 @@ const TClassInfo& TMianForm::StaticClassInfo()
         using F = TMianForm;
         c.Creatable<F>();
         c.Handler("FormCreate", &F::FormCreate);
+        c.Handler("FormKeyDown", &F::FormKeyDown);
         c.Handler("SpeedButton1Click", &F::SpeedButton1Click);
         c.Handler("SpeedButton2Click", &F::SpeedButton2Click);
         c.Handler("SpeedButton3Click", &F::SpeedButton3Click);
@@ -101,6 +105,7 @@ const TClassInfo& TMianForm::StaticClassInfo()
         c.Field("Myado", &F::Myado);
         c.Field("ADOQuery1", &F::ADOQuery1);
         c.Field("ADOQuery2", &F::ADOQuery2);
+        c.Field("DataSource1", &F::DataSource1);
         c.Field("DBCtrlGrid1", &F::DBCtrlGrid1);
         c.Field("DBCtrlGrid2", &F::DBCtrlGrid2);
         c.Field("BzDBImage1", &F::BzDBImage1);
@@ -113,7 +118,10 @@ const TClassInfo& TMianForm::StaticClassInfo()
 
 TMianForm::TMianForm(TComponent* owner)
     : TMyForm(owner)
+    , m_find(std::make_unique<TPictureFind>(*this))
 {}
+
+TMianForm::~TMianForm() = default;
 
 void TMianForm::FormCreate(TObject* sender)
 {
@@ -129,6 +137,14 @@ void TMianForm::FormCreate(TObject* sender)
         });
     drops->Attach(DBCtrlGrid1);
     drops->Attach(DBCtrlGrid2);
+}
+
+void TMianForm::FormKeyDown(TObject*, unsigned short& key, TShiftState shift)
+{
+    if (key != 'F' || shift != TShiftState{TShift::ssCtrl})
+        return;
+    key = 0;
+    m_find->Run();
 }
 
 void TMianForm::SpeedButton1Click(TObject*)
@@ -233,11 +249,13 @@ void TMianForm::RunCategory(const TCategory& category)
 
 // --- Pictures dropped onto a grid -----------------------------------------------------------
 
+// A grid that shows pictures found by name (TPictureFind) shows no category.
 bool TMianForm::TakesPictures(const TDBCtrlGrid* grid) const
 {
     for (const TCategory& category : {Icons(), Templates()}) {
         if (grid && grid == category.grid)
-            return grid == m_countedGrid && category.query->Active();
+            return grid == m_countedGrid && category.query->Active() &&
+                   grid->DataSource()->DataSet() == category.query;
     }
     return false;
 }
@@ -319,6 +337,7 @@ void TMianForm::SwitchCatalogue(const QString& path)
 
 void TMianForm::FrontGrid(TDBCtrlGrid& grid)
 {
+    m_find->Release();
     Panel16->BringToFront();
     grid.BringToFront();
 }

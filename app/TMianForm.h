@@ -7,13 +7,16 @@
 #include "TabcButtonBar.h"
 
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class TADOConnection;
 class TADOQuery;
 class TBzDBImage;
 class TDBCtrlGrid;
+class TDataSource;
 class TMenuBar2000;
+class TPictureFind;
 class TSavePictureDialog;
 
 // The gallery's main window: a menu strip, a strip of sub-category buttons above the
@@ -25,8 +28,11 @@ class TMianForm : public TMyForm {
     T_CLASS_INFO
 public:
     explicit TMianForm(TComponent* owner);
+    ~TMianForm() override;
 
     void FormCreate(TObject* sender);
+    // Ctrl+F opens the find box (TPictureFind).
+    void FormKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
     void SpeedButton1Click(TObject* sender);
     void SpeedButton2Click(TObject* sender);
     void SpeedButton3Click(TObject* sender);
@@ -70,6 +76,12 @@ public:
     // Whether grid shows the category that the count label names, so that pictures
     // dropped onto it have a category to go to.
     bool TakesPictures(const TDBCtrlGrid* grid) const;
+    // Brings the picture panel to front, then the grid; a find's kept result is let go.
+    void FrontGrid(TDBCtrlGrid& grid);
+    // The count label: caption + "共:" + count + unit.
+    void SetCount(const QString& caption, int count, const QString& unit);
+    // Finding pictures by name.
+    TPictureFind& PictureFind() const { return *m_find; }
 
     // The database connection string for the picture catalogue (see TDataFiles).
     static QString ConnectionString();
@@ -96,6 +108,7 @@ public:
     TADOConnection* Myado = nullptr;
     TADOQuery* ADOQuery1 = nullptr;
     TADOQuery* ADOQuery2 = nullptr;
+    TDataSource* DataSource1 = nullptr;
     TDBCtrlGrid* DBCtrlGrid1 = nullptr;
     TDBCtrlGrid* DBCtrlGrid2 = nullptr;
     TBzDBImage* BzDBImage1 = nullptr;
@@ -118,8 +131,6 @@ private:
     void AddToCategory(const TCategory& category, const QStringList& paths);
     bool OpenWritableCatalogue();
     void SwitchCatalogue(const QString& path);
-    void FrontGrid(TDBCtrlGrid& grid);
-    void SetCount(const QString& caption, int count, const QString& unit);
     static QString PicturesFolder();
     void SavePicture(const TBzDBImage& image);
     std::vector<TImage*> AppearanceTargets(TAppearanceSet::Row row) const;
@@ -127,6 +138,7 @@ private:
     // The grid whose category the count label names; none after a label of another
     // sub-category.
     const TDBCtrlGrid* m_countedGrid = nullptr;
+    std::unique_ptr<TPictureFind> m_find;
 };
 
 // The main window for the whole life of the program.

@@ -1,5 +1,6 @@
 #include "SkinClasses.h"
 
+#include "TFindBox.h"
 #include "TFindwait_form.h"
 #include "TMess.h"
 #include "TMessnoresult.h"
@@ -14,4 +15,5 @@ void RegisterSkinClasses()
     TMess::StaticClassInfo();
     TMessnoresult::StaticClassInfo();
     TFindwait_form::StaticClassInfo();
+    TFindBox::StaticClassInfo();
 }

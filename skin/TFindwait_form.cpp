@@ -28,9 +28,13 @@ const TClassInfo& TFindwait_form::StaticClassInfo()
     return info;
 }
 
+// It takes no input, so showing it leaves the keys where they go: the find box goes on
+// taking what the user types while a long search shows the wait form.
 TFindwait_form::TFindwait_form(TComponent* owner)
     : TMyForm(owner)
-{}
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
 
 // A form freed with its owner without being closed (at exit) leaves no stale reference.
 TFindwait_form::~TFindwait_form()

@@ -6,7 +6,8 @@ class TRxGIFAnimator;
 
 // The wait box "查询数据" that the catalogue shows while a category query runs: the
 // "Wait" animation and a line asking to wait. It is shown without being modal, places
-// itself over the main window's working area, and frees itself once closed.
+// itself over the main window's working area, and frees itself once closed. Showing it
+// never takes the keyboard focus.
 class TFindwait_form : public TMyForm {
     T_CLASS_INFO
 public:
