@@ -18,3 +18,15 @@ std::optional<TKeyStroke> TKeyStroke::Parse(const QString& text)
         return std::nullopt;
     return TKeyStroke{sequence[0].key(), sequence[0].keyboardModifiers()};
 }
+
+QString TKeyStroke::Text() const
+{
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QString();
+    if (key == Qt::Key_Space)
+        return QStringLiteral(" ");
+    const QString name = QKeySequence(key).toString();
+    if (name.size() != 1)
+        return QString();
+    return modifiers & Qt::ShiftModifier ? name : name.toLower();
+}

@@ -256,7 +256,7 @@ void TScreenshot::SendKey(TForm& window, const QString& key)
     if (modal && !(focus && (focus == modal || modal->isAncestorOf(focus))))
         focus = modal->focusWidget() ? modal->focusWidget() : modal;
     QPointer<QWidget> target = focus ? focus : &window;
-    QKeyEvent press(QEvent::KeyPress, stroke->key, stroke->modifiers);
+    QKeyEvent press(QEvent::KeyPress, stroke->key, stroke->modifiers, stroke->Text());
     QCoreApplication::sendEvent(target, &press);
     if (!target)
         return;

@@ -124,3 +124,12 @@ TEST(KeyStroke, ReadsQtKeyNamesAndLoneModifiers)
     EXPECT_EQ(TKeyStroke::Parse(QStringLiteral("Esc"))->key, Qt::Key_Escape);
     EXPECT_FALSE(TKeyStroke::Parse(QString()));
 }
+
+TEST(KeyStroke, KeysThatTypeSomethingTypeItAndOthersNothing)
+{
+    const std::pair<const char*, const char*> keys[] = {
+        {"c", "c"}, {"C", "c"},  {"Shift+C", "C"}, {"7", "7"},    {"Space", " "},
+        {".", "."}, {"Esc", ""}, {"Ctrl+F", ""},   {"Alt+x", ""}, {"Return", ""}};
+    for (const auto& [key, text] : keys)
+        EXPECT_EQ(TKeyStroke::Parse(QLatin1String(key))->Text(), QLatin1String(text)) << key;
+}

@@ -1,6 +1,9 @@
 #include "ProgramRun.h"
 #include "TCatalogue.h"
+#include "TSQLiteTestCatalogue.h"
+#include "TTestPictures.h"
 
+#include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -240,4 +243,29 @@ TEST(ScreenshotOption, DropsFilesOntoTheNamedControl)
     QFile file(png);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(TCatalogue(catalogue).PictureData(1), file.readAll());
+}
+
+// The keys type into the find box that Ctrl+F opens; the picture shows the box over the
+// pictures found, and the count label reads what the box looked for.
+TEST(ScreenshotOption, KeysTypeIntoTheFindBoxOverThePicturesFound)
+{
+    TSQLiteTestCatalogue catalogue(TPictureTable::Named);
+    const QByteArray red = TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::red));
+    catalogue.Add({0, red, QStringLiteral("edit-copy"), QStringLiteral("edit-copy.png")});
+    catalogue.Add({0, red, QStringLiteral("edit-cut"), QStringLiteral("edit-cut.png")});
+    catalogue.Add({10, red, QStringLiteral("Copy"), QString()});
+    QTemporaryDir folder;
+    QStringList steps = {
+        QStringLiteral("--catalogue"),  catalogue.Location(),
+        QStringLiteral("--screenshot"), folder.filePath(QStringLiteral("find.png")),
+        QStringLiteral("--key"),        QStringLiteral("Ctrl+F")};
+    for (const char* key : {"c", "O", "p", "Y"})
+        steps << QStringLiteral("--key") << QLatin1String(key);
+    steps << QStringLiteral("--print") << QStringLiteral("Label10");
+    const ProgramRun run = Zentuvio(steps);
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    EXPECT_EQ(run.output, QStringLiteral("“copy”共:2个\n"));
+    const QImage shot(folder.filePath(QStringLiteral("find.png")));
+    // The box, 369 x 150, centred over the working area at (160, 48), 651 x 402.
+    EXPECT_EQ(QColor(shot.pixel(160 + 141 + 20, 48 + 126 + 60)), QColor(208, 207, 233));
 }

@@ -145,6 +145,16 @@ TEST(JetCatalogueTool, CommandsThatWouldChangeAnAccessFileSayItIsReadOnly)
     }
 }
 
+// The fixtures keep no names: find reads the file and finds nothing, without an error.
+TEST(JetCatalogueTool, FindReadsAnAccessFileInsteadOfRefusingIt)
+{
+    const TJetScope scope;
+    const TRun run = TRun::Of({"find", Mdb(QStringLiteral("catalogue-jet4")), "small"});
+    EXPECT_EQ(run.status, TCatalogueTool::Failed);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+}
+
 TEST(JetCatalogueTool, DamagedAndWrongFilesGetAMessageAndStatusOne)
 {
     TJetScope scope;

@@ -154,7 +154,7 @@ QString TCatalogueCommandLine::Usage()
         "  --help                           show this text\n"
         "\n"
         "Category codes shown by the gallery: 0 icons, 10 screen templates.\n"
-        "list and export also read Access (Jet) catalogues, which are never changed.\n"
+        "list, find and export also read Access (Jet) catalogues, which are never changed.\n"
         "A catalogue made by another program needs only the columns parent and Mirelvane\n"
         "in its table picture; its pictures' IDs are then their row ids, and names are\n"
         "kept only where the table has columns name and file.\n"
