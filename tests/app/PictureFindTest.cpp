@@ -149,6 +149,7 @@ TEST_F(PictureFind, EnterKeepsTheMatchesUntilACategoryIsShown)
     EXPECT_EQ(FindBox, nullptr);
     EXPECT_EQ(form->Label10->Caption(), QStringLiteral("“Cut”共:1个"));
     EXPECT_EQ(Shown(), (std::vector<qint64>{4}));
+    EXPECT_FALSE(form->TakesPictures(form->DBCtrlGrid1)) << "the grid shows no category";
 
     // The pictures kept are found again by the next find, and Esc there brings them back.
     InFindBox([&](TFindBox& box) {
@@ -161,6 +162,7 @@ TEST_F(PictureFind, EnterKeepsTheMatchesUntilACategoryIsShown)
     Click("SpeedButton16");
     EXPECT_EQ(form->DataSource1->DataSet(), form->ADOQuery1);
     EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:%1个").arg(fillers + 3));
+    EXPECT_TRUE(form->TakesPictures(form->DBCtrlGrid1));
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
 }
 
