@@ -6,13 +6,10 @@ if(CCACHE_PROGRAM)
 endif()
 
 add_compile_options(-Wall -Wextra)
-# A unity build includes sources into one another; GCC then takes a test's fixture in an
-# anonymous namespace for one that a header would share between sources, and warns.
-if(CMAKE_UNITY_BUILD AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    add_compile_options(-Wno-subobject-linkage)
-endif()
 
 if(ZENTUVIO_SANITIZE)
+    # The sanitizer build is the one the test command and CI make: a warning fails it.
+    add_compile_options(-Werror)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     # Line tables are all a sanitizer report needs; full debug information made the
     # sanitizer build's compiles and links markedly slower.

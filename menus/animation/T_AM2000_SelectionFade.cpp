@@ -13,9 +13,11 @@
 
 // The software path starts from the picture as the translucent menu showed it and steps
 // by round((screen - shown) / Steps) per byte.
-T_AM2000_SelectionFade::T_AM2000_SelectionFade(const Picture& picture, T_AM2000_Desktop& desktop)
+T_AM2000_SelectionFade::T_AM2000_SelectionFade(const Picture& picture, T_AM2000_Desktop& desktop,
+                                               TComponent* owner)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
                            Qt::WindowStaysOnTopHint)
+    , TComponent(owner)
     , m_picture(picture)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TApplication.h"
+#include "TComponent.h"
 #include "T_AM2000_Bits.h"
 #include "T_AM2000_SystemSettings.h"
 #include "T_AM2000_Types.h"
@@ -16,8 +18,10 @@ class T_AM2000_StepEvent;
 // fades out in Steps steps, one every StepInterval ms on the tick count, then frees
 // itself. It owns everything it shows, so the menus may go meanwhile. Where the window
 // system composes windows the window's alpha falls; otherwise the picture is blended
-// towards the desktop snapshot under it.
-class T_AM2000_SelectionFade : public QWidget {
+// towards the desktop snapshot under it. It belongs to its owner, the application unless
+// told otherwise, so that a fade still running when the program ends (by any way) goes
+// with the application's windows.
+class T_AM2000_SelectionFade : public QWidget, public TComponent {
 public:
     static constexpr int Steps = T_AM2000_Bits::FadeSteps;
     static constexpr qint64 StepInterval = 10; // ms
@@ -29,7 +33,8 @@ public:
         bool layered = false; // the window system composes translucent windows
     };
 
-    T_AM2000_SelectionFade(const Picture& picture, T_AM2000_Desktop& desktop);
+    T_AM2000_SelectionFade(const Picture& picture, T_AM2000_Desktop& desktop,
+                           TComponent* owner = Application);
 
     // Whether a chosen entry fades out: in a window that opened by fading (kind), or in
     // a menu that follows the desktop's selection fade (systemSelectionFade) when that

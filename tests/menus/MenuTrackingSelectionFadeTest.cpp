@@ -72,6 +72,26 @@ TEST_F(SelectionFade, StepsThePictureTowardsTheScreenThenFreesItself)
     EXPECT_FALSE(fade);
 }
 
+// A fade still running when the program ends goes with the application's windows: the
+// application owns it unless it is given another owner, and freeing that owner frees it.
+TEST_F(SelectionFade, ItsOwnerFreesItWhileItStillRuns)
+{
+    Start(100, false);
+    EXPECT_EQ(fade->Owner(), Application);
+    delete fade.data();
+
+    auto owner = std::make_unique<TComponent>(nullptr);
+    const Fade::Picture picture{Filled(QSize(30, 12), qRgb(200, 100, 41)), QRect(50, 60, 30, 12),
+                                100, false};
+    fade = new Fade(picture, desktop, owner.get());
+    fade->Start();
+    Tick();
+    ASSERT_TRUE(fade);
+    EXPECT_EQ(fade->Step(), 1);
+    owner.reset();
+    EXPECT_FALSE(fade);
+}
+
 TEST_F(SelectionFade, AStepDeliveredBeforeItsTimeTakesNothing)
 {
     Start(100, false);

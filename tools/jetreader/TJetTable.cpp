@@ -34,20 +34,20 @@ std::uint64_t MaxPages(std::uint64_t length)
     return length / 2048 + 8;
 }
 
-// A column bound to a buffer; the library writes each row's value there.
-struct TBinding {
-    MdbColumn* column = nullptr;
-    std::vector<char> buffer;
-    int length = 0;
-
-    bool Bound() const { return column != nullptr; }
-    std::optional<std::string> Text() const;
-    std::optional<std::int64_t> Number() const;
-};
-
 } // namespace
 
 struct TJetTable::TState {
+    // A column bound to a buffer; the library writes each row's value there.
+    struct TBinding {
+        MdbColumn* column = nullptr;
+        std::vector<char> buffer;
+        int length = 0;
+
+        bool Bound() const { return column != nullptr; }
+        std::optional<std::string> Text() const;
+        std::optional<std::int64_t> Number() const;
+    };
+
     MdbHandle* mdb = nullptr;
     MdbTableDef* table = nullptr;
     std::uint8_t columns = 0;
@@ -199,7 +199,7 @@ void TJetTable::ReadBytes(TJetRow& row)
         row.state = TJetRowFormat::vsDamaged;
 }
 
-std::optional<std::string> TBinding::Text() const
+std::optional<std::string> TJetTable::TState::TBinding::Text() const
 
 {
     if (length <= 0)
@@ -209,7 +209,7 @@ std::optional<std::string> TBinding::Text() const
     return std::string(buffer.data(), ::strnlen(buffer.data(), size));
 }
 
-std::optional<std::int64_t> TBinding::Number() const
+std::optional<std::int64_t> TJetTable::TState::TBinding::Number() const
 {
     const std::optional<std::string> text = Text();
     if (!text || text->empty())
