@@ -546,8 +546,6 @@ void TBzDBImage::PaintPicture(const QRect& area)
         PaintBrokenMark(area);
         return;
     }
-    if (auto* bitmap = dynamic_cast<TBitmap*>(copy.Graphic()))
-        bitmap->SetIgnorePalette(m_quickDraw);
     PaintGraphic(copy.Graphic(), area);
 }
 

@@ -19,7 +19,6 @@ public:
     static TExtension Read(TGIFBlockReader& reader);
 
     TGIFExtensionKind BlockKind() const { return m_kind; }
-    const QByteArray& FixedPart() const { return m_fixedPart; }
     const QList<QByteArray>& SubBlocks() const { return m_subBlocks; }
 
     // Graphic control fields; only meaningful for ekGraphicControl.

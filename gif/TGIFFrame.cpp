@@ -152,7 +152,6 @@ void TGIFFrame::Assign(const TPersistent* source)
     m_keyColor = frame->m_keyColor;
     m_delayMs = frame->m_delayMs;
     m_disposal = frame->m_disposal;
-    m_gray = frame->m_gray;
     m_damaged = frame->m_damaged;
     m_hasLocalTable = frame->m_hasLocalTable;
     m_extensions.clear();

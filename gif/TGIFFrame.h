@@ -62,7 +62,6 @@ public:
     QPoint Origin() const { return m_origin; } // pixels on the logical screen
     bool IsInterlaced() const { return m_interlaced; }
     bool Damaged() const { return m_damaged; }
-    bool IsGray() const { return m_gray; }
     TColor KeyColor() const { return m_keyColor; }
     quint16 DelayMs() const { return m_delayMs; } // milliseconds before the next frame
     quint8 DisposalCode() const { return m_disposal; }
@@ -81,7 +80,6 @@ private:
     QPoint m_origin;
     bool m_interlaced = false;
     mutable bool m_damaged = false;
-    bool m_gray = false;
     TColor m_keyColor = clNone;
     quint16 m_delayMs = 0;
     quint8 m_disposal = 0;

@@ -27,11 +27,6 @@ public:
     void EnterLock();
     void LeaveLock();
 
-    // True while the control paints itself (its image is being drawn).
-    bool InPaint() const { return m_inPaint; }
-    // True while a paint goes into the off-screen bitmap.
-    bool BufferingNow() const { return m_bufferingNow; }
-
     // Paints the control now. On the interface thread Qt repaints it at once. From
     // another thread a control cannot touch its window: it prepares the picture there
     // (PrepareOffThreadPaint) and has the interface thread show it.
@@ -65,7 +60,7 @@ protected:
     };
 
     // Buffered painting: under the canvas lock, the control paints into an off-screen
-    // bitmap of its client size (BufferingNow), which is then copied to the control.
+    // bitmap of its client size, which is then copied to the control.
     void Paint() final;
     // Draws the picture onto canvas (the off-screen bitmap), over the control's colour.
     virtual void DoPaintImage(TCanvas& canvas) = 0;
@@ -92,7 +87,6 @@ protected:
     // Set first thing by a derived destructor: changes of the picture no longer reach
     // the control.
     void MarkDestroying() { m_destroying = true; }
-    bool Destroying() const { return m_destroying; }
     // Whether the control is shown on the screen, mirrored from show and hide events
     // so that a timer thread can ask without touching the widget.
     bool Showing() const { return m_showing; }

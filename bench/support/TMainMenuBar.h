@@ -13,7 +13,6 @@ class TMainMenuBar {
 public:
     TMainMenuBar();
 
-    TMenuBar2000& Bar() { return m_bar; }
     const TForm& Host() const { return m_host; }
     TMainMenuDropDowns& Menus() { return m_menus; }
     // Where the first item's drop-down opens, on the screen.

@@ -50,7 +50,6 @@ public:
     // clDefault: the picture's own transparent colour.
     TColor TransparentColor() const { return m_transparentColor; }
     void SetTransparentColor(TColor color);
-    TColor FaceColor() const { return m_faceColor; }
     void SetFaceColor(TColor color);
     TabcGlyphHighlight Highlight() const { return m_highlight; }
     void SetHighlight(TabcGlyphHighlight highlight);

@@ -21,7 +21,6 @@ public:
 
     int StepX() const { return m_stepX; }
     int StepY() const { return m_stepY; }
-    QSize Target() const { return m_target; }
     // The size shown first. The height of a very low menu may start at or below zero.
     QSize StartSize() const { return m_start; }
 

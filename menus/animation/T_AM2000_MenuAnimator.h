@@ -70,7 +70,6 @@ public:
     std::optional<T_AM2000_Animation> OpenedWith() const { return m_openedWith; }
     // The window has a window-level opacity below full.
     bool Layered() const { return m_layered; }
-    int FadeStep() const { return m_fadeStep; }
     // The window's bounds now.
     QRect CurrentBounds() const;
     // What the window shows now.

@@ -57,7 +57,6 @@ public:
     int TextWidth() const { return m_textWidth; }
     int RightTextWidth() const { return m_rightTextWidth; }
     int ContentWidth() const { return m_contentWidth; }
-    int ContentLeft() const { return m_contentLeft; }
     int Bevel() const { return m_bevel; }
     bool OuterFrame() const { return m_outerFrame; }
 

@@ -44,7 +44,6 @@ public:
     void SetHotTrack(bool hotTrack) { m_hotTrack = hotTrack; }
     // A bar of its own bounds (alNone) widens to its items whenever they need more than
     // its width, so that none is cut off; off by default, where it keeps its width.
-    bool WidensToItems() const { return m_widensToItems; }
     void SetWidensToItems(bool widens);
     // A fixed product-and-build text. Read-only: a layout that sets it is refused.
     QString Version() const;
@@ -68,13 +67,8 @@ public:
     // Installs a source of that setting; returns the previous one. An empty source asks
     // the style again.
     static UnderlinesSource SetSystemUnderlinesSource(UnderlinesSource source);
-    // The menu's options as the bar draws them: centred, without Left, Right and
-    // Gutter margins.
-    const T_AM2000_MenuOptions& DrawingOptions() const { return *m_drawingOptions; }
     // The item raised above its drop-down (mfRaiseMenuBarItem), nullptr before the first.
     const T_AM2000_RaisedItemForm* RaisedItem() const { return m_raised.get(); }
-    // The popup menu that runs every drop-down of the bar.
-    TCustomPopupMenu2000& DropDownMenu() const { return *m_dropDownMenu; }
     // The bar's drop-down is the open menu chain.
     bool DropDownOpen() const;
     // Where item is shown: a top item on the bar, or an entry of a window of the bar's

@@ -24,13 +24,11 @@ public:
         slot = value;
         Changed();
     }
-    V DefaultAt(int index) const { return m_defaults[Position(index)]; }
 
     template <int I> V Slot() const { return ValueAt(I); }
     template <int I> void SetSlot(V value) { SetValueAt(I, value); }
 
     bool IsDefault() const override { return m_values == m_defaults; }
-    bool SameValues(const T_AM2000_SlotGroup& other) const { return m_values == other.m_values; }
 
 protected:
     T_AM2000_SlotGroup(T_AM2000_Options* options, T_AM2000_GroupKind kind, const Values& defaults)

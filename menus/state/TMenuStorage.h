@@ -28,8 +28,6 @@ public:
     void Finish();
 
     TMenuStorageMode Mode() const { return m_mode; }
-    // The application key, from the registry's root.
-    const QString& ApplicationKey() const { return m_applicationKey; }
     QString MenuKey(const QString& menuName) const;
     // Seconds: the total read at start, and that total plus this run so far.
     quint32 ElapsedTime() const { return m_elapsedTime; }

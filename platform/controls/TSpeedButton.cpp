@@ -267,11 +267,6 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     TGraphicControl::MouseUp(button, shift, x, y);
 }
 
-void TSpeedButton::Click()
-{
-    TGraphicControl::Click();
-}
-
 void TSpeedButton::CMMouseEnter()
 {
     TGraphicControl::CMMouseEnter();

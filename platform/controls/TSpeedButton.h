@@ -50,7 +50,6 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void Click() override;
     void CMMouseEnter() override;
     void CMMouseLeave() override;
     void FontChanged() override;

@@ -28,7 +28,6 @@ public:
 
     // Child controls, oldest (bottom) first.
     std::vector<TControl*> Controls() const;
-    int ControlCount() const { return int(Controls().size()); }
 
     // Lays out the aligned children now, unless alignment is disabled or the control
     // is loading; then it happens when that ends.

@@ -25,7 +25,6 @@ public:
     void SetTag(int tag) { m_tag = tag; }
 
     const std::vector<TComponent*>& Components() const { return m_components; }
-    int ComponentCount() const { return int(m_components.size()); }
     // The owned component of that name (letter case ignored), or nullptr.
     TComponent* FindComponent(const QString& name) const;
 

@@ -12,12 +12,6 @@ public:
         for (E member : members)
             m_bits |= Bit(member);
     }
-    static constexpr TSet FromBits(std::uint64_t bits)
-    {
-        TSet set;
-        set.m_bits = bits;
-        return set;
-    }
 
     constexpr bool Contains(E member) const { return (m_bits & Bit(member)) != 0; }
     constexpr bool IsEmpty() const { return m_bits == 0; }

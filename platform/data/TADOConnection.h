@@ -89,7 +89,6 @@ public:
     std::unique_ptr<TNameSearch> OpenNameSearch();
 
     int DataSetCount() const { return int(m_dataSets.size()); }
-    TDataSet* DataSets(int index) const { return m_dataSets.at(std::size_t(index)); }
     // Called by data sets that use this connection.
     void AttachDataSet(TDataSet* dataSet);
     void DetachDataSet(TDataSet* dataSet);

@@ -23,7 +23,6 @@ public:
     TFieldType DataType() const { return m_dataType; }
     // Position in the data set's fields, from 0; FieldNo counts from 1.
     int Index() const { return m_index; }
-    int FieldNo() const { return m_index + 1; }
 
     // The name shown for the field: the display label when one is set, else the field name.
     QString DisplayLabel() const;

@@ -35,7 +35,6 @@ public:
 
     // Minimises the main window (the program's taskbar entry).
     void Minimize();
-    void ProcessMessages() { processEvents(); }
     // Nested message loops that sleep while no event comes, instead of spinning:
     // handle events until the tick count (TTickCount) reaches deadline, or while
     // condition holds (it must change only in a handled event). Both return early

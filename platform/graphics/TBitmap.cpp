@@ -610,7 +610,6 @@ void TBitmap::Assign(const TPersistent* source)
     m_palette = bitmap->m_palette;
     m_transparentColor = bitmap->m_transparentColor;
     m_transparentMode = bitmap->m_transparentMode;
-    m_ignorePalette = bitmap->m_ignorePalette;
     if (Transparent() != bitmap->Transparent())
         SetTransparent(bitmap->Transparent());
     SetPixels(pixels, bitmap->m_pixelFormat);

@@ -78,10 +78,6 @@ public:
     // For a palette format the indices stay and show the new colours; a short table is
     // padded with black.
     void SetPalette(const QList<QRgb>& palette) override;
-    // Kept for callers that choose plain drawing over palette handling; drawing here is
-    // always in true colour, so it changes nothing visible.
-    bool IgnorePalette() const { return m_ignorePalette; }
-    void SetIgnorePalette(bool ignore) { m_ignorePalette = ignore; }
 
     // The colour left out when drawing with Transparent() on, palette-relative
     // (0x02000000 added): in tmAuto the bottom-left pixel (white for a monochrome
@@ -154,7 +150,6 @@ private:
     mutable QImage m_image;
     TPixelFormat m_pixelFormat = TPixelFormat::pfDevice;
     QList<QRgb> m_palette; // kept for formats without a colour table
-    bool m_ignorePalette = false;
     TColor m_transparentColor = clDefault;
     TTransparentMode m_transparentMode = TTransparentMode::tmAuto;
     std::unique_ptr<TCanvas> m_canvas;

@@ -26,10 +26,6 @@ inline QRect Rect(int left, int top, int right, int bottom)
 {
     return QRect(left, top, right - left, bottom - top);
 }
-inline QRect Bounds(int left, int top, int width, int height)
-{
-    return QRect(left, top, width, height);
-}
 
 // Options of TextRect's formatted form, as the system's text drawing names them.
 enum class TTextFormat {
@@ -122,14 +118,10 @@ public:
 
     // --- Tools ----------------------------------------------------------------------
     TPen* Pen() const { return m_pen.get(); }
-    void SetPen(const TPen* pen) { m_pen->Assign(pen); }
     TBrush* Brush() const { return m_brush.get(); }
-    void SetBrush(const TBrush* brush) { m_brush->Assign(brush); }
     TFont* Font() const { return m_font.get(); }
     void SetFont(const TFont* font) { m_font->Assign(font); }
     QPoint PenPos() const { return m_penPos; }
-    void SetPenPos(QPoint position) { m_penPos = position; }
-    TCopyMode CopyMode() const { return m_copyMode; }
     void SetCopyMode(TCopyMode mode) { m_copyMode = mode; }
 
     // --- Lines and figures (pen for outlines, brush for insides) -------------------

@@ -104,7 +104,7 @@ bool DecodeStep(jpeg_decompress_struct* info, ErrorManager* errors, uchar* bits,
 }
 
 bool EncodeStep(jpeg_compress_struct* info, ErrorManager* errors, const uchar* bits,
-                qsizetype bytesPerLine, int quality, bool progressive, unsigned char** output,
+                qsizetype bytesPerLine, int quality, unsigned char** output,
                 unsigned long* outputSize)
 {
     if (setjmp(errors->jump))
@@ -112,8 +112,6 @@ bool EncodeStep(jpeg_compress_struct* info, ErrorManager* errors, const uchar* b
     jpeg_mem_dest(info, output, outputSize);
     jpeg_set_defaults(info);
     jpeg_set_quality(info, quality, TRUE);
-    if (progressive)
-        jpeg_simple_progression(info);
     jpeg_start_compress(info, TRUE);
     while (info->next_scanline < info->image_height) {
         JSAMPROW row = const_cast<uchar*>(bits + qsizetype(info->next_scanline) * bytesPerLine);
@@ -298,19 +296,6 @@ void TJPEGImage::SetScale(TJPEGScale scale)
     FreeBitmap();
 }
 
-void TJPEGImage::SetPerformance(TJPEGPerformance performance)
-{
-    if (performance == m_performance)
-        return;
-    m_performance = performance;
-    FreeBitmap();
-}
-
-void TJPEGImage::SetProgressiveEncoding(bool progressive)
-{
-    m_progressive = progressive;
-}
-
 // --- Decoding ---------------------------------------------------------------------------
 
 void TJPEGImage::ReadHeader()
@@ -337,10 +322,6 @@ QImage TJPEGImage::DecodePixels() const
     jpeg_decompress_struct& info = jpeg.info;
     info.scale_num = 1;
     info.scale_denom = unsigned(ScaleDenominator(m_scale));
-    if (m_performance == TJPEGPerformance::jpBestSpeed) {
-        info.dct_method = JDCT_IFAST;
-        info.do_fancy_upsampling = FALSE;
-    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     if (m_grayscale)
         info.out_color_space = JCS_GRAYSCALE;
@@ -395,7 +376,7 @@ QByteArray TJPEGImage::Compressed() const
     info.input_components = m_grayscale ? 1 : 3;
     info.in_color_space = m_grayscale ? JCS_GRAYSCALE : JCS_EXT_BGR;
     if (!EncodeStep(&info, &jpeg.errors, pixels.constBits(), pixels.bytesPerLine(), m_quality,
-                    m_progressive, &jpeg.output, &jpeg.outputSize))
+                    &jpeg.output, &jpeg.outputSize))
         RaiseJpegError(jpeg.errors.code);
     return QByteArray(reinterpret_cast<const char*>(jpeg.output), qsizetype(jpeg.outputSize));
 }
@@ -452,9 +433,7 @@ void TJPEGImage::Assign(const TPersistent* source)
         m_imageHeight = jpeg->m_imageHeight;
         m_quality = jpeg->m_quality;
         m_grayscale = jpeg->m_grayscale;
-        m_progressive = jpeg->m_progressive;
         m_scale = jpeg->m_scale;
-        m_performance = jpeg->m_performance;
         m_bitmap.reset();
         if (jpeg->m_bitmap) {
             m_bitmap = std::make_unique<TBitmap>();

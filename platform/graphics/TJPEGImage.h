@@ -9,8 +9,6 @@ class TBitmap;
 
 enum class TJPEGScale { jsFullSize, jsHalf, jsQuarter, jsEighth };
 T_ENUM_NAMES(TJPEGScale, "jsFullSize", "jsHalf", "jsQuarter", "jsEighth");
-enum class TJPEGPerformance { jpBestQuality, jpBestSpeed };
-T_ENUM_NAMES(TJPEGPerformance, "jpBestQuality", "jpBestSpeed");
 
 // A JPEG picture on the libjpeg (libjpeg-turbo) API. It keeps the compressed bytes and
 // decodes them into a 24-bit bitmap on first need (drawing, Bitmap(), DIBNeeded());
@@ -43,17 +41,9 @@ public:
     int CompressionQuality() const { return m_quality; }
     void SetCompressionQuality(int quality);
     // Decode to grey (and compress a grey JPEG).
-    bool Grayscale() const { return m_grayscale; }
     void SetGrayscale(bool grayscale);
     // Decode at 1/1, 1/2, 1/4 or 1/8 of the size.
-    TJPEGScale Scale() const { return m_scale; }
     void SetScale(TJPEGScale scale);
-    // jpBestSpeed decodes with the fast integer transform and no fancy upsampling.
-    TJPEGPerformance Performance() const { return m_performance; }
-    void SetPerformance(TJPEGPerformance performance);
-    // Write progressive JPEG data when compressing.
-    bool ProgressiveEncoding() const { return m_progressive; }
-    void SetProgressiveEncoding(bool progressive);
 
     // Compresses the held bitmap into JPEG bytes now (replacing any held bytes).
     void Compress();
@@ -97,7 +87,5 @@ private:
     int m_imageHeight = 0;
     int m_quality = DefaultCompressionQuality;
     bool m_grayscale = false;
-    bool m_progressive = false;
     TJPEGScale m_scale = TJPEGScale::jsFullSize;
-    TJPEGPerformance m_performance = TJPEGPerformance::jpBestQuality;
 };

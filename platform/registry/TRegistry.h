@@ -56,7 +56,6 @@ public:
     void WriteString(const QString& name, const QString& value);
     void WriteInteger(const QString& name, int value);
     void WriteDWord(const QString& name, quint32 value);
-    void WriteBool(const QString& name, bool value) { WriteInteger(name, value ? 1 : 0); }
 
     // Writes the changes to the file, replacing it whole; raises ERegistryException when
     // that fails. The destructor flushes too, but quietly.
