@@ -24,6 +24,11 @@ void TWindowStack::PlaceBehind(QWidget& window, const QWidget& front)
     window.setProperty(FrontProperty, QVariant::fromValue(QPointer<const QWidget>(&front)));
 }
 
+void TWindowStack::ClearPlace(QWidget& window)
+{
+    window.setProperty(FrontProperty, QVariant());
+}
+
 const QWidget* TWindowStack::FrontOf(const QWidget& window)
 {
     return window.property(FrontProperty).value<QPointer<const QWidget>>();

@@ -22,6 +22,8 @@ public:
     QWidgetList Visible() const;
     // window lies right under front from now on.
     static void PlaceBehind(QWidget& window, const QWidget& front);
+    // window stacks by its own showing again.
+    static void ClearPlace(QWidget& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
