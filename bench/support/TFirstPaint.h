@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QWidget>
 
-// Waits, handling events, until a top-level window other than the ones it was told to
-// ignore has been painted: the first frame of a menu that just opened.
+// Waits, handling events, until a widget in a top-level window other than the one it
+// was told to ignore has been painted: the first frame of a menu that just opened.
 class TFirstPaint : public QObject {
 public:
     explicit TFirstPaint(const QWidget* ignored)
@@ -28,7 +28,7 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && widget->isWindow() && widget != m_ignored)
+            if (widget && widget->window() != m_ignored)
                 m_painted = true;
         }
         return false;

@@ -1,5 +1,6 @@
 #include "T_AM2000_DropShadow.h"
 
+#include "TWindowPlace.h"
 #include "TWindowStack.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_ShadowStrips.h"
@@ -12,6 +13,7 @@ T_AM2000_DropShadow::T_AM2000_DropShadow(QWidget* target, T_AM2000_Desktop& desk
     : QWidget(target, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
                           Qt::WindowStaysOnTopHint)
     , m_target(target)
+    , m_front(target)
     , m_desktop(desktop)
     , m_composed(composed)
 {
@@ -22,7 +24,10 @@ T_AM2000_DropShadow::T_AM2000_DropShadow(QWidget* target, T_AM2000_Desktop& desk
     setAttribute(Qt::WA_OpaquePaintEvent, !composed);
     setFocusPolicy(Qt::NoFocus);
     target->installEventFilter(this);
-    TWindowStack::PlaceBehind(*this, *target);
+    if (target->window() != target)
+        target->window()->installEventFilter(this);
+    // Lent a kept window, the shadow is no longer its target's child.
+    connect(target, &QObject::destroyed, this, [this] { delete this; });
 }
 
 bool T_AM2000_DropShadow::Wanted(T_AM2000_Flags flags, bool systemShadow,
@@ -34,18 +39,20 @@ bool T_AM2000_DropShadow::Wanted(T_AM2000_Flags flags, bool systemShadow,
 void T_AM2000_DropShadow::ShowBehind()
 {
     if (m_target)
-        Follow(m_target->geometry());
+        Follow(TWindowPlace::Of(*m_target));
+    if (m_front)
+        TWindowStack::PlaceBehind(*window(), *m_front->window());
     show();
     if (m_target)
-        m_target->raise();
+        m_target->window()->raise();
 }
 
 bool T_AM2000_DropShadow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_target) {
+    if (m_target && (watched == m_target || watched == m_target->window())) {
         if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
-            Follow(m_target->geometry());
-        else if (event->type() == QEvent::Hide)
+            Follow(TWindowPlace::Of(*m_target));
+        else if (event->type() == QEvent::Hide && watched == m_target)
             hide();
     }
     return QWidget::eventFilter(watched, event);
@@ -53,7 +60,7 @@ bool T_AM2000_DropShadow::eventFilter(QObject* watched, QEvent* event)
 
 void T_AM2000_DropShadow::Follow(const QRect& targetBounds)
 {
-    setGeometry(targetBounds.translated(Offset, Offset));
+    TWindowPlace::Set(*this, targetBounds.translated(Offset, Offset));
     if (size() != m_stripsSize)
         MakeStrips();
     update();
@@ -75,14 +82,14 @@ void T_AM2000_DropShadow::MakeStrips()
 // The strips in screen pixels: along the right edge and the bottom edge of the shadow.
 QRect T_AM2000_DropShadow::RightStripRect() const
 {
-    const QRect bounds = geometry();
+    const QRect bounds = TWindowPlace::Of(*this);
     return QRect(bounds.x() + bounds.width() - T_AM2000_ShadowStrips::Width, bounds.y(),
                  T_AM2000_ShadowStrips::Width, bounds.height());
 }
 
 QRect T_AM2000_DropShadow::BottomStripRect() const
 {
-    const QRect bounds = geometry();
+    const QRect bounds = TWindowPlace::Of(*this);
     return QRect(bounds.x(), bounds.y() + bounds.height() - T_AM2000_ShadowStrips::Width,
                  std::max(bounds.width() - T_AM2000_ShadowStrips::Width, 0),
                  T_AM2000_ShadowStrips::Width);
@@ -93,9 +100,10 @@ QRect T_AM2000_DropShadow::BottomStripRect() const
 void T_AM2000_DropShadow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QPoint origin = geometry().topLeft();
+    const QRect bounds = TWindowPlace::Of(*this);
+    const QPoint origin = bounds.topLeft();
     if (!m_composed)
-        m_desktop.Paint(painter, QPoint(0, 0), geometry());
+        m_desktop.Paint(painter, QPoint(0, 0), bounds);
     painter.drawImage(RightStripRect().topLeft() - origin, m_right);
     painter.drawImage(BottomStripRect().topLeft() - origin, m_bottom);
 }

@@ -2,7 +2,7 @@
 
 #include "TEventSound.h"
 #include "TTickCount.h"
-#include "TWindowStack.h"
+#include "TWindowPlace.h"
 #include "T_AM2000_AnimationFrame.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropShadow.h"
@@ -53,15 +53,15 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
     m_shadow = shadow;
     m_openedWith = opening.kind;
     Begin(menu, opening, T_AM2000_AnimationSteps(opening.bounds.size(), opening.kind));
-    m_window->setGeometry(CurrentBounds());
+    TWindowPlace::Set(*m_window, CurrentBounds());
     if (m_shadow && !opening.chain.empty())
-        TWindowStack::PlaceBehind(*m_shadow, *opening.chain.front());
+        m_shadow->SetFront(*opening.chain.front());
     if (m_shadow)
         m_shadow->ShowBehind();
     for (QWidget* above : opening.chain)
-        above->raise();
+        above->window()->raise();
     m_window->show();
-    m_window->raise();
+    m_window->window()->raise();
     m_sound.PlayEvent(QLatin1String(PopupSound));
     PostStep(StepInterval);
 }
@@ -75,7 +75,7 @@ void T_AM2000_MenuAnimator::Expand(const QImage& menu, const QRect& bounds, int 
     opening.upward = false;
     Begin(menu, opening, T_AM2000_AnimationSteps::Expanding(bounds.size(), fromHeight));
     const QRect current = CurrentBounds();
-    m_window->setGeometry(current);
+    TWindowPlace::Set(*m_window, current);
     if (m_shadow)
         m_shadow->Follow(current);
     m_window->update();
@@ -160,7 +160,7 @@ void T_AM2000_MenuAnimator::SetUpOpacity()
     m_background = {};
     if (m_opening.layered) {
         m_layered = translucent || m_fade;
-        m_window->setWindowOpacity(m_layered ? Alpha(m_opening.opacity) / 255.0 : 1.0);
+        m_window->window()->setWindowOpacity(m_layered ? Alpha(m_opening.opacity) / 255.0 : 1.0);
         return;
     }
     m_layered = false;
@@ -242,7 +242,7 @@ void T_AM2000_MenuAnimator::Grow()
     }
     m_size = step.size;
     const QRect bounds = CurrentBounds();
-    m_window->setGeometry(bounds);
+    TWindowPlace::Set(*m_window, bounds);
     if (m_shadow)
         m_shadow->Follow(bounds);
     m_window->update();
@@ -255,14 +255,14 @@ void T_AM2000_MenuAnimator::Finish()
     if (m_openedWith)
         m_opening.kind = *m_openedWith;
     m_size = m_opening.bounds.size();
-    m_window->setGeometry(m_opening.bounds);
+    TWindowPlace::Set(*m_window, m_opening.bounds);
     if (m_shadow)
         m_shadow->Follow(m_opening.bounds);
     if (m_opening.layered) {
         if (m_shadow)
-            m_shadow->setWindowOpacity(1.0);
+            m_shadow->window()->setWindowOpacity(1.0);
         m_layered = m_opening.opacity < 100;
-        m_window->setWindowOpacity(m_layered ? Alpha(m_opening.opacity) / 255.0 : 1.0);
+        m_window->window()->setWindowOpacity(m_layered ? Alpha(m_opening.opacity) / 255.0 : 1.0);
     }
     m_shown = {};
     m_deltas = {};
@@ -279,9 +279,9 @@ void T_AM2000_MenuAnimator::PostStep(qint64 interval)
 
 void T_AM2000_MenuAnimator::SetAlpha(int alpha)
 {
-    m_window->setWindowOpacity(alpha / 255.0);
+    m_window->window()->setWindowOpacity(alpha / 255.0);
     if (m_shadow)
-        m_shadow->setWindowOpacity(alpha / 255.0);
+        m_shadow->window()->setWindowOpacity(alpha / 255.0);
 }
 
 QImage T_AM2000_MenuAnimator::Blended(const QImage& image, const QRect& screenRect) const

@@ -25,7 +25,8 @@ class T_AM2000_StepEvent;
 // due every StepInterval ms on the tick count, so slow painting shortens the waits
 // instead of slowing the opening down; between steps the event loop runs, so a click
 // can close the menu halfway. While it animates, and for good while the menu is
-// translucent in software, the animator paints the window.
+// translucent in software, the animator paints the window. A window lent a kept native
+// window (which it fills) is placed, raised and made translucent through that window.
 class T_AM2000_MenuAnimator : public QObject {
 public:
     static constexpr qint64 StepInterval = 10; // ms

@@ -8,6 +8,7 @@
 #include "TMenu.h"
 #include "TMenuItem2000.h"
 #include "TPopupMenu.h"
+#include "TWindowPlace.h"
 #include "T_AM2000_Colors.h"
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_DropDownLayout.h"
@@ -423,8 +424,13 @@ void TCustomPopupMenu2000Form::SetOpening(bool toLeft, bool upward)
 
 void TCustomPopupMenu2000Form::ShowAt(QPoint screenPosition)
 {
-    move(screenPosition);
+    TWindowPlace::Set(*this, QRect(screenPosition, size()));
     show();
+}
+
+QRect TCustomPopupMenu2000Form::ScreenRect() const
+{
+    return TWindowPlace::Of(*this);
 }
 
 const QImage& TCustomPopupMenu2000Form::CanvasImage() const

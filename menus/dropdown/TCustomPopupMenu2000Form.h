@@ -114,6 +114,9 @@ public:
     bool ItemFreed() const;
     // Shows the window with its top-left corner at a screen position, at full size.
     void ShowAt(QPoint screenPosition);
+    // Where the window is on the screen: its own bounds, or those of the kept native
+    // window lent to it, which it fills.
+    QRect ScreenRect() const;
 
     // Where the window opened from its anchor; its submenus follow the side.
     bool OpensLeft() const { return m_opensLeft; }

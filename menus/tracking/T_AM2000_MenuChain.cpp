@@ -85,7 +85,7 @@ Form* T_AM2000_MenuChain::DeepestWindow() const
 Form* T_AM2000_MenuChain::WindowAt(QPoint screenPoint) const
 {
     for (Form* window = DeepestWindow(); window; window = window->ParentWindow()) {
-        if (window->isVisible() && window->geometry().contains(screenPoint))
+        if (window->isVisible() && window->ScreenRect().contains(screenPoint))
             return window;
     }
     return nullptr;
@@ -102,8 +102,12 @@ bool T_AM2000_MenuChain::InChain(const QObject* object) const
 
 bool T_AM2000_MenuChain::HoldsWidget(const QObject* widget) const
 {
-    const auto* inside = static_cast<const QWidget*>(widget);
-    return !inside->isWindow() && InChain(inside->window());
+    for (const QWidget* above = static_cast<const QWidget*>(widget)->parentWidget(); above;
+         above = above->parentWidget()) {
+        if (InChain(above))
+            return true;
+    }
+    return false;
 }
 
 void T_AM2000_MenuChain::CloseChildOf(Form& window)

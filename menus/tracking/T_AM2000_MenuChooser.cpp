@@ -117,7 +117,7 @@ void T_AM2000_MenuChooser::FadeSelection(const Form& window, const TMenuItem2000
     const QRect shown = window.ShownEntryRect(index).adjusted(-frame, -frame, frame, frame);
     T_AM2000_SelectionFade::Picture picture;
     picture.image = window.CanvasImage().copy(place);
-    picture.bounds = shown.translated(window.geometry().topLeft());
+    picture.bounds = shown.translated(window.ScreenRect().topLeft());
     picture.opacity = window.Options().Opacity();
     picture.layered = T_AM2000_SystemSettings::Current().layeredWindows;
     delete m_selectionFade.data();

@@ -39,7 +39,7 @@ QPoint SubmenuAnchor(const Form& parent)
     const int left = parent.OpensLeft()
                          ? T_AM2000_MenuOpener::SubmenuOverlap
                          : layout.WindowSize().width() - T_AM2000_MenuOpener::SubmenuOverlap;
-    return parent.geometry().topLeft() + QPoint(left, top);
+    return parent.ScreenRect().topLeft() + QPoint(left, top);
 }
 
 // Beside its parent, flipped to the other side or moved up where the screen ends; a
@@ -50,7 +50,7 @@ Placement::Request SubmenuRequest(const Form& parent)
     request.anchor = SubmenuAnchor(parent);
     request.screen = Placement::ScreenSize();
     request.opener = Placement::Opener::Submenu;
-    request.openerRect = parent.geometry();
+    request.openerRect = parent.ScreenRect();
     request.parentOpenedLeft = parent.OpensLeft();
     return request;
 }
@@ -67,7 +67,29 @@ Placement::Request CursorRequest(QPoint cursor)
     return request;
 }
 
+// Submenus of the top window are at depth 1, theirs at 2, ...
+int DepthOf(const Form& window)
+{
+    int depth = 0;
+    for (const Form* parent = window.ParentWindow(); parent; parent = parent->ParentWindow())
+        ++depth;
+    return depth;
+}
+
 } // namespace
+
+void T_AM2000_MenuOpener::ShowAt(Form& window, QPoint screenPosition)
+{
+    Host(window);
+    window.ShowAt(screenPosition);
+}
+
+// A window is lent a kept native window once, before it first shows.
+void T_AM2000_MenuOpener::Host(Form& window)
+{
+    if (window.isWindow())
+        m_pool.Lend(window, T_AM2000_WindowPool::Role::DropDown, DepthOf(window));
+}
 
 void T_AM2000_MenuOpener::ShowSubmenu(Form& child)
 {
@@ -103,6 +125,7 @@ void T_AM2000_MenuOpener::Show(Form& window, const T_AM2000_AnimationKind::Resol
                                const Placement::Placement& placement, bool systemShadow)
 {
     const T_AM2000_SystemSettings settings = T_AM2000_SystemSettings::Current();
+    Host(window);
     window.SetSubmenuAnimation(kind.submenus);
     T_AM2000_MenuAnimator::Opening opening;
     opening.kind = kind.shown;
@@ -121,9 +144,12 @@ void T_AM2000_MenuOpener::Show(Form& window, const T_AM2000_AnimationKind::Resol
                                        settings))
         T_AM2000_Desktop::Instance().Capture(opening.bounds);
     T_AM2000_DropShadow* shadow = nullptr;
-    if (T_AM2000_DropShadow::Wanted(window.Options().Flags(), systemShadow, settings))
+    if (T_AM2000_DropShadow::Wanted(window.Options().Flags(), systemShadow, settings)) {
         shadow =
             new T_AM2000_DropShadow(&window, T_AM2000_Desktop::Instance(), settings.layeredWindows);
+        m_pool.Lend(*shadow, T_AM2000_WindowPool::Role::Shadow, DepthOf(window),
+                    settings.layeredWindows);
+    }
     // The window's fixed size would keep it from growing.
     window.setMinimumSize(1, 1);
     auto* animator = new T_AM2000_MenuAnimator(&window);
@@ -140,7 +166,7 @@ void T_AM2000_MenuOpener::SlideExpansion(Form& window, int fromHeight)
     if (!animator)
         animator = new T_AM2000_MenuAnimator(&window);
     window.setMinimumSize(1, 1);
-    animator->Expand(window.ShownImage(), QRect(window.pos(), window.size()), fromHeight);
+    animator->Expand(window.ShownImage(), window.ScreenRect(), fromHeight);
 }
 
 // While an animator paints the window it shows the image it was given last.

@@ -2,6 +2,7 @@
 
 #include "T_AM2000_AnimationKind.h"
 #include "T_AM2000_WindowPlacement.h"
+#include "T_AM2000_WindowPool.h"
 
 #include <QPoint>
 #include <functional>
@@ -11,7 +12,8 @@ class TCustomPopupMenu2000Form;
 // Brings drop-down windows onto the screen: places them beside their opener, a popup
 // menu's or a context window at the cursor, and shows them growing with their
 // animation, at their menu's opacity and with their drop shadow. An open window that
-// shows its hidden items slides to its new height.
+// shows its hidden items slides to its new height. Windows and shadows are shown in
+// native windows the opener keeps from one opening to the next.
 class T_AM2000_MenuOpener {
 public:
     // A submenu overlaps its parent window by this much.
@@ -31,6 +33,8 @@ public:
     void ShowContextMenu(TCustomPopupMenu2000Form& child, QPoint cursor);
     // The top window of a popup menu, at the cursor, animated as its options say.
     void ShowPopup(TCustomPopupMenu2000Form& window, QPoint cursor);
+    // At a screen position, at full size and without animation.
+    void ShowAt(TCustomPopupMenu2000Form& window, QPoint screenPosition);
     // Shows a window growing into its placement as kind says, at its menu's opacity,
     // with its drop shadow (systemShadow: the menu follows the desktop's setting) and
     // above the chain's windows.
@@ -45,9 +49,14 @@ public:
     // would.
     static T_AM2000_Animation OpenedWith(const TCustomPopupMenu2000Form& window);
 
+    // The native windows kept for the windows and shadows of the chain.
+    T_AM2000_WindowPool& Pool() { return m_pool; }
+
 private:
     void ShowAnimated(TCustomPopupMenu2000Form& child,
                       const T_AM2000_WindowPlacement::Request& request);
+    void Host(TCustomPopupMenu2000Form& window);
 
     std::function<void(TCustomPopupMenu2000Form&)> m_opened;
+    T_AM2000_WindowPool m_pool;
 };

@@ -63,7 +63,7 @@ bool T_AM2000_MenuPointer::Route(QObject* watched, QEvent* event)
     Form* window = m_chain.WindowAt(global);
     if (!window)
         return fromChain;
-    const QPoint point = global - window->geometry().topLeft();
+    const QPoint point = global - window->ScreenRect().topLeft();
     if (event->type() == QEvent::MouseMove)
         MouseMove(*window, point);
     else if (mouse.button() == Qt::LeftButton)
@@ -80,7 +80,7 @@ bool T_AM2000_MenuPointer::Press(QObject* watched, const QMouseEvent& event)
     if (m_chain.InChain(watched)) {
         Form* window = m_chain.WindowAt(global);
         if (window && event.button() == Qt::LeftButton)
-            MouseDown(*window, global - window->geometry().topLeft());
+            MouseDown(*window, global - window->ScreenRect().topLeft());
         return true;
     }
     if (!m_chain.HoldsWidget(watched) && !m_bars.Over(global))
@@ -187,5 +187,5 @@ void T_AM2000_MenuPointer::RightMouseUp(Form& window, QPoint point)
         return;
     const int index = window.IndexOf(item);
     if (index != Form::NoEntry && item->PopupMenu())
-        m_navigator.OpenContextMenu(window, index, window.geometry().topLeft() + point);
+        m_navigator.OpenContextMenu(window, index, window.ScreenRect().topLeft() + point);
 }

@@ -11,6 +11,7 @@
 #include "T_AM2000_MenuOpener.h"
 #include "T_AM2000_MenuPointer.h"
 #include "T_AM2000_SelectionFade.h"
+#include "T_AM2000_WindowPool.h"
 
 #include <QCoreApplication>
 
@@ -42,9 +43,12 @@ T_AM2000_MenuTracker::T_AM2000_MenuTracker()
                           [this] { m_navigator->CloseAllMenus(true); }});
     QCoreApplication::instance()->installEventFilter(m_filter.get());
     // A command that quits the program may leave its entry fading: the picture's window
-    // goes before the application does, as it would after its last step.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
-            [this] { delete m_chooser->SelectionFade(); });
+    // goes before the application does, as it would after its last step. So do the
+    // windows kept for the menus.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        delete m_chooser->SelectionFade();
+        m_opener->Pool().Clear();
+    });
 }
 
 T_AM2000_MenuTracker::~T_AM2000_MenuTracker() = default;
@@ -62,7 +66,7 @@ Form* T_AM2000_MenuTracker::Popup(TCustomPopupMenu2000& menu, TMenuItem2000& ite
                                   QPoint screenPosition)
 {
     Form* window = Open(menu, item);
-    window->ShowAt(screenPosition);
+    m_opener->ShowAt(*window, screenPosition);
     return window;
 }
 

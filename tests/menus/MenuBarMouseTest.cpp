@@ -53,7 +53,7 @@ TEST_F(MenuBarMouse, AfterOneClickMovingAcrossTheItemsSwitchesDropDownsAtOnce)
     EXPECT_EQ(OpenItem(), file);
     // Only the one drop-down is shown.
     int shown = 0;
-    for (QWidget* window : QApplication::topLevelWidgets())
+    for (QWidget* window : QApplication::allWidgets())
         shown += dynamic_cast<TCustomPopupMenu2000Form*>(window) && window->isVisible();
     EXPECT_EQ(shown, 1);
 }
@@ -182,7 +182,7 @@ TEST_F(MenuBarMouse, TheDropDownOpensAtTheItemsLeftAndBottom)
     ASSERT_EQ(OpenItem(), edit);
     const QRect rect = bar->BarItems().Entries()[1].rect;
     const QPoint expected = bar->mapToGlobal(QPoint(rect.x(), rect.y() + rect.height()));
-    EXPECT_EQ(tracker.TopWindow()->geometry().topLeft(), expected);
+    EXPECT_EQ(tracker.TopWindow()->ScreenRect().topLeft(), expected);
 }
 
 // Never a frame at full size before the animation's first: the window maps at its start
@@ -324,8 +324,8 @@ TEST_F(MenuBarMouse, ADropDownTallerThanTheScreenScrollsWithinIt)
     TCustomPopupMenu2000Form* window = tracker.TopWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->Scrolling());
-    EXPECT_GE(window->geometry().top(), 0);
-    EXPECT_LE(window->geometry().bottom(), 399);
+    EXPECT_GE(window->ScreenRect().top(), 0);
+    EXPECT_LE(window->ScreenRect().bottom(), 399);
     // It opens with the part it shows, not squeezes the whole menu into the window.
     const T_AM2000_MenuAnimator* animator = nullptr;
     for (const QObject* child : window->children())

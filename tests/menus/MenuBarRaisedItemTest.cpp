@@ -61,7 +61,7 @@ TEST_F(MenuBarRaisedItem, TheDropDownsTopBorderIsOpenWhereTheItemTouchesIt)
     TCustomPopupMenu2000Form* window = tracker.TopWindow();
     ASSERT_NE(window, nullptr);
     const QRect item = ItemOnScreen(0);
-    const int left = item.x() - window->geometry().x();
+    const int left = item.x() - window->ScreenRect().x();
     const QImage& canvas = window->CanvasImage();
     ASSERT_GT(canvas.width(), left + item.width() + 1);
     EXPECT_EQ(canvas.pixel(left + 1, 0), Rgb(menuColor));

@@ -2,6 +2,7 @@
 #include "ScopedScreenSize.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "TPopupMenu.h"
+#include "TWindowPlace.h"
 #include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuKeyboard.h"
 #include "T_AM2000_MenuOptions.h"
@@ -34,7 +35,7 @@ protected:
     {
         const QPoint point = window->EntryRect(index).topLeft() + offset;
         tracker.Pointer().RightMouseUp(*window, point);
-        return window->geometry().topLeft() + point;
+        return window->ScreenRect().topLeft() + point;
     }
 
     ScopedScreenSize screenSize{QSize(400, 300)};
@@ -59,7 +60,7 @@ TEST_F(ContextMenu, OpensAtThePointerAsAFurtherWindowOfTheChain)
     EXPECT_EQ(child->ListedContents(), Form::Contents::ContextMenu);
     EXPECT_EQ(child->Entries(), (std::vector<TMenuItem2000*>{rename, remove}));
     EXPECT_TRUE(child->isVisible());
-    EXPECT_EQ(child->pos(), cursor);
+    EXPECT_EQ(child->ScreenRect().topLeft(), cursor);
     EXPECT_EQ(tracker.DeepestWindow(), child);
     EXPECT_EQ(window->Selected(), 0);
 }
@@ -130,12 +131,12 @@ TEST_F(ContextMenu, HoveringAnotherEntryClosesItAfterTheSubmenuDelay)
 
 TEST_F(ContextMenu, WhereTheScreenEndsItOpensAboveThePointerAndInsideTheScreen)
 {
-    window->move(350, 270);
+    TWindowPlace::Set(*window, QRect(QPoint(350, 270), window->size()));
     const QPoint cursor = RightClick(0);
     Form* child = window->ChildWindow();
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(child->y() + child->height(), cursor.y());
-    EXPECT_EQ(child->x() + child->width(), 400);
+    EXPECT_EQ(child->ScreenRect().bottom() + 1, cursor.y());
+    EXPECT_EQ(child->ScreenRect().right() + 1, 400);
     EXPECT_TRUE(child->OpensUpward());
 }
 

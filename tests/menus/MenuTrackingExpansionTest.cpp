@@ -58,7 +58,7 @@ private:
 
 TEST_F(Expansion, TheWindowKeepsItsPlaceAndSlidesFromItsHeightWithoutTheButton)
 {
-    const QRect before = window->geometry();
+    const QRect before = window->ScreenRect();
     const int from = before.height() - T_AM2000_DropDownLayout::ExpandButtonHeight;
     Hover(*window, 1);
     tracker.Navigator().Expand(*window);
@@ -70,7 +70,7 @@ TEST_F(Expansion, TheWindowKeepsItsPlaceAndSlidesFromItsHeightWithoutTheButton)
     auto* animator = ChildOfType<Animator>(*window);
     ASSERT_NE(animator, nullptr);
     EXPECT_TRUE(animator->Animating());
-    EXPECT_EQ(window->geometry(), QRect(before.topLeft(), QSize(full.width(), from)));
+    EXPECT_EQ(window->ScreenRect(), QRect(before.topLeft(), QSize(full.width(), from)));
 
     // A sixteenth of the difference per step, at least 3 pixels; the bottom part of the
     // menu shows as it slides out.
@@ -78,13 +78,13 @@ TEST_F(Expansion, TheWindowKeepsItsPlaceAndSlidesFromItsHeightWithoutTheButton)
     const QImage menu = window->CanvasImage();
     for (int height = from + step; height < full.height(); height += step) {
         Step(*animator);
-        ASSERT_EQ(window->geometry(), QRect(before.topLeft(), QSize(full.width(), height)));
+        ASSERT_EQ(window->ScreenRect(), QRect(before.topLeft(), QSize(full.width(), height)));
         const QImage frame = animator->Frame();
         EXPECT_EQ(frame.pixel(3, 0), menu.pixel(3, full.height() - height));
     }
     Step(*animator);
     EXPECT_FALSE(animator->Animating());
-    EXPECT_EQ(window->geometry(), QRect(before.topLeft(), full));
+    EXPECT_EQ(window->ScreenRect(), QRect(before.topLeft(), full));
 }
 
 TEST_F(Expansion, AnExpandedWindowSlidesNoMore)
@@ -94,10 +94,10 @@ TEST_F(Expansion, AnExpandedWindowSlidesNoMore)
     ASSERT_NE(animator, nullptr);
     for (int i = 0; i < 100 && animator->Animating(); ++i)
         Step(*animator);
-    const QRect full = window->geometry();
+    const QRect full = window->ScreenRect();
     tracker.Navigator().Expand(*window);
     EXPECT_FALSE(animator->Animating());
-    EXPECT_EQ(window->geometry(), full);
+    EXPECT_EQ(window->ScreenRect(), full);
 }
 
 TEST_F(Expansion, ASubmenuSlidesThenKeepsTheKindItOpenedWith)
@@ -109,7 +109,7 @@ TEST_F(Expansion, ASubmenuSlidesThenKeepsTheKindItOpenedWith)
     ASSERT_NE(animator, nullptr);
     for (int i = 0; i < 100 && animator->Animating(); ++i)
         Step(*animator);
-    const QPoint place = child->pos();
+    const QPoint place = child->ScreenRect().topLeft();
     tracker.Navigator().Expand(*child);
     ASSERT_TRUE(animator->Animating());
     Step(*animator);
@@ -120,7 +120,7 @@ TEST_F(Expansion, ASubmenuSlidesThenKeepsTheKindItOpenedWith)
     EXPECT_EQ(animator->Frame().pixel(2, 0), menu.pixel(2, menu.height() - shown));
     for (int i = 0; i < 100 && animator->Animating(); ++i)
         Step(*animator);
-    EXPECT_EQ(child->geometry(), QRect(place, child->Layout().WindowSize()));
+    EXPECT_EQ(child->ScreenRect(), QRect(place, child->Layout().WindowSize()));
     EXPECT_EQ(animator->OpenedWith(), T_AM2000_Animation::anVertStretch);
 }
 
@@ -134,11 +134,11 @@ TEST_F(Expansion, ClosingOrFreeingTheChainWhileStepsArePendingLeavesNothingBehin
     ASSERT_TRUE(animator && animator->Animating());
     tracker.Navigator().Expand(*child);
     ASSERT_TRUE(ChildOfType<Animator>(*window)->Animating());
-    const QRect closing = child->geometry();
+    const QRect closing = child->ScreenRect();
     tracker.CloseAllMenus(true);
     now += 100;
     QCoreApplication::sendPostedEvents(nullptr, T_AM2000_StepEvent::TypeId());
-    EXPECT_EQ(child->geometry(), closing);
+    EXPECT_EQ(child->ScreenRect(), closing);
     QPointer<Form> gone = child;
     QPointer<Form> top = window;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

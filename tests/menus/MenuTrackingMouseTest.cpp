@@ -80,7 +80,7 @@ TEST_F(SubmenuTracking, ASubmenuOpensAfterTheSubmenuDelayBesideItsEntry)
     const int border = window->Options().Margins()->ValueAt(T_AM2000_Margins::Border);
     const QPoint expected(100 + window->width() - 5,
                           100 + window->EntryRect(0).y() - window->Layout().Bevel() - border - 2);
-    EXPECT_EQ(child->pos(), expected);
+    EXPECT_EQ(child->ScreenRect().topLeft(), expected);
 }
 
 TEST_F(SubmenuTracking, ASubmenuGrowsWithTheMenusAnimationToItsPlace)
@@ -92,7 +92,7 @@ TEST_F(SubmenuTracking, ASubmenuGrowsWithTheMenusAnimationToItsPlace)
     auto* animator = ChildOfType<T_AM2000_MenuAnimator>(*child);
     ASSERT_NE(animator, nullptr);
     const QSize full = child->Layout().WindowSize();
-    const QPoint place = child->pos();
+    const QPoint place = child->ScreenRect().topLeft();
     EXPECT_TRUE(animator->Animating());
     EXPECT_EQ(child->width(), full.width());
     EXPECT_LT(child->height(), full.height());
@@ -101,7 +101,7 @@ TEST_F(SubmenuTracking, ASubmenuGrowsWithTheMenusAnimationToItsPlace)
         QCoreApplication::sendPostedEvents(animator, T_AM2000_StepEvent::TypeId());
     }
     EXPECT_FALSE(animator->Animating());
-    EXPECT_EQ(child->geometry(), QRect(place, full));
+    EXPECT_EQ(child->ScreenRect(), QRect(place, full));
     T_AM2000_SystemSettings::SetSource(previous);
 }
 
@@ -196,7 +196,7 @@ TEST_F(SubmenuTracking, AHotTrackingChainClosesAfterTheLeaveDelayOutsideAllMenus
     Form* child = OpenFirst();
     ASSERT_NE(child, nullptr);
     // Into the submenu: no leave delay.
-    tracker.Pointer().MouseLeave(*window, child->geometry().center());
+    tracker.Pointer().MouseLeave(*window, child->ScreenRect().center());
     EXPECT_FALSE(Timer::Instance().Running());
     // Out and back in before the delay is over.
     tracker.Pointer().MouseLeave(*child, QPoint(0, 0));

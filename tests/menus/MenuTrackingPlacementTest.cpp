@@ -1,6 +1,7 @@
 #include "MenuTrackingTestSupport.h"
 #include "ScopedScreenSize.h"
 #include "TCustomPopupMenu2000Form.h"
+#include "TWindowPlace.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_DropDownPlacement.h"
@@ -18,13 +19,9 @@ namespace {
 using Form = TCustomPopupMenu2000Form;
 using Timer = T_AM2000_MenuTimer;
 
-int Right(const QWidget& window)
+int Right(const Form& window)
 {
-    return window.x() + window.width();
-}
-T_AM2000_DropShadow* ShadowOf(const QWidget& window)
-{
-    return ChildOfType<T_AM2000_DropShadow>(window);
+    return window.ScreenRect().x() + window.width();
 }
 
 // Submenus on a small screen of 400 x 300 pixels: "Deep" holds a submenu that holds
@@ -88,7 +85,7 @@ TEST_F(SubmenuPlacement, ASubmenuThatFitsOpensRightOverlappingItsParent)
 {
     Form* child = OpenSubmenuAt(QPoint(20, 20), 0);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(child->x(), Right(*window) - 5);
+    EXPECT_EQ(child->ScreenRect().x(), Right(*window) - 5);
     EXPECT_FALSE(child->OpensLeft());
     EXPECT_FALSE(child->Scrolling());
 }
@@ -99,13 +96,13 @@ TEST_F(SubmenuPlacement, PastTheRightEdgeASubmenuOpensLeftAndItsSubmenusFollow)
     ASSERT_NE(child, nullptr);
     ASSERT_GT(Right(*window) - 5 + child->width(), 400);
     EXPECT_TRUE(child->OpensLeft());
-    EXPECT_EQ(Right(*child), window->x() + 6);
+    EXPECT_EQ(Right(*child), window->ScreenRect().x() + 6);
     // The submenu's submenu would fit right of it, but keeps going left.
     Form* grandchild = OpenFrom(*child, 0);
     ASSERT_NE(grandchild, nullptr);
     ASSERT_LE(Right(*child) - 5 + grandchild->width(), 400);
     EXPECT_TRUE(grandchild->OpensLeft());
-    EXPECT_EQ(Right(*grandchild), child->x() + 6);
+    EXPECT_EQ(Right(*grandchild), child->ScreenRect().x() + 6);
 }
 
 TEST_F(SubmenuPlacement, ALeftOpeningSubmenuNeverStartsLeftOfTheScreen)
@@ -113,8 +110,8 @@ TEST_F(SubmenuPlacement, ALeftOpeningSubmenuNeverStartsLeftOfTheScreen)
     screen = QSize(150, 300);
     Form* child = OpenSubmenuAt(QPoint(10, 20), 0);
     ASSERT_NE(child, nullptr);
-    ASSERT_LT(window->x() + 6 - child->width(), 0);
-    EXPECT_EQ(child->x(), 0);
+    ASSERT_LT(window->ScreenRect().x() + 6 - child->width(), 0);
+    EXPECT_EQ(child->ScreenRect().x(), 0);
 }
 
 TEST_F(SubmenuPlacement, NearTheBottomASubmenuMovesUpToEndThere)
@@ -122,7 +119,7 @@ TEST_F(SubmenuPlacement, NearTheBottomASubmenuMovesUpToEndThere)
     Form* child = OpenSubmenuAt(QPoint(20, 280), 0);
     ASSERT_NE(child, nullptr);
     const QSize full = child->Layout().WindowSize();
-    EXPECT_EQ(child->geometry(),
+    EXPECT_EQ(child->ScreenRect(),
               QRect(Right(*window) - 5, 300 - full.height(), full.width(), full.height()));
     EXPECT_FALSE(child->OpensUpward());
     EXPECT_FALSE(child->Scrolling());
@@ -134,7 +131,7 @@ TEST_F(SubmenuPlacement, ASubmenuHigherThanTheScreenScrollsWithinIt)
     ASSERT_NE(child, nullptr);
     ASSERT_GT(child->Layout().WindowSize().height(), 300);
     EXPECT_TRUE(child->Scrolling());
-    EXPECT_EQ(child->y(), 0);
+    EXPECT_EQ(child->ScreenRect().y(), 0);
     EXPECT_EQ(child->height(), 300);
     EXPECT_EQ(child->width(),
               child->Layout().WindowSize().width() + T_AM2000_ScrollView::SystemBarWidth() + 5);
@@ -151,7 +148,7 @@ TEST_F(SubmenuPlacement, WithDropShadowsASubmenuGetsOneThatFollowsIt)
     auto* shadow = ShadowOf(*child);
     ASSERT_NE(shadow, nullptr);
     EXPECT_TRUE(shadow->isVisible());
-    EXPECT_EQ(shadow->geometry(), child->geometry().translated(4, 4));
+    EXPECT_EQ(TWindowPlace::Of(*shadow), child->ScreenRect().translated(4, 4));
     tracker.Navigator().CloseWindow(*child);
     EXPECT_FALSE(shadow->isVisible());
 }

@@ -43,7 +43,7 @@ TEST_F(PopupMenuOpening, OpensItsAnimatedItemsAtTheCursorAsANewChain)
     ASSERT_EQ(window->Entries().size(), 2u);
     EXPECT_EQ(window->Entries()[0], copy);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->pos(), QPoint(50, 60));
+    EXPECT_EQ(window->ScreenRect().topLeft(), QPoint(50, 60));
     EXPECT_NE(ChildOfType<T_AM2000_MenuAnimator>(*window), nullptr);
 }
 
@@ -54,8 +54,8 @@ TEST_F(PopupMenuOpening, WhereTheScreenEndsItOpensAboveAndLeftOfTheCursor)
     Form* window = tracker.TopWindow();
     ASSERT_NE(window, nullptr);
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window->geometry().right(), 399);
-    EXPECT_EQ(window->geometry().bottom() + 1, 295);
+    EXPECT_EQ(window->ScreenRect().right(), 399);
+    EXPECT_EQ(window->ScreenRect().bottom() + 1, 295);
 }
 
 TEST_F(PopupMenuOpening, ChoosingAnEntryRunsItsClickAndCloses)

@@ -297,9 +297,11 @@ TEST_F(ScrollingMenu, ASubmenuOpensBesideItsEntryAsShownOverTheBar)
     ASSERT_NE(child, nullptr);
     const int border = window->Options().Margins()->ValueAt(T_AM2000_Margins::Border);
     const int frame = window->Layout().OuterFrame() ? 2 : 0;
-    EXPECT_EQ(child->pos(), window->pos() + QPoint(window->Layout().WindowSize().width() - 5,
-                                                   window->ShownEntryRect(20).y() -
-                                                       window->Layout().Bevel() - border - frame));
+    EXPECT_EQ(
+        child->ScreenRect().topLeft(),
+        window->ScreenRect().topLeft() +
+            QPoint(window->Layout().WindowSize().width() - 5,
+                   window->ShownEntryRect(20).y() - window->Layout().Bevel() - border - frame));
     // Scrolling closes it.
     tracker.Pointer().MouseDown(*window, Zone(View::LineUp));
     EXPECT_EQ(window->ChildWindow(), nullptr);

@@ -181,7 +181,7 @@ TEST_F(ChoosingWithFade, AFadingMenuLeavesTheChosenEntrysPictureOverItsPlace)
     ASSERT_NE(fade, nullptr);
     EXPECT_TRUE(fade->isVisible());
     const QRect place = window->EntryRect(1).adjusted(-2, -2, 2, 2);
-    EXPECT_EQ(fade->geometry(), place.translated(window->pos()));
+    EXPECT_EQ(fade->geometry(), place.translated(window->ScreenRect().topLeft()));
     const QImage picture = fade->Frame();
     const QImage canvas = window->CanvasImage();
     for (const QPoint point : {QPoint(0, 0), QPoint(5, 4), place.bottomRight() - place.topLeft()})

@@ -154,11 +154,11 @@ TEST_F(SubmenuAnimation, TheShadowsOfSubmenusLieUnderTheWholeChain)
         EXPECT_GE(index, 0);
         return index;
     };
-    const auto* childShadow = ChildOfType<T_AM2000_DropShadow>(*child);
-    const auto* grandchildShadow = ChildOfType<T_AM2000_DropShadow>(*grandchild);
+    const T_AM2000_DropShadow* childShadow = ShadowOf(*child);
+    const T_AM2000_DropShadow* grandchildShadow = ShadowOf(*grandchild);
     ASSERT_TRUE(childShadow && grandchildShadow);
-    EXPECT_LT(at(childShadow), at(window));
-    EXPECT_LT(at(grandchildShadow), at(window));
-    EXPECT_LT(at(window), at(child));
-    EXPECT_LT(at(child), at(grandchild));
+    EXPECT_LT(at(childShadow->window()), at(window->window()));
+    EXPECT_LT(at(grandchildShadow->window()), at(window->window()));
+    EXPECT_LT(at(window->window()), at(child->window()));
+    EXPECT_LT(at(child->window()), at(grandchild->window()));
 }

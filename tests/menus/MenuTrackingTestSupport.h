@@ -7,6 +7,7 @@
 #include "TPopupMenu.h"
 #include "TPopupMenu2000Form.h"
 #include "TTickCount.h"
+#include "T_AM2000_DropShadow.h"
 #include "T_AM2000_MenuBarList.h"
 #include "T_AM2000_MenuChain.h"
 #include "T_AM2000_MenuChooser.h"
@@ -17,6 +18,7 @@
 #include "T_AM2000_MenuTracker.h"
 #include "T_AM2000_SystemSettings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStringList>
@@ -42,6 +44,17 @@ template <typename T> T* ChildOfType(const QObject& parent)
     for (QObject* child : parent.children()) {
         if (auto* found = dynamic_cast<T*>(child))
             return found;
+    }
+    return nullptr;
+}
+
+// The drop shadow that follows window, or nullptr.
+inline T_AM2000_DropShadow* ShadowOf(const QWidget& window)
+{
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* shadow = dynamic_cast<T_AM2000_DropShadow*>(widget);
+        if (shadow && shadow->Target() == &window)
+            return shadow;
     }
     return nullptr;
 }
