@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
@@ -16,11 +17,15 @@ public:
     }
     ~TFirstPaint() override { QCoreApplication::instance()->removeEventFilter(this); }
 
-    void Wait()
+    // False when nothing was painted within timeoutMs.
+    bool Wait(int timeoutMs = 5000)
     {
         m_painted = false;
-        while (!m_painted)
+        QElapsedTimer waiting;
+        waiting.start();
+        while (!m_painted && !waiting.hasExpired(timeoutMs))
             QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return m_painted;
     }
 
 protected:
