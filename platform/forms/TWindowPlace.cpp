@@ -7,8 +7,7 @@
 QRect TWindowPlace::Of(const QWidget& widget)
 {
     const QWidget& window = *widget.window();
-    return QRect(window.geometry().topLeft() + widget.mapTo(&window, QPoint(0, 0)),
-                 widget.size());
+    return QRect(window.geometry().topLeft() + widget.mapTo(&window, QPoint(0, 0)), widget.size());
 }
 
 void TWindowPlace::Set(QWidget& widget, const QRect& rect)
