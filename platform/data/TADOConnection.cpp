@@ -7,8 +7,11 @@
 #include "TDataSet.h"
 #include "TErrorReport.h"
 #include "TJetCatalogueCache.h"
+#include "TNameSearch.h"
+#include "TPgStore.h"
+#include "TPgUri.h"
 #include "TSQLiteDatabase.h"
-#include "TSQLiteNameSearch.h"
+#include "TSQLiteStore.h"
 
 #include <algorithm>
 
@@ -86,8 +89,8 @@ void TADOConnection::SetMode(TConnectMode mode)
 void TADOConnection::SetBusyTimeoutMs(int milliseconds)
 {
     m_busyTimeoutMs = std::max(0, milliseconds);
-    if (m_database)
-        m_database->SetBusyTimeout(m_busyTimeoutMs);
+    if (m_store)
+        m_store->SetBusyTimeout(m_busyTimeoutMs);
 }
 
 QString TADOConnection::Provider() const
@@ -100,13 +103,14 @@ QString TADOConnection::DatabasePath() const
     QString path =
         TConnectionString::Parse(m_connectionString).Value(QStringLiteral("Data Source"));
     // The catalogue handlers build paths with "\" separators ("...\Data\Mirelvane.mdb").
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!TPgUri::IsUri(path))
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return path;
 }
 
 void TADOConnection::Open()
 {
-    if (m_database)
+    if (m_store)
         return;
     const TConnectionString settings = TConnectionString::Parse(m_connectionString);
     const QString provider = settings.Value(QStringLiteral("Provider")).trimmed();
@@ -118,27 +122,41 @@ void TADOConnection::Open()
         throw EDatabaseError(QStringLiteral("Provider cannot be found. It may not be properly "
                                             "installed. (Provider '%1'; only %2 is served.)")
                                  .arg(provider, JetProvider));
-    const QString path = DatabasePath();
-    if (path.trimmed().isEmpty())
+    const QString location = DatabasePath();
+    if (location.trimmed().isEmpty())
         throw EDatabaseError(
             QStringLiteral("%1: the connection string names no database file (Data Source).")
                 .arg(Name()));
+    m_readOnlyReason.clear();
+    switch (TCatalogueStore::Detect(location)) {
+    case TCatalogueStore::TKind::Jet:
+        OpenJet(location);
+        break;
+    case TCatalogueStore::TKind::PostgreSQL:
+        m_store = std::make_unique<TPgStore>(location, HasMode(settings, TConnectMode::cmRead),
+                                             m_busyTimeoutMs);
+        break;
+    case TCatalogueStore::TKind::SQLite:
+        m_store = std::make_unique<TSQLiteStore>(std::make_unique<TSQLiteDatabase>(
+            location,
+            HasMode(settings, TConnectMode::cmRead) ? TSQLiteDatabase::TAccess::ReadOnly
+                                                    : TSQLiteDatabase::TAccess::ReadWrite,
+            m_busyTimeoutMs, HasMode(settings, TConnectMode::cmShareExclusive)));
+        break;
+    }
+}
+
+// mode as the Mode property or the connection string's Mode key ("Read", "Share
+// Exclusive", several joined by "|") asks for it.
+bool TADOConnection::HasMode(const TConnectionString& settings, TConnectMode mode) const
+{
     const QStringList modes = settings.Value(QStringLiteral("Mode"))
                                   .toLower()
                                   .remove(QLatin1Char(' '))
                                   .split(QLatin1Char('|'), Qt::SkipEmptyParts);
-    const bool readOnly = m_mode == TConnectMode::cmRead || modes.contains(QLatin1String("read"));
-    const bool exclusive =
-        m_mode == TConnectMode::cmShareExclusive || modes.contains(QLatin1String("shareexclusive"));
-    const TCatalogueStore::TKind store = TCatalogueStore::Detect(path);
-    if (store == TCatalogueStore::TKind::Jet) {
-        OpenJet(path);
-        return;
-    }
-    m_readOnlyReason.clear();
-    m_database = std::make_unique<TSQLiteDatabase>(
-        path, readOnly ? TSQLiteDatabase::TAccess::ReadOnly : TSQLiteDatabase::TAccess::ReadWrite,
-        m_busyTimeoutMs, exclusive);
+    const QString name =
+        mode == TConnectMode::cmRead ? QStringLiteral("read") : QStringLiteral("shareexclusive");
+    return m_mode == mode || modes.contains(name);
 }
 
 // The rows of a damaged file that could be read are shown; the report that the rest could
@@ -146,7 +164,7 @@ void TADOConnection::Open()
 void TADOConnection::OpenJet(const QString& path)
 {
     TJetCatalogueCache::TOpened opened = TJetCatalogueCache::Open(path, m_busyTimeoutMs);
-    m_database = std::move(opened.database);
+    m_store = std::make_unique<TSQLiteStore>(std::move(opened.database));
     m_readOnlyReason = TCatalogueStore::ReadOnlyReason(TCatalogueStore::TKind::Jet, path);
     if (!opened.problem.isEmpty())
         TErrorReport::ShowLater(EDatabaseError(opened.problem));
@@ -157,18 +175,18 @@ void TADOConnection::Close()
     const std::vector<TDataSet*> dataSets = m_dataSets;
     for (TDataSet* dataSet : dataSets)
         dataSet->Close();
-    m_database.reset();
+    m_store.reset();
 }
 
-TSQLiteDatabase& TADOConnection::Database()
+TDataStore& TADOConnection::Store()
 {
     Open();
-    return *m_database;
+    return *m_store;
 }
 
 std::unique_ptr<TNameSearch> TADOConnection::OpenNameSearch()
 {
-    return TSQLiteNameSearch::Open(Database().Path(), m_busyTimeoutMs);
+    return Store().OpenNameSearch();
 }
 
 void TADOConnection::AttachDataSet(TDataSet* dataSet)

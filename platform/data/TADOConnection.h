@@ -8,8 +8,9 @@
 #include <vector>
 
 class TDataSet;
+class TConnectionString;
+class TDataStore;
 class TNameSearch;
-class TSQLiteDatabase;
 
 enum class TConnectMode {
     cmUnknown,
@@ -25,18 +26,20 @@ T_ENUM_NAMES(TConnectMode, "cmUnknown", "cmRead", "cmWrite", "cmReadWrite", "cmS
              "cmShareDenyWrite", "cmShareExclusive", "cmShareDenyNone");
 
 // A connection to the picture database, configured by an OLE DB connection string. The
-// provider "Microsoft.Jet.OLEDB.4.0" is served by the embedded SQLite store: "Data Source"
-// names the database file ("\" separators in paths are read as "/"), an SQLite file or,
-// told by its content (TCatalogueStore), an Access (Jet) file, which is only read: it is
-// browsed through the gallery's private copy of it (TJetCatalogueCache), and a file that
-// could be read only in part is reported once the query that opened it has finished.
-// The file is opened on first use
-// (the first query opens it) and stays open until Close or destruction, shared with other
-// programs; a lock of theirs is waited for up to CommandTimeout.
+// provider "Microsoft.Jet.OLEDB.4.0" is served by the store that "Data Source" names
+// (TCatalogueStore): a file, told by its content, is an SQLite file ("\" separators in
+// paths are read as "/") or an Access (Jet) file, which is only read: it is browsed
+// through the gallery's private copy of it (TJetCatalogueCache), and a file that could be
+// read only in part is reported once the query that opened it has finished; a
+// postgresql:// URI names a catalogue on a PostgreSQL server (TPgStore). The store is
+// opened on first use (the first query opens it) and stays open until Close or
+// destruction, shared with other programs; a lock of theirs is waited for up to
+// CommandTimeout.
 //
 // Accepted keys: Provider, Data Source, Mode ("Read" opens read-only, "Share Exclusive"
-// locks out other programs), and keys without meaning here (Persist Security Info,
-// User ID, Password, Jet OLEDB:...), which are ignored.
+// locks other programs out of a file), and keys without meaning here (Persist Security
+// Info, User ID, Password, Jet OLEDB:...), which are ignored: a server's user and password
+// come from its URI and libpq's own places.
 class TADOConnection : public TComponent {
     T_CLASS_INFO
 public:
@@ -49,7 +52,7 @@ public:
     const QString& ConnectionString() const { return m_connectionString; }
     // Raises EDatabaseError while connected.
     void SetConnectionString(const QString& connectionString);
-    bool Connected() const { return m_database != nullptr; }
+    bool Connected() const { return m_store != nullptr; }
     // Inside a layout the value is kept and applied in Loaded().
     void SetConnected(bool connected);
     // Opens the database now; raises EDatabaseError naming the file and the cause.
@@ -57,7 +60,7 @@ public:
     // Closes every data set using the connection, then the database.
     void Close();
 
-    // Kept for layouts; the store has no login, so no prompt is ever shown.
+    // Kept for layouts; no login prompt is ever shown.
     bool LoginPrompt() const { return m_loginPrompt; }
     void SetLoginPrompt(bool loginPrompt) { m_loginPrompt = loginPrompt; }
     // Sharing and access: cmRead opens read-only, cmShareExclusive locks out others; the
@@ -69,16 +72,17 @@ public:
     void SetCommandTimeout(int seconds) { SetBusyTimeoutMs(seconds * 1000); }
     int BusyTimeoutMs() const { return m_busyTimeoutMs; }
     void SetBusyTimeoutMs(int milliseconds);
-    // Kept for layouts: opening a local file has no connection phase to time.
+    // Kept for layouts: a server is waited for as long as its URI's connect_timeout says.
     int ConnectionTimeout() const { return m_connectionTimeout; }
     void SetConnectionTimeout(int seconds) { m_connectionTimeout = seconds; }
 
-    // The provider and database file named by the connection string (parsed anew).
+    // The provider and the catalogue's file or URI named by the connection string (parsed
+    // anew).
     QString Provider() const;
     QString DatabasePath() const;
 
-    // The open database, opening it first when needed.
-    TSQLiteDatabase& Database();
+    // The open store, opening it first when needed.
+    TDataStore& Store();
     // While open: why the catalogue cannot be changed whatever the mode (it is an Access
     // file), or an empty text.
     const QString& ReadOnlyReason() const { return m_readOnlyReason; }
@@ -98,10 +102,11 @@ protected:
 
 private:
     void OpenJet(const QString& path);
+    bool HasMode(const TConnectionString& settings, TConnectMode mode) const;
 
     QString m_connectionString;
     QString m_readOnlyReason;
-    std::unique_ptr<TSQLiteDatabase> m_database;
+    std::unique_ptr<TDataStore> m_store;
     bool m_streamedConnected = false;
     bool m_loginPrompt = true;
     TConnectMode m_mode = TConnectMode::cmUnknown;

@@ -9,10 +9,7 @@
 #include <vector>
 
 class TADOConnection;
-class TSQLiteDatabase;
-class TSQLiteRecordWindow;
-class TSQLiteResultPlan;
-class TSQLiteRowIds;
+class TStoreQuery;
 
 enum class TCursorLocation { clUseServer, clUseClient };
 T_ENUM_NAMES(TCursorLocation, "clUseServer", "clUseClient");
@@ -29,27 +26,22 @@ enum class TADOLockType {
 T_ENUM_NAMES(TADOLockType, "ltUnspecified", "ltReadOnly", "ltPessimistic", "ltOptimistic",
              "ltBatchOptimistic");
 
-// A query over the connection's database: SQL text as a list of lines, sent as the lines
-// joined by line breaks. Blob columns are read from the database only when a field asks
-// for them (see TSQLiteResultPlan for how and when), so opening a category reads no
-// picture and memory follows the pictures shown.
+// A query over the connection's store: SQL text as a list of lines, sent as the lines
+// joined by line breaks. The store (TDataStore: an SQLite file, a PostgreSQL server)
+// runs it and serves its records (TStoreQuery): blob columns are read only when a field
+// asks for them where the store can tell their rows, and a plain category query is walked
+// by key, holding the values of at most CacheSize records around the one asked for, so
+// that opening, counting and jumping anywhere cost no more than the records' keys,
+// whatever the size of the category. Any other statement is run once and the values of
+// its columns are kept for every record.
 //
-// A plain SELECT of one table (the category queries) is walked by row id: opening steps
-// only the records' row ids (a covering scan of the index on the filter column where
-// there is one) and keeps them compactly; the values of at most CacheSize records around
-// the one asked for are held and fetched together when another record is asked for. So
-// opening, counting and jumping anywhere cost no more than the row ids, whatever the size
-// of the category. Any other statement is run once and the values of its small columns
-// and its row ids are kept for every record.
-//
-// While opening runs, the database calls TBusyPulse::Pulse every few thousand steps, so
-// that a busy indicator can stay alive through one long scan of a large table.
+// While opening runs, the store calls TBusyPulse::Pulse often, so that a busy indicator
+// can stay alive through one long scan of a large table or a slow server.
 //
 // The records are those found by opening (a static client cursor, whatever CursorType and
-// CursorLocation say: they are kept for layouts). Edit/Post writes changed fields back
-// with UPDATE ... WHERE <row id> = ?; a field can be modified when the row id of its
-// column's table is known (walked by row id, or returned by the query), LockType is not
-// ltReadOnly and the file is writable.
+// CursorLocation say: they are kept for layouts). Edit/Post writes changed fields back to
+// their rows; a field can be modified when the store knows its row, LockType is not
+// ltReadOnly and the store can be written.
 class TADOQuery : public TDataSet {
     T_CLASS_INFO
 public:
@@ -68,12 +60,13 @@ public:
     // The statement sent: the lines joined by line breaks.
     QString SQLText() const { return m_sql.join(QLatin1Char('\n')); }
 
-    // Limits the records of a plain SELECT of one table (a query walked by row id) to the
-    // rows with these row ids, in this order: a find's result in the order it was found.
-    // A row that is not there has NULL values (as one removed after opening). None: every
-    // row that the statement selects. Changing it closes the query; another statement
-    // raises EDatabaseError when it opens with row ids given.
-    void SetRecordKeys(std::optional<std::vector<qint64>> rowIds);
+    // Limits the records of a plain SELECT of one table (a query walked by key) to the
+    // rows with these keys (row ids in a file, the primary key on a server), in this order:
+    // a find's result in the order it was found. A row that is not there has NULL values
+    // (as one removed after opening). None: every row that the statement selects.
+    // Changing it closes the query; another statement raises EDatabaseError when it opens
+    // with keys given.
+    void SetRecordKeys(std::optional<std::vector<qint64>> keys);
 
     TCursorLocation CursorLocation() const { return m_cursorLocation; }
     void SetCursorLocation(TCursorLocation location) { m_cursorLocation = location; }
@@ -81,7 +74,7 @@ public:
     void SetCursorType(TCursorType type) { m_cursorType = type; }
     TADOLockType LockType() const { return m_lockType; }
     void SetLockType(TADOLockType lockType) { m_lockType = lockType; }
-    // Most records whose values are held at once, for a query walked by row id.
+    // Most records whose values are held at once, for a query walked by key.
     int CacheSize() const { return m_cacheSize; }
     void SetCacheSize(int records) { m_cacheSize = qMax(1, records); }
     // Most records to fetch; 0 for all.
@@ -94,12 +87,12 @@ public:
     void SetBusyTimeoutMs(int milliseconds) { m_busyTimeoutMs = qMax(0, milliseconds); }
 
     // True while open when the blob columns are read only on demand; with BlobLoadsSkipped
-    // also the opening statement did not load them (see TSQLiteResultPlan).
+    // also the statements that were run did not load them.
     bool BlobsAreLazy() const;
     bool BlobLoadsSkipped() const;
-    // True while open when the records are walked by row id, and then how many records'
+    // True while open when the records are walked by key, and then how many records'
     // values are held now (at most CacheSize).
-    bool WalksByRowId() const;
+    bool WalksByKey() const;
     int RecordsHeld() const;
 
     // The connection's: an Access catalogue is only read.
@@ -109,7 +102,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void InternalOpen() override;
     void InternalClose() override;
-    int InternalRecordCount() const override { return m_recordCount; }
+    int InternalRecordCount() const override;
     QVariant InternalValue(int row, int field) const override;
     qint64 InternalReadBlob(int row, int field, TStream* out) const override;
     void InternalPost(int row, const std::map<int, QVariant>& changes) override;
@@ -118,14 +111,6 @@ protected:
 
 private:
     void CreateFields();
-    void FetchRecords();
-    void FetchRowIds();
-    const QVariant& Stored(int row, int column) const;
-    void Store(int row, int column, const QVariant& value);
-    // The row id of the row that column's value of record row comes from; invalid for none.
-    QVariant RowKey(int row, int column) const;
-    void UpdateTable(TSQLiteDatabase& database, int row, int field,
-                     const std::map<QString, QVariant>& values) const;
     TADOConnection& CheckConnection() const;
 
     TADOConnection* m_connection = nullptr;
@@ -138,14 +123,5 @@ private:
     int m_maxRecords = 0;
     int m_busyTimeoutMs = 30 * 1000;
 
-    std::unique_ptr<TSQLiteResultPlan> m_plan;
-    // Walked by row id: the records' row ids and the values held of some of them.
-    std::unique_ptr<TSQLiteRowIds> m_rowIds;
-    std::unique_ptr<TSQLiteRecordWindow> m_window;
-    // Otherwise the values of the kept columns, row after row. The slot of each column,
-    // -1 for lazy blobs.
-    std::vector<QVariant> m_values;
-    std::vector<int> m_slots;
-    int m_slotCount = 0;
-    int m_recordCount = 0;
+    std::unique_ptr<TStoreQuery> m_records;
 };

@@ -1,6 +1,7 @@
 #include "TCatalogueStore.h"
 
 #include "Exception.h"
+#include "TPgUri.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +35,8 @@ QString Resemblance(const QByteArray& header)
 
 TCatalogueStore::TKind TCatalogueStore::Detect(const QString& location)
 {
+    if (TPgUri::IsUri(location))
+        return TKind::PostgreSQL;
     const QFileInfo info(location);
     if (!info.exists() || info.isDir() || info.size() == 0)
         return TKind::SQLite;

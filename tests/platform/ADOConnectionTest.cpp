@@ -1,6 +1,7 @@
 #include "Exception.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
+#include "TDataStore.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteTestCatalogue.h"
 #include "TTestQuery.h"
@@ -38,7 +39,7 @@ TEST(ADOConnection, OpensOnTheFirstQueryAndStaysOpen)
     EXPECT_TRUE(connection->Connected());
     query->Close();
     EXPECT_TRUE(connection->Connected());
-    EXPECT_EQ(connection->Database().Path(), catalogue.Location());
+    EXPECT_EQ(connection->Store().Location(), catalogue.Location());
 }
 
 TEST(ADOConnection, ClosingTheConnectionClosesItsQueries)
@@ -153,13 +154,13 @@ TEST(ADOConnection, ReadModeOpensReadOnly)
     const auto [connection, query, source] =
         TTestQuery(&form, catalogue.ConnectionString() + QStringLiteral(";Mode=Read"));
     query->Open();
-    EXPECT_TRUE(connection->Database().IsReadOnly());
+    EXPECT_TRUE(connection->Store().IsReadOnly());
     EXPECT_FALSE(query->CanModify());
 
     connection->Close();
     connection->SetConnectionString(catalogue.ConnectionString());
     connection->SetMode(TConnectMode::cmShareDenyNone);
     query->Open();
-    EXPECT_FALSE(connection->Database().IsReadOnly());
+    EXPECT_FALSE(connection->Store().IsReadOnly());
     EXPECT_TRUE(query->CanModify());
 }

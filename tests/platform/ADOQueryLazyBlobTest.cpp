@@ -3,9 +3,11 @@
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TBlobField.h"
+#include "TDataStore.h"
 #include "TField.h"
 #include "TMemoryStream.h"
 #include "TSQLiteDatabase.h"
+#include "TSQLiteStore.h"
 #include "TSQLiteTestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -32,15 +34,15 @@ protected:
         return dynamic_cast<TBlobField*>(query->FieldByName(QStringLiteral("Mirelvane")));
     }
 
-    qint64 BytesRead() { return connection->Database().BlobBytesRead(); }
+    qint64 BytesRead() { return connection->Store().BlobBytesRead(); }
 
     // Pages SQLite had to fetch from the file since the last call.
     int PagesFetched()
     {
         int misses = 0;
         int unused = 0;
-        sqlite3_db_status(connection->Database().Handle(), SQLITE_DBSTATUS_CACHE_MISS, &misses,
-                          &unused, 1);
+        sqlite3_db_status(dynamic_cast<TSQLiteStore&>(connection->Store()).Database().Handle(),
+                          SQLITE_DBSTATUS_CACHE_MISS, &misses, &unused, 1);
         return misses;
     }
 

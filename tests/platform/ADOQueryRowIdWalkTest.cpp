@@ -3,6 +3,7 @@
 #include "TADOQuery.h"
 #include "TBlobField.h"
 #include "TBusyPulse.h"
+#include "TDataStore.h"
 #include "TField.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteTestCatalogue.h"
@@ -75,7 +76,7 @@ protected:
         EXPECT_EQ(walked, categoryRecords);
     }
 
-    qint64 BytesRead() const { return connection->Database().BlobBytesRead(); }
+    qint64 BytesRead() const { return connection->Store().BlobBytesRead(); }
 
     std::vector<qint64> expected; // row ids of the category's records, in order
 };
@@ -86,7 +87,7 @@ TEST_F(RowIdWalk, OpeningCountsTheRecordsAndHoldsOnlyTheFirstCache)
 {
     Fill(catalogue);
     query->Open();
-    EXPECT_TRUE(query->WalksByRowId());
+    EXPECT_TRUE(query->WalksByKey());
     EXPECT_EQ(query->RecordCount(), categoryRecords);
     EXPECT_EQ(query->RecordsHeld(), cacheSize);
     EXPECT_EQ(BytesRead(), 0);
@@ -170,7 +171,7 @@ TEST_F(RowIdWalk, MaxRecordsAndAnEmptyCategory)
     query->Close();
     query->SetSQLLine(1, QStringLiteral("where parent=99"));
     query->Open();
-    EXPECT_TRUE(query->WalksByRowId());
+    EXPECT_TRUE(query->WalksByKey());
     EXPECT_EQ(query->RecordCount(), 0);
     EXPECT_TRUE(query->Bof() && query->Eof());
 }
@@ -201,7 +202,7 @@ TEST_F(RowIdWalk, ACatalogueWithOnlyParentAndPictureIsWalkedByItsImplicitRowId)
     Fill(plain);
     Use(plain);
     query->Open();
-    EXPECT_TRUE(query->WalksByRowId());
+    EXPECT_TRUE(query->WalksByKey());
     EXPECT_TRUE(query->BlobsAreLazy());
     EXPECT_EQ(query->RecordCount(), categoryRecords);
     EXPECT_EQ(BytesRead(), 0);
@@ -226,7 +227,7 @@ TEST_F(RowIdWalk, TextsAroundThePlainSelectStillWalkByRowId)
         query->Close();
         query->SetSQLLine(1, QString::fromLatin1(filter));
         query->Open();
-        EXPECT_TRUE(query->WalksByRowId()) << filter;
+        EXPECT_TRUE(query->WalksByKey()) << filter;
         EXPECT_EQ(query->RecordCount(), categoryRecords) << filter;
     }
 }
@@ -241,7 +242,7 @@ TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
         query->Close();
         query->SetSQL({QString::fromLatin1(sql)});
         query->Open();
-        EXPECT_FALSE(query->WalksByRowId()) << sql;
+        EXPECT_FALSE(query->WalksByKey()) << sql;
     }
     query->Close();
     query->SetSQL({QStringLiteral("Select * From picture where parent=0 order by ID desc")});
@@ -255,7 +256,7 @@ TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
     Use(keyed);
     query->SetSQL({QStringLiteral("Select * From picture where parent=0")});
     query->Open();
-    EXPECT_FALSE(query->WalksByRowId());
+    EXPECT_FALSE(query->WalksByKey());
     EXPECT_EQ(Shown(), QByteArray("only"));
 }
 

@@ -138,7 +138,7 @@ TEST_F(DBCtrlGrid, TheScrollBarReachesAnyRecordOfACategoryLargerThanTheCache)
     });
     query->SetCacheSize(50);
     query->Open();
-    ASSERT_TRUE(query->WalksByRowId());
+    ASSERT_TRUE(query->WalksByKey());
     auto* bar = grid->findChild<QScrollBar*>();
     ASSERT_NE(bar, nullptr);
     for (const int row : {bar->maximum() / 2, bar->maximum(), 3, bar->maximum() / 3}) {

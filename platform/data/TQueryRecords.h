@@ -1,0 +1,51 @@
+#pragma once
+
+#include "TRecordKeys.h"
+#include "TRecordWindow.h"
+
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+class IKeyRangeReader;
+
+// The values that a query holds of its records, whichever store they come from. Only the
+// kept columns are held (a blob read on demand is not). Either every record's values,
+// appended once while the statement runs, or, for a query walked by key, the records'
+// keys and the values of at most the cache size of records around the one asked for
+// (TRecordWindow).
+class TQueryRecords {
+public:
+    // kept: for each result column, whether its values are held.
+    void SetColumns(const std::vector<bool>& kept);
+    bool Kept(int column) const { return m_slots[std::size_t(column)] >= 0; }
+
+    // Every record held: adds the next record; value(column) gives its columns' values.
+    void Append(const std::function<QVariant(int column)>& value);
+    // Walked by key: the records are those of keys, cacheSize of them held at a time.
+    void WalkByKeys(TRecordKeys keys, int cacheSize);
+    bool WalksByKey() const { return m_window != nullptr; }
+    const TRecordKeys& Keys() const { return m_keys; }
+
+    int Count() const { return WalksByKey() ? m_keys.Count() : m_count; }
+    // Records whose values are held now.
+    int Held() const { return WalksByKey() ? m_window->Held() : m_count; }
+
+    // Makes the values of record row held, reading them through reader when walked by key.
+    void Hold(IKeyRangeReader& reader, int row);
+    // The value of a kept column; a record walked by key that is not held is read through
+    // reader with the records around it first.
+    const QVariant& Value(IKeyRangeReader& reader, int row, int column);
+    // Replaces a kept value of a held record.
+    void Store(int row, int column, const QVariant& value);
+
+private:
+    std::size_t Index(int row, int column) const;
+
+    std::vector<int> m_slots; // slot of each column, -1 for one not kept
+    int m_slotCount = 0;
+    std::vector<QVariant> m_values;
+    int m_count = 0;
+    TRecordKeys m_keys;
+    std::unique_ptr<TRecordWindow> m_window;
+};

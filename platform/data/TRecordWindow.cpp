@@ -1,0 +1,78 @@
+#include "TRecordWindow.h"
+
+#include "IKeyRangeReader.h"
+#include "TRecordKeys.h"
+
+#include <algorithm>
+#include <utility>
+
+TRecordWindow::TRecordWindow(std::vector<int> columnSlots, int slotCount, int capacity)
+    : m_slots(std::move(columnSlots))
+    , m_slotCount(slotCount)
+    , m_capacity(std::max(1, capacity))
+{}
+
+void TRecordWindow::Hold(IKeyRangeReader& reader, const TRecordKeys& keys, int row)
+{
+    if (Holds(row))
+        return;
+    // Centred on the record, so that walking either way finds its neighbours held.
+    const int count = std::min(m_capacity, keys.Count());
+    const int first = std::clamp(row - count / 2, 0, keys.Count() - count);
+    Fetch(reader, keys, first, count);
+}
+
+// The records are read in runs of rising keys that lie close together, one key range
+// each: a category is one run or a few, and a find's scattered records are read one by
+// one rather than with every row between them.
+void TRecordWindow::Fetch(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int count)
+{
+    m_held = 0;
+    m_values.assign(std::size_t(count) * std::size_t(m_slotCount), QVariant());
+    m_first = first;
+    const int end = first + count;
+    for (int start = first; start < end;) {
+        int stop = start + 1;
+        while (stop < end && keys.At(stop) > keys.At(stop - 1) &&
+               keys.At(stop) - keys.At(stop - 1) <= largestGap)
+            ++stop;
+        FetchRun(reader, keys, start, stop);
+        start = stop;
+    }
+    m_held = count;
+}
+
+void TRecordWindow::FetchRun(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int end)
+{
+    int row = first;
+    reader.ReadRange(keys.At(first), keys.At(end - 1),
+                     [&](qint64 key, const std::function<QVariant(int)>& value) {
+                         // Rows added meanwhile between the records are not records here.
+                         while (row < end && keys.At(row) < key)
+                             ++row;
+                         if (row == end || keys.At(row) != key)
+                             return;
+                         for (std::size_t column = 0; column < m_slots.size(); ++column) {
+                             if (m_slots[column] >= 0)
+                                 m_values[Index(row, int(column))] = value(int(column));
+                         }
+                         ++row;
+                     });
+}
+
+std::size_t TRecordWindow::Index(int row, int column) const
+{
+    return std::size_t(row - m_first) * std::size_t(m_slotCount) +
+           std::size_t(m_slots[std::size_t(column)]);
+}
+
+const QVariant& TRecordWindow::Value(int row, int column) const
+{
+    return m_values[Index(row, column)];
+}
+
+void TRecordWindow::Store(int row, int column, const QVariant& value)
+{
+    if (Holds(row) && m_slots[std::size_t(column)] >= 0)
+        m_values[Index(row, column)] = value;
+}

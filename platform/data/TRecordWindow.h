@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QVariant>
+#include <vector>
+
+class IKeyRangeReader;
+class TRecordKeys;
+
+// The values of at most Capacity consecutive records of a query walked by key: the
+// records around the one asked for, read by key range (IKeyRangeReader), once for each
+// run of records whose keys rise by at most largestGap. Only the columns with a slot are
+// kept. A record that another program removed meanwhile has NULL values; a row added
+// meanwhile between the records is not one of them.
+class TRecordWindow {
+public:
+    // columnSlots: the slot of each result column, -1 for a column not kept.
+    TRecordWindow(std::vector<int> columnSlots, int slotCount, int capacity);
+
+    // Makes record row available, reading the records around it when it is not held.
+    // Errors of the reader pass on; the window then holds nothing.
+    void Hold(IKeyRangeReader& reader, const TRecordKeys& keys, int row);
+    // The kept value of a column of a held record.
+    const QVariant& Value(int row, int column) const;
+    // Replaces a kept value of a held record; does nothing for other records.
+    void Store(int row, int column, const QVariant& value);
+    // Number of records held (at most Capacity).
+    int Held() const { return m_held; }
+    int Capacity() const { return m_capacity; }
+
+private:
+    bool Holds(int row) const { return row >= m_first && row < m_first + m_held; }
+    static constexpr qint64 largestGap = 16;
+
+    void Fetch(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int count);
+    // Reads records first to end (exclusive), whose keys rise.
+    void FetchRun(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int end);
+    std::size_t Index(int row, int column) const;
+
+    std::vector<int> m_slots;
+    int m_slotCount;
+    int m_capacity;
+    int m_first = 0;
+    int m_held = 0;
+    std::vector<QVariant> m_values;
+};

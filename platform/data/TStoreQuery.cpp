@@ -1,0 +1,48 @@
+#include "TStoreQuery.h"
+
+#include "TMemoryStream.h"
+
+#include <algorithm>
+
+namespace {
+
+QByteArray BytesOf(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
+                                                   : value.toString().toUtf8();
+}
+
+} // namespace
+
+QVariant TStoreQuery::Value(int row, int column)
+{
+    if (m_records.Kept(column))
+        return m_records.Value(*this, row, column);
+    TMemoryStream stream;
+    if (ReadLazyBlob(row, column, &stream) < 0)
+        return QVariant();
+    const QByteArray& bytes = stream.Bytes();
+    return QVariant(bytes.isNull() ? QByteArray("") : bytes);
+}
+
+qint64 TStoreQuery::ReadBlob(int row, int column, TStream* out)
+{
+    if (!m_records.Kept(column))
+        return ReadLazyBlob(row, column, out);
+    const QVariant& value = m_records.Value(*this, row, column);
+    if (!value.isValid())
+        return -1;
+    const QByteArray bytes = BytesOf(value);
+    if (out)
+        out->WriteBuffer(bytes.constData(), bytes.size());
+    return bytes.size();
+}
+
+bool TStoreQuery::BlobsAreLazy() const
+{
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].type == TFieldType::ftBlob && !m_records.Kept(int(i)))
+            return true;
+    }
+    return false;
+}
