@@ -1,7 +1,5 @@
 #pragma once
 
-#include "TSQLiteStatement.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -10,21 +8,25 @@
 #include <optional>
 #include <vector>
 
-class TSQLiteDatabase;
+class TCatalogueBackend;
 
-// A picture catalogue: an SQLite file with the table picture. Catalogues made here have
-// picture(ID INTEGER PRIMARY KEY, parent INTEGER, name TEXT, file TEXT, Mirelvane BLOB),
-// an index on parent and the index of names (TSQLiteNameIndex). The blob is the last column because
-// the gallery reads it lazily by row id and SQLite reaches columns stored after a large blob only
-// by walking its overflow pages.
+// A picture catalogue, the table picture in an SQLite file or in a database on a
+// PostgreSQL server (named by a postgresql:// URI, TPgUri). Catalogues made here have
+// picture(ID INTEGER PRIMARY KEY, parent INTEGER, name TEXT, file TEXT, Mirelvane BLOB)
+// and an index on parent in a file, and picture(id bigint identity primary key, parent
+// integer not null, Mirelvane bytea, name text, file text) and an index on (parent, id)
+// on a server.
 //
 // Any catalogue the gallery shows can be kept, also one made by another program whose
 // table has only parent and Mirelvane (and columns of its own): its pictures are then
-// addressed by their row id, listed under it as their ID, and their names are kept only
-// where the table has the columns for them (MissingNameColumns).
+// addressed by their row id in a file, by the table's integer primary key on a server,
+// listed under it as their ID, and their names are kept only where the table has the
+// columns for them (MissingNameColumns).
 //
-// Database errors raise EDatabaseError whose text names the catalogue file and the cause;
-// an export that cannot be written raises EFCreateError naming the target file.
+// Database errors raise EDatabaseError whose text names the catalogue (a server by its
+// URI without any password) and the cause; an export that cannot be written raises
+// EFCreateError naming the target file. Several programs may write one server's
+// catalogue at once: each transaction adds its pictures whole, under IDs of their own.
 class TCatalogue {
 public:
     // One row without its picture bytes.
@@ -45,29 +47,33 @@ public:
         std::optional<qint64> id = std::nullopt;
     };
 
-    // Makes a new, empty catalogue at path. An existing file is never touched; a file
-    // that was half made is removed again.
-    static void Create(const QString& path);
+    // Makes a new, empty catalogue at location: a new file (an existing file is never
+    // touched; a file that was half made is removed again), or the table and its index in
+    // an existing database on a server (which must not hold a table picture yet).
+    static void Create(const QString& location);
+    // Takes back what Create made at location, when filling it failed.
+    static void DiscardNew(const QString& location);
 
     // Opens an existing catalogue for reading and writing and checks that its table has
-    // what every command needs: columns parent and Mirelvane, and row ids. An Access (Jet)
+    // what every command needs: columns parent and Mirelvane, and keys. An Access (Jet)
     // catalogue raises the error that says it is read-only (see TJetCatalogue).
-    explicit TCatalogue(const QString& path);
+    explicit TCatalogue(const QString& location);
     ~TCatalogue();
     TCatalogue(const TCatalogue&) = delete;
     TCatalogue& operator=(const TCatalogue&) = delete;
 
-    const QString& Path() const;
+    // The file, or the server's URI without any password.
+    QString Path() const;
 
     // Of name and file, the columns that the table lacks: such names are not stored.
-    const QStringList& MissingNameColumns() const { return m_missingNameColumns; }
+    QStringList MissingNameColumns() const;
 
     // Runs work inside one transaction: committed when work returns, rolled back when it
-    // throws (the exception passes on), so that the file stays as it was.
+    // throws (the exception passes on), so that the catalogue stays as it was.
     void InTransaction(const std::function<void()>& work);
 
-    // Adds one row and returns its ID (row id); names without a column are left out. An ID
-    // that is taken raises EDatabaseError.
+    // Adds one row and returns its ID; names without a column are left out. An ID that is
+    // taken raises EDatabaseError.
     qint64 Add(const TPicture& picture);
     // Calls visit for each row of the category (all rows when parent is empty), in ID
     // order, without reading any picture; names without a column are empty.
@@ -95,18 +101,7 @@ public:
     bool AddNameIndex();
 
 private:
-    void CheckTable();
     void CheckNames() const;
-    // The statement that reads entries; condition selects the rows.
-    TSQLiteStatement EntryStatement(const QString& condition, const QString& action);
-    static TEntry ReadEntry(const TSQLiteStatement& row);
-    [[noreturn]] void FailNoPicture(qint64 id) const;
-    // The name column, or NULL where the table has none, as a result column.
-    QString NameColumn(const QString& column) const;
-    bool HasColumn(const QString& column) const;
 
-    std::unique_ptr<TSQLiteDatabase> m_database;
-    TSQLiteStatement m_insert;
-    QString m_key; // the row id, quoted for SQL
-    QStringList m_missingNameColumns;
+    std::unique_ptr<TCatalogueBackend> m_backend;
 };

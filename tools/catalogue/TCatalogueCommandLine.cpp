@@ -1,6 +1,7 @@
 #include "TCatalogueCommandLine.h"
 
 #include "Exception.h"
+#include "TPgUri.h"
 
 #include <array>
 #include <utility>
@@ -48,9 +49,13 @@ TCatalogueCommandLine::TCatalogueCommandLine(const QStringList& arguments)
         return;
     m_command = ParseCommand(arguments.first());
     if (arguments.size() < 2)
-        throw Exception(QStringLiteral("'%1' needs the catalogue file.").arg(arguments.first()));
+        throw Exception(
+            QStringLiteral("'%1' needs the catalogue file or server URI.").arg(arguments.first()));
     m_database = arguments[1];
+    TPgUri::CheckNoPassword(m_database);
     ReadOperands(TakeParent(arguments.mid(2)));
+    if (m_command == TCommand::ImportMdb)
+        TPgUri::CheckNoPassword(m_files.front());
 }
 
 // Removes --parent N (or --parent=N) from arguments and keeps N.
@@ -126,8 +131,12 @@ QString TCatalogueCommandLine::Usage()
     return QStringLiteral(
         "Usage: zentuvio-catalogue COMMAND DB ...\n"
         "Builds and keeps picture catalogues for the Zentuvio gallery.\n"
+        "DB is a catalogue file or a catalogue on a PostgreSQL server, named by its URI:\n"
+        "postgresql://[user@]host[:port]/dbname[?param=value&...] (libpq's syntax; the\n"
+        "password comes from ~/.pgpass, PGPASSWORD or PGSERVICE, never from the URI).\n"
         "\n"
-        "  create DB                        make a new, empty catalogue file\n"
+        "  create DB                        make a new, empty catalogue: a new file, or the\n"
+        "                                   table and its index in an existing database\n"
         "  import DB --parent N FILE|DIR... add pictures under category code N (folders\n"
         "                                   are read recursively); JPEG, bitmap, PNG and\n"
         "                                   SVG files are stored as they are, other raster\n"
@@ -154,6 +163,7 @@ QString TCatalogueCommandLine::Usage()
         "  --help                           show this text\n"
         "\n"
         "Category codes shown by the gallery: 0 icons, 10 screen templates.\n"
+        "Several programs may import into one server's catalogue at once.\n"
         "list, find and export also read Access (Jet) catalogues, which are never changed.\n"
         "A catalogue made by another program needs only the columns parent and Mirelvane\n"
         "in its table picture; its pictures' IDs are then their row ids, and names are\n"

@@ -6,8 +6,6 @@
 #include "TCatalogueStore.h"
 #include "TJetReader.h"
 
-#include <QFile>
-
 namespace {
 
 TCatalogue::TPicture PictureOf(const TJetRow& row, TJetImporter::TReport& report)
@@ -73,7 +71,7 @@ TJetImporter::TReport TJetImporter::Import(const QString& access, const QString&
                 }).problem;
         });
     } catch (...) {
-        QFile::remove(target);
+        TCatalogue::DiscardNew(target);
         throw;
     }
     return report;

@@ -190,9 +190,11 @@ TPgResult TPgConnection::RunAfresh(const QString& sql, const QString& action,
 }
 
 void TPgConnection::ForEachBatch(const QString& sql, const QString& action, int batchRows,
-                                 const std::function<bool(const TPgResult&)>& batch)
+                                 const std::function<bool(const TPgResult&)>& batch,
+                                 const QVariantList& parameters)
 {
-    Execute(QStringLiteral("DECLARE zentuvio_batches NO SCROLL CURSOR FOR\n%1\n").arg(sql), action);
+    Run(QStringLiteral("DECLARE zentuvio_batches NO SCROLL CURSOR FOR\n%1\n").arg(sql), action,
+        parameters);
     const QString fetch = QStringLiteral("FETCH FORWARD %1 FROM zentuvio_batches").arg(batchRows);
     for (;;) {
         const TPgResult part = Run(fetch, action);

@@ -47,10 +47,12 @@ public:
     // replaced first, and once more when the statement finds it lost.
     TPgResult RunAfresh(const QString& sql, const QString& action,
                         const QVariantList& parameters = {}, TFormat format = TFormat::Text);
-    // Inside a transaction: runs a query through a cursor and calls batch with each part
-    // of at most batchRows rows, until it returns false or the rows are done.
+    // Inside a transaction: runs a query (with the values of $1, $2, ... as Run) through a
+    // cursor and calls batch with each part of at most batchRows rows, until it returns
+    // false or the rows are done.
     void ForEachBatch(const QString& sql, const QString& action, int batchRows,
-                      const std::function<bool(const TPgResult&)>& batch);
+                      const std::function<bool(const TPgResult&)>& batch,
+                      const QVariantList& parameters = {});
     // Prepares sql as the unnamed statement without running it and returns the
     // description of its result columns (no rows).
     TPgResult Describe(const QString& sql, const QString& action);
