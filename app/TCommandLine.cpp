@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TKeyStroke.h"
+#include "TPgUri.h"
 
 #include <QFileInfo>
 #include <optional>
@@ -31,6 +32,7 @@ TCommandLine::TCommandLine(const QStringList& arguments)
                                        "go with --screenshot FILE."));
     if (m_screenshot.isEmpty() && !m_prints.isEmpty())
         throw Exception(QStringLiteral("--print goes with --screenshot FILE."));
+    TPgUri::CheckNoPassword(m_catalogue);
 }
 
 qsizetype TCommandLine::ReadOption(const QStringList& arguments, qsizetype index)
@@ -119,7 +121,7 @@ void TCommandLine::CheckStep(TScreenshotStep::Kind kind, const QString& option,
 QString TCommandLine::Usage()
 {
     return QStringLiteral(
-        "Usage: zentuvio [--catalogue FILE]\n"
+        "Usage: zentuvio [--catalogue FILE|URI]\n"
         "                [--screenshot FILE [--click NAME | --double-click NAME | --key KEY\n"
         "                                   | --hover NAME | --wait MS\n"
         "                                   | --drop NAME FILE...]... [--print NAME]...]\n"
@@ -127,6 +129,9 @@ QString TCommandLine::Usage()
         "\n"
         "  --catalogue FILE   open this picture catalogue (made with zentuvio-catalogue)\n"
         "                     instead of the sample catalogue\n"
+        "  --catalogue URI    open the catalogue on a PostgreSQL server named by the URI\n"
+        "                     postgresql://[user@]host[:port]/dbname[?param=value&...];\n"
+        "                     the password comes from ~/.pgpass, PGPASSWORD or PGSERVICE\n"
         "  --screenshot FILE  start, write the main window as a PNG file and exit; without\n"
         "                     a display the offscreen platform is used\n"
         "  --click NAME       with --screenshot: first click the named control (repeatable)\n"

@@ -7,12 +7,13 @@
 #include <optional>
 
 // The command line of zentuvio, checked completely before anything starts:
-//   [--catalogue FILE]
+//   [--catalogue FILE|URI]
 //   [--screenshot FILE [--click NAME | --double-click NAME | --key KEY | --hover NAME
 //                       | --wait MS | --drop NAME FILE...]... [--print NAME]...]
 //   | --help | --version
 // Options that take a value accept it as the next argument or after "=". A wrong
-// command line raises Exception whose text names the wrong argument.
+// command line raises Exception whose text names the wrong argument (a server URI with
+// a password is wrong, and not repeated).
 class TCommandLine {
 public:
     // The exit code for a wrong command line.
@@ -23,7 +24,8 @@ public:
 
     bool Help() const { return m_help; }
     bool Version() const { return m_version; }
-    // The catalogue file to open instead of the one found beside or for the program.
+    // The catalogue file or server URI to open instead of the one found beside or for the
+    // program.
     const QString& Catalogue() const { return m_catalogue; }
     const QString& Screenshot() const { return m_screenshot; }
     // What is done to the window, in order, before the screenshot is written.

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TCatalogueStore.h"
+#include "TPgUri.h"
 #include "TUserCatalogue.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,10 @@ QString TDataFiles::HelpPagePath()
 
 void TDataFiles::ChooseCatalogue(const QString& path)
 {
-    ChosenCatalogue() = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    if (path.isEmpty() || TPgUri::IsUri(path))
+        ChosenCatalogue() = path;
+    else
+        ChosenCatalogue() = QFileInfo(path).absoluteFilePath();
 }
 
 QString TDataFiles::Find(const QString& programFolder, const QString& relativePath)

@@ -7,7 +7,8 @@
 // self-contained copy), then in the installed data folder, share/zentuvio under the
 // install prefix, found relative to the executable. The user's own catalogue
 // (TUserCatalogue), once there is one, takes the place of the catalogue found; a
-// catalogue chosen on the command line takes the place of both.
+// catalogue chosen on the command line (a file, or a PostgreSQL server's URI, kept as it
+// is) takes the place of both.
 class TDataFiles {
 public:
     static QString CataloguePath();

@@ -10,6 +10,7 @@
 #include "TErrorReport.h"
 #include "TMenuStorageScope.h"
 #include "TMianForm.h"
+#include "TPgUri.h"
 #include "TSQLiteDatabase.h"
 #include "TScreenshot.h"
 #include "TTempmodal2.h"
@@ -102,11 +103,19 @@ void TStartup::CheckCatalogue(const QString& path)
 {
     try {
         // An Access file is read, and copied for browsing, by the first category shown,
-        // under the wait box.
-        if (TCatalogueStore::Detect(path) == TCatalogueStore::TKind::SQLite)
+        // under the wait box; a server is reached then too, within its connect timeout.
+        switch (TCatalogueStore::Detect(path)) {
+        case TCatalogueStore::TKind::SQLite:
             TSQLiteDatabase(path, TSQLiteDatabase::TAccess::ReadOnly, 0);
+            break;
+        case TCatalogueStore::TKind::PostgreSQL:
+            TPgUri::Check(path);
+            break;
+        case TCatalogueStore::TKind::Jet:
+            break;
+        }
     } catch (const Exception& error) {
-        TErrorReport::ShowLater(EDatabaseError(
-            QStringLiteral("Cannot open the catalogue %1: %2").arg(path, error.Message())));
+        TErrorReport::ShowLater(EDatabaseError(QStringLiteral("Cannot open the catalogue %1: %2")
+                                                   .arg(TPgUri::Scrubbed(path), error.Message())));
     }
 }
