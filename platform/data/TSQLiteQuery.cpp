@@ -225,10 +225,9 @@ void TSQLiteQuery::UpdateTable(int row, int field, const std::map<QString, QVari
     update.Bind(parameter, key);
     update.Step();
     if (sqlite3_changes(m_database.Handle()) == 0)
-        throw EDatabaseError(
-            QStringLiteral("Row cannot be located for updating. Some values may "
-                           "have been changed since it was last read. (%1 = %2 "
-                           "in table %3 of '%4')")
-                .arg(column.origin.keyName, key.toString(), column.origin.table,
-                     m_database.Path()));
+        throw EDatabaseError(QStringLiteral("Row cannot be located for updating. Some values may "
+                                            "have been changed since it was last read. (%1 = %2 "
+                                            "in table %3 of '%4')")
+                                 .arg(column.origin.keyName, key.toString(), column.origin.table,
+                                      m_database.Path()));
 }

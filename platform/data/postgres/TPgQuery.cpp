@@ -137,7 +137,9 @@ qint64 TPgQuery::ReadLazyBlob(int row, int column, TStream* out)
                                out ? TPgConnection::TFormat::Binary : TPgConnection::TFormat::Text);
     if (value.Rows() == 0)
         throw EDatabaseError(m_connection.ErrorText(
-            action, QStringLiteral("the record with key %1 no longer exists").arg(key)));
+            action, QStringLiteral("the record with %1 = %2 no longer exists")
+                        .arg(m_columns[std::size_t(m_plan->KeyColumn())].name)
+                        .arg(key)));
     if (value.IsNull(0, 0))
         return -1;
     if (!out)

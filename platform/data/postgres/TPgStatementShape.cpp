@@ -8,8 +8,9 @@ namespace {
 struct TToken {
     enum class TKind { Word, Name, Literal, Number, Parameter, Symbol };
     TKind kind;
-    QString text; // words in upper case
-    int depth;    // parentheses around the token
+    QString text;  // words in upper case
+    int depth;     // parentheses around the token
+    qsizetype end; // where the token ends in the text
 };
 
 bool IsWordStart(QChar c)
@@ -116,8 +117,9 @@ private:
         if (At(end).isDigit()) {
             while (At(end).isDigit())
                 ++end;
-            Add(TToken::TKind::Parameter, m_sql.mid(m_at, end - m_at));
+            const QString parameter = m_sql.mid(m_at, end - m_at);
             m_at = end;
+            Add(TToken::TKind::Parameter, parameter);
             return;
         }
         while (end < m_sql.size() && IsWordPart(m_sql[end]) && m_sql[end] != QLatin1Char('$'))
@@ -129,8 +131,9 @@ private:
         const QString tag = m_sql.mid(m_at, end - m_at + 1);
         const qsizetype close = m_sql.indexOf(tag, end + 1);
         const qsizetype stop = close < 0 ? m_sql.size() : close;
-        Add(TToken::TKind::Literal, m_sql.mid(end + 1, stop - end - 1));
+        const QString literal = m_sql.mid(end + 1, stop - end - 1);
         m_at = close < 0 ? m_sql.size() : close + tag.size();
+        Add(TToken::TKind::Literal, literal);
     }
 
     void Word()
@@ -150,13 +153,17 @@ private:
     {
         if (c == QLatin1Char(')'))
             --m_depth;
+        ++m_at;
         Add(TToken::TKind::Symbol, QString(c));
         if (c == QLatin1Char('('))
             ++m_depth;
-        ++m_at;
     }
 
-    void Add(TToken::TKind kind, const QString& text) { m_tokens.push_back({kind, text, m_depth}); }
+    // Called once the token has been read.
+    void Add(TToken::TKind kind, const QString& text)
+    {
+        m_tokens.push_back({kind, text, m_depth, m_at});
+    }
 
     const QString& m_sql;
     qsizetype m_at = 0;
@@ -227,13 +234,15 @@ bool IsOneTable(const std::vector<TToken>& from)
 
 TPgStatementShape::TPgStatementShape(const QString& sql)
 {
-    qsizetype end = sql.size();
-    while (end > 0 && (sql[end - 1].isSpace() || sql[end - 1] == QLatin1Char(';')))
-        --end;
-    m_body = sql.left(end);
+    std::vector<TToken> tokens = TTokenizer(sql).Tokens();
+    // Trailing semicolons, blanks and comments go.
+    while (!tokens.empty() && tokens.back().kind == TToken::TKind::Symbol &&
+           tokens.back().text == QLatin1String(";"))
+        tokens.pop_back();
+    m_body = tokens.empty() ? QString() : sql.left(tokens.back().end);
 
     std::vector<TToken> top;
-    for (TToken& token : TTokenizer(m_body).Tokens()) {
+    for (TToken& token : tokens) {
         if (token.depth == 0)
             top.push_back(std::move(token));
     }
