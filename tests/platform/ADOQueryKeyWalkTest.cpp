@@ -16,19 +16,25 @@ namespace {
 
 constexpr int cacheSize = 100;
 constexpr int categoryRecords = 1000; // ten caches
-// Every fifth picture belongs to another category, so the category's row ids have gaps.
+// Every fifth picture belongs to another category, so the category's keys have gaps.
 constexpr int otherEvery = 5;
 
-// A category query over a catalogue much larger than the query's record cache; the row
-// ids of its records are known, and every picture names its own row id.
-class RowIdWalk : public PictureDataTest {
+// A category query over a catalogue much larger than the query's record cache, walked by
+// the rows' keys (a file's row ids, a server table's primary key); the keys of its
+// records are known, and every picture names its own key.
+template <class Fixture> class KeyWalkOn : public Fixture {
 protected:
-    RowIdWalk()
-        : PictureDataTest(TTestStore::SQLite(), TPictureTable::Indexed)
+    template <class... TArguments>
+    explicit KeyWalkOn(TArguments&&... arguments)
+        : Fixture(std::forward<TArguments>(arguments)..., TPictureTable::Indexed)
     {
         query->SetCacheSize(cacheSize);
         query->SetSQLLine(1, QStringLiteral("where parent=0"));
     }
+
+    using Fixture::catalogue;
+    using Fixture::connection;
+    using Fixture::query;
 
     // Fills a table whose row id is rowid or ID alike: row ids 1, 2, ... in order.
     void Fill(TTestCatalogue& target)
@@ -81,9 +87,19 @@ protected:
     std::vector<qint64> expected; // row ids of the category's records, in order
 };
 
+class KeyWalk : public KeyWalkOn<PictureStoreTest> {};
+
+// On a file, where a table without a key column has row ids all the same.
+class RowIdWalk : public KeyWalkOn<PictureDataTest> {
+protected:
+    RowIdWalk()
+        : KeyWalkOn(TTestStore::SQLite())
+    {}
+};
+
 } // namespace
 
-TEST_F(RowIdWalk, OpeningCountsTheRecordsAndHoldsOnlyTheFirstCache)
+TEST_P(KeyWalk, OpeningCountsTheRecordsAndHoldsOnlyTheFirstCache)
 {
     Fill(catalogue);
     query->Open();
@@ -95,14 +111,14 @@ TEST_F(RowIdWalk, OpeningCountsTheRecordsAndHoldsOnlyTheFirstCache)
     EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), expected.front());
 }
 
-TEST_F(RowIdWalk, WalksForwardsAndBackwardsAcrossTheCacheBoundaries)
+TEST_P(KeyWalk, WalksForwardsAndBackwardsAcrossTheCacheBoundaries)
 {
     Fill(catalogue);
     query->Open();
     WalkBothWays();
 }
 
-TEST_F(RowIdWalk, JumpsToTheLastRecordAndAnywhereBetween)
+TEST_P(KeyWalk, JumpsToTheLastRecordAndAnywhereBetween)
 {
     Fill(catalogue);
     query->Open();
@@ -121,7 +137,7 @@ TEST_F(RowIdWalk, JumpsToTheLastRecordAndAnywhereBetween)
     EXPECT_EQ(query->RecNo(), categoryRecords - cacheSize);
 }
 
-TEST_F(RowIdWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
+TEST_P(KeyWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
 {
     Fill(catalogue);
     query->Open();
@@ -138,7 +154,7 @@ TEST_F(RowIdWalk, AnEditFarFromTheFirstCacheIsStoredAndShownAfterWalkingAway)
 }
 
 // Pictures added together: the records are known from their count and their ends.
-TEST_F(RowIdWalk, ACategoryOfConsecutiveRowIdsAndItsNeighbours)
+TEST_P(KeyWalk, ACategoryOfConsecutiveKeysAndItsNeighbours)
 {
     catalogue.AddPictures(categoryRecords, 10, 1);
     catalogue.AddPictures(categoryRecords, 0, 1);
@@ -160,7 +176,7 @@ TEST_F(RowIdWalk, ACategoryOfConsecutiveRowIdsAndItsNeighbours)
     EXPECT_EQ(idAt(cacheSize + 1), categoryRecords + cacheSize + 1);
 }
 
-TEST_F(RowIdWalk, MaxRecordsAndAnEmptyCategory)
+TEST_P(KeyWalk, MaxRecordsAndAnEmptyCategory)
 {
     Fill(catalogue);
     query->SetMaxRecords(cacheSize + 7);
@@ -178,7 +194,7 @@ TEST_F(RowIdWalk, MaxRecordsAndAnEmptyCategory)
 
 // Another program changes the file between two fetches of the cache: a removed record
 // shows nothing, an added row is no record of the open query.
-TEST_F(RowIdWalk, RowsRemovedOrAddedByAnotherProgramAfterOpening)
+TEST_P(KeyWalk, RowsRemovedOrAddedByAnotherProgramAfterOpening)
 {
     Fill(catalogue);
     query->Open();
@@ -219,7 +235,7 @@ TEST_F(RowIdWalk, ACatalogueWithOnlyParentAndPictureIsWalkedByItsImplicitRowId)
     EXPECT_EQ(Shown(), QByteArray("new"));
 }
 
-TEST_F(RowIdWalk, TextsAroundThePlainSelectStillWalkByRowId)
+TEST_P(KeyWalk, TextsAroundThePlainSelectStillWalkByKey)
 {
     Fill(catalogue);
     for (const char* filter :
@@ -233,12 +249,14 @@ TEST_F(RowIdWalk, TextsAroundThePlainSelectStillWalkByRowId)
 }
 
 // Statements whose records are no plain rows of one table are read as before.
-TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
+TEST_P(KeyWalk, OtherStatementsAreReadWhole)
 {
     Fill(catalogue);
-    for (const char* sql : {"Select * From picture where parent=0 order by ID desc",
-                            "Select * From picture where parent=0 limit 5",
-                            "Select parent + 1 From picture", "Select count(*) From picture"}) {
+    for (const char* sql :
+         {"Select * From picture where parent=0 order by ID desc",
+          "Select * From picture where parent=0 limit 5", "Select parent + 1 From picture",
+          "Select count(*) From picture", "Select p.* From picture p, picture q where q.ID = 1",
+          "Select ID, parent From picture union Select ID, parent From picture"}) {
         query->Close();
         query->SetSQL({QString::fromLatin1(sql)});
         query->Open();
@@ -248,6 +266,11 @@ TEST_F(RowIdWalk, OtherStatementsAndTablesWithoutRowIdsAreReadWhole)
     query->SetSQL({QStringLiteral("Select * From picture where parent=0 order by ID desc")});
     query->Open();
     EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->AsInteger(), expected.back());
+    EXPECT_EQ(Shown(), TTestPictures::NamingRow(expected.back()));
+}
+
+TEST_F(RowIdWalk, TablesWithoutRowIdsAreReadWhole)
+{
 
     TSQLiteTestCatalogue keyed(
         "CREATE TABLE picture(ID INTEGER PRIMARY KEY, parent INTEGER, Mirelvane BLOB) "
@@ -288,3 +311,5 @@ TEST_F(RowIdWalk, OpeningPulsesBusyIndicatorsAndProcessesNoEvents)
     query->Open();
     EXPECT_EQ(beats, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, KeyWalk, EveryStore(), StoreName);

@@ -20,8 +20,14 @@ constexpr int pictureCount = 40;
 // SQLite's page size for new files: a picture spans this many overflow pages.
 constexpr int pagesPerPicture = pictureBytes / 4096;
 
-class LazyBlobs : public PictureDataTest {
+// Blob columns read only when a field asks for them, on the store of the fixture.
+template <class Fixture> class LazyBlobsOn : public Fixture {
 protected:
+    using Fixture::catalogue;
+    using Fixture::connection;
+    using Fixture::Fixture;
+    using Fixture::query;
+
     void Open(const QString& sql)
     {
         query->Close();
@@ -36,18 +42,8 @@ protected:
 
     qint64 BytesRead() { return connection->Store().BlobBytesRead(); }
 
-    // Pages SQLite had to fetch from the file since the last call.
-    int PagesFetched()
-    {
-        int misses = 0;
-        int unused = 0;
-        sqlite3_db_status(dynamic_cast<TSQLiteStore&>(connection->Store()).Database().Handle(),
-                          SQLITE_DBSTATUS_CACHE_MISS, &misses, &unused, 1);
-        return misses;
-    }
-
-    // The blob column's values, whatever kind of field SQLite's types made of it (an
-    // expression of a compound has no declared type and gets a plain field).
+    // The blob column's values, whatever kind of field the store's types made of it (an
+    // expression of a compound has no declared type in a file and gets a plain field).
     std::vector<QByteArray> ReadAll()
     {
         std::vector<QByteArray> blobs;
@@ -58,20 +54,32 @@ protected:
     }
 };
 
+class LazyBlobs : public LazyBlobsOn<PictureStoreTest> {};
+
+// The same on a file, where SQLite's own workings can be watched.
+class FileLazyBlobs : public LazyBlobsOn<PictureDataTest> {
+protected:
+    // Pages SQLite had to fetch from the file since the last call.
+    int PagesFetched()
+    {
+        int misses = 0;
+        int unused = 0;
+        sqlite3_db_status(dynamic_cast<TSQLiteStore&>(connection->Store()).Database().Handle(),
+                          SQLITE_DBSTATUS_CACHE_MISS, &misses, &unused, 1);
+        return misses;
+    }
+};
+
 } // namespace
 
-TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture)
+TEST_P(LazyBlobs, OpeningACategoryReadsNoPicture)
 {
     catalogue.AddPictures(pictureCount, 0, pictureBytes);
-    connection->Open();
-    PagesFetched();
     Open(QStringLiteral("Select * From picture\nwhere parent=0\n"));
     EXPECT_EQ(query->RecordCount(), pictureCount);
     EXPECT_TRUE(query->BlobsAreLazy());
     EXPECT_TRUE(query->BlobLoadsSkipped());
     EXPECT_EQ(BytesRead(), 0);
-    // One leaf page per row and a few of the schema: none of the pictures' overflow pages.
-    EXPECT_LT(PagesFetched(), pictureCount * 2 + 10);
 
     query->SetRecNo(7);
     EXPECT_EQ(Picture()->BlobSize(), pictureBytes);
@@ -80,10 +88,22 @@ TEST_F(LazyBlobs, OpeningACategoryReadsNoPicture)
     const QByteArray picture = Picture()->AsBytes();
     EXPECT_EQ(picture, QByteArray(pictureBytes, 'g'));
     EXPECT_EQ(BytesRead(), pictureBytes);
+}
+
+TEST_F(FileLazyBlobs, OpeningACategoryFetchesNoPicturePages)
+{
+    catalogue.AddPictures(pictureCount, 0, pictureBytes);
+    connection->Open();
+    PagesFetched();
+    Open(QStringLiteral("Select * From picture\nwhere parent=0\n"));
+    // One leaf page per row and a few of the schema: none of the pictures' overflow pages.
+    EXPECT_LT(PagesFetched(), pictureCount * 2 + 10);
+    query->SetRecNo(7);
+    Picture()->AsBytes();
     EXPECT_GE(PagesFetched(), pagesPerPicture);
 }
 
-TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture)
+TEST_F(FileLazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture)
 {
     catalogue.AddPictures(pictureCount, 0, pictureBytes);
     // The blob is read by the WHERE clause too, so SQLite has to load it while stepping.
@@ -95,7 +115,7 @@ TEST_F(LazyBlobs, WithoutSkippingTheLoadsOpeningStillKeepsNoPicture)
     EXPECT_EQ(Picture()->AsBytes(), QByteArray(pictureBytes, char('a' + (pictureCount - 1) % 26)));
 }
 
-TEST_F(LazyBlobs, NullAndEmptyDiffer)
+TEST_P(LazyBlobs, NullAndEmptyDiffer)
 {
     const qint64 nullId = catalogue.Add({0, QVariant()});
     catalogue.Add({0, QByteArray("")});
@@ -118,12 +138,13 @@ TEST_F(LazyBlobs, NullAndEmptyDiffer)
 
     query->Next();
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("abc"));
-    EXPECT_EQ(Picture()->DisplayLabel(), QStringLiteral("Mirelvane"));
+    EXPECT_EQ(Picture()->DisplayLabel(), Picture()->FieldName());
     Picture()->SetDisplayLabel(QStringLiteral("图片"));
     EXPECT_EQ(Picture()->DisplayLabel(), QStringLiteral("图片"));
 }
 
-TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes)
+// A file's column may hold any kind of value.
+TEST_F(FileLazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes)
 {
     catalogue.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 42)");
     catalogue.Exec("INSERT INTO picture(parent, Mirelvane) VALUES(0, 'text')");
@@ -133,7 +154,7 @@ TEST_F(LazyBlobs, NumbersAndTextInABlobColumnReadAsTheirBytes)
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("text"));
 }
 
-TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadByItsImplicitRowId)
+TEST_F(FileLazyBlobs, ATableWithoutRowIdAliasIsReadByItsImplicitRowId)
 {
     TSQLiteTestCatalogue plain(TPictureTable::Unkeyed);
     plain.Exec("INSERT INTO picture VALUES(0, x'0102'), (0, NULL), (10, x'03')");
@@ -158,42 +179,54 @@ TEST_F(LazyBlobs, ATableWithoutRowIdAliasIsReadByItsImplicitRowId)
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("\x01\x02"));
 }
 
-TEST_F(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning)
+TEST_P(LazyBlobs, StatementsThatUseResultValuesKeepTheirMeaning)
 {
     catalogue.Add({0, QByteArray("b")});
     catalogue.Add({0, QByteArray("c")});
     catalogue.Add({0, QByteArray("a")});
     catalogue.Add({0, QByteArray("a")});
-    catalogue.Exec("CREATE VIEW pictures AS SELECT * FROM picture");
+    ASSERT_TRUE(catalogue.Exec("CREATE VIEW pictures AS SELECT * FROM picture"));
 
     Open(QStringLiteral("Select * From picture order by Mirelvane, ID"));
-    EXPECT_FALSE(query->BlobLoadsSkipped());
     EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"a", "a", "b", "c"}));
 
     Open(QStringLiteral("Select * From picture order by 3 desc"));
     EXPECT_EQ(ReadAll().front(), QByteArray("c"));
 
-    Open(QStringLiteral("Select ID, Mirelvane m From picture where m = x'61'"));
-    EXPECT_EQ(query->RecordCount(), 2);
+    Open(QStringLiteral("Select ID, Mirelvane m From picture order by m desc, ID"));
+    EXPECT_EQ(query->Fields()[0]->AsInteger(), 2);
 
     Open(QStringLiteral("Select distinct parent, Mirelvane From picture"));
     EXPECT_EQ(query->RecordCount(), 3);
 
-    Open(QStringLiteral("Select * From pictures where parent = 0"));
+    Open(QStringLiteral("Select * From pictures where parent = 0 order by ID"));
     EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "c", "a", "a"}));
 
-    // SQLite names the first SELECT's origin for every row of a compound.
-    Open(QStringLiteral("Select ID, Mirelvane From picture where ID = 1 "
-                        "union all Select ID, x'ff' From picture where ID = 2"));
+    // The second row shows row 1's picture under the number 2: no key finds it, on a
+    // file (where SQLite names the first SELECT's origin for every row of a compound)
+    // nor on a server.
+    const QString compound = QStringLiteral("Select ID, Mirelvane From picture where ID = 1 "
+                                            "union all Select ID + 1, Mirelvane From picture "
+                                            "where ID = 1");
+    Open(compound);
     EXPECT_FALSE(query->BlobsAreLazy());
-    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "\xff"}));
+    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "b"}));
 
-    Open(QStringLiteral("Select * From (Select ID, Mirelvane From picture where ID = 1 "
-                        "union all Select ID, x'ff' From picture where ID = 2)"));
-    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "\xff"}));
+    Open(QStringLiteral("Select * From (%1) AS pair").arg(compound));
+    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"b", "b"}));
 }
 
-TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers)
+TEST_F(FileLazyBlobs, AStatementThatReadsThePictureInItsOrderLoadsIt)
+{
+    catalogue.Add({0, QByteArray("b")});
+    catalogue.Add({0, QByteArray("a")});
+    Open(QStringLiteral("Select * From picture order by Mirelvane, ID"));
+    EXPECT_TRUE(query->BlobsAreLazy());
+    EXPECT_FALSE(query->BlobLoadsSkipped());
+    EXPECT_EQ(ReadAll(), (std::vector<QByteArray>{"a", "b"}));
+}
+
+TEST_P(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers)
 {
     catalogue.Add({0, QByteArray("1")});
     catalogue.Add({0, QByteArray("2")});
@@ -205,21 +238,23 @@ TEST_F(LazyBlobs, ASelfJoinDoesNotMistakeOneRowsKeyForTheOthers)
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("2"));
 }
 
-TEST_F(LazyBlobs, TheMissingSideOfALeftJoinIsNull)
+TEST_P(LazyBlobs, TheMissingSideOfALeftJoinIsNull)
 {
     catalogue.Add({0, QByteArray("p")});
-    catalogue.Exec("CREATE TABLE info(name TEXT, pic INTEGER)");
-    catalogue.Exec("INSERT INTO info VALUES('has', 1), ('lacks', 99)");
-    Open(QStringLiteral(
-        "Select i.name, p.ID, p.Mirelvane From info i left join picture p on p.ID = i.pic"));
-    EXPECT_TRUE(query->BlobsAreLazy());
+    ASSERT_TRUE(catalogue.Exec("CREATE TABLE info(name TEXT, pic INTEGER)"));
+    ASSERT_TRUE(catalogue.Exec("INSERT INTO info VALUES('has', 1), ('lacks', 99)"));
+    Open(QStringLiteral("Select i.name, p.ID, p.Mirelvane From info i left join picture p on "
+                        "p.ID = i.pic order by i.name"));
+    // A file's row ids find rows on either side of a join; a server's keys only the rows
+    // of a statement that reads one table.
+    EXPECT_EQ(query->BlobsAreLazy(), GetParam() == &TTestStore::SQLite());
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("p"));
     query->Next();
     EXPECT_EQ(query->Fields()[0]->AsString(), QStringLiteral("lacks"));
     EXPECT_TRUE(Picture()->IsNull());
 }
 
-TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError)
+TEST_P(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError)
 {
     const qint64 id = catalogue.Add({0, QByteArray("x")});
     Open(QStringLiteral("Select * From picture"));
@@ -229,13 +264,14 @@ TEST_F(LazyBlobs, ARowDeletedByAnotherProgramIsAClearError)
         ADD_FAILURE();
     } catch (const EDatabaseError& error) {
         EXPECT_TRUE(error.Message().contains(
-            QStringLiteral("the record with ID = %1 no longer exists").arg(id)))
+            QStringLiteral("the record with ID = %1 no longer exists").arg(id),
+            Qt::CaseInsensitive))
             << error.Message().toStdString();
         EXPECT_TRUE(error.Message().contains(catalogue.Location()));
     }
 }
 
-TEST_F(LazyBlobs, AGridCanShowAnotherRecordWithoutMovingTheCursor)
+TEST_P(LazyBlobs, AGridCanShowAnotherRecordWithoutMovingTheCursor)
 {
     catalogue.Add({0, QByteArray("first")});
     catalogue.Add({0, QByteArray("second")});
@@ -246,3 +282,5 @@ TEST_F(LazyBlobs, AGridCanShowAnotherRecordWithoutMovingTheCursor)
     query->ClearDisplayRecord();
     EXPECT_EQ(Picture()->AsBytes(), QByteArray("first"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, LazyBlobs, EveryStore(), StoreName);

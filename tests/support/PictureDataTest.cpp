@@ -2,8 +2,9 @@
 
 #include "TDBCtrlGrid.h"
 
-TPictureDataGround::TPictureDataGround(std::unique_ptr<TTestCatalogue> made)
-    : m_catalogue(std::move(made))
+TPictureDataGround::TPictureDataGround(const TTestStore& store, TPictureTable table)
+    : m_catalogue(store.Unavailable().isEmpty() ? store.NewCatalogue(table)
+                                                : TTestStore::SQLite().NewCatalogue(table))
     , catalogue(*m_catalogue)
     , host(std::make_unique<TPanel>(nullptr))
 {
@@ -11,7 +12,7 @@ TPictureDataGround::TPictureDataGround(std::unique_ptr<TTestCatalogue> made)
 }
 
 PictureDataTest::PictureDataTest(const TTestStore& store, TPictureTable table)
-    : TPictureDataGround(store.NewCatalogue(table))
+    : TPictureDataGround(store, table)
     , TTestQuery(host.get(), catalogue.ConnectionString())
 {}
 

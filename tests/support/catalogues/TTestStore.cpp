@@ -1,15 +1,23 @@
 #include "TTestStore.h"
 
+#include "TPgTestCatalogue.h"
+#include "TPrivatePostgres.h"
 #include "TSQLiteTestCatalogue.h"
 
-TTestStore::TTestStore(QString name, TMaker maker)
+TTestStore::TTestStore(QString name, TMaker maker, TReason unavailable)
     : m_name(std::move(name))
     , m_maker(std::move(maker))
+    , m_unavailable(std::move(unavailable))
 {}
 
 std::unique_ptr<TTestCatalogue> TTestStore::NewCatalogue(TPictureTable table) const
 {
     return m_maker(table);
+}
+
+QString TTestStore::Unavailable() const
+{
+    return m_unavailable ? m_unavailable() : QString();
 }
 
 const TTestStore& TTestStore::SQLite()
@@ -20,8 +28,17 @@ const TTestStore& TTestStore::SQLite()
     return store;
 }
 
+const TTestStore& TTestStore::PostgreSQL()
+{
+    static const TTestStore store(
+        QStringLiteral("PostgreSQL"),
+        [](TPictureTable table) { return std::make_unique<TPgTestCatalogue>(table); },
+        [] { return TPrivatePostgres::Shared().Unavailable(); });
+    return store;
+}
+
 const std::vector<const TTestStore*>& TTestStore::Every()
 {
-    static const std::vector<const TTestStore*> stores{&SQLite()};
+    static const std::vector<const TTestStore*> stores{&SQLite(), &PostgreSQL()};
     return stores;
 }
