@@ -1,0 +1,170 @@
+#include "Exception.h"
+#include "PostgresTest.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
+#include "TBusyPulse.h"
+#include "TPgTestCatalogue.h"
+#include "TPgTestConnection.h"
+#include "TTestQuery.h"
+
+#include <QTcpServer>
+#include <functional>
+
+namespace {
+
+// The text of the EDatabaseError that opening raises (empty when it opens).
+QString OpeningError(TADOQuery& query)
+{
+    try {
+        query.Open();
+    } catch (const EDatabaseError& error) {
+        return error.Message();
+    }
+    return {};
+}
+
+// Beats for the length of a scope, calling beat at each one (at every pulse).
+class TEveryPulse {
+public:
+    explicit TEveryPulse(std::function<void()> beat)
+        : m_interval(TBusyPulse::IntervalMs())
+        , m_pulse(std::move(beat))
+    {
+        TBusyPulse::SetIntervalMs(0);
+    }
+    ~TEveryPulse() { TBusyPulse::SetIntervalMs(m_interval); }
+    TEveryPulse(const TEveryPulse&) = delete;
+    TEveryPulse& operator=(const TEveryPulse&) = delete;
+
+private:
+    int m_interval;
+    TBusyPulse m_pulse;
+};
+
+// The main window's data set-up over a catalogue on a server, opened by category.
+class PostgresFaults : public PostgresTest {
+protected:
+    void Use(const QString& uri) { data.connection->SetConnectionString(TTestQuery::FileConnectionString(uri)); }
+
+    TComponent owner{nullptr};
+    TTestQuery data{&owner, QString()};
+};
+
+} // namespace
+
+// Nothing answers on the port: the kernel takes the connection, the server never speaks.
+TEST_F(PostgresFaults, AServerThatDoesNotAnswerFailsWithinTheConnectTimeoutWhileIndicatorsBeat)
+{
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    Use(QStringLiteral("postgresql://ann@127.0.0.1:%1/art?connect_timeout=2").arg(silent.serverPort()));
+    int beats = 0;
+    QString error;
+    {
+        const TEveryPulse pulse([&] { ++beats; });
+        error = OpeningError(*data.query);
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("did not answer within 2 seconds")))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("127.0.0.1"))) << error.toStdString();
+    EXPECT_GT(beats, 0) << "the wait box would have frozen";
+    EXPECT_FALSE(data.query->Active());
+    EXPECT_FALSE(data.connection->Connected());
+}
+
+TEST_F(PostgresFaults, ARefusedConnectionIsNamedAtOnce)
+{
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    Use(QStringLiteral("postgresql://ann@127.0.0.1:%1/art").arg(port));
+    const QString error = OpeningError(*data.query);
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot connect to the catalogue server"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("refused"))) << error.toStdString();
+}
+
+TEST_F(PostgresFaults, ADatabaseWithoutTheTableSaysWhatIsMissingAndHowToMakeIt)
+{
+    const TPgTestCatalogue empty(TPictureTable::None);
+    Use(empty.Location());
+    const QString error = OpeningError(*data.query);
+    EXPECT_TRUE(error.contains(QStringLiteral("\"picture\" does not exist"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("zentuvio-catalogue create %1").arg(empty.Location())))
+        << error.toStdString();
+}
+
+// Another program cuts the gallery's connection while the server scans the category (it
+// waits for a lock meanwhile): the opening fails as a whole, and the next one works.
+TEST_F(PostgresFaults, AConnectionCutDuringTheScanFailsTheOpeningAndTheNextOneWorks)
+{
+    TPgTestCatalogue catalogue(TPictureTable::Indexed);
+    catalogue.AddPictures(30, 0, 16);
+    Use(catalogue.Location());
+    data.query->SetSQLLine(1, QStringLiteral("where parent=0"));
+    data.connection->Open();
+
+    TPgTestConnection other(catalogue.Location());
+    other.Run(QStringLiteral("BEGIN; LOCK TABLE picture IN ACCESS EXCLUSIVE MODE"));
+    bool cut = false;
+    QString error;
+    {
+        // Once the gallery's query waits for the lock, that is, in the middle of opening.
+        const TEveryPulse pulse([&] {
+            if (cut)
+                return;
+            cut = !other
+                       .Single(QStringLiteral(
+                           "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
+                           "datname = current_database() AND application_name = 'zentuvio' "
+                           "AND wait_event_type = 'Lock'"))
+                       .isEmpty();
+            if (cut)
+                other.Run(QStringLiteral("ROLLBACK"));
+        });
+        error = OpeningError(*data.query);
+    }
+    ASSERT_TRUE(cut) << "the opening never waited";
+    EXPECT_TRUE(error.contains(QStringLiteral("connection to the server was lost")))
+        << error.toStdString();
+    EXPECT_FALSE(data.query->Active()) << "a part of the category would pass for all of it";
+    EXPECT_THROW((void)data.query->RecordCount(), EDatabaseError);
+
+    data.query->Open();
+    EXPECT_EQ(data.query->RecordCount(), 30);
+    EXPECT_EQ(data.query->FieldByName(QStringLiteral("Mirelvane"))->Value().toByteArray(),
+              QByteArray(16, 'a'));
+}
+
+// A server of the test's own, stopped and started again between two openings of the
+// category, as when the team's server restarts while the gallery stays open.
+TEST_F(PostgresFaults, AServerRestartedBetweenTwoOpeningsIsConnectedToAgain)
+{
+    TPrivatePostgres server;
+    TPgTestCatalogue catalogue(server, TPgTestCatalogue::SchemaOf(TPictureTable::Keyed));
+    catalogue.AddPictures(3, 0, 4);
+    Use(catalogue.Location());
+    data.query->SetSQLLine(1, QStringLiteral("where parent=0"));
+    data.query->Open();
+    EXPECT_EQ(data.query->RecordCount(), 3);
+    data.query->Close();
+
+    server.Stop();
+    const QString whileDown = OpeningError(*data.query);
+    EXPECT_TRUE(whileDown.contains(QStringLiteral("Cannot connect to the catalogue server")))
+        << whileDown.toStdString();
+    EXPECT_FALSE(data.query->Active());
+
+    server.Start();
+    data.query->Open();
+    EXPECT_EQ(data.query->RecordCount(), 3);
+    data.query->Close();
+
+    // Restarted while the query was closed but the connection open.
+    server.Stop();
+    server.Start();
+    data.query->Open();
+    EXPECT_EQ(data.query->RecordCount(), 3);
+    EXPECT_EQ(data.query->FieldByName(QStringLiteral("Mirelvane"))->Value().toByteArray(),
+              QByteArray(4, 'a'));
+}
