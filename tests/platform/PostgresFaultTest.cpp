@@ -3,12 +3,16 @@
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TBusyPulse.h"
+#include "TField.h"
 #include "TPgTestCatalogue.h"
 #include "TPgTestConnection.h"
 #include "TTestQuery.h"
 
-#include <QTcpServer>
+#include <arpa/inet.h>
 #include <functional>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +26,34 @@ QString OpeningError(TADOQuery& query)
     }
     return {};
 }
+
+// A loopback port for the length of a scope: listening, the kernel takes connections,
+// and nobody ever speaks on them; closed, connections are refused.
+class TLoopbackPort {
+public:
+    explicit TLoopbackPort(bool listening)
+        : m_socket(socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (bind(m_socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+            getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+            (listening && listen(m_socket, 8) != 0))
+            ADD_FAILURE() << "no loopback port";
+        m_port = ntohs(address.sin_port);
+    }
+    ~TLoopbackPort() { close(m_socket); }
+    TLoopbackPort(const TLoopbackPort&) = delete;
+    TLoopbackPort& operator=(const TLoopbackPort&) = delete;
+
+    int Port() const { return m_port; }
+
+private:
+    int m_socket;
+    int m_port = 0;
+};
 
 // Beats for the length of a scope, calling beat at each one (at every pulse).
 class TEveryPulse {
@@ -44,7 +76,10 @@ private:
 // The main window's data set-up over a catalogue on a server, opened by category.
 class PostgresFaults : public PostgresTest {
 protected:
-    void Use(const QString& uri) { data.connection->SetConnectionString(TTestQuery::FileConnectionString(uri)); }
+    void Use(const QString& uri)
+    {
+        data.connection->SetConnectionString(TTestQuery::FileConnectionString(uri));
+    }
 
     TComponent owner{nullptr};
     TTestQuery data{&owner, QString()};
@@ -55,9 +90,8 @@ protected:
 // Nothing answers on the port: the kernel takes the connection, the server never speaks.
 TEST_F(PostgresFaults, AServerThatDoesNotAnswerFailsWithinTheConnectTimeoutWhileIndicatorsBeat)
 {
-    QTcpServer silent;
-    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
-    Use(QStringLiteral("postgresql://ann@127.0.0.1:%1/art?connect_timeout=2").arg(silent.serverPort()));
+    const TLoopbackPort silent(true);
+    Use(QStringLiteral("postgresql://ann@127.0.0.1:%1/art?connect_timeout=2").arg(silent.Port()));
     int beats = 0;
     QString error;
     {
@@ -74,13 +108,11 @@ TEST_F(PostgresFaults, AServerThatDoesNotAnswerFailsWithinTheConnectTimeoutWhile
 
 TEST_F(PostgresFaults, ARefusedConnectionIsNamedAtOnce)
 {
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
-    const quint16 port = closed.serverPort();
-    closed.close();
-    Use(QStringLiteral("postgresql://ann@127.0.0.1:%1/art").arg(port));
+    const TLoopbackPort closed(false);
+    Use(QStringLiteral("postgresql://ann@127.0.0.1:%1/art").arg(closed.Port()));
     const QString error = OpeningError(*data.query);
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot connect to the catalogue server"))) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot connect to the catalogue server")))
+        << error.toStdString();
     EXPECT_TRUE(error.contains(QStringLiteral("refused"))) << error.toStdString();
 }
 
@@ -89,8 +121,10 @@ TEST_F(PostgresFaults, ADatabaseWithoutTheTableSaysWhatIsMissingAndHowToMakeIt)
     const TPgTestCatalogue empty(TPictureTable::None);
     Use(empty.Location());
     const QString error = OpeningError(*data.query);
-    EXPECT_TRUE(error.contains(QStringLiteral("\"picture\" does not exist"))) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("zentuvio-catalogue create %1").arg(empty.Location())))
+    EXPECT_TRUE(error.contains(QStringLiteral("\"picture\" does not exist")))
+        << error.toStdString();
+    EXPECT_TRUE(
+        error.contains(QStringLiteral("zentuvio-catalogue create %1").arg(empty.Location())))
         << error.toStdString();
 }
 

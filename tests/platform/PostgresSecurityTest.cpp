@@ -52,13 +52,15 @@ protected:
         catalogue = std::make_unique<TPgTestCatalogue>(TPictureTable::Keyed);
         catalogue->AddPictures(3, 0, 8);
         // Roles belong to the whole server, which other test programs share.
-        TPrivatePostgres::Shared().Admin(QStringLiteral(
-            "DO $$ BEGIN CREATE ROLE zentuvio_password LOGIN PASSWORD '%1'; "
-            "CREATE ROLE zentuvio_reader LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; "
-            "END $$").arg(password));
-        catalogue->Connection().Run(QStringLiteral(
-            "GRANT SELECT ON picture TO zentuvio_reader; "
-            "GRANT SELECT, UPDATE ON picture TO zentuvio_password"));
+        TPrivatePostgres::Shared().Admin(
+            QStringLiteral(
+                "DO $$ BEGIN CREATE ROLE zentuvio_password LOGIN PASSWORD '%1'; "
+                "CREATE ROLE zentuvio_reader LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; "
+                "END $$")
+                .arg(password));
+        catalogue->Connection().Run(
+            QStringLiteral("GRANT SELECT ON picture TO zentuvio_reader; "
+                           "GRANT SELECT, UPDATE ON picture TO zentuvio_password"));
     }
 
     // Opens the query at uri and returns the error, if any.
@@ -88,7 +90,8 @@ protected:
 
 TEST_F(PostgresSecurity, TlsParametersPassThroughToTheServer)
 {
-    data.query->SetSQL({QStringLiteral("Select ssl From pg_stat_ssl Where pid = pg_backend_pid()")});
+    data.query->SetSQL(
+        {QStringLiteral("Select ssl From pg_stat_ssl Where pid = pg_backend_pid()")});
     const QString certificate = TPrivatePostgres::Shared().CertificateFile();
     EXPECT_EQ(OpenAt(Tcp(QStringLiteral("sslmode=verify-full&sslrootcert=") + certificate)),
               QString());
@@ -99,8 +102,7 @@ TEST_F(PostgresSecurity, TlsParametersPassThroughToTheServer)
 
     const QTemporaryDir folder;
     const QString missing = folder.filePath(QStringLiteral("none.crt"));
-    const QString error =
-        OpenAt(Tcp(QStringLiteral("sslmode=verify-full&sslrootcert=") + missing));
+    const QString error = OpenAt(Tcp(QStringLiteral("sslmode=verify-full&sslrootcert=") + missing));
     EXPECT_TRUE(error.contains(missing)) << error.toStdString();
 }
 
@@ -158,8 +160,7 @@ TEST_F(PostgresSecurity, ARoleThatMayOnlyReadBrowsesAndIsToldWhyItCannotWrite)
     EXPECT_EQ(OpenAt(Tcp(QString(), QStringLiteral("zentuvio_reader"))), QString());
     EXPECT_EQ(data.query->RecordCount(), 3);
     data.query->Last();
-    auto* picture =
-        dynamic_cast<TBlobField*>(data.query->FieldByName(QStringLiteral("Mirelvane")));
+    auto* picture = dynamic_cast<TBlobField*>(data.query->FieldByName(QStringLiteral("Mirelvane")));
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->AsBytes(), QByteArray(8, 'c'));
 
@@ -177,8 +178,8 @@ TEST_F(PostgresSecurity, ARoleThatMayOnlyReadBrowsesAndIsToldWhyItCannotWrite)
 
     // Opened for reading only, nothing can be changed whatever the role may do.
     data.connection->Close();
-    data.connection->SetConnectionString(
-        TTestQuery::FileConnectionString(catalogue->Location()) + QStringLiteral(";Mode=Read"));
+    data.connection->SetConnectionString(TTestQuery::FileConnectionString(catalogue->Location()) +
+                                         QStringLiteral(";Mode=Read"));
     data.OpenCategory(0);
     EXPECT_FALSE(data.query->CanModify());
 }

@@ -40,7 +40,8 @@ TEST(PostgresUri, EveryPasswordIsTakenOutOfWhatIsShown)
         {"postgres://ann:p%40ss:w@db/art", "postgres://ann@db/art"},
         {"postgresql://db/art?password=s3cret&sslmode=verify-full",
          "postgresql://db/art?sslmode=verify-full"},
-        {"postgresql://db/art?sslmode=require&password=s3cret", "postgresql://db/art?sslmode=require"},
+        {"postgresql://db/art?sslmode=require&password=s3cret",
+         "postgresql://db/art?sslmode=require"},
         {"postgresql://db/art?password=s3cret", "postgresql://db/art"},
         {"postgresql://ann@db/art?connect_timeout=3", "postgresql://ann@db/art?connect_timeout=3"},
         {"postgresql:///art?host=/tmp/s&user=ann", "postgresql:///art?host=/tmp/s&user=ann"},
@@ -82,6 +83,5 @@ TEST(PostgresUri, TheConnectTimeoutFollowsLibpqsRules)
               7000);
     EXPECT_EQ(TPgUri::ConnectTimeoutMs(QStringLiteral("postgresql://db/art?connect_timeout=1")),
               2000);
-    EXPECT_EQ(TPgUri::ConnectTimeoutMs(QStringLiteral("postgresql://db/art?connect_timeout=0")),
-              0);
+    EXPECT_EQ(TPgUri::ConnectTimeoutMs(QStringLiteral("postgresql://db/art?connect_timeout=0")), 0);
 }

@@ -1,25 +1,11 @@
 #include "CatalogueFiles.h"
+#include "DatabaseError.h"
 #include "Exception.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteResultPlan.h"
 #include "TSQLiteTestCatalogue.h"
 
 #include <sqlite3.h>
-
-namespace {
-
-// Runs call and returns the text of the EDatabaseError it raises (empty when none).
-template <typename Call> QString DatabaseError(Call call)
-{
-    try {
-        call();
-    } catch (const EDatabaseError& error) {
-        return error.Message();
-    }
-    return {};
-}
-
-} // namespace
 
 TEST(Catalogue, CreateRefusesAnExistingFileAndLeavesItAlone)
 {

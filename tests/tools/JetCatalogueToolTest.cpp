@@ -1,5 +1,7 @@
 #include "CatalogueToolRun.h"
 #include "JetTestSupport.h"
+#include "NewCatalogue.h"
+#include "PictureDataTest.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -80,13 +82,27 @@ TEST(JetCatalogueTool, ListAndExportReadAccessFilesAsTheManifestsHaveThem)
     EXPECT_TRUE(missing.err.contains(QStringLiteral("no picture with ID 99")));
 }
 
-TEST(JetCatalogueTool, ImportMdbMakesACatalogueThatListsAndExportsTheSame)
+namespace {
+
+// Into a new catalogue of each store.
+class JetImport : public ::testing::TestWithParam<const TTestStore*> {
+protected:
+    void SetUp() override
+    {
+        if (const QString reason = GetParam()->Unavailable(); !reason.isEmpty())
+            GTEST_SKIP() << reason.toStdString();
+    }
+};
+
+} // namespace
+
+TEST_P(JetImport, ImportMdbMakesACatalogueThatListsAndExportsTheSame)
 {
     const TJetScope scope;
-    QTemporaryDir folder;
     for (const QString& name : PlainCatalogues()) {
         const std::vector<TManifestRow> manifest = Manifest(name);
-        const QString target = folder.filePath(name + QStringLiteral(".db"));
+        const TNewCatalogue made(*GetParam());
+        const QString& target = made.Location();
         const TRun import = TRun::Of({"import-mdb", Mdb(name), target});
         EXPECT_EQ(import.status, TCatalogueTool::Done) << import.err.toStdString();
         EXPECT_TRUE(import.out.contains(QStringLiteral("8 pictures copied")))
@@ -95,6 +111,8 @@ TEST(JetCatalogueTool, ImportMdbMakesACatalogueThatListsAndExportsTheSame)
         ExpectExportsMatch(target, manifest, StoredSha256s(manifest));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, JetImport, EveryStore(), StoreName);
 
 TEST(JetCatalogueTool, ImportMdbUnwrapsOleObjectsAndNamesTheRowsItCannot)
 {
