@@ -4,13 +4,37 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <atomic>
+#include <cerrno>
+#include <spawn.h>
 #include <stdexcept>
+#include <sys/wait.h>
+
+extern char** environ;
 
 namespace {
+
+// Runs the server script with command and the state file; its exit status, -1 when it
+// could not run. Without Qt's help, so that it also works once the application object
+// has gone at the end of the program.
+int RunScript(const QString& command, const QString& stateFile)
+{
+    QByteArray script(ZENTUVIO_PRIVATE_POSTGRES);
+    QByteArray verb = command.toUtf8();
+    QByteArray state = stateFile.toUtf8();
+    char* arguments[] = {script.data(), verb.data(), state.data(), nullptr};
+    pid_t child = 0;
+    if (posix_spawn(&child, script.constData(), nullptr, nullptr, arguments, environ) != 0)
+        return -1;
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 QString WithParameters(const QString& uri, const QString& parameters)
 {
@@ -41,8 +65,7 @@ TPrivatePostgres::TPrivatePostgres(const QString& runStateFile)
 TPrivatePostgres::~TPrivatePostgres()
 {
     if (m_owned)
-        QProcess::execute(QStringLiteral(ZENTUVIO_PRIVATE_POSTGRES),
-                          {QStringLiteral("stop"), m_stateFile});
+        RunScript(QStringLiteral("stop"), m_stateFile);
 }
 
 TPrivatePostgres& TPrivatePostgres::Shared()
@@ -59,7 +82,7 @@ TPrivatePostgres& TPrivatePostgres::Shared()
 
 void TPrivatePostgres::Run(const QString& command) const
 {
-    if (QProcess::execute(QStringLiteral(ZENTUVIO_PRIVATE_POSTGRES), {command, m_stateFile}) != 0)
+    if (RunScript(command, m_stateFile) != 0)
         throw std::runtime_error("private-postgres " + command.toStdString() + " failed");
 }
 
