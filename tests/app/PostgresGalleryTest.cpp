@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "StoreSkip.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TDBCtrlGrid.h"
@@ -17,9 +18,13 @@ class PostgresGallery : public MainWindowFixture {
 protected:
     void SetUp() override
     {
-        if (const QString reason = TPrivatePostgres::Shared().Unavailable(); !reason.isEmpty())
-            GTEST_SKIP() << reason.toStdString();
+        SKIP_UNLESS_REACHABLE(TTestStore::PostgreSQL());
         MainWindowFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        if (form) // not when skipped before the window was made
+            MainWindowFixture::TearDown();
     }
 
     void Show(const TPgTestCatalogue& catalogue)

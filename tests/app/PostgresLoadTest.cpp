@@ -1,4 +1,5 @@
 #include "ProgramRun.h"
+#include "StoreSkip.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TBlobField.h"
@@ -116,8 +117,7 @@ private:
 // two into the icons and two into the templates, while two galleries open categories.
 TEST(PostgresLoad, FourImportersAndTwoReadersAtOnceLoseNothing)
 {
-    if (const QString reason = TPrivatePostgres::Shared().Unavailable(); !reason.isEmpty())
-        GTEST_SKIP() << reason.toStdString();
+    SKIP_UNLESS_REACHABLE(TTestStore::PostgreSQL());
     TPgTestCatalogue catalogue(TPictureTable::None);
     const ProgramRun create =
         ProgramRun::Of(QStringLiteral(ZENTUVIO_CATALOGUE_TOOL),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreSkip.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TDataSource.h"
@@ -51,11 +52,7 @@ protected:
     explicit PictureStoreTest(TPictureTable table = TPictureTable::Keyed)
         : PictureDataTest(*GetParam(), table)
     {}
-    void SetUp() override
-    {
-        if (const QString reason = GetParam()->Unavailable(); !reason.isEmpty())
-            GTEST_SKIP() << reason.toStdString();
-    }
+    void SetUp() override { SKIP_UNLESS_REACHABLE(*GetParam()); }
 };
 
 inline auto EveryStore()

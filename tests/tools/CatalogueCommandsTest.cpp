@@ -7,12 +7,13 @@
 namespace {
 
 // The tool's commands on a new catalogue of each store, as a user runs them.
-class CatalogueCommands : public ::testing::TestWithParam<const TTestStore*> {
+class CatalogueCommands : public StoreTest {
 protected:
     void SetUp() override
     {
-        if (const QString reason = GetParam()->Unavailable(); !reason.isEmpty())
-            GTEST_SKIP() << reason.toStdString();
+        StoreTest::SetUp();
+        if (IsSkipped())
+            return;
         made = std::make_unique<TNewCatalogue>(*GetParam());
         location = made->Location();
     }

@@ -85,14 +85,7 @@ TEST(JetCatalogueTool, ListAndExportReadAccessFilesAsTheManifestsHaveThem)
 namespace {
 
 // Into a new catalogue of each store.
-class JetImport : public ::testing::TestWithParam<const TTestStore*> {
-protected:
-    void SetUp() override
-    {
-        if (const QString reason = GetParam()->Unavailable(); !reason.isEmpty())
-            GTEST_SKIP() << reason.toStdString();
-    }
-};
+class JetImport : public StoreTest {};
 
 } // namespace
 

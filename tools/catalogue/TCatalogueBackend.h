@@ -20,7 +20,7 @@ public:
 
     // The file, or the server's URI without any password.
     virtual QString Location() const = 0;
-    virtual QStringList MissingNameColumns() const = 0;
+    const QStringList& MissingNameColumns() const { return m_missingNameColumns; }
     virtual void InTransaction(const std::function<void()>& work) = 0;
     virtual qint64 Add(const TCatalogue::TPicture& picture) = 0;
     virtual void List(std::optional<qint64> parent,
@@ -37,4 +37,10 @@ public:
 
 protected:
     [[noreturn]] void FailNoPicture(qint64 id) const;
+    // Raises EDatabaseError naming the first column that every command needs (parent,
+    // Mirelvane) and the table lacks, as has says; keeps the name columns it lacks.
+    void CheckColumns(const std::function<bool(const QString&)>& has);
+
+private:
+    QStringList m_missingNameColumns;
 };

@@ -11,8 +11,6 @@ const QString openAction = QStringLiteral("Cannot open catalogue");
 const QString createAction = QStringLiteral("Cannot create catalogue");
 const QString changeAction = QStringLiteral("Cannot change catalogue");
 const QString pictureTable = QStringLiteral("picture");
-const QStringList requiredColumns = {QStringLiteral("parent"), QStringLiteral("Mirelvane")};
-const QStringList nameColumns = {QStringLiteral("name"), QStringLiteral("file")};
 // Rows listed per round trip, so that memory stays flat for any catalogue.
 constexpr int listBatchRows = 10000;
 
@@ -57,22 +55,13 @@ void TPgCatalogue::CheckTable()
             QStringLiteral("'%1' is not a picture catalogue: its database has no table picture; "
                            "'zentuvio-catalogue create %1' makes one.")
                 .arg(Location()));
-    for (const QString& column : requiredColumns) {
-        if (!m_table.Find(column))
-            throw EDatabaseError(
-                QStringLiteral("'%1' is not a picture catalogue: table picture has no column %2.")
-                    .arg(Location(), column));
-    }
+    CheckColumns([&](const QString& column) { return m_table.Find(column) != 0; });
     if (!m_table.keyNumber)
         throw EDatabaseError(QStringLiteral("'%1' cannot be kept here: table picture has no "
                                             "primary key of one integer column, by which its "
                                             "pictures would be found.")
                                  .arg(Location()));
     m_key = m_table.Quoted(m_table.keyNumber);
-    for (const QString& column : nameColumns) {
-        if (!m_table.Find(column))
-            m_missingNameColumns << column;
-    }
 }
 
 QString TPgCatalogue::Column(const QString& name) const
@@ -147,8 +136,8 @@ void TPgCatalogue::Find(const QString& text,
         .replace(u'%', QStringLiteral("\\%"))
         .replace(u'_', QStringLiteral("\\_"));
     QStringList matches;
-    for (const QString& name : nameColumns) {
-        if (m_table.Find(name))
+    for (const QString& name : {QStringLiteral("name"), QStringLiteral("file")}) {
+        if (!MissingNameColumns().contains(name))
             matches << QStringLiteral("%1 ILIKE $1").arg(Column(name));
     }
     const QString parent = Column(QStringLiteral("parent"));

@@ -23,7 +23,6 @@ public:
     ~TPgCatalogue() override;
 
     QString Location() const override;
-    QStringList MissingNameColumns() const override { return m_missingNameColumns; }
     void InTransaction(const std::function<void()>& work) override;
     qint64 Add(const TCatalogue::TPicture& picture) override;
     void List(std::optional<qint64> parent,
@@ -47,5 +46,4 @@ private:
     std::unique_ptr<TPgConnection> m_connection;
     TPgTableInfo m_table;
     QString m_key;
-    QStringList m_missingNameColumns;
 };

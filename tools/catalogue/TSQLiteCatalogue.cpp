@@ -14,9 +14,6 @@
 namespace {
 
 const QString openAction = QStringLiteral("Cannot open catalogue");
-// What every command needs; the gallery reads nothing else.
-const QStringList requiredColumns = {QStringLiteral("parent"), QStringLiteral("Mirelvane")};
-const QStringList nameColumns = {QStringLiteral("name"), QStringLiteral("file")};
 const QString createAction = QStringLiteral("Cannot create catalogue");
 
 void CreateEmptyFile(const QString& path)
@@ -73,12 +70,7 @@ void TSQLiteCatalogue::CheckTable()
         throw EDatabaseError(
             QStringLiteral("'%1' is not a picture catalogue: it has no table picture.")
                 .arg(Location()));
-    for (const QString& column : requiredColumns) {
-        if (!table.Has(column))
-            throw EDatabaseError(
-                QStringLiteral("'%1' is not a picture catalogue: table picture has no column %2.")
-                    .arg(Location(), column));
-    }
+    CheckColumns([&](const QString& column) { return table.Has(column); });
     m_key = table.RowIdSql();
     try {
         TSQLiteStatement(*m_database, QStringLiteral("SELECT %1 FROM picture").arg(m_key),
@@ -88,15 +80,11 @@ void TSQLiteCatalogue::CheckTable()
                                             "ids (it was made WITHOUT ROWID) and no ID column.")
                                  .arg(Location()));
     }
-    for (const QString& column : nameColumns) {
-        if (!table.Has(column))
-            m_missingNameColumns << column;
-    }
 }
 
 bool TSQLiteCatalogue::HasColumn(const QString& column) const
 {
-    return !m_missingNameColumns.contains(column);
+    return !MissingNameColumns().contains(column);
 }
 
 QString TSQLiteCatalogue::NameColumn(const QString& column) const

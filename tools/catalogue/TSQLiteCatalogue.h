@@ -20,7 +20,6 @@ public:
     ~TSQLiteCatalogue() override;
 
     QString Location() const override;
-    QStringList MissingNameColumns() const override { return m_missingNameColumns; }
     void InTransaction(const std::function<void()>& work) override;
     qint64 Add(const TCatalogue::TPicture& picture) override;
     void List(std::optional<qint64> parent,
@@ -44,5 +43,4 @@ private:
     std::unique_ptr<TSQLiteDatabase> m_database;
     TSQLiteStatement m_insert;
     QString m_key; // the row id, quoted for SQL
-    QStringList m_missingNameColumns;
 };
