@@ -72,6 +72,16 @@ TEST(CommandLine, AWrongCommandLineIsNamedInItsError)
     EXPECT_EQ(ErrorOf({"--help", "--bogus"}), QStringLiteral("Unknown option '--bogus'."));
 }
 
+// Anyone on the computer can read a command line.
+TEST(CommandLine, AServersUriIsTakenButNeverWithAPassword)
+{
+    EXPECT_EQ(TCommandLine({"--catalogue", "postgresql://ann@db/art?sslmode=require"}).Catalogue(),
+              QStringLiteral("postgresql://ann@db/art?sslmode=require"));
+    const QString error = ErrorOf({"--catalogue=postgresql://ann:s3cret@db/art"});
+    EXPECT_TRUE(error.contains(QStringLiteral("~/.pgpass"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QStringLiteral("s3cret")));
+}
+
 TEST(CommandLine, KeysHoversAndWaitsAreStepsCheckedBeforeAnythingStarts)
 {
     using K = TScreenshotStep::Kind;

@@ -82,3 +82,16 @@ TEST_F(DataFiles, TheConnectionStringCarriesAChosenCatalogueOfAnyName)
         EXPECT_EQ(connection.DatabasePath(), path) << name;
     }
 }
+
+// A server's URI is no path: it reaches the connection as it was given.
+TEST_F(DataFiles, AChosenServerIsKeptAsItsUri)
+{
+    const QString uri =
+        QStringLiteral("postgresql://ann@db.example.org:5433/art?sslmode=verify-full&"
+                       "sslrootcert=C:\\certs\\team.crt");
+    TDataFiles::ChooseCatalogue(uri);
+    EXPECT_EQ(TDataFiles::CataloguePath(), uri);
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString(TMianForm::ConnectionString());
+    EXPECT_EQ(connection.DatabasePath(), uri);
+}
