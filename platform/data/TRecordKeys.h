@@ -4,10 +4,10 @@
 #include <vector>
 
 // The keys of a query's records in record order (rising, but for a find's records):
-// SQLite row ids, or the primary key of a table on a server. They are kept as runs of consecutive keys: a category whose
-// pictures were added together is one run, so a million records cost a few bytes, and
-// scattered ones at most 16 bytes each. At() finds any record's key by a binary search
-// over the runs.
+// SQLite row ids, or the primary key of a table on a server. They are kept as runs of
+// consecutive keys: a category whose pictures were added together is one run, so a
+// million records cost a few bytes, and scattered ones at most 16 bytes each. At() finds
+// any record's key by a binary search over the runs.
 class TRecordKeys {
 public:
     // Adds the key of the next record.

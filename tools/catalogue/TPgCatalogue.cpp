@@ -151,24 +151,26 @@ void TPgCatalogue::VisitEntries(const QString& condition, const QVariantList& pa
                                 const QString& action,
                                 const std::function<void(const TCatalogue::TEntry&)>& visit)
 {
-    const QString sql =
-        QStringLiteral("SELECT %1, %2, %3, %4, octet_length(%5) FROM %6 WHERE %7")
-            .arg(m_key, Column(QStringLiteral("parent")), Column(QStringLiteral("name")),
-                 Column(QStringLiteral("file")), Column(QStringLiteral("Mirelvane")), m_table.name,
-                 condition);
+    const QString sql = QStringLiteral("SELECT %1, %2, %3, %4, octet_length(%5) FROM %6 WHERE %7")
+                            .arg(m_key, Column(QStringLiteral("parent")),
+                                 Column(QStringLiteral("name")), Column(QStringLiteral("file")),
+                                 Column(QStringLiteral("Mirelvane")), m_table.name, condition);
     TPgTransaction reading(*m_connection, TPgTransaction::TKind::Snapshot, BusyTimeoutMs, action);
     TCatalogue::TEntry entry;
-    m_connection->ForEachBatch(sql, action, listBatchRows, [&](const TPgResult& rows) {
-        for (int row = 0; row < rows.Rows(); ++row) {
-            entry.id = rows.Int64(row, 0);
-            entry.parent = rows.Int64(row, 1);
-            entry.name = rows.Text(row, 2);
-            entry.file = rows.Text(row, 3);
-            entry.bytes = rows.Int64(row, 4);
-            visit(entry);
-        }
-        return true;
-    }, parameters);
+    m_connection->ForEachBatch(
+        sql, action, listBatchRows,
+        [&](const TPgResult& rows) {
+            for (int row = 0; row < rows.Rows(); ++row) {
+                entry.id = rows.Int64(row, 0);
+                entry.parent = rows.Int64(row, 1);
+                entry.name = rows.Text(row, 2);
+                entry.file = rows.Text(row, 3);
+                entry.bytes = rows.Int64(row, 4);
+                visit(entry);
+            }
+            return true;
+        },
+        parameters);
     reading.Commit();
 }
 
