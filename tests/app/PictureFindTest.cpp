@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "StoreSkip.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TBzDBImage.h"
@@ -11,8 +12,8 @@
 #include "TFindwait_form.h"
 #include "TModalWatchdog.h"
 #include "TPictureFind.h"
-#include "TSQLiteTestCatalogue.h"
 #include "TTestPictures.h"
+#include "TTestStore.h"
 #include "Waits.h"
 
 #include <QTest>
@@ -28,15 +29,15 @@ constexpr int fillers = 40; // icons named "icon N", after the named ones
 
 class PictureFind : public MainWindowFixture {
 protected:
-    void Use(TPictureTable table)
+    void Use(TPictureTable table, const TTestStore& store = TTestStore::SQLite())
     {
-        catalogue = std::make_unique<TSQLiteTestCatalogue>(table);
+        catalogue = store.NewCatalogue(table);
         form->Myado->SetConnectionString(catalogue->ConnectionString());
     }
     // IDs 1 to 4 named, then the fillers.
-    void AddPictures()
+    void AddPictures(const TTestStore& store = TTestStore::SQLite())
     {
-        Use(TPictureTable::Named);
+        Use(TPictureTable::Named, store);
         const QByteArray green = TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::green));
         const QByteArray red = TTestPictures::Jpeg(TTestPictures::Solid(40, 30, Qt::red));
         catalogue->Add({10, red, QStringLiteral("Copy-Screen"), QStringLiteral("screen.png")});
@@ -91,7 +92,7 @@ protected:
                           Qt::LeftButton);
     }
 
-    std::unique_ptr<TSQLiteTestCatalogue> catalogue;
+    std::unique_ptr<TTestCatalogue> catalogue;
 };
 
 } // namespace
@@ -135,6 +136,24 @@ TEST_F(PictureFind, TypingShowsTheMatchesLiveCountedUnderTheQuotedText)
         EXPECT_EQ(form->DataSource1->DataSet(), form->ADOQuery1);
         Press(box, Qt::Key_Escape);
     });
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
+// A team's catalogue on a PostgreSQL server, searched through its index of names.
+TEST_F(PictureFind, ACatalogueOnAServerShowsItsMatchesAsAFileDoes)
+{
+    SKIP_UNLESS_REACHABLE(TTestStore::PostgreSQL());
+    AddPictures(TTestStore::PostgreSQL());
+    InFindBox([&](TFindBox& box) {
+        Type(box, QStringLiteral("COPY"));
+        EXPECT_EQ(form->Label10->Caption(), QStringLiteral("“COPY”共:3个"));
+        EXPECT_EQ(Shown(), (std::vector<qint64>{2, 3, 1}));
+        EXPECT_EQ(form->BzDBImage1->Picture()->Bitmap()->Canvas()->Pixels(5, 5) & 0xFF00, 0xFF00);
+        Type(box, QStringLiteral(".p"));
+        EXPECT_EQ(form->Label10->Caption(), QStringLiteral("“COPY.p”共:2个"));
+        Press(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(Shown(), (std::vector<qint64>{2, 3}));
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
 }
 

@@ -1,36 +1,53 @@
 #include "CatalogueFiles.h"
 #include "CatalogueToolRun.h"
-#include "TSQLiteDatabase.h"
-#include "TSQLiteNameSearch.h"
+#include "NewCatalogue.h"
+#include "PictureDataTest.h"
+#include "TADOConnection.h"
+#include "TNameSearch.h"
 #include "TSQLiteTestCatalogue.h"
+#include "TTestQuery.h"
 
 // zentuvio-catalogue find, and the index of names that the tool keeps: made with each
 // catalogue, followed by every import and removal, added later to an older catalogue.
 
 namespace {
 
-QStringList FoundLines(const QString& path, const QString& text)
+QStringList FoundLines(const QString& location, const QString& text)
 {
-    return TCatalogueToolRun::Of({"find", path, text})
+    return TCatalogueToolRun::Of({"find", location, text})
         .out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-// What a search of the file finds, and whether the index serves the text.
+// What the gallery's search of the catalogue finds, and whether an index serves the text.
 struct TSearched {
     std::vector<qint64> ids;
     bool scanned = false;
 };
 
-TSearched Searched(const QString& path, const QString& text)
+TSearched Searched(const QString& location, const QString& text)
 {
-    TSQLiteNameSearch search(
-        std::make_unique<TSQLiteDatabase>(path, TSQLiteDatabase::TAccess::ReadOnly, 0));
-    return {search.Find(text, {}), search.Scans(text)};
+    TComponent owner(nullptr);
+    const TTestQuery data(&owner, TTestQuery::FileConnectionString(location));
+    const std::unique_ptr<TNameSearch> search = data.connection->OpenNameSearch();
+    return {search->Find(text, {}), search->Scans(text)};
 }
 
-// Picture files whose names the tests look for.
-class CatalogueFind : public ::testing::Test {
+// Picture files whose names the tests look for, imported into a new catalogue of each
+// store that the tool made.
+class CatalogueFind : public StoreTest {
 protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        if (IsSkipped())
+            return;
+        made = std::make_unique<TNewCatalogue>(*GetParam());
+        location = made->Location();
+        const TCatalogueToolRun create = TCatalogueToolRun::Of({"create", location});
+        ASSERT_EQ(create.status, TCatalogueTool::Done) << create.err.toStdString();
+        EXPECT_TRUE(create.err.isEmpty()) << create.err.toStdString();
+    }
+
     QString Import(qint64 parent, const QStringList& names)
     {
         QStringList paths;
@@ -38,56 +55,57 @@ protected:
             paths << files.Write(QStringLiteral("%1/%2").arg(parent).arg(name),
                                  TCatalogueFiles::Jpeg());
         const TCatalogueToolRun run = TCatalogueToolRun::Of(
-            QStringList{"import", files.DatabasePath(), "--parent", QString::number(parent)} +
-            paths);
+            QStringList{"import", location, "--parent", QString::number(parent)} + paths);
         EXPECT_EQ(run.status, TCatalogueTool::Done) << run.err.toStdString();
         return run.out;
     }
 
+    std::unique_ptr<TNewCatalogue> made;
+    QString location;
     TCatalogueFiles files;
 };
 
 } // namespace
 
-TEST_F(CatalogueFind, PrintsListsLinesByCategoryThenIdAndFailsWhenNothingMatches)
+TEST_P(CatalogueFind, PrintsListsLinesByCategoryThenIdAndFailsWhenNothingMatches)
 {
     Import(10, {QStringLiteral("edit-copy.jpg")});
     Import(0, {QStringLiteral("COPY.jpg"), QStringLiteral("paste.jpg"),
                QStringLiteral("copyright.jpg")});
-    const TCatalogueToolRun found = TCatalogueToolRun::Of({"find", files.DatabasePath(), "Copy"});
+    const TCatalogueToolRun found = TCatalogueToolRun::Of({"find", location, "Copy"});
     EXPECT_EQ(found.status, TCatalogueTool::Done) << found.err.toStdString();
     const QStringList lines = found.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList listed =
-        TCatalogueToolRun::Of({"list", files.DatabasePath()}).out.split(QLatin1Char('\n'));
+        TCatalogueToolRun::Of({"list", location}).out.split(QLatin1Char('\n'));
     // IDs 1 (parent 10), 2 to 4 (parent 0): the category's pictures first.
     EXPECT_EQ(lines, (QStringList{listed[1], listed[3], listed[0]}));
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("2\t0\tCOPY\tCOPY.jpg\t")));
 
-    const TCatalogueToolRun none = TCatalogueToolRun::Of({"find", files.DatabasePath(), "zebra"});
+    const TCatalogueToolRun none = TCatalogueToolRun::Of({"find", location, "zebra"});
     EXPECT_EQ(none.status, TCatalogueTool::Failed);
     EXPECT_TRUE(none.out.isEmpty());
     EXPECT_TRUE(none.err.isEmpty());
-    EXPECT_EQ(TCatalogueToolRun::Of({"find", files.DatabasePath()}).status,
-              TCatalogueTool::WrongUsage);
-    EXPECT_EQ(TCatalogueToolRun::Of({"find", files.DatabasePath(), "a", "b"}).status,
+    EXPECT_EQ(TCatalogueToolRun::Of({"find", location}).status, TCatalogueTool::WrongUsage);
+    EXPECT_EQ(TCatalogueToolRun::Of({"find", location, "a", "b"}).status,
               TCatalogueTool::WrongUsage);
 }
 
-TEST_F(CatalogueFind, ImportAndRemoveKeepTheIndexOfNamesInStep)
+TEST_P(CatalogueFind, ImportAndRemoveKeepTheIndexOfNamesInStep)
 {
     Import(0, {QStringLiteral("edit-copy.jpg"), QStringLiteral("edit-cut.jpg")});
-    TSearched copies = Searched(files.DatabasePath(), QStringLiteral("copy"));
+    TSearched copies = Searched(location, QStringLiteral("copy"));
     EXPECT_FALSE(copies.scanned);
     EXPECT_EQ(copies.ids, std::vector<qint64>({1}));
 
-    EXPECT_EQ(TCatalogueToolRun::Of({"remove", files.DatabasePath(), "1"}).status,
-              TCatalogueTool::Done);
+    EXPECT_EQ(TCatalogueToolRun::Of({"remove", location, "1"}).status, TCatalogueTool::Done);
     Import(0, {QStringLiteral("copy-again.jpg")});
-    copies = Searched(files.DatabasePath(), QStringLiteral("copy"));
+    copies = Searched(location, QStringLiteral("copy"));
     EXPECT_FALSE(copies.scanned);
     EXPECT_EQ(copies.ids, std::vector<qint64>({3}));
-    EXPECT_EQ(FoundLines(files.DatabasePath(), QStringLiteral("edit")).size(), 1);
+    EXPECT_EQ(FoundLines(location, QStringLiteral("edit")).size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, CatalogueFind, EveryStore(), StoreName);
 
 TEST(CatalogueIndex, AddsTheIndexOfNamesToAnOlderCatalogueAndLeavesItsPictures)
 {

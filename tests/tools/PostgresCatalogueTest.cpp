@@ -1,4 +1,5 @@
 #include "CatalogueFiles.h"
+#include "CatalogueToolRun.h"
 #include "DatabaseError.h"
 #include "NewCatalogue.h"
 #include "PostgresTest.h"
@@ -38,7 +39,52 @@ TEST_F(PostgresCatalogue, CreateMakesTheTableAndTheIndexTheGalleryNeeds)
                                            "'picture'::regclass AND attname = 'mirelvane'")),
               QStringLiteral("e"))
         << "pictures are kept uncompressed, out of the row";
+    EXPECT_EQ(server.Single(QStringLiteral("SELECT indexdef FROM pg_indexes WHERE indexname = "
+                                           "'picture_names'")),
+              QStringLiteral("CREATE INDEX picture_names ON public.picture USING gin "
+                             "((((COALESCE(name, ''::text) || '\x1f'::text) || COALESCE(file, "
+                             "''::text))) gin_trgm_ops)"));
     EXPECT_FALSE(TCatalogue(made.Location()).AddParentIndex());
+    EXPECT_FALSE(TCatalogue(made.Location()).AddNameIndex());
+}
+
+// A role that may make tables in its database but not add extensions to it: the
+// catalogue is made without the index of names, find reads every row, and index says why
+// it cannot add it until the database's owner adds pg_trgm.
+TEST_F(PostgresCatalogue, WithoutTheExtensionPgTrgmFindReadsEveryRow)
+{
+    const TNewCatalogue made(TTestStore::PostgreSQL());
+    TPrivatePostgres::Shared().Admin(QStringLiteral(
+        "DO $$ BEGIN CREATE ROLE zentuvio_maker LOGIN; EXCEPTION WHEN duplicate_object THEN "
+        "NULL; END $$"));
+    TPgTestConnection& owner = made.Database()->Connection();
+    owner.Run(QStringLiteral("GRANT CREATE ON SCHEMA public TO zentuvio_maker"));
+    const QString uri =
+        TPrivatePostgres::Shared().TcpUri(made.Database()->Database(), {}, "zentuvio_maker");
+
+    const TCatalogueToolRun create = TCatalogueToolRun::Of({"create", uri});
+    EXPECT_EQ(create.status, TCatalogueTool::Done) << create.err.toStdString();
+    EXPECT_TRUE(create.err.contains(QStringLiteral("cannot add the extension pg_trgm")) &&
+                create.err.contains(QStringLiteral("by reading every row")))
+        << create.err.toStdString();
+    TCatalogue catalogue(uri);
+    catalogue.Add({0, "edit-copy", "edit-copy.png", QByteArray("a")});
+    catalogue.Add({0, "paste", "paste.png", QByteArray("b")});
+    const QStringList found =
+        TCatalogueToolRun::Of({"find", uri, "COPY"}).out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_TRUE(found[0].startsWith(QStringLiteral("1\t0\tedit-copy\t")));
+
+    const TCatalogueToolRun refused = TCatalogueToolRun::Of({"index", uri});
+    EXPECT_EQ(refused.status, TCatalogueTool::Failed);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("permission denied")))
+        << refused.err.toStdString();
+
+    owner.Run(QStringLiteral("CREATE EXTENSION pg_trgm"));
+    const TCatalogueToolRun index = TCatalogueToolRun::Of({"index", uri});
+    EXPECT_EQ(index.status, TCatalogueTool::Done) << index.err.toStdString();
+    EXPECT_TRUE(index.out.contains(QStringLiteral("added the index of names")));
+    EXPECT_EQ(TCatalogueToolRun::Of({"find", uri, "copy"}).out.count('\n'), 1);
 }
 
 TEST_F(PostgresCatalogue, WhatIsMissingIsNamedWithTheWayToMakeIt)

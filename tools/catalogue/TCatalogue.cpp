@@ -9,12 +9,12 @@
 #include <QFile>
 #include <QSaveFile>
 
-void TCatalogue::Create(const QString& location)
+QString TCatalogue::Create(const QString& location)
 {
     if (TPgUri::IsUri(location))
-        TPgCatalogue::Create(location);
-    else
-        TSQLiteCatalogue::Create(location);
+        return TPgCatalogue::Create(location);
+    TSQLiteCatalogue::Create(location);
+    return QString();
 }
 
 void TCatalogue::DiscardNew(const QString& location)

@@ -48,9 +48,11 @@ public:
     };
 
     // Makes a new, empty catalogue at location: a new file (an existing file is never
-    // touched; a file that was half made is removed again), or the table and its index in
-    // an existing database on a server (which must not hold a table picture yet).
-    static void Create(const QString& location);
+    // touched; a file that was half made is removed again), or the table and its indexes
+    // in an existing database on a server (which must not hold a table picture yet).
+    // Returns what the user should know of what could not be made (a server that cannot
+    // keep the index of names), or an empty text.
+    static QString Create(const QString& location);
     // Takes back what Create made at location, when filling it failed.
     static void DiscardNew(const QString& location);
 

@@ -52,7 +52,8 @@ int TCatalogueTool::Execute(const TCatalogueCommandLine& commandLine)
         m_out << TCatalogueCommandLine::Usage() << Qt::flush;
         return Done;
     case TCommand::Create:
-        TCatalogue::Create(commandLine.Database());
+        if (const QString note = TCatalogue::Create(commandLine.Database()); !note.isEmpty())
+            m_err << programName << ": " << note << Qt::endl;
         return Done;
     case TCommand::Import:
         return Import(commandLine);

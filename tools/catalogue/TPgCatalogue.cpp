@@ -3,6 +3,8 @@
 #include "Exception.h"
 #include "TCatalogueSchema.h"
 #include "TPgConnection.h"
+#include "TPgNameIndex.h"
+#include "TPgNameSearch.h"
 #include "TPgTransaction.h"
 
 namespace {
@@ -16,7 +18,7 @@ constexpr int listBatchRows = 10000;
 
 } // namespace
 
-void TPgCatalogue::Create(const QString& uri)
+QString TPgCatalogue::Create(const QString& uri)
 {
     TPgConnection connection(uri);
     TPgTransaction creating(connection, TPgTransaction::TKind::Write, BusyTimeoutMs, createAction);
@@ -25,7 +27,16 @@ void TPgCatalogue::Create(const QString& uri)
             createAction, QStringLiteral("the database holds a table picture already")));
     connection.Execute(QString::fromLatin1(TCatalogueSchema::serverPictureTable), createAction);
     connection.Execute(QString::fromLatin1(TCatalogueSchema::serverParentIndex), createAction);
+    // Without the index of names the catalogue still serves every command.
+    QString note;
+    try {
+        TPgNameIndex::Create(connection,
+                             TPgTableInfo::ReadByName(connection, pictureTable, createAction));
+    } catch (const EDatabaseError& error) {
+        note = error.Message();
+    }
     creating.Commit();
+    return note;
 }
 
 void TPgCatalogue::DiscardNew(const QString& uri)
@@ -126,25 +137,15 @@ void TPgCatalogue::List(std::optional<qint64> parent,
                  QStringLiteral("Cannot list catalogue"), visit);
 }
 
-// A picture is found when its name or file name holds the text as ILIKE folds case,
-// by category and then by ID; pictures outside any category (parent NULL) are not.
 void TPgCatalogue::Find(const QString& text,
                         const std::function<void(const TCatalogue::TEntry&)>& visit)
 {
-    QString pattern = text;
-    pattern.replace(u'\\', QStringLiteral("\\\\"))
-        .replace(u'%', QStringLiteral("\\%"))
-        .replace(u'_', QStringLiteral("\\_"));
-    QStringList matches;
-    for (const QString& name : {QStringLiteral("name"), QStringLiteral("file")}) {
-        if (!MissingNameColumns().contains(name))
-            matches << QStringLiteral("%1 ILIKE $1").arg(Column(name));
-    }
-    const QString parent = Column(QStringLiteral("parent"));
-    VisitEntries(QStringLiteral("%1 IS NOT NULL AND (%2) ORDER BY %1, %3")
-                     .arg(parent, matches.join(QStringLiteral(" OR ")), m_key),
-                 {QStringLiteral("%%1%").arg(pattern)},
-                 QStringLiteral("Cannot find pictures in catalogue"), visit);
+    if (!TPgNameIndex::TextFits(text))
+        return;
+    VisitEntries(
+        QStringLiteral("%1 ORDER BY %2, %3")
+            .arg(TPgNameSearch::Condition(m_table), Column(QStringLiteral("parent")), m_key),
+        {TPgNameSearch::Pattern(text)}, QStringLiteral("Cannot find pictures in catalogue"), visit);
 }
 
 void TPgCatalogue::VisitEntries(const QString& condition, const QVariantList& parameters,
@@ -218,7 +219,9 @@ bool TPgCatalogue::AddParentIndex()
 
 bool TPgCatalogue::AddNameIndex()
 {
-    throw EDatabaseError(QStringLiteral("Cannot add an index of names to catalogue '%1': a "
-                                        "catalogue on a server is searched without one.")
-                             .arg(Location()));
+    if (TPgNameIndex::Exists(*m_connection, m_table,
+                             QStringLiteral("Cannot add the index of names to catalogue")))
+        return false;
+    InTransaction([&] { TPgNameIndex::Create(*m_connection, m_table); });
+    return true;
 }

@@ -14,8 +14,9 @@ class TPgConnection;
 // for a lock that another program holds.
 class TPgCatalogue : public TCatalogueBackend {
 public:
-    // Makes the table and its index in the database, which must not hold a table picture.
-    static void Create(const QString& uri);
+    // Makes the table and its indexes in the database, which must not hold a table
+    // picture; returns why the index of names could not be made, or an empty text.
+    static QString Create(const QString& uri);
     // Removes the table that Create made.
     static void DiscardNew(const QString& uri);
 

@@ -5,7 +5,9 @@
 #include "TPgUri.h"
 
 #include <QDeadlineTimer>
+#include <QScopeGuard>
 #include <QStringList>
+#include <array>
 #include <cerrno>
 #include <libpq-fe.h>
 #include <poll.h>
@@ -14,6 +16,8 @@
 namespace {
 
 const QString connectAction = QStringLiteral("Cannot connect to the catalogue server");
+// How long a cancelled statement may take to end before the connection is given up.
+constexpr int cancelWaitMs = 5000;
 // SQLSTATE of a statement that names a table the database does not have.
 constexpr const char* undefinedTable = "42P01";
 
@@ -69,6 +73,16 @@ void TPgConnection::SetSessionSql(const QString& sql)
     m_sessionSql = sql;
     if (!m_sessionSql.isEmpty() && !IsLost())
         Execute(m_sessionSql, connectAction);
+}
+
+std::unique_ptr<TPgConnection> TPgConnection::OpenAnother() const
+{
+    return std::make_unique<TPgConnection>(m_uri);
+}
+
+void TPgConnection::SetInterrupt(std::function<bool()> interrupted)
+{
+    m_interrupted = std::move(interrupted);
 }
 
 void TPgConnection::Connect()
@@ -130,10 +144,19 @@ bool TPgConnection::AwaitSocket(bool write, qint64 remainingMs) const
         const int ready = poll(&socket, 1, slice);
         if (ready > 0 || (ready < 0 && errno != EINTR))
             return true;
-        TBusyPulse::Pulse();
+        Beat();
         if (deadline.hasExpired())
             return false;
     }
+}
+
+void TPgConnection::Beat() const
+{
+    if (!m_interrupted)
+        TBusyPulse::Pulse();
+    else if (m_interrupted())
+        throw EAbort(ErrorText(QStringLiteral("Stopped waiting for"),
+                               QStringLiteral("the operation was abandoned")));
 }
 
 TPgResult TPgConnection::Run(const QString& sql, const QString& action,
@@ -217,6 +240,16 @@ TPgResult TPgConnection::Collect(const std::function<int(pg_conn*)>& send, const
 {
     if (!send(m_conn))
         FailWith(action, nullptr);
+    try {
+        return CollectResults(action);
+    } catch (const EAbort&) {
+        Cancel();
+        throw;
+    }
+}
+
+TPgResult TPgConnection::CollectResults(const QString& action)
+{
     for (;;) {
         const int flushed = PQflush(m_conn);
         if (flushed == 0)
@@ -247,6 +280,32 @@ TPgResult TPgConnection::Collect(const std::function<int(pg_conn*)>& send, const
     if (failure.Handle())
         FailWith(action, failure.Handle());
     return last;
+}
+
+void TPgConnection::Cancel()
+{
+    if (PGcancel* cancel = PQgetCancel(m_conn)) {
+        std::array<char, 256> error{};
+        PQcancel(cancel, error.data(), int(error.size()));
+        PQfreeCancel(cancel);
+    }
+    // Neither interrupted nor beating while the server ends the statement.
+    const std::function<bool()> interrupted = std::exchange(m_interrupted, [] { return false; });
+    const auto restore = qScopeGuard([&] { m_interrupted = interrupted; });
+    const QDeadlineTimer deadline(cancelWaitMs);
+    for (;;) {
+        while (PQisBusy(m_conn)) {
+            if (!AwaitSocket(false, deadline.remainingTime()) || !PQconsumeInput(m_conn)) {
+                // Lost: the next operation connects again.
+                PQfinish(std::exchange(m_conn, nullptr));
+                return;
+            }
+        }
+        pg_result* result = PQgetResult(m_conn);
+        if (!result)
+            return;
+        PQclear(result);
+    }
 }
 
 void TPgConnection::FailWith(const QString& action, const pg_result* result) const

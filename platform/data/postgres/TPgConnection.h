@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 struct pg_conn;
 
@@ -34,6 +35,13 @@ public:
     bool IsLost() const;
     // Statements run on every new connection before anything else (session settings).
     void SetSessionSql(const QString& sql);
+    // A new connection to the same database as this one.
+    std::unique_ptr<TPgConnection> OpenAnother() const;
+    // While set (a connection used on another thread than the interface's), waits for the
+    // server ask interrupted() now and then instead of pulsing busy indicators; when it
+    // says true, the server is asked to cancel the statement, and the statement raises
+    // EAbort. The connection stays usable.
+    void SetInterrupt(std::function<bool()> interrupted);
 
     // Runs one statement with the values of $1, $2, ... (an invalid QVariant as NULL, a
     // QByteArray as bytea, anything else as its text) and returns its rows, each value
@@ -72,6 +80,13 @@ private:
     // Waits until the socket can be read (or written too), pulsing; false at the
     // deadline (a negative one never comes).
     bool AwaitSocket(bool write, qint64 deadlineMs) const;
+    // Keeps busy indicators alive, or raises EAbort when the wait was interrupted.
+    void Beat() const;
+    // Collects every result of the statement sent; raises on failure.
+    TPgResult CollectResults(const QString& action);
+    // Cancels the statement that was sent and lets go of what the server still sends;
+    // a server that does not end it soon loses the connection instead.
+    void Cancel();
     // Sends with send, then collects every result of the statement; raises on failure.
     TPgResult Collect(const std::function<int(pg_conn*)>& send, const QString& action);
     [[noreturn]] void FailWith(const QString& action, const pg_result* result) const;
@@ -80,6 +95,7 @@ private:
     QString m_location;
     QString m_sessionSql;
     pg_conn* m_conn = nullptr;
+    std::function<bool()> m_interrupted;
     qint64 m_blobBytesRead = 0;
 };
 

@@ -1,8 +1,7 @@
 #include "TPgStore.h"
 
-#include "Exception.h"
-#include "TNameSearch.h"
 #include "TPgConnection.h"
+#include "TPgNameSearch.h"
 #include "TPgQuery.h"
 
 #include <algorithm>
@@ -41,7 +40,7 @@ std::unique_ptr<TStoreQuery> TPgStore::OpenQuery(const QString& sql, const TQuer
 
 std::unique_ptr<TNameSearch> TPgStore::OpenNameSearch()
 {
-    throw EDatabaseError(
-        QStringLiteral("Catalogue '%1' is on a server, where pictures cannot be found by name.")
-            .arg(Location()));
+    std::unique_ptr<TPgConnection> connection = m_connection->OpenAnother();
+    connection->SetSessionSql(QStringLiteral("SET default_transaction_read_only = on"));
+    return std::make_unique<TPgNameSearch>(std::move(connection));
 }

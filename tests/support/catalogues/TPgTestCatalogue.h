@@ -11,7 +11,8 @@ class TPrivatePostgres;
 // run's unless another is given), reached through the server's socket, with a connection
 // of its own that plays another program on the team. The database is dropped with the
 // object. Its table as the layouts say: ID is a bigint identity primary key (named id,
-// since the server folds unquoted names), parent an integer, Mirelvane bytea. A table
+// since the server folds unquoted names), parent an integer, Mirelvane bytea, and name and
+// file text where the layout has names. A table
 // without ID has no key of rows: Add returns 0 for it. A failure to make or fill it raises
 // std::runtime_error with the server's message.
 class TPgTestCatalogue : public TTestCatalogue {
@@ -41,9 +42,13 @@ public:
 
 private:
     bool HasKey() const;
+    // Inserts a row: its values are ValuesOf(row), names only where the table has them.
+    QString InsertSql() const;
+    QVariantList ValuesOf(const TPictureRow& row) const;
 
     TPrivatePostgres& m_server;
     QString m_database;
     QString m_uri;
     std::unique_ptr<TPgTestConnection> m_connection;
+    bool m_named = false;
 };
