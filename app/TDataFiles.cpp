@@ -48,6 +48,8 @@ QString TDataFiles::InstalledDataFolder(const QString& programFolder)
 
 bool TDataFiles::CatalogueWritable(const QString& path, const QString& programFolder)
 {
+    if (TPgUri::IsUri(path))
+        return true;
     const QFileInfo file(path);
     const QString installed = QDir(InstalledDataFolder(programFolder)).absolutePath() + u'/';
     if (file.absoluteFilePath().startsWith(installed))

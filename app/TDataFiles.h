@@ -23,11 +23,12 @@ public:
     // The installed data folder for a program installed in programFolder.
     static QString InstalledDataFolder(const QString& programFolder);
 
-    // Whether pictures may be added to the catalogue file at path: a store that can be
-    // written (SQLite, not Access), in a file that is writable and has no write
-    // permission taken away (which even the administrator's writes respect here), in a
-    // writable folder (SQLite writes its journal beside it), and not one of the installed
-    // data files of a program in programFolder.
+    // Whether pictures may be added to the catalogue at path: a catalogue on a server
+    // (whose roles decide, and refuse with a message of their own), or a file of a store
+    // that can be written (SQLite, not Access), writable and with no write permission
+    // taken away (which even the administrator's writes respect here), in a writable
+    // folder (SQLite writes its journal beside it), and not one of the installed data
+    // files of a program in programFolder.
     static bool CatalogueWritable(const QString& path, const QString& programFolder);
 
 private:

@@ -2,6 +2,7 @@
 #include "../tools/CatalogueFiles.h"
 #include "JetTestSupport.h"
 #include "MainWindowFixture.h"
+#include "StoreSkip.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
 #include "TCatalogue.h"
@@ -9,6 +10,7 @@
 #include "TDataFiles.h"
 #include "TMess.h"
 #include "TMessnoresult.h"
+#include "TPgTestCatalogue.h"
 #include "TSkippedFiles.h"
 #include "TTestPictures.h"
 #include "TUserCatalogue.h"
@@ -207,6 +209,22 @@ TEST_F(PictureDrop, AReadOnlyCatalogueStaysAsItIsAndTheUsersOwnCopyTakesThePictu
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
 }
 
+// A team's catalogue on a server takes the pictures itself, without a copy of the user's.
+TEST_F(PictureDrop, ACatalogueOnAServerTakesThePicturesItself)
+{
+    SKIP_UNLESS_REACHABLE(TTestStore::PostgreSQL());
+    TPgTestCatalogue team(TPictureTable::Named);
+    team.Add({0, TTestPictures::Png(QImage(4, 4, QImage::Format_ARGB32)), QStringLiteral("old")});
+    form->Myado->SetConnectionString(team.ConnectionString());
+    QTest::mouseClick(form->SpeedButton16, Qt::LeftButton);
+    EXPECT_TRUE(Drop(form->DBCtrlGrid1, {files.Write(QStringLiteral("new.png"), Icon())}));
+    EXPECT_TRUE(questions.isEmpty()) << qPrintable(questions.join('\n'));
+    EXPECT_FALSE(TUserCatalogue::Exists());
+    EXPECT_EQ(Names(0), QStringList({"old", "new"}));
+    EXPECT_EQ(form->Label10->Caption(), QStringLiteral("综合类共:2个"));
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
 TEST(CatalogueWritability, OnlyWritableSqliteFilesOutsideTheInstalledDataTakePictures)
 {
     QTemporaryDir root;
@@ -230,6 +248,8 @@ TEST(CatalogueWritability, OnlyWritableSqliteFilesOutsideTheInstalledDataTakePic
     EXPECT_FALSE(TDataFiles::CatalogueWritable(other, programFolder));
     EXPECT_FALSE(
         TDataFiles::CatalogueWritable(folder.filePath(QStringLiteral("none.mdb")), programFolder));
+    EXPECT_TRUE(TDataFiles::CatalogueWritable(QStringLiteral("postgresql://team@db/artwork"),
+                                              programFolder));
     QFile::setPermissions(mine, QFile::ReadOwner | QFile::ReadGroup);
     EXPECT_FALSE(TDataFiles::CatalogueWritable(mine, programFolder));
 }
