@@ -114,6 +114,7 @@ TEST_F(PostgresFaults, ARefusedConnectionIsNamedAtOnce)
     EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot connect to the catalogue server")))
         << error.toStdString();
     EXPECT_TRUE(error.contains(QStringLiteral("refused"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QStringLiteral("?."))) << "libpq's question ends the message";
 }
 
 TEST_F(PostgresFaults, ADatabaseWithoutTheTableSaysWhatIsMissingAndHowToMakeIt)

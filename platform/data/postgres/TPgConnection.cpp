@@ -333,7 +333,10 @@ void TPgConnection::FailWith(const QString& action, const pg_result* result) con
     throw EDatabaseError(ErrorText(action, cause));
 }
 
+// A cause that ends in a question ("Is the server running ...?") keeps its mark.
 QString TPgConnection::ErrorText(const QString& action, const QString& cause) const
 {
-    return QStringLiteral("%1 '%2': %3.").arg(action, m_location, cause);
+    const bool ended = cause.endsWith(u'?') || cause.endsWith(u'!');
+    return QStringLiteral("%1 '%2': %3%4")
+        .arg(action, m_location, cause, ended ? QString() : QStringLiteral("."));
 }
