@@ -7,17 +7,8 @@
 namespace {
 
 // The tool's commands on a new catalogue of each store, as a user runs them.
-class CatalogueCommands : public StoreTest {
+class CatalogueCommands : public NewCatalogueTest {
 protected:
-    void SetUp() override
-    {
-        StoreTest::SetUp();
-        if (IsSkipped())
-            return;
-        made = std::make_unique<TNewCatalogue>(*GetParam());
-        location = made->Location();
-    }
-
     QStringList Listed(const QStringList& options = {}) const
     {
         const TCatalogueToolRun list =
@@ -26,8 +17,6 @@ protected:
         return list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    std::unique_ptr<TNewCatalogue> made;
-    QString location;
     TCatalogueFiles files;
 };
 

@@ -34,15 +34,13 @@ TSearched Searched(const QString& location, const QString& text)
 
 // Picture files whose names the tests look for, imported into a new catalogue of each
 // store that the tool made.
-class CatalogueFind : public StoreTest {
+class CatalogueFind : public NewCatalogueTest {
 protected:
     void SetUp() override
     {
-        StoreTest::SetUp();
+        NewCatalogueTest::SetUp();
         if (IsSkipped())
             return;
-        made = std::make_unique<TNewCatalogue>(*GetParam());
-        location = made->Location();
         const TCatalogueToolRun create = TCatalogueToolRun::Of({"create", location});
         ASSERT_EQ(create.status, TCatalogueTool::Done) << create.err.toStdString();
         EXPECT_TRUE(create.err.isEmpty()) << create.err.toStdString();
@@ -60,8 +58,6 @@ protected:
         return run.out;
     }
 
-    std::unique_ptr<TNewCatalogue> made;
-    QString location;
     TCatalogueFiles files;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreSkip.h"
 #include "TPgTestCatalogue.h"
 #include "TTestStore.h"
 
@@ -28,4 +29,22 @@ private:
     QTemporaryDir m_folder;
     std::unique_ptr<TPgTestCatalogue> m_database;
     QString m_location;
+};
+
+// A test of the catalogue tool on a new catalogue of each store, not made yet: a suite
+// derives from it and is instantiated with INSTANTIATE_TEST_SUITE_P(Stores, Suite,
+// EveryStore(), StoreName).
+class NewCatalogueTest : public StoreTest {
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        if (IsSkipped())
+            return;
+        made = std::make_unique<TNewCatalogue>(*GetParam());
+        location = made->Location();
+    }
+
+    std::unique_ptr<TNewCatalogue> made;
+    QString location;
 };
