@@ -29,6 +29,7 @@ public:
     TGalleryWindow& operator=(const TGalleryWindow&) = delete;
 
     TMianForm* operator->() const { return m_form.get(); }
+    TMianForm& operator*() const { return *m_form; }
 
 private:
     std::unique_ptr<TMianForm> m_form;
