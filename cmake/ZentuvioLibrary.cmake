@@ -11,12 +11,15 @@ function(zentuvio_shared_pch target group)
     endif()
 endfunction()
 
-# zentuvio_library(NAME [DEPENDS targets...] [EXCLUDE files...])
+# zentuvio_library(NAME [DEPENDS targets...] [PUBLIC_HEADERS names...] [EXCLUDE files...])
 # One static library per source folder; every .cpp below the folder belongs to it (but
-# the excluded files, such as a program's main), and the folder's subfolders are include
-# roots so that headers are found by their class name.
+# the excluded files, such as a program's main). Its own sources find every header of the
+# folder by its class name. Other targets find only the PUBLIC_HEADERS, the library's
+# interface: they are linked into an include folder of the build tree, so that including
+# any other header of the library fails to build. Linking NAME_internals finds every
+# header of the folder: for the tests, benchmarks and fuzzers that reach inside.
 function(zentuvio_library name)
-    cmake_parse_arguments(ARG "" "" "DEPENDS;EXCLUDE" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "DEPENDS;PUBLIC_HEADERS;EXCLUDE" ${ARGN})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS
         "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     foreach(excluded IN LISTS ARG_EXCLUDE)
@@ -30,9 +33,26 @@ function(zentuvio_library name)
         list(APPEND include_dirs "${dir}")
     endforeach()
     list(REMOVE_DUPLICATES include_dirs)
-    target_include_directories(${name} PUBLIC ${include_dirs})
+    target_include_directories(${name} PRIVATE ${include_dirs})
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
     zentuvio_shared_pch(${name} zentuvio_library_pch <QtWidgets> <functional> <memory> <vector>)
+
+    set(public_dir "${CMAKE_CURRENT_BINARY_DIR}/public")
+    file(REMOVE_RECURSE "${public_dir}")
+    file(MAKE_DIRECTORY "${public_dir}")
+    foreach(public IN LISTS ARG_PUBLIC_HEADERS)
+        set(found "${headers}")
+        list(FILTER found INCLUDE REGEX "/${public}$")
+        list(LENGTH found count)
+        if(NOT count EQUAL 1)
+            message(FATAL_ERROR "${name}: public header ${public} found ${count} times")
+        endif()
+        file(CREATE_LINK "${found}" "${public_dir}/${public}" SYMBOLIC)
+    endforeach()
+    target_include_directories(${name} INTERFACE "${public_dir}")
+
+    add_library(${name}_internals INTERFACE)
+    target_include_directories(${name}_internals INTERFACE ${include_dirs})
 endfunction()
 
 # zentuvio_beside_reader(TARGET): keeps a copy of the Access catalogue reader beside a
