@@ -151,16 +151,11 @@ TEST_F(MenuStateLoading, ADamagedSettingsFileLeavesTheLayoutsValues)
 {
     const QByteArray broken("[Software\nZentuvio\\AnimatedMenus\\MenuOrder\\zentuvio\\MainMenu1"
                             "\\Options\\Animation=anFade\n");
-    const QString fileName = TRegistry::UserFileName();
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(broken);
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(WriteUserSettingsFile(broken));
 
     const std::string warnings = LoadMenuCapturingWarnings();
     EXPECT_EQ(menu->Options()->Animation(), T_AM2000_Animation::anVertStretch);
-    EXPECT_NE(warnings.find(fileName.toStdString()), std::string::npos) << warnings;
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), broken);
+    EXPECT_NE(warnings.find(TRegistry::UserFileName().toStdString()), std::string::npos)
+        << warnings;
+    EXPECT_EQ(UserSettingsFileText(), broken);
 }

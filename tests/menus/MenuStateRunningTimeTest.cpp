@@ -1,8 +1,8 @@
+#include "MenuStateTestSupport.h"
 #include "TMenuStorage.h"
 #include "TRegistry.h"
 #include "TTickCount.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -142,19 +142,14 @@ TEST_F(RunningTime, ADamagedSettingsFileIsNeitherUsedNorReplaced)
 {
     const QByteArray broken(
         "[Software\nZentuvio\\AnimatedMenus\\MenuOrder\\zentuvio\\ElapsedTime=9\n");
-    const QString fileName = TRegistry::UserFileName();
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(broken);
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(WriteUserSettingsFile(broken));
 
     TMenuStorage storage;
     testing::internal::CaptureStderr();
     Run(storage, QStringLiteral("zentuvio"), 10000);
     const std::string warnings = testing::internal::GetCapturedStderr();
-    EXPECT_NE(warnings.find(fileName.toStdString()), std::string::npos) << warnings;
+    EXPECT_NE(warnings.find(TRegistry::UserFileName().toStdString()), std::string::npos)
+        << warnings;
     EXPECT_EQ(storage.ElapsedTime(), 0u);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), broken);
+    EXPECT_EQ(UserSettingsFileText(), broken);
 }

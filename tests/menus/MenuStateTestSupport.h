@@ -9,10 +9,29 @@
 #include "TRegistry.h"
 #include "TTickCount.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+
+// Writes text as the whole of the user's settings file, as a damaged file may read.
+inline void WriteUserSettingsFile(const QByteArray& text)
+{
+    const QString fileName = TRegistry::UserFileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(fileName).absolutePath()));
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
+    ASSERT_EQ(file.write(text), text.size());
+}
+
+// What the user's settings file holds now.
+inline QByteArray UserSettingsFileText()
+{
+    QFile file(TRegistry::UserFileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot be read>");
+}
 
 // A clean user profile (its own configuration folder), a tick count the test moves,
 // the storage started for "zentuvio", and a form holding this main menu:
