@@ -9,13 +9,12 @@
 #include "GifClasses.h"
 #include "SkinClasses.h"
 #include "TApplication.h"
-#include "TBitmap.h"
 #include "TCatalogue.h"
+#include "TCategoryClick.h"
 #include "TDBCtrlGrid.h"
 #include "TEdit.h"
 #include "TFindBox.h"
 #include "TGalleryWindow.h"
-#include "TMemoryStream.h"
 #include "TMianForm.h"
 #include "TPictureFind.h"
 #include "TStopwatch.h"
@@ -33,19 +32,9 @@ constexpr int copyEvery = 64; // one picture in 64 is named "edit-copy-N"
 constexpr int rounds = 3;
 const QString sought = QStringLiteral("copy");
 
-QByteArray SmallBitmap()
-{
-    TBitmap bitmap(4, 4, TPixelFormat::pf24bit);
-    bitmap.Canvas()->Brush()->SetColor(clTeal);
-    bitmap.Canvas()->FillRect(QRect(0, 0, 4, 4));
-    TMemoryStream stream;
-    bitmap.SaveToStream(stream);
-    return stream.Bytes();
-}
-
 void BuildNamedCatalogue(const QString& path)
 {
-    const QByteArray picture = SmallBitmap();
+    const QByteArray picture = TCategoryClick::Picture(false);
     TCatalogue::Create(path);
     TCatalogue catalogue(path);
     catalogue.InTransaction([&] {
