@@ -1,13 +1,12 @@
 // "综合类" on a catalogue of 100,000 pictures made by the catalogue library: from the
 // click to the painted grid and count label, and scrolling one grid page, against a
 // plain sqlite3 count of the same rows in the same run. Also the peak memory growth.
-#include "AppClasses.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
-#include "TApplication.h"
 #include "TBitmap.h"
 #include "TCatalogue.h"
 #include "TDBCtrlGrid.h"
+#include "TGalleryBenchApplication.h"
 #include "TGalleryWindow.h"
 #include "TJPEGImage.h"
 #include "TMemoryStream.h"
@@ -71,9 +70,7 @@ double PlainCountSeconds(const QString& path)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Mirelvane.mdb"));
     BuildCatalogue(path);

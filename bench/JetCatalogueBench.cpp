@@ -6,10 +6,9 @@
 //   jet_catalogue_bench catalogue-jet4-5000.mdb
 // Its pictures are random bytes under a JPEG signature: every thumbnail fails to decode,
 // the same way on both stores, and the failures are not shown.
-#include "AppClasses.h"
 #include "TADOConnection.h"
-#include "TApplication.h"
 #include "TErrorReport.h"
+#include "TGalleryBenchApplication.h"
 #include "TGalleryWindow.h"
 #include "TJetCatalogueCache.h"
 #include "TJetImporter.h"
@@ -56,9 +55,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Usage: jet_catalogue_bench ACCESS.mdb (the 5,000-row catalogue)\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     TErrorReport::SetReporter([](const QString&) {});
     TJetReader::SetProgram(QStringLiteral(ZENTUVIO_JET_READER));
     QTemporaryDir folder;

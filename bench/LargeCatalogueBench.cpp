@@ -7,14 +7,9 @@
 // run, beside the 100,000-picture catalogue made by the catalogue library. The million-picture
 // catalogues hold small bitmaps, so that they are quick to make; the 100,000 pictures are JPEG
 // thumbnails.
-#include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
-#include "TApplication.h"
 #include "TCatalogue.h"
 #include "TCategoryClick.h"
+#include "TGalleryBenchApplication.h"
 #include "TSQLiteTestCatalogue.h"
 
 #include <QTemporaryDir>
@@ -33,13 +28,7 @@ TCategoryClick::TFigures Measure(const QString& path, int pictures)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    RegisterDataClasses();
-    RegisterGifClasses();
-    RegisterDbPictureClasses();
-    RegisterSkinClasses();
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     QTemporaryDir folder;
     const QByteArray bitmap = TCategoryClick::Picture(false);
 

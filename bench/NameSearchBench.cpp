@@ -3,17 +3,12 @@
 // icons grid, against the bare trigram query of the index of names for the same text
 // through the sqlite3 library, in the same run. Then the same typing on the same
 // catalogue without its index, where the search reads every row, for scale.
-#include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
-#include "TApplication.h"
 #include "TCatalogue.h"
 #include "TCategoryClick.h"
 #include "TDBCtrlGrid.h"
 #include "TEdit.h"
 #include "TFindBox.h"
+#include "TGalleryBenchApplication.h"
 #include "TGalleryWindow.h"
 #include "TMianForm.h"
 #include "TPictureFind.h"
@@ -116,13 +111,7 @@ void PrintFind(const char* catalogue, const TFindFigures& figures, double peer)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    RegisterDataClasses();
-    RegisterGifClasses();
-    RegisterDbPictureClasses();
-    RegisterSkinClasses();
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("named.mdb"));
     BuildNamedCatalogue(path);

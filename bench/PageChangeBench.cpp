@@ -4,8 +4,8 @@
 // time (the waiting between steps must sleep, not spin). The peer for the processor
 // share: the same main window waiting 125 ms in the same nested loop with nothing to
 // move.
-#include "AppClasses.h"
 #include "TApplication.h"
+#include "TGalleryBenchApplication.h"
 #include "TMianForm.h"
 #include "TTickCount.h"
 #include "TabcButtonPage.h"
@@ -52,10 +52,7 @@ TabcButtonPage* Page(TMianForm& form, int number)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     std::unique_ptr<TMianForm> form(TForm::Create<TMianForm>(nullptr));
     MianForm = form.get();
     Application->SetMainForm(form.get());

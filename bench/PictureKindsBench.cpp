@@ -5,11 +5,10 @@
 // - adding 1,000 PNG files by dropping their folder onto the icon grid (from the drop to
 //   the grid and count label showing them) against `zentuvio-catalogue import` of the
 //   same folder (target: at most 1.2).
-#include "AppClasses.h"
 #include "TADOQuery.h"
-#include "TApplication.h"
 #include "TCatalogue.h"
 #include "TDBCtrlGrid.h"
+#include "TGalleryBenchApplication.h"
 #include "TGalleryWindow.h"
 #include "TLabel.h"
 #include "TMianForm.h"
@@ -177,11 +176,9 @@ void CompareImports(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir userData; // no user catalogue of the person running it
     qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
-    TApplication application(argc, argv);
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     QTemporaryDir folder;
     ComparePagePaints(folder.path());
     CompareImports(folder.path());

@@ -7,15 +7,10 @@
 // catalogue file. Then a four-letter text typed into the find box on both, to the painted
 // first page of its matches, against the bare search through each store's own library:
 // the server's pg_trgm query through libpq, the file's FTS5 trigram query through sqlite3.
-#include "AppClasses.h"
-#include "DataClasses.h"
-#include "DbPictureClasses.h"
-#include "GifClasses.h"
-#include "SkinClasses.h"
-#include "TApplication.h"
 #include "TCatalogue.h"
 #include "TCategoryClick.h"
 #include "TFindTyping.h"
+#include "TGalleryBenchApplication.h"
 #include "TGalleryWindow.h"
 #include "TPgNameIndex.h"
 #include "TPgNameSearch.h"
@@ -114,13 +109,7 @@ TFindTyping::TFigures PrintSearch(const char* catalogue, const QString& location
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    RegisterDataClasses();
-    RegisterGifClasses();
-    RegisterDbPictureClasses();
-    RegisterSkinClasses();
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     TPrivatePostgres server;
     if (!server.Unavailable().isEmpty()) {
         std::printf("no PostgreSQL server: %s\n", qPrintable(server.Unavailable()));

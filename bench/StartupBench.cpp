@@ -4,9 +4,8 @@
 // (probe programs, taking turns in the same run). Also printed: the same against a bare
 // Qt window without text, which never starts the font system and so is no peer for a
 // program that shows text, and, inside one process, from window creation.
-#include "AppClasses.h"
 #include "FirstPaintClock.h"
-#include "TApplication.h"
+#include "TGalleryBenchApplication.h"
 #include "TMianForm.h"
 
 #include <QElapsedTimer>
@@ -102,10 +101,7 @@ template <class F> double BestOf(int runs, F&& measure)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    TApplication application(argc, argv);
-    RegisterAppClasses();
+    const TGalleryBenchApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     // The probes take turns, so that changes in the machine's load reach all of them.
