@@ -208,36 +208,43 @@ void TBzDBImage::FetchPicture()
 
 // JPEG first, then by content; an error of the second route goes to the caller. An empty
 // or NULL blob clears picture; a JPEG stream that decodes to nothing leaves it as it was.
+// The blob is read once: the second route works on the bytes already read.
 void TBzDBImage::LoadBlob(TBlobField& field, TPicture& picture)
 {
     TMemoryStream stream;
+    field.SaveToStream(stream);
+    const QByteArray bytes = stream.Bytes();
+    if (bytes.isEmpty()) {
+        picture.Assign(nullptr);
+        return;
+    }
+    // The JPEG decoder refuses at once a stream that does not begin with the
+    // start-of-image marker; such a stream is not even offered to it.
+    if (!bytes.startsWith("\xFF\xD8")) {
+        LoadAfterJpeg(bytes, picture);
+        return;
+    }
     try {
-        field.SaveToStream(stream);
-        if (stream.Size() == 0) {
-            picture.Assign(nullptr);
-            return;
-        }
         stream.SetPosition(0);
         m_jpegDecoder->LoadFromStream(stream);
         const TBitmap* decoded = m_jpegDecoder->Bitmap();
         if (!decoded->Empty())
             picture.Assign(decoded);
     } catch (const std::exception&) {
-        LoadAfterJpeg(field, stream.Bytes(), picture);
+        LoadAfterJpeg(bytes, picture);
     }
 }
 
 // A PNG picture or SVG drawing is held as it is; anything else goes the bitmap route,
 // whose error ("Bitmap image is not valid") leaves picture holding an empty bitmap.
-void TBzDBImage::LoadAfterJpeg(TBlobField& field, const QByteArray& bytes, TPicture& picture)
+void TBzDBImage::LoadAfterJpeg(const QByteArray& bytes, TPicture& picture)
 {
-    const TImageKind kind = TImageFormat::Detect(bytes);
-    if (kind != TImageKind::ikPng && kind != TImageKind::ikSvg) {
-        picture.Assign(&field);
-        return;
-    }
     TMemoryStream stream(bytes);
-    picture.LoadFromStream(stream);
+    const TImageKind kind = TImageFormat::Detect(bytes);
+    if (kind == TImageKind::ikPng || kind == TImageKind::ikSvg)
+        picture.LoadFromStream(stream);
+    else
+        picture.Bitmap()->LoadFromStream(stream);
 }
 
 void TBzDBImage::HandlePictureChange()

@@ -119,7 +119,7 @@ private:
     void HandleRecordChange();
     void StorePicture();
     void LoadBlob(TBlobField& field, TPicture& picture);
-    void LoadAfterJpeg(TBlobField& field, const QByteArray& bytes, TPicture& picture);
+    void LoadAfterJpeg(const QByteArray& bytes, TPicture& picture);
     void DragOut();
     bool HasPicture() const;
     int BorderWidth() const;
