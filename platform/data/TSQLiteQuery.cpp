@@ -120,8 +120,8 @@ void TSQLiteQuery::FetchRowIds()
         // One read transaction, so that the count and the row ids agree.
         TSQLiteSavepoint reading(m_database, QStringLiteral("zentuvio_read"),
                                  QStringLiteral("Cannot run the query on database"));
-        const qint64 count = SingleValue(std::move(m_plan->RowIdCount())).toLongLong();
-        TSQLiteStatement ends = std::move(m_plan->RowIdEnds());
+        const qint64 count = SingleValue(m_plan->RowIdCount()).toLongLong();
+        TSQLiteStatement ends = m_plan->RowIdEnds();
         const bool hasEnds = ends.Step();
         const qint64 first = hasEnds ? ends.ColumnInt64(0) : 0;
         const qint64 last = hasEnds ? ends.ColumnInt64(1) : -1;
@@ -130,7 +130,7 @@ void TSQLiteQuery::FetchRowIds()
         if (last - first + 1 == count)
             rowIds.AppendRun(first, wanted);
         else
-            StepRowIds(std::move(m_plan->RowIdScan()), rowIds, wanted);
+            StepRowIds(m_plan->RowIdScan(), rowIds, wanted);
         reading.Release();
     }
     m_records.WalkByKeys(std::move(rowIds), m_settings.cacheSize);

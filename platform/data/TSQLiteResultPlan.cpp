@@ -12,6 +12,9 @@
 namespace {
 
 const QString queryAction = QStringLiteral("Cannot run the query on database");
+// The records whose row ids lie between ?1 and ?2, the row id in front of their columns.
+const QString windowForm = QStringLiteral(
+    "SELECT * FROM (\n%1\n) WHERE zentuvio_key BETWEEN ?1 AND ?2 ORDER BY zentuvio_key");
 
 QString ReadKey(const QString& schema, const QString& table, const QString& column)
 {
@@ -177,6 +180,7 @@ QString WithRowIdInFront(const QString& sql, const QString& keySql)
 } // namespace
 
 TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& sql)
+    : m_database(database)
 {
     TAuthorizerState counting{&m_reads, &m_selects, nullptr};
     m_statement = PrepareAuthorized(database, sql, counting);
@@ -189,14 +193,14 @@ TSQLiteResultPlan::TSQLiteResultPlan(TSQLiteDatabase& database, const QString& s
             QStringLiteral("%1 '%2': the SQL text changes the database; a query only reads.")
                 .arg(queryAction, database.Path()));
     const QStringList words = SqlWords(sql);
-    DescribeColumns(database);
-    FindKeys(database, words);
-    KeyByRowId(database, sql, words);
+    DescribeColumns();
+    FindKeys(words);
+    KeyByRowId(sql, words);
     if (CanSkipBlobLoads(words))
-        SkipBlobLoads(database, sql);
+        SkipBlobLoads(sql);
 }
 
-void TSQLiteResultPlan::SkipBlobLoads(TSQLiteDatabase& database, const QString& sql)
+void TSQLiteResultPlan::SkipBlobLoads(const QString& sql)
 {
     QSet<QString> ignored;
     for (const TColumn& column : m_columns) {
@@ -205,12 +209,13 @@ void TSQLiteResultPlan::SkipBlobLoads(TSQLiteDatabase& database, const QString& 
                 ReadKey(column.origin.schema, column.origin.table, column.origin.column));
     }
     if (KeyedByRowId()) {
-        PrepareKeyedStatements(database, &ignored);
+        m_ignored = std::move(ignored);
+        m_window = PrepareKeyed(windowForm);
         m_skipsBlobLoads = m_window.ColumnCount() == int(m_columns.size()) + 1;
         return;
     }
     TAuthorizerState ignoring{nullptr, nullptr, &ignored};
-    TSQLiteStatement skipping = PrepareAuthorized(database, sql, ignoring);
+    TSQLiteStatement skipping = PrepareAuthorized(m_database, sql, ignoring);
     if (skipping.ColumnCount() != int(m_columns.size()))
         return;
     m_statement = std::move(skipping);
@@ -238,27 +243,20 @@ QString TSQLiteResultPlan::KeyedTable(const QStringList& words) const
     return table;
 }
 
-void TSQLiteResultPlan::KeyByRowId(TSQLiteDatabase& database, const QString& sql,
-                                   const QStringList& words)
+void TSQLiteResultPlan::KeyByRowId(const QString& sql, const QStringList& words)
 {
     if (KeyedTable(words).isEmpty())
         return;
-    const TSQLiteColumnRef& origin = m_columns.front().origin;
-    const TSQLiteTableInfo table =
-        TSQLiteTableInfo::Read(database, origin.schema, origin.table, queryAction);
+    const TSQLiteTableInfo& table = TableOf(m_columns.front().origin);
     const QString keyName = table.RowIdName();
     m_keyedSql = keyName.isEmpty() ? QString() : WithRowIdInFront(sql, table.RowIdSql());
     if (m_keyedSql.isEmpty())
         return;
     try {
-        PrepareKeyedStatements(database, nullptr);
+        m_window = PrepareKeyed(windowForm);
     } catch (const EDatabaseError&) {
         // Not a table with row ids (WITHOUT ROWID), or a text the rewriting does not fit:
         // the records are then fetched the plain way.
-        m_rowIdCount = TSQLiteStatement();
-        m_rowIdEnds = TSQLiteStatement();
-        m_rowIdScan = TSQLiteStatement();
-        m_window = TSQLiteStatement();
         return;
     }
     for (TColumn& column : m_columns) {
@@ -268,24 +266,40 @@ void TSQLiteResultPlan::KeyByRowId(TSQLiteDatabase& database, const QString& sql
     }
 }
 
-void TSQLiteResultPlan::PrepareKeyedStatements(TSQLiteDatabase& database,
-                                               const QSet<QString>* ignored)
+const TSQLiteTableInfo& TSQLiteResultPlan::TableOf(const TSQLiteColumnRef& origin)
 {
-    TAuthorizerState state{nullptr, nullptr, ignored};
-    const auto prepare = [&](const QString& form) {
-        return PrepareAuthorized(database, form.arg(m_keyedSql), state);
-    };
-    m_rowIdCount = prepare(QStringLiteral("SELECT count(*) FROM (\n%1\n)"));
-    m_rowIdEnds = prepare(
-        QStringLiteral("SELECT (SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key LIMIT 1), "
-                       "(SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key DESC LIMIT 1)"));
-    m_rowIdScan =
-        prepare(QStringLiteral("SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key"));
-    m_window = prepare(QStringLiteral(
-        "SELECT * FROM (\n%1\n) WHERE zentuvio_key BETWEEN ?1 AND ?2 ORDER BY zentuvio_key"));
+    const QString key = (origin.schema + QLatin1Char('.') + origin.table).toLower();
+    auto found = m_tables.find(key);
+    if (found == m_tables.end())
+        found = m_tables.insert(
+            key, TSQLiteTableInfo::Read(m_database, origin.schema, origin.table, queryAction));
+    return *found;
 }
 
-void TSQLiteResultPlan::DescribeColumns(TSQLiteDatabase&)
+TSQLiteStatement TSQLiteResultPlan::PrepareKeyed(const QString& form)
+{
+    TAuthorizerState state{nullptr, nullptr, &m_ignored};
+    return PrepareAuthorized(m_database, form.arg(m_keyedSql), state);
+}
+
+TSQLiteStatement TSQLiteResultPlan::RowIdCount()
+{
+    return PrepareKeyed(QStringLiteral("SELECT count(*) FROM (\n%1\n)"));
+}
+
+TSQLiteStatement TSQLiteResultPlan::RowIdEnds()
+{
+    return PrepareKeyed(
+        QStringLiteral("SELECT (SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key LIMIT 1), "
+                       "(SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key DESC LIMIT 1)"));
+}
+
+TSQLiteStatement TSQLiteResultPlan::RowIdScan()
+{
+    return PrepareKeyed(QStringLiteral("SELECT zentuvio_key FROM (\n%1\n) ORDER BY zentuvio_key"));
+}
+
+void TSQLiteResultPlan::DescribeColumns()
 {
     sqlite3_stmt* stmt = m_statement.Handle();
     const int count = sqlite3_column_count(stmt);
@@ -301,11 +315,10 @@ void TSQLiteResultPlan::DescribeColumns(TSQLiteDatabase&)
     }
 }
 
-void TSQLiteResultPlan::FindKeys(TSQLiteDatabase& database, const QStringList& words)
+void TSQLiteResultPlan::FindKeys(const QStringList& words)
 {
     static const QSet<QString> rowIdNames = {QStringLiteral("rowid"), QStringLiteral("oid"),
                                              QStringLiteral("_rowid_")};
-    QHash<QString, TSQLiteTableInfo> tables;
     QHash<QString, int> keyOfTable;
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         TColumn& column = m_columns[i];
@@ -313,10 +326,7 @@ void TSQLiteResultPlan::FindKeys(TSQLiteDatabase& database, const QStringList& w
             continue;
         const QString tableKey =
             (column.origin.schema + QLatin1Char('.') + column.origin.table).toLower();
-        if (!tables.contains(tableKey))
-            tables.insert(tableKey, TSQLiteTableInfo::Read(database, column.origin.schema,
-                                                           column.origin.table, queryAction));
-        const TSQLiteTableInfo& table = tables[tableKey];
+        const TSQLiteTableInfo& table = TableOf(column.origin);
         const QString origin = column.origin.column.toLower();
         column.isRowId = (rowIdNames.contains(origin) && !table.columns.contains(origin)) ||
                          (!table.rowIdAlias.isEmpty() &&

@@ -2,7 +2,9 @@
 
 #include "TSQLiteColumnRef.h"
 #include "TSQLiteStatement.h"
+#include "TSQLiteTableInfo.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -82,27 +84,35 @@ public:
     // True when the records are walked by row id (see above); then the statements below
     // are prepared and Statement is not to be stepped.
     bool KeyedByRowId() const { return m_window.IsValid(); }
-    TSQLiteStatement& RowIdCount() { return m_rowIdCount; }
-    TSQLiteStatement& RowIdEnds() { return m_rowIdEnds; }
-    TSQLiteStatement& RowIdScan() { return m_rowIdScan; }
+    // Each prepared when asked for: a query opens with some of them, a find's result
+    // with none.
+    TSQLiteStatement RowIdCount();
+    TSQLiteStatement RowIdEnds();
+    TSQLiteStatement RowIdScan();
     TSQLiteStatement& Window() { return m_window; }
 
 private:
-    void DescribeColumns(TSQLiteDatabase& database);
-    void FindKeys(TSQLiteDatabase& database, const QStringList& words);
+    void DescribeColumns();
+    void FindKeys(const QStringList& words);
     bool CanSkipBlobLoads(const QStringList& words) const;
     QString KeyedTable(const QStringList& words) const;
-    void KeyByRowId(TSQLiteDatabase& database, const QString& sql, const QStringList& words);
-    void PrepareKeyedStatements(TSQLiteDatabase& database, const QSet<QString>* ignored);
-    void SkipBlobLoads(TSQLiteDatabase& database, const QString& sql);
+    void KeyByRowId(const QString& sql, const QStringList& words);
+    // The columns of origin's table, read once.
+    const TSQLiteTableInfo& TableOf(const TSQLiteColumnRef& origin);
+    // The text with the row id in front (m_keyedSql) put in form's place of %1, prepared
+    // with the lazy blob columns' reads ignored when the plan skips their loads.
+    TSQLiteStatement PrepareKeyed(const QString& form);
+    void SkipBlobLoads(const QString& sql);
 
+    TSQLiteDatabase& m_database;
     std::vector<TColumn> m_columns;
     TSQLiteStatement m_statement;
-    TSQLiteStatement m_rowIdCount;
-    TSQLiteStatement m_rowIdEnds;
-    TSQLiteStatement m_rowIdScan;
     TSQLiteStatement m_window;
     QString m_keyedSql;
+    // Reads ("schema.table.column", lower case) compiled as NULL: the lazy blob columns
+    // once the plan skips their loads.
+    QSet<QString> m_ignored;
+    QHash<QString, TSQLiteTableInfo> m_tables; // by "schema.table", lower case
     bool m_skipsBlobLoads = false;
     // Authorizer reports of the first prepare: column reads by "schema.table.column" (lower
     // case) and the number of SELECTs.
