@@ -100,9 +100,28 @@ void TADOQuery::SetSQLLine(int index, const QString& line)
 
 void TADOQuery::SetRecordKeys(std::optional<std::vector<qint64>> keys)
 {
+    if (Active() && keys && m_records->WalksByKey()) {
+        ReplaceKeys(std::move(*keys));
+        return;
+    }
     if (Active())
         Close();
     m_recordKeys = std::move(keys);
+}
+
+// The statement is not run again: a find's next result costs only the reading of its
+// first records.
+void TADOQuery::ReplaceKeys(std::vector<qint64> keys)
+{
+    CheckBrowseMode();
+    m_recordKeys = std::move(keys);
+    try {
+        m_records->ReplaceKeys(*m_recordKeys, m_maxRecords);
+    } catch (...) {
+        Close();
+        throw;
+    }
+    First();
 }
 
 bool TADOQuery::BlobsAreLazy() const

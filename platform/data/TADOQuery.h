@@ -64,8 +64,11 @@ public:
     // rows with these keys (row ids in a file, the primary key on a server), in this order:
     // a find's result in the order it was found. A row that is not there has NULL values
     // (as one removed after opening). None: every row that the statement selects.
-    // Changing it closes the query; another statement raises EDatabaseError when it opens
-    // with keys given.
+    // Giving an open query walked by key other keys replaces its records in place: an
+    // edit is ended first (CheckBrowseMode), the cursor goes to the first record and the
+    // data sources hear of it, as after First; the query closes when they cannot be read.
+    // Any other change closes the query; another statement raises EDatabaseError when it
+    // opens with keys given.
     void SetRecordKeys(std::optional<std::vector<qint64>> keys);
 
     TCursorLocation CursorLocation() const { return m_cursorLocation; }
@@ -110,6 +113,7 @@ protected:
     bool InternalFieldCanModify(int field) const override;
 
 private:
+    void ReplaceKeys(std::vector<qint64> keys);
     void CreateFields();
     TADOConnection& CheckConnection() const;
 

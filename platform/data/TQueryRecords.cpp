@@ -25,6 +25,11 @@ void TQueryRecords::WalkByKeys(TRecordKeys keys, int cacheSize)
     m_window = std::make_unique<TRecordWindow>(m_slots, m_slotCount, cacheSize);
 }
 
+void TQueryRecords::ReplaceKeys(TRecordKeys keys)
+{
+    WalkByKeys(std::move(keys), m_window->Capacity());
+}
+
 void TQueryRecords::Hold(IKeyRangeReader& reader, int row)
 {
     if (m_window)

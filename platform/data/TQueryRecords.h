@@ -24,6 +24,9 @@ public:
     void Append(const std::function<QVariant(int column)>& value);
     // Walked by key: the records are those of keys, cacheSize of them held at a time.
     void WalkByKeys(TRecordKeys keys, int cacheSize);
+    // Walked by key: the records become those of keys, as many held at a time as before;
+    // none is held yet.
+    void ReplaceKeys(TRecordKeys keys);
     bool WalksByKey() const { return m_window != nullptr; }
     const TRecordKeys& Keys() const { return m_keys; }
 

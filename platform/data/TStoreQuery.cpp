@@ -25,6 +25,13 @@ QVariant TStoreQuery::Value(int row, int column)
     return QVariant(bytes.isNull() ? QByteArray("") : bytes);
 }
 
+void TStoreQuery::ReplaceKeys(const std::vector<qint64>& keys, int maxRecords)
+{
+    m_records.ReplaceKeys(TRecordKeys::Of(keys, maxRecords));
+    if (m_records.Count() > 0)
+        m_records.Hold(*this, 0);
+}
+
 qint64 TStoreQuery::ReadBlob(int row, int column, TStream* out)
 {
     if (!m_records.Kept(column))

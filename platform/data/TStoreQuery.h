@@ -44,6 +44,10 @@ public:
     bool BlobsAreLazy() const;
     virtual bool BlobLoadsSkipped() const = 0;
     bool WalksByKey() const { return m_records.WalksByKey(); }
+    // For records walked by key: they become the rows with keys, in this order (at most
+    // maxRecords of them; 0 for all), without running the statement again, and the first
+    // ones are held. Errors of the store pass on.
+    void ReplaceKeys(const std::vector<qint64>& keys, int maxRecords);
     int RecordsHeld() const { return m_records.Held(); }
 
 protected:

@@ -1,6 +1,8 @@
 #include "Exception.h"
 #include "PictureDataTest.h"
 #include "TADOQuery.h"
+#include "TDataLink.h"
+#include "TDataSource.h"
 #include "TField.h"
 #include "TTestPictures.h"
 
@@ -41,6 +43,24 @@ protected:
     {
         return query->FieldByName(QStringLiteral("Mirelvane"))->Value().toByteArray();
     }
+    static QList<QByteArray> PicturesOf(const std::vector<qint64>& keys)
+    {
+        QList<QByteArray> pictures;
+        for (const qint64 key : keys)
+            pictures << TTestPictures::NamingRow(key);
+        return pictures;
+    }
+};
+
+// What a data source passes on to its controls.
+class TEventCount : public TDataLink {
+public:
+    int activeChanges = 0;
+    int dataSetChanges = 0;
+
+protected:
+    void ActiveChanged() override { ++activeChanges; }
+    void DataSetChanged() override { ++dataSetChanges; }
 };
 
 } // namespace
@@ -51,9 +71,7 @@ TEST_P(RecordKeys, TheRecordsAreTheRowsOfTheKeysInTheirOrder)
     query->SetRecordKeys(keys);
     query->Open();
     ASSERT_EQ(query->RecordCount(), int(keys.size()));
-    QList<QByteArray> expected;
-    for (const qint64 key : keys)
-        expected << TTestPictures::NamingRow(key);
+    const QList<QByteArray> expected = PicturesOf(keys);
     const auto [forwards, backwards] = Walked();
     EXPECT_EQ(forwards, expected);
     EXPECT_EQ(backwards, expected);
@@ -92,6 +110,50 @@ TEST_P(RecordKeys, ChangingTheKeysClosesTheQueryAndNoneMeansEveryRow)
     EXPECT_FALSE(query->Active());
     query->Open();
     EXPECT_EQ(query->RecordCount(), keyedPictures);
+}
+
+// How a find's next result is shown: the open query keeps its fields and its data
+// sources, which hear of the new records as of a jump to the first.
+TEST_P(RecordKeys, OtherKeysGivenToTheOpenQueryReplaceItsRecordsInPlace)
+{
+    query->SetRecordKeys(std::vector<qint64>{7, 2, 9});
+    query->Open();
+    ASSERT_EQ(source->DataSet(), query);
+    TEventCount link;
+    link.SetDataSource(source);
+    TField* const picture = query->FieldByName(QStringLiteral("Mirelvane"));
+    query->Last();
+    const int activeChangesBefore = link.activeChanges;
+    const int changesBefore = link.dataSetChanges;
+
+    const std::vector<qint64> keys = {12, 3, 40, 1, 25};
+    query->SetRecordKeys(keys);
+    EXPECT_TRUE(query->Active());
+    EXPECT_EQ(query->FieldByName(QStringLiteral("Mirelvane")), picture);
+    EXPECT_EQ(link.activeChanges, activeChangesBefore);
+    EXPECT_EQ(link.dataSetChanges, changesBefore + 1);
+    EXPECT_EQ(query->RecNo(), 1);
+    EXPECT_TRUE(query->Bof());
+    EXPECT_EQ(query->RecordCount(), int(keys.size()));
+    EXPECT_EQ(Walked().first, PicturesOf(keys));
+
+    query->SetRecordKeys(std::vector<qint64>());
+    EXPECT_TRUE(query->Active());
+    EXPECT_TRUE(query->IsEmpty());
+    EXPECT_EQ(query->RecNo(), -1);
+}
+
+TEST_P(RecordKeys, AnEditIsWrittenBeforeTheRecordsAreReplaced)
+{
+    query->SetRecordKeys(std::vector<qint64>{30, 10});
+    query->Open();
+    query->Next();
+    query->Edit();
+    query->FieldByName(QStringLiteral("Mirelvane"))->SetValue(QByteArray("new"));
+    query->SetRecordKeys(std::vector<qint64>{10, 11});
+    EXPECT_EQ(catalogue.StoredPicture(10), QVariant(QByteArray("new")));
+    EXPECT_EQ(Picture(), QByteArray("new"));
+    EXPECT_EQ(catalogue.StoredPicture(30), QVariant(TTestPictures::NamingRow(30)));
 }
 
 TEST_P(RecordKeys, OnlyAPlainSelectOfOneTableTakesKeys)
