@@ -37,7 +37,8 @@ bool Above(const QWidget& control, const QWidget& sibling)
 } // namespace
 
 // One opening of the find box: the search thread, the query that shows what it finds,
-// and the wait box while a search that reads every row runs.
+// and the wait box while a search that reads every row runs. The query is open from the
+// start, without records: each search's result only replaces its records.
 class TPictureFind::TSession {
 public:
     TSession(TPictureFind& find, std::unique_ptr<TNameSearch> search, const TView& before)
@@ -46,6 +47,10 @@ public:
         , m_thread(std::move(search))
         , m_query(find.NewQuery())
     {
+        auto discard = qScopeGuard([this] { delete m_query; });
+        m_query->SetRecordKeys(std::vector<qint64>());
+        m_query->Open();
+        discard.dismiss();
         m_thread.OnScanning = [this](const QString&) { m_waitTimer.start(); };
         m_thread.OnFound = [this](const TNameSearchThread::TFound& found) { Found(found); };
         m_waitTimer.setSingleShot(true);
@@ -62,7 +67,7 @@ public:
         StopWaiting();
         if (text.isEmpty()) {
             m_find.Restore(m_before);
-            m_query->Close();
+            m_shown = false;
         }
         m_thread.Find(text);
     }
@@ -85,7 +90,7 @@ public:
     // The query that shows what was found, if it shows anything; the session lets go of it.
     TADOQuery* TakeShown()
     {
-        if (!m_query->Active())
+        if (!m_shown || !m_query->Active())
             return nullptr;
         return std::exchange(m_query, nullptr);
     }
@@ -109,6 +114,7 @@ private:
         else if (!found.text.isEmpty()) {
             m_query->SetRecordKeys(found.keys);
             m_find.Show(*m_query, found.text);
+            m_shown = true;
         }
     }
 
@@ -116,6 +122,7 @@ private:
     const TView m_before;
     TNameSearchThread m_thread;
     TADOQuery* m_query;
+    bool m_shown = false; // the icons grid shows m_query
     QTimer m_waitTimer;
     std::optional<TQueryWaitBox> m_wait;
     std::function<void()> m_finished;

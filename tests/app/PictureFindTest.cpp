@@ -186,6 +186,26 @@ TEST_F(PictureFind, EnterKeepsTheMatchesUntilACategoryIsShown)
     EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
 }
 
+TEST_F(PictureFind, EnterOnAnEmptiedFieldKeepsWhatTheWorkingAreaShowedBefore)
+{
+    AddPictures();
+    Click("SpeedButton16");
+    const QString category = form->Label10->Caption();
+    InFindBox([&](TFindBox& box) {
+        Type(box, QStringLiteral("cut"));
+        ASSERT_EQ(Shown(), (std::vector<qint64>{4}));
+        for (int i = 0; i < 3; ++i)
+            Press(box, Qt::Key_Backspace);
+        EXPECT_TRUE(WaitFor([this] { return !form->PictureFind().Searching(); }));
+        Press(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(form->DataSource1->DataSet(), form->ADOQuery1);
+    EXPECT_EQ(form->Label10->Caption(), category);
+    EXPECT_EQ(Shown().size(), std::size_t(fillers + 3));
+    EXPECT_TRUE(form->TakesPictures(form->DBCtrlGrid1));
+    EXPECT_TRUE(errors.isEmpty()) << qPrintable(errors.join('\n'));
+}
+
 TEST_F(PictureFind, EscBringsBackWhatTheWorkingAreaShowedBefore)
 {
     AddPictures();
