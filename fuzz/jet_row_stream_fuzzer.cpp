@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               TAccessOleObject::Unwrap(QByteArray::fromRawData(
                                   row.bytes.data(), qsizetype(row.bytes.size())));
                           },
-                          [](const QString&) {}, [](std::uint64_t) {}});
+                          [](const QString&) {}, [](std::uint64_t) {}, [](std::uint64_t) {}});
     try {
         stream.Feed(bytes, cut);
         stream.Feed(bytes + cut, length - cut);

@@ -1,6 +1,7 @@
 #include "Exception.h"
 #include "JetTestSupport.h"
 #include "TJetReader.h"
+#include "TJetReaderRun.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -118,6 +119,60 @@ TEST(JetReader, LengthsComeWithoutBytesAndOneRowComesAlone)
     EXPECT_EQ(Sha256(QByteArray::fromStdString(big.rows[0].bytes)),
               Manifest("catalogue-jet4")[7].sha256);
     EXPECT_TRUE(ReadAll(path, TJetReader::TContent::ValueOf, 99).rows.empty());
+}
+
+// A serving reader lists the rows as the lengths do, then sends the picture of each row
+// asked for, in any order, as reading them all does.
+TEST(JetReader, AServingReaderSendsThePictureOfEachRowAskedFor)
+{
+    const TJetScope scope;
+    for (const QString& name : AllCatalogues()) {
+        SCOPED_TRACE(name.toStdString());
+        const std::vector<TManifestRow> manifest = Manifest(name);
+        std::vector<TJetRow> listed;
+        std::vector<TJetRow> served;
+        TJetReaderRun run(FixturePath(name + QStringLiteral(".mdb")),
+                          [&](const TJetRow& row) { listed.push_back(row); });
+        run.Start(TJetReader::TContent::Serve);
+        EXPECT_TRUE(run.Follow([&] { return run.Stream().Listed(); }).isEmpty());
+        ASSERT_TRUE(run.ListedWhole());
+        ASSERT_EQ(listed.size(), manifest.size());
+        for (const TJetRow& row : listed)
+            EXPECT_TRUE(row.bytes.empty());
+        run.SetVisit([&](const TJetRow& row) { served.push_back(row); });
+        for (std::uint64_t number = manifest.size(); number >= 1; --number)
+            run.Ask(number);
+        EXPECT_TRUE(run.Follow([&] { return served.size() == manifest.size(); }).isEmpty());
+        ASSERT_EQ(served.size(), manifest.size());
+        for (std::size_t i = 0; i < served.size(); ++i) {
+            const TJetRow& row = served[i];
+            const TManifestRow& wanted = manifest[manifest.size() - 1 - i];
+            EXPECT_EQ(row.number, manifest.size() - i);
+            EXPECT_EQ(row.id, wanted.id);
+            EXPECT_EQ(row.parent, wanted.parent);
+            if (wanted.length >= 0)
+                EXPECT_EQ(Sha256(QByteArray::fromStdString(row.bytes)), wanted.sha256);
+            else
+                EXPECT_EQ(row.state, TJetRowFormat::vsNull);
+        }
+        // Its requests ended, the reader ends as a whole read does.
+        run.EndRequests();
+        EXPECT_TRUE(run.Process().waitForFinished(10000));
+        EXPECT_EQ(run.Process().exitCode(), 0);
+    }
+}
+
+TEST(JetReader, AServingReaderAskedForARowItHasNotListedSaysSoAndEnds)
+{
+    const TJetScope scope;
+    TJetReaderRun run(FixturePath(QStringLiteral("catalogue-jet4.mdb")), [](const TJetRow&) {});
+    run.Start(TJetReader::TContent::Serve);
+    run.Follow([&] { return run.Stream().Listed(); });
+    run.Ask(9);
+    const QString stopped = run.Follow([] { return false; });
+    EXPECT_TRUE(run.Stream().Ended());
+    EXPECT_TRUE(run.Cause(stopped).contains(QStringLiteral("a row it has not listed")))
+        << run.Cause(stopped).toStdString();
 }
 
 TEST(JetReader, FilesThatCannotBeReadAtAllNameTheFileAndWhy)
@@ -244,7 +299,7 @@ TEST(JetReader, AReaderThatSaysNothingIsStoppedAtTheTimeLimit)
     const QString script = folder.filePath(QStringLiteral("hanging-reader"));
     WriteFile(script,
               "#!/bin/sh\nprintf "
-              "'T\\015\\0\\0\\0\\001\\0\\0\\0\\002\\0\\0\\0\\0\\0\\0\\0\\001'\nexec sleep 60\n");
+              "'T\\015\\0\\0\\0\\002\\0\\0\\0\\002\\0\\0\\0\\0\\0\\0\\0\\001'\nexec sleep 60\n");
     QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
     const TProgramScope program(script);
     const TLimitsScope limits({512, 300, 600000});

@@ -19,17 +19,22 @@ struct TReceived {
     std::vector<TJetRow> rows;
     QString problem;
     std::optional<std::uint64_t> end;
+    std::optional<std::uint64_t> listed;
 };
 
-TJetRowStream StreamInto(TReceived& received)
+// A stream whose frames go into received; serving: it reads a serving reader's stream.
+TJetRowStream StreamInto(TReceived& received, bool serving = false)
 {
-    return TJetRowStream({[&](std::uint64_t expected, std::uint8_t columns) {
-                              received.expected = expected;
-                              received.columns = columns;
-                          },
-                          [&](TJetRow& row) { received.rows.push_back(row); },
-                          [&](const QString& problem) { received.problem = problem; },
-                          [&](std::uint64_t rowsRead) { received.end = rowsRead; }});
+    TJetRowStream::THandler handler{[&](std::uint64_t expected, std::uint8_t columns) {
+                                        received.expected = expected;
+                                        received.columns = columns;
+                                    },
+                                    [&](TJetRow& row) { received.rows.push_back(row); },
+                                    [&](const QString& problem) { received.problem = problem; },
+                                    [&](std::uint64_t rowsRead) { received.end = rowsRead; }};
+    if (serving)
+        handler.listed = [&](std::uint64_t rowsListed) { received.listed = rowsListed; };
+    return TJetRowStream(std::move(handler));
 }
 
 // What the reader's writer sends for the frames that write makes.
@@ -73,10 +78,10 @@ QByteArray Table()
     return Written([](TJetRowWriter& out) { out.Table(2, TJetRowFormat::coId); });
 }
 
-void ExpectRefused(const QByteArray& stream)
+void ExpectRefused(const QByteArray& stream, bool serving = false)
 {
     TReceived received;
-    TJetRowStream parser = StreamInto(received);
+    TJetRowStream parser = StreamInto(received, serving);
     EXPECT_THROW(parser.Feed(stream.constData(), stream.size()), EDatabaseError);
 }
 
@@ -143,6 +148,24 @@ TEST(JetRowStream, FramesOutOfOrderAreRefused)
     ExpectRefused(end);               // an end before the table
     ExpectRefused(Table() + Table()); // the table twice
     ExpectRefused(Table() + end + row);
+}
+
+// A serving reader lists its rows, says so once, then sends the rows asked for.
+TEST(JetRowStream, AListingEndsOnceAfterTheTableAndOnlyForAServingReader)
+{
+    const QByteArray row = Written([](TJetRowWriter& out) { out.Row(SampleRow(1, "x")); });
+    const QByteArray listed = Written([](TJetRowWriter& out) { out.Listed(1); });
+    TReceived received;
+    TJetRowStream stream = StreamInto(received, true);
+    const QByteArray served = Table() + row + listed + row;
+    stream.Feed(served.constData(), served.size());
+    EXPECT_TRUE(stream.Listed());
+    EXPECT_EQ(received.listed, 1u);
+    EXPECT_EQ(received.rows.size(), 2u);
+    EXPECT_FALSE(stream.Ended());
+    ExpectRefused(listed, true);                    // before the table
+    ExpectRefused(Table() + listed + listed, true); // twice
+    ExpectRefused(Table() + listed);                // to a reader that does not serve
 }
 
 TEST(JetRowStream, LengthsBeyondTheFrameOrTheFormatAreRefused)

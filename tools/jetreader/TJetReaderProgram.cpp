@@ -30,7 +30,7 @@ int TJetReaderProgram::Run(int argc, char** argv)
 {
     if (!ReadCommandLine(argc, argv)) {
         std::fputs("Usage: zentuvio-jet-reader [--memory-limit-mib N] "
-                   "(--lengths | --values | --value-of ID) FILE\n",
+                   "(--lengths | --values | --value-of ID | --serve) FILE\n",
                    stderr);
         return wrongUsage;
     }
@@ -44,8 +44,11 @@ bool TJetReaderProgram::ReadCommandLine(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         long long number = 0;
-        if (std::strcmp(argument, "--lengths") == 0 || std::strcmp(argument, "--values") == 0) {
-            m_mode = argument[2] == 'l' ? TMode::Lengths : TMode::Values;
+        if (std::strcmp(argument, "--lengths") == 0 || std::strcmp(argument, "--values") == 0 ||
+            std::strcmp(argument, "--serve") == 0) {
+            m_mode = argument[2] == 'l'   ? TMode::Lengths
+                     : argument[2] == 'v' ? TMode::Values
+                                          : TMode::Serve;
             modeGiven = true;
         } else if (std::strcmp(argument, "--value-of") == 0 && i + 1 < argc &&
                    ParseNumber(argv[i + 1], number)) {
@@ -88,23 +91,23 @@ int TJetReaderProgram::Stream()
     TJetRowWriter out(rows);
     try {
         TJetTable table(m_path);
-        const std::uint64_t expected = table.ExpectedRows();
-        out.Table(expected, table.Columns());
-        TJetRow row;
-        std::uint64_t read = 0;
-        while (table.Next(row)) {
-            if (++read > expected) {
-                out.Problem("its table picture holds more rows than it says it has (" +
-                            std::to_string(expected) + ")");
-                return TJetRowFormat::problemExitCode;
-            }
+        out.Table(table.ExpectedRows(), table.Columns());
+        const bool rowsRead = EachRow(table, out, [&](TJetRow& row) {
             if (m_mode == TMode::ValueOf && row.id != m_wantedId)
-                continue;
-            if (m_mode != TMode::Lengths)
+                return;
+            if (m_mode == TMode::Values || m_mode == TMode::ValueOf)
                 table.ReadBytes(row);
+            if (m_mode == TMode::Serve)
+                m_places.push_back(table.Place());
             out.Row(row);
+        });
+        if (!rowsRead)
+            return TJetRowFormat::problemExitCode;
+        if (m_mode == TMode::Serve) {
+            out.Listed(m_rowsRead);
+            return Serve(table, out);
         }
-        out.End(read);
+        out.End(m_rowsRead);
         return 0;
     } catch (const TJetProblem& problem) {
         out.Problem(problem.what());
@@ -113,4 +116,43 @@ int TJetReaderProgram::Stream()
                     " MiB of memory");
     }
     return TJetRowFormat::problemExitCode;
+}
+
+bool TJetReaderProgram::EachRow(TJetTable& table, TJetRowWriter& out,
+                                const std::function<void(TJetRow&)>& take)
+{
+    const std::uint64_t expected = table.ExpectedRows();
+    TJetRow row;
+    while (table.Next(row)) {
+        if (++m_rowsRead > expected) {
+            out.Problem("its table picture holds more rows than it says it has (" +
+                        std::to_string(expected) + ")");
+            return false;
+        }
+        take(row);
+    }
+    return true;
+}
+
+int TJetReaderProgram::Serve(TJetTable& table, TJetRowWriter& out)
+{
+    char line[32];
+    TJetRow row;
+    while (std::fgets(line, sizeof line, stdin)) {
+        line[std::strcspn(line, "\n")] = '\0';
+        long long number = 0;
+        if (!ParseNumber(line, number) || number < 1 || std::uint64_t(number) > m_places.size()) {
+            out.Problem("its reader was asked for a row it has not listed");
+            return TJetRowFormat::problemExitCode;
+        }
+        row.number = std::uint64_t(number);
+        if (!table.ReadAt(m_places[std::size_t(number - 1)], row)) {
+            out.Problem("row " + std::to_string(number) + " could not be read again");
+            return TJetRowFormat::problemExitCode;
+        }
+        table.ReadBytes(row);
+        out.Row(row);
+        out.Flush();
+    }
+    return 0;
 }

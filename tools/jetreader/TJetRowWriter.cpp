@@ -57,8 +57,18 @@ void TJetRowWriter::Problem(std::string_view text)
 
 void TJetRowWriter::End(std::uint64_t rowsRead)
 {
-    BeginFrame(TJetRowFormat::frEnd);
-    Put64(rowsRead);
+    Count(TJetRowFormat::frEnd, rowsRead);
+}
+
+void TJetRowWriter::Listed(std::uint64_t rowsListed)
+{
+    Count(TJetRowFormat::frListed, rowsListed);
+}
+
+void TJetRowWriter::Count(std::uint8_t type, std::uint64_t rows)
+{
+    BeginFrame(type);
+    Put64(rows);
     EndFrame();
     Flush();
 }

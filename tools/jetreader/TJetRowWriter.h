@@ -19,9 +19,12 @@ public:
     void Row(const TJetRow& row);
     void Problem(std::string_view text);
     void End(std::uint64_t rowsRead);
+    void Listed(std::uint64_t rowsListed);
     void Flush();
 
 private:
+    // A frame whose payload is a count of rows, passed on at once.
+    void Count(std::uint8_t type, std::uint64_t rows);
     void BeginFrame(std::uint8_t type);
     void EndFrame();
     void Put8(std::uint8_t value);

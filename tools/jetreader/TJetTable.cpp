@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -52,6 +53,8 @@ struct TJetTable::TState {
     MdbTableDef* table = nullptr;
     std::uint8_t columns = 0;
     std::uint64_t rowsRead = 0;
+    // Pages the file holds: a value whose pages start past them is cut off.
+    std::uint64_t pages = 0;
     TBinding id;
     TBinding parent;
     TBinding name;
@@ -71,6 +74,7 @@ struct TJetTable::TState {
     MdbColumn* FindColumn(const char* name) const;
     void Bind(TBinding& binding, MdbColumn* column);
     void ReadValueHeader(TJetRow& row);
+    void TakeRow(TJetRow& row);
 };
 
 TJetTable::TJetTable(const std::string& path)
@@ -80,6 +84,8 @@ TJetTable::TJetTable(const std::string& path)
     s.mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
     if (!s.mdb)
         throw TJetProblem("it cannot be read as an Access database (its header is damaged)");
+    if (struct stat file{}; ::stat(path.c_str(), &file) == 0 && s.mdb->fmt->pg_size > 0)
+        s.pages = std::uint64_t(file.st_size) / std::uint64_t(s.mdb->fmt->pg_size);
     std::string name = tableName;
     s.table = mdb_read_table_by_name(s.mdb, name.data(), MDB_TABLE);
     if (!s.table)
@@ -148,13 +154,33 @@ bool TJetTable::Next(TJetRow& row)
     if (!mdb_fetch_row(s.table))
         return false;
     row.number = ++s.rowsRead;
-    row.id =
-        s.id.Bound() ? s.id.Number().value_or(std::int64_t(row.number)) : std::int64_t(row.number);
-    row.parent = s.parent.Number();
-    row.name = s.name.Bound() ? s.name.Text() : std::nullopt;
-    row.file = s.file.Bound() ? s.file.Text() : std::nullopt;
-    s.ReadValueHeader(row);
+    s.TakeRow(row);
     return true;
+}
+
+TJetTable::TPlace TJetTable::Place() const
+{
+    // Fetching a row moves the table's place past it.
+    return {m_state->table->cur_phys_pg, m_state->table->cur_row - 1};
+}
+
+bool TJetTable::ReadAt(const TPlace& place, TJetRow& row)
+{
+    TState& s = *m_state;
+    if (mdb_read_pg(s.mdb, place.page) <= 0 || !mdb_read_row(s.table, place.row))
+        return false;
+    s.TakeRow(row);
+    return true;
+}
+
+// The bound buffers hold the row just read.
+void TJetTable::TState::TakeRow(TJetRow& row)
+{
+    row.id = id.Bound() ? id.Number().value_or(std::int64_t(row.number)) : std::int64_t(row.number);
+    row.parent = parent.Number();
+    row.name = name.Bound() ? name.Text() : std::nullopt;
+    row.file = file.Bound() ? file.Text() : std::nullopt;
+    ReadValueHeader(row);
 }
 
 // The bound buffer holds the value's header: its length (the low 30 bits of the first
@@ -172,8 +198,13 @@ void TJetTable::TState::ReadValueHeader(TJetRow& row)
         return;
     }
     std::memcpy(valueHeader, value.buffer.data(), sizeof valueHeader);
-    row.storedLength = std::uint32_t(mdb_get_int32(valueHeader, 0)) & 0x3fffffffu;
-    row.state = TJetRowFormat::vsStored;
+    const auto lengthAndKind = std::uint32_t(mdb_get_int32(valueHeader, 0));
+    row.storedLength = lengthAndKind & 0x3fffffffu;
+    // A value not kept in its row starts on the page that the header's pointer names.
+    const bool inRow = (lengthAndKind & 0x80000000u) != 0;
+    const std::uint32_t firstPage = std::uint32_t(mdb_get_int32(valueHeader, 4)) >> 8;
+    const bool cutOff = !inRow && row.storedLength > 0 && pages > 0 && firstPage >= pages;
+    row.state = cutOff ? TJetRowFormat::vsDamaged : TJetRowFormat::vsStored;
 }
 
 void TJetTable::ReadBytes(TJetRow& row)

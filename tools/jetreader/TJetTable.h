@@ -28,9 +28,20 @@ public:
     // The optional columns found (TJetRowFormat::TColumns).
     std::uint8_t Columns() const;
 
+    // Where a row lies in the file: its data page and its place among that page's rows.
+    struct TPlace {
+        std::uint32_t page = 0;
+        std::uint32_t row = 0;
+    };
+
     // Reads the next row into row, without its picture's bytes; false at the end of the
     // table or where the library could read no further.
     bool Next(TJetRow& row);
+    // Where the row that Next read last lies.
+    TPlace Place() const;
+    // Reads the row at place (one that Next read before) into row again, keeping its
+    // number; false when it cannot be read there.
+    bool ReadAt(const TPlace& place, TJetRow& row);
     // Reads the bytes of the picture of the row that Next read last.
     void ReadBytes(TJetRow& row);
 

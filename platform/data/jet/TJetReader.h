@@ -18,6 +18,7 @@ public:
         Lengths, // every row, with its picture's stored length but not its bytes
         Values,  // every row with its picture's bytes
         ValueOf, // the row of one ID with its picture's bytes
+        Serve,   // every row as Lengths, then the rows asked for with their pictures' bytes
     };
 
     struct TLimits {

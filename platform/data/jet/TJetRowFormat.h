@@ -16,14 +16,24 @@
 //           length as stored in the row (64), how many of its bytes follow (32), bytes
 //   Problem text: why the reader stopped; the rows sent before it stand
 //   End     rows sent (64): the reader read the table to its end
+//   Listed  rows listed (64): a serving reader has listed the table's rows (without their
+//           pictures' bytes) as far as it could read them, and now awaits requests
 //
 // A Table frame comes first (or a Problem, when the file or table cannot be read at all);
-// Rows follow; the stream ends with End or Problem.
+// Rows follow; the stream ends with End or Problem. A serving reader sends Listed after
+// its rows, then a Row with its picture's bytes for each row number asked for on its
+// standard input (one decimal number a line), and ends when its input ends.
 namespace TJetRowFormat {
 
-constexpr std::uint32_t version = 1;
+constexpr std::uint32_t version = 2;
 
-enum TFrame : std::uint8_t { frTable = 'T', frRow = 'R', frProblem = 'P', frEnd = 'E' };
+enum TFrame : std::uint8_t {
+    frTable = 'T',
+    frRow = 'R',
+    frProblem = 'P',
+    frEnd = 'E',
+    frListed = 'L',
+};
 
 enum TColumns : std::uint8_t { coId = 1, coName = 2, coFile = 4 };
 

@@ -69,6 +69,16 @@ private:
     std::uint32_t m_left;
 };
 
+// The payload of a frame that holds a count of rows, which comes after the table frame.
+std::uint64_t TakeCount(TPayload& in, bool tableSeen, const QString& frame)
+{
+    if (!tableSeen)
+        Malformed(QStringLiteral("%1 before the table frame").arg(frame));
+    const std::uint64_t rows = in.Long();
+    in.CheckEnd();
+    return rows;
+}
+
 } // namespace
 
 TJetRowStream::TJetRowStream(THandler handler)
@@ -136,12 +146,18 @@ void TJetRowStream::TakeFrame(std::uint8_t type, const char* payload, std::uint3
         return;
     }
     case TJetRowFormat::frEnd: {
-        if (!m_tableSeen)
-            Malformed(QStringLiteral("an end before the table frame"));
-        const std::uint64_t rowsRead = in.Long();
-        in.CheckEnd();
+        const std::uint64_t rowsRead = TakeCount(in, m_tableSeen, QStringLiteral("an end"));
         m_ended = true;
         m_handler.end(rowsRead);
+        return;
+    }
+    case TJetRowFormat::frListed: {
+        if (m_listed || !m_handler.listed)
+            Malformed(QStringLiteral("an unasked-for listing's end"));
+        const std::uint64_t rowsListed =
+            TakeCount(in, m_tableSeen, QStringLiteral("a listing's end"));
+        m_listed = true;
+        m_handler.listed(rowsListed);
         return;
     }
     default:

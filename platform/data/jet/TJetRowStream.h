@@ -17,6 +17,8 @@ public:
         std::function<void(TJetRow& row)> row;
         std::function<void(const QString& problem)> problem;
         std::function<void(std::uint64_t rowsRead)> end;
+        // A serving reader's rows are listed; needed only for such a reader.
+        std::function<void(std::uint64_t rowsListed)> listed = {};
     };
 
     explicit TJetRowStream(THandler handler);
@@ -30,6 +32,8 @@ public:
     bool TableSeen() const { return m_tableSeen; }
     // True once the stream has ended with End or Problem.
     bool Ended() const { return m_ended; }
+    // True once a serving reader has listed its rows.
+    bool Listed() const { return m_listed; }
     // True when no frame has arrived in part only.
     bool AtFrameBoundary() const { return m_pending.isEmpty(); }
 
@@ -42,6 +46,7 @@ private:
     QByteArray m_pending;
     bool m_tableSeen = false;
     bool m_ended = false;
+    bool m_listed = false;
     bool m_broken = false;
     // Reused for every row, so that its buffers are too.
     TJetRow m_row;
