@@ -1,7 +1,12 @@
 #pragma once
 
+#include "TErrorReport.h"
+#include "TJetPictureFill.h"
+
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -220,6 +225,34 @@ private:
     QTemporaryDir m_cache;
     TDamagedCopies m_copies;
     std::map<QString, QByteArray> m_watched;
+};
+
+// Runs the event loop, as the gallery does while it shows a page, until the copies of the
+// Access catalogues opened have all their pictures (or 30 s have passed).
+inline void LetPicturesArrive()
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (TJetPictureFill::Running() > 0 && timer.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// Collects the error reports made while it lives (delivered from the event loop).
+class TReports {
+public:
+    TReports()
+        : m_previous(TErrorReport::SetReporter([this](const QString& text) { m_texts << text; }))
+    {}
+    ~TReports() { TErrorReport::SetReporter(m_previous); }
+    const QStringList& Texts()
+    {
+        QCoreApplication::sendPostedEvents();
+        return m_texts;
+    }
+
+private:
+    QStringList m_texts;
+    TErrorReport::Reporter m_previous;
 };
 
 } // namespace JetTestSupport

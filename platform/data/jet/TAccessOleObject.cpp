@@ -1,5 +1,7 @@
 #include "TAccessOleObject.h"
 
+#include "TJetRow.h"
+
 #include <optional>
 
 namespace {
@@ -136,4 +138,12 @@ QByteArray TAccessOleObject::Picture(const QByteArray& stored)
 {
     const TResult result = Unwrap(stored);
     return result.kind == TKind::Unwrapped ? result.picture : stored;
+}
+
+QVariant TAccessOleObject::PictureOf(const TJetRow& row)
+{
+    if (row.state == TJetRowFormat::vsNull)
+        return QVariant();
+    // The row's bytes are lent, not copied: whoever binds the value takes its own copy.
+    return Picture(QByteArray::fromRawData(row.bytes.data(), qsizetype(row.bytes.size())));
 }

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
+
+struct TJetRow;
 
 // The picture inside a value that Access stored as an OLE object: a header starting with
 // the signature 0x1C15, then an OLE 1 object whose native data is, for class "Package",
@@ -29,4 +32,7 @@ public:
     // The picture to show for a stored value: what it wraps, or the value itself when it
     // is not wrapped or cannot be unwrapped (it then shows as a damaged picture).
     static QByteArray Picture(const QByteArray& stored);
+    // The value that stands for a row's picture in a copy of the catalogue: NULL, or the
+    // picture of the bytes it holds (as Picture).
+    static QVariant PictureOf(const TJetRow& row);
 };

@@ -3,7 +3,9 @@
 #include "Exception.h"
 #include "TAccessOleObject.h"
 #include "TCatalogueSchema.h"
+#include "TJetPictureFill.h"
 #include "TJetReader.h"
+#include "TJetReaderRun.h"
 #include "TSQLiteDatabase.h"
 #include "TSQLiteNameIndex.h"
 #include "TSQLiteStatement.h"
@@ -16,6 +18,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace {
@@ -50,18 +53,16 @@ QVariant TextOrNull(const std::optional<std::string>& text)
     return text ? QVariant(QString::fromStdString(*text)) : QVariant();
 }
 
-void InsertRow(TSQLiteStatement& insert, const TJetRow& row)
+// Inserts a row with picture standing for its picture; returns the row id it went in under.
+qint64 InsertRow(TSQLiteDatabase& database, TSQLiteStatement& insert, const TJetRow& row,
+                 const QVariant& picture)
 {
     insert.Reset();
     insert.Bind(1, qint64(row.id));
     insert.Bind(2, row.parent ? QVariant(qint64(*row.parent)) : QVariant());
     insert.Bind(3, TextOrNull(row.name));
     insert.Bind(4, TextOrNull(row.file));
-    // The row's bytes are lent, not copied: SQLite takes its own copy when binding.
-    insert.Bind(5, row.state == TJetRowFormat::vsNull
-                       ? QVariant()
-                       : QVariant(TAccessOleObject::Picture(QByteArray::fromRawData(
-                             row.bytes.data(), qsizetype(row.bytes.size())))));
+    insert.Bind(5, picture);
     try {
         insert.Step();
     } catch (const EDatabaseError&) {
@@ -70,6 +71,59 @@ void InsertRow(TSQLiteStatement& insert, const TJetRow& row)
         insert.Bind(1, QVariant());
         insert.Step();
     }
+    return sqlite3_last_insert_rowid(database.Handle());
+}
+
+TSQLiteStatement InsertStatement(TSQLiteDatabase& database)
+{
+    return TSQLiteStatement(database,
+                            QStringLiteral("INSERT INTO picture(ID, parent, name, file, Mirelvane) "
+                                           "VALUES(?, ?, ?, ?, ?)"),
+                            buildAction);
+}
+
+// A new copy in file, its tables empty, open for writing.
+std::unique_ptr<TSQLiteDatabase> CreateCopy(const QString& file, const QString& journal,
+                                            int busyTimeoutMs)
+{
+    CreateEmpty(file);
+    auto database =
+        std::make_unique<TSQLiteDatabase>(file, TSQLiteDatabase::TAccess::ReadWrite, busyTimeoutMs);
+    // A copy cut short is never used, so it needs no flushes.
+    database->Execute(QStringLiteral("PRAGMA journal_mode=%1; PRAGMA synchronous=OFF").arg(journal),
+                      buildAction);
+    database->Execute(QString::fromLatin1(TCatalogueSchema::pictureTable), buildAction);
+    database->Execute(QString::fromLatin1(sourceTable), buildAction);
+    return database;
+}
+
+// The indexes of a copy, made once its rows are in: by category and by name.
+void CreateIndexes(TSQLiteDatabase& database)
+{
+    database.Execute(QString::fromLatin1(TCatalogueSchema::parentIndex), buildAction);
+    TSQLiteNameIndex::Create(database,
+                             TSQLiteTableInfo::Read(database, QStringLiteral("main"),
+                                                    QStringLiteral("picture"), buildAction),
+                             buildAction);
+}
+
+// Writes into the copy what it was made from, by this version: it is whole.
+void MarkWhole(TSQLiteDatabase& database, const QString& path, qint64 size, qint64 modifiedMs)
+{
+    TSQLiteStatement made(database, QStringLiteral("INSERT INTO access_source VALUES(?, ?, ?, ?)"),
+                          buildAction);
+    made.Bind(1, path);
+    made.Bind(2, size);
+    made.Bind(3, modifiedMs);
+    made.Bind(4, copyVersion);
+    made.Step();
+}
+
+// A name of its own for a copy being made by this process.
+QString PartPath(const QString& copy)
+{
+    static int made = 0;
+    return copy + QStringLiteral(".part-%1-%2").arg(::getpid()).arg(++made);
 }
 
 } // namespace
@@ -109,8 +163,12 @@ TJetCatalogueCache::TOpened TJetCatalogueCache::Open(const QString& path, int bu
     if (!QDir().mkpath(Folder()))
         throw EDatabaseError(QStringLiteral("%1 '%2': the folder '%3' cannot be made.")
                                  .arg(buildAction, path, Folder()));
-    const QString part = copy + QStringLiteral(".part-%1").arg(::getpid());
+    const QString part = PartPath(copy);
     try {
+        if (OpenWhileFilling(source, part, copy, busyTimeoutMs, opened))
+            return opened;
+        // Damaged: copied now as far as it can be read, so that the rows read are shown
+        // and the message says how many.
         opened.problem = Build(source, part, busyTimeoutMs);
         // A damaged file's copy is used this once, under a name that the next opening
         // replaces, so that it reads the file again and says again what is missing. It
@@ -124,9 +182,57 @@ TJetCatalogueCache::TOpened TJetCatalogueCache::Open(const QString& path, int bu
             kept, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
         return opened;
     } catch (...) {
-        QFile::remove(part);
+        opened.database.reset();
+        opened.fill.reset();
+        RemoveCopy(part);
         throw;
     }
+}
+
+bool TJetCatalogueCache::OpenWhileFilling(const QFileInfo& source, const QString& part,
+                                          const QString& copy, int busyTimeoutMs, TOpened& opened)
+{
+    // The file as it is before the reader starts: should it change meanwhile, the copy is
+    // made again next time.
+    const qint64 size = source.size();
+    const qint64 modified = ModifiedMs(source);
+    std::unique_ptr<TSQLiteDatabase> writer =
+        CreateCopy(part, QStringLiteral("WAL"), busyTimeoutMs);
+    writer->Execute(QStringLiteral("BEGIN"), buildAction);
+    std::vector<qint64> rowIds;
+    std::vector<std::uint64_t> pending;
+    TSQLiteStatement insert = InsertStatement(*writer);
+    auto reader =
+        std::make_unique<TJetReaderRun>(source.absoluteFilePath(), [&](const TJetRow& row) {
+            // A picture with bytes comes later; until then its row holds NULL.
+            const bool comesLater = row.state == TJetRowFormat::vsStored && row.storedLength > 0;
+            rowIds.push_back(InsertRow(*writer, insert, row,
+                                       comesLater ? QVariant() : TAccessOleObject::PictureOf(row)));
+            if (comesLater)
+                pending.push_back(row.number);
+        });
+    reader->Start(TJetReader::TContent::Serve);
+    const QString stopped =
+        reader->Follow([&] { return reader->Stream().Listed() || reader->Stream().Ended(); });
+    insert = TSQLiteStatement();
+    if (!stopped.isEmpty() || !reader->ListedWhole()) {
+        reader.reset();
+        writer.reset();
+        RemoveCopy(part);
+        return false;
+    }
+    CreateIndexes(*writer);
+    writer->Execute(QStringLiteral("COMMIT"), buildAction);
+    opened.database =
+        std::make_unique<TSQLiteDatabase>(part, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
+    TJetPictureFill::TCopy filled{
+        std::move(writer), copy, source.absoluteFilePath(),
+        [path = source.absoluteFilePath(), size, modified](TSQLiteDatabase& database) {
+            MarkWhole(database, path, size, modified);
+        }};
+    opened.fill = std::make_unique<TJetPictureFill>(std::move(reader), std::move(filled),
+                                                    std::move(rowIds), pending);
+    return true;
 }
 
 // The copy when it was made from the file as it is now, by this version; else none.
@@ -154,35 +260,28 @@ TJetCatalogueCache::OpenCurrent(const QString& copy, const QFileInfo& source, in
 
 QString TJetCatalogueCache::Build(const QFileInfo& source, const QString& file, int busyTimeoutMs)
 {
-    CreateEmpty(file);
-    TSQLiteDatabase database(file, TSQLiteDatabase::TAccess::ReadWrite, busyTimeoutMs);
-    // A copy cut short is never used, so it needs neither a journal nor flushes.
-    database.Execute(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF"),
-                     buildAction);
-    database.Execute(QString::fromLatin1(TCatalogueSchema::pictureTable), buildAction);
-    database.Execute(QString::fromLatin1(sourceTable), buildAction);
-    database.Execute(QStringLiteral("BEGIN"), buildAction);
-    TSQLiteStatement insert(database,
-                            QStringLiteral("INSERT INTO picture(ID, parent, name, file, Mirelvane) "
-                                           "VALUES(?, ?, ?, ?, ?)"),
-                            buildAction);
-    const TJetReader::TSummary summary =
-        TJetReader::Read(source.absoluteFilePath(), TJetReader::TContent::Values,
-                         [&](const TJetRow& row) { InsertRow(insert, row); });
+    // Made in one go and never used when cut short: no journal is needed.
+    const std::unique_ptr<TSQLiteDatabase> database =
+        CreateCopy(file, QStringLiteral("OFF"), busyTimeoutMs);
+    database->Execute(QStringLiteral("BEGIN"), buildAction);
+    TSQLiteStatement insert = InsertStatement(*database);
+    const TJetReader::TSummary summary = TJetReader::Read(
+        source.absoluteFilePath(), TJetReader::TContent::Values, [&](const TJetRow& row) {
+            InsertRow(*database, insert, row, TAccessOleObject::PictureOf(row));
+        });
     insert = TSQLiteStatement();
-    database.Execute(QString::fromLatin1(TCatalogueSchema::parentIndex), buildAction);
-    TSQLiteNameIndex::Create(database,
-                             TSQLiteTableInfo::Read(database, QStringLiteral("main"),
-                                                    QStringLiteral("picture"), buildAction),
-                             buildAction);
-    TSQLiteStatement made(database, QStringLiteral("INSERT INTO access_source VALUES(?, ?, ?, ?)"),
-                          buildAction);
-    made.Bind(1, source.absoluteFilePath());
-    made.Bind(2, source.size());
-    made.Bind(3, ModifiedMs(source));
-    made.Bind(4, copyVersion);
-    made.Step();
-    made = TSQLiteStatement();
-    database.Execute(QStringLiteral("COMMIT"), buildAction);
+    CreateIndexes(*database);
+    MarkWhole(*database, source.absoluteFilePath(), source.size(), ModifiedMs(source));
+    database->Execute(QStringLiteral("COMMIT"), buildAction);
     return summary.problem;
 }
+
+void TJetCatalogueCache::RemoveCopy(const QString& file)
+{
+    for (const char* suffix : {"", "-wal", "-shm"})
+        QFile::remove(file + QLatin1String(suffix));
+}
+
+TJetCatalogueCache::TOpened::TOpened() = default;
+TJetCatalogueCache::TOpened::TOpened(TOpened&&) noexcept = default;
+TJetCatalogueCache::TOpened::~TOpened() = default;

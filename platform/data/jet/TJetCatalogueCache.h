@@ -4,6 +4,7 @@
 #include <memory>
 
 class QFileInfo;
+class TJetPictureFill;
 class TSQLiteDatabase;
 
 // The gallery's private SQLite copy of an Access (Jet) catalogue, which it browses with
@@ -19,29 +20,50 @@ class TSQLiteDatabase;
 // copy cut short is never used. The Access file is only read, and nothing is written
 // beside it.
 //
-// A damaged Access file is copied as far as it can be read; such a copy is used once,
-// under a name of its own that the next opening replaces, so that every opening says
-// again that the rest could not be read.
+// Reading every picture takes several times as long as showing a page, so the first
+// opening copies only the rows' other values (a reader's listing, which reads no picture)
+// and is browsed at once; the pictures follow (TJetPictureFill), those painted first.
+//
+// A damaged Access file whose rows cannot all be listed is copied at once as far as it
+// can be read; such a copy is used once, under a name of its own that the next opening
+// replaces, so that every opening says again that the rest could not be read. Pictures
+// found damaged while they come are reported by the fill, whose copy is then not kept.
 class TJetCatalogueCache {
 public:
     struct TOpened {
+        TOpened();
+        TOpened(TOpened&&) noexcept;
+        ~TOpened();
+        // Brings in the pictures that the copy does not hold yet; null once it holds them
+        // all. It ends after the database has closed.
+        std::unique_ptr<TJetPictureFill> fill;
         std::unique_ptr<TSQLiteDatabase> database; // read-only
         QString problem; // why rows are missing: the Access file is damaged; else empty
     };
 
-    // Raises EDatabaseError naming the Access file when nothing of it can be read, or
-    // naming the folder when the copy cannot be made there.
+    // The copy of the Access file at path. When none is kept for the file as it is now, the
+    // copy is made with every row's other values at once and browsed while its pictures
+    // come (the fill; each picture is awaited before it is read); a damaged Access file
+    // is copied whole at once, as far as it can be read. Raises EDatabaseError naming the
+    // Access file when nothing of it can be read, or naming the folder when the copy
+    // cannot be made there.
     static TOpened Open(const QString& path, int busyTimeoutMs);
 
     static QString Folder();
     // The copy's file for the Access file at path, and the one of its damaged copy.
     static QString CopyPath(const QString& path);
     static QString DamagedCopyPath(const QString& path);
+    // Removes a copy's file and its journal's.
+    static void RemoveCopy(const QString& file);
 
 private:
     static QString CopyPathWithout(const QString& path);
     static std::unique_ptr<TSQLiteDatabase> OpenCurrent(const QString& copy,
                                                         const QFileInfo& source, int busyTimeoutMs);
+    // Makes the copy in part without its pictures, which opened.fill then brings in;
+    // false (nothing made) when the Access file's rows cannot all be listed.
+    static bool OpenWhileFilling(const QFileInfo& source, const QString& part, const QString& copy,
+                                 int busyTimeoutMs, TOpened& opened);
     // Makes the copy in file; returns the reader's problem for a damaged Access file.
     static QString Build(const QFileInfo& source, const QString& file, int busyTimeoutMs);
 };
