@@ -67,6 +67,12 @@ TJetPictureFill::~TJetPictureFill()
     TJetCatalogueCache::RemoveCopy(m_path);
 }
 
+bool TJetPictureFill::Pending(qint64 rowId) const
+{
+    const std::uint32_t number = m_numberOfRowId.value(rowId, 0);
+    return number != 0 && m_states[number - 1] != TState::Present && m_failure.isEmpty();
+}
+
 void TJetPictureFill::Ask(qint64 rowId)
 {
     const std::uint32_t number = m_numberOfRowId.value(rowId, 0);
@@ -78,9 +84,9 @@ void TJetPictureFill::Ask(qint64 rowId)
 
 void TJetPictureFill::Await(qint64 rowId)
 {
-    const std::uint32_t number = m_numberOfRowId.value(rowId, 0);
-    if (number == 0 || m_states[number - 1] == TState::Present || !m_failure.isEmpty())
+    if (!Pending(rowId))
         return;
+    const std::uint32_t number = m_numberOfRowId.value(rowId);
     Ask(rowId);
     m_waiting = true;
     const QString stopped =

@@ -45,6 +45,8 @@ public:
                     const std::vector<std::uint64_t>& pending);
     ~TJetPictureFill() override;
 
+    // True while the picture of the row with rowId is still to come.
+    bool Pending(qint64 rowId) const;
     // Asks for the picture of the row with rowId ahead of the others, without waiting for
     // it (a row about to be painted).
     void Ask(qint64 rowId);
