@@ -1,11 +1,11 @@
 #pragma once
 
+#include "TJetTable.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "TJetTable.h"
 
 class TJetRowWriter;
 

@@ -9,6 +9,7 @@
 #include "TSQLiteStatement.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <cstdio>
 
 namespace {
@@ -88,10 +89,7 @@ void TJetPictureFill::Await(qint64 rowId)
         return;
     const std::uint32_t number = m_numberOfRowId.value(rowId);
     Ask(rowId);
-    m_waiting = true;
-    const QString stopped =
-        m_reader->Follow([&] { return m_states[number - 1] == TState::Present; });
-    m_waiting = false;
+    const QString stopped = FollowAlone([&] { return m_states[number - 1] == TState::Present; });
     Commit();
     if (m_states[number - 1] != TState::Present)
         Fail(m_reader->Cause(stopped));
@@ -111,14 +109,20 @@ void TJetPictureFill::AwaitAll()
             m_reader->Ask(i + 1);
         }
     }
-    m_waiting = true;
-    const QString stopped = m_reader->Follow([&] { return m_missing == 0; });
-    m_waiting = false;
+    const QString stopped = FollowAlone([&] { return m_missing == 0; });
     Commit();
     if (m_missing > 0)
         Fail(m_reader->Cause(stopped));
     else
         Finish();
+}
+
+// Takes in the reader's answers until until() holds, the background standing aside.
+QString TJetPictureFill::FollowAlone(const std::function<bool()>& until)
+{
+    m_waiting = true;
+    const auto waited = qScopeGuard([&] { m_waiting = false; });
+    return m_reader->Follow(until);
 }
 
 // Between the pictures asked for by painting, while the event loop runs.

@@ -67,6 +67,7 @@ public:
 private:
     enum class TState : std::uint8_t { Present, Pending, Asked, AskedInBackground };
 
+    QString FollowAlone(const std::function<bool()>& until);
     void TakeInBackground();
     void Watch();
     void AskInBackground();
