@@ -7,6 +7,7 @@
 #include "TDataSet.h"
 #include "TErrorReport.h"
 #include "TJetCatalogueCache.h"
+#include "TJetStore.h"
 #include "TNameSearch.h"
 #include "TPgStore.h"
 #include "TPgUri.h"
@@ -164,10 +165,11 @@ bool TADOConnection::HasMode(const TConnectionString& settings, TConnectMode mod
 void TADOConnection::OpenJet(const QString& path)
 {
     TJetCatalogueCache::TOpened opened = TJetCatalogueCache::Open(path, m_busyTimeoutMs);
-    m_store = std::make_unique<TSQLiteStore>(std::move(opened.database));
+    const QString problem = opened.problem;
+    m_store = std::make_unique<TJetStore>(std::move(opened));
     m_readOnlyReason = TCatalogueStore::ReadOnlyReason(TCatalogueStore::TKind::Jet, path);
-    if (!opened.problem.isEmpty())
-        TErrorReport::ShowLater(EDatabaseError(opened.problem));
+    if (!problem.isEmpty())
+        TErrorReport::ShowLater(EDatabaseError(problem));
 }
 
 void TADOConnection::Close()

@@ -37,14 +37,14 @@ public:
 
 protected:
     qint64 ReadLazyBlob(int row, int column, TStream* out) override;
+    // The row id of the row that column's value of record row comes from; invalid for none.
+    QVariant RowKey(int row, int column);
     void ReadRange(qint64 firstKey, qint64 lastKey, const TVisit& visit) override;
 
 private:
     void DescribeColumns();
     void FetchRecords();
     void FetchRowIds();
-    // The row id of the row that column's value of record row comes from; invalid for none.
-    QVariant RowKey(int row, int column);
     void UpdateTable(int row, int field, const std::map<QString, QVariant>& values);
 
     TSQLiteDatabase& m_database;

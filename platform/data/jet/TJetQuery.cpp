@@ -1,0 +1,33 @@
+#include "TJetQuery.h"
+
+#include "TJetPictureFill.h"
+
+#include <algorithm>
+
+namespace {
+// Records after the one read whose pictures are asked for with its own: a page of the
+// gallery's grid.
+constexpr int readAhead = 16;
+} // namespace
+
+TJetQuery::TJetQuery(TSQLiteDatabase& database, const QString& sql, const TQuerySettings& settings,
+                     TJetPictureFill& fill)
+    : TSQLiteQuery(database, sql, settings)
+    , m_fill(fill)
+{}
+
+qint64 TJetQuery::ReadLazyBlob(int row, int column, TStream* out)
+{
+    // The copy's only blobs are the pictures, keyed by their row's id.
+    const QVariant key = RowKey(row, column);
+    if (key.isValid() && m_fill.Pending(key.toLongLong())) {
+        // The records painted next are asked for at once: their pictures come in one go.
+        if (WalksByKey()) {
+            const int end = std::min(row + readAhead, RecordCount());
+            for (int next = row + 1; next < end; ++next)
+                m_fill.Ask(m_records.Keys().At(next));
+        }
+        m_fill.Await(key.toLongLong());
+    }
+    return TSQLiteQuery::ReadLazyBlob(row, column, out);
+}
