@@ -1,5 +1,8 @@
 #include "JetTestSupport.h"
 #include "ProgramRun.h"
+#include "TJetCatalogueCache.h"
+#include "TJetReader.h"
+#include "Waits.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -38,6 +41,23 @@ protected:
         return copy;
     }
     QString Shot(const QString& name) const { return m_folder.filePath(name); }
+    // Starts the gallery on catalogue from a folder where it finds a reader that lists
+    // the rows but only writes the requests for pictures to requests, answering none.
+    void StartWithAMuteReader(QProcess& gallery, const QString& catalogue, const QString& requests)
+    {
+        const QString program = m_folder.filePath(QStringLiteral("zentuvio"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZENTUVIO_EXECUTABLE), program));
+        const QString reader = m_folder.filePath(QStringLiteral("zentuvio-jet-reader"));
+        WriteFile(reader, "#!/bin/sh\ncat > '" + QFile::encodeName(requests) + "' | '" +
+                              QFile::encodeName(TJetReader::Program()) + "' \"$@\"\n");
+        QFile::setPermissions(reader, QFile::ReadOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = ProgramRun::Offscreen();
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_scope.CacheFolder());
+        gallery.setProcessEnvironment(environment);
+        gallery.start(program, {QStringLiteral("--catalogue"), catalogue,
+                                QStringLiteral("--screenshot"), Shot(QStringLiteral("muted.png")),
+                                QStringLiteral("--click"), QStringLiteral("SpeedButton16")});
+    }
 
     TJetScope m_scope;
     QTemporaryDir m_folder;
@@ -82,4 +102,32 @@ TEST_F(JetCatalogueProgram, DamagedFilesAreReportedAndTheGalleryGoesOn)
     EXPECT_TRUE(partial.errors.contains(QStringLiteral("could not be read")))
         << qPrintable(partial.errors);
     EXPECT_EQ(partial.output, QStringLiteral("综合类共:4个\n"));
+}
+
+// Killed while the first opening's pictures come, the gallery leaves a copy in the making
+// that no later opening takes for whole; the next gallery removes it and shows the
+// category as the SQLite copy does.
+TEST_F(JetCatalogueProgram, AGalleryKilledWhilePicturesComeLeavesNoCopyToTrust)
+{
+    const QString access = FixturePath(QStringLiteral("catalogue-jet4.mdb"));
+    const QString requests = m_folder.filePath(QStringLiteral("requests"));
+    QProcess killed;
+    StartWithAMuteReader(killed, access, requests);
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo(requests).size() > 0; }, 60000))
+        << "no picture was asked for";
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished());
+    const QString copy = TJetCatalogueCache::CopyPath(access);
+    EXPECT_FALSE(QFileInfo::exists(copy));
+    const QStringList left = CacheFiles();
+    ASSERT_FALSE(left.isEmpty()) << "killed before it made a copy";
+
+    const ProgramRun next =
+        Gallery(access, Shot(QStringLiteral("access.png")), QStringLiteral("SpeedButton16"));
+    EXPECT_EQ(next.output, QStringLiteral("综合类共:4个\n"));
+    Gallery(SqliteCopy(access), Shot(QStringLiteral("copy.png")), QStringLiteral("SpeedButton16"));
+    EXPECT_EQ(QImage(Shot(QStringLiteral("access.png"))), QImage(Shot(QStringLiteral("copy.png"))));
+    for (const QString& file : left)
+        EXPECT_FALSE(QFileInfo::exists(TJetCatalogueCache::Folder() + QLatin1Char('/') + file))
+            << file.toStdString();
 }

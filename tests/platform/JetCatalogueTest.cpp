@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -59,6 +60,17 @@ private:
     TComponent m_form{nullptr};
     TTestQuery m_data;
 };
+
+// The id of a process that has ended.
+qint64 EndedProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("true"), {});
+    EXPECT_TRUE(process.waitForStarted());
+    const qint64 id = process.processId();
+    EXPECT_TRUE(process.waitForFinished());
+    return id;
+}
 
 } // namespace
 
@@ -217,4 +229,56 @@ TEST(JetCatalogue, AFileThatIsNeitherStoreIsNamedWhenTheQueryOpens)
         EXPECT_TRUE(error.Message().contains(path));
         EXPECT_TRUE(error.Message().contains(QStringLiteral("neither an SQLite database")));
     }
+}
+
+// What a gallery killed while it made a copy left of it (the copy in the making and its
+// journal's) is removed by the next opening of the same catalogue. The files of a gallery
+// still running, those of another catalogue and any other file are left as they are.
+TEST(JetCatalogue, TheNextOpeningRemovesWhatAKilledGalleryLeftOfItsCopy)
+{
+    const TJetScope scope;
+    const QString path = FixturePath(QStringLiteral("catalogue-jet4.mdb"));
+    const QString copy = TJetCatalogueCache::CopyPath(path);
+    const QString other =
+        TJetCatalogueCache::CopyPath(FixturePath(QStringLiteral("catalogue-jet4-v2003.mdb")));
+    const QString killed = QStringLiteral(".part-%1-3").arg(EndedProcessId());
+    const QString running = QStringLiteral(".part-%1-1000").arg(QCoreApplication::applicationPid());
+    QStringList left;
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        left << copy + killed + QLatin1String(suffix);
+    const QStringList kept = {copy + running, copy + running + QStringLiteral("-wal"),
+                              other + killed, copy + QStringLiteral(".part-notes"),
+                              copy + killed + QStringLiteral(".txt")};
+    ASSERT_TRUE(QDir().mkpath(TJetCatalogueCache::Folder()));
+    for (const QString& file : left + kept)
+        WriteFile(file, "left");
+    {
+        TCatalogueQuery catalogue(path);
+        EXPECT_EQ(catalogue.Open(0).RecordCount(), 4);
+        for (const QString& file : left)
+            EXPECT_FALSE(QFileInfo::exists(file)) << file.toStdString();
+    }
+    for (const QString& file : kept)
+        EXPECT_EQ(ReadFile(file), "left") << file.toStdString();
+    EXPECT_EQ(CacheFiles().size(), kept.size()) << CacheFiles().join(u' ').toStdString();
+}
+
+// A file whose listing shows damage (pictures whose pages lie past its end) is copied at
+// once as far as it can be read; that copy is used while the connection is open, searches
+// included, and then removed, so that the next opening says again what is missing.
+TEST(JetCatalogue, ADamagedFilesCopyIsRemovedWhenItsConnectionCloses)
+{
+    TJetScope scope;
+    TReports reports;
+    const QString path = scope.Truncated(QStringLiteral("catalogue-jet4"), 30 * pageBytes);
+    {
+        TCatalogueQuery catalogue(path);
+        EXPECT_EQ(catalogue.Open(0).RecordCount(), 4);
+        EXPECT_EQ(CacheFiles().size(), 1);
+        EXPECT_FALSE(QFileInfo::exists(TJetCatalogueCache::CopyPath(path)));
+        EXPECT_TRUE(catalogue.Connection().OpenNameSearch()->HasNames());
+    }
+    EXPECT_TRUE(CacheFiles().isEmpty()) << CacheFiles().join(u' ').toStdString();
+    ASSERT_EQ(reports.Texts().size(), 1);
+    EXPECT_TRUE(reports.Texts()[0].contains(QStringLiteral("only in part")));
 }

@@ -41,11 +41,6 @@ QByteArray Expected(const TManifestRow& row)
     return row.length < 0 ? QByteArray("NULL") : row.sha256;
 }
 
-QStringList CacheFiles()
-{
-    return QDir(TJetCatalogueCache::Folder()).entryList(QDir::Files);
-}
-
 // The reader, started through a shell script that stands between it and its requests.
 class TReaderBehind {
 public:

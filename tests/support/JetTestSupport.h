@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TErrorReport.h"
+#include "TJetCatalogueCache.h"
 #include "TJetPictureFill.h"
 
 #include <QCoreApplication>
@@ -226,6 +227,12 @@ private:
     TDamagedCopies m_copies;
     std::map<QString, QByteArray> m_watched;
 };
+
+// The files in the cache folder of the gallery's copies.
+inline QStringList CacheFiles()
+{
+    return QDir(TJetCatalogueCache::Folder()).entryList(QDir::Files | QDir::Hidden);
+}
 
 // Runs the event loop, as the gallery does while it shows a page, until the copies of the
 // Access catalogues opened have all their pictures (or 30 s have passed).

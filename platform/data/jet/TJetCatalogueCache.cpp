@@ -16,10 +16,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <sqlite3.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -126,6 +130,12 @@ QString PartPath(const QString& copy)
     return copy + QStringLiteral(".part-%1-%2").arg(::getpid()).arg(++made);
 }
 
+// No process has the id pid any more (one that another user runs still counts).
+bool ProcessIsGone(int pid)
+{
+    return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
 
 QString TJetCatalogueCache::Folder()
@@ -136,26 +146,18 @@ QString TJetCatalogueCache::Folder()
 
 QString TJetCatalogueCache::CopyPath(const QString& path)
 {
-    return CopyPathWithout(path) + QStringLiteral(".sqlite");
-}
-
-QString TJetCatalogueCache::DamagedCopyPath(const QString& path)
-{
-    return CopyPathWithout(path) + QStringLiteral(".damaged.sqlite");
-}
-
-QString TJetCatalogueCache::CopyPathWithout(const QString& path)
-{
     const QString key = QFileInfo(path).absoluteFilePath();
     return Folder() + QLatin1Char('/') +
            QString::fromLatin1(
-               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex());
+               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex()) +
+           QStringLiteral(".sqlite");
 }
 
 TJetCatalogueCache::TOpened TJetCatalogueCache::Open(const QString& path, int busyTimeoutMs)
 {
     const QFileInfo source(path);
     const QString copy = CopyPath(path);
+    RemoveLeftovers(copy);
     TOpened opened;
     opened.database = OpenCurrent(copy, source, busyTimeoutMs);
     if (opened.database)
@@ -170,16 +172,18 @@ TJetCatalogueCache::TOpened TJetCatalogueCache::Open(const QString& path, int bu
         // Damaged: copied now as far as it can be read, so that the rows read are shown
         // and the message says how many.
         opened.problem = Build(source, part, busyTimeoutMs);
-        // A damaged file's copy is used this once, under a name that the next opening
-        // replaces, so that it reads the file again and says again what is missing. It
-        // stays a file while it is used, for the connections that searches open on it.
-        const QString kept = opened.problem.isEmpty() ? copy : DamagedCopyPath(path);
-        if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(kept).constData()) !=
-            0)
+        // A damaged file's copy is used this once, so that the next opening reads the file
+        // again and says again what is missing. It stays a file while it is used, for the
+        // connections that searches open on it.
+        const bool whole = opened.problem.isEmpty();
+        if (!whole)
+            opened.usedOnce = TUsedOnce(part);
+        else if (std::rename(QFile::encodeName(part).constData(),
+                             QFile::encodeName(copy).constData()) != 0)
             throw EDatabaseError(QStringLiteral("%1 '%2': cannot rename '%3' to '%4'.")
-                                     .arg(buildAction, path, part, kept));
+                                     .arg(buildAction, path, part, copy));
         opened.database = std::make_unique<TSQLiteDatabase>(
-            kept, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
+            whole ? copy : part, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
         return opened;
     } catch (...) {
         opened.database.reset();
@@ -278,8 +282,44 @@ QString TJetCatalogueCache::Build(const QFileInfo& source, const QString& file, 
 
 void TJetCatalogueCache::RemoveCopy(const QString& file)
 {
-    for (const char* suffix : {"", "-wal", "-shm"})
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
         QFile::remove(file + QLatin1String(suffix));
+}
+
+void TJetCatalogueCache::RemoveLeftovers(const QString& copy)
+{
+    const QFileInfo kept(copy);
+    const QDir folder = kept.dir();
+    // PartPath's names, and those of the copy's journal beside them.
+    static const QRegularExpression part(QRegularExpression::anchoredPattern(
+        QStringLiteral("\\.part-(\\d{1,9})-\\d+(-wal|-shm|-journal)?")));
+    const QStringList names =
+        folder.entryList({kept.fileName() + QStringLiteral(".part-*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = part.match(name.mid(kept.fileName().size()));
+        if (match.hasMatch() && ProcessIsGone(match.captured(1).toInt()))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
+TJetCatalogueCache::TUsedOnce::TUsedOnce(QString file)
+    : m_file(std::move(file))
+{}
+
+TJetCatalogueCache::TUsedOnce::TUsedOnce(TUsedOnce&& other) noexcept
+    : m_file(std::exchange(other.m_file, QString()))
+{}
+
+TJetCatalogueCache::TUsedOnce& TJetCatalogueCache::TUsedOnce::operator=(TUsedOnce&& other) noexcept
+{
+    std::swap(m_file, other.m_file);
+    return *this;
+}
+
+TJetCatalogueCache::TUsedOnce::~TUsedOnce()
+{
+    if (!m_file.isEmpty())
+        RemoveCopy(m_file);
 }
 
 TJetCatalogueCache::TOpened::TOpened() = default;

@@ -25,11 +25,29 @@ class TSQLiteDatabase;
 // and is browsed at once; the pictures follow (TJetPictureFill), those painted first.
 //
 // A damaged Access file whose rows cannot all be listed is copied at once as far as it
-// can be read; such a copy is used once, under a name of its own that the next opening
-// replaces, so that every opening says again that the rest could not be read. Pictures
-// found damaged while they come are reported by the fill, whose copy is then not kept.
+// can be read; such a copy is used only while it is open, so that every opening says again
+// that the rest could not be read. Pictures found damaged while they come are reported by
+// the fill, whose copy is then not kept.
+//
+// A copy is made under a name that holds the process's id. A gallery that ended without
+// cleaning up (killed, crashed) leaves such files behind; the next opening of the same
+// Access file removes those whose process is gone.
 class TJetCatalogueCache {
 public:
+    // The file of a copy used only while it is open: removed, with its journal's, when it
+    // ends.
+    class TUsedOnce {
+    public:
+        explicit TUsedOnce(QString file = QString());
+        TUsedOnce(TUsedOnce&& other) noexcept;
+        TUsedOnce& operator=(TUsedOnce&& other) noexcept;
+        ~TUsedOnce();
+
+    private:
+        QString m_file;
+    };
+
+    // The members end in reverse order: the database closes first.
     struct TOpened {
         TOpened();
         TOpened(TOpened&&) noexcept;
@@ -37,6 +55,7 @@ public:
         // Brings in the pictures that the copy does not hold yet; null once it holds them
         // all. It ends after the database has closed.
         std::unique_ptr<TJetPictureFill> fill;
+        TUsedOnce usedOnce;                        // the copy of a damaged Access file
         std::unique_ptr<TSQLiteDatabase> database; // read-only
         QString problem; // why rows are missing: the Access file is damaged; else empty
     };
@@ -50,14 +69,14 @@ public:
     static TOpened Open(const QString& path, int busyTimeoutMs);
 
     static QString Folder();
-    // The copy's file for the Access file at path, and the one of its damaged copy.
+    // The copy's file for the Access file at path.
     static QString CopyPath(const QString& path);
-    static QString DamagedCopyPath(const QString& path);
     // Removes a copy's file and its journal's.
     static void RemoveCopy(const QString& file);
 
 private:
-    static QString CopyPathWithout(const QString& path);
+    // Removes the copies in the making of copy that processes now gone have left.
+    static void RemoveLeftovers(const QString& copy);
     static std::unique_ptr<TSQLiteDatabase> OpenCurrent(const QString& copy,
                                                         const QFileInfo& source, int busyTimeoutMs);
     // Makes the copy in part without its pictures, which opened.fill then brings in;

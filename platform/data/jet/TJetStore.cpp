@@ -8,6 +8,7 @@
 
 TJetStore::TJetStore(TJetCatalogueCache::TOpened opened)
     : m_fill(std::move(opened.fill))
+    , m_usedOnce(std::move(opened.usedOnce))
     , m_copy(std::move(opened.database))
 {}
 

@@ -27,7 +27,8 @@ public:
     std::unique_ptr<TNameSearch> OpenNameSearch() override;
 
 private:
-    // Declared first so that it ends after the copy's connection has closed.
+    // Declared before the copy, so that they end after its connection has closed.
     std::unique_ptr<TJetPictureFill> m_fill;
+    TJetCatalogueCache::TUsedOnce m_usedOnce;
     TSQLiteStore m_copy;
 };
