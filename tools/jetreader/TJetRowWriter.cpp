@@ -7,8 +7,9 @@
 
 namespace {
 
-// Frames are passed on once this much is waiting.
-constexpr std::size_t flushBytes = 256 * 1024;
+// Frames are passed on once this much is waiting: few writes, and little enough that the
+// caller takes in the first rows while the next are read.
+constexpr std::size_t flushBytes = 16 * 1024;
 
 } // namespace
 
