@@ -199,23 +199,37 @@ TEST(JetCatalogue, ADamagedFileShowsTheRowsReadAndReportsTheRestOnce)
     EXPECT_FALSE(QFileInfo::exists(TJetCatalogueCache::CopyPath(path)));
 }
 
-// The copy has the index of names, and a damaged file's copy stays a file while it is
-// used, so that a search can open a connection of its own to it.
-TEST(JetCatalogue, CopiesWholeOrDamagedAreSearchedThroughTheirIndexOfNames)
+// A copy is searched as soon as it is browsed: by reading its rows while its pictures
+// come, through its index of names once they are in (a damaged file's copy, made at once,
+// has it at once). A copy stays a file while it is used, so that a search can open a
+// connection of its own to it.
+TEST(JetCatalogue, CopiesAreSearchedAtOnceAndThroughTheirIndexOfNamesOnceWhole)
 {
     TJetScope scope;
     const qsizetype size = QFileInfo(FixturePath(QStringLiteral("catalogue-jet4.mdb"))).size();
-    const TReports reports;
+    TReports reports;
+    const QString cutInAPicture =
+        scope.Truncated(QStringLiteral("catalogue-jet4"), size - 30 * pageBytes);
+    const QString cutBeforePictures =
+        scope.Truncated(QStringLiteral("catalogue-jet4"), 30 * pageBytes);
     for (const QString& path :
-         {FixturePath(QStringLiteral("catalogue-jet4.mdb")),
-          scope.Truncated(QStringLiteral("catalogue-jet4"), size - 30 * pageBytes)}) {
+         {FixturePath(QStringLiteral("catalogue-jet4.mdb")), cutInAPicture, cutBeforePictures}) {
+        SCOPED_TRACE(path.toStdString());
         TCatalogueQuery catalogue(path);
         catalogue.Open(0);
-        const std::unique_ptr<TNameSearch> search = catalogue.Connection().OpenNameSearch();
-        EXPECT_TRUE(search->HasNames());
-        EXPECT_FALSE(search->Scans(QStringLiteral("small"))) << path.toStdString();
-        EXPECT_TRUE(search->Find(QStringLiteral("small"), {}).empty());
+        const bool filling = TJetPictureFill::Running() > 0;
+        EXPECT_EQ(filling, path != cutBeforePictures);
+        const std::unique_ptr<TNameSearch> early = catalogue.Connection().OpenNameSearch();
+        EXPECT_TRUE(early->HasNames());
+        EXPECT_EQ(early->Scans(QStringLiteral("small")), filling);
+        EXPECT_TRUE(early->Find(QStringLiteral("small"), {}).empty());
+        LetPicturesArrive();
+        const std::unique_ptr<TNameSearch> later = catalogue.Connection().OpenNameSearch();
+        EXPECT_FALSE(later->Scans(QStringLiteral("small")));
+        EXPECT_TRUE(later->Find(QStringLiteral("small"), {}).empty());
     }
+    // The damaged files, each once.
+    EXPECT_EQ(reports.Texts().size(), 2);
 }
 
 TEST(JetCatalogue, AFileThatIsNeitherStoreIsNamedWhenTheQueryOpens)

@@ -20,8 +20,6 @@ using namespace JetTestSupport;
 
 namespace {
 
-const QString testAction = QStringLiteral("test");
-
 // The picture of the row with id as the browsing connection reads it: its SHA-256, "NULL",
 // or "no row".
 QByteArray StoredPicture(TSQLiteDatabase& database, qint64 id)
@@ -130,6 +128,13 @@ TEST(JetPictureFill, AWholeCopyIsKeptOnceTheBrowsingConnectionHasClosed)
     TSQLiteStatement mode(kept, QStringLiteral("PRAGMA journal_mode"), testAction);
     ASSERT_TRUE(mode.Step());
     EXPECT_EQ(mode.Column(0).toString(), QStringLiteral("delete"));
+    // Its indexes, made after the pictures, are there.
+    TSQLiteStatement indexes(kept,
+                             QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE name IN "
+                                            "('picture_parent', 'picture_names')"),
+                             testAction);
+    ASSERT_TRUE(indexes.Step());
+    EXPECT_EQ(indexes.ColumnInt64(0), 2);
     const QString reader = TJetReader::Program();
     TJetReader::SetProgram(QStringLiteral("/nonexistent/reader"));
     TJetCatalogueCache::TOpened again = TJetCatalogueCache::Open(path, 1000);

@@ -30,6 +30,9 @@ struct TManifestRow {
     QString source;
 };
 
+// What a failed statement of a test says it was doing.
+inline const QString testAction = QStringLiteral("test");
+
 inline QString FixturePath(const QString& name)
 {
     return QStringLiteral(ZENTUVIO_JET_FIXTURES "/") + name;

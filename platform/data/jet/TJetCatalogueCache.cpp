@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "TAccessOleObject.h"
 #include "TCatalogueSchema.h"
+#include "TJetCopyRows.h"
 #include "TJetPictureFill.h"
 #include "TJetReader.h"
 #include "TJetReaderRun.h"
@@ -21,7 +22,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <sqlite3.h>
+#include <optional>
 #include <unistd.h>
 #include <utility>
 
@@ -52,49 +53,15 @@ void CreateEmpty(const QString& file)
                                  .arg(buildAction, file, created.errorString()));
 }
 
-QVariant TextOrNull(const std::optional<std::string>& text)
-{
-    return text ? QVariant(QString::fromStdString(*text)) : QVariant();
-}
-
-// Inserts a row with picture standing for its picture; returns the row id it went in under.
-qint64 InsertRow(TSQLiteDatabase& database, TSQLiteStatement& insert, const TJetRow& row,
-                 const QVariant& picture)
-{
-    insert.Reset();
-    insert.Bind(1, qint64(row.id));
-    insert.Bind(2, row.parent ? QVariant(qint64(*row.parent)) : QVariant());
-    insert.Bind(3, TextOrNull(row.name));
-    insert.Bind(4, TextOrNull(row.file));
-    insert.Bind(5, picture);
-    try {
-        insert.Step();
-    } catch (const EDatabaseError&) {
-        // An ID that a damaged table repeats: the row goes in under a new one.
-        insert.Reset();
-        insert.Bind(1, QVariant());
-        insert.Step();
-    }
-    return sqlite3_last_insert_rowid(database.Handle());
-}
-
-TSQLiteStatement InsertStatement(TSQLiteDatabase& database)
-{
-    return TSQLiteStatement(database,
-                            QStringLiteral("INSERT INTO picture(ID, parent, name, file, Mirelvane) "
-                                           "VALUES(?, ?, ?, ?, ?)"),
-                            buildAction);
-}
-
-// A new copy in file, its tables empty, open for writing.
-std::unique_ptr<TSQLiteDatabase> CreateCopy(const QString& file, const QString& journal,
-                                            int busyTimeoutMs)
+// A new copy in file, its tables empty, open for writing in the transaction that makes
+// it. It is made in one go and never used when cut short: it needs neither journal nor
+// flushes.
+std::unique_ptr<TSQLiteDatabase> CreateCopy(const QString& file, int busyTimeoutMs)
 {
     CreateEmpty(file);
     auto database =
         std::make_unique<TSQLiteDatabase>(file, TSQLiteDatabase::TAccess::ReadWrite, busyTimeoutMs);
-    // A copy cut short is never used, so it needs no flushes.
-    database->Execute(QStringLiteral("PRAGMA journal_mode=%1; PRAGMA synchronous=OFF").arg(journal),
+    database->Execute(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN"),
                       buildAction);
     database->Execute(QString::fromLatin1(TCatalogueSchema::pictureTable), buildAction);
     database->Execute(QString::fromLatin1(sourceTable), buildAction);
@@ -109,6 +76,18 @@ void CreateIndexes(TSQLiteDatabase& database)
                              TSQLiteTableInfo::Read(database, QStringLiteral("main"),
                                                     QStringLiteral("picture"), buildAction),
                              buildAction);
+}
+
+// Makes the copy whose rows are added ready to be browsed while its pictures are written
+// (in WAL mode: see TJetPictureFill); false when it cannot be. Its indexes come once the
+// pictures are in: until then a category's rows are found by reading the table, which
+// holds no picture bytes yet, faster than making the index.
+bool OpenToBrowsing(TSQLiteDatabase& copy, TJetCopyRows& rows)
+{
+    rows.Flush();
+    copy.Execute(QStringLiteral("COMMIT"), buildAction);
+    TSQLiteStatement mode(copy, QStringLiteral("PRAGMA journal_mode=WAL"), buildAction);
+    return mode.Step() && mode.Column(0).toString() == QLatin1String("wal");
 }
 
 // Writes into the copy what it was made from, by this version: it is whole.
@@ -200,37 +179,38 @@ bool TJetCatalogueCache::OpenWhileFilling(const QFileInfo& source, const QString
     // made again next time.
     const qint64 size = source.size();
     const qint64 modified = ModifiedMs(source);
-    std::unique_ptr<TSQLiteDatabase> writer =
-        CreateCopy(part, QStringLiteral("WAL"), busyTimeoutMs);
-    writer->Execute(QStringLiteral("BEGIN"), buildAction);
+    std::unique_ptr<TSQLiteDatabase> writer;
+    std::optional<TJetCopyRows> rows;
     std::vector<qint64> rowIds;
     std::vector<std::uint64_t> pending;
-    TSQLiteStatement insert = InsertStatement(*writer);
     auto reader =
         std::make_unique<TJetReaderRun>(source.absoluteFilePath(), [&](const TJetRow& row) {
             // A picture with bytes comes later; until then its row holds NULL.
             const bool comesLater = row.state == TJetRowFormat::vsStored && row.storedLength > 0;
-            rowIds.push_back(InsertRow(*writer, insert, row,
-                                       comesLater ? QVariant() : TAccessOleObject::PictureOf(row)));
+            rowIds.push_back(
+                rows->Add(row, comesLater ? QVariant() : TAccessOleObject::PictureOf(row)));
             if (comesLater)
                 pending.push_back(row.number);
         });
+    // Started first: the copy is created while the reader starts.
     reader->Start(TJetReader::TContent::Serve);
+    writer = CreateCopy(part, busyTimeoutMs);
+    rows.emplace(*writer);
     const QString stopped =
         reader->Follow([&] { return reader->Stream().Listed() || reader->Stream().Ended(); });
-    insert = TSQLiteStatement();
-    if (!stopped.isEmpty() || !reader->ListedWhole()) {
+    const bool browsable =
+        stopped.isEmpty() && reader->ListedWhole() && OpenToBrowsing(*writer, *rows);
+    rows.reset();
+    if (!browsable) {
         reader.reset();
         writer.reset();
         RemoveCopy(part);
         return false;
     }
-    CreateIndexes(*writer);
-    writer->Execute(QStringLiteral("COMMIT"), buildAction);
     opened.database =
         std::make_unique<TSQLiteDatabase>(part, TSQLiteDatabase::TAccess::ReadOnly, busyTimeoutMs);
     TJetPictureFill::TCopy filled{
-        std::move(writer), copy, source.absoluteFilePath(),
+        std::move(writer), copy, source.absoluteFilePath(), CreateIndexes,
         [path = source.absoluteFilePath(), size, modified](TSQLiteDatabase& database) {
             MarkWhole(database, path, size, modified);
         }};
@@ -264,16 +244,12 @@ TJetCatalogueCache::OpenCurrent(const QString& copy, const QFileInfo& source, in
 
 QString TJetCatalogueCache::Build(const QFileInfo& source, const QString& file, int busyTimeoutMs)
 {
-    // Made in one go and never used when cut short: no journal is needed.
-    const std::unique_ptr<TSQLiteDatabase> database =
-        CreateCopy(file, QStringLiteral("OFF"), busyTimeoutMs);
-    database->Execute(QStringLiteral("BEGIN"), buildAction);
-    TSQLiteStatement insert = InsertStatement(*database);
+    const std::unique_ptr<TSQLiteDatabase> database = CreateCopy(file, busyTimeoutMs);
+    TJetCopyRows rows(*database);
     const TJetReader::TSummary summary = TJetReader::Read(
-        source.absoluteFilePath(), TJetReader::TContent::Values, [&](const TJetRow& row) {
-            InsertRow(*database, insert, row, TAccessOleObject::PictureOf(row));
-        });
-    insert = TSQLiteStatement();
+        source.absoluteFilePath(), TJetReader::TContent::Values,
+        [&](const TJetRow& row) { rows.Add(row, TAccessOleObject::PictureOf(row)); });
+    rows.Flush();
     CreateIndexes(*database);
     MarkWhole(*database, source.absoluteFilePath(), source.size(), ModifiedMs(source));
     database->Execute(QStringLiteral("COMMIT"), buildAction);

@@ -22,7 +22,8 @@ class TSQLiteDatabase;
 //
 // Reading every picture takes several times as long as showing a page, so the first
 // opening copies only the rows' other values (a reader's listing, which reads no picture)
-// and is browsed at once; the pictures follow (TJetPictureFill), those painted first.
+// and is browsed at once; the pictures follow (TJetPictureFill), those painted first, and
+// the indexes after them.
 //
 // A damaged Access file whose rows cannot all be listed is copied at once as far as it
 // can be read; such a copy is used only while it is open, so that every opening says again

@@ -215,6 +215,7 @@ void TJetPictureFill::Fail(const QString& cause)
 void TJetPictureFill::Finish()
 {
     Commit();
+    m_copy.completeIndexes(*m_copy.writer);
     m_complete = true;
     Ended();
     m_reader->EndRequests();

@@ -34,6 +34,9 @@ public:
         std::unique_ptr<TSQLiteDatabase> writer; // the copy, open for writing in WAL mode
         QString keptPath;                        // the name it takes when whole
         QString accessPath;                      // the Access file, for messages
+        // Makes the indexes that the copy does not have yet, once every picture is in:
+        // until then, the pictures come first.
+        std::function<void(TSQLiteDatabase& copy)> completeIndexes;
         // Writes into the copy that it is whole, and what it was made from.
         std::function<void(TSQLiteDatabase& copy)> markWhole;
     };

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 namespace {
-// Records after the one read whose pictures are asked for with its own: a page of the
-// gallery's grid.
-constexpr int readAhead = 16;
+// Records after the one read whose pictures are asked for with its own: more than a page of
+// the gallery's grid.
+constexpr int readAhead = 48;
 } // namespace
 
 TJetQuery::TJetQuery(TSQLiteDatabase& database, const QString& sql, const TQuerySettings& settings,
@@ -21,9 +21,10 @@ qint64 TJetQuery::ReadLazyBlob(int row, int column, TStream* out)
     // The copy's only blobs are the pictures, keyed by their row's id.
     const QVariant key = RowKey(row, column);
     if (key.isValid() && m_fill.Pending(key.toLongLong())) {
-        // The records painted next are asked for at once: their pictures come in one go.
+        // Its own first, then those of the records painted next, which then come in one go.
+        m_fill.Ask(key.toLongLong());
         if (WalksByKey()) {
-            const int end = std::min(row + readAhead, RecordCount());
+            const int end = std::min(row + 1 + readAhead, RecordCount());
             for (int next = row + 1; next < end; ++next)
                 m_fill.Ask(m_records.Keys().At(next));
         }

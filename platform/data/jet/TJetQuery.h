@@ -5,7 +5,8 @@
 class TJetPictureFill;
 
 // A query on the copy of an Access catalogue whose pictures are still coming: the picture
-// of a record is awaited before it is read (see TJetPictureFill).
+// of a record is awaited before it is read (see TJetPictureFill), and those of the records
+// after it are asked for with it.
 class TJetQuery : public TSQLiteQuery {
 public:
     TJetQuery(TSQLiteDatabase& database, const QString& sql, const TQuerySettings& settings,
