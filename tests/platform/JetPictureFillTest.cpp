@@ -217,3 +217,32 @@ TEST(JetPictureFill, AReaderThatGivesNoAnswerIsStoppedAtTheTimeLimit)
     ASSERT_EQ(reports.Texts().size(), 1);
     EXPECT_TRUE(CacheFiles().isEmpty());
 }
+
+// Another program holding the copy's write lock stands for any write that fails (a full
+// disk): the fill ends, says why once, and the gallery goes on without the pictures.
+TEST(JetPictureFill, ACopyThatCannotBeWrittenEndsTheFillWithAReport)
+{
+    const TJetScope scope;
+    const QString path = FixturePath(QStringLiteral("catalogue-jet4.mdb"));
+    const std::vector<TManifestRow> manifest = Manifest(QStringLiteral("catalogue-jet4"));
+    TReports reports;
+    {
+        TJetCatalogueCache::TOpened opened = TJetCatalogueCache::Open(path, 300);
+        ASSERT_TRUE(opened.fill);
+        TSQLiteDatabase other(opened.database->Path(), TSQLiteDatabase::TAccess::ReadWrite, 0);
+        other.Execute(QStringLiteral("BEGIN IMMEDIATE"), testAction);
+        opened.fill->Await(manifest[1].id);
+        EXPECT_FALSE(opened.fill->Bringing());
+        EXPECT_TRUE(opened.fill->Failure().contains(QStringLiteral("locked")))
+            << opened.fill->Failure().toStdString();
+        EXPECT_EQ(StoredPicture(*opened.database, manifest[1].id), QByteArray("NULL"));
+        // Nothing is waited for any more, and the background stays still.
+        opened.fill->AwaitAll();
+        LetPicturesArrive();
+        EXPECT_EQ(TJetPictureFill::Running(), 0);
+    }
+    ASSERT_EQ(reports.Texts().size(), 1);
+    EXPECT_TRUE(reports.Texts()[0].contains(QStringLiteral("Cannot copy the pictures")))
+        << reports.Texts()[0].toStdString();
+    EXPECT_TRUE(CacheFiles().isEmpty()) << CacheFiles().join(u' ').toStdString();
+}

@@ -87,34 +87,50 @@ void TJetPictureFill::Await(qint64 rowId)
 {
     if (!Pending(rowId))
         return;
-    const std::uint32_t number = m_numberOfRowId.value(rowId);
-    Ask(rowId);
-    const QString stopped = FollowAlone([&] { return m_states[number - 1] == TState::Present; });
-    Commit();
-    if (m_states[number - 1] != TState::Present)
-        Fail(m_reader->Cause(stopped));
-    else if (m_missing == 0)
-        Finish();
-    else // answers that arrived meanwhile announce themselves no more
-        m_resume.start(0);
+    Writing([&] {
+        const std::uint32_t number = m_numberOfRowId.value(rowId);
+        Ask(rowId);
+        const QString stopped =
+            FollowAlone([&] { return m_states[number - 1] == TState::Present; });
+        Commit();
+        if (m_states[number - 1] != TState::Present)
+            Fail(m_reader->Cause(stopped));
+        else if (m_missing == 0)
+            Finish();
+        else // answers that arrived meanwhile announce themselves no more
+            m_resume.start(0);
+    });
 }
 
 void TJetPictureFill::AwaitAll()
 {
     if (m_complete || !m_failure.isEmpty())
         return;
-    for (std::size_t i = 0; i < m_states.size(); ++i) {
-        if (m_states[i] == TState::Pending) {
-            m_states[i] = TState::Asked;
-            m_reader->Ask(i + 1);
+    Writing([&] {
+        for (std::size_t i = 0; i < m_states.size(); ++i) {
+            if (m_states[i] == TState::Pending) {
+                m_states[i] = TState::Asked;
+                m_reader->Ask(i + 1);
+            }
         }
+        const QString stopped = FollowAlone([&] { return m_missing == 0; });
+        Commit();
+        if (m_missing > 0)
+            Fail(m_reader->Cause(stopped));
+        else
+            Finish();
+    });
+}
+
+// Runs work, which writes into the copy. A copy that cannot be written (a full disk,
+// another program's lock) ends the fill as a failed reader does, with its own report.
+void TJetPictureFill::Writing(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const EDatabaseError& error) {
+        Stop(error.Message(), error.Message());
     }
-    const QString stopped = FollowAlone([&] { return m_missing == 0; });
-    Commit();
-    if (m_missing > 0)
-        Fail(m_reader->Cause(stopped));
-    else
-        Finish();
 }
 
 // Takes in the reader's answers until until() holds, the background standing aside.
@@ -130,13 +146,15 @@ void TJetPictureFill::TakeInBackground()
 {
     if (m_waiting || m_complete || !m_failure.isEmpty())
         return;
-    const QString broken = m_reader->TakeArrived();
-    Commit();
-    if (!broken.isEmpty())
-        return Fail(broken);
-    if (m_missing == 0)
-        return Finish();
-    AskInBackground();
+    Writing([&] {
+        const QString broken = m_reader->TakeArrived();
+        Commit();
+        if (!broken.isEmpty())
+            return Fail(broken);
+        if (m_missing == 0)
+            return Finish();
+        AskInBackground();
+    });
 }
 
 void TJetPictureFill::AskInBackground()
@@ -198,18 +216,26 @@ void TJetPictureFill::Commit()
 
 void TJetPictureFill::Fail(const QString& cause)
 {
-    if (m_complete || !m_failure.isEmpty())
+    if (!m_running)
         return;
-    m_failure = cause;
+    // The pictures that came stand.
+    Commit();
+    Stop(cause, QStringLiteral("The Access catalogue '%1' is damaged: %2. The pictures of %3 of "
+                               "its %4 rows could not be read.")
+                    .arg(m_copy.accessPath, cause)
+                    .arg(m_missing)
+                    .arg(m_rowIds.size()));
+}
+
+// Brings in no more pictures, for failure, and reports it.
+void TJetPictureFill::Stop(const QString& failure, const QString& report)
+{
+    if (!m_running)
+        return;
+    m_failure = failure;
     Ended();
     m_reader->Stop();
-    Commit();
-    TErrorReport::ShowLater(EDatabaseError(
-        QStringLiteral("The Access catalogue '%1' is damaged: %2. The pictures of %3 of its %4 "
-                       "rows could not be read.")
-            .arg(m_copy.accessPath, cause)
-            .arg(m_missing)
-            .arg(m_rowIds.size())));
+    TErrorReport::ShowLater(EDatabaseError(report));
 }
 
 void TJetPictureFill::Finish()

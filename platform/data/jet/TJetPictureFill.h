@@ -25,9 +25,10 @@ struct TJetRow;
 // When every picture is in, the copy is kept for the Access file: once the browsing
 // connection has closed (the fill ends after it), it leaves WAL mode and takes the copy's
 // name. A fill that ends before every picture is in (the gallery closed meanwhile, the
-// reader failed) removes the copy: it is never taken for whole. A reader that fails, and
-// pictures read only in part, are reported once, as for any damaged Access file; a picture
-// that could not be read stays NULL, one read in part holds the bytes read.
+// reader failed, the copy could not be written) removes the copy: it is never taken for
+// whole. A reader that fails, and pictures read only in part, are reported once, as for
+// any damaged Access file, and so is a copy that cannot be written; a picture that could
+// not be read stays NULL, one read in part holds the bytes read.
 class TJetPictureFill : public QObject {
 public:
     struct TCopy {
@@ -62,7 +63,8 @@ public:
     bool Complete() const { return m_complete; }
     // True while pictures are still coming.
     bool Bringing() const { return m_running; }
-    // Why pictures could not come (the reader failed); else an empty text.
+    // Why pictures could not come (the reader failed, the copy could not be written); else
+    // an empty text.
     const QString& Failure() const { return m_failure; }
     // Fills in this process still bringing in pictures.
     static int Running();
@@ -76,7 +78,10 @@ private:
     void AskInBackground();
     void Store(const TJetRow& row);
     void Commit();
+    void Writing(const std::function<void()>& work);
+    // The reader failed for cause.
     void Fail(const QString& cause);
+    void Stop(const QString& failure, const QString& report);
     void Finish();
     // Not running any more: every picture in, or the reader failed.
     void Ended();
