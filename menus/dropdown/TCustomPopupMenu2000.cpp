@@ -5,6 +5,7 @@
 #include "TMenuItem2000.h"
 #include "TPopupMenu2000Form.h"
 #include "T_AM2000_Colors.h"
+#include "T_AM2000_DropDownPictures.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuOptions.h"
 #include "T_AM2000_Skin.h"
@@ -21,21 +22,31 @@ TCustomPopupMenu2000::TCustomPopupMenu2000(TComponent* owner)
     : TPopupMenu(owner)
     , m_options(std::make_unique<T_AM2000_MenuOptions>(this))
     , m_font(std::make_unique<TFont>())
+    , m_pictures(std::make_unique<T_AM2000_DropDownPictures>())
 {
     m_font->OnChange = [this] { OptionsChanged(); };
 }
 
-TCustomPopupMenu2000::~TCustomPopupMenu2000() = default;
+TCustomPopupMenu2000::~TCustomPopupMenu2000()
+{
+    if (m_images)
+        m_images->RemoveChangeListener(this);
+}
 
+// Kept pictures show the images as they were.
 void TCustomPopupMenu2000::SetImages(TImageList* images)
 {
     if (images == m_images)
         return;
-    if (m_images)
+    if (m_images) {
+        m_images->RemoveChangeListener(this);
         RemoveFreeNotification(m_images);
+    }
     m_images = images;
-    if (m_images)
+    if (m_images) {
         FreeNotification(m_images);
+        m_images->AddChangeListener(this, [this] { m_pictures->Clear(); });
+    }
     OptionsChanged();
 }
 
@@ -57,6 +68,8 @@ void TCustomPopupMenu2000::SetSystemCtl3D(bool system)
 
 void TCustomPopupMenu2000::TakeMenuSettings(const TCustomMainMenu2000& menu)
 {
+    if (HoldsSettingsOf(menu))
+        return;
     {
         T_AM2000_UpdatingScope updating;
         const T_AM2000_MenuOptions& from = *menu.Options();
@@ -77,6 +90,17 @@ void TCustomPopupMenu2000::TakeMenuSettings(const TCustomMainMenu2000& menu)
         m_systemCtl3D = menu.SystemCtl3D();
     }
     OptionsChanged();
+}
+
+// Skin painting handlers cannot be compared: a skin with one is always taken again.
+bool TCustomPopupMenu2000::HoldsSettingsOf(const TCustomMainMenu2000& menu) const
+{
+    const T_AM2000_Options& groups = menu.GroupOptions();
+    const T_AM2000_Skin& skin = *groups.Skin();
+    return !skin.OnPaintBackground && !skin.OnPaintItemBackground &&
+           m_options->SameSettings(*menu.Options()) && m_options->SameGroups(groups) &&
+           *m_font == menu.DropDownFont() && m_ctl3D == menu.Ctl3D() &&
+           m_systemCtl3D == menu.SystemCtl3D();
 }
 
 // The desktop's menus are taken to be flat, as current desktops draw them.
@@ -113,6 +137,7 @@ void TCustomPopupMenu2000::CloseDropDown()
 
 void TCustomPopupMenu2000::OptionsChanged()
 {
+    m_pictures->Clear();
     if (m_window && !T_AM2000_UpdatingScope::Updating())
         m_window->ScheduleRelayout();
 }

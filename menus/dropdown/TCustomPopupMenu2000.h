@@ -10,6 +10,7 @@ class TCustomMainMenu2000;
 class TCustomPopupMenu2000Form;
 class TImageList;
 class TMenuItem2000;
+class T_AM2000_DropDownPictures;
 class T_AM2000_MenuOptions;
 
 // The component that runs the drop-down windows of the animated menu system: it holds
@@ -33,8 +34,13 @@ public:
     void SetSystemCtl3D(bool system);
 
     // Takes over a main menu's options, drop-down font and 3D settings (the menu bar
-    // does so before each drop-down).
+    // does so before each drop-down) where they differ from those the menu holds.
     void TakeMenuSettings(const TCustomMainMenu2000& menu);
+
+    // The windows this menu opens at the top of a chain underline their accelerators
+    // from their first frame (a menu bar's drop-down while the bar shows its underlines).
+    bool ShowUnderlines() const { return m_showUnderlines; }
+    void SetShowUnderlines(bool show) { m_showUnderlines = show; }
 
     // Whether drop-down windows get the 3D outer frame, and the least bevel they get:
     // the 3D setting, or with SystemCtl3D the desktop's flat look (no outer frame, a
@@ -54,6 +60,10 @@ public:
     TCustomPopupMenu2000Form* DropDown() const { return m_window.get(); }
     void CloseDropDown();
 
+    // The layouts and pictures of this menu's windows, kept between openings; dropped
+    // whenever the menu's options, font, images or 3D settings change.
+    T_AM2000_DropDownPictures& Pictures() const { return *m_pictures; }
+
     // The open window lays itself out and paints again, once back in the event loop.
     void OptionsChanged() override;
 
@@ -61,10 +71,14 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    bool HoldsSettingsOf(const TCustomMainMenu2000& menu) const;
+
     std::unique_ptr<T_AM2000_MenuOptions> m_options;
     std::unique_ptr<TFont> m_font;
     TImageList* m_images = nullptr;
     bool m_ctl3D = true;
     bool m_systemCtl3D = false;
+    bool m_showUnderlines = false;
+    std::unique_ptr<T_AM2000_DropDownPictures> m_pictures;
     std::unique_ptr<TCustomPopupMenu2000Form> m_window;
 };

@@ -11,7 +11,6 @@
 #include "TWindowPlace.h"
 #include "T_AM2000_Colors.h"
 #include "T_AM2000_DrawState.h"
-#include "T_AM2000_DropDownLayout.h"
 #include "T_AM2000_EntryWatch.h"
 #include "T_AM2000_ItemPainter.h"
 #include "T_AM2000_Margins.h"
@@ -23,8 +22,10 @@
 #include "T_AM2000_Title.h"
 #include "T_AM2000_TitleStrip.h"
 
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -92,7 +93,7 @@ TCustomPopupMenu2000Form::TCustomPopupMenu2000Form(TCustomPopupMenu2000& menu, T
     , m_canvas(std::make_unique<TBitmap>())
     , m_entryWatch(std::make_unique<T_AM2000_EntryWatch>(
           item, [this] { EntryFreed(); }, [this] { Orphan(); }))
-    , m_showUnderlines(parentWindow && parentWindow->ShowUnderlines())
+    , m_showUnderlines(parentWindow ? parentWindow->ShowUnderlines() : menu.ShowUnderlines())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -119,9 +120,20 @@ void TCustomPopupMenu2000Form::Relayout()
         m_selected = NoEntry;
     if (m_previousSelected >= count)
         m_previousSelected = NoEntry;
-    Measure();
-    m_painter->SetShowUnderlines(m_showUnderlines);
+    const T_AM2000_DropDownLayout::Frame frame = LayoutFrame();
+    const bool keep = ShowsNoState() && T_AM2000_DropDownPictures::Keepable(m_entries, *m_options);
+    T_AM2000_DropDownPictures::Source source;
+    if (keep) {
+        source = PictureSource(frame);
+        if (TakeKeptPicture(source)) {
+            update();
+            return;
+        }
+    }
+    Measure(frame);
     PaintAll();
+    if (keep)
+        KeepPicture(std::move(source));
     update();
 }
 
@@ -188,39 +200,114 @@ void TCustomPopupMenu2000Form::Orphan()
     m_selected = NoEntry;
     m_previousSelected = NoEntry;
     m_hiddenPresent = false;
-    Measure();
+    Measure(LayoutFrame());
     PaintAll();
     hide();
     if (m_itemFreed)
         m_itemFreed();
 }
 
-void TCustomPopupMenu2000Form::Measure()
+// Nothing selected, pressed or left open: the window looks as any window of its entries
+// would.
+bool TCustomPopupMenu2000Form::ShowsNoState() const
 {
-    m_layout =
-        std::make_unique<T_AM2000_DropDownLayout>(*m_options, *m_menu.Font(), m_menu.Images());
+    return m_selected == NoEntry && !m_pressed && m_openBorderWidth == 0;
+}
+
+T_AM2000_DropDownLayout::Frame TCustomPopupMenu2000Form::LayoutFrame() const
+{
     T_AM2000_DropDownLayout::Frame frame;
     frame.outer3D = m_parentWindow ? m_parentWindow->Layout().OuterFrame() : m_menu.HasOuterFrame();
     frame.minimumBevel = m_menu.MinimumBevel();
     frame.expanded = m_expanded;
     frame.hiddenPresent = m_hiddenPresent;
-    m_layout->Measure(m_entries, frame);
-    m_painter = std::make_unique<T_AM2000_ItemPainter>(*m_options, *m_menu.Font(), m_menu.Images(),
-                                                       m_layout->RightTextWidth());
+    return frame;
+}
+
+// Fonts given in points are measured at the primary screen's resolution.
+T_AM2000_DropDownPictures::Source
+TCustomPopupMenu2000Form::PictureSource(const T_AM2000_DropDownLayout::Frame& frame) const
+{
+    T_AM2000_DropDownPictures::Source source;
+    source.options = m_options;
+    source.frame = frame;
+    source.underlines = m_showUnderlines;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    source.logicalDpi = screen ? screen->logicalDotsPerInch() : 0;
+    source.entries.reserve(m_entries.size());
+    for (int i = 0; i < int(m_entries.size()); ++i) {
+        const TMenuItem2000& item = *m_entries[std::size_t(i)];
+        T_AM2000_DropDownPictures::EntryLook look;
+        look.item = &item;
+        look.caption = item.Caption();
+        look.shortCutText = item.ShortCutText();
+        look.bitmap = item.Bitmap()->Image().cacheKey();
+        look.bitmapTransparentColor = item.Bitmap()->TransparentColor();
+        look.imageIndex = item.ImageIndex();
+        look.defaultIndex = item.DefaultIndex();
+        look.numGlyphs = item.NumGlyphs();
+        look.state = EntryState(i);
+        source.entries.push_back(std::move(look));
+    }
+    return source;
+}
+
+bool TCustomPopupMenu2000Form::TakeKeptPicture(const T_AM2000_DropDownPictures::Source& source)
+{
+    const auto kept = m_menu.Pictures().Find(m_item, m_contents == Contents::ContextMenu, source);
+    if (!kept)
+        return false;
+    m_options = kept->source.options;
+    m_layout = kept->layout;
+    FitToLayout();
+    PrepareCanvas();
+    m_canvas->SetImage(kept->image);
+    return true;
+}
+
+void TCustomPopupMenu2000Form::KeepPicture(T_AM2000_DropDownPictures::Source source)
+{
+    auto picture = std::make_shared<T_AM2000_DropDownPictures::Picture>();
+    picture->source = std::move(source);
+    picture->layout = m_layout;
+    picture->image = m_canvas->Image();
+    m_menu.Pictures().Keep(m_item, m_contents == Contents::ContextMenu, std::move(picture));
+}
+
+void TCustomPopupMenu2000Form::Measure(const T_AM2000_DropDownLayout::Frame& frame)
+{
+    auto layout =
+        std::make_shared<T_AM2000_DropDownLayout>(*m_options, *m_menu.Font(), m_menu.Images());
+    layout->Measure(m_entries, frame);
+    m_layout = std::move(layout);
+    FitToLayout();
+    PrepareCanvas();
     const QSize size = m_layout->WindowSize();
-    // 24 bits of colour held in 32-bit words: the painter's native format, so neither
-    // drawing nor the animation has to convert.
-    if (m_canvas->PixelFormat() != TPixelFormat::pf32bit)
-        m_canvas->SetPixelFormat(TPixelFormat::pf32bit);
     if (m_canvas->Width() != size.width() || m_canvas->Height() != size.height())
         m_canvas->SetSize(size.width(), size.height());
+}
+
+// The painter, the skin background and the window's size follow the layout.
+void TCustomPopupMenu2000Form::FitToLayout()
+{
+    m_painter = std::make_unique<T_AM2000_ItemPainter>(*m_options, *m_menu.Font(), m_menu.Images(),
+                                                       m_layout->RightTextWidth());
+    m_painter->SetShowUnderlines(m_showUnderlines);
     m_background = QImage();
     if (m_scroll) {
         MakeScrollView(m_scroll->WindowSize().height(), m_scroll->FirstShown());
         setFixedSize(m_scroll->WindowSize());
     } else {
-        setFixedSize(size);
+        setFixedSize(m_layout->WindowSize());
     }
+}
+
+// 24 bits of colour held in 32-bit words: the painter's native format, so neither
+// drawing nor the animation has to convert.
+void TCustomPopupMenu2000Form::PrepareCanvas()
+{
+    if (m_canvas->PixelFormat() != TPixelFormat::pf32bit)
+        m_canvas->SetPixelFormat(TPixelFormat::pf32bit);
 }
 
 void TCustomPopupMenu2000Form::MakeScrollView(int height, int firstShown)

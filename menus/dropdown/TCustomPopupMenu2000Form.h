@@ -1,5 +1,7 @@
 #pragma once
 
+#include "T_AM2000_DropDownLayout.h"
+#include "T_AM2000_DropDownPictures.h"
 #include "T_AM2000_Types.h"
 
 #include <QImage>
@@ -14,7 +16,6 @@ class TBitmap;
 class TCustomPopupMenu2000;
 class TMenuViewers;
 class TMenuItem2000;
-class T_AM2000_DropDownLayout;
 class T_AM2000_EntryWatch;
 class T_AM2000_ItemPainter;
 class T_AM2000_MenuOptions;
@@ -23,8 +24,9 @@ class T_AM2000_ScrollView;
 // A drop-down window: a borderless top-level window that never takes the focus, made
 // for the submenu of one item and run by a TCustomPopupMenu2000. It measures its
 // entries, sizes itself, and paints everything into a canvas bitmap of its full size,
-// which it copies to the screen. A selection change repaints only the two entries
-// concerned.
+// which it copies to the screen; a window laid out with nothing selected takes the
+// layout and picture its menu kept from an earlier opening when nothing they were made
+// from has changed. A selection change repaints only the two entries concerned.
 class TCustomPopupMenu2000Form : public QWidget {
 public:
     // Selected codes of the zones that are no entry.
@@ -90,8 +92,8 @@ public:
     void SetOpenBorder(int left, int width, bool bottomSide = false);
 
     // Captions underline their accelerator characters (the mode a menu bar sets while it
-    // shows its own underlines). A submenu window starts in its parent's mode, and an
-    // open one follows it. Changing the mode repaints the window.
+    // shows its own underlines). A top window starts in its menu's mode, a submenu window
+    // in its parent's, and an open one follows it. Changing the mode repaints the window.
     bool ShowUnderlines() const { return m_showUnderlines; }
     void SetShowUnderlines(bool show);
 
@@ -158,7 +160,15 @@ private:
     void CollectEntries();
     void EntryFreed();
     void Orphan();
-    void Measure();
+    bool ShowsNoState() const;
+    T_AM2000_DropDownLayout::Frame LayoutFrame() const;
+    T_AM2000_DropDownPictures::Source
+    PictureSource(const T_AM2000_DropDownLayout::Frame& frame) const;
+    bool TakeKeptPicture(const T_AM2000_DropDownPictures::Source& source);
+    void KeepPicture(T_AM2000_DropDownPictures::Source source);
+    void Measure(const T_AM2000_DropDownLayout::Frame& frame);
+    void FitToLayout();
+    void PrepareCanvas();
     void PaintAll();
     void PaintBackground();
     void PaintFrame();
@@ -178,8 +188,9 @@ private:
     TCustomPopupMenu2000Form* m_parentWindow;
     Contents m_contents;
     TCustomPopupMenu2000Form* m_childWindow = nullptr;
-    std::unique_ptr<T_AM2000_MenuOptions> m_options;
-    std::unique_ptr<T_AM2000_DropDownLayout> m_layout;
+    // Shared with the menu's kept picture, whose layout refers to its options.
+    std::shared_ptr<const T_AM2000_MenuOptions> m_options;
+    std::shared_ptr<const T_AM2000_DropDownLayout> m_layout;
     std::unique_ptr<T_AM2000_ItemPainter> m_painter;
     std::unique_ptr<TBitmap> m_canvas;
     std::unique_ptr<T_AM2000_ScrollView> m_scroll;

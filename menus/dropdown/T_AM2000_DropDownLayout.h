@@ -32,6 +32,8 @@ public:
         int minimumBevel = 0; // the system's flat look asks for at least this bevel
         bool expanded = false;
         bool hiddenPresent = false; // hidden items are left out: an expand button
+
+        bool operator==(const Frame&) const = default;
     };
 
     T_AM2000_DropDownLayout(const T_AM2000_MenuOptions& options, const TFont& font,

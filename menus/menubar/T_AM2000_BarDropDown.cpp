@@ -31,8 +31,8 @@ TCustomPopupMenu2000Form* T_AM2000_BarDropDown::Open(TCustomPopupMenu2000& menu,
                                                      TMenuItem2000& item, const Request& request)
 {
     const QRect& itemOnScreen = request.itemOnScreen;
+    menu.SetShowUnderlines(request.underlines);
     TCustomPopupMenu2000Form* window = T_AM2000_MenuTracker::Instance().Open(menu, item);
-    window->SetShowUnderlines(request.underlines);
     const Placement::Placement placement = PlaceBelow(*window, itemOnScreen);
     if (request.raised)
         window->SetOpenBorder(itemOnScreen.x() - placement.bounds.x(), itemOnScreen.width(),

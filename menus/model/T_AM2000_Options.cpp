@@ -233,6 +233,20 @@ bool T_AM2000_Options::HasDefaults() const
            m_caption.isEmpty() && !ownGroup;
 }
 
+bool T_AM2000_Options::SameSettings(const T_AM2000_Options& other) const
+{
+    return m_alignment == other.m_alignment && m_flags == other.m_flags &&
+           m_draggable == other.m_draggable && m_customizable == other.m_customizable &&
+           m_opacity == other.m_opacity && m_animation == other.m_animation &&
+           m_caption == other.m_caption;
+}
+
+bool T_AM2000_Options::SameGroups(const T_AM2000_Options& other) const
+{
+    return *Colors() == *other.Colors() && *Margins() == *other.Margins() &&
+           *Title() == *other.Title() && *Skin() == *other.Skin();
+}
+
 void T_AM2000_Options::GroupChanged(T_AM2000_GroupKind kind)
 {
     if (T_AM2000_UpdatingScope::Updating())

@@ -82,6 +82,11 @@ public:
     // Alignment, Draggable, Customizable and Caption at their defaults, and no group own
     // and different from its defaults.
     virtual bool HasDefaults() const;
+    // Alignment, Flags, Draggable, Customizable, Opacity, Animation and Caption equal to
+    // other's.
+    bool SameSettings(const T_AM2000_Options& other) const;
+    // Every group holds the values of other's group of that kind; the Parent flags aside.
+    bool SameGroups(const T_AM2000_Options& other) const;
 
     // Told by a group of a change of one of its values (not while updating): the owner
     // refreshes, then the group's Parent flag becomes false.

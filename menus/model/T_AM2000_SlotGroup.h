@@ -29,6 +29,7 @@ public:
     template <int I> void SetSlot(V value) { SetValueAt(I, value); }
 
     bool IsDefault() const override { return m_values == m_defaults; }
+    bool operator==(const T_AM2000_SlotGroup& other) const { return m_values == other.m_values; }
 
 protected:
     T_AM2000_SlotGroup(T_AM2000_Options* options, T_AM2000_GroupKind kind, const Values& defaults)
