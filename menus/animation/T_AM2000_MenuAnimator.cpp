@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 T_AM2000_MenuAnimator::T_AM2000_MenuAnimator(QWidget* window, T_AM2000_Desktop& desktop,
                                              ISoundPlayer& sound)
@@ -36,6 +37,11 @@ T_AM2000_MenuAnimator::T_AM2000_MenuAnimator(QWidget* window)
     : T_AM2000_MenuAnimator(window, T_AM2000_Desktop::Instance(), TEventSound::Instance())
 {}
 
+T_AM2000_MenuAnimator::~T_AM2000_MenuAnimator()
+{
+    RunAfterFirstFrame();
+}
+
 // The animator carries no meta-object of its own, so findChild would take any child for
 // one.
 T_AM2000_MenuAnimator* T_AM2000_MenuAnimator::Of(const QObject& window)
@@ -52,6 +58,7 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
 {
     m_shadow = shadow;
     m_openedWith = opening.kind;
+    m_firstFramePainted = false;
     Begin(menu, opening, T_AM2000_AnimationSteps(opening.bounds.size(), opening.kind));
     TWindowPlace::Set(*m_window, CurrentBounds());
     if (m_shadow && !opening.chain.empty())
@@ -62,8 +69,29 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
         above->window()->raise();
     m_window->show();
     m_window->window()->raise();
-    m_sound.PlayEvent(QLatin1String(PopupSound));
     PostStep(StepInterval);
+    // Waking the sound's thread would hold the first frame up.
+    AfterFirstFrame([this] { m_sound.PlayEvent(QLatin1String(PopupSound)); });
+}
+
+void T_AM2000_MenuAnimator::AfterFirstFrame(std::function<void()> work)
+{
+    m_afterFirstFrame.push_back(std::move(work));
+    if (m_firstFramePainted || !m_window->isVisible())
+        RunAfterFirstFrame();
+}
+
+// The frame reaches the screen once its paint event is done.
+void T_AM2000_MenuAnimator::FirstFramePainted()
+{
+    m_firstFramePainted = true;
+    QTimer::singleShot(0, this, [this] { RunAfterFirstFrame(); });
+}
+
+void T_AM2000_MenuAnimator::RunAfterFirstFrame()
+{
+    for (const std::function<void()>& work : std::exchange(m_afterFirstFrame, {}))
+        work();
 }
 
 void T_AM2000_MenuAnimator::Expand(const QImage& menu, const QRect& bounds, int fromHeight)
@@ -143,6 +171,10 @@ bool T_AM2000_MenuAnimator::event(QEvent* event)
 
 bool T_AM2000_MenuAnimator::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_window && event->type() == QEvent::Hide)
+        RunAfterFirstFrame();
+    if (watched == m_window && event->type() == QEvent::Paint && !m_firstFramePainted)
+        FirstFramePainted();
     if (watched != m_window || event->type() != QEvent::Paint || m_menu.isNull() ||
         !(m_animating || m_table))
         return QObject::eventFilter(watched, event);

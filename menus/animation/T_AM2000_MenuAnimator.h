@@ -49,13 +49,18 @@ public:
     // The animator belongs to window.
     T_AM2000_MenuAnimator(QWidget* window, T_AM2000_Desktop& desktop, ISoundPlayer& sound);
     explicit T_AM2000_MenuAnimator(QWidget* window);
+    ~T_AM2000_MenuAnimator() override;
 
     // The animator that belongs to window; nullptr for none.
     static T_AM2000_MenuAnimator* Of(const QObject& window);
 
     // Shows window (and shadow, when given) without activating it at the start of its
-    // opening, plays the popup sound and posts the first step.
+    // opening, posts the first step and plays the popup sound after the first frame.
     void Start(const QImage& menu, const Opening& opening, T_AM2000_DropShadow* shadow = nullptr);
+    // Runs work once the window's first frame since Start has been painted, when control
+    // is back in the event loop, so that it does not hold that frame up; at once where the
+    // window hides first or the animator goes.
+    void AfterFirstFrame(std::function<void()> work);
     // The open window shows its hidden items: it keeps its place and grows from
     // fromHeight to bounds in vertical slides.
     void Expand(const QImage& menu, const QRect& bounds, int fromHeight);
@@ -91,6 +96,8 @@ private:
     void Grow();
     void Finish();
     void PostStep(qint64 interval);
+    void FirstFramePainted();
+    void RunAfterFirstFrame();
     void SetAlpha(int alpha);
     QImage Blended(const QImage& image, const QRect& screenRect) const;
     static int Alpha(int opacity);
@@ -101,6 +108,8 @@ private:
     QPointer<T_AM2000_DropShadow> m_shadow;
     std::function<void()> m_finished;
     QTimer m_wake;
+    std::vector<std::function<void()>> m_afterFirstFrame;
+    bool m_firstFramePainted = false;
 
     QImage m_menu;
     Opening m_opening;

@@ -14,6 +14,7 @@
 #include "T_AM2000_DrawState.h"
 #include "T_AM2000_ItemPainter.h"
 #include "T_AM2000_Margins.h"
+#include "T_AM2000_MenuAnimator.h"
 #include "T_AM2000_MenuBarKeys.h"
 #include "T_AM2000_MenuBarList.h"
 #include "T_AM2000_MenuChain.h"
@@ -30,6 +31,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyle>
 #include <QToolTip>
 #include <utility>
@@ -206,14 +208,20 @@ QWidget* TCustomMenuBar2000::ItemPlace(const TMenuItem2000& item, QPoint& local)
     return nullptr;
 }
 
-// Every change of state or current item goes through here.
 void TCustomMenuBar2000::SetState(State state, int current)
 {
+    if (ChangeState(state, current))
+        update();
+}
+
+// Every change of state or current item goes through here.
+bool TCustomMenuBar2000::ChangeState(State state, int current)
+{
     if (state == m_state && current == m_current)
-        return;
+        return false;
     m_state = state;
     m_current = current;
-    update();
+    return true;
 }
 
 void TCustomMenuBar2000::ResetBar()
@@ -428,7 +436,7 @@ TCustomPopupMenu2000Form* TCustomMenuBar2000::OpenBarItem(TMenuItem2000* item, b
         return nullptr;
     m_dropDownMenu->TakeMenuSettings(*m_menu);
     OnPopup(this, item);
-    SetState(State::bsOpen, index);
+    const bool changed = ChangeState(State::bsOpen, index);
     const bool raised = m_drawingOptions->Flags().Contains(T_AM2000_Flag::mfRaiseMenuBarItem);
     T_AM2000_BarDropDown::Request request;
     request.itemOnScreen = ItemOnScreen(index);
@@ -436,6 +444,8 @@ TCustomPopupMenu2000Form* TCustomMenuBar2000::OpenBarItem(TMenuItem2000* item, b
     request.raised = raised;
     request.underlines = m_showUnderlines;
     TCustomPopupMenu2000Form* window = T_AM2000_BarDropDown::Open(*m_dropDownMenu, *item, request);
+    if (changed)
+        RepaintAfterFirstFrame(*window);
     if (raised)
         ShowRaisedItem(index);
     else
@@ -445,6 +455,21 @@ TCustomPopupMenu2000Form* TCustomMenuBar2000::OpenBarItem(TMenuItem2000* item, b
         Tracker().Navigator().MoveSelection(*window, 0);
     StartExpandTimer(*window);
     return window;
+}
+
+// The menu the user waits for comes first: the bar paints its item pressed once the
+// drop-down's first frame is on the screen.
+void TCustomMenuBar2000::RepaintAfterFirstFrame(TCustomPopupMenu2000Form& window)
+{
+    T_AM2000_MenuAnimator* animator = T_AM2000_MenuAnimator::Of(window);
+    if (!animator) {
+        update();
+        return;
+    }
+    animator->AfterFirstFrame([bar = QPointer<TCustomMenuBar2000>(this)] {
+        if (bar)
+            bar->update();
+    });
 }
 
 // A drop-down with hidden items shows them after a while, unless the menu says not to.

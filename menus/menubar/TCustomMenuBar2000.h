@@ -114,6 +114,9 @@ protected:
 
 private:
     void SetState(T_AM2000_BarState state, int current);
+    // Returns whether the state or the current item changed; repaints nothing.
+    bool ChangeState(T_AM2000_BarState state, int current);
+    void RepaintAfterFirstFrame(TCustomPopupMenu2000Form& window);
     void TakeWindowMenu();
     // The menu's options with the bar's alignment and margins.
     std::unique_ptr<T_AM2000_MenuOptions> BarOptions() const;

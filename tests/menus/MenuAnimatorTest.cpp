@@ -84,6 +84,12 @@ protected:
         return bounds;
     }
     QRgb Shown(int x, int y) { return window->grab().toImage().pixel(x, y); }
+    // The window paints a frame, and control is back in the event loop afterwards.
+    void PaintAFrame()
+    {
+        window->grab();
+        QCoreApplication::sendPostedEvents(animator, QEvent::MetaCall);
+    }
 
     QRgb screen = qRgb(0, 0, 0);
     T_AM2000_Desktop desktop;
@@ -268,15 +274,46 @@ TEST_F(MenuAnimator, AWindowDestroyedHalfwayLeavesNoStepBehind)
     EXPECT_EQ(finished, 0);
 }
 
-TEST_F(MenuAnimator, EveryOpeningPlaysThePopupSound)
+// The sound's thread is woken once the first frame is on the screen, not before; a
+// window that hides before its first frame still sounds.
+TEST_F(MenuAnimator, EveryOpeningPlaysThePopupSoundAfterItsFirstFrame)
 {
     Start(Coordinates(QSize(20, 20)), {anNone, QRect(0, 0, 20, 20)});
+    EXPECT_TRUE(sound.events.isEmpty());
+    window->grab();
+    EXPECT_TRUE(sound.events.isEmpty()) << "not while the frame is being painted";
+    QCoreApplication::sendPostedEvents(animator, QEvent::MetaCall);
     EXPECT_EQ(sound.events, QStringList{"menu-popup"});
+    PaintAFrame();
     Tick();
     EXPECT_FALSE(animator->Animating());
     EXPECT_EQ(window->geometry(), QRect(0, 0, 20, 20));
+    EXPECT_EQ(sound.events.size(), 1) << "later frames are no new opening";
+
     Start(Coordinates(QSize(20, 20)), {anNone, QRect(0, 0, 20, 20)});
+    window->hide();
     EXPECT_EQ(sound.events.size(), 2);
+    Start(Coordinates(QSize(20, 20)), {anNone, QRect(0, 0, 20, 20)});
+    delete window;
+    window = nullptr;
+    EXPECT_EQ(sound.events.size(), 3) << "nor is it lost with the window";
+}
+
+// Work that must not hold up the first frame waits for it, in the order asked for.
+TEST_F(MenuAnimator, WorkAfterTheFirstFrameRunsOnceThatFrameWasPainted)
+{
+    QStringList done;
+    Start(Coordinates(QSize(20, 20)), {anVertSlide, QRect(0, 0, 20, 20)});
+    animator->AfterFirstFrame([&] { done << "first"; });
+    animator->AfterFirstFrame([&] { done << "second"; });
+    QCoreApplication::sendPostedEvents(animator, QEvent::MetaCall);
+    EXPECT_TRUE(done.isEmpty());
+    PaintAFrame();
+    EXPECT_EQ(done, (QStringList{"first", "second"}));
+    animator->AfterFirstFrame([&] { done << "late"; });
+    EXPECT_EQ(done.size(), 3) << "after the first frame, work runs at once";
+    PaintAFrame();
+    EXPECT_EQ(done.size(), 3);
 }
 
 TEST_F(MenuAnimator, TheShadowFollowsEveryStep)
@@ -296,8 +333,10 @@ TEST_F(MenuAnimator, TheShadowFollowsEveryStep)
 TEST_F(MenuAnimator, ExpandingGrowsFromTheOldHeightBySixteenthsOfTheDifference)
 {
     Start(Coordinates(QSize(100, 60)), {anNone, QRect(10, 10, 100, 60)});
+    PaintAFrame();
     Tick();
     animator->Expand(Coordinates(QSize(100, 200)), QRect(10, 10, 100, 200), 60);
+    PaintAFrame();
     const auto bounds = BoundsToTheEnd();
     ASSERT_EQ(bounds.size(), 19u); // 60 up to 196 by 140 / 16 = 8, then the full height
     for (std::size_t i = 0; i + 1 < bounds.size(); ++i)

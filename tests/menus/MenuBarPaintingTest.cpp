@@ -2,8 +2,10 @@
 
 #include "TColors.h"
 #include "T_AM2000_Colors.h"
+#include "Waits.h"
 
 #include <QImage>
+#include <QStringList>
 
 namespace {
 
@@ -47,6 +49,31 @@ protected:
                     return x;
         return -1;
     }
+    // Names the bar and drop-down windows in the order their paint events arrive.
+    class PaintOrder : public QObject {
+    public:
+        explicit PaintOrder(const QWidget& bar)
+            : m_bar(bar)
+        {
+            QCoreApplication::instance()->installEventFilter(this);
+        }
+        ~PaintOrder() override { QCoreApplication::instance()->removeEventFilter(this); }
+        QStringList painted;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && watched == &m_bar)
+                painted << QStringLiteral("bar");
+            else if (event->type() == QEvent::Paint &&
+                     dynamic_cast<TCustomPopupMenu2000Form*>(watched))
+                painted << QStringLiteral("drop-down");
+            return false;
+        }
+
+    private:
+        const QWidget& m_bar;
+    };
     static void ExpectCorners(const QImage& image, const QRect& rect, QRgb color)
     {
         EXPECT_EQ(image.pixel(rect.topLeft()), color);
@@ -101,6 +128,21 @@ TEST_F(MenuBarPainting, TheOpenItemIsDrawnPressed)
     ExpectCorners(image, ItemRect(1), Rgb(pressed));
     EXPECT_GT(Count(image, ItemRect(1), Rgb(pressedText)), 0);
     EXPECT_EQ(Count(image, image.rect(), Rgb(highlight)), 0);
+}
+
+// The drop-down the user waits for is painted first; the bar ends up the same.
+TEST_F(MenuBarPainting, ThePressedItemIsPaintedOnceTheDropDownsFirstFrameIsOnTheScreen)
+{
+    ASSERT_TRUE(WaitFor([&] { return bar->isVisible() && !bar->visibleRegion().isEmpty(); }));
+    QCoreApplication::processEvents();
+    const PaintOrder order(*bar);
+    Press(1);
+    ASSERT_EQ(OpenItem(), edit);
+    ASSERT_TRUE(WaitFor([&] { return order.painted.contains(QStringLiteral("bar")); }));
+    ASSERT_FALSE(order.painted.isEmpty());
+    EXPECT_EQ(order.painted.front(), QStringLiteral("drop-down"));
+    const QImage image = Picture();
+    ExpectCorners(image, ItemRect(1), Rgb(pressed));
 }
 
 TEST_F(MenuBarPainting, WithThe3DLookTheCurrentItemGetsARaisedThenASunkenThinEdge)
