@@ -92,11 +92,16 @@ void TSQLiteStatement::Bind(int index, const QVariant& value)
                value.typeId() == QMetaType::Long || value.typeId() == QMetaType::Short) {
         rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
     } else {
-        const QByteArray text = value.toString().toUtf8();
-        rc = sqlite3_bind_text64(m_stmt, index, text.constData(), sqlite3_uint64(text.size()),
-                                 SQLITE_TRANSIENT, SQLITE_UTF8);
+        return BindText(index, value.toString().toUtf8());
     }
     if (rc != SQLITE_OK)
+        m_database->Fail(m_action);
+}
+
+void TSQLiteStatement::BindText(int index, const QByteArray& utf8)
+{
+    if (sqlite3_bind_text64(m_stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()),
+                            SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK)
         m_database->Fail(m_action);
 }
 

@@ -31,6 +31,8 @@ public:
     // Binds a value to the 1-based parameter: an invalid QVariant as NULL, QByteArray as
     // a blob, integers and bools as integers, floating point as real, anything else as text.
     void Bind(int index, const QVariant& value);
+    // Binds text already in UTF-8, as text.
+    void BindText(int index, const QByteArray& utf8);
 
     int ColumnCount() const;
     // The value of a column of the current row: NULL as an invalid QVariant, integers as

@@ -76,7 +76,7 @@ TEST_F(JetCopyRows, EveryRowArrivesWhateverHowManyGoToAStatement)
         TJetCopyRows rows(*m_copy);
         std::vector<QString> expected;
         for (int i = 1; i <= count; ++i) {
-            const std::string name = "n" + std::to_string(i);
+            const std::string name = "图标" + std::to_string(i);
             TJetRow row = Row(i * 3, i % 7, name);
             row.file = i % 2 ? std::optional<std::string>("f.png") : std::nullopt;
             EXPECT_EQ(rows.Add(row, TAccessOleObject::PictureOf(row)), i * 3);
@@ -88,6 +88,12 @@ TEST_F(JetCopyRows, EveryRowArrivesWhateverHowManyGoToAStatement)
         }
         rows.Flush();
         EXPECT_EQ(Stored(), expected);
+        // Names are text, as searches by name need them.
+        TSQLiteStatement kinds(*m_copy, QStringLiteral("SELECT DISTINCT typeof(name) FROM picture"),
+                               testAction);
+        ASSERT_TRUE(kinds.Step());
+        EXPECT_EQ(kinds.Column(0).toString(), QStringLiteral("text"));
+        EXPECT_FALSE(kinds.Step());
     }
 }
 

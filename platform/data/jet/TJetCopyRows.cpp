@@ -23,9 +23,13 @@ QString InsertSql(int rows)
            QStringList(rows, QStringLiteral("(?, ?, ?, ?, ?)")).join(u", ");
 }
 
+// The columns given as text, which is held in UTF-8 as the reader gives it.
+constexpr int nameColumn = 2;
+constexpr int fileColumn = 3;
+
 QVariant TextOrNull(const std::optional<std::string>& text)
 {
-    return text ? QVariant(QString::fromStdString(*text)) : QVariant();
+    return text ? QVariant(QByteArray(text->data(), qsizetype(text->size()))) : QVariant();
 }
 
 } // namespace
@@ -84,8 +88,14 @@ qint64 TJetCopyRows::RowIdOf(const TJetRow& row)
 void TJetCopyRows::Write(TSQLiteStatement& insert, int rows)
 {
     insert.Reset();
-    for (int i = 0; i < rows * columns; ++i)
-        insert.Bind(i + 1, m_values[std::size_t(i)]);
+    for (int i = 0; i < rows * columns; ++i) {
+        const QVariant& value = m_values[std::size_t(i)];
+        const bool text = i % columns == nameColumn || i % columns == fileColumn;
+        if (text && value.isValid())
+            insert.BindText(i + 1, value.toByteArray());
+        else
+            insert.Bind(i + 1, value);
+    }
     m_values.clear();
     m_pictureBytes = 0;
     insert.Step();
