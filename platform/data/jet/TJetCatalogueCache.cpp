@@ -15,6 +15,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -265,16 +266,20 @@ void TJetCatalogueCache::RemoveCopy(const QString& file)
 void TJetCatalogueCache::RemoveLeftovers(const QString& copy)
 {
     const QFileInfo kept(copy);
-    const QDir folder = kept.dir();
+    const QString prefix = kept.fileName() + QStringLiteral(".part-");
     // PartPath's names, and those of the copy's journal beside them.
     static const QRegularExpression part(QRegularExpression::anchoredPattern(
-        QStringLiteral("\\.part-(\\d{1,9})-\\d+(-wal|-shm|-journal)?")));
-    const QStringList names =
-        folder.entryList({kept.fileName() + QStringLiteral(".part-*")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : names) {
-        const QRegularExpressionMatch match = part.match(name.mid(kept.fileName().size()));
+        QStringLiteral("(\\d{1,9})-\\d+(-wal|-shm|-journal)?")));
+    // Every opening looks: the folder is read as it is, without a name filter to compile.
+    QDirIterator entries(kept.path(), QDir::Files | QDir::Hidden);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString name = entries.fileName();
+        if (!name.startsWith(prefix))
+            continue;
+        const QRegularExpressionMatch match = part.match(QStringView(name).mid(prefix.size()));
         if (match.hasMatch() && ProcessIsGone(match.captured(1).toInt()))
-            QFile::remove(folder.filePath(name));
+            QFile::remove(entries.filePath());
     }
 }
 
