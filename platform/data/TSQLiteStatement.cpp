@@ -98,7 +98,7 @@ void TSQLiteStatement::Bind(int index, const QVariant& value)
         m_database->Fail(m_action);
 }
 
-void TSQLiteStatement::BindText(int index, const QByteArray& utf8)
+void TSQLiteStatement::BindText(int index, QByteArrayView utf8)
 {
     if (sqlite3_bind_text64(m_stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()),
                             SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK)

@@ -32,7 +32,7 @@ public:
     // a blob, integers and bools as integers, floating point as real, anything else as text.
     void Bind(int index, const QVariant& value);
     // Binds text already in UTF-8, as text.
-    void BindText(int index, const QByteArray& utf8);
+    void BindText(int index, QByteArrayView utf8);
 
     int ColumnCount() const;
     // The value of a column of the current row: NULL as an invalid QVariant, integers as

@@ -5,11 +5,11 @@
 #include "TSQLiteDatabase.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <limits>
 
 namespace {
 
-constexpr int columns = 5;
 constexpr int rowsPerStatement = 64;
 // Picture bytes held before they are written, so that a copy made with its pictures holds
 // few of them at a time.
@@ -23,38 +23,26 @@ QString InsertSql(int rows)
            QStringList(rows, QStringLiteral("(?, ?, ?, ?, ?)")).join(u", ");
 }
 
-// The columns given as text, which is held in UTF-8 as the reader gives it.
-constexpr int nameColumn = 2;
-constexpr int fileColumn = 3;
-
-QVariant TextOrNull(const std::optional<std::string>& text)
-{
-    return text ? QVariant(QByteArray(text->data(), qsizetype(text->size()))) : QVariant();
-}
-
 } // namespace
 
 TJetCopyRows::TJetCopyRows(TSQLiteDatabase& copy)
     : m_copy(copy)
     , m_fullInsert(copy, InsertSql(rowsPerStatement), copyAction)
 {
-    m_values.reserve(columns * rowsPerStatement);
+    m_pending.reserve(rowsPerStatement);
 }
 
 qint64 TJetCopyRows::Add(const TJetRow& row, const QVariant& picture)
 {
     const qint64 rowId = RowIdOf(row);
-    m_values.emplace_back(rowId);
-    m_values.push_back(row.parent ? QVariant(qint64(*row.parent)) : QVariant());
-    m_values.push_back(TextOrNull(row.name));
-    m_values.push_back(TextOrNull(row.file));
     // A picture's bytes may be lent (TAccessOleObject::PictureOf): held, they are copied.
     const QByteArray bytes = picture.toByteArray();
-    m_values.push_back(picture.isValid() ? QVariant(QByteArray(bytes.constData(), bytes.size()))
-                                         : QVariant());
+    m_pending.push_back(
+        {rowId, row.parent, row.name, row.file,
+         picture.isValid() ? QVariant(QByteArray(bytes.constData(), bytes.size())) : QVariant()});
     m_pictureBytes += bytes.size();
-    if (m_values.size() == std::size_t(columns * rowsPerStatement))
-        Write(m_fullInsert, rowsPerStatement);
+    if (m_pending.size() == std::size_t(rowsPerStatement))
+        Write(m_fullInsert);
     else if (m_pictureBytes > heldPictureBytes)
         Flush();
     return rowId;
@@ -62,17 +50,17 @@ qint64 TJetCopyRows::Add(const TJetRow& row, const QVariant& picture)
 
 void TJetCopyRows::Flush()
 {
-    const int rows = int(m_values.size() / columns);
-    if (rows == 0)
+    if (m_pending.empty())
         return;
-    TSQLiteStatement insert(m_copy, InsertSql(rows), copyAction);
-    Write(insert, rows);
+    TSQLiteStatement insert(m_copy, InsertSql(int(m_pending.size())), copyAction);
+    Write(insert);
 }
 
 qint64 TJetCopyRows::RowIdOf(const TJetRow& row)
 {
     qint64 rowId = row.id;
-    if (!m_rowIds.empty() && m_rowIds.contains(rowId)) {
+    const bool first = m_risingRowIds.empty() && m_rowIds.empty();
+    if (!first && rowId <= m_highestRowId && Taken(rowId)) {
         if (m_highestRowId == std::numeric_limits<qint64>::max())
             throw EDatabaseError(
                 QStringLiteral("%1: the ID %2 is repeated and no higher one is left.")
@@ -80,23 +68,43 @@ qint64 TJetCopyRows::RowIdOf(const TJetRow& row)
                     .arg(rowId));
         rowId = m_highestRowId + 1;
     }
-    m_highestRowId = m_rowIds.empty() ? rowId : std::max(m_highestRowId, rowId);
+    m_highestRowId = first ? rowId : std::max(m_highestRowId, rowId);
+    if (m_rowIds.empty() && (first || rowId > m_risingRowIds.back())) {
+        m_risingRowIds.push_back(rowId);
+        return rowId;
+    }
+    // Out of order: the hash set takes over.
+    m_rowIds.insert(m_risingRowIds.begin(), m_risingRowIds.end());
+    m_risingRowIds.clear();
     m_rowIds.insert(rowId);
     return rowId;
 }
 
-void TJetCopyRows::Write(TSQLiteStatement& insert, int rows)
+bool TJetCopyRows::Taken(qint64 rowId) const
+{
+    return m_rowIds.empty()
+               ? std::binary_search(m_risingRowIds.begin(), m_risingRowIds.end(), rowId)
+               : m_rowIds.contains(rowId);
+}
+
+void TJetCopyRows::Write(TSQLiteStatement& insert)
 {
     insert.Reset();
-    for (int i = 0; i < rows * columns; ++i) {
-        const QVariant& value = m_values[std::size_t(i)];
-        const bool text = i % columns == nameColumn || i % columns == fileColumn;
-        if (text && value.isValid())
-            insert.BindText(i + 1, value.toByteArray());
+    int parameter = 1;
+    const auto bindText = [&](const std::optional<std::string>& text) {
+        if (text)
+            insert.BindText(parameter++, QByteArrayView(text->data(), qsizetype(text->size())));
         else
-            insert.Bind(i + 1, value);
+            insert.Bind(parameter++, QVariant());
+    };
+    for (const TPending& row : m_pending) {
+        insert.Bind(parameter++, row.rowId);
+        insert.Bind(parameter++, row.parent ? QVariant(*row.parent) : QVariant());
+        bindText(row.name);
+        bindText(row.file);
+        insert.Bind(parameter++, row.picture);
     }
-    m_values.clear();
+    m_pending.clear();
     m_pictureBytes = 0;
     insert.Step();
 }

@@ -3,6 +3,8 @@
 #include "TSQLiteStatement.h"
 
 #include <QVariant>
+#include <optional>
+#include <string>
 #include <unordered_set>
 #include <vector>
 
@@ -25,13 +27,26 @@ public:
     void Flush();
 
 private:
+    // A row added and not written yet.
+    struct TPending {
+        qint64 rowId = 0;
+        std::optional<qint64> parent;
+        std::optional<std::string> name; // UTF-8, as the reader sends it
+        std::optional<std::string> file;
+        QVariant picture;
+    };
+
     qint64 RowIdOf(const TJetRow& row);
-    void Write(TSQLiteStatement& insert, int rows);
+    bool Taken(qint64 rowId) const;
+    void Write(TSQLiteStatement& insert);
 
     TSQLiteDatabase& m_copy;
     TSQLiteStatement m_fullInsert;
-    std::vector<QVariant> m_values; // of the rows not written yet, a column after another
-    qint64 m_pictureBytes = 0;      // of the rows not written yet
+    std::vector<TPending> m_pending;
+    qint64 m_pictureBytes = 0; // of the rows not written yet
+    // The row ids given: while they rise, in a list in order (rows come by rising ID as a
+    // rule); once one does not, in the hash set.
+    std::vector<qint64> m_risingRowIds;
     std::unordered_set<qint64> m_rowIds;
     qint64 m_highestRowId = 0;
 };
