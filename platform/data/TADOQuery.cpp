@@ -229,3 +229,8 @@ void TADOQuery::InternalPost(int row, const std::map<int, QVariant>& changes)
 {
     m_records->Post(row, changes);
 }
+
+void TADOQuery::InternalPrefetch(int row, int count)
+{
+    m_records->PrefetchRecords(row, count);
+}

@@ -33,7 +33,8 @@ T_ENUM_NAMES(TADOLockType, "ltUnspecified", "ltReadOnly", "ltPessimistic", "ltOp
 // by key, holding the values of at most CacheSize records around the one asked for, so
 // that opening, counting and jumping anywhere cost no more than the records' keys,
 // whatever the size of the category. Any other statement is run once and the values of
-// its columns are kept for every record.
+// its columns are kept for every record. On a server, a page of records named with
+// PrefetchRecords has its pictures fetched at once (of at most CacheSize records).
 //
 // While opening runs, the store calls TBusyPulse::Pulse often, so that a busy indicator
 // can stay alive through one long scan of a large table or a slow server.
@@ -109,6 +110,7 @@ protected:
     QVariant InternalValue(int row, int field) const override;
     qint64 InternalReadBlob(int row, int field, TStream* out) const override;
     void InternalPost(int row, const std::map<int, QVariant>& changes) override;
+    void InternalPrefetch(int row, int count) override;
     bool InternalCanModify() const override;
     bool InternalFieldCanModify(int field) const override;
 

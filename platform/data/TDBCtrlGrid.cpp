@@ -221,6 +221,7 @@ TDataSet* TDBCtrlGrid::ActiveDataSet() const
 
 void TDBCtrlGrid::DataSetChanged()
 {
+    m_pageFailed = false;
     TDataSet* dataSet = ActiveDataSet();
     const int count = dataSet ? dataSet->RecordCount() : 0;
     const int current = count > 0 ? dataSet->RecNo() : 0;
@@ -356,6 +357,8 @@ void TDBCtrlGrid::paintEvent(QPaintEvent* event)
 
 void TDBCtrlGrid::PaintCopies(QPainter& painter, TDataSet& dataSet, const QRegion& area)
 {
+    if (!PrefetchPage(dataSet))
+        return;
     const int count = dataSet.RecordCount();
     const int current = dataSet.RecNo();
     const DisplayRecordScope displaying(dataSet);
@@ -367,6 +370,23 @@ void TDBCtrlGrid::PaintCopies(QPainter& painter, TDataSet& dataSet, const QRegio
         dataSet.SetDisplayRecord(recNo);
         PaintCell(painter, cell);
     }
+}
+
+// The page's records are fetched at once. When that fails no copy is painted, rather than
+// some of them, and the error is reported once, after the paint: the page is not asked
+// for again until the records change (a move, a scroll, opening again).
+bool TDBCtrlGrid::PrefetchPage(TDataSet& dataSet)
+{
+    if (m_pageFailed)
+        return false;
+    try {
+        dataSet.PrefetchRecords(m_topRecord, PanelCount());
+    } catch (const std::exception& error) {
+        m_pageFailed = true;
+        TErrorReport::ShowLater(error);
+        return false;
+    }
+    return true;
 }
 
 // The panel's colour, then each of its controls painted for the display record.

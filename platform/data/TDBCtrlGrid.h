@@ -19,7 +19,9 @@ class TDBCtrlPanel;
 // layout is loaded. Every other visible cell is painted as a copy of the panel: for
 // each of the panel's controls the grid shows the cell's record (SetDisplayRecord) and
 // has the control paint itself there (IReplicatable), or fills the control's place with
-// its colour when it cannot.
+// its colour when it cannot. Before painting, the grid names its visible records to the
+// data set (TDataSet::PrefetchRecords), so that a store on a server fetches their
+// pictures at once; when that fails, no copy is painted and the error is reported.
 //
 // A left press on another cell makes its record current and passes the press on to the
 // live control that then lies under the pointer; a right or middle press on another
@@ -91,6 +93,9 @@ private:
     void BindLink(TDataLink& link) const;
     void SetLayoutValue(int& field, int value);
     void PaintCopies(QPainter& painter, TDataSet& dataSet, const QRegion& area);
+    // Names the visible records to the data set before they are painted (PrefetchRecords);
+    // false when that failed, now or since the records last changed.
+    bool PrefetchPage(TDataSet& dataSet);
     void PaintCell(QPainter& painter, const QRect& cell);
     // The tooltip for a point of another record's cell; empty for none.
     QString CopyHintAt(const QPoint& at);
@@ -105,4 +110,5 @@ private:
     int m_panelWidth = 200; // pixels
     int m_panelHeight = 72; // pixels
     int m_topRecord = 0;
+    bool m_pageFailed = false;
 };

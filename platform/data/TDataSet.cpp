@@ -181,6 +181,18 @@ void TDataSet::SetDisplayRecord(int recNo)
     m_displayRow = recNo >= 1 && recNo <= count ? recNo - 1 : -1;
 }
 
+void TDataSet::PrefetchRecords(int recNo, int count)
+{
+    if (!Active())
+        return;
+    const int first = std::max(recNo - 1, 0);
+    const int end = int(std::min<qint64>(qint64(recNo) - 1 + count, InternalRecordCount()));
+    if (end > first)
+        InternalPrefetch(first, end - first);
+}
+
+void TDataSet::InternalPrefetch(int, int) {}
+
 // --- Field values ----------------------------------------------------------------------
 
 QVariant TDataSet::FieldValue(const TField& field) const

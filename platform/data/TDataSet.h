@@ -94,6 +94,11 @@ public:
     // values come from record recNo until ClearDisplayRecord(); no event fires.
     void SetDisplayRecord(int recNo);
     void ClearDisplayRecord() { m_displayRow = -1; }
+    // A host about to show count records from recNo on (a control grid's page) names
+    // them, so that a store that pays a round trip to a server for each read fetches what
+    // they show at once. Records outside the data set are left out; no value changes and
+    // no event fires. Errors of the store pass on; nothing happens while closed.
+    void PrefetchRecords(int recNo, int count);
 
 protected:
     void Loaded() override;
@@ -111,6 +116,8 @@ protected:
     virtual qint64 InternalReadBlob(int row, int field, TStream* out) const = 0;
     // Stores the changed values (by field index; an invalid QVariant is NULL) of row.
     virtual void InternalPost(int row, const std::map<int, QVariant>& changes) = 0;
+    // Records row to row + count - 1 (all in the data set) are about to be shown.
+    virtual void InternalPrefetch(int row, int count);
     virtual bool InternalCanModify() const { return false; }
     virtual bool InternalFieldCanModify(int) const { return false; }
 

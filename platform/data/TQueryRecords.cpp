@@ -1,5 +1,7 @@
 #include "TQueryRecords.h"
 
+#include <algorithm>
+
 void TQueryRecords::SetColumns(const std::vector<bool>& kept)
 {
     m_slots.assign(kept.size(), -1);
@@ -23,6 +25,10 @@ void TQueryRecords::WalkByKeys(TRecordKeys keys, int cacheSize)
 {
     m_keys = std::move(keys);
     m_window = std::make_unique<TRecordWindow>(m_slots, m_slotCount, cacheSize);
+    std::vector<bool> lazy;
+    for (const int slot : m_slots)
+        lazy.push_back(slot < 0);
+    m_page = std::make_unique<TLazyValuePage>(lazy);
 }
 
 void TQueryRecords::ReplaceKeys(TRecordKeys keys)
@@ -32,8 +38,25 @@ void TQueryRecords::ReplaceKeys(TRecordKeys keys)
 
 void TQueryRecords::Hold(IKeyRangeReader& reader, int row)
 {
-    if (m_window)
-        m_window->Hold(reader, m_keys, row);
+    if (!m_window || m_window->Holds(row))
+        return;
+    m_page->Clear();
+    m_window->Hold(reader, m_keys, row);
+}
+
+void TQueryRecords::HoldPage(IKeyRangeReader& reader, int first, int count,
+                             const TLazyValuePage::TRead& read)
+{
+    if (!m_window || count <= 0)
+        return;
+    Hold(reader, first);
+    const int end = std::min(first + count, m_window->First() + m_window->Held());
+    m_page->Hold(m_keys, first, end - first, read);
+}
+
+const QVariant* TQueryRecords::PageValue(int row, int column) const
+{
+    return m_page ? m_page->Value(row, column) : nullptr;
 }
 
 const QVariant& TQueryRecords::Value(IKeyRangeReader& reader, int row, int column)
@@ -44,8 +67,11 @@ const QVariant& TQueryRecords::Value(IKeyRangeReader& reader, int row, int colum
 
 void TQueryRecords::Store(int row, int column, const QVariant& value)
 {
-    if (!Kept(column))
+    if (!Kept(column)) {
+        if (m_page)
+            m_page->Store(row, column, value);
         return;
+    }
     if (m_window)
         m_window->Store(row, column, value);
     else

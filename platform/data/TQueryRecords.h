@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TLazyValuePage.h"
 #include "TRecordKeys.h"
 #include "TRecordWindow.h"
 
@@ -13,7 +14,8 @@ class IKeyRangeReader;
 // kept columns are held (a blob read on demand is not). Either every record's values,
 // appended once while the statement runs, or, for a query walked by key, the records'
 // keys and the values of at most the cache size of records around the one asked for
-// (TRecordWindow).
+// (TRecordWindow); of those, the records about to be shown may hold their blobs read on
+// demand too (TLazyValuePage).
 class TQueryRecords {
 public:
     // kept: for each result column, whether its values are held.
@@ -39,8 +41,17 @@ public:
     // The value of a kept column; a record walked by key that is not held is read through
     // reader with the records around it first.
     const QVariant& Value(IKeyRangeReader& reader, int row, int column);
-    // Replaces a kept value of a held record.
+    // Replaces a kept value of a held record, or a lazy one held for the page.
     void Store(int row, int column, const QVariant& value);
+
+    // Walked by key: holds the lazy columns' values of records first to first + count - 1
+    // (of them, those that the window holds once it holds the first), those not held yet
+    // read with one call of read (TLazyValuePage); errors pass on.
+    void HoldPage(IKeyRangeReader& reader, int first, int count, const TLazyValuePage::TRead& read);
+    // The held value of a lazy column of record row, or nullptr when none is held.
+    const QVariant* PageValue(int row, int column) const;
+    // Was record row of the page read and its row not found?
+    bool GoneFromPage(int row) const { return m_page && m_page->Gone(row); }
 
 private:
     std::size_t Index(int row, int column) const;
@@ -51,4 +62,5 @@ private:
     int m_count = 0;
     TRecordKeys m_keys;
     std::unique_ptr<TRecordWindow> m_window;
+    std::unique_ptr<TLazyValuePage> m_page; // always within the window
 };

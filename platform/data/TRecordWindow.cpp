@@ -2,6 +2,7 @@
 
 #include "IKeyRangeReader.h"
 #include "TRecordKeys.h"
+#include "TRowsOfKeys.h"
 
 #include <algorithm>
 #include <utility>
@@ -22,23 +23,31 @@ void TRecordWindow::Hold(IKeyRangeReader& reader, const TRecordKeys& keys, int r
     Fetch(reader, keys, first, count);
 }
 
-// The records are read in runs of rising keys that lie close together, one key range
-// each: a category is one run or a few, and a find's scattered records are read one by
-// one rather than with every row between them.
+// A category is one long run of close keys or a few, each read as one range; a find's
+// scattered records are read all together by their keys rather than with every row
+// between them.
 void TRecordWindow::Fetch(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int count)
 {
     m_held = 0;
     m_values.assign(std::size_t(count) * std::size_t(m_slotCount), QVariant());
     m_first = first;
     const int end = first + count;
+    std::vector<int> scattered;
     for (int start = first; start < end;) {
         int stop = start + 1;
         while (stop < end && keys.At(stop) > keys.At(stop - 1) &&
                keys.At(stop) - keys.At(stop - 1) <= largestGap)
             ++stop;
-        FetchRun(reader, keys, start, stop);
+        if (stop - start >= shortestRange) {
+            FetchRun(reader, keys, start, stop);
+        } else {
+            for (int row = start; row < stop; ++row)
+                scattered.push_back(row);
+        }
         start = stop;
     }
+    if (!scattered.empty())
+        FetchScattered(reader, keys, scattered);
     m_held = count;
 }
 
@@ -52,12 +61,28 @@ void TRecordWindow::FetchRun(IKeyRangeReader& reader, const TRecordKeys& keys, i
                              ++row;
                          if (row == end || keys.At(row) != key)
                              return;
-                         for (std::size_t column = 0; column < m_slots.size(); ++column) {
-                             if (m_slots[column] >= 0)
-                                 m_values[Index(row, int(column))] = value(int(column));
-                         }
+                         Keep(row, value);
                          ++row;
                      });
+}
+
+void TRecordWindow::FetchScattered(IKeyRangeReader& reader, const TRecordKeys& keys,
+                                   const std::vector<int>& rows)
+{
+    TRowsOfKeys wanted;
+    for (const int row : rows)
+        wanted.Add(keys.At(row), row);
+    reader.ReadKeys(wanted.Keys(), [&](qint64 key, const std::function<QVariant(int)>& value) {
+        wanted.ForEachRow(key, [&](int row) { Keep(row, value); });
+    });
+}
+
+void TRecordWindow::Keep(int row, const std::function<QVariant(int)>& value)
+{
+    for (std::size_t column = 0; column < m_slots.size(); ++column) {
+        if (m_slots[column] >= 0)
+            m_values[Index(row, int(column))] = value(int(column));
+    }
 }
 
 std::size_t TRecordWindow::Index(int row, int column) const

@@ -150,6 +150,13 @@ void TSQLiteQuery::ReadRange(qint64 firstKey, qint64 lastKey, const TVisit& visi
         visit(window.ColumnInt64(0), [&](int column) { return window.Column(column + 1); });
 }
 
+// A row id is looked up as cheaply alone as in a range: each is read as a range of one.
+void TSQLiteQuery::ReadKeys(const std::vector<qint64>& keys, const TVisit& visit)
+{
+    for (const qint64 key : keys)
+        ReadRange(key, key, visit);
+}
+
 QVariant TSQLiteQuery::RowKey(int row, int column)
 {
     const TSQLiteResultPlan::TColumn& c = m_plan->Columns()[std::size_t(column)];

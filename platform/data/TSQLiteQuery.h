@@ -40,6 +40,7 @@ protected:
     // The row id of the row that column's value of record row comes from; invalid for none.
     QVariant RowKey(int row, int column);
     void ReadRange(qint64 firstKey, qint64 lastKey, const TVisit& visit) override;
+    void ReadKeys(const std::vector<qint64>& keys, const TVisit& visit) override;
 
 private:
     void DescribeColumns();

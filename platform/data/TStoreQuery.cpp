@@ -18,6 +18,8 @@ QVariant TStoreQuery::Value(int row, int column)
 {
     if (m_records.Kept(column))
         return m_records.Value(*this, row, column);
+    if (const QVariant* held = m_records.PageValue(row, column))
+        return *held;
     TMemoryStream stream;
     if (ReadLazyBlob(row, column, &stream) < 0)
         return QVariant();
@@ -34,16 +36,19 @@ void TStoreQuery::ReplaceKeys(const std::vector<qint64>& keys, int maxRecords)
 
 qint64 TStoreQuery::ReadBlob(int row, int column, TStream* out)
 {
-    if (!m_records.Kept(column))
+    const QVariant* value = m_records.Kept(column) ? &m_records.Value(*this, row, column)
+                                                   : m_records.PageValue(row, column);
+    if (!value)
         return ReadLazyBlob(row, column, out);
-    const QVariant& value = m_records.Value(*this, row, column);
-    if (!value.isValid())
+    if (!value->isValid())
         return -1;
-    const QByteArray bytes = BytesOf(value);
+    const QByteArray bytes = BytesOf(*value);
     if (out)
         out->WriteBuffer(bytes.constData(), bytes.size());
     return bytes.size();
 }
+
+void TStoreQuery::PrefetchRecords(int, int) {}
 
 bool TStoreQuery::BlobsAreLazy() const
 {

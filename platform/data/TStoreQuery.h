@@ -32,6 +32,11 @@ public:
     // Writes the blob of column in record row to out (when not null) and returns its size
     // in bytes; -1 for NULL. Text or a number in a blob column is read as its bytes.
     qint64 ReadBlob(int row, int column, TStream* out);
+    // A host is about to show records first to first + count - 1 (a grid's page): a store
+    // where each read is a round trip to a server reads their blobs together now, and
+    // reading them then costs nothing; a store that reads a blob cheaply (a file) reads
+    // each when it is asked for. Errors of the store pass on.
+    virtual void PrefetchRecords(int first, int count);
     // Can a new value of column be written back to its row?
     virtual bool CanModify(int column) const = 0;
     // Writes the changed values of record row (by column; an invalid QVariant is NULL)

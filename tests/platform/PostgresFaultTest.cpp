@@ -2,14 +2,13 @@
 #include "PostgresTest.h"
 #include "TADOConnection.h"
 #include "TADOQuery.h"
-#include "TBusyPulse.h"
+#include "TEveryPulse.h"
 #include "TField.h"
 #include "TPgTestCatalogue.h"
 #include "TPgTestConnection.h"
 #include "TTestQuery.h"
 
 #include <arpa/inet.h>
-#include <functional>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -53,24 +52,6 @@ public:
 private:
     int m_socket;
     int m_port = 0;
-};
-
-// Beats for the length of a scope, calling beat at each one (at every pulse).
-class TEveryPulse {
-public:
-    explicit TEveryPulse(std::function<void()> beat)
-        : m_interval(TBusyPulse::IntervalMs())
-        , m_pulse(std::move(beat))
-    {
-        TBusyPulse::SetIntervalMs(0);
-    }
-    ~TEveryPulse() { TBusyPulse::SetIntervalMs(m_interval); }
-    TEveryPulse(const TEveryPulse&) = delete;
-    TEveryPulse& operator=(const TEveryPulse&) = delete;
-
-private:
-    int m_interval;
-    TBusyPulse m_pulse;
 };
 
 // The main window's data set-up over a catalogue on a server, opened by category.
@@ -148,12 +129,7 @@ TEST_F(PostgresFaults, AConnectionCutDuringTheScanFailsTheOpeningAndTheNextOneWo
         const TEveryPulse pulse([&] {
             if (cut)
                 return;
-            cut = !other
-                       .Single(QStringLiteral(
-                           "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
-                           "datname = current_database() AND application_name = 'zentuvio' "
-                           "AND wait_event_type = 'Lock'"))
-                       .isEmpty();
+            cut = other.EndGalleryWaitingForALock();
             if (cut)
                 other.Run(QStringLiteral("ROLLBACK"));
         });

@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QScopeGuard>
 #include <QStringList>
+#include <QtEndian>
 #include <array>
 #include <cerrno>
 #include <libpq-fe.h>
@@ -34,6 +35,48 @@ QString Field(const pg_result* result, int field)
 {
     const char* text = PQresultErrorField(result, field);
     return text ? OneLine(text) : QString();
+}
+
+// A statement's parameter as libpq takes it.
+struct TParameter {
+    QByteArray bytes;
+    int format = 0; // 1 for binary
+    Oid type = 0;   // 0: the server infers it
+};
+
+void AppendBigEndian(QByteArray& bytes, auto value)
+{
+    char part[sizeof value];
+    qToBigEndian(value, part);
+    bytes.append(part, qsizetype(sizeof value));
+}
+
+// The binary form of a one-dimensional bigint[] without NULLs: dimensions, NULL flag,
+// element type, length and lower bound, then each element's length and value.
+QByteArray Int8Array(const QList<qlonglong>& values)
+{
+    QByteArray bytes;
+    AppendBigEndian(bytes, qint32(values.isEmpty() ? 0 : 1));
+    AppendBigEndian(bytes, qint32(0));
+    AppendBigEndian(bytes, quint32(ptInt8));
+    if (!values.isEmpty()) {
+        AppendBigEndian(bytes, qint32(values.size()));
+        AppendBigEndian(bytes, qint32(1));
+    }
+    for (const qlonglong value : values) {
+        AppendBigEndian(bytes, qint32(sizeof(qint64)));
+        AppendBigEndian(bytes, qint64(value));
+    }
+    return bytes;
+}
+
+TParameter Encoded(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QByteArray)
+        return {value.toByteArray(), 1, Oid(ptBytea)};
+    if (value.metaType() == QMetaType::fromType<QList<qlonglong>>())
+        return {Int8Array(value.value<QList<qlonglong>>()), 1, Oid(ptInt8Array)};
+    return {value.toString().toUtf8(), 0, 0};
 }
 
 } // namespace
@@ -164,22 +207,20 @@ TPgResult TPgConnection::Run(const QString& sql, const QString& action,
 {
     const qsizetype count = parameters.size();
     const auto size = static_cast<std::size_t>(count);
-    std::vector<QByteArray> texts(size);
+    std::vector<TParameter> encoded(size);
     std::vector<const char*> values(size);
     std::vector<int> lengths(size);
     std::vector<int> formats(size);
     std::vector<Oid> types(size);
-    for (qsizetype i = 0; i < count; ++i) {
-        const QVariant& parameter = parameters[i];
-        const std::size_t n = std::size_t(i);
+    for (std::size_t i = 0; i < size; ++i) {
+        const QVariant& parameter = parameters[qsizetype(i)];
         if (!parameter.isValid())
             continue;
-        const bool bytes = parameter.typeId() == QMetaType::QByteArray;
-        texts[n] = bytes ? parameter.toByteArray() : parameter.toString().toUtf8();
-        values[n] = texts[n].constData();
-        lengths[n] = int(texts[n].size());
-        formats[n] = bytes ? 1 : 0;
-        types[n] = bytes ? Oid(ptBytea) : Oid(0);
+        encoded[i] = Encoded(parameter);
+        values[i] = encoded[i].bytes.constData();
+        lengths[i] = int(encoded[i].bytes.size());
+        formats[i] = encoded[i].format;
+        types[i] = encoded[i].type;
     }
     const QByteArray statement = sql.toUtf8();
     return Collect(
@@ -238,6 +279,7 @@ TPgResult TPgConnection::Describe(const QString& sql, const QString& action)
 
 TPgResult TPgConnection::Collect(const std::function<int(pg_conn*)>& send, const QString& action)
 {
+    ++m_roundTrips;
     if (!send(m_conn))
         FailWith(action, nullptr);
     try {

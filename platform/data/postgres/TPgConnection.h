@@ -44,8 +44,8 @@ public:
     void SetInterrupt(std::function<bool()> interrupted);
 
     // Runs one statement with the values of $1, $2, ... (an invalid QVariant as NULL, a
-    // QByteArray as bytea, anything else as its text) and returns its rows, each value
-    // in the form asked for.
+    // QByteArray as bytea, a QList<qlonglong> as bigint[], anything else as its text) and
+    // returns its rows, each value in the form asked for.
     TPgResult Run(const QString& sql, const QString& action, const QVariantList& parameters = {},
                   TFormat format = TFormat::Text);
     // Runs statements that return no rows of interest.
@@ -71,6 +71,8 @@ public:
     // Picture bytes fetched through this connection so far.
     qint64 BlobBytesRead() const { return m_blobBytesRead; }
     void CountBlobBytes(qint64 bytes) { m_blobBytesRead += bytes; }
+    // Requests sent and answered so far: round trips to the server.
+    qint64 RoundTrips() const { return m_roundTrips; }
 
 private:
     // Connects, or raises with no connection left behind.
@@ -97,6 +99,7 @@ private:
     pg_conn* m_conn = nullptr;
     std::function<bool()> m_interrupted;
     qint64 m_blobBytesRead = 0;
+    qint64 m_roundTrips = 0;
 };
 
 // An identifier quoted for PostgreSQL: "name" with inner quotes doubled.

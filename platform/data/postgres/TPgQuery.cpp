@@ -15,6 +15,11 @@ const QString postAction = QStringLiteral("Cannot save the record to catalogue")
 // Rows of a long result taken from the server at a time, so that memory stays flat.
 constexpr int batchRows = 10000;
 
+QVariant KeyArray(const std::vector<qint64>& keys)
+{
+    return QVariant::fromValue(QList<qlonglong>(keys.begin(), keys.end()));
+}
+
 } // namespace
 
 TPgQuery::TPgQuery(TPgConnection& connection, bool readOnly, const QString& sql,
@@ -114,10 +119,48 @@ void TPgQuery::FetchRecords()
 
 void TPgQuery::ReadRange(qint64 firstKey, qint64 lastKey, const TVisit& visit)
 {
-    const TPgResult rows = m_connection.RunAfresh(m_plan->RangeSql(), TPgResultPlan::QueryAction,
-                                                  {QVariant(firstKey), QVariant(lastKey)});
+    VisitRows(m_connection.RunAfresh(m_plan->RangeSql(), TPgResultPlan::QueryAction,
+                                     {QVariant(firstKey), QVariant(lastKey)}),
+              visit);
+}
+
+void TPgQuery::ReadKeys(const std::vector<qint64>& keys, const TVisit& visit)
+{
+    VisitRows(
+        m_connection.RunAfresh(m_plan->KeysSql(), TPgResultPlan::QueryAction, {KeyArray(keys)}),
+        visit);
+}
+
+void TPgQuery::VisitRows(const TPgResult& rows, const TVisit& visit)
+{
     for (int row = 0; row < rows.Rows(); ++row)
         visit(rows.Int64(row, 0), [&](int column) { return rows.Value(row, column + 1); });
+}
+
+void TPgQuery::PrefetchRecords(int first, int count)
+{
+    if (m_plan->WalksByKey())
+        m_records.HoldPage(*this, first, count,
+                           [this](const std::vector<qint64>& keys, const TVisit& visit) {
+                               ReadBlobs(keys, visit);
+                           });
+}
+
+void TPgQuery::ReadBlobs(const std::vector<qint64>& keys, const TVisit& visit)
+{
+    const std::vector<int> lazy = m_plan->LazyColumns();
+    const TPgResult rows = m_connection.RunAfresh(m_plan->BlobsSql(), BlobAction(lazy.front()),
+                                                  {KeyArray(keys)}, TPgConnection::TFormat::Binary);
+    for (int row = 0; row < rows.Rows(); ++row) {
+        visit(rows.Int64(row, 0), [&](int column) {
+            const int at = int(std::find(lazy.begin(), lazy.end(), column) - lazy.begin()) + 1;
+            if (rows.IsNull(row, at))
+                return QVariant();
+            const QByteArray bytes = rows.Bytes(row, at);
+            m_connection.CountBlobBytes(bytes.size());
+            return QVariant(bytes.isNull() ? QByteArray("") : bytes);
+        });
+    }
 }
 
 qint64 TPgQuery::RowKey(int row)
@@ -127,19 +170,31 @@ qint64 TPgQuery::RowKey(int row)
     return Value(row, m_plan->KeyColumn()).toLongLong();
 }
 
+QString TPgQuery::BlobAction(int column) const
+{
+    return QStringLiteral("Cannot read column %1 from catalogue")
+        .arg(m_columns[std::size_t(column)].name);
+}
+
+void TPgQuery::FailGone(const QString& action, qint64 key) const
+{
+    throw EDatabaseError(
+        m_connection.ErrorText(action, QStringLiteral("the record with %1 = %2 no longer exists")
+                                           .arg(m_columns[std::size_t(m_plan->KeyColumn())].name)
+                                           .arg(key)));
+}
+
 qint64 TPgQuery::ReadLazyBlob(int row, int column, TStream* out)
 {
     const qint64 key = RowKey(row);
-    const QString action = QStringLiteral("Cannot read column %1 from catalogue")
-                               .arg(m_columns[std::size_t(column)].name);
+    const QString action = BlobAction(column);
+    if (m_records.GoneFromPage(row))
+        FailGone(action, key);
     const TPgResult value =
         m_connection.RunAfresh(m_plan->BlobSql(column, !out), action, {QVariant(key)},
                                out ? TPgConnection::TFormat::Binary : TPgConnection::TFormat::Text);
     if (value.Rows() == 0)
-        throw EDatabaseError(m_connection.ErrorText(
-            action, QStringLiteral("the record with %1 = %2 no longer exists")
-                        .arg(m_columns[std::size_t(m_plan->KeyColumn())].name)
-                        .arg(key)));
+        FailGone(action, key);
     if (value.IsNull(0, 0))
         return -1;
     if (!out)

@@ -1,5 +1,6 @@
 #include "TPgResult.h"
 
+#include <QtEndian>
 #include <libpq-fe.h>
 #include <utility>
 
@@ -72,9 +73,18 @@ QString TPgResult::Text(int row, int column) const
 
 qint64 TPgResult::Int64(int row, int column) const
 {
-    return QByteArray::fromRawData(PQgetvalue(m_result, row, column),
-                                   PQgetlength(m_result, row, column))
-        .toLongLong();
+    const char* value = PQgetvalue(m_result, row, column);
+    const int length = PQgetlength(m_result, row, column);
+    if (PQfformat(m_result, column) == 0)
+        return QByteArray::fromRawData(value, length).toLongLong();
+    switch (length) {
+    case 2:
+        return qFromBigEndian<qint16>(value);
+    case 4:
+        return qFromBigEndian<qint32>(value);
+    default:
+        return qFromBigEndian<qint64>(value);
+    }
 }
 
 QVariant TPgResult::Value(int row, int column) const

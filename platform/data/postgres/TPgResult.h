@@ -20,6 +20,7 @@ enum TPgType : unsigned {
     ptBpchar = 1042,
     ptVarchar = 1043,
     ptNumeric = 1700,
+    ptInt8Array = 1016,
 };
 
 // The result of one statement on a PostgreSQL server (RAII over PGresult*): its rows and
@@ -48,6 +49,7 @@ public:
     // The value's bytes as the server sent them (a binary result's raw value).
     QByteArray Bytes(int row, int column) const;
     QString Text(int row, int column) const;
+    // An integer of either form.
     qint64 Int64(int row, int column) const;
     // A text result's value by its column's type: NULL as an invalid QVariant, integers
     // as qlonglong, floating point and numeric as double, bytea as QByteArray, booleans

@@ -168,6 +168,12 @@ QString TPgResultPlan::RangeSql() const
                                   "WHERE %2 BETWEEN $1 AND $2 ORDER BY %2"));
 }
 
+QString TPgResultPlan::KeysSql() const
+{
+    return Wrapped(QStringLiteral("SELECT %2, %3 FROM (\n%1\n) AS zentuvio_records "
+                                  "WHERE %2 = ANY($1)"));
+}
+
 QString TPgResultPlan::RecordsSql() const
 {
     if (!NamesDiffer())
@@ -180,6 +186,25 @@ QString TPgResultPlan::BlobSql(int column, bool sizeOnly) const
     const QString& origin = m_columns[std::size_t(column)].origin;
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1")
         .arg(sizeOnly ? QStringLiteral("octet_length(%1)").arg(origin) : origin, m_table, m_key);
+}
+
+QString TPgResultPlan::BlobsSql() const
+{
+    QStringList columns = {m_key};
+    for (const int column : LazyColumns())
+        columns << m_columns[std::size_t(column)].origin;
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ANY($1)")
+        .arg(columns.join(QStringLiteral(", ")), m_table, m_key);
+}
+
+std::vector<int> TPgResultPlan::LazyColumns() const
+{
+    std::vector<int> lazy;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].lazy)
+            lazy.push_back(int(i));
+    }
+    return lazy;
 }
 
 QString TPgResultPlan::UpdateSql(const std::vector<int>& columns) const

@@ -51,15 +51,22 @@ public:
 
     // Walked by key: the count of the records; their first and last keys; the start of
     // each run of consecutive keys with its record index; the records whose keys lie
-    // between $1 and $2, the key in front of the result's columns.
+    // between $1 and $2, and those whose keys are among $1 (bigint[]), the key in front of
+    // the result's columns.
     QString CountSql() const;
     QString EndsSql() const;
     QString RunsSql() const;
     QString RangeSql() const;
+    QString KeysSql() const;
     // Read whole: every record, in the result's columns.
     QString RecordsSql() const;
     // The value of a lazy column of the row whose key is $1, or its size only.
     QString BlobSql(int column, bool sizeOnly) const;
+    // The lazy columns (LazyColumns(), in that order) of the rows whose keys are among $1
+    // (bigint[]), after the key.
+    QString BlobsSql() const;
+    // The result columns read by key when asked for.
+    std::vector<int> LazyColumns() const;
     // Sets the origins of columns (in this order, from $1 on) in the row whose key is the
     // next parameter.
     QString UpdateSql(const std::vector<int>& columns) const;

@@ -4,6 +4,15 @@
 #include <stdexcept>
 #include <vector>
 
+namespace {
+
+// The gallery's sessions on this database that wait for a lock.
+const QString galleryWaitingForALock =
+    QStringLiteral("datname = current_database() AND application_name = 'zentuvio' AND "
+                   "wait_event_type = 'Lock'");
+
+} // namespace
+
 void TPgTestConnection::TClearResult::operator()(pg_result* result) const
 {
     PQclear(result);
@@ -77,4 +86,17 @@ QString TPgTestConnection::Single(const QString& sql, const QVariantList& parame
 int TPgTestConnection::BackendPid() const
 {
     return PQbackendPID(m_conn.get());
+}
+
+bool TPgTestConnection::GalleryWaitsForALock()
+{
+    return Single(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE %1")
+                      .arg(galleryWaitingForALock)) != QStringLiteral("0");
+}
+
+bool TPgTestConnection::EndGalleryWaitingForALock()
+{
+    return !Single(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE %1")
+                       .arg(galleryWaitingForALock))
+                .isEmpty();
 }

@@ -33,6 +33,12 @@ public:
     QString Single(const QString& sql, const QVariantList& parameters = {});
     // The process id of this connection's server process.
     int BackendPid() const;
+    // Whether a connection of the gallery to this database waits for a lock (one this
+    // connection holds, say).
+    bool GalleryWaitsForALock();
+    // Ends the gallery's connection that waits for a lock, as a network failure would;
+    // false when none waits.
+    bool EndGalleryWaitingForALock();
 
 private:
     TResult Send(const QString& sql, const QVariantList& parameters, bool binary);
