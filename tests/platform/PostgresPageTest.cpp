@@ -154,6 +154,37 @@ TEST_F(PostgresPages, APageHoldsNoMoreThanTheWindowAndLetsThePreviousOneGo)
     EXPECT_EQ(BytesRead(), bytes + smallPictureBytes);
 }
 
+// What the catalog says of the table is asked once; columns added or renamed by another
+// program are seen at the next opening, and written to under their new names.
+TEST_F(PostgresPages, ACategoryOpenedAgainAsksTheCatalogNothingUntilItsColumnsChange)
+{
+    catalogue.AddPictures(20, 0, smallPictureBytes);
+    const auto openingTrips = [&] {
+        query->Close();
+        const qint64 before = RoundTrips();
+        query->Open();
+        return RoundTrips() - before;
+    };
+    const qint64 first = openingTrips();
+    EXPECT_EQ(openingTrips(), first - 1);
+
+    TPgTestConnection other(catalogue.Location());
+    other.Run(QStringLiteral("ALTER TABLE picture ADD COLUMN note text DEFAULT 'new'"));
+    EXPECT_EQ(openingTrips(), first);
+    EXPECT_EQ(query->FieldByName(QStringLiteral("note"))->AsString(), QStringLiteral("new"));
+    EXPECT_TRUE(query->WalksByKey());
+
+    other.Run(QStringLiteral("ALTER TABLE picture RENAME COLUMN note TO remark"));
+    EXPECT_EQ(openingTrips(), first);
+    query->Edit();
+    query->FieldByName(QStringLiteral("remark"))->SetAsString(QStringLiteral("edited"));
+    query->Post();
+    EXPECT_EQ(other.Single(QStringLiteral("SELECT remark FROM picture WHERE id = %1")
+                               .arg(query->FieldByName(QStringLiteral("ID"))->AsInteger())),
+              QStringLiteral("edited"));
+    EXPECT_EQ(PictureOf(2), Added(2));
+}
+
 // A find's records lie far apart: the records held around the one asked for are read
 // with one statement, not one for each.
 TEST_F(PostgresPages, AFindsScatteredRecordsAreReadWithOneStatement)

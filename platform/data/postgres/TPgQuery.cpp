@@ -22,8 +22,8 @@ QVariant KeyArray(const std::vector<qint64>& keys)
 
 } // namespace
 
-TPgQuery::TPgQuery(TPgConnection& connection, bool readOnly, const QString& sql,
-                   const TQuerySettings& settings)
+TPgQuery::TPgQuery(TPgConnection& connection, TPgTableInfoCache& tables, bool readOnly,
+                   const QString& sql, const TQuerySettings& settings)
     : m_connection(connection)
     , m_readOnly(readOnly)
     , m_settings(settings)
@@ -31,7 +31,7 @@ TPgQuery::TPgQuery(TPgConnection& connection, bool readOnly, const QString& sql,
     {
         TPgTransaction reading(m_connection, TPgTransaction::TKind::Snapshot,
                                m_settings.busyTimeoutMs, TPgResultPlan::QueryAction);
-        m_plan = std::make_unique<TPgResultPlan>(m_connection, sql);
+        m_plan = std::make_unique<TPgResultPlan>(m_connection, sql, tables);
         DescribeColumns();
         if (m_plan->WalksByKey())
             FetchKeys();

@@ -8,6 +8,7 @@
 
 class TPgConnection;
 class TPgResult;
+class TPgTableInfoCache;
 
 // A query statement on a catalogue on a PostgreSQL server (see TPgResultPlan for how it
 // is read). Opening reads in one snapshot (a read-only REPEATABLE READ transaction) so
@@ -28,8 +29,9 @@ class TPgResult;
 // ever shown as the whole.
 class TPgQuery : public TStoreQuery {
 public:
-    TPgQuery(TPgConnection& connection, bool readOnly, const QString& sql,
-             const TQuerySettings& settings);
+    // What the catalog says of the table read comes from tables.
+    TPgQuery(TPgConnection& connection, TPgTableInfoCache& tables, bool readOnly,
+             const QString& sql, const TQuerySettings& settings);
     ~TPgQuery() override;
 
     bool CanModify(int column) const override;

@@ -4,6 +4,7 @@
 #include "TPgConnection.h"
 #include "TPgResult.h"
 #include "TPgTableInfo.h"
+#include "TPgTableInfoCache.h"
 
 #include <QSet>
 #include <algorithm>
@@ -37,10 +38,11 @@ TFieldType FieldTypeOf(unsigned type)
 
 } // namespace
 
-TPgResultPlan::TPgResultPlan(TPgConnection& connection, const QString& sql)
+TPgResultPlan::TPgResultPlan(TPgConnection& connection, const QString& sql,
+                             TPgTableInfoCache& tables)
     : m_shape(sql)
 {
-    DescribeColumns(connection, sql);
+    DescribeColumns(connection, sql, tables);
     const auto anyLazy =
         std::any_of(m_columns.begin(), m_columns.end(), [](const TColumn& c) { return c.lazy; });
     const bool allFromTable = std::all_of(m_columns.begin(), m_columns.end(),
@@ -49,7 +51,8 @@ TPgResultPlan::TPgResultPlan(TPgConnection& connection, const QString& sql)
     m_skipsBlobLoads = anyLazy && NamesDiffer();
 }
 
-void TPgResultPlan::DescribeColumns(TPgConnection& connection, const QString& sql)
+void TPgResultPlan::DescribeColumns(TPgConnection& connection, const QString& sql,
+                                    TPgTableInfoCache& cache)
 {
     const TPgResult description = connection.Describe(sql, QueryAction);
     if (description.Columns() == 0)
@@ -67,7 +70,7 @@ void TPgResultPlan::DescribeColumns(TPgConnection& connection, const QString& sq
         tables.push_back(description.ColumnTable(i));
         tableColumns.push_back(description.ColumnTableColumn(i));
     }
-    FindKey(connection, tables, tableColumns);
+    FindKey(connection, cache, tables, tableColumns);
     for (TColumn& column : m_columns) {
         column.lazy = column.type == ptBytea && !column.origin.isEmpty() && m_keyColumn >= 0;
         if (column.isKey)
@@ -76,7 +79,8 @@ void TPgResultPlan::DescribeColumns(TPgConnection& connection, const QString& sq
 }
 
 // The key only where a row of the result is a row of the one table read.
-void TPgResultPlan::FindKey(TPgConnection& connection, const std::vector<unsigned>& tables,
+void TPgResultPlan::FindKey(TPgConnection& connection, TPgTableInfoCache& cache,
+                            const std::vector<unsigned>& tables,
                             const std::vector<int>& tableColumns)
 {
     if (!m_shape.SingleRelation())
@@ -86,7 +90,12 @@ void TPgResultPlan::FindKey(TPgConnection& connection, const std::vector<unsigne
     if (origins.size() != 1)
         return;
     const unsigned table = *origins.begin();
-    const TPgTableInfo info = TPgTableInfo::ReadById(connection, table, QueryAction);
+    std::vector<TPgTableInfoCache::TShownColumn> shown;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (tables[i] == table)
+            shown.emplace_back(tableColumns[i], m_columns[i].name);
+    }
+    const TPgTableInfo info = cache.Find(connection, table, shown, QueryAction);
     if (!info.Exists())
         return;
     m_table = info.name;

@@ -8,6 +8,7 @@
 #include <vector>
 
 class TPgConnection;
+class TPgTableInfoCache;
 
 // What a query's result columns are on a PostgreSQL server and how its records are read,
 // for TPgQuery. The server describes the statement without running it: each column's
@@ -39,8 +40,9 @@ public:
     static inline const QString QueryAction = QStringLiteral("Cannot run the query on catalogue");
 
     // Raises EDatabaseError (text: action, server and cause) when the statement does not
-    // compile or returns no columns.
-    TPgResultPlan(TPgConnection& connection, const QString& sql);
+    // compile or returns no columns. What the catalog says of the table read comes from
+    // tables.
+    TPgResultPlan(TPgConnection& connection, const QString& sql, TPgTableInfoCache& tables);
 
     const std::vector<TColumn>& Columns() const { return m_columns; }
     bool WalksByKey() const { return m_walks; }
@@ -72,9 +74,9 @@ public:
     QString UpdateSql(const std::vector<int>& columns) const;
 
 private:
-    void DescribeColumns(TPgConnection& connection, const QString& sql);
-    void FindKey(TPgConnection& connection, const std::vector<unsigned>& tables,
-                 const std::vector<int>& tableColumns);
+    void DescribeColumns(TPgConnection& connection, const QString& sql, TPgTableInfoCache& cache);
+    void FindKey(TPgConnection& connection, TPgTableInfoCache& cache,
+                 const std::vector<unsigned>& tables, const std::vector<int>& tableColumns);
     bool NamesDiffer() const;
     // The result's columns as the wrapped statement names them, lazy ones as NULL.
     QString WrappedColumns() const;

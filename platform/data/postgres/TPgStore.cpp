@@ -35,7 +35,7 @@ void TPgStore::SetBusyTimeout(int milliseconds)
 
 std::unique_ptr<TStoreQuery> TPgStore::OpenQuery(const QString& sql, const TQuerySettings& settings)
 {
-    return std::make_unique<TPgQuery>(*m_connection, m_readOnly, sql, settings);
+    return std::make_unique<TPgQuery>(*m_connection, m_tables, m_readOnly, sql, settings);
 }
 
 std::unique_ptr<TNameSearch> TPgStore::OpenNameSearch()
