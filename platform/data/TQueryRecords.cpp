@@ -38,10 +38,15 @@ void TQueryRecords::ReplaceKeys(TRecordKeys keys)
 
 void TQueryRecords::Hold(IKeyRangeReader& reader, int row)
 {
-    if (!m_window || m_window->Holds(row))
+    HoldRecords(reader, row, 1);
+}
+
+void TQueryRecords::HoldRecords(IKeyRangeReader& reader, int first, int count)
+{
+    if (!m_window || m_window->Holds(first, count))
         return;
     m_page->Clear();
-    m_window->Hold(reader, m_keys, row);
+    m_window->Hold(reader, m_keys, first, count);
 }
 
 void TQueryRecords::HoldPage(IKeyRangeReader& reader, int first, int count,
@@ -49,7 +54,7 @@ void TQueryRecords::HoldPage(IKeyRangeReader& reader, int first, int count,
 {
     if (!m_window || count <= 0)
         return;
-    Hold(reader, first);
+    HoldRecords(reader, first, count);
     const int end = std::min(first + count, m_window->First() + m_window->Held());
     m_page->Hold(m_keys, first, end - first, read);
 }

@@ -45,8 +45,8 @@ public:
     void Store(int row, int column, const QVariant& value);
 
     // Walked by key: holds the lazy columns' values of records first to first + count - 1
-    // (of them, those that the window holds once it holds the first), those not held yet
-    // read with one call of read (TLazyValuePage); errors pass on.
+    // (of them, as many as the window holds), those not held yet read with one call of
+    // read (TLazyValuePage); errors pass on.
     void HoldPage(IKeyRangeReader& reader, int first, int count, const TLazyValuePage::TRead& read);
     // The held value of a lazy column of record row, or nullptr when none is held.
     const QVariant* PageValue(int row, int column) const;
@@ -54,6 +54,8 @@ public:
     bool GoneFromPage(int row) const { return m_page && m_page->Gone(row); }
 
 private:
+    // Walked by key: makes records first to first + count - 1 held, as many as fit.
+    void HoldRecords(IKeyRangeReader& reader, int first, int count);
     std::size_t Index(int row, int column) const;
 
     std::vector<int> m_slots; // slot of each column, -1 for one not kept

@@ -13,14 +13,23 @@ TRecordWindow::TRecordWindow(std::vector<int> columnSlots, int slotCount, int ca
     , m_capacity(std::max(1, capacity))
 {}
 
-void TRecordWindow::Hold(IKeyRangeReader& reader, const TRecordKeys& keys, int row)
+void TRecordWindow::Hold(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int count)
 {
-    if (Holds(row))
+    if (Holds(first, count))
         return;
-    // Centred on the record, so that walking either way finds its neighbours held.
-    const int count = std::min(m_capacity, keys.Count());
-    const int first = std::clamp(row - count / 2, 0, keys.Count() - count);
-    Fetch(reader, keys, first, count);
+    // Centred on the records, so that walking either way finds their neighbours held.
+    // Just opened, a page or a few are shown first: the window fills once walked beyond.
+    const int wanted = std::clamp(count, 1, m_capacity);
+    const int size = std::min(
+        m_held == 0 ? std::max(wanted, std::min(m_capacity, firstFill)) : m_capacity, keys.Count());
+    const int start = std::clamp(first + wanted / 2 - size / 2, 0, keys.Count() - size);
+    Fetch(reader, keys, start, size);
+}
+
+bool TRecordWindow::Holds(int first, int count) const
+{
+    const int last = first + std::clamp(count, 1, m_capacity) - 1;
+    return Holds(first) && Holds(last);
 }
 
 // A category is one long run of close keys or a few, each read as one range; a find's

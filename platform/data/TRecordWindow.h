@@ -12,15 +12,20 @@ class TRecordKeys;
 // shortestRange records whose keys rise by at most largestGap as one key range, the
 // records of shorter runs (a find's scattered records) all together by their keys. Only
 // the columns with a slot are kept. A record that another program removed meanwhile has
-// NULL values; a row added meanwhile between the records is not one of them.
+// NULL values; a row added meanwhile between the records is not one of them. A window
+// that holds nothing yet (just opened, or its last read failed) reads at most firstFill
+// records: what is shown first costs no more than a few pages.
 class TRecordWindow {
 public:
     // columnSlots: the slot of each result column, -1 for a column not kept.
     TRecordWindow(std::vector<int> columnSlots, int slotCount, int capacity);
 
-    // Makes record row available, reading the records around it when it is not held.
-    // Errors of the reader pass on; the window then holds nothing.
-    void Hold(IKeyRangeReader& reader, const TRecordKeys& keys, int row);
+    // Makes records first to first + count - 1 available (the first Capacity of them),
+    // reading the records around them when they are not all held. Errors of the reader
+    // pass on; the window then holds nothing.
+    void Hold(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int count = 1);
+    // Are records first to first + count - 1 held (the first Capacity of them)?
+    bool Holds(int first, int count) const;
     // The kept value of a column of a held record.
     const QVariant& Value(int row, int column) const;
     // Replaces a kept value of a held record; does nothing for other records.
@@ -34,6 +39,7 @@ public:
 private:
     static constexpr qint64 largestGap = 16;
     static constexpr int shortestRange = 16;
+    static constexpr int firstFill = 128;
 
     void Fetch(IKeyRangeReader& reader, const TRecordKeys& keys, int first, int count);
     // Reads records first to end (exclusive), whose keys rise.

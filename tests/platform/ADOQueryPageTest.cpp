@@ -2,6 +2,7 @@
 #include "PictureDataTest.h"
 #include "TADOQuery.h"
 #include "TBlobField.h"
+#include "TField.h"
 #include "TTestPictures.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +132,27 @@ TEST_P(ShownPage, APageKeepsNullAndEmptyApartAndShowsWhatIsPostedToIt)
     EXPECT_TRUE(Picture().IsNull());
     EXPECT_EQ(catalogue.StoredPicture(none).toByteArray(), QByteArray("posted"));
     EXPECT_FALSE(catalogue.StoredPicture(three).isValid());
+}
+
+// A large cache fills once walked beyond the first pages: opening reads a few of them.
+TEST_P(ShownPage, OpeningHoldsAFewPagesAndAPageBeyondThemIsHeldWhole)
+{
+    const std::vector<qint64> keys = Fill(900);
+    const int records = int(keys.size());
+    query->SetCacheSize(1000);
+    query->Open();
+    const int opened = query->RecordsHeld();
+    EXPECT_GE(opened, 3 * pageRecords);
+    EXPECT_LT(opened, records / 2);
+
+    const int first = opened - pageRecords / 2;
+    query->PrefetchRecords(first, 3 * pageRecords);
+    for (int recNo = first; recNo < first + 3 * pageRecords; ++recNo) {
+        const qint64 key = keys[std::size_t(recNo - 1)];
+        EXPECT_EQ(PictureOf(recNo), TTestPictures::NamingRow(key)) << "record " << recNo;
+        EXPECT_EQ(query->FieldByName(QStringLiteral("ID"))->Value().toLongLong(), key);
+    }
+    EXPECT_EQ(query->RecordsHeld(), records) << "walked beyond, the cache fills";
 }
 
 TEST_P(ShownPage, NamingRecordsOutsideTheDataSetOrAClosedOneDoesNothing)

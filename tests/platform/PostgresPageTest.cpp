@@ -154,6 +154,22 @@ TEST_F(PostgresPages, APageHoldsNoMoreThanTheWindowAndLetsThePreviousOneGo)
     EXPECT_EQ(BytesRead(), bytes + smallPictureBytes);
 }
 
+// Opened, a large cache holds a few pages; a page reaching beyond them costs a statement
+// for its records and one for its pictures, and showing it nothing more.
+TEST_F(PostgresPages, APageBeyondTheFirstOnesCostsOneStatementForRecordsAndOneForPictures)
+{
+    catalogue.AddPictures(600, 0, smallPictureBytes);
+    query->SetCacheSize(1000);
+    query->Open();
+    const int first = query->RecordsHeld() - pageCells / 2;
+    const qint64 trips = RoundTrips();
+    query->PrefetchRecords(first, pageCells);
+    EXPECT_EQ(RoundTrips(), trips + 2);
+    for (int recNo = first; recNo < first + pageCells; ++recNo)
+        EXPECT_EQ(PictureOf(recNo), Added(recNo)) << "record " << recNo;
+    EXPECT_EQ(RoundTrips(), trips + 2);
+}
+
 // What the catalog says of the table is asked once; columns added or renamed by another
 // program are seen at the next opening, and written to under their new names.
 TEST_F(PostgresPages, ACategoryOpenedAgainAsksTheCatalogNothingUntilItsColumnsChange)
