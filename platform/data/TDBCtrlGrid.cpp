@@ -43,7 +43,11 @@ public:
     {}
 
 protected:
-    void ActiveChanged() override { m_grid.DataSetChanged(); }
+    void ActiveChanged() override
+    {
+        m_grid.m_failedTop = 0;
+        m_grid.DataSetChanged();
+    }
     void DataSetChanged() override { m_grid.DataSetChanged(); }
 
 private:
@@ -219,15 +223,18 @@ TDataSet* TDBCtrlGrid::ActiveDataSet() const
     return m_link && m_link->Active() ? m_link->DataSet() : nullptr;
 }
 
+// The new page is named to the data set at once: a control of the panel told of the
+// change after the grid finds its record's values fetched with the page's.
 void TDBCtrlGrid::DataSetChanged()
 {
-    m_pageFailed = false;
     TDataSet* dataSet = ActiveDataSet();
     const int count = dataSet ? dataSet->RecordCount() : 0;
     const int current = count > 0 ? dataSet->RecNo() : 0;
     FollowCurrentRecord(current, count);
     PlacePanel(current);
     UpdateScrollBar(count);
+    if (current > 0)
+        PrefetchPage(*dataSet);
     update();
 }
 
@@ -373,19 +380,21 @@ void TDBCtrlGrid::PaintCopies(QPainter& painter, TDataSet& dataSet, const QRegio
 }
 
 // The page's records are fetched at once. When that fails no copy is painted, rather than
-// some of them, and the error is reported once, after the paint: the page is not asked
-// for again until the records change (a move, a scroll, opening again).
+// some of them, and the error is reported once, later: the page is not asked for again
+// until another page is shown or the data set opens again, so that a server that went
+// away costs one wait, not one for each paint.
 bool TDBCtrlGrid::PrefetchPage(TDataSet& dataSet)
 {
-    if (m_pageFailed)
+    if (m_topRecord > 0 && m_failedTop == m_topRecord)
         return false;
     try {
         dataSet.PrefetchRecords(m_topRecord, PanelCount());
     } catch (const std::exception& error) {
-        m_pageFailed = true;
+        m_failedTop = m_topRecord;
         TErrorReport::ShowLater(error);
         return false;
     }
+    m_failedTop = 0;
     return true;
 }
 

@@ -94,7 +94,7 @@ private:
     void SetLayoutValue(int& field, int value);
     void PaintCopies(QPainter& painter, TDataSet& dataSet, const QRegion& area);
     // Names the visible records to the data set before they are painted (PrefetchRecords);
-    // false when that failed, now or since the records last changed.
+    // false when that failed, now or before for the same page.
     bool PrefetchPage(TDataSet& dataSet);
     void PaintCell(QPainter& painter, const QRect& cell);
     // The tooltip for a point of another record's cell; empty for none.
@@ -110,5 +110,5 @@ private:
     int m_panelWidth = 200; // pixels
     int m_panelHeight = 72; // pixels
     int m_topRecord = 0;
-    bool m_pageFailed = false;
+    int m_failedTop = 0; // the first record of a page whose records could not be fetched
 };
