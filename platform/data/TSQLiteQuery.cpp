@@ -115,6 +115,10 @@ void TSQLiteQuery::FetchRowIds()
 {
     TRecordKeys rowIds;
     if (m_settings.recordKeys) {
+        // Records chosen by key lie scattered (a find's matches): the statement that
+        // reads them by key is prepared now, with the others, rather than with the first
+        // records' reading, which may come again with other keys.
+        m_plan->KeyLookUp();
         rowIds = TRecordKeys::Of(*m_settings.recordKeys, m_settings.maxRecords);
     } else {
         // One read transaction, so that the count and the row ids agree.
@@ -150,11 +154,23 @@ void TSQLiteQuery::ReadRange(qint64 firstKey, qint64 lastKey, const TVisit& visi
         visit(window.ColumnInt64(0), [&](int column) { return window.Column(column + 1); });
 }
 
-// A row id is looked up as cheaply alone as in a range: each is read as a range of one.
+// A statement of its own for each row id would also be a read transaction of its own,
+// which costs more than the look-up: the row ids are asked for many at a time.
 void TSQLiteQuery::ReadKeys(const std::vector<qint64>& keys, const TVisit& visit)
 {
-    for (const qint64 key : keys)
-        ReadRange(key, key, visit);
+    TSQLiteStatement& lookUp = m_plan->KeyLookUp();
+    // Reset at once: a statement left stepping would keep a read lock on the file.
+    const auto reset = qScopeGuard([&] { lookUp.Reset(); });
+    constexpr std::size_t perLookUp = TSQLiteResultPlan::KeysPerLookUp;
+    for (std::size_t first = 0; first < keys.size(); first += perLookUp) {
+        lookUp.Reset();
+        for (std::size_t place = 0; place < perLookUp; ++place) {
+            const std::size_t at = first + place;
+            lookUp.Bind(int(place) + 1, at < keys.size() ? QVariant(keys[at]) : QVariant());
+        }
+        while (lookUp.Step())
+            visit(lookUp.ColumnInt64(0), [&](int column) { return lookUp.Column(column + 1); });
+    }
 }
 
 QVariant TSQLiteQuery::RowKey(int row, int column)

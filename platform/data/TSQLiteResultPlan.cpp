@@ -282,6 +282,19 @@ TSQLiteStatement TSQLiteResultPlan::PrepareKeyed(const QString& form)
     return PrepareAuthorized(m_database, form.arg(m_keyedSql), state);
 }
 
+TSQLiteStatement& TSQLiteResultPlan::KeyLookUp()
+{
+    if (!m_keyLookUp.IsValid()) {
+        QStringList places;
+        for (int place = 1; place <= KeysPerLookUp; ++place)
+            places << QStringLiteral("?%1").arg(place);
+        m_keyLookUp =
+            PrepareKeyed(QStringLiteral("SELECT * FROM (\n%1\n) WHERE zentuvio_key IN (") +
+                         places.join(QLatin1Char(',')) + QLatin1Char(')'));
+    }
+    return m_keyLookUp;
+}
+
 TSQLiteStatement TSQLiteResultPlan::RowIdCount()
 {
     return PrepareKeyed(QStringLiteral("SELECT count(*) FROM (\n%1\n)"));

@@ -90,6 +90,11 @@ public:
     TSQLiteStatement RowIdEnds();
     TSQLiteStatement RowIdScan();
     TSQLiteStatement& Window() { return m_window; }
+    // The records whose row ids are among ?1 to ?KeysPerLookUp (in any order; NULL in a
+    // place holds none), the row id in front of their columns. Prepared when first asked
+    // for, then kept.
+    TSQLiteStatement& KeyLookUp();
+    static constexpr int KeysPerLookUp = 64;
 
 private:
     void DescribeColumns();
@@ -108,6 +113,7 @@ private:
     std::vector<TColumn> m_columns;
     TSQLiteStatement m_statement;
     TSQLiteStatement m_window;
+    TSQLiteStatement m_keyLookUp;
     QString m_keyedSql;
     // Reads ("schema.table.column", lower case) compiled as NULL: the lazy blob columns
     // once the plan skips their loads.

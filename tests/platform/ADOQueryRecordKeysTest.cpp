@@ -90,6 +90,27 @@ TEST_P(RecordKeys, ARowThatIsNotThereHasNullValues)
     EXPECT_EQ(Picture(), TTestPictures::NamingRow(6));
 }
 
+// More scattered records than one look-up takes, rows that are not there among them.
+TEST_P(RecordKeys, ManyScatteredRecordsAreReadAtOnceEachWithItsOwnRow)
+{
+    std::vector<qint64> keys;
+    for (qint64 key = keyedPictures; key >= 1; --key)
+        keys.insert(keys.end(), {key, 1000 + key});
+    keys.push_back(keyedPictures);
+    query->SetCacheSize(int(keys.size()));
+    query->SetRecordKeys(keys);
+    query->Open();
+    EXPECT_EQ(query->RecordsHeld(), int(keys.size()));
+    for (int record = 1; record <= int(keys.size()); ++record) {
+        query->SetRecNo(record);
+        const qint64 key = keys[std::size_t(record - 1)];
+        if (key > keyedPictures)
+            EXPECT_TRUE(query->FieldByName(QStringLiteral("parent"))->IsNull()) << key;
+        else
+            EXPECT_EQ(Picture(), TTestPictures::NamingRow(key)) << key;
+    }
+}
+
 TEST_P(RecordKeys, ARecordChosenByKeyIsWrittenToItsRow)
 {
     query->SetRecordKeys(std::vector<qint64>{30, 10});
