@@ -33,6 +33,8 @@ public:
     // Makes sure a screenshot holds rect, as Content does, without copying anything out:
     // before a window covers that part of the screen.
     void Capture(const QRect& rect);
+    // Whether a screenshot taken so far holds rect.
+    bool Holds(const QRect& rect) const { return NewestContaining(rect) != nullptr; }
     // Paints the screen content of rect with its top left at `at`, found as Content finds
     // it, without copying it first.
     void Paint(QPainter& painter, const QPoint& at, const QRect& rect);

@@ -96,14 +96,17 @@ QRect T_AM2000_DropShadow::BottomStripRect() const
 }
 
 // The part behind the target shows the snapshot, so that a translucent target shows the
-// screen and not its own shadow.
+// screen and not its own shadow. Behind an opaque target shown at once, whose opening took
+// the screen under the strips only, it stays black: the screen there is covered already.
 void T_AM2000_DropShadow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect bounds = TWindowPlace::Of(*this);
     const QPoint origin = bounds.topLeft();
-    if (!m_composed)
+    if (!m_composed && m_desktop.Holds(bounds))
         m_desktop.Paint(painter, QPoint(0, 0), bounds);
+    else if (!m_composed)
+        painter.fillRect(rect(), Qt::black);
     painter.drawImage(RightStripRect().topLeft() - origin, m_right);
     painter.drawImage(BottomStripRect().topLeft() - origin, m_bottom);
 }

@@ -184,7 +184,10 @@ bool T_AM2000_MenuAnimator::eventFilter(QObject* watched, QEvent* event)
 
 // Layered windows take the opacity as window alpha, and only when they need it; otherwise
 // a translucent menu is blended with the snapshot of the screen under it. The snapshot is
-// taken for the shadow's reach too, before anything of the menu is on the screen.
+// taken for the shadow's reach too, before anything of the menu is on the screen: the
+// strips of a growing window's shadow sweep its whole rectangle, while those of an opaque
+// window shown at once stay where they are, and the shadow takes the screen under them
+// itself.
 void T_AM2000_MenuAnimator::SetUpOpacity()
 {
     const bool translucent = m_opening.opacity < 100;
@@ -196,7 +199,8 @@ void T_AM2000_MenuAnimator::SetUpOpacity()
         return;
     }
     m_layered = false;
-    if (m_shadow || translucent || m_fade)
+    const bool grows = m_opening.kind != T_AM2000_Animation::anNone;
+    if ((m_shadow && grows) || translucent || m_fade)
         m_desktop.Capture(m_opening.bounds.adjusted(0, 0, T_AM2000_DropShadow::Offset,
                                                     T_AM2000_DropShadow::Offset));
     if (translucent || m_fade)

@@ -316,6 +316,29 @@ TEST_F(MenuAnimator, WorkAfterTheFirstFrameRunsOnceThatFrameWasPainted)
     EXPECT_EQ(done.size(), 3);
 }
 
+// Before the window shows, the screen is taken for its whole rectangle with the shadow
+// where the shadow's strips sweep it (a growing window), or where the window is blended
+// with it; an opaque window shown at once leaves the screen under the strips to its shadow.
+TEST_F(MenuAnimator, TheScreenIsTakenForTheWholeWindowOnlyWhereItIsNeeded)
+{
+    const QRect bounds(200, 100, 64, 48);
+    const QRect withShadow = bounds.adjusted(0, 0, 4, 4);
+    const auto open = [&](T_AM2000_MenuAnimator::Opening opening) {
+        desktop.MenusClosed();
+        Start(Coordinates(bounds.size()), opening, new T_AM2000_DropShadow(window, desktop, false));
+    };
+    open({anNone, bounds});
+    EXPECT_FALSE(desktop.Holds(withShadow));
+    EXPECT_TRUE(desktop.Holds(QRect(264, 104, 4, 48))); // the right strip
+    EXPECT_TRUE(desktop.Holds(QRect(204, 148, 60, 4))); // the bottom strip
+    open({anVertStretch, bounds});
+    EXPECT_TRUE(desktop.Holds(withShadow));
+    T_AM2000_MenuAnimator::Opening translucent{anNone, bounds};
+    translucent.opacity = 50;
+    open(translucent);
+    EXPECT_TRUE(desktop.Holds(withShadow));
+}
+
 TEST_F(MenuAnimator, TheShadowFollowsEveryStep)
 {
     auto* shadow = new T_AM2000_DropShadow(window, desktop, false);

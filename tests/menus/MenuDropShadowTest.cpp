@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace MenuAnimationPictures;
 
@@ -84,6 +85,7 @@ class MenuDropShadow : public ::testing::Test {
 protected:
     MenuDropShadow()
         : desktop([this](const QRect& rect) {
+            grabbed.push_back(rect);
             ++grabs;
             return ScreenAt(rect);
         })
@@ -93,12 +95,15 @@ protected:
     }
 
     int grabs = 0;
+    std::vector<QRect> grabbed;
     T_AM2000_Desktop desktop;
     QWidget target;
 };
 
 TEST_F(MenuDropShadow, DarkensTheScreenRightOfAndBelowItsTarget)
 {
+    // The screen that a growing target's opening takes for its shadow's sweep.
+    desktop.Capture(QRect(100, 50, 44, 34));
     auto* shadow = new T_AM2000_DropShadow(&target, desktop, false);
     shadow->ShowBehind();
     EXPECT_EQ(shadow->geometry(), QRect(104, 54, 40, 30));
@@ -121,6 +126,22 @@ TEST_F(MenuDropShadow, DarkensTheScreenRightOfAndBelowItsTarget)
     // screen (120, 80).
     EXPECT_EQ(picture.pixel(16, 26), qRgb(5 * (120 / 9), 5 * (80 / 9), 5 * (90 / 9)));
     // Its left end, outermost row: 9/9 at the very end.
+    EXPECT_EQ(picture.pixel(0, 29), qRgb(104, 83, 90));
+}
+
+// An opaque target shown at once covers the shadow's middle: only the screen under the
+// strips is taken, each strip widened by the snapshot's margin, and nothing more to paint.
+TEST_F(MenuDropShadow, BehindAnOpaqueTargetShownAtOnceOnlyTheStripsScreenIsTaken)
+{
+    auto* shadow = new T_AM2000_DropShadow(&target, desktop, false);
+    shadow->ShowBehind();
+    const QImage picture = shadow->grab().toImage();
+    EXPECT_EQ(grabbed, (std::vector<QRect>{QRect(140 - 20, 54 - 20, 4 + 40, 30 + 40),
+                                           QRect(104 - 20, 80 - 20, 36 + 40, 4 + 40)}));
+    EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(picture.pixel(35, 25), qRgb(0, 0, 0));
+    EXPECT_EQ(qRed(picture.pixel(36, 0)), T_AM2000_ShadowStrips::Darken(140, 8));
+    EXPECT_EQ(picture.pixel(16, 26), qRgb(5 * (120 / 9), 5 * (80 / 9), 5 * (90 / 9)));
     EXPECT_EQ(picture.pixel(0, 29), qRgb(104, 83, 90));
 }
 
