@@ -12,6 +12,7 @@
 #include "T_AM2000_Colors.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DrawState.h"
+#include "T_AM2000_DropShadow.h"
 #include "T_AM2000_ItemPainter.h"
 #include "T_AM2000_Margins.h"
 #include "T_AM2000_MenuAnimator.h"
@@ -438,6 +439,11 @@ TCustomPopupMenu2000Form* TCustomMenuBar2000::OpenBarItem(TMenuItem2000* item, b
     OnPopup(this, item);
     const bool changed = ChangeState(State::bsOpen, index);
     const bool raised = m_drawingOptions->Flags().Contains(T_AM2000_Flag::mfRaiseMenuBarItem);
+    // The raised item's shadow falls on the drop-down's edge: it darkens the screen from
+    // before the drop-down.
+    if (raised)
+        T_AM2000_Desktop::Instance().Capture(ItemOnScreen(index).adjusted(
+            0, 0, T_AM2000_DropShadow::Offset, T_AM2000_DropShadow::Offset));
     T_AM2000_BarDropDown::Request request;
     request.itemOnScreen = ItemOnScreen(index);
     request.systemShadow = m_menu->SystemShadow();

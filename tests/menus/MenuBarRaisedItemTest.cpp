@@ -1,6 +1,8 @@
 #include "MenuBarTestSupport.h"
 
 #include "T_AM2000_Colors.h"
+#include "T_AM2000_Desktop.h"
+#include "T_AM2000_DropShadow.h"
 #include "T_AM2000_RaisedItemForm.h"
 
 #include <QImage>
@@ -43,6 +45,31 @@ TEST_F(MenuBarRaisedItem, TheOpenItemIsRaisedOverTheBarInTheMenuColour)
     const QImage& image = raised->Image();
     EXPECT_EQ(image.pixel(0, 0), Rgb(menuColor));
     EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), Rgb(menuColor));
+}
+
+// The raised item's shadow overlaps the drop-down's top edge: it darkens the screen as it
+// was before the drop-down showed, not the drop-down.
+TEST_F(MenuBarRaisedItem, ItsShadowDarkensTheScreenFromBeforeTheDropDown)
+{
+    T_AM2000_Desktop& desktop = T_AM2000_Desktop::Instance();
+    const auto previous = desktop.SetGrabber([this](const QRect& rect) {
+        const TCustomPopupMenu2000Form* open = tracker.TopWindow();
+        QImage screen(rect.size(), QImage::Format_RGB32);
+        screen.fill(open && open->isVisible() ? qRgb(255, 0, 0) : qRgb(0, 0, 252));
+        return screen;
+    });
+    Click(1);
+    ASSERT_NE(bar->RaisedItem(), nullptr);
+    const T_AM2000_DropShadow* shadow = nullptr;
+    for (const QObject* child : bar->RaisedItem()->children())
+        shadow = shadow ? shadow : dynamic_cast<const T_AM2000_DropShadow*>(child);
+    ASSERT_NE(shadow, nullptr);
+    const QImage bottom = shadow->BottomStrip();
+    ASSERT_FALSE(bottom.isNull());
+    // The row next to the item keeps 5 * (value div 9) of the blue.
+    EXPECT_EQ(bottom.pixel(bottom.width() - 1, 0), qRgb(0, 0, 5 * (252 / 9)));
+    tracker.CloseAllMenus(true);
+    desktop.SetGrabber(previous);
 }
 
 TEST_F(MenuBarRaisedItem, ItTakesTheGutterColourWhenThereIsOne)
