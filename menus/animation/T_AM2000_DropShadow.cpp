@@ -1,5 +1,6 @@
 #include "T_AM2000_DropShadow.h"
 
+#include "TScreen.h"
 #include "TWindowPlace.h"
 #include "TWindowStack.h"
 #include "T_AM2000_Desktop.h"
@@ -36,15 +37,20 @@ bool T_AM2000_DropShadow::Wanted(T_AM2000_Flags flags, bool systemShadow,
     return flags.Contains(T_AM2000_Flag::mfDropShadow) || (systemShadow && settings.menuDropShadow);
 }
 
+// A window shown last lies on top: the windows that stack above the shadow's are raised
+// again in their order.
 void T_AM2000_DropShadow::ShowBehind()
 {
     if (m_target)
         Follow(TWindowPlace::Of(*m_target));
+    if (size() != m_stripsSize)
+        MakeStrips();
     if (m_front)
         TWindowStack::PlaceBehind(*window(), *m_front->window());
     show();
-    if (m_target)
-        m_target->window()->raise();
+    const QWidgetList stack = Screen->Windows().Visible();
+    for (qsizetype above = stack.indexOf(window()) + 1; above < stack.size(); ++above)
+        stack[above]->raise();
 }
 
 bool T_AM2000_DropShadow::eventFilter(QObject* watched, QEvent* event)
@@ -58,10 +64,11 @@ bool T_AM2000_DropShadow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+// A shadow not shown yet makes its strips as it shows.
 void T_AM2000_DropShadow::Follow(const QRect& targetBounds)
 {
     TWindowPlace::Set(*this, targetBounds.translated(Offset, Offset));
-    if (size() != m_stripsSize)
+    if (isVisible() && size() != m_stripsSize)
         MakeStrips();
     update();
 }

@@ -57,14 +57,11 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
                                   T_AM2000_DropShadow* shadow)
 {
     m_shadow = shadow;
+    m_shadowPending = shadow != nullptr;
     m_openedWith = opening.kind;
     m_firstFramePainted = false;
     Begin(menu, opening, T_AM2000_AnimationSteps(opening.bounds.size(), opening.kind));
     TWindowPlace::Set(*m_window, CurrentBounds());
-    if (m_shadow && !opening.chain.empty())
-        m_shadow->SetFront(*opening.chain.front());
-    if (m_shadow)
-        m_shadow->ShowBehind();
     for (QWidget* above : opening.chain)
         above->window()->raise();
     m_window->show();
@@ -72,6 +69,29 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
     PostStep(StepInterval);
     // Waking the sound's thread would hold the first frame up.
     AfterFirstFrame([this] { m_sound.PlayEvent(QLatin1String(PopupSound)); });
+}
+
+// Taking the screen that the shadow's strips sweep and showing the shadow's window would
+// hold the first frame up: the shadow comes right after it. Its strips never reach the
+// window, so the screen they darken is still the screen from before the menu. The shadow
+// lies behind the chain's windows.
+void T_AM2000_MenuAnimator::ShowShadow()
+{
+    if (!std::exchange(m_shadowPending, false) || !m_shadow || m_closing || !m_window->isVisible())
+        return;
+    TakeShadowSweep();
+    if (!m_opening.chain.empty())
+        m_shadow->SetFront(*m_opening.chain.front());
+    m_shadow->ShowBehind();
+}
+
+// The strips of a growing window's shadow sweep its whole rectangle; those of a window
+// shown at once stay where they are, and the shadow takes the screen under them itself.
+void T_AM2000_MenuAnimator::TakeShadowSweep()
+{
+    if (m_shadow && !m_opening.layered && m_opening.kind != T_AM2000_Animation::anNone)
+        m_desktop.Capture(m_opening.bounds.adjusted(0, 0, T_AM2000_DropShadow::Offset,
+                                                    T_AM2000_DropShadow::Offset));
 }
 
 void T_AM2000_MenuAnimator::AfterFirstFrame(std::function<void()> work)
@@ -85,7 +105,10 @@ void T_AM2000_MenuAnimator::AfterFirstFrame(std::function<void()> work)
 void T_AM2000_MenuAnimator::FirstFramePainted()
 {
     m_firstFramePainted = true;
-    QTimer::singleShot(0, this, [this] { RunAfterFirstFrame(); });
+    QTimer::singleShot(0, this, [this] {
+        ShowShadow();
+        RunAfterFirstFrame();
+    });
 }
 
 void T_AM2000_MenuAnimator::RunAfterFirstFrame()
@@ -102,6 +125,7 @@ void T_AM2000_MenuAnimator::Expand(const QImage& menu, const QRect& bounds, int 
     opening.toLeft = false;
     opening.upward = false;
     Begin(menu, opening, T_AM2000_AnimationSteps::Expanding(bounds.size(), fromHeight));
+    TakeShadowSweep();
     const QRect current = CurrentBounds();
     TWindowPlace::Set(*m_window, current);
     if (m_shadow)
@@ -183,11 +207,8 @@ bool T_AM2000_MenuAnimator::eventFilter(QObject* watched, QEvent* event)
 }
 
 // Layered windows take the opacity as window alpha, and only when they need it; otherwise
-// a translucent menu is blended with the snapshot of the screen under it. The snapshot is
-// taken for the shadow's reach too, before anything of the menu is on the screen: the
-// strips of a growing window's shadow sweep its whole rectangle, while those of an opaque
-// window shown at once stay where they are, and the shadow takes the screen under them
-// itself.
+// a translucent menu is blended with the snapshot of the screen under it, taken with the
+// shadow's reach before anything of the menu is on the screen.
 void T_AM2000_MenuAnimator::SetUpOpacity()
 {
     const bool translucent = m_opening.opacity < 100;
@@ -199,8 +220,7 @@ void T_AM2000_MenuAnimator::SetUpOpacity()
         return;
     }
     m_layered = false;
-    const bool grows = m_opening.kind != T_AM2000_Animation::anNone;
-    if ((m_shadow && grows) || translucent || m_fade)
+    if (translucent || m_fade)
         m_desktop.Capture(m_opening.bounds.adjusted(0, 0, T_AM2000_DropShadow::Offset,
                                                     T_AM2000_DropShadow::Offset));
     if (translucent || m_fade)

@@ -54,8 +54,8 @@ public:
     // The animator that belongs to window; nullptr for none.
     static T_AM2000_MenuAnimator* Of(const QObject& window);
 
-    // Shows window (and shadow, when given) without activating it at the start of its
-    // opening, posts the first step and plays the popup sound after the first frame.
+    // Shows window without activating it at the start of its opening and posts the first
+    // step; its shadow, when given, shows and the popup sound plays after the first frame.
     void Start(const QImage& menu, const Opening& opening, T_AM2000_DropShadow* shadow = nullptr);
     // Runs work once the window's first frame since Start has been painted, when control
     // is back in the event loop, so that it does not hold that frame up; at once where the
@@ -96,6 +96,8 @@ private:
     void Grow();
     void Finish();
     void PostStep(qint64 interval);
+    void ShowShadow();
+    void TakeShadowSweep();
     void FirstFramePainted();
     void RunAfterFirstFrame();
     void SetAlpha(int alpha);
@@ -110,6 +112,7 @@ private:
     QTimer m_wake;
     std::vector<std::function<void()>> m_afterFirstFrame;
     bool m_firstFramePainted = false;
+    bool m_shadowPending = false;
 
     QImage m_menu;
     Opening m_opening;

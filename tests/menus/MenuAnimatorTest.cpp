@@ -1,5 +1,6 @@
 #include "ISoundPlayer.h"
 #include "MenuAnimationTestSupport.h"
+#include "MenuFirstFrame.h"
 #include "TTickCount.h"
 #include "T_AM2000_Desktop.h"
 #include "T_AM2000_DropShadow.h"
@@ -84,12 +85,7 @@ protected:
         return bounds;
     }
     QRgb Shown(int x, int y) { return window->grab().toImage().pixel(x, y); }
-    // The window paints a frame, and control is back in the event loop afterwards.
-    void PaintAFrame()
-    {
-        window->grab();
-        QCoreApplication::sendPostedEvents(animator, QEvent::MetaCall);
-    }
+    void PaintAFrame() { PaintFirstFrame(*window); }
 
     QRgb screen = qRgb(0, 0, 0);
     T_AM2000_Desktop desktop;
@@ -316,27 +312,57 @@ TEST_F(MenuAnimator, WorkAfterTheFirstFrameRunsOnceThatFrameWasPainted)
     EXPECT_EQ(done.size(), 3);
 }
 
-// Before the window shows, the screen is taken for its whole rectangle with the shadow
-// where the shadow's strips sweep it (a growing window), or where the window is blended
-// with it; an opaque window shown at once leaves the screen under the strips to its shadow.
+// The screen is taken for the whole window with its shadow where the shadow's strips sweep
+// it (a growing window, right after its first frame, which the strips never reach) or where
+// the window is blended with it (before it shows); an opaque window shown at once leaves
+// the screen under the strips to its shadow.
 TEST_F(MenuAnimator, TheScreenIsTakenForTheWholeWindowOnlyWhereItIsNeeded)
 {
     const QRect bounds(200, 100, 64, 48);
     const QRect withShadow = bounds.adjusted(0, 0, 4, 4);
+    T_AM2000_DropShadow* shadow = nullptr;
     const auto open = [&](T_AM2000_MenuAnimator::Opening opening) {
+        delete shadow;
         desktop.MenusClosed();
-        Start(Coordinates(bounds.size()), opening, new T_AM2000_DropShadow(window, desktop, false));
+        shadow = new T_AM2000_DropShadow(window, desktop, false);
+        Start(Coordinates(bounds.size()), opening, shadow);
     };
     open({anNone, bounds});
+    PaintAFrame();
     EXPECT_FALSE(desktop.Holds(withShadow));
     EXPECT_TRUE(desktop.Holds(QRect(264, 104, 4, 48))); // the right strip
     EXPECT_TRUE(desktop.Holds(QRect(204, 148, 60, 4))); // the bottom strip
     open({anVertStretch, bounds});
+    EXPECT_TRUE(desktop.Screenshots().empty());
+    PaintAFrame();
     EXPECT_TRUE(desktop.Holds(withShadow));
     T_AM2000_MenuAnimator::Opening translucent{anNone, bounds};
     translucent.opacity = 50;
     open(translucent);
     EXPECT_TRUE(desktop.Holds(withShadow));
+}
+
+// The window's first frame comes first; its shadow right after it, or never for a window
+// that closed before it had one.
+TEST_F(MenuAnimator, TheShadowShowsOnceTheWindowsFirstFrameIsPainted)
+{
+    auto* shadow = new T_AM2000_DropShadow(window, desktop, false);
+    Start(Coordinates(QSize(64, 48)), {anVertStretch, QRect(200, 100, 64, 48)}, shadow);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(shadow->isVisible());
+    window->grab();
+    EXPECT_FALSE(shadow->isVisible()) << "not while the frame is being painted";
+    QCoreApplication::sendPostedEvents(animator, QEvent::MetaCall);
+    EXPECT_TRUE(shadow->isVisible());
+    EXPECT_EQ(shadow->geometry(), window->geometry().translated(4, 4));
+
+    shadow = new T_AM2000_DropShadow(window, desktop, false);
+    Start(Coordinates(QSize(64, 48)), {anVertStretch, QRect(200, 100, 64, 48)}, shadow);
+    window->grab();
+    animator->SetClosing();
+    window->hide();
+    QCoreApplication::sendPostedEvents(animator, QEvent::MetaCall);
+    EXPECT_FALSE(shadow->isVisible());
 }
 
 TEST_F(MenuAnimator, TheShadowFollowsEveryStep)
@@ -345,6 +371,7 @@ TEST_F(MenuAnimator, TheShadowFollowsEveryStep)
     T_AM2000_MenuAnimator::Opening opening{anDoubleRoll, QRect(200, 100, 64, 48)};
     opening.upward = true;
     Start(Coordinates(QSize(64, 48)), opening, shadow);
+    PaintAFrame();
     EXPECT_TRUE(shadow->isVisible());
     do {
         EXPECT_EQ(shadow->geometry(), window->geometry().translated(4, 4));

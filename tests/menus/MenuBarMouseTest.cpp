@@ -1,4 +1,5 @@
 #include "MenuBarTestSupport.h"
+#include "MenuFirstFrame.h"
 #include "ScopedScreenSize.h"
 
 #include "T_AM2000_Desktop.h"
@@ -71,11 +72,14 @@ TEST_F(MenuBarMouse, SwitchingByMouseKeepsTheSnapshotAndLeavesKeyboardModeOff)
         return image;
     });
     Click(0);
+    ASSERT_NE(tracker.TopWindow(), nullptr);
+    PaintFirstFrame(*tracker.TopWindow());
     // The drop-down shows at once: the screen under its shadow's two strips.
     ASSERT_EQ(desktop.Screenshots().size(), 2u);
     const QRgb beforeMenus = desktop.Screenshots().front()->Image().pixel(0, 0);
     MoveTo(1);
     ASSERT_EQ(OpenItem(), edit);
+    PaintFirstFrame(*tracker.TopWindow());
     ASSERT_FALSE(desktop.Screenshots().empty());
     EXPECT_EQ(desktop.Screenshots().front()->Image().pixel(0, 0), beforeMenus);
     EXPECT_FALSE(desktop.Keep());

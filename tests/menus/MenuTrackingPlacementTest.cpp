@@ -1,3 +1,4 @@
+#include "MenuFirstFrame.h"
 #include "MenuTrackingTestSupport.h"
 #include "ScopedScreenSize.h"
 #include "TCustomPopupMenu2000Form.h"
@@ -145,6 +146,7 @@ TEST_F(SubmenuPlacement, WithDropShadowsASubmenuGetsOneThatFollowsIt)
     popup.Options()->SetFlags({T_AM2000_Flag::mfDropShadow});
     Form* child = OpenSubmenuAt(QPoint(20, 250), 0);
     ASSERT_NE(child, nullptr);
+    PaintFirstFrame(*child);
     auto* shadow = ShadowOf(*child);
     ASSERT_NE(shadow, nullptr);
     EXPECT_TRUE(shadow->isVisible());

@@ -1,3 +1,4 @@
+#include "MenuFirstFrame.h"
 #include "MenuTrackingTestSupport.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "TScreen.h"
@@ -148,6 +149,9 @@ TEST_F(SubmenuAnimation, TheShadowsOfSubmenusLieUnderTheWholeChain)
     ASSERT_NE(child, nullptr);
     Form* grandchild = OpenFirst(*child);
     ASSERT_NE(grandchild, nullptr);
+    // The child's first frame comes only after its own submenu opened.
+    PaintFirstFrame(*grandchild);
+    PaintFirstFrame(*child);
     const QWidgetList stack = Screen->Windows().Visible();
     const auto at = [&stack](const QWidget* window) {
         const qsizetype index = stack.indexOf(window);

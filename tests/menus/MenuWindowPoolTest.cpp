@@ -1,4 +1,5 @@
 #include "MenuBarTestSupport.h"
+#include "MenuFirstFrame.h"
 #include "TCustomPopupMenu2000Form.h"
 #include "TScreen.h"
 #include "TWindowStack.h"
@@ -245,6 +246,7 @@ TEST_F(MenuWindowPool, AShadowsKeptWindowFollowsTheDesktopsComposition)
         UseSettings(layered);
         Form* window = OpenFile(false);
         ASSERT_NE(window, nullptr);
+        PaintFirstFrame(*window);
         T_AM2000_DropShadow* shadow = nullptr;
         for (QWidget* widget : QApplication::allWidgets()) {
             if (auto* found = dynamic_cast<T_AM2000_DropShadow*>(widget);
