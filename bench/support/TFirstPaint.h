@@ -5,13 +5,20 @@
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+#include <functional>
 
 // Waits, handling events, until a widget in a top-level window other than the one it
-// was told to ignore has been painted: the first frame of a menu that just opened.
+// was told to ignore has been painted: the first frame of a menu that just opened. Or,
+// told which widgets count, until one of them has been painted.
 class TFirstPaint : public QObject {
 public:
+    using Counts = std::function<bool(const QWidget& widget)>;
+
     explicit TFirstPaint(const QWidget* ignored)
-        : m_ignored(ignored)
+        : TFirstPaint([ignored](const QWidget& widget) { return widget.window() != ignored; })
+    {}
+    explicit TFirstPaint(Counts counts)
+        : m_counts(std::move(counts))
     {
         QCoreApplication::instance()->installEventFilter(this);
     }
@@ -33,13 +40,13 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && widget->window() != m_ignored)
+            if (widget && m_counts(*widget))
                 m_painted = true;
         }
         return false;
     }
 
 private:
-    const QWidget* m_ignored;
+    Counts m_counts;
     bool m_painted = false;
 };
