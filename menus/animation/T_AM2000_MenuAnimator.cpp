@@ -74,7 +74,8 @@ void T_AM2000_MenuAnimator::Start(const QImage& menu, const Opening& opening,
 // Taking the screen that the shadow's strips sweep and showing the shadow's window would
 // hold the first frame up: the shadow comes right after it. Its strips never reach the
 // window, so the screen they darken is still the screen from before the menu. The shadow
-// lies behind the chain's windows.
+// lies behind the chain's windows. (Under Wayland a shadow's kept window shown before the
+// drop-down had its first frame left the drop-down a blank box.)
 void T_AM2000_MenuAnimator::ShowShadow()
 {
     if (!std::exchange(m_shadowPending, false) || !m_shadow || m_closing || !m_window->isVisible())

@@ -87,7 +87,7 @@ void T_AM2000_MenuOpener::ShowAt(Form& window, QPoint screenPosition)
 // A window is lent a kept native window once, before it first shows.
 void T_AM2000_MenuOpener::Host(Form& window)
 {
-    if (window.isWindow() && T_AM2000_WindowPool::Wanted())
+    if (window.isWindow())
         m_pool.Lend(window, T_AM2000_WindowPool::Role::DropDown, DepthOf(window));
 }
 
@@ -147,9 +147,8 @@ void T_AM2000_MenuOpener::Show(Form& window, const T_AM2000_AnimationKind::Resol
     if (T_AM2000_DropShadow::Wanted(window.Options().Flags(), systemShadow, settings)) {
         shadow =
             new T_AM2000_DropShadow(&window, T_AM2000_Desktop::Instance(), settings.layeredWindows);
-        if (T_AM2000_WindowPool::Wanted())
-            m_pool.Lend(*shadow, T_AM2000_WindowPool::Role::Shadow, DepthOf(window),
-                        settings.layeredWindows);
+        m_pool.Lend(*shadow, T_AM2000_WindowPool::Role::Shadow, DepthOf(window),
+                    settings.layeredWindows);
     }
     // The window's fixed size would keep it from growing.
     window.setMinimumSize(1, 1);

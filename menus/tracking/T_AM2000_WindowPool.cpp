@@ -2,17 +2,11 @@
 
 #include "T_AM2000_PooledWindow.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 
 T_AM2000_WindowPool::T_AM2000_WindowPool() = default;
 
 T_AM2000_WindowPool::~T_AM2000_WindowPool() = default;
-
-bool T_AM2000_WindowPool::Wanted()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 void T_AM2000_WindowPool::Lend(QWidget& borrower, Role role, int depth, bool composed)
 {

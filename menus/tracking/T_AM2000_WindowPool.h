@@ -18,11 +18,6 @@ public:
     T_AM2000_WindowPool();
     ~T_AM2000_WindowPool();
 
-    // Whether the platform's windows are kept and lent. Under Wayland a lent popup
-    // surface showed the drop-down without its entries: there every opening makes its
-    // own windows, as without the pool.
-    static bool Wanted();
-
     // Lends a free window of role and depth to borrower, which becomes its child. A
     // shadow's window is translucent where the window system composes (composed).
     void Lend(QWidget& borrower, Role role, int depth, bool composed = false);
